@@ -1,0 +1,79 @@
+#include "app/AppSettings.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QStandardPaths>
+
+const char *const AppSettings::applicationName = "Pinecone Sheafwright";
+const char *const AppSettings::organizationName = "Pinecone";
+const char *const AppSettings::organizationDomain = "sheafwright.org";
+const char *const AppSettings::version = "2.0.10";
+const char *const AppSettings::defaultPublisher = "Pinecone Sheafwright";
+
+const char *const AppSettings::keyLanguage = "Language";
+const char *const AppSettings::keyPublisher = "Publisher";
+const char *const AppSettings::keySaveModeGroup = "SaveMode";
+const char *const AppSettings::keySaveMode = "Mode";
+const char *const AppSettings::keySavePath = "Path";
+const char *const AppSettings::keyLastSelectFolder = "last_select_folder";
+const char *const AppSettings::keyMergeLastSaveFolder = "merge_last_save_folder";
+
+void AppSettings::applyIdentity()
+{
+    QCoreApplication::setApplicationName(QString::fromLatin1(applicationName));
+    QCoreApplication::setOrganizationName(QString::fromLatin1(organizationName));
+    QCoreApplication::setOrganizationDomain(QString::fromLatin1(organizationDomain));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(version));
+}
+
+std::shared_ptr<QSettings> AppSettings::open()
+{
+    return std::make_shared<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QString::fromLatin1(organizationName),
+                                       QString::fromLatin1(applicationName));
+}
+
+QString AppSettings::systemLanguage()
+{
+    return QLocale::system().name().left(2);
+}
+
+QString AppSettings::desktopFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+}
+
+QString AppSettings::language()
+{
+    const QString stored = open()->value(QLatin1String(keyLanguage)).toString();
+    return stored.isEmpty() ? systemLanguage() : stored;
+}
+
+QString AppSettings::publisher()
+{
+    return open()->value(QLatin1String(keyPublisher), QString::fromLatin1(defaultPublisher)).toString();
+}
+
+int AppSettings::saveMode()
+{
+    auto settings = open();
+    settings->beginGroup(QLatin1String(keySaveModeGroup));
+    return settings->value(QLatin1String(keySaveMode), 0).toInt();
+}
+
+QString AppSettings::savePath()
+{
+    auto settings = open();
+    settings->beginGroup(QLatin1String(keySaveModeGroup));
+    return settings->value(QLatin1String(keySavePath), desktopFolder()).toString();
+}
+
+QString AppSettings::lastSelectFolder()
+{
+    return open()->value(QLatin1String(keyLastSelectFolder), desktopFolder()).toString();
+}
+
+QString AppSettings::mergeLastSaveFolder()
+{
+    return open()->value(QLatin1String(keyMergeLastSaveFolder), desktopFolder()).toString();
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+// The program's identity and its per-user INI settings. There is no long-lived
+// settings object: every reader and writer opens a fresh one with open(),
+// uses it and drops it, so writes reach the file when it is destroyed.
+// GUI-free, so the worker, the controllers and the tests share it.
+class AppSettings
+{
+public:
+    static const char *const applicationName;    // "Pinecone Sheafwright"
+    static const char *const organizationName;   // "Pinecone"
+    static const char *const organizationDomain;
+    static const char *const version;            // "2.0.10"
+    static const char *const defaultPublisher;   // Latin-1 constant
+
+    // Keys, exactly as stored in the INI file.
+    static const char *const keyLanguage;
+    static const char *const keyPublisher;
+    static const char *const keySaveModeGroup;
+    static const char *const keySaveMode;        // inside keySaveModeGroup
+    static const char *const keySavePath;        // inside keySaveModeGroup
+    static const char *const keyLastSelectFolder;
+    static const char *const keyMergeLastSaveFolder;
+
+    // Sets name, organisation, domain and version on the running application.
+    static void applyIdentity();
+
+    // A new settings object for the per-user INI file of the program.
+    static std::shared_ptr<QSettings> open();
+
+    // Stored values with the defaults of a first start.
+    static QString language();             // system locale's two letters when unset or empty
+    static QString publisher();            // "Pinecone Sheafwright"
+    static int saveMode();                 // 0
+    static QString savePath();             // desktop folder
+    static QString lastSelectFolder();     // desktop folder
+    static QString mergeLastSaveFolder();  // desktop folder
+
+    static QString systemLanguage();
+    static QString desktopFolder();
+};

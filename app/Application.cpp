@@ -1,0 +1,132 @@
+#include "app/Application.h"
+
+#include "app/AppSettings.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGraphicsDropShadowEffect>
+#include <QTranslator>
+#include <QUrl>
+#include <QWidget>
+
+#ifdef Q_OS_WIN
+#include <objbase.h>
+#include <shlobj.h>
+#endif
+
+Application::Application(int &argc, char **argv)
+    : QApplication(argc, argv)
+{
+    AppSettings::applyIdentity();
+    loadStyleSheet();
+    loadLanguage(AppSettings::language());
+    qDebug() << Q_FUNC_INFO << "Settings path:" << settings()->fileName();
+}
+
+Application::~Application() = default;
+
+Application *Application::instance()
+{
+    return qobject_cast<Application *>(QCoreApplication::instance());
+}
+
+std::shared_ptr<QSettings> Application::settings() const
+{
+    return AppSettings::open();
+}
+
+void Application::loadStyleSheet()
+{
+    QFile file(QStringLiteral(":/style/style.css"));
+    if (file.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+QString Application::translationsDirectory() const
+{
+    return applicationDirPath() + QStringLiteral("/translations");
+}
+
+bool Application::loadLanguage(const QString &code)
+{
+    if (m_translator)
+        removeTranslator(m_translator);
+    else
+        m_translator = new QTranslator();
+    const QString path = translationsDirectory() + QLatin1Char('/')
+                         + QStringLiteral("leafcut_%1.qm").arg(code);
+    const bool loaded = m_translator->load(path, QString(), QString(), QString());
+    qDebug() << Q_FUNC_INFO << "Load translation:" << path;
+    qDebug() << Q_FUNC_INFO << "Result:" << loaded;
+    installTranslator(m_translator);
+    return loaded;
+}
+
+void Application::reloadSettings()
+{
+    loadLanguage(AppSettings::language());
+    emit settingsChanged();
+}
+
+void Application::openLastMergeFolder()
+{
+    openFolderAndSelect(lastMergeFile);
+}
+
+void Application::openLastSplitFolder()
+{
+    openFolderAndSelect(lastSplitFolder);
+}
+
+void Application::openFolderAndSelect(const QString &path)
+{
+    if (path.isEmpty())
+        return;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QDir::toNativeSeparators(path)));
+        return;
+    }
+#ifdef Q_OS_WIN
+    const QString native = QDir::toNativeSeparators(path);
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    if (PIDLIST_ABSOLUTE list = ILCreateFromPathW(reinterpret_cast<const wchar_t *>(native.utf16()))) {
+        SHOpenFolderAndSelectItems(list, 0, nullptr, 0);
+        ILFree(list);
+    }
+#else
+    // The desktop's file manager selects the file; without one, open the folder.
+    const QString folder = info.absolutePath();
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
+    call << QStringList{QUrl::fromLocalFile(info.absoluteFilePath()).toString()} << QString();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        return;
+    }
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 3000), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [folder](QDBusPendingCallWatcher *w) {
+        if (QDBusPendingReply<>(*w).isError())
+            QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+        w->deleteLater();
+    });
+#endif
+}
+
+void applyDropShadow(QWidget *widget, QWidget *target)
+{
+    widget->setAttribute(Qt::WA_TranslucentBackground);
+    auto *shadow = new QGraphicsDropShadowEffect(widget);
+    shadow->setOffset(0, 0);
+    shadow->setBlurRadius(20);
+    target->setGraphicsEffect(shadow);
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QApplication>
+#include <QSettings>
+#include <QString>
+#include <memory>
+
+class QTranslator;
+class QWidget;
+
+// The program's single application instance: identity, fresh settings per
+// use, translation, style sheet, and the paths of the last results.
+class Application : public QApplication
+{
+    Q_OBJECT
+public:
+    Application(int &argc, char **argv);
+    ~Application() override;
+
+    static Application *instance();
+
+    // A new settings object for the per-user INI file; drop it after use.
+    std::shared_ptr<QSettings> settings() const;
+
+    QString lastSplitFolder;
+    QString lastMergeFile;
+
+    // Reloads the language and tells the screens that settings changed.
+    void reloadSettings();
+    void openLastMergeFolder();
+    void openLastSplitFolder();
+
+    // Opens the folder of path in the file manager with the file selected; a
+    // folder path opens the folder itself; an empty path does nothing.
+    void openFolderAndSelect(const QString &path);
+
+    // Installs the translation "leafcut_<code>.qm" from the translations folder
+    // beside the program; an unknown code still installs an (empty) translator.
+    bool loadLanguage(const QString &code);
+
+    QString translationsDirectory() const;
+
+signals:
+    void settingsChanged();
+    void lastFolderChanged();
+
+private:
+    void loadStyleSheet();
+
+    QTranslator *m_translator = nullptr;
+};
+
+// Frameless dialogs: translucent widget, shadow (offset 0, blur 20) on target.
+void applyDropShadow(QWidget *widget, QWidget *target);

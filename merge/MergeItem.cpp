@@ -1,0 +1,8 @@
+#include "merge/MergeItem.h"
+
+#include <QUuid>
+
+MergeItem::MergeItem()
+    : id(QUuid::createUuid().toString())
+{
+}

@@ -1,0 +1,100 @@
+#include "TestPaths.h"
+#include "app/AppSettings.h"
+#include "app/Application.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QtTest>
+
+// Application is a QApplication: one per process, built by hand here.
+class TestApplication : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstStartDefaults()
+    {
+        QFile::remove(AppSettings::open()->fileName());
+        QCOMPARE(AppSettings::language(), QLocale::system().name().left(2));
+        QCOMPARE(AppSettings::publisher(), QStringLiteral("Pinecone Sheafwright"));
+        QCOMPARE(AppSettings::saveMode(), 0);
+        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        QCOMPARE(AppSettings::savePath(), desktop);
+        QCOMPARE(AppSettings::lastSelectFolder(), desktop);
+        QCOMPARE(AppSettings::mergeLastSaveFolder(), desktop);
+    }
+
+    void settingsFileIdentity()
+    {
+        const QString file = qApp->property("settingsFile").toString();
+        QVERIFY(file.endsWith(QStringLiteral("Pinecone/Pinecone Sheafwright.ini")));
+        QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Pinecone Sheafwright"));
+        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Pinecone"));
+        QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("2.0.10"));
+    }
+
+    void emptyLanguageMeansSystem()
+    {
+        AppSettings::open()->setValue(QStringLiteral("Language"), QString());
+        QCOMPARE(AppSettings::language(), QLocale::system().name().left(2));
+        AppSettings::open()->setValue(QStringLiteral("Language"), QStringLiteral("fr"));
+        QCOMPARE(AppSettings::language(), QStringLiteral("fr"));
+        QSettings raw(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Pinecone"), QStringLiteral("Pinecone Sheafwright"));
+        raw.beginGroup(QStringLiteral("SaveMode"));
+        raw.setValue(QStringLiteral("Mode"), 2);
+        raw.setValue(QStringLiteral("Path"), QStringLiteral("/tmp/out"));
+        raw.endGroup();
+        raw.sync();
+        QCOMPARE(AppSettings::saveMode(), 2);
+        QCOMPARE(AppSettings::savePath(), QStringLiteral("/tmp/out"));
+    }
+
+    void translationLoadsAndFallsBack()
+    {
+        auto *app = Application::instance();
+        QVERIFY(app->loadLanguage(QStringLiteral("de")));
+        QCOMPARE(QCoreApplication::translate("SettingsView", "English"), QStringLiteral("Deutsch"));
+        QVERIFY(app->loadLanguage(QStringLiteral("fr")));
+        QCOMPARE(QCoreApplication::translate("SettingsView", "English"), QStringLiteral("Français"));
+        // No file for this code: an empty translator, English texts.
+        QVERIFY(!app->loadLanguage(QStringLiteral("xx")));
+        QCOMPARE(QCoreApplication::translate("SettingsView", "English"), QStringLiteral("English"));
+    }
+
+    void reloadSettingsSignals()
+    {
+        auto *app = Application::instance();
+        AppSettings::open()->setValue(QStringLiteral("Language"), QStringLiteral("de"));
+        QSignalSpy spy(app, &Application::settingsChanged);
+        app->reloadSettings();
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(QCoreApplication::translate("SettingsView", "English"), QStringLiteral("Deutsch"));
+    }
+
+    void styleSheetApplied()
+    {
+        QFile css(QStringLiteral(":/style/style.css"));
+        QVERIFY(css.open(QIODevice::ReadOnly));
+        QCOMPARE(qApp->styleSheet(), QString::fromUtf8(css.readAll()));
+    }
+
+    void dropShadow()
+    {
+        QWidget dialog;
+        QWidget *frame = new QWidget(&dialog);
+        applyDropShadow(&dialog, frame);
+        QVERIFY(dialog.testAttribute(Qt::WA_TranslucentBackground));
+        auto *effect = qobject_cast<QGraphicsDropShadowEffect *>(frame->graphicsEffect());
+        QVERIFY(effect);
+        QCOMPARE(effect->blurRadius(), 20.0);
+        QCOMPARE(effect->offset(), QPointF(0, 0));
+    }
+};
+
+int main(int argc, char **argv)
+{
+    // The program's translations folder sits beside the program, not the test.
+    Application app(argc, argv);
+    app.setProperty("settingsFile", AppSettings::open()->fileName());
+    TestApplication test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_application.moc"
