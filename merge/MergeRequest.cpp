@@ -1,0 +1,77 @@
+#include "merge/MergeRequest.h"
+
+#include <QJsonArray>
+
+#include <algorithm>
+
+namespace {
+const QString keyTasks = QStringLiteral("tasks");
+const QString keySaveFileName = QStringLiteral("property_save_file_name");
+const QString keyAuthor = QStringLiteral("property_author");
+const QString keyTitle = QStringLiteral("property_title");
+const QString keyPassword = QStringLiteral("property_password");
+const QString keyCreator = QStringLiteral("property_creator");
+const QString keyProducer = QStringLiteral("property_producer");
+const QString keyCachePath = QStringLiteral("cache_path");
+const QString keySessionId = QStringLiteral("session_id");
+} // namespace
+
+DocumentProperties MergeRequest::properties() const
+{
+    return DocumentProperties(author, title, password, creator, producer);
+}
+
+void MergeRequest::setProperties(const DocumentProperties &properties)
+{
+    author = properties.author;
+    title = properties.title;
+    password = properties.password;
+    creator = properties.creator;
+    producer = properties.producer;
+}
+
+QJsonObject MergeRequest::toJson() const
+{
+    QJsonArray taskArray;
+    for (const MergeTask &task : tasks)
+        taskArray.append(task.toJson());
+    QJsonObject object;
+    object.insert(keyTasks, taskArray);
+    object.insert(keySaveFileName, saveFileName);
+    object.insert(keyAuthor, author);
+    object.insert(keyTitle, title);
+    object.insert(keyPassword, password);
+    object.insert(keyCreator, creator);
+    object.insert(keyProducer, producer);
+    object.insert(keyCachePath, cachePath);
+    object.insert(keySessionId, sessionId);
+    return object;
+}
+
+QJsonObject MergeRequest::toRedactedJson() const
+{
+    MergeRequest blank = *this;
+    blank.password.clear();
+    for (MergeTask &task : blank.tasks)
+        task.password.clear();
+    return blank.toJson();
+}
+
+MergeRequest MergeRequest::fromJson(const QJsonObject &object)
+{
+    MergeRequest request;
+    const QJsonArray taskArray = object.value(keyTasks).toArray();
+    for (const QJsonValue &value : taskArray)
+        request.tasks.append(MergeTask::fromJson(value.toObject()));
+    std::stable_sort(request.tasks.begin(), request.tasks.end(),
+                     [](const MergeTask &a, const MergeTask &b) { return a.order < b.order; });
+    request.saveFileName = object.value(keySaveFileName).toString();
+    request.author = object.value(keyAuthor).toString();
+    request.title = object.value(keyTitle).toString();
+    request.password = object.value(keyPassword).toString();
+    request.creator = object.value(keyCreator).toString();
+    request.producer = object.value(keyProducer).toString();
+    request.cachePath = object.value(keyCachePath).toString();
+    request.sessionId = object.value(keySessionId).toString();
+    return request;
+}

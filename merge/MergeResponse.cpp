@@ -1,0 +1,28 @@
+#include "merge/MergeResponse.h"
+
+#include <QJsonArray>
+
+namespace {
+const QString keyErrorCode = QStringLiteral("error_code");
+const QString keyMergedFileName = QStringLiteral("merged_file_name");
+const QString keyErrorFiles = QStringLiteral("error_files");
+} // namespace
+
+QJsonObject MergeResponse::toJson() const
+{
+    QJsonObject object;
+    object.insert(keyErrorCode, errorCode);
+    object.insert(keyMergedFileName, mergedFileName);
+    object.insert(keyErrorFiles, QJsonArray::fromStringList(errorFiles));
+    return object;
+}
+
+MergeResponse MergeResponse::fromJson(const QJsonObject &object)
+{
+    MergeResponse response;
+    response.errorCode = object.value(keyErrorCode).toInt(response.errorCode);
+    response.mergedFileName = object.value(keyMergedFileName).toString();
+    for (const QJsonValue &value : object.value(keyErrorFiles).toArray())
+        response.errorFiles.append(value.toString());
+    return response;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+// What the worker reports back after a merge.
+struct MergeResponse
+{
+    int errorCode = 0;          // 0 for success; passed on unchanged otherwise
+    QString mergedFileName;     // empty when nothing was produced
+    QStringList errorFiles;     // inputs left out (wrong password, unreadable)
+
+    QJsonObject toJson() const;
+    // A missing key keeps its default (code 0, empty name, no files).
+    static MergeResponse fromJson(const QJsonObject &object);
+};
