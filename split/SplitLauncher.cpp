@@ -1,0 +1,216 @@
+#include "split/SplitLauncher.h"
+
+#include "app/FileUtils.h"
+#include "app/Logger.h"
+#include "split/WorkerCode.h"
+#include "split/WorkerFile.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+namespace {
+constexpr int startTimeoutMs = 30000;
+}
+
+SplitLauncher::SplitLauncher(QObject *parent)
+    : QObject(parent), m_workerProgram(defaultWorkerProgram())
+{
+}
+
+SplitLauncher::~SplitLauncher()
+{
+    if (m_process) {
+        m_process->disconnect(this);
+        if (m_process->state() != QProcess::NotRunning) {
+            m_process->kill();
+            m_process->waitForFinished(5000);
+        }
+        delete m_process;
+    }
+    removeSessionDirectory();
+}
+
+QString SplitLauncher::defaultWorkerProgram()
+{
+#ifdef Q_OS_WIN
+    const QString name = QStringLiteral("/pdfworker.exe");
+#else
+    const QString name = QStringLiteral("/pdfworker");
+#endif
+    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + name);
+}
+
+void SplitLauncher::setRequest(const SplitRequest &request)
+{
+    m_request = request;
+}
+
+bool SplitLauncher::isRunning() const
+{
+    return m_process && m_process->state() == QProcess::Running;
+}
+
+QString SplitLauncher::sessionDirectory() const
+{
+    if (m_sessionId.isEmpty())
+        return QString();
+    return QDir::toNativeSeparators(FileUtils::cacheDirectory() + QLatin1Char('/') + m_sessionId);
+}
+
+QString SplitLauncher::requestPath() const
+{
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.req").arg(sessionDirectory(), m_sessionId));
+}
+
+QString SplitLauncher::responsePath() const
+{
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(sessionDirectory(), m_sessionId));
+}
+
+void SplitLauncher::removeSessionDirectory()
+{
+    if (!m_sessionId.isEmpty())
+        FileUtils::removeDirectory(sessionDirectory());
+}
+
+void SplitLauncher::run()
+{
+    // A running worker is not running for long: "running" also covers the
+    // moments between start() and the started notification.
+    if (m_process && m_process->state() != QProcess::NotRunning)
+        return;
+    m_files.clear();
+    m_progressBuffer.clear();
+    removeSessionDirectory();
+
+    m_sessionId = FileUtils::uniqueId();
+    const QString session = sessionDirectory();
+    m_request.sessionId = m_sessionId;
+    m_request.sessionPath = session;
+    if (!FileUtils::ensurePrivateDirectory(session) || !writeRequestData(m_request)) {
+        Logger::instance().log(QStringLiteral("Can not prepare split session:%1").arg(session), LogError);
+        finishWithoutWorker(WorkerCode::NotStarted);
+        return;
+    }
+
+    QProcess *process = new QProcess;
+    if (m_process)
+        delete m_process;
+    m_process = process;
+    process->setProcessChannelMode(QProcess::SeparateChannels);
+    process->setReadChannel(QProcess::StandardOutput);
+    connect(process, &QProcess::errorOccurred, this, &SplitLauncher::onError);
+    connect(process, QOverload<int, QProcess::ExitStatus>::of(&QProcess::finished),
+            this, &SplitLauncher::onFinished);
+    connect(process, &QProcess::readyReadStandardError, this, &SplitLauncher::onReadyReadStandardError);
+    connect(process, &QProcess::started, this, &SplitLauncher::onStarted);
+    connect(process, &QProcess::stateChanged, this, &SplitLauncher::onStateChanged);
+    connect(process, &QProcess::readyRead, this, &SplitLauncher::onReadRead);
+    process->start(m_workerProgram, {QStringLiteral("--split"), requestPath()}, QIODevice::ReadWrite);
+    process->waitForStarted(startTimeoutMs);
+}
+
+void SplitLauncher::finishWithoutWorker(int code)
+{
+    // Queued, so callers see the same order as with a worker: run() returns first.
+    QTimer::singleShot(0, this, [this, code] { emit finished(code, QStringList()); });
+}
+
+bool SplitLauncher::writeRequestData(SplitRequest &request)
+{
+    const QJsonObject json = request.toJson();
+    qDebug() << Q_FUNC_INFO << "Data:" << WorkerFile::encode(WorkerFile::withoutPasswords(json));
+    return WorkerFile::write(requestPath(), json);
+}
+
+SplitResponse SplitLauncher::readResponse() const
+{
+    QString problem;
+    const SplitResponse response = SplitResponse::readFile(responsePath(), m_sessionId, &problem);
+    if (problem.isEmpty())
+        Logger::instance().log(QStringLiteral("Open split response file [OK]"), LogDebug);
+    else
+        Logger::instance().log(QStringLiteral("Open split response file [FAILED]: %1 (%2)")
+                                   .arg(responsePath(), problem), LogError);
+    return response;
+}
+
+void SplitLauncher::cancel()
+{
+    if (isRunning())
+        m_process->kill();
+}
+
+void SplitLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    qDebug() << Q_FUNC_INFO << QStringLiteral("Exit Code:%1").arg(exitCode);
+    // A killed or crashed worker may report exit code 0 on some platforms:
+    // it never wrote a trustworthy response.
+    if (exitStatus == QProcess::CrashExit && exitCode == 0)
+        exitCode = WorkerCode::Failed;
+    if (exitCode != 0) {
+        emit finished(exitCode, QStringList());
+        return;
+    }
+    const SplitResponse response = readResponse();
+    m_files = response.files;
+    emit finished(response.errorCode, m_files);
+}
+
+void SplitLauncher::onStarted()
+{
+    qDebug() << Q_FUNC_INFO;
+    emit started();
+}
+
+void SplitLauncher::onError(QProcess::ProcessError error)
+{
+    qDebug() << Q_FUNC_INFO << QStringLiteral("Error:%1").arg(int(error));
+}
+
+void SplitLauncher::onReadyReadStandardError()
+{
+    const QByteArray data = m_process ? m_process->readAllStandardError() : QByteArray();
+    qDebug() << Q_FUNC_INFO << "Data size:" << data.size();
+}
+
+void SplitLauncher::onReadyReadStandardOutput()
+{
+    const QByteArray data = m_process ? m_process->readAllStandardOutput() : QByteArray();
+    qDebug() << Q_FUNC_INFO << "Data size:" << data.size();
+}
+
+void SplitLauncher::onStateChanged(QProcess::ProcessState newState)
+{
+    qDebug() << Q_FUNC_INFO << QStringLiteral("State:%1").arg(int(newState));
+}
+
+void SplitLauncher::onReadRead()
+{
+    if (!m_process)
+        return;
+    double value = 0;
+    if (takeProgress(m_progressBuffer, m_process->readAllStandardOutput(), value))
+        emit progressChanged(value);
+}
+
+bool SplitLauncher::takeProgress(QByteArray &buffer, const QByteArray &chunk, double &value)
+{
+    buffer.append(chunk);
+    const int lastBreak = buffer.lastIndexOf('\n');
+    if (lastBreak < 0)
+        return false;   // no line is complete yet
+    const QList<QByteArray> lines = buffer.left(lastBreak).split('\n');
+    buffer.remove(0, lastBreak + 1);
+    for (int i = lines.size() - 1; i >= 0; --i) {
+        const QString line = QString::fromUtf8(lines.at(i)).trimmed();
+        if (line.isEmpty())
+            continue;
+        value = line.toDouble();   // not a number: 0
+        return true;
+    }
+    return false;
+}

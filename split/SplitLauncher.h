@@ -1,0 +1,84 @@
+#pragma once
+
+#include "split/SplitRequest.h"
+#include "split/SplitResponse.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QProcess>
+#include <QStringList>
+
+// Runs one pdfworker split at a time for the split controller: writes the
+// request into a fresh owner-only session folder, starts the worker, turns
+// its progress lines into progressChanged and reads the response back.
+// Lives on the interface thread.
+class SplitLauncher : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SplitLauncher(QObject *parent = nullptr);
+    // Kills a running worker and removes the current session folder.
+    ~SplitLauncher() override;
+
+    // Stores a copy; used by the next run().
+    void setRequest(const SplitRequest &request);
+    SplitRequest request() const { return m_request; }
+
+    // True while a worker process exists and is running.
+    bool isRunning() const;
+
+    // The worker beside the running program ("pdfworker", ".exe" on Windows).
+    static QString defaultWorkerProgram();
+    // Replaces the program to start (for a relocated installation).
+    void setWorkerProgram(const QString &program) { m_workerProgram = program; }
+
+    // The session folder of the current run (native separators); empty before the first run.
+    QString sessionDirectory() const;
+    QStringList files() const { return m_files; }
+
+    // Writes the request file of the pending request's session: Base64 of its
+    // JSON. False when the file could not be written. The trace line shows the
+    // data with every password blanked.
+    bool writeRequestData(SplitRequest &request);
+
+    // The response of the current session; WorkerCode::Failed with no files
+    // when it cannot be opened, decoded or parsed, or answers another session.
+    SplitResponse readResponse() const;
+
+    // Feeds worker output into buffer and returns through value the last
+    // complete line's number (0 for a line that is not a number). False when
+    // no complete non-empty line arrived; a partial line stays in buffer.
+    static bool takeProgress(QByteArray &buffer, const QByteArray &chunk, double &value);
+
+signals:
+    void progressChanged(double percentage);
+    void started();
+    void finished(int exitCode, QStringList files);
+
+public slots:
+    // Starts a worker for the pending request; does nothing while one runs.
+    void run();
+    // Kills a running worker; it then finishes with a nonzero code and no files.
+    void cancel();
+    void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
+    void onStarted();
+    void onError(QProcess::ProcessError error);
+    void onReadyReadStandardError();
+    void onReadyReadStandardOutput();
+    void onStateChanged(QProcess::ProcessState newState);
+    void onReadRead();
+
+private:
+    QString requestPath() const;
+    QString responsePath() const;
+    void removeSessionDirectory();
+    void finishWithoutWorker(int code);
+
+    SplitRequest m_request;
+    QStringList m_files;
+    QProcess *m_process = nullptr;
+    QString m_sessionId;
+    QString m_workerProgram;
+    QByteArray m_progressBuffer;
+};

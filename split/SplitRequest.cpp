@@ -1,0 +1,128 @@
+#include "split/SplitRequest.h"
+
+#include "split/WorkerFile.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QRegularExpression>
+
+namespace {
+
+const QString keyMode = QStringLiteral("mode");
+const QString keyFileName = QStringLiteral("file_name");
+const QString keyFilePassword = QStringLiteral("file_password");
+const QString keyPageCount = QStringLiteral("page_coount");   // spelled so in the file format
+const QString keyRanges = QStringLiteral("ranges");
+const QString keyFrom = QStringLiteral("from");
+const QString keyTo = QStringLiteral("to");
+const QString keyOutDirectory = QStringLiteral("out_directory");
+const QString keyAuthor = QStringLiteral("property_author");
+const QString keyTitle = QStringLiteral("property_title");
+const QString keyPassword = QStringLiteral("property_password");
+const QString keyCreator = QStringLiteral("property_creator");
+const QString keyProducer = QStringLiteral("property_producer");
+const QString keySessionPath = QStringLiteral("session_path");
+const QString keySessionId = QStringLiteral("session_id");
+
+QList<QPair<int, int>> rangesFromJson(const QJsonObject &object, QStringList *problems)
+{
+    QList<QPair<int, int>> ranges;
+    const QJsonValue value = object.value(keyRanges);
+    if (value.isUndefined() || value.isNull())
+        return ranges;
+    if (!value.isArray()) {
+        if (problems)
+            problems->append(QStringLiteral("\"ranges\" is not an array"));
+        return ranges;
+    }
+    const QJsonArray array = value.toArray();
+    if (array.size() > SplitRequest::maxPageCount) {
+        if (problems)
+            problems->append(QStringLiteral("\"ranges\" has %1 entries").arg(array.size()));
+        return ranges;
+    }
+    for (const QJsonValue &entry : array) {
+        if (!entry.isObject()) {
+            if (problems)
+                problems->append(QStringLiteral("a \"ranges\" entry is not an object"));
+            continue;
+        }
+        const QJsonObject range = entry.toObject();
+        ranges.append(qMakePair(WorkerFile::intField(range, keyFrom, problems),
+                                WorkerFile::intField(range, keyTo, problems)));
+    }
+    return ranges;
+}
+
+} // namespace
+
+QJsonObject SplitRequest::toJson() const
+{
+    QJsonArray rangeArray;
+    for (const auto &range : ranges)
+        rangeArray.append(QJsonObject{{keyFrom, range.first}, {keyTo, range.second}});
+    return QJsonObject{
+        {keyMode, mode},
+        {keyFileName, QDir::toNativeSeparators(fileName)},
+        {keyFilePassword, filePassword},
+        {keyPageCount, pageCount},
+        {keyRanges, rangeArray},
+        {keyOutDirectory, QDir::toNativeSeparators(outDirectory)},
+        {keyAuthor, author},
+        {keyTitle, title},
+        {keyPassword, password},
+        {keyCreator, creator},
+        {keyProducer, producer},
+        {keySessionPath, QDir::toNativeSeparators(sessionPath)},
+        {keySessionId, sessionId},
+    };
+}
+
+SplitRequest SplitRequest::fromJson(const QJsonObject &object, QStringList *problems)
+{
+    SplitRequest request;
+    request.mode = WorkerFile::intField(object, keyMode, problems);
+    request.fileName = WorkerFile::stringField(object, keyFileName, problems);
+    request.filePassword = WorkerFile::stringField(object, keyFilePassword, problems);
+    request.pageCount = WorkerFile::intField(object, keyPageCount, problems);
+    request.ranges = rangesFromJson(object, problems);
+    request.outDirectory = WorkerFile::stringField(object, keyOutDirectory, problems);
+    request.author = WorkerFile::stringField(object, keyAuthor, problems);
+    request.title = WorkerFile::stringField(object, keyTitle, problems);
+    request.password = WorkerFile::stringField(object, keyPassword, problems);
+    request.creator = WorkerFile::stringField(object, keyCreator, problems);
+    request.producer = WorkerFile::stringField(object, keyProducer, problems);
+    request.sessionPath = WorkerFile::stringField(object, keySessionPath, problems);
+    request.sessionId = WorkerFile::stringField(object, keySessionId, problems);
+    return request;
+}
+
+QStringList SplitRequest::validate() const
+{
+    static const QRegularExpression plainId(QStringLiteral("^[A-Za-z0-9_-]{1,64}$"));
+    QStringList problems;
+    if (mode != 0 && mode != 1)
+        problems << QStringLiteral("unknown mode %1").arg(mode);
+    if (pageCount < 0 || pageCount > maxPageCount)
+        problems << QStringLiteral("page count %1 out of bounds").arg(pageCount);
+    if (ranges.size() > maxPageCount)
+        problems << QStringLiteral("%1 ranges").arg(ranges.size());
+    if (fileName.isEmpty())
+        problems << QStringLiteral("no source file");
+    if (outDirectory.isEmpty())
+        problems << QStringLiteral("no output folder");
+    if (sessionPath.isEmpty())
+        problems << QStringLiteral("no session folder");
+    if (!plainId.match(sessionId).hasMatch())
+        problems << QStringLiteral("session id is not a plain identifier");
+    return problems;
+}
+
+bool SplitRequest::operator==(const SplitRequest &other) const
+{
+    return mode == other.mode && fileName == other.fileName && filePassword == other.filePassword
+        && pageCount == other.pageCount && ranges == other.ranges && outDirectory == other.outDirectory
+        && author == other.author && title == other.title && password == other.password
+        && creator == other.creator && producer == other.producer && sessionPath == other.sessionPath
+        && sessionId == other.sessionId;
+}

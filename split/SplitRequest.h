@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+// What the interface asks pdfworker to split. Written by SplitLauncher,
+// read by the worker; the JSON keys are part of the file format.
+struct SplitRequest
+{
+    // Largest page count and range count a request may carry; anything above
+    // is refused before any work (no real document comes near it).
+    static constexpr int maxPageCount = 1000000;
+
+    int mode = 0;                   // 0: one file per range, 1: one file without the listed pages
+    QString fileName;               // source PDF
+    QString filePassword;           // open password of the source, empty when none
+    int pageCount = 0;              // page count as read by the interface
+    QList<QPair<int, int>> ranges;  // 1-based, both ends inclusive; mode 1: (p, p) per page to drop
+    QString outDirectory;
+    QString author;
+    QString title;
+    QString password;               // protects every output when not blank
+    QString creator;
+    QString producer;
+    QString sessionPath;
+    QString sessionId;
+
+    // The JSON object with the file format's keys; paths in native separators.
+    QJsonObject toJson() const;
+
+    // Reads an object written by toJson (or any writer using the same keys).
+    // Missing keys give empty strings and zeros; values of the wrong type are
+    // listed in *problems (when given) and read as empty/zero.
+    static SplitRequest fromJson(const QJsonObject &object, QStringList *problems = nullptr);
+
+    // What makes this request unfit to run: unknown mode, page or range counts
+    // out of bounds, missing source or session values, a session id that is
+    // not a plain identifier (it becomes part of a file name). Empty when fit.
+    QStringList validate() const;
+
+    bool operator==(const SplitRequest &other) const;
+};

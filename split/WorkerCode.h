@@ -1,0 +1,19 @@
+#pragma once
+
+// Result codes of a worker run, shared by pdfworker (exit code or response
+// "error_code") and the launchers that read them back. 0 is success; the
+// interface passes every other value on unchanged.
+namespace WorkerCode {
+enum : int {
+    Success = 0,
+    // The source file does not exist, or the response could not be opened,
+    // decoded or parsed (the launcher cannot tell what happened).
+    Failed = 1,
+    BadArguments = 2,        // exit code: not "--split"/"--merge" plus a path
+    RequestUnreadable = 3,   // exit code: request file missing, not Base64 or not a JSON object
+    RequestInvalid = 4,      // wrong types, bad mode, absurd numbers, unsafe session values
+    NothingProduced = 5,     // outputs were requested but not one file was written
+    ResponseNotWritten = 6,  // exit code: the response file could not be written
+    NotStarted = 7,          // launcher: the session folder or request file could not be made
+};
+} // namespace WorkerCode
