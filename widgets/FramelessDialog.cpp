@@ -1,0 +1,59 @@
+#include "widgets/FramelessDialog.h"
+
+#include "app/Application.h"
+#include "shell/WindowBar.h"
+
+#include <QFrame>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+FramelessDialog::FramelessDialog(const Frame &frame, Qt::WindowFlags flags, QWidget *parent)
+    : QDialog(parent, flags)
+    , m_content(new QFrame(this))
+    , m_contentLayout(new QVBoxLayout(m_content))
+    , m_bar(new WindowBar(m_content))
+{
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(20, 20, 20, 20);
+    outer->addWidget(m_content);
+
+    m_content->setObjectName(frame.objectName);
+    m_content->setMinimumSize(frame.minimumSize);
+    m_contentLayout->setContentsMargins(frame.margins);
+    m_contentLayout->addWidget(m_bar);
+    m_bar->setMinimizeVisible(false);
+    applyDropShadow(this, m_content);
+}
+
+void FramelessDialog::centerOnParentWindow()
+{
+    QWidget *owner = parentWidget();
+    if (!owner)
+        return;
+    QWidget *window = owner->window();
+    const QRect w = window->rect();
+    const QRect f = window->frameGeometry();
+    const QRect d = rect();
+    move((w.left() + w.right()) / 2 + f.left() - (d.left() + d.right()) / 2,
+         (w.top() + w.bottom()) / 2 + f.top() - (d.top() + d.bottom()) / 2);
+}
+
+void FramelessDialog::mousePressEvent(QMouseEvent *event)
+{
+    m_pressPosition = event->pos();
+    m_dragging = true;
+    QDialog::mousePressEvent(event);
+}
+
+void FramelessDialog::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging)
+        move(event->globalPos() - m_pressPosition);
+    QDialog::mouseMoveEvent(event);
+}
+
+void FramelessDialog::mouseReleaseEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    QDialog::mouseReleaseEvent(event);
+}

@@ -1,0 +1,95 @@
+#include "widgets/MessageSplit.h"
+
+#include "shell/WindowBar.h"
+#include "widgets/Button.h"
+
+#include <QDebug>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QVBoxLayout>
+
+MessageSplit::MessageSplit(int fileCount, QWidget *parent)
+    : FramelessDialog({QStringLiteral("messageBox"), QSize(389, 181), QMargins(9, 3, 8, 12)},
+                      Qt::Window | Qt::FramelessWindowHint, parent)
+    , m_fileCount(fileCount)
+    , m_text(new QLabel(content()))
+    , m_ok(new Button(content()))
+    , m_open(new Button(content()))
+    , m_merge(new Button(content()))
+{
+    setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
+    m_text->setObjectName(QStringLiteral("messageText"));
+    m_text->setAlignment(Qt::AlignCenter);
+    m_text->setWordWrap(true);
+    m_ok->setObjectName(QStringLiteral("buttonSplitOk"));
+    m_ok->setMinimumWidth(80);
+    m_open->setObjectName(QStringLiteral("buttonSplitOpen"));
+    m_open->setMinimumWidth(93);
+    m_merge->setObjectName(QStringLiteral("buttonSplitMerge"));
+    m_merge->setMinimumWidth(155);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (Button *button : {m_ok, m_open, m_merge}) {
+        button->setFixedHeight(42);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+
+    QVBoxLayout *layout = contentLayout();
+    layout->addStretch();
+    layout->addWidget(m_text);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    connect(m_ok, &QPushButton::clicked, this, &MessageSplit::onOk);
+    connect(m_open, &QPushButton::clicked, this, &MessageSplit::onOpen);
+    connect(m_merge, &QPushButton::clicked, this, &MessageSplit::onMerge);
+    connect(windowBar(), &WindowBar::closeWindow, this, &MessageSplit::onOk);
+    retranslate();
+}
+
+void MessageSplit::retranslate()
+{
+    windowBar()->setTitle(tr("Split complete"));
+    m_text->setText(tr("Your document was split in %1 files. You can open folder to view the "
+                       "results of proceed of merging them.").arg(m_fileCount));
+    m_ok->setText(tr("OK"));
+    m_open->setText(tr("OPEN"));
+    m_merge->setText(tr("MERGE RESULTS"));
+}
+
+void MessageSplit::onOk()
+{
+    m_choice = ChoiceOk;
+    accept();
+}
+
+void MessageSplit::onOpen()
+{
+    m_choice = ChoiceOpen;
+    accept();
+}
+
+void MessageSplit::onMerge()
+{
+    m_choice = ChoiceMerge;
+    accept();
+}
+
+void MessageSplit::showEvent(QShowEvent *event)
+{
+    centerOnParentWindow();
+    qDebug() << Q_FUNC_INFO << "Rect width:" << width();
+    qDebug() << Q_FUNC_INFO << "Rect height:" << height();
+    FramelessDialog::showEvent(event);
+}
+
+void MessageSplit::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    FramelessDialog::changeEvent(event);
+}
