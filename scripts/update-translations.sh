@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Refreshes resources/translations/leafcut_*.ts from the program's sources
+# with lupdate (package qttools5-dev-tools): new texts arrive as unfinished,
+# texts no longer in the sources are dropped. Translate the new entries
+# afterwards (Qt Linguist or a text editor); tests/gui/tst_translations.cpp
+# fails while any entry is unfinished.
+# English is the language of the sources; its file repeats each source text,
+# so that "English" can be chosen in the settings like any other language.
+# Usage: scripts/update-translations.sh            refresh the .ts files
+#        scripts/update-translations.sh --probe F  write the texts found into F
+#                                                  only (used by the tests)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+export QT_SELECT=qt5
+lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
+inputs=(resources/translations/language-name.h)
+for folder in app shell widgets split merge; do [ -d "$folder" ] && inputs+=("$folder"); done
+run_lupdate() { "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h "${inputs[@]}" -ts "$@"; }
+
+if [ "${1:-}" = "--probe" ]; then
+    [ -n "${2:-}" ] || { echo "--probe needs a file name" >&2; exit 2; }
+    rm -f "$2"
+    run_lupdate "$2"
+    exit 0
+fi
+
+files=(resources/translations/leafcut_*.ts)
+run_lupdate "${files[@]}"
+
+english=resources/translations/leafcut_en.ts
+if [ -f "$english" ]; then
+    perl -0pi -e '
+        s{(<message numerus="yes">\s*<source>(.*?)</source>(?:(?!</message>).)*?)<translation type="unfinished">(.*?)</translation>}
+         { my ($head, $text, $forms) = ($1, $2, $3);
+           $forms =~ s{<numerusform></numerusform>}{<numerusform>$text</numerusform>}g;
+           "$head<translation>$forms</translation>" }gse;
+        s{(<message>\s*<source>(.*?)</source>(?:(?!</message>).)*?)<translation type="unfinished"></translation>}
+         {$1<translation>$2</translation>}gs;
+    ' "$english"
+fi
+for f in "${files[@]}"; do
+    printf '%s: %s unfinished\n' "$f" "$(grep -c 'type="unfinished"' "$f" || true)"
+done
