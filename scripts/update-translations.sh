@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Refreshes resources/translations/leafcut_*.ts from the program's sources
-# with lupdate (package qttools5-dev-tools): new texts arrive as unfinished,
-# texts no longer in the sources are dropped. Translate the new entries
+# with lupdate (package qttools5-dev-tools): new texts arrive as unfinished;
+# texts no longer in the sources stay, marked vanished, with their
+# translation (so a text that comes back keeps it) unless --drop-vanished. Translate the new entries
 # afterwards (Qt Linguist or a text editor); tests/gui/tst_translations.cpp
 # fails while any entry is unfinished.
 # English is the language of the sources; its file repeats each source text,
 # so that "English" can be chosen in the settings like any other language.
 # Usage: scripts/update-translations.sh            refresh the .ts files
+#        scripts/update-translations.sh --drop-vanished   ... and drop texts
+#                                                  that left the sources
 #        scripts/update-translations.sh --probe F  write the texts found into F
 #                                                  only (used by the tests)
 set -euo pipefail
@@ -16,7 +19,9 @@ export QT_SELECT=qt5
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
 inputs=(resources/translations/language-name.h)
 for folder in app shell widgets split merge; do [ -d "$folder" ] && inputs+=("$folder"); done
-run_lupdate() { "$lupdate" -silent -locations none -no-obsolete -extensions cpp,h "${inputs[@]}" -ts "$@"; }
+options=(-silent -locations none -extensions cpp,h)
+if [ "${1:-}" = "--drop-vanished" ] || [ "${1:-}" = "--probe" ]; then options+=(-no-obsolete); fi
+run_lupdate() { "$lupdate" "${options[@]}" "${inputs[@]}" -ts "$@"; }
 
 if [ "${1:-}" = "--probe" ]; then
     [ -n "${2:-}" ] || { echo "--probe needs a file name" >&2; exit 2; }
