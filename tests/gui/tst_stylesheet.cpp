@@ -1,5 +1,7 @@
 #include "TestPaths.h"
 #include "app/Application.h"
+#include "widgets/Button.h"
+#include "widgets/ButtonDescription.h"
 
 #include <QDirIterator>
 #include <QImage>
@@ -216,6 +218,75 @@ private slots:
         QCOMPARE(close->width(), 28); // fixed by its rule
         auto *title = window.findChild<QLabel *>(QStringLiteral("previewTitle"));
         QCOMPARE(title->font().pixelSize(), 19);
+    }
+
+    // Every styled button of the program gets existing icons and valid
+    // colours from the sheet through its qproperty- rules.
+    void styledButtonsTakeTheirIconsAndColours()
+    {
+        const QStringList withIcons{
+            QStringLiteral("buttonTabSplit"), QStringLiteral("buttonTabMerge"),
+            QStringLiteral("buttonNavigateToSplit"), QStringLiteral("buttonNavigateToMerge"),
+            QStringLiteral("buttonHelp"), QStringLiteral("buttonSettings"), QStringLiteral("buttonPreview"),
+            QStringLiteral("buttonDelete"), QStringLiteral("buttonSplit"), QStringLiteral("buttonMerge"),
+            QStringLiteral("buttonAddNormal"), QStringLiteral("buttonAddPage"), QStringLiteral("buttonSplitOk"),
+            QStringLiteral("buttonSplitOpen"), QStringLiteral("buttonSplitMerge")};
+        const QStringList textOnly{QStringLiteral("buttonSkip"), QStringLiteral("buttonNavigateToSite"),
+                                   QStringLiteral("buttonSaveSettings")};
+        QWidget window;
+        for (const QString &name : withIcons + textOnly) {
+            auto *button = new Button(name, &window);
+            button->setObjectName(name);
+        }
+        auto *lastFolder = new ButtonDescription(&window);
+        lastFolder->setObjectName(QStringLiteral("buttonLastFolder"));
+        window.ensurePolished();
+        for (Button *button : window.findChildren<Button *>()) {
+            button->ensurePolished();
+            const QString name = button->objectName();
+            const bool hasIcons = withIcons.contains(name) || button == lastFolder;
+            for (const QString &icon : {button->iconNormal(), button->iconHover(), button->iconPressed()}) {
+                if (hasIcons)
+                    QVERIFY2(!icon.isEmpty() && !QImage(icon).isNull(),
+                             qPrintable(QStringLiteral("%1: icon \"%2\"").arg(name, icon)));
+                else
+                    QVERIFY2(icon.isEmpty(), qPrintable(name));
+            }
+            if (hasIcons)
+                QVERIFY2(QImage(button->iconNormal()).size() == button->iconSize(),
+                         qPrintable(name + QStringLiteral(": picture and icon size differ")));
+            for (const QColor &colour : {button->colorTextNormal(), button->colorTextHover(), button->colorTextPressed(),
+                                         button->colorTextChecked(), button->colorTextDisabled()})
+                QVERIFY2(colour.isValid(), qPrintable(name + QStringLiteral(": text colour not set")));
+        }
+        auto *merge = window.findChild<Button *>(QStringLiteral("buttonMerge"));
+        QCOMPARE(merge->iconAlignment(), Qt::Alignment(Qt::AlignLeft));
+        QCOMPARE(merge->colorTextHover(), QColor(Qt::white));
+        QCOMPARE(window.findChild<Button *>(QStringLiteral("buttonTabSplit"))->colorTextHover(), QColor(0x97, 0x34, 0x39));
+        QCOMPARE(lastFolder->iconAlignment(), Qt::Alignment(Qt::AlignVCenter));
+        QCOMPARE(lastFolder->iconPaddingLeft(), 2);
+        QCOMPARE(lastFolder->iconPaddingRight(), 5);
+        QCOMPARE(lastFolder->iconDisabled(), QStringLiteral(":/style/images/foldernormal.png"));
+        QCOMPARE(lastFolder->colorDescriptionNormal(), QColor(0x65, 0x65, 0x65));
+    }
+
+    // A green button is drawn green with white text.
+    void greenButtonLooksGreen()
+    {
+        Button button(QStringLiteral("SPLIT"));
+        button.setObjectName(QStringLiteral("buttonSplit"));
+        button.resize(151, 42);
+        const QImage image = button.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        int green = 0;
+        int white = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                green += (c.green() > 160 && c.red() < 170 && c.blue() < 120) ? 1 : 0;
+                white += (c.red() > 240 && c.green() > 240 && c.blue() > 240) ? 1 : 0;
+            }
+        QVERIFY2(green > image.width() * image.height() / 2, qPrintable(QString::number(green)));
+        QVERIFY2(white > 30, qPrintable(QString::number(white)));
     }
 };
 
