@@ -19,7 +19,7 @@ export QT_SELECT=qt5
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
 inputs=(resources/translations/language-name.h)
 for folder in app shell widgets split merge; do [ -d "$folder" ] && inputs+=("$folder"); done
-options=(-silent -locations none -extensions cpp,h)
+options=(-silent -locations none -extensions cpp,h -I "$root")
 if [ "${1:-}" = "--drop-vanished" ] || [ "${1:-}" = "--probe" ]; then options+=(-no-obsolete); fi
 run_lupdate() { "$lupdate" "${options[@]}" "${inputs[@]}" -ts "$@"; }
 
@@ -36,11 +36,11 @@ run_lupdate "${files[@]}"
 english=resources/translations/leafcut_en.ts
 if [ -f "$english" ]; then
     perl -0pi -e '
-        s{(<message numerus="yes">\s*<source>(.*?)</source>(?:(?!</message>).)*?)<translation type="unfinished">(.*?)</translation>}
+        s{(<message numerus="yes">\s*<source>([^<]*)</source>(?:(?!</message>).)*?)<translation type="unfinished">(.*?)</translation>}
          { my ($head, $text, $forms) = ($1, $2, $3);
            $forms =~ s{<numerusform></numerusform>}{<numerusform>$text</numerusform>}g;
            "$head<translation>$forms</translation>" }gse;
-        s{(<message>\s*<source>(.*?)</source>(?:(?!</message>).)*?)<translation type="unfinished"></translation>}
+        s{(<message>\s*<source>([^<]*)</source>(?:(?!</message>).)*?)<translation type="unfinished"></translation>}
          {$1<translation>$2</translation>}gs;
     ' "$english"
 fi

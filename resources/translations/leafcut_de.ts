@@ -2,73 +2,168 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>SettingsView</name>
+    <name>DropArea</name>
     <message>
-        <source>English</source>
-        <translation>Deutsch</translation>
+        <source>Add file</source>
+        <translation>Datei hinzufügen</translation>
     </message>
     <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <source>or drag &amp; drop</source>
+        <translation>oder per Drag &amp; Drop</translation>
     </message>
     <message>
-        <source>SAVE SETTINGS</source>
-        <translation>EINSTELLUNGEN SPEICHERN</translation>
+        <source>Open file</source>
+        <translation>Datei öffnen</translation>
     </message>
     <message>
-        <source>CANCEL</source>
-        <translation>ABBRECHEN</translation>
-    </message>
-    <message>
-        <source>Language</source>
-        <translation>Sprache</translation>
-    </message>
-    <message>
-        <source>Save to</source>
-        <translation>Speichern in</translation>
-    </message>
-    <message>
-        <source>Publisher</source>
-        <translation>Herausgeber</translation>
-    </message>
-    <message>
-        <source>Select destination folder</source>
-        <translation>Zielordner wählen</translation>
+        <source>Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>MainView</name>
     <message>
         <source>Help</source>
-        <translation>Hilfe</translation>
+        <translation type="vanished">Hilfe</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation>Einstellungen</translation>
+        <translation type="vanished">Einstellungen</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation>Teilen</translation>
+        <translation type="vanished">Teilen</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation>Zusammenführen</translation>
+        <translation type="vanished">Zusammenführen</translation>
     </message>
     <message>
         <source>or</source>
-        <translation>oder</translation>
+        <translation type="vanished">oder</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation>Ordner öffnen</translation>
+        <translation type="vanished">Ordner öffnen</translation>
     </message>
     <message>
         <source>Last split:</source>
-        <translation>Zuletzt geteilt:</translation>
+        <translation type="vanished">Zuletzt geteilt:</translation>
     </message>
     <message>
         <source>Last merge:</source>
-        <translation>Zuletzt zusammengeführt:</translation>
+        <translation type="vanished">Zuletzt zusammengeführt:</translation>
+    </message>
+</context>
+<context>
+    <name>MessageMerge</name>
+    <message>
+        <source>Merge complete</source>
+        <translation>Zusammenführen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>All of your files have been merged. You can open the folder to view the result</source>
+        <translation>Alle Dateien wurden zusammengeführt. Öffnen Sie den Ordner, um das Ergebnis anzusehen.</translation>
+    </message>
+    <message>
+        <source>Your files have been merged, except those listed below. You can open the folder to view the result</source>
+        <translation>Ihre Dateien wurden zusammengeführt, bis auf die unten aufgeführten. Öffnen Sie den Ordner, um das Ergebnis anzusehen.</translation>
+    </message>
+    <message>
+        <source>Left out of the merged file: %1</source>
+        <translation>Nicht in die Datei übernommen: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN FOLDER</source>
+        <translation>ORDNER ÖFFNEN</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePassword</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>ÜBERSPRINGEN</translation>
+    </message>
+    <message>
+        <source>SKIP ALL</source>
+        <translation>ALLE ÜBERSPRINGEN</translation>
+    </message>
+</context>
+<context>
+    <name>MessageSplit</name>
+    <message>
+        <source>Split complete</source>
+        <translation>Teilen abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>Ihr Dokument wurde in %1 Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder die Dateien zusammenführen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>MERGE RESULTS</source>
+        <translation>ZUSAMMENFÜHREN</translation>
+    </message>
+</context>
+<context>
+    <name>MessageView</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation type="vanished">Vorschau</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="vanished">Entfernen</translation>
+    </message>
+    <message>
+        <source>enter password</source>
+        <translation type="vanished">Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>Password protected:</source>
+        <translation type="vanished">Passwortgeschützt:</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation type="vanished">Seiten: %1</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation type="vanished">Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation type="vanished">Das Passwort für %1 ist falsch</translation>
     </message>
 </context>
 <context>
@@ -87,34 +182,45 @@
     </message>
 </context>
 <context>
-    <name>PreviewWidget</name>
+    <name>SettingsView</name>
     <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
+        <source>English</source>
+        <translation>Deutsch</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Entfernen</translation>
+        <source>Settings</source>
+        <translation type="vanished">Einstellungen</translation>
     </message>
     <message>
-        <source>enter password</source>
-        <translation>Passwort eingeben</translation>
+        <source>SAVE SETTINGS</source>
+        <translation type="vanished">EINSTELLUNGEN SPEICHERN</translation>
     </message>
     <message>
-        <source>Password protected:</source>
-        <translation>Passwortgeschützt:</translation>
+        <source>CANCEL</source>
+        <translation type="vanished">ABBRECHEN</translation>
     </message>
     <message>
-        <source>Pages: %1</source>
-        <translation>Seiten: %1</translation>
+        <source>Language</source>
+        <translation type="vanished">Sprache</translation>
     </message>
     <message>
-        <source>Can not open file</source>
-        <translation>Datei kann nicht geöffnet werden</translation>
+        <source>Save to</source>
+        <translation type="vanished">Speichern in</translation>
     </message>
     <message>
-        <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
+        <source>Publisher</source>
+        <translation type="vanished">Herausgeber</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation type="vanished">Zielordner wählen</translation>
+    </message>
+</context>
+<context>
+    <name>SplashScreen</name>
+    <message>
+        <source>Loading%1</source>
+        <translation>Wird geladen%1</translation>
     </message>
 </context>
 </TS>

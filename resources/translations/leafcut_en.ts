@@ -2,10 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>DropArea</name>
+    <message>
+        <source>Add file</source>
+        <translation>Add file</translation>
+    </message>
+    <message>
+        <source>or drag &amp; drop</source>
+        <translation>or drag &amp; drop</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>MessageMerge</name>
+    <message>
+        <source>Merge complete</source>
+        <translation>Merge complete</translation>
+    </message>
+    <message>
+        <source>All of your files have been merged. You can open the folder to view the result</source>
+        <translation>All of your files have been merged. You can open the folder to view the result</translation>
+    </message>
+    <message>
+        <source>Your files have been merged, except those listed below. You can open the folder to view the result</source>
+        <translation>Your files have been merged, except those listed below. You can open the folder to view the result</translation>
+    </message>
+    <message>
+        <source>Left out of the merged file: %1</source>
+        <translation>Left out of the merged file: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN FOLDER</source>
+        <translation>OPEN FOLDER</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePassword</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Enter password</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>SKIP</translation>
+    </message>
+    <message>
+        <source>SKIP ALL</source>
+        <translation>SKIP ALL</translation>
+    </message>
+</context>
+<context>
+    <name>MessageSplit</name>
+    <message>
+        <source>Split complete</source>
+        <translation>Split complete</translation>
+    </message>
+    <message>
+        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>OPEN</translation>
+    </message>
+    <message>
+        <source>MERGE RESULTS</source>
+        <translation>MERGE RESULTS</translation>
+    </message>
+</context>
+<context>
+    <name>MessageView</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolderModel</name>
+    <message>
+        <source>Sub folder</source>
+        <translation>Sub folder</translation>
+    </message>
+    <message>
+        <source>Original folder</source>
+        <translation>Original folder</translation>
+    </message>
+    <message>
+        <source>Select folder...</source>
+        <translation>Select folder...</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <source>English</source>
         <translation>English</translation>
+    </message>
+</context>
+<context>
+    <name>SplashScreen</name>
+    <message>
+        <source>Loading%1</source>
+        <translation>Loading%1</translation>
     </message>
 </context>
 </TS>

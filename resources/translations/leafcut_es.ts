@@ -2,10 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>DropArea</name>
+    <message>
+        <source>Add file</source>
+        <translation>Añadir archivo</translation>
+    </message>
+    <message>
+        <source>or drag &amp; drop</source>
+        <translation>o arrastrar y soltar</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>MessageMerge</name>
+    <message>
+        <source>Merge complete</source>
+        <translation>Unión completada</translation>
+    </message>
+    <message>
+        <source>All of your files have been merged. You can open the folder to view the result</source>
+        <translation>Todos sus archivos se han unido. Puede abrir la carpeta para ver el resultado.</translation>
+    </message>
+    <message>
+        <source>Your files have been merged, except those listed below. You can open the folder to view the result</source>
+        <translation>Sus archivos se han unido, salvo los que se indican a continuación. Puede abrir la carpeta para ver el resultado.</translation>
+    </message>
+    <message>
+        <source>Left out of the merged file: %1</source>
+        <translation>No incluidos en el archivo unido: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN FOLDER</source>
+        <translation>ABRIR CARPETA</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePassword</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Introducir contraseña</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>OMITIR</translation>
+    </message>
+    <message>
+        <source>SKIP ALL</source>
+        <translation>OMITIR TODOS</translation>
+    </message>
+</context>
+<context>
+    <name>MessageSplit</name>
+    <message>
+        <source>Split complete</source>
+        <translation>División completada</translation>
+    </message>
+    <message>
+        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>Su documento se ha dividido en %1 archivos. Puede abrir la carpeta para ver el resultado o unir los archivos.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>ABRIR</translation>
+    </message>
+    <message>
+        <source>MERGE RESULTS</source>
+        <translation>UNIR ARCHIVOS</translation>
+    </message>
+</context>
+<context>
+    <name>MessageView</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolderModel</name>
+    <message>
+        <source>Sub folder</source>
+        <translation>Subcarpeta</translation>
+    </message>
+    <message>
+        <source>Original folder</source>
+        <translation>Carpeta original</translation>
+    </message>
+    <message>
+        <source>Select folder...</source>
+        <translation>Elegir carpeta…</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <source>English</source>
         <translation>Español</translation>
+    </message>
+</context>
+<context>
+    <name>SplashScreen</name>
+    <message>
+        <source>Loading%1</source>
+        <translation>Cargando%1</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>DropArea</name>
+    <message>
+        <source>Add file</source>
+        <translation>Ajouter un fichier</translation>
+    </message>
+    <message>
+        <source>or drag &amp; drop</source>
+        <translation>ou glisser-déposer</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Ouvrir un fichier</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>MessageMerge</name>
+    <message>
+        <source>Merge complete</source>
+        <translation>Fusion terminée</translation>
+    </message>
+    <message>
+        <source>All of your files have been merged. You can open the folder to view the result</source>
+        <translation>Tous vos fichiers ont été fusionnés. Vous pouvez ouvrir le dossier pour voir le résultat.</translation>
+    </message>
+    <message>
+        <source>Your files have been merged, except those listed below. You can open the folder to view the result</source>
+        <translation>Vos fichiers ont été fusionnés, sauf ceux indiqués ci-dessous. Vous pouvez ouvrir le dossier pour voir le résultat.</translation>
+    </message>
+    <message>
+        <source>Left out of the merged file: %1</source>
+        <translation>Non repris dans le fichier fusionné&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN FOLDER</source>
+        <translation>OUVRIR LE DOSSIER</translation>
+    </message>
+</context>
+<context>
+    <name>MessagePassword</name>
+    <message>
+        <source>Enter password</source>
+        <translation>Saisir le mot de passe</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>IGNORER</translation>
+    </message>
+    <message>
+        <source>SKIP ALL</source>
+        <translation>TOUT IGNORER</translation>
+    </message>
+</context>
+<context>
+    <name>MessageSplit</name>
+    <message>
+        <source>Split complete</source>
+        <translation>Division terminée</translation>
+    </message>
+    <message>
+        <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
+        <translation>Votre document a été divisé en %1 fichiers. Vous pouvez ouvrir le dossier pour voir le résultat ou fusionner ces fichiers.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>OUVRIR</translation>
+    </message>
+    <message>
+        <source>MERGE RESULTS</source>
+        <translation>FUSIONNER</translation>
+    </message>
+</context>
+<context>
+    <name>MessageView</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFolderModel</name>
+    <message>
+        <source>Sub folder</source>
+        <translation>Sous-dossier</translation>
+    </message>
+    <message>
+        <source>Original folder</source>
+        <translation>Dossier d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Select folder...</source>
+        <translation>Choisir un dossier…</translation>
+    </message>
+</context>
+<context>
     <name>SettingsView</name>
     <message>
         <source>English</source>
         <translation>Français</translation>
+    </message>
+</context>
+<context>
+    <name>SplashScreen</name>
+    <message>
+        <source>Loading%1</source>
+        <translation>Chargement%1</translation>
     </message>
 </context>
 </TS>
