@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AppSettings.h"
+#include "pdf/DebenuService.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -27,6 +28,7 @@ Application::Application(int &argc, char **argv)
     AppSettings::applyIdentity();
     loadStyleSheet();
     loadLanguage(AppSettings::language());
+    m_pdfService = std::make_shared<DebenuService>();
     qDebug() << Q_FUNC_INFO << "Settings path:" << settings()->fileName();
 }
 
@@ -40,6 +42,11 @@ Application *Application::instance()
 std::shared_ptr<QSettings> Application::settings() const
 {
     return AppSettings::open();
+}
+
+std::shared_ptr<DebenuService> Application::pdfService() const
+{
+    return m_pdfService;
 }
 
 void Application::loadStyleSheet()

@@ -5,6 +5,7 @@
 #include <QString>
 #include <memory>
 
+class DebenuService;
 class QTranslator;
 class QWidget;
 
@@ -21,6 +22,10 @@ public:
 
     // A new settings object for the per-user INI file; drop it after use.
     std::shared_ptr<QSettings> settings() const;
+
+    // The process's PDF service, created once at construction; every
+    // document and reader shares it.
+    std::shared_ptr<DebenuService> pdfService() const;
 
     QString lastSplitFolder;
     QString lastMergeFile;
@@ -48,6 +53,7 @@ private:
     void loadStyleSheet();
 
     QTranslator *m_translator = nullptr;
+    std::shared_ptr<DebenuService> m_pdfService;
 };
 
 // Frameless dialogs: translucent widget, shadow (offset 0, blur 20) on target.

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+
+#include <memory>
+
+class DebenuService;
+
+// One open PDF document on top of the shared service: opened in the
+// constructor, closed in the destructor (also when opening failed). Keeps
+// the service alive. Not locked itself: one document, one thread at a time.
+class DebenuDocument : public QObject
+{
+    Q_OBJECT
+public:
+    DebenuDocument(std::shared_ptr<DebenuService> service, const QString &path, const QString &password,
+                   bool bigData, QObject *parent = nullptr);
+    ~DebenuDocument() override;
+
+    // Opened, or found but protected (see needsPassword()).
+    bool isLoaded() const { return m_loaded; }
+    bool needsPassword() const { return m_needsPassword; }
+    int documentId() const { return m_documentId; }
+    bool isBigData() const { return m_bigData; }
+
+    bool isEncrypted() const;
+    bool contentCopyPermitted() const;
+    int pageCount() const;
+    QSize pageSize(int page) const;
+    QString documentTitle() const;
+    bool saveDocument(const QString &path) const;
+    bool setDocumentProperties(const QString &author, const QString &title, const QString &password,
+                               const QString &creator, const QString &producer) const;
+
+    // The page at 72 dpi; usable on any thread and without a GUI application.
+    QImage pageImage(int page) const;
+    // The same as a pixmap, for the interface. Pixmaps exist only in a GUI
+    // application and on its thread: elsewhere the result is null (use
+    // pageImage()).
+    QPixmap pagePixmap(int page) const;
+    QImage firstPageImage() const;
+
+private:
+    std::shared_ptr<DebenuService> m_service;
+    int m_documentId = 0;
+    bool m_loaded = false;
+    bool m_needsPassword = false;
+    bool m_bigData = false;
+};

@@ -1,0 +1,776 @@
+#include "pdf/DebenuPDFLibraryDLLQt1016.h"
+
+#include "pdf/DocumentMerger.h"
+#include "pdf/PageExtractor.h"
+#include "pdf/PageRenderer.h"
+#include "pdf/PdfErrorCode.h"
+#include "pdf/PdfFileWriter.h"
+#include "pdf/PdfInformation.h"
+#include "pdf/SourceCache.h"
+
+#include <QDebug>
+#include <QHash>
+#include <QSet>
+#include <QStringList>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+
+#include <cmath>
+#include <functional>
+
+namespace {
+
+// One document of the loaded-document table or of the direct-access table.
+struct OpenDocument
+{
+    std::shared_ptr<QPDF> pdf;
+    QString path;
+    QString password; // kept for rendering encrypted files; never logged
+    int selectedPage = 1;
+    QSet<QByteArray> changedInformation;
+    PdfFileWriter::Options pendingEncryption; // strength -1: none requested
+};
+
+struct Box
+{
+    double left = 0;
+    double bottom = 0;
+    double right = 0;
+    double top = 0;
+    double width() const { return right - left; }
+    double height() const { return top - bottom; }
+};
+
+bool readBox(QPDFPageObjectHelper &page, const char *name, Box &box)
+{
+    QPDFObjectHandle value = page.getAttribute(name, false);
+    if (!value.isRectangle())
+        return false;
+    const QPDFObjectHandle::Rectangle r = value.getArrayAsRectangle();
+    box.left = std::min(r.llx, r.urx);
+    box.right = std::max(r.llx, r.urx);
+    box.bottom = std::min(r.lly, r.ury);
+    box.top = std::max(r.lly, r.ury);
+    return box.width() > 0 && box.height() > 0;
+}
+
+Box intersect(const Box &a, const Box &b)
+{
+    Box result;
+    result.left = std::max(a.left, b.left);
+    result.right = std::min(a.right, b.right);
+    result.bottom = std::max(a.bottom, b.bottom);
+    result.top = std::min(a.top, b.top);
+    if (result.width() <= 0 || result.height() <= 0)
+        return b; // no overlap: fall back to the bounding box
+    return result;
+}
+
+// Box type 1 media, 2 crop, 3 bleed, 4 trim, 5 art; every box but the media
+// box defaults to the crop box and is clipped to the media box.
+bool pageBox(QPDFPageObjectHelper page, int boxType, Box &box)
+{
+    Box media;
+    if (!readBox(page, "/MediaBox", media)) {
+        media.right = 612; // US Letter, the customary default of readers
+        media.top = 792;
+    }
+    if (boxType == 1) {
+        box = media;
+        return true;
+    }
+    Box crop = media;
+    if (readBox(page, "/CropBox", crop))
+        crop = intersect(crop, media);
+    static const char *const otherBoxes[] = {"/BleedBox", "/TrimBox", "/ArtBox"};
+    if (boxType == 2) {
+        box = crop;
+        return true;
+    }
+    if (boxType < 3 || boxType > 5)
+        return false;
+    Box other;
+    box = readBox(page, otherBoxes[boxType - 3], other) ? intersect(other, media) : crop;
+    return true;
+}
+
+double boxDimension(const Box &box, int dimension)
+{
+    switch (dimension) {
+    case 0: return box.left;
+    case 1: return box.top;
+    case 2: return box.width();
+    case 3: return box.height();
+    case 4: return box.right;
+    case 5: return box.bottom;
+    default: return 0;
+    }
+}
+
+// /Rotate (inherited) as 0, 90, 180 or 270; other values round to the
+// nearest quarter turn, as renderers do.
+int pageRotation(QPDFPageObjectHelper page)
+{
+    QPDFObjectHandle value = page.getAttribute("/Rotate", false);
+    if (!value.isNumber())
+        return 0;
+    const double raw = value.getNumericValue();
+    if (!std::isfinite(raw) || std::fabs(raw) > 1e9)
+        return 0;
+    long degrees = std::lround(raw) % 360;
+    if (degrees < 0)
+        degrees += 360;
+    return int(((degrees + 45) / 90) * 90 % 360);
+}
+
+} // namespace
+
+struct DebenuPDFLibraryDLLQt1016::Private
+{
+    QString libraryPath;
+    int instanceId = 0;
+    int nextInstanceId = 1;
+    int lastError = 0;
+    int stringResultLength = 0;
+    int nextId = 1;
+    int selectedDocument = 0;
+    QHash<int, std::shared_ptr<OpenDocument>> documents;
+    QHash<int, std::shared_ptr<OpenDocument>> files;
+    QHash<QString, QStringList> fileLists;
+    SourceCache sources;
+    PageRenderer renderer;
+
+    // Runs body with the qpdf exceptions caught: any exception fails the
+    // operation with code Internal (or PasswordNeeded) and answers fallback.
+    template <typename T>
+    T guarded(const char *where, T fallback, const std::function<T()> &body)
+    {
+        lastError = PdfErrorCode::None;
+        if (instanceId <= 0) {
+            lastError = PdfErrorCode::Unsupported;
+            return fallback;
+        }
+        try {
+            return body();
+        } catch (const std::exception &e) {
+            qDebug() << where << "failed:" << e.what();
+            lastError = PdfErrorCode::Internal;
+        } catch (...) {
+            lastError = PdfErrorCode::Internal;
+        }
+        return fallback;
+    }
+
+    std::shared_ptr<OpenDocument> selected()
+    {
+        return documents.value(selectedDocument);
+    }
+
+    // The page of a document by 1-based number, or false with InvalidArgument.
+    bool findPage(OpenDocument &document, int number, QPDFPageObjectHelper &page)
+    {
+        const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(*document.pdf).getAllPages();
+        if (number < 1 || size_t(number) > pages.size()) {
+            lastError = PdfErrorCode::InvalidArgument;
+            return false;
+        }
+        page = pages.at(size_t(number - 1));
+        return true;
+    }
+
+    std::shared_ptr<OpenDocument> open(const QString &path, const QString &password)
+    {
+        int error = PdfErrorCode::None;
+        std::shared_ptr<QPDF> pdf = SourceCache::parse(path, password, &error);
+        if (!pdf) {
+            lastError = error;
+            return nullptr;
+        }
+        auto document = std::make_shared<OpenDocument>();
+        document->pdf = pdf;
+        document->path = path;
+        document->password = password;
+        return document;
+    }
+
+    // Writes a table document: its changed information mirrored into XMP,
+    // encrypted as requested, else with its own encryption kept.
+    int save(OpenDocument &document, const QString &path)
+    {
+        PdfInformation::synchroniseMetadata(*document.pdf, document.changedInformation);
+        PdfFileWriter::Options options = document.pendingEncryption;
+        options.preserveEncryption = options.encryptionStrength == -1;
+        int error = PdfErrorCode::None;
+        if (!PdfFileWriter::write(*document.pdf, path, options, &error)) {
+            lastError = error;
+            return 0;
+        }
+        return 1;
+    }
+
+    QImage render(OpenDocument &document, int pageNumber, double dpi)
+    {
+        QPDFPageObjectHelper page(QPDFObjectHandle::newNull());
+        if (!findPage(document, pageNumber, page))
+            return QImage();
+        Box crop;
+        pageBox(page, 2, crop);
+        int width = int(crop.width());
+        int height = int(crop.height());
+        const int rotation = pageRotation(page);
+        if (rotation == 90 || rotation == 270)
+            std::swap(width, height);
+        if (!(dpi > 0) || dpi > 2400) {
+            lastError = PdfErrorCode::InvalidArgument;
+            return QImage();
+        }
+        const QSize size(int(std::lround(width * dpi / 72.0)), int(std::lround(height * dpi / 72.0)));
+        QImage image = renderer.render(document.path, document.password, pageNumber, size);
+        if (image.isNull())
+            lastError = PdfErrorCode::NotPdf;
+        return image;
+    }
+
+    QString answer(const QString &text)
+    {
+        stringResultLength = text.size();
+        return text;
+    }
+};
+
+DebenuPDFLibraryDLLQt1016::DebenuPDFLibraryDLLQt1016(const QString &libraryPath, QObject *parent)
+    : QObject(parent)
+    , d(new Private)
+{
+    d->libraryPath = libraryPath;
+    d->instanceId = CreateLibrary();
+}
+
+DebenuPDFLibraryDLLQt1016::~DebenuPDFLibraryDLLQt1016()
+{
+    if (d->instanceId > 0)
+        ReleaseLibrary(d->instanceId);
+}
+
+bool DebenuPDFLibraryDLLQt1016::LibraryLoaded() const
+{
+    return true;
+}
+
+QString DebenuPDFLibraryDLLQt1016::libraryPath() const
+{
+    return d->libraryPath;
+}
+
+int DebenuPDFLibraryDLLQt1016::instanceId() const
+{
+    return d->instanceId;
+}
+
+int DebenuPDFLibraryDLLQt1016::CreateLibrary()
+{
+    if (d->instanceId <= 0)
+        d->instanceId = d->nextInstanceId++;
+    return d->instanceId;
+}
+
+int DebenuPDFLibraryDLLQt1016::ReleaseLibrary(int InstanceID)
+{
+    if (InstanceID <= 0 || InstanceID != d->instanceId)
+        return 0;
+    d->documents.clear();
+    d->files.clear();
+    d->fileLists.clear();
+    d->selectedDocument = 0;
+    d->sources.clear();
+    d->renderer.clear();
+    d->instanceId = 0;
+    return 1;
+}
+
+int DebenuPDFLibraryDLLQt1016::LastErrorCode()
+{
+    return d->lastError;
+}
+
+int DebenuPDFLibraryDLLQt1016::StringResultLength()
+{
+    return d->stringResultLength;
+}
+
+int DebenuPDFLibraryDLLQt1016::cachedSourceParses() const
+{
+    return d->sources.parseCount();
+}
+
+// --- Loaded documents -------------------------------------------------------
+
+int DebenuPDFLibraryDLLQt1016::LoadFromFile(const QString &FileName, const QString &Password)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->open(FileName, Password);
+        if (!document)
+            return 0;
+        const int id = d->nextId++;
+        d->documents.insert(id, document);
+        d->selectedDocument = id;
+        return 1;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::SelectedDocument()
+{
+    return d->documents.contains(d->selectedDocument) ? d->selectedDocument : 0;
+}
+
+int DebenuPDFLibraryDLLQt1016::SelectDocument(int DocumentID)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        if (!d->documents.contains(DocumentID)) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        d->selectedDocument = DocumentID;
+        return 1;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::RemoveDocument(int DocumentID)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        if (!d->documents.remove(DocumentID)) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        if (d->selectedDocument == DocumentID)
+            d->selectedDocument = 0;
+        return 1;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::PageCount()
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        return int(QPDFPageDocumentHelper(*document->pdf).getAllPages().size());
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::SelectPage(int PageNumber)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        QPDFPageObjectHelper page(QPDFObjectHandle::newNull());
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        if (!d->findPage(*document, PageNumber, page))
+            return 0;
+        document->selectedPage = PageNumber;
+        return 1;
+    });
+}
+
+double DebenuPDFLibraryDLLQt1016::GetPageBox(int BoxType, int Dimension)
+{
+    return d->guarded<double>(Q_FUNC_INFO, 0.0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        QPDFPageObjectHelper page(QPDFObjectHandle::newNull());
+        Box box;
+        if (!document || !d->findPage(*document, document->selectedPage, page)
+            || !pageBox(page, BoxType, box)) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0.0;
+        }
+        return boxDimension(box, Dimension);
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::PageRotation()
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        QPDFPageObjectHelper page(QPDFObjectHandle::newNull());
+        if (!document || !d->findPage(*document, document->selectedPage, page)) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        return pageRotation(page);
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::SecurityInfo(int SecurityItem)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        QPDF &pdf = *document->pdf;
+        int revision = 0;
+        int permissions = 0;
+        const bool encrypted = pdf.isEncrypted(revision, permissions);
+        switch (SecurityItem) {
+        case 0:
+            return encrypted ? 1 : 0;
+        case 1:
+            return encrypted ? revision : 0;
+        case 2: {
+            if (!encrypted)
+                return 0;
+            if (revision >= 5)
+                return 256;
+            QPDFObjectHandle length = pdf.getTrailer().getKey("/Encrypt").getKey("/Length");
+            return revision == 4 ? 128 : (length.isInteger() ? length.getIntValueAsInt() : 40);
+        }
+        case 3:
+            return encrypted ? permissions : 0;
+        case 4:
+            return encrypted && pdf.ownerPasswordMatched() ? 1 : 0;
+        case 5: {
+            // The owner password grants everything, as readers treat it.
+            const bool permitted = !encrypted || pdf.ownerPasswordMatched() || pdf.allowExtractAll();
+            return permitted ? 6 : 0;
+        }
+        default:
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::SaveToFile(const QString &FileName)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        const int result = d->save(*document, FileName);
+        if (result)
+            d->sources.release(FileName);
+        return result;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::SetInformation(int Key, const QString &NewValue)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        const QByteArray name = PdfInformation::keyName(Key);
+        if (!document || name.isEmpty()) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        PdfInformation::setValue(*document->pdf, name, NewValue);
+        document->changedInformation.insert(name);
+        return 1;
+    });
+}
+
+QString DebenuPDFLibraryDLLQt1016::GetInformation(int Key)
+{
+    return d->answer(d->guarded<QString>(Q_FUNC_INFO, QString(), [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return QString();
+        }
+        if (Key == 0)
+            return QString::fromStdString(document->pdf->getPDFVersion());
+        const QByteArray name = PdfInformation::keyName(Key);
+        if (name.isEmpty()) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return QString();
+        }
+        return PdfInformation::value(*document->pdf, name);
+    }));
+}
+
+int DebenuPDFLibraryDLLQt1016::Encrypt(const QString &Owner, const QString &User, int Strength,
+                                      int Permissions)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        if (!PdfFileWriter::supportsStrength(Strength)) {
+            d->lastError = PdfErrorCode::Unsupported;
+            return 0;
+        }
+        document->pendingEncryption.encryptionStrength = Strength;
+        document->pendingEncryption.ownerPassword = Owner;
+        document->pendingEncryption.userPassword = User;
+        document->pendingEncryption.permissions = Permissions;
+        return 1;
+    });
+}
+
+QImage DebenuPDFLibraryDLLQt1016::RenderPageToImage(double DPI, int Page)
+{
+    return d->guarded<QImage>(Q_FUNC_INFO, QImage(), [&]() {
+        std::shared_ptr<OpenDocument> document = d->selected();
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return QImage();
+        }
+        return d->render(*document, Page, DPI);
+    });
+}
+
+// --- Direct-access files ------------------------------------------------------
+
+int DebenuPDFLibraryDLLQt1016::DAOpenFile(const QString &InputFileName, const QString &Password)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->open(InputFileName, Password);
+        if (!document)
+            return 0;
+        const int handle = d->nextId++;
+        d->files.insert(handle, document);
+        return handle;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::DACloseFile(int FileHandle)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        if (!d->files.remove(FileHandle)) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        return 1;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::DAGetPageCount(int FileHandle)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        return int(QPDFPageDocumentHelper(*document->pdf).getAllPages().size());
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::DAFindPage(int FileHandle, int Page)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
+        QPDFPageObjectHelper page(QPDFObjectHandle::newNull());
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        // The reference is the page number itself: stable while the file is open.
+        return d->findPage(*document, Page, page) ? Page : 0;
+    });
+}
+
+double DebenuPDFLibraryDLLQt1016::DAGetPageBox(int FileHandle, int PageRef, int BoxIndex, int Dimension)
+{
+    return d->guarded<double>(Q_FUNC_INFO, 0.0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
+        QPDFPageObjectHelper page(QPDFObjectHandle::newNull());
+        Box box;
+        if (!document || !d->findPage(*document, PageRef, page) || !pageBox(page, BoxIndex, box)) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0.0;
+        }
+        return boxDimension(box, Dimension);
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::DAPageRotation(int FileHandle, int PageRef)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
+        QPDFPageObjectHelper page(QPDFObjectHandle::newNull());
+        if (!document || !d->findPage(*document, PageRef, page)) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        return pageRotation(page);
+    });
+}
+
+QImage DebenuPDFLibraryDLLQt1016::DARenderPageToImage(int FileHandle, int PageRef, double DPI)
+{
+    return d->guarded<QImage>(Q_FUNC_INFO, QImage(), [&]() {
+        std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return QImage();
+        }
+        return d->render(*document, PageRef, DPI);
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::DASaveAsFile(int FileHandle, const QString &OutputFileName)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
+        if (!document) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        const int result = d->save(*document, OutputFileName);
+        if (result)
+            d->sources.release(OutputFileName);
+        return result;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::DASetInformation(int FileHandle, const QString &Key, const QString &NewValue)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
+        const QByteArray name = PdfInformation::keyName(Key);
+        if (!document || name.isEmpty() || name == "/CreationDate" || name == "/ModDate") {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        PdfInformation::setValue(*document->pdf, name, NewValue);
+        document->changedInformation.insert(name);
+        return 1;
+    });
+}
+
+QString DebenuPDFLibraryDLLQt1016::DAGetInformation(int FileHandle, const QString &Key)
+{
+    return d->answer(d->guarded<QString>(Q_FUNC_INFO, QString(), [&]() {
+        std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
+        const QByteArray name = PdfInformation::keyName(Key);
+        if (!document || name.isEmpty()) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return QString();
+        }
+        return PdfInformation::value(*document->pdf, name);
+    }));
+}
+
+// --- Whole files ----------------------------------------------------------------
+
+int DebenuPDFLibraryDLLQt1016::EncodePermissions(int CanPrint, int CanCopy, int CanChange, int CanAddNotes,
+                                                 int CanFillFields, int CanCopyAccess, int CanAssemble,
+                                                 int CanPrintFull)
+{
+    d->lastError = PdfErrorCode::None;
+    return PdfFileWriter::encodePermissions(CanPrint, CanCopy, CanChange, CanAddNotes, CanFillFields,
+                                            CanCopyAccess, CanAssemble, CanPrintFull);
+}
+
+int DebenuPDFLibraryDLLQt1016::EncryptFile(const QString &InputFileName, const QString &OutputFileName,
+                                          const QString &Owner, const QString &User, int Strength,
+                                          int Permissions)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        if (!PdfFileWriter::supportsStrength(Strength)) {
+            d->lastError = PdfErrorCode::Unsupported;
+            return 0;
+        }
+        std::shared_ptr<OpenDocument> document = d->open(InputFileName, QString());
+        if (!document)
+            return 0;
+        document->pendingEncryption.encryptionStrength = Strength;
+        document->pendingEncryption.ownerPassword = Owner;
+        document->pendingEncryption.userPassword = User;
+        document->pendingEncryption.permissions = Permissions;
+        const int result = d->save(*document, OutputFileName);
+        if (result)
+            d->sources.release(OutputFileName);
+        return result;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::DecryptFile(const QString &InputFileName, const QString &OutputFileName,
+                                          const QString &Password)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        std::shared_ptr<OpenDocument> document = d->open(InputFileName, Password);
+        if (!document)
+            return 0;
+        PdfFileWriter::Options options;
+        options.preserveEncryption = false;
+        int error = PdfErrorCode::None;
+        if (!PdfFileWriter::write(*document->pdf, OutputFileName, options, &error)) {
+            d->lastError = error;
+            return 0;
+        }
+        d->sources.release(OutputFileName);
+        return 1;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::ExtractFilePages(const QString &InputFileName, const QString &Password,
+                                               const QString &OutputFileName, const QString &RangeList)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        PageExtractor extractor(d->sources);
+        const int result = extractor.extract(InputFileName, Password, OutputFileName, RangeList);
+        d->lastError = result == 1 ? PdfErrorCode::None : extractor.errorCode();
+        if (result == 1)
+            d->sources.release(OutputFileName);
+        return result;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QString &FileName)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        if (ListName.isEmpty()) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        // Reading the file now refuses what the merge could not use; the
+        // parse stays in the cache for the merge itself.
+        int error = PdfErrorCode::None;
+        if (!d->sources.open(FileName, QString(), &error)) {
+            d->lastError = error;
+            return 0;
+        }
+        d->fileLists[ListName].append(FileName);
+        return 1;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::ClearFileList(const QString &ListName)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() { return d->fileLists.remove(ListName) > 0 ? 1 : 0; });
+}
+
+int DebenuPDFLibraryDLLQt1016::GetFileListCount(const QString &ListName)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() { return d->fileLists.value(ListName).size(); });
+}
+
+int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const QString &OutputFileName)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        const QStringList files = d->fileLists.value(ListName);
+        if (files.isEmpty()) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        DocumentMerger merger(d->sources);
+        const int pages = merger.merge(files, OutputFileName);
+        d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
+        if (pages > 0)
+            d->sources.release(OutputFileName);
+        return pages;
+    });
+}

@@ -1,0 +1,237 @@
+#include "pdf/DebenuService.h"
+
+#include "app/Logger.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QMutexLocker>
+
+namespace {
+
+QString libraryLocation()
+{
+    const QString folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    return folder + QStringLiteral("/") + QStringLiteral("DebenuPDFLibraryDLL1016.dll");
+}
+
+// Printing, copying, changing and adding notes; no form filling, copying for
+// accessibility, assembling or full-quality printing.
+const int kGrants[8] = {1, 1, 1, 1, 0, 0, 0, 0};
+
+} // namespace
+
+DebenuService::DebenuService()
+    : DebenuPDFLibraryDLLQt1016(libraryLocation())
+{
+    qDebug() << Q_FUNC_INFO;
+    init();
+}
+
+DebenuService::~DebenuService()
+{
+    qDebug() << Q_FUNC_INFO;
+}
+
+void DebenuService::init()
+{
+    QMutexLocker lock(&m_mutex);
+    if (instanceId() <= 0 && CreateLibrary() <= 0) {
+        qDebug() << Q_FUNC_INFO << "Init failed";
+        Logger::instance().log(QStringLiteral("Initialization library failed"), LogError);
+    }
+}
+
+bool DebenuService::loadFile(const QString &path, const QString &password, int *documentId,
+                             bool *needsPassword, bool bigData)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!bigData) {
+        if (LoadFromFile(path, password) == 1) {
+            *needsPassword = false;
+            *documentId = SelectedDocument();
+            return true;
+        }
+    } else {
+        const int handle = DAOpenFile(path, password);
+        if (handle != 0) {
+            *needsPassword = false;
+            *documentId = handle;
+            return true;
+        }
+    }
+    const int code = LastErrorCode();
+    Logger::instance().log(QStringLiteral("Can not load file:%1. Error code:%2").arg(path).arg(code), LogDebug);
+    if (code == 404) {
+        *needsPassword = true;
+        return true;
+    }
+    return false;
+}
+
+int DebenuService::closeDocument(int documentId, bool bigData)
+{
+    QMutexLocker lock(&m_mutex);
+    return bigData ? DACloseFile(documentId) : RemoveDocument(documentId);
+}
+
+int DebenuService::pageCount(int documentId, bool bigData)
+{
+    QMutexLocker lock(&m_mutex);
+    if (bigData)
+        return DAGetPageCount(documentId);
+    if (SelectDocument(documentId) != 1)
+        return 0;
+    return PageCount();
+}
+
+QSize DebenuService::pageSize(int documentId, int page, bool bigData)
+{
+    QMutexLocker lock(&m_mutex);
+    double width = 0;
+    double height = 0;
+    int rotation = 0;
+    if (!bigData) {
+        // A failed selection must not answer for the previously selected page.
+        if (SelectDocument(documentId) != 1 || SelectPage(page) != 1)
+            return QSize();
+        width = GetPageBox(2, 2);
+        height = GetPageBox(2, 3);
+        rotation = PageRotation();
+    } else {
+        const int ref = DAFindPage(documentId, page);
+        width = DAGetPageBox(documentId, ref, 2, 2);
+        height = DAGetPageBox(documentId, ref, 2, 3);
+        rotation = DAPageRotation(documentId, ref);
+    }
+    int w = int(width);
+    int h = int(height);
+    if (rotation == 90 || rotation == 270)
+        std::swap(w, h);
+    return QSize(w, h);
+}
+
+QImage DebenuService::renderPage(int documentId, int page, bool bigData)
+{
+    QMutexLocker lock(&m_mutex);
+    QImage image;
+    if (!bigData) {
+        if (SelectDocument(documentId) != 1 || SelectPage(page) != 1)
+            return QImage();
+        qDebug() << Q_FUNC_INFO << "Page:" << page;
+        image = RenderPageToImage(72.0, page);
+    } else {
+        const int ref = DAFindPage(documentId, page);
+        image = DARenderPageToImage(documentId, ref, 72.0);
+    }
+    qDebug() << Q_FUNC_INFO << "render result:" << (image.isNull() ? 0 : 1);
+    return image;
+}
+
+bool DebenuService::saveDocument(int documentId, const QString &path, bool bigData)
+{
+    QMutexLocker lock(&m_mutex);
+    if (bigData)
+        return DASaveAsFile(documentId, path) != 0;
+    if (SelectDocument(documentId) != 1)
+        return false;
+    return SaveToFile(path) == 1;
+}
+
+bool DebenuService::setDocumentProperties(int documentId, const QString &author, const QString &title,
+                                          const QString &password, const QString &creator,
+                                          const QString &producer, bool bigData)
+{
+    QMutexLocker lock(&m_mutex);
+    if (bigData) {
+        DASetInformation(documentId, QStringLiteral("Author"), author);
+        DASetInformation(documentId, QStringLiteral("Title"), title);
+        DASetInformation(documentId, QStringLiteral("Creator"), creator);
+        DASetInformation(documentId, QStringLiteral("Producer"), producer);
+        return true;
+    }
+    if (SelectDocument(documentId) != 1)
+        return false;
+    SetInformation(1, author);
+    SetInformation(2, title);
+    SetInformation(5, creator);
+    SetInformation(6, producer);
+    const int permissions = EncodePermissions(kGrants[0], kGrants[1], kGrants[2], kGrants[3], kGrants[4],
+                                              kGrants[5], kGrants[6], kGrants[7]);
+    const QString trimmed = password.trimmed();
+    if (trimmed.isEmpty())
+        return true;
+    if (Encrypt(trimmed, trimmed, 1, permissions) == 0) {
+        Logger::instance().log(QStringLiteral("The document could not be encrypted.%1").arg(LastErrorCode()),
+                               LogError);
+        return false;
+    }
+    return true;
+}
+
+QString DebenuService::documentTitle(int documentId, bool bigData)
+{
+    QMutexLocker lock(&m_mutex);
+    if (bigData)
+        return DAGetInformation(documentId, QStringLiteral("Title"));
+    if (SelectDocument(documentId) != 1)
+        return QString();
+    return GetInformation(2);
+}
+
+bool DebenuService::isEncrypted(int documentId, bool bigData)
+{
+    if (bigData)
+        return false;
+    QMutexLocker lock(&m_mutex);
+    if (SelectDocument(documentId) != 1)
+        return false;
+    return SecurityInfo(0) == 1;
+}
+
+bool DebenuService::contentCopyPermitted(int documentId)
+{
+    QMutexLocker lock(&m_mutex);
+    if (SelectDocument(documentId) != 1)
+        return false;
+    return SecurityInfo(5) == 6;
+}
+
+int DebenuService::decryptFile(const QString &input, const QString &output, const QString &password)
+{
+    QMutexLocker lock(&m_mutex);
+    return DecryptFile(input, output, password);
+}
+
+int DebenuService::encryptFile(const QString &input, const QString &output, const QString &password)
+{
+    QMutexLocker lock(&m_mutex);
+    const int permissions = EncodePermissions(kGrants[0], kGrants[1], kGrants[2], kGrants[3], kGrants[4],
+                                              kGrants[5], kGrants[6], kGrants[7]);
+    const QString p = password.trimmed();
+    return EncryptFile(input, output, p, p, 1, permissions);
+}
+
+int DebenuService::extractFilePages(const QString &input, const QString &password, const QString &output,
+                                    const QString &rangeList)
+{
+    QMutexLocker lock(&m_mutex);
+    return ExtractFilePages(input, password, output, rangeList);
+}
+
+int DebenuService::addToFileList(const QString &listName, const QString &fileName)
+{
+    QMutexLocker lock(&m_mutex);
+    return AddToFileList(listName, fileName);
+}
+
+int DebenuService::mergeFileListFast(const QString &listName, const QString &output)
+{
+    QMutexLocker lock(&m_mutex);
+    return MergeFileListFast(listName, output);
+}
+
+int DebenuService::lastErrorCode()
+{
+    QMutexLocker lock(&m_mutex);
+    return LastErrorCode();
+}

@@ -1,0 +1,74 @@
+#include "pdf/PageRenderer.h"
+
+#include "pdf/MupdfRenderer.h"
+#include "pdf/SourceCache.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+
+PageRenderer::PageRenderer(int capacity)
+    : m_capacity(qMax(1, capacity))
+{
+}
+
+PageRenderer::~PageRenderer()
+{
+    clear();
+}
+
+void PageRenderer::clear()
+{
+    for (const Entry &entry : qAsConst(m_entries))
+        sw_renderer_close(entry.renderer);
+    m_entries.clear();
+}
+
+SwRenderer *PageRenderer::rendererFor(const QString &path, const QString &password)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QByteArray stamp = SourceCache::fileStamp(absolute);
+    const QByteArray digest = QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha256);
+    if (stamp.isEmpty())
+        return nullptr;
+    for (int i = 0; i < m_entries.size(); ++i) {
+        const Entry &entry = m_entries.at(i);
+        if (entry.path != absolute || entry.passwordHash != digest)
+            continue;
+        if (entry.stamp == stamp) {
+            m_entries.move(i, 0);
+            return m_entries.first().renderer;
+        }
+        sw_renderer_close(entry.renderer); // the file changed
+        m_entries.removeAt(i);
+        break;
+    }
+    int status = SW_RENDER_FAILED;
+    SwRenderer *renderer = sw_renderer_open(QFile::encodeName(absolute).constData(),
+                                            password.toUtf8().constData(), &status);
+    if (!renderer)
+        return nullptr;
+    m_entries.prepend(Entry{absolute, stamp, digest, renderer});
+    while (m_entries.size() > m_capacity) {
+        sw_renderer_close(m_entries.last().renderer);
+        m_entries.removeLast();
+    }
+    return renderer;
+}
+
+QImage PageRenderer::render(const QString &path, const QString &password, int pageNumber, const QSize &size)
+{
+    // A damaged page box must not ask for gigabytes: A0 is 8 million pixels.
+    const qint64 maximumPixels = 64 * 1000 * 1000;
+    if (pageNumber < 1 || size.isEmpty() || qint64(size.width()) * size.height() > maximumPixels)
+        return QImage();
+    SwRenderer *renderer = rendererFor(path, password);
+    if (!renderer)
+        return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return QImage(); // too large to allocate
+    const int status = sw_renderer_render(renderer, pageNumber - 1, size.width(), size.height(),
+                                          image.bits(), image.bytesPerLine());
+    return status == SW_RENDER_OK ? image : QImage();
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+class QPDF;
+
+// Writes qpdf documents to files: through a temporary file beside the target,
+// so the target is either the complete new file or untouched, and so a
+// document may be saved over the file it was read from.
+class PdfFileWriter
+{
+public:
+    struct Options
+    {
+        // Keep the source's own encryption (otherwise the output is plain).
+        bool preserveEncryption = false;
+        // The output's version is never lower than this ("1.4"); empty: the document's own.
+        QString minimumVersion;
+        int minimumExtensionLevel = 0;
+        // Encryption: strength 1 (and 3) AES-256 (R6), 2 AES-128 (R4); -1 none.
+        int encryptionStrength = -1;
+        QString ownerPassword;
+        QString userPassword;
+        int permissions = 0; // the value of EncodePermissions
+    };
+
+    // Writes pdf to path. Returns true on success; on failure path is left as
+    // it was and *errorCode gets a PdfErrorCode. Cost: one full write.
+    static bool write(QPDF &pdf, const QString &path, const Options &options, int *errorCode = nullptr);
+
+    // Whether write() can encrypt with the strength.
+    static bool supportsStrength(int strength);
+
+    // The permissions value for the eight grants, as PDF readers expect
+    // (bits 3, 5, 4, 6, 9, 10, 11, 12; reserved bits set).
+    static int encodePermissions(bool canPrint, bool canCopy, bool canChange, bool canAddNotes,
+                                 bool canFillFields, bool canCopyAccess, bool canAssemble,
+                                 bool canPrintFull);
+};

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QSet>
+#include <QString>
+
+class QPDF;
+
+// The document information dictionary of a qpdf document and the XMP packet
+// that readers prefer over it. Calls may throw qpdf exceptions; the binding
+// catches them.
+class PdfInformation
+{
+public:
+    // Info dictionary key ("/Author") for a numeric key: 1 Author, 2 Title,
+    // 3 Subject, 4 Keywords, 5 Creator, 6 Producer, 7 CreationDate,
+    // 8 ModDate. Empty for any other number.
+    static QByteArray keyName(int key);
+    // Same for a key given by name ("Author", any letter case).
+    static QByteArray keyName(const QString &key);
+
+    // The entry's text (PDFDocEncoding or UTF-16 decoded); empty when absent.
+    static QString value(QPDF &pdf, const QByteArray &name);
+    // Sets the entry (creating the dictionary when needed); an empty value
+    // removes it.
+    static void setValue(QPDF &pdf, const QByteArray &name, const QString &value);
+
+    // Makes the XMP packet agree with the Info entries named in names (of
+    // /Title, /Author, /Creator, /Producer): stale properties are replaced
+    // by the current values, or dropped when the entry is empty. A packet
+    // that cannot be parsed is removed, since it could contradict the Info
+    // dictionary. Nothing happens without an XMP packet.
+    static void synchroniseMetadata(QPDF &pdf, const QSet<QByteArray> &names);
+
+    // The rewritten packet for synchroniseMetadata; empty when xmp is not
+    // well-formed XML. values maps Info names to their current values.
+    static QByteArray rewriteXmp(const QByteArray &xmp, const QSet<QByteArray> &names,
+                                 const QHash<QByteArray, QString> &values);
+};

@@ -1,0 +1,162 @@
+#include "pdf/SourceCache.h"
+
+#include "pdf/PdfErrorCode.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFSystemError.hh>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+struct SourceCache::Entry
+{
+    QString path;
+    QByteArray stamp;
+    QByteArray passwordHash;
+    std::shared_ptr<QPDF> pdf;
+};
+
+namespace {
+
+void setError(int *errorCode, int value)
+{
+    if (errorCode)
+        *errorCode = value;
+}
+
+// The password only as a digest, so the cache never keeps it in clear text.
+QByteArray passwordDigest(const QString &password)
+{
+    return QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha256);
+}
+
+} // namespace
+
+SourceCache::SourceCache(int capacity)
+    : m_capacity(qMax(1, capacity))
+{
+}
+
+SourceCache::~SourceCache() = default;
+
+QByteArray SourceCache::fileStamp(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status;
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return QByteArray();
+    return QByteArray::number(qint64(status.st_size)) + ':'
+           + QByteArray::number(qint64(status.st_mtim.tv_sec)) + '.'
+           + QByteArray::number(qint64(status.st_mtim.tv_nsec)) + ':'
+           + QByteArray::number(quint64(status.st_ino)) + ':'
+           + QByteArray::number(quint64(status.st_dev));
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QByteArray();
+    return QByteArray::number(info.size()) + ':'
+           + QByteArray::number(info.lastModified().toMSecsSinceEpoch());
+#endif
+}
+
+std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &password, int *errorCode)
+{
+    setError(errorCode, PdfErrorCode::None);
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
+        setError(errorCode, PdfErrorCode::FileNotFound);
+        return {};
+    }
+    auto pdf = std::make_shared<QPDF>();
+    try {
+        pdf->setSuppressWarnings(true);
+        pdf->processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+        // Reading the page tree now turns a broken tree into a load failure
+        // instead of a failure in whatever asks for pages first.
+        QPDFPageDocumentHelper(*pdf).getAllPages();
+        return pdf;
+    } catch (const QPDFExc &e) {
+        setError(errorCode, e.getErrorCode() == qpdf_e_password ? PdfErrorCode::PasswordNeeded
+                                                               : PdfErrorCode::NotPdf);
+    } catch (const QPDFSystemError &) {
+        setError(errorCode, PdfErrorCode::FileNotFound);
+    } catch (const std::exception &) {
+        setError(errorCode, PdfErrorCode::NotPdf);
+    }
+    return {};
+}
+
+std::shared_ptr<QPDF> SourceCache::open(const QString &path, const QString &password, int *errorCode)
+{
+    setError(errorCode, PdfErrorCode::None);
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    const QByteArray stamp = fileStamp(absolute);
+    const QByteArray digest = passwordDigest(password);
+    {
+        QMutexLocker lock(&m_mutex);
+        for (int i = 0; i < m_entries.size(); ++i) {
+            const std::shared_ptr<Entry> entry = m_entries.at(i);
+            if (entry->path != absolute || entry->passwordHash != digest)
+                continue;
+            if (!stamp.isEmpty() && entry->stamp == stamp) {
+                m_entries.move(i, 0);
+                return entry->pdf;
+            }
+            m_entries.removeAt(i); // the file changed: its parse is stale
+            break;
+        }
+    }
+
+    // Parsing runs outside the lock; two threads may parse the same file once each.
+    std::shared_ptr<QPDF> pdf = parse(absolute, password, errorCode);
+    if (!pdf || stamp.isEmpty())
+        return pdf;
+
+    auto entry = std::make_shared<Entry>();
+    entry->path = absolute;
+    entry->stamp = stamp;
+    entry->passwordHash = digest;
+    entry->pdf = pdf;
+    QMutexLocker lock(&m_mutex);
+    ++m_parseCount;
+    m_entries.prepend(entry);
+    while (m_entries.size() > m_capacity)
+        m_entries.removeLast();
+    return pdf;
+}
+
+void SourceCache::release(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QMutexLocker lock(&m_mutex);
+    for (int i = m_entries.size() - 1; i >= 0; --i) {
+        if (m_entries.at(i)->path == absolute)
+            m_entries.removeAt(i);
+    }
+}
+
+void SourceCache::clear()
+{
+    QMutexLocker lock(&m_mutex);
+    m_entries.clear();
+}
+
+int SourceCache::size() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_entries.size();
+}
+
+int SourceCache::parseCount() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_parseCount;
+}

@@ -1,0 +1,86 @@
+#include "TestPdf.h"
+
+#include <QFile>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+namespace TestPdf {
+
+bool write(const QString &path, const QList<Page> &pages, const QMap<QByteArray, QString> &info,
+           int inheritedRotate)
+{
+    try {
+        QPDF pdf;
+        pdf.emptyPDF();
+        QPDFObjectHandle font = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+            "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"));
+        QPDFPageDocumentHelper helper(pdf);
+        int number = 0;
+        for (const Page &spec : pages) {
+            ++number;
+            const std::string content = "q 0 0 0 rg 20 20 60 60 re f Q BT /F1 18 Tf 20 100 Td (Page "
+                                        + std::to_string(number) + ") Tj ET\n";
+            QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf, content);
+            QPDFObjectHandle page = QPDFObjectHandle::parse(
+                "<< /Type /Page /MediaBox [0 0 " + std::to_string(spec.width) + " "
+                + std::to_string(spec.height) + "] >>");
+            QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+            QPDFObjectHandle fonts = QPDFObjectHandle::newDictionary();
+            fonts.replaceKey("/F1", font);
+            resources.replaceKey("/Font", fonts);
+            page.replaceKey("/Resources", resources);
+            page.replaceKey("/Contents", stream);
+            if (spec.rotate != 0)
+                page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(spec.rotate));
+            helper.addPage(pdf.makeIndirectObject(page), false);
+        }
+        if (inheritedRotate != 0)
+            pdf.getRoot().getKey("/Pages").replaceKey("/Rotate", QPDFObjectHandle::newInteger(inheritedRotate));
+        if (!info.isEmpty()) {
+            QPDFObjectHandle dictionary = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+            for (auto it = info.constBegin(); it != info.constEnd(); ++it)
+                dictionary.replaceKey(it.key().toStdString(),
+                                      QPDFObjectHandle::newUnicodeString(it.value().toStdString()));
+            pdf.getTrailer().replaceKey("/Info", dictionary);
+        }
+        QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+        writer.write();
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+bool writeNumbered(const QString &path, int count)
+{
+    QList<Page> pages;
+    for (int n = 1; n <= count; ++n) {
+        Page page;
+        page.width = 200 + n;
+        page.height = 300;
+        pages.append(page);
+    }
+    return write(path, pages);
+}
+
+QList<int> pageWidths(const QString &path, const QString &password)
+{
+    QList<int> widths;
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+        for (QPDFPageObjectHelper &page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            const QPDFObjectHandle::Rectangle box = page.getAttribute("/MediaBox", false).getArrayAsRectangle();
+            widths.append(int(box.urx - box.llx));
+        }
+    } catch (const std::exception &) {
+        widths.clear();
+    }
+    return widths;
+}
+
+} // namespace TestPdf
