@@ -207,7 +207,8 @@ void writeReport(int signal, const siginfo_t *info)
     writeText(report, " (");
     writeText(report, signalName(signal));
     writeText(report, ")\n");
-    if (info && hasFaultAddress(signal)) {
+    // Only a fault found by the kernel has an address; a sent signal has none.
+    if (info && info->si_code > 0 && hasFaultAddress(signal)) {
         writeText(report, "Fault address: 0x");
         writeNumber(report, (unsigned long long)(uintptr_t)info->si_addr, 16);
         writeText(report, "\n");
