@@ -172,12 +172,13 @@ struct DebenuPDFLibraryDLLQt1016::Private
     // The page of a document by 1-based number, or false with InvalidArgument.
     bool findPage(OpenDocument &document, int number, QPDFPageObjectHelper &page)
     {
-        const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(*document.pdf).getAllPages();
+        // qpdf keeps this list: no walk of the page tree per call.
+        const std::vector<QPDFObjectHandle> &pages = document.pdf->getAllPages();
         if (number < 1 || size_t(number) > pages.size()) {
             lastError = PdfErrorCode::InvalidArgument;
             return false;
         }
-        page = pages.at(size_t(number - 1));
+        page = QPDFPageObjectHelper(pages.at(size_t(number - 1)));
         return true;
     }
 
@@ -359,7 +360,7 @@ int DebenuPDFLibraryDLLQt1016::PageCount()
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        return int(QPDFPageDocumentHelper(*document->pdf).getAllPages().size());
+        return int(document->pdf->getAllPages().size());
     });
 }
 
@@ -563,7 +564,7 @@ int DebenuPDFLibraryDLLQt1016::DAGetPageCount(int FileHandle)
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        return int(QPDFPageDocumentHelper(*document->pdf).getAllPages().size());
+        return int(document->pdf->getAllPages().size());
     });
 }
 

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs the benchmarks built into build/bench (or $BUILD_DIR/bench); each
+# prints its figures and the ratios against the reference tools.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+bench=${BUILD_DIR:-$root/build}/bench
+if [ ! -d "$bench" ]; then
+    echo "no benchmarks in $bench: build first (scripts/build.sh)" >&2
+    exit 1
+fi
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+# PDF operations: rendering against mutool and pdftoppm, extraction against qpdf.
+if [ -x "$bench/bench_pdf" ]; then
+    echo "== bench_pdf"
+    "$bench/bench_pdf" "${SW_BENCH_PAGES:-400}" 2>&1 | grep -v -e '^DebenuService' -e 'DebenuService::'
+fi
