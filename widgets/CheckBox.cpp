@@ -18,7 +18,9 @@ CheckBox::CheckBox(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_box);
-    layout->addWidget(m_label);
+    // The label takes the free width; otherwise a word-wrapping label breaks
+    // short texts into narrow lines.
+    layout->addWidget(m_label, 1);
     layout->addStretch();
 
     connect(m_box, &QCheckBox::stateChanged, this, &CheckBox::stateChanged);

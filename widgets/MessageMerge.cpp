@@ -4,6 +4,7 @@
 #include "widgets/Button.h"
 
 #include <QDir>
+#include <QFont>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -33,6 +34,9 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     m_leftOutCaption->setWordWrap(true);
     m_leftOutList->setObjectName(QStringLiteral("leftOutList"));
     m_leftOutList->setMaximumHeight(90);
+    QFont listFont = m_leftOutList->font();
+    listFont.setPixelSize(13);
+    m_leftOutList->setFont(listFont);
     m_leftOutList->setSelectionMode(QAbstractItemView::NoSelection);
     m_ok->setObjectName(QStringLiteral("buttonSplitOk"));
     m_ok->setFixedHeight(42);
