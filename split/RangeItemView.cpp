@@ -1,0 +1,51 @@
+#include "split/RangeItemView.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+RangeItemView::RangeItemView(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("pageitemview"));
+    m_label = new QLabel(this);
+    m_buttonRemove = new QPushButton(this);
+    m_buttonRemove->setObjectName(QStringLiteral("deletelabel"));
+    m_buttonRemove->setCursor(Qt::PointingHandCursor);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setAlignment(Qt::AlignCenter);
+    layout->setContentsMargins(5, 5, 5, 5);
+    layout->addWidget(m_label);
+    layout->addWidget(m_buttonRemove);
+
+    connect(m_buttonRemove, &QPushButton::clicked, this, &RangeItemView::buttonRemove);
+}
+
+void RangeItemView::setRange(int from, int to)
+{
+    m_from = from;
+    m_to = to;
+    m_label->setText(from == to ? QString::number(from)
+                                : QStringLiteral("%1 - %2").arg(from).arg(to));
+}
+
+QPair<int, int> RangeItemView::range() const
+{
+    return qMakePair(m_from, m_to);
+}
+
+QString RangeItemView::text() const
+{
+    return m_label->text();
+}
+
+void RangeItemView::buttonRemove()
+{
+    // Hidden first, so the list sees its new empty state before the page list
+    // reports its own change.
+    hide();
+    emit onRemove();
+    emit removed(range());
+    deleteLater();
+}
