@@ -129,18 +129,20 @@ bool hasFaultAddress(int signal)
     return signal == SIGSEGV || signal == SIGBUS || signal == SIGFPE || signal == SIGILL;
 }
 
+enum CopyResult { Copied, SourceMissing, CopyFailed };
+
 // Copies at most the last attachmentLimit bytes of source into target.
-bool copyTail(const char *source, const char *target)
+CopyResult copyTail(const char *source, const char *target)
 {
     const int in = ::open(source, O_RDONLY | O_CLOEXEC);
     if (in < 0)
-        return false;
+        return errno == ENOENT ? SourceMissing : CopyFailed;
     const off_t size = ::lseek(in, 0, SEEK_END);
     ::lseek(in, size > attachmentLimit ? size - attachmentLimit : 0, SEEK_SET);
     const int out = ::open(target, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (out < 0) {
         ::close(in);
-        return false;
+        return CopyFailed;
     }
     for (;;) {
         const ssize_t got = ::read(in, copyBuffer, sizeof copyBuffer);
@@ -152,7 +154,7 @@ bool copyTail(const char *source, const char *target)
     }
     ::close(out);
     ::close(in);
-    return true;
+    return Copied;
 }
 
 void writeAttachment(int report, const char *folder, const char *name, const char *source,
@@ -162,14 +164,22 @@ void writeAttachment(int report, const char *folder, const char *name, const cha
     char *end = append(target, target + sizeof target, folder);
     end = append(end, target + sizeof target, "/");
     append(end, target + sizeof target, copyName);
-    const bool copied = copyTail(source, target);
+    const CopyResult result = copyTail(source, target);
     writeText(report, name);
     writeText(report, ": ");
     writeText(report, source);
-    writeText(report, copied ? " (copied as " : " (could not be copied)\n");
-    if (copied) {
+    switch (result) {
+    case Copied:
+        writeText(report, " (copied as ");
         writeText(report, copyName);
         writeText(report, ")\n");
+        break;
+    case SourceMissing:
+        writeText(report, " (not present)\n");
+        break;
+    case CopyFailed:
+        writeText(report, " (could not be copied)\n");
+        break;
     }
 }
 

@@ -28,6 +28,8 @@ extern "C" __attribute__((noinline)) void crashOnPurpose(const char *kind)
         abort();
     } else if (strcmp(kind, "fpe") == 0) {
         raise(SIGFPE);
+    } else if (strcmp(kind, "bare") == 0) {
+        raise(SIGBUS);
     }
     afterCrash = 1;   // keeps this frame on the stack: no tail call above
 }
@@ -39,8 +41,14 @@ const char childMarker[] = "crash child is about to crash";
 int runCrashChild(int argc, char **argv)
 {
     Application app(argc, argv);
-    Logger::instance().log(QString::fromLatin1(childMarker), LogDebug);
-    AppSettings::open()->setValue(QStringLiteral("Publisher"), QStringLiteral("Crash Child Publisher"));
+    const bool withFiles = strcmp(argv[2], "bare") != 0;
+    if (withFiles) {
+        Logger::instance().log(QString::fromLatin1(childMarker), LogDebug);
+        AppSettings::open()->setValue(QStringLiteral("Publisher"), QStringLiteral("Crash Child Publisher"));
+    } else {
+        QFile::remove(Logger::instance().logFilePath());
+        QFile::remove(AppSettings::open()->fileName());
+    }
     // No core file from the deliberate crash.
     struct rlimit noCore = {0, 0};
     setrlimit(RLIMIT_CORE, &noCore);
@@ -159,6 +167,18 @@ private slots:
         // A raised signal has no faulting address to report.
         QVERIFY(!report.contains(QStringLiteral("Fault address")));
         QVERIFY(report.contains(QStringLiteral("crashOnPurpose")));
+    }
+
+    void missingAttachmentsAreNamedAsSuch()
+    {
+        const QString folder = crashChild(QStringLiteral("bare"), SIGBUS);
+        QVERIFY2(QFileInfo(folder).isDir(), qPrintable(folder));
+        const QString report = readAll(folder + QStringLiteral("/crash.txt"));
+        QVERIFY(report.contains(QStringLiteral("(SIGBUS)")));
+        QVERIFY(report.contains(QStringLiteral("Log file: %1 (not present)\n").arg(Logger::instance().logFilePath())));
+        QVERIFY(report.contains(QStringLiteral("Configuration File: %1 (not present)\n")
+                                    .arg(QDir::toNativeSeparators(AppSettings::open()->fileName()))));
+        QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("crash.txt")});
     }
 
     void uninstallRestoresPreviousHandlers()

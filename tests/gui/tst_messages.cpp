@@ -5,6 +5,8 @@
 #include "widgets/MessagePassword.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
+#include "widgets/DropArea.h"
+#include "widgets/ProgressDialog.h"
 
 #include <QDialogButtonBox>
 #include <QGraphicsDropShadowEffect>
@@ -335,6 +337,35 @@ private slots:
         qInstallMessageHandler(previous);
         for (const QString &line : qAsConst(captured))
             QVERIFY2(!line.contains(QStringLiteral("TopSecret42")), qPrintable(line));
+    }
+
+    // --- Language change -----------------------------------------------------------
+
+    void textsFollowTheLanguage()
+    {
+        MessageSplit split(5);
+        MessageMerge merge;
+        MessagePassword password;
+        DropArea area;
+        ProgressDialog progress;
+        QVERIFY(Application::instance()->loadLanguage(QStringLiteral("de")));
+        QCoreApplication::processEvents();
+        const auto german = [](const char *context, const char *source) {
+            return QCoreApplication::translate(context, source);
+        };
+        QVERIFY(german("MessageSplit", "Split complete") != QStringLiteral("Split complete"));
+        QCOMPARE(split.windowBar()->title(), german("MessageSplit", "Split complete"));
+        QVERIFY(split.findChild<QLabel *>(QStringLiteral("messageText"))->text().contains(QStringLiteral("5")));
+        QCOMPARE(merge.windowBar()->title(), german("MessageMerge", "Merge complete"));
+        QCOMPARE(password.windowBar()->title(), german("MessagePassword", "Enter password"));
+        QCOMPARE(area.findChild<QLabel *>(QStringLiteral("bigLabel"))->text(), german("DropArea", "Add file"));
+        QCOMPARE(progress.windowBar()->title(), german("ProgressDialog", "Add files"));
+
+        QVERIFY(!Application::instance()->loadLanguage(QStringLiteral("xx")));
+        QCoreApplication::processEvents();
+        QCOMPARE(split.windowBar()->title(), QStringLiteral("Split complete"));
+        QCOMPARE(area.findChild<QLabel *>(QStringLiteral("bigLabel"))->text(), QStringLiteral("Add file"));
+        QCOMPARE(progress.windowBar()->title(), QStringLiteral("Add files"));
     }
 };
 
