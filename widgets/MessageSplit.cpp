@@ -1,9 +1,9 @@
 #include "widgets/MessageSplit.h"
 
+#include "app/Logger.h"
 #include "shell/WindowBar.h"
 #include "widgets/Button.h"
 
-#include <QDebug>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -82,8 +82,8 @@ void MessageSplit::onMerge()
 void MessageSplit::showEvent(QShowEvent *event)
 {
     centerOnParentWindow();
-    qDebug() << Q_FUNC_INFO << "Rect width:" << width();
-    qDebug() << Q_FUNC_INFO << "Rect height:" << height();
+    Logger::instance().log(QStringLiteral("Rect width: %1").arg(width()), LogDebug);
+    Logger::instance().log(QStringLiteral("Rect height: %1").arg(height()), LogDebug);
     FramelessDialog::showEvent(event);
 }
 

@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/Logger.h"
 #include "shell/WindowBar.h"
 #include "widgets/Button.h"
 #include "widgets/MessageMerge.h"
@@ -192,6 +193,11 @@ private slots:
         });
         QCOMPARE(code, result);
         QCOMPARE(dialog.choice(), choice);
+        QFile log(Logger::instance().logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString lines = QString::fromUtf8(log.readAll());
+        QVERIFY(lines.contains(QStringLiteral("DEBUG: Rect width: %1\n").arg(dialog.width())));
+        QVERIFY(lines.contains(QStringLiteral("DEBUG: Rect height: %1\n").arg(dialog.height())));
     }
 
     void resultDialogsCentreOnTheParentWindow()
@@ -217,24 +223,29 @@ private slots:
     void mergeOutcomes_data()
     {
         QTest::addColumn<QString>("button");
+        QTest::addColumn<int>("result");
         QTest::addColumn<bool>("open");
-        QTest::newRow("ok") << QStringLiteral("OK") << false;
-        QTest::newRow("open folder") << QStringLiteral("OPEN FOLDER") << true;
-        QTest::newRow("bar close") << QStringLiteral("close") << false;
+        QTest::newRow("ok") << QStringLiteral("OK") << 1 << false;
+        QTest::newRow("open folder") << QStringLiteral("OPEN FOLDER") << 1 << true;
+        QTest::newRow("bar close") << QStringLiteral("close") << 1 << false;
+        QTest::newRow("escape") << QStringLiteral("escape") << 0 << false;
     }
     void mergeOutcomes()
     {
         QFETCH(QString, button);
+        QFETCH(int, result);
         QFETCH(bool, open);
         MessageMerge dialog;
         QVERIFY(!dialog.openFolderRequested());
         const int code = runWith(dialog, [&dialog, button] {
             if (button == QLatin1String("close"))
                 QTest::mouseClick(barClose(dialog), Qt::LeftButton);
+            else if (button == QLatin1String("escape"))
+                QTest::keyClick(&dialog, Qt::Key_Escape);
             else
                 QTest::mouseClick(buttonWithText(dialog, button), Qt::LeftButton);
         });
-        QCOMPARE(code, 1);
+        QCOMPARE(code, result);
         QCOMPARE(dialog.openFolderRequested(), open);
     }
 

@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(control.bar()->value(), 3);
     }
 
-    void manyWorkersEndAtTheLastValue()
+    void manyCallsEndAtTheLastValue()
     {
         ProgressControl control;
         control.setMaximum(1000);
