@@ -2,11 +2,13 @@
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
-#include "merge/MergeCodec.h"
+#include "split/WorkerCode.h"
+#include "split/WorkerFile.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 const int startTimeoutMs = 30000;
@@ -106,31 +108,29 @@ void MergeLauncher::replaceProcess()
 
 bool MergeLauncher::writeRequestData(MergeRequest &request)
 {
-    const QByteArray data = MergeCodec::encode(request.toJson());
-    qDebug() << Q_FUNC_INFO << "Data:" << MergeCodec::encode(request.toRedactedJson());
-    if (data.isEmpty())
-        return false;
-    return MergeCodec::writeFile(requestPath(), data);
+    qDebug() << Q_FUNC_INFO << "Data:" << WorkerFile::encode(request.toRedactedJson());
+    return WorkerFile::write(requestPath(), request.toJson());
 }
 
 MergeResponse MergeLauncher::readResponse() const
 {
     const QString path = responsePath();
-    QByteArray text;
     MergeResponse response;
-    if (!MergeCodec::readFile(path, &text)) {
+    if (!QFileInfo::exists(path)) {
         Logger::instance().log(QStringLiteral("Loading merge response file [FAILED]: %1").arg(path), LogError);
         response.errorCode = ResponseUnreadableCode;
         return response;
     }
-    Logger::instance().log(QStringLiteral("Merge response file open [OK]"), LogDebug);
     QJsonObject object;
-    if (!MergeCodec::decode(text, &object)) {
+    QString problem;
+    if (!WorkerFile::read(path, object, &problem)) {
         // An undecodable response is a failure, not a success with no file.
-        Logger::instance().log(QStringLiteral("Merge response file unreadable: %1").arg(path), LogError);
+        Logger::instance().log(QStringLiteral("Loading merge response file [FAILED]: %1 (%2)").arg(path, problem),
+                               LogError);
         response.errorCode = ResponseUnreadableCode;
         return response;
     }
+    Logger::instance().log(QStringLiteral("Merge response file open [OK]"), LogDebug);
     return MergeResponse::fromJson(object);
 }
 
@@ -150,7 +150,7 @@ void MergeLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     // A killed worker reports exit code 0 here: never read a response that a
     // dead worker may have left half-done.
     if (exitStatus != QProcess::NormalExit) {
-        emit finished(WorkerCrashedCode, QString());
+        emit finished(ResponseUnreadableCode, QString());
         return;
     }
     m_lastResponse = readResponse();

@@ -2,6 +2,7 @@
 
 #include "merge/MergeRequest.h"
 #include "merge/MergeResponse.h"
+#include "split/WorkerCode.h"
 
 #include <QObject>
 #include <QProcess>
@@ -16,11 +17,9 @@ class MergeLauncher : public QObject
 {
     Q_OBJECT
 public:
-    // finished() code when the worker did not end normally (killed, crashed)
-    // and its exit code says nothing.
-    static constexpr int WorkerCrashedCode = -1;
-    // finished() code when the response file is missing or cannot be decoded.
-    static constexpr int ResponseUnreadableCode = 1;
+    // finished() code when the response file is missing or cannot be
+    // decoded, and when the worker was killed or crashed with exit code 0.
+    static constexpr int ResponseUnreadableCode = WorkerCode::Failed;
 
     explicit MergeLauncher(QObject *parent = nullptr);
     // Kills a running worker and removes the last session folder (it holds

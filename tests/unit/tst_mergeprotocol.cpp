@@ -1,7 +1,7 @@
-#include "merge/MergeCodec.h"
 #include "merge/MergeRequest.h"
 #include "merge/MergeResponse.h"
 #include "merge/MergeTask.h"
+#include "split/WorkerFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -87,11 +87,12 @@ private slots:
         const MergeRequest sent = threeTaskRequest();
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("x.req"));
-        QVERIFY(MergeCodec::writeFile(path, MergeCodec::encode(sent.toJson())));
-        QByteArray text;
-        QVERIFY(MergeCodec::readFile(path, &text));
+        QVERIFY(WorkerFile::write(path, sent.toJson()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray text = file.readAll();
         QJsonObject object;
-        QVERIFY(MergeCodec::decode(text, &object));
+        QVERIFY(WorkerFile::read(path, object));
         const MergeRequest read = MergeRequest::fromJson(object);
         QCOMPARE(read.tasks, sent.tasks);
         QCOMPARE(read.tasks.at(2).fullPath, QStringLiteral("/a/thr\u00e9e.pdf"));
@@ -113,7 +114,7 @@ private slots:
     {
         const QByteArray compact = QJsonDocument(threeTaskRequest().toJson()).toJson(QJsonDocument::Compact).toBase64();
         QJsonObject object;
-        QVERIFY(MergeCodec::decode(compact + "\n", &object));
+        QVERIFY(WorkerFile::decode(compact + "\n", object));
         QCOMPARE(MergeRequest::fromJson(object).tasks.size(), 3);
     }
 
@@ -145,7 +146,7 @@ private slots:
     void redactedFormHidesEveryPassword()
     {
         const MergeRequest request = threeTaskRequest();
-        const QByteArray redacted = MergeCodec::encode(request.toRedactedJson());
+        const QByteArray redacted = WorkerFile::encode(request.toRedactedJson());
         const QByteArray json = QByteArray::fromBase64(redacted);
         QVERIFY(!json.contains("s3cret"));
         QVERIFY(!json.contains("\"pw\""));
@@ -175,35 +176,11 @@ private slots:
         QCOMPARE(object.value(QStringLiteral("error_code")).toInt(), 4);
         QCOMPARE(object.value(QStringLiteral("error_files")).toArray().size(), 2);
         QJsonObject decoded;
-        QVERIFY(MergeCodec::decode(MergeCodec::encode(object), &decoded));
+        QVERIFY(WorkerFile::decode(WorkerFile::encode(object), decoded));
         const MergeResponse read = MergeResponse::fromJson(decoded);
         QCOMPARE(read.errorCode, 4);
         QCOMPARE(read.mergedFileName, sent.mergedFileName);
         QCOMPARE(read.errorFiles, sent.errorFiles);
-    }
-
-    void decodeRefusesWhatIsNotBase64JsonObject()
-    {
-        QJsonObject object{{QStringLiteral("stale"), 1}};
-        QVERIFY(!MergeCodec::decode(QByteArray(), &object));
-        QVERIFY(object.isEmpty());
-        QVERIFY(!MergeCodec::decode("@@@not base64@@@", &object));
-        QVERIFY(!MergeCodec::decode(QByteArray("not json").toBase64(), &object));
-        QVERIFY(!MergeCodec::decode(QByteArray("[1,2]").toBase64(), &object));
-        QVERIFY(MergeCodec::decode(QByteArray("{}").toBase64(), &object));
-    }
-
-    void fileWriteTruncatesAndMissingFileFails()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("r.resp"));
-        QVERIFY(MergeCodec::writeFile(path, QByteArray(500, 'A')));
-        QVERIFY(MergeCodec::writeFile(path, "e30="));
-        QByteArray text;
-        QVERIFY(MergeCodec::readFile(path, &text));
-        QCOMPARE(text, QByteArray("e30="));
-        QVERIFY(!MergeCodec::readFile(dir.filePath(QStringLiteral("missing")), &text));
-        QVERIFY(!MergeCodec::writeFile(dir.filePath(QStringLiteral("no/such/folder/x")), "e30="));
     }
 };
 
