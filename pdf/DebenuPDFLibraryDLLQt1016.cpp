@@ -767,7 +767,7 @@ int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const 
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        DocumentMerger merger(d->sources);
+        DocumentMerger merger;
         const int pages = merger.merge(files, OutputFileName);
         d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
         if (pages > 0)

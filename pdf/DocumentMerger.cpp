@@ -1,66 +1,986 @@
+// qpdf 11: use std::shared_ptr throughout, without the transition warning.
+#ifndef POINTERHOLDER_TRANSITION
+#define POINTERHOLDER_TRANSITION 4
+#endif
+
 #include "pdf/DocumentMerger.h"
 
+#include "app/FileUtils.h"
+#include "app/Logger.h"
 #include "pdf/PdfErrorCode.h"
-#include "pdf/PdfFileWriter.h"
-#include "pdf/SourceCache.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <qpdf/Buffer.hh>
+#include <qpdf/BufferInputSource.hh>
 #include <qpdf/PDFVersion.hh>
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFWriter.hh>
 
-#include <memory>
+#include <cstdio>
+
+#include <deque>
+#include <exception>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
-DocumentMerger::DocumentMerger(SourceCache &cache)
-    : m_cache(cache)
+namespace {
+
+using Handle = QPDFObjectHandle;
+
+// Deeper resource graphs than this are copied without sharing, so that a
+// pathological file cannot exhaust the stack.
+const int maxSharedDepth = 64;
+
+// Larger inputs are parsed straight from the file.
+const qint64 maxInMemoryInput = 512LL * 1024 * 1024;
+
+std::string toStd(const QString &text)
 {
+    return text.toUtf8().toStdString();
+}
+
+// Streams stored without a filter are compressed once here, since the
+// writer is told to leave every copied stream as it is.
+void compressIfUnfiltered(Handle dictionary, std::shared_ptr<Buffer> &data)
+{
+    if (!dictionary.getKey("/Filter").isNull() || data->getSize() < 32)
+        return;
+    Pl_Buffer sink("merged stream");
+    Pl_Flate deflate("merged stream", &sink, Pl_Flate::a_deflate);
+    deflate.write(data->getBuffer(), data->getSize());
+    deflate.finish();
+    std::shared_ptr<Buffer> compressed = sink.getBufferSharedPointer();
+    if (compressed->getSize() >= data->getSize())
+        return;   // incompressible (already packed data stored unfiltered)
+    data = compressed;
+    dictionary.replaceKey("/Filter", Handle::newName("/FlateDecode"));
+    dictionary.removeKey("/DecodeParms");
+}
+
+std::string_view bytesOf(const std::shared_ptr<Buffer> &buffer)
+{
+    return std::string_view(reinterpret_cast<const char *>(buffer->getBuffer()), buffer->getSize());
+}
+
+// Objects already kept in the output, found by their content, so an identical
+// stream or resource object from a later input is pointed at instead of
+// stored again. Additions made while an input is being copied can be taken
+// back when that input fails.
+class ContentStore
+{
+public:
+    Handle findStream(const std::shared_ptr<Buffer> &data, const std::string &dictKey) const
+    {
+        const auto range = m_streams.equal_range(streamHash(data, dictKey));
+        for (auto it = range.first; it != range.second; ++it) {
+            const StreamRecord &record = it->second;
+            if (record.dictKey == dictKey && bytesOf(record.data) == bytesOf(data))
+                return record.stream;
+        }
+        return Handle();
+    }
+
+    void addStream(const Handle &stream, const std::shared_ptr<Buffer> &data, const std::string &dictKey)
+    {
+        auto it = m_streams.emplace(streamHash(data, dictKey), StreamRecord{stream, data, dictKey});
+        m_addedStreams.push_back(it);
+    }
+
+    Handle findObject(const std::string &key) const
+    {
+        const auto it = m_objects.find(key);
+        return it == m_objects.end() ? Handle() : it->second;
+    }
+
+    void addObject(const std::string &key, const Handle &object)
+    {
+        if (m_objects.emplace(key, object).second)
+            m_addedObjects.push_back(key);
+    }
+
+    void commit()
+    {
+        m_addedStreams.clear();
+        m_addedObjects.clear();
+    }
+
+    void rollback()
+    {
+        for (auto it : m_addedStreams)
+            m_streams.erase(it);
+        for (const std::string &key : m_addedObjects)
+            m_objects.erase(key);
+        commit();
+    }
+
+    int sharedCount = 0;   // references redirected to an object kept before
+
+private:
+    struct StreamRecord
+    {
+        Handle stream;
+        std::shared_ptr<Buffer> data;
+        std::string dictKey;
+    };
+    using StreamMap = std::unordered_multimap<size_t, StreamRecord>;
+
+    static size_t streamHash(const std::shared_ptr<Buffer> &data, const std::string &dictKey)
+    {
+        const size_t h = std::hash<std::string_view>()(bytesOf(data));
+        return h ^ (std::hash<std::string>()(dictKey) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
+    }
+
+    StreamMap m_streams;
+    std::unordered_map<std::string, Handle> m_objects;
+    std::vector<StreamMap::iterator> m_addedStreams;
+    std::vector<std::string> m_addedObjects;
+};
+
+// New names for the named destinations of one input whose names an earlier
+// input already uses: by name object (catalog /Dests) and by string (name tree).
+struct DestinationRenames
+{
+    std::map<std::string, std::string> names;
+    std::map<std::string, std::string> strings;
+
+    bool empty() const { return names.empty() && strings.empty(); }
+
+    // The destination value with its name replaced, or an uninitialised
+    // handle when it keeps its name.
+    Handle renamed(Handle value) const
+    {
+        if (value.isName()) {
+            const auto it = names.find(value.getName());
+            if (it != names.end())
+                return Handle::newName(it->second);
+        } else if (value.isString()) {
+            const auto it = strings.find(value.getStringValue());
+            if (it != strings.end())
+                return Handle::newString(it->second);
+        }
+        return Handle();
+    }
+};
+
+bool isDictionaryOfType(Handle object, const char *type)
+{
+    return object.isDictionary() && object.getKey("/Type").isNameAndEquals(type);
+}
+
+// Objects that belong to one place in the document (pages, annotations,
+// outline items, form fields) are never shared, even when equal.
+bool hasIdentity(Handle object)
+{
+    if (!object.isDictionary())
+        return false;
+    for (const char *key : {"/Parent", "/P", "/Kids", "/First", "/Next", "/Prev", "/Subtype"}) {
+        if (object.hasKey(key)) {
+            // /Subtype alone marks annotations, images and fonts alike; only
+            // annotations (with a /Rect) have identity.
+            if (std::string_view(key) != "/Subtype" || object.hasKey("/Rect"))
+                return true;
+        }
+    }
+    return isDictionaryOfType(object, "/Annot") || isDictionaryOfType(object, "/Outlines");
+}
+
+// Copies the objects of one input into the output. Every foreign object is
+// copied once per input; streams and the objects under resource dictionaries
+// are copied bottom-up and shared through the content store; everything else
+// is copied breadth-first through a queue, so long chains (outline items,
+// field trees) never deepen the stack. Stream data is read at copy time, so
+// the input can be closed as soon as its copy is done.
+class InputCopier
+{
+public:
+    InputCopier(QPDF &out, ContentStore &store, const DestinationRenames &renames)
+        : m_out(out), m_store(store), m_renames(renames)
+    {
+    }
+
+    // The foreign object is represented by copy (pages, the outline root).
+    void mapTo(Handle foreign, Handle copy) { m_map[foreign.getObjGen()].copy = copy; }
+
+    bool isMapped(Handle foreign) const { return m_map.count(foreign.getObjGen()) > 0; }
+
+    // The copy of a foreign value; inResources marks values under a
+    // /Resources key, whose objects may be shared with earlier inputs.
+    Handle copy(Handle foreign, bool inResources = false)
+    {
+        Handle result = copyValue(foreign, inResources, 0);
+        drain();
+        return result;
+    }
+
+private:
+    struct Entry
+    {
+        Handle copy;
+        bool inProgress = false;
+        bool referenced = false;   // handed out while in progress: cannot be shared
+    };
+    struct Pending
+    {
+        Handle foreign;
+        Handle shell;
+        bool inResources;
+    };
+
+    Handle copyValue(Handle value, bool inResources, int depth)
+    {
+        if (value.isIndirect())
+            return copyIndirect(value, inResources, depth);
+        if (value.isDictionary() || value.isArray())
+            return copyDirect(value, inResources, depth);
+        return value.shallowCopy();   // a direct scalar still belongs to the input
+    }
+
+    Handle copyDirect(Handle value, bool inResources, int depth)
+    {
+        if (value.isArray()) {
+            Handle result = Handle::newArray();
+            for (Handle item : value.aitems())
+                result.appendItem(copyValue(item, inResources, depth + 1));
+            return result;
+        }
+        Handle result = Handle::newDictionary();
+        fillDictionary(value, result, inResources, depth);
+        return result;
+    }
+
+    void fillDictionary(Handle from, Handle to, bool inResources, int depth)
+    {
+        for (auto item : from.ditems()) {
+            if (item.first == "/SE")   // structure element of an outline item
+                continue;
+            Handle copied = copyValue(item.second, inResources || item.first == "/Resources", depth + 1);
+            if (!copied.isNull())
+                to.replaceKey(item.first, copied);
+        }
+        renameDestinations(to);
+    }
+
+    Handle copyIndirect(Handle value, bool inResources, int depth)
+    {
+        const QPDFObjGen og = value.getObjGen();
+        const auto it = m_map.find(og);
+        if (it != m_map.end()) {
+            if (it->second.inProgress)
+                it->second.referenced = true;
+            return it->second.copy;
+        }
+        if (value.isNull())
+            return Handle::newNull();
+        if (value.isStream())
+            return copyStream(value, depth);
+        if (isDictionaryOfType(value, "/Page") || isDictionaryOfType(value, "/Pages")) {
+            // Pages are mapped before anything is copied; any other page or
+            // page tree node belongs to the input's own structure.
+            m_map[og].copy = Handle::newNull();
+            return Handle::newNull();
+        }
+        if (inResources && depth < maxSharedDepth && (value.isDictionary() || value.isArray())
+            && !hasIdentity(value))
+            return copyShared(value, depth);
+        return copyLater(value, inResources);
+    }
+
+    Handle copyStream(Handle stream, int depth)
+    {
+        Handle copy = Handle::newStream(&m_out);
+        Entry &entry = m_map[stream.getObjGen()];
+        entry.copy = copy;
+        entry.inProgress = true;
+        Handle dictionary = Handle::newDictionary();
+        for (auto item : stream.getDict().ditems()) {
+            if (item.first == "/Length")
+                continue;
+            Handle copied = copyValue(item.second, true, std::min(depth + 1, maxSharedDepth));
+            if (!copied.isNull())
+                dictionary.replaceKey(item.first, copied);
+        }
+        std::shared_ptr<Buffer> data = stream.getRawStreamData();
+        compressIfUnfiltered(dictionary, data);
+        const std::string dictKey = dictionary.unparse();
+        entry.inProgress = false;
+        if (!entry.referenced) {
+            Handle kept = m_store.findStream(data, dictKey);
+            if (kept.isInitialized()) {
+                ++m_store.sharedCount;
+                entry.copy = kept;
+                return kept;
+            }
+        }
+        copy.replaceDict(dictionary);
+        copy.replaceStreamData(data, Handle(), Handle());
+        // Written as read: the writer never decodes (a damaged stream of one
+        // input cannot fail the whole write) nor recompresses it.
+        copy.setFilterOnWrite(false);
+        m_store.addStream(copy, data, dictKey);
+        return copy;
+    }
+
+    Handle copyShared(Handle object, int depth)
+    {
+        Handle placeholder = m_out.makeIndirectObject(Handle::newNull());
+        Entry &entry = m_map[object.getObjGen()];
+        entry.copy = placeholder;
+        entry.inProgress = true;
+        Handle direct = copyDirect(object, true, depth);
+        entry.inProgress = false;
+        const std::string key = direct.unparse();
+        if (!entry.referenced) {
+            Handle kept = m_store.findObject(key);
+            if (kept.isInitialized()) {
+                ++m_store.sharedCount;
+                entry.copy = kept;
+                return kept;
+            }
+        }
+        m_out.replaceObject(placeholder.getObjGen(), direct);
+        m_store.addObject(key, placeholder);
+        return placeholder;
+    }
+
+    Handle copyLater(Handle object, bool inResources)
+    {
+        Handle shell;
+        if (object.isDictionary())
+            shell = m_out.makeIndirectObject(Handle::newDictionary());
+        else if (object.isArray())
+            shell = m_out.makeIndirectObject(Handle::newArray());
+        else
+            shell = m_out.makeIndirectObject(object.shallowCopy());
+        m_map[object.getObjGen()].copy = shell;
+        if (object.isDictionary() || object.isArray())
+            m_queue.push_back(Pending{object, shell, inResources});
+        return shell;
+    }
+
+    void drain()
+    {
+        while (!m_queue.empty()) {
+            Pending next = m_queue.front();
+            m_queue.pop_front();
+            if (next.foreign.isDictionary()) {
+                fillDictionary(next.foreign, next.shell, next.inResources, 0);
+            } else {
+                for (Handle item : next.foreign.aitems())
+                    next.shell.appendItem(copyValue(item, next.inResources, 0));
+            }
+        }
+    }
+
+    // Links and outline items of this input point at its destinations by
+    // their new names.
+    void renameDestinations(Handle dictionary)
+    {
+        if (m_renames.empty())
+            return;
+        Handle dest = m_renames.renamed(dictionary.getKey("/Dest"));
+        if (dest.isInitialized())
+            dictionary.replaceKey("/Dest", dest);
+        if (dictionary.getKey("/S").isNameAndEquals("/GoTo")) {
+            Handle target = m_renames.renamed(dictionary.getKey("/D"));
+            if (target.isInitialized())
+                dictionary.replaceKey("/D", target);
+        }
+    }
+
+    QPDF &m_out;
+    ContentStore &m_store;
+    const DestinationRenames &m_renames;
+    std::map<QPDFObjGen, Entry> m_map;
+    std::deque<Pending> m_queue;
+};
+
+// The entries of a name tree with their keys as raw bytes, leaves in order;
+// each node is visited once even in a looping tree.
+void collectNameTree(Handle node, std::vector<std::pair<std::string, Handle>> &entries, std::set<QPDFObjGen> &seen)
+{
+    if (!node.isDictionary())
+        return;
+    if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
+        return;
+    Handle names = node.getKey("/Names");
+    if (names.isArray()) {
+        const int count = names.getArrayNItems();
+        for (int i = 0; i + 1 < count; i += 2) {
+            Handle key = names.getArrayItem(i);
+            if (key.isString())
+                entries.emplace_back(key.getStringValue(), names.getArrayItem(i + 1));
+        }
+    }
+    Handle kids = node.getKey("/Kids");
+    if (kids.isArray()) {
+        for (Handle kid : kids.aitems())
+            collectNameTree(kid, entries, seen);
+    }
+}
+
+std::string freeName(const std::string &name, const std::set<std::string> &taken)
+{
+    for (int n = 2;; ++n) {
+        const std::string candidate = name + "-" + std::to_string(n);
+        if (!taken.count(candidate))
+            return candidate;
+    }
+}
+
+PDFVersion parseVersion(const std::string &text, int extension)
+{
+    int major = 1;
+    int minor = 3;
+    const size_t dot = text.find('.');
+    if (dot != std::string::npos) {
+        major = std::atoi(text.substr(0, dot).c_str());
+        minor = std::atoi(text.substr(dot + 1).c_str());
+    }
+    return PDFVersion(major, minor, extension);
+}
+
+} // namespace
+
+struct DocumentMerger::Private
+{
+    QPDF out;
+    ContentStore store;
+    std::vector<Handle> pages;
+    std::vector<std::pair<long long, Handle>> labels;
+    bool anyLabels = false;
+    std::map<std::string, Handle> nameDestinations;     // catalog /Dests, keys with "/"
+    std::map<std::string, Handle> stringDestinations;   // /Names /Dests tree
+    std::set<std::string> usedNames;
+    std::set<std::string> usedStrings;
+    std::map<std::string, Handle> attachments;          // /Names /EmbeddedFiles tree
+    std::vector<Handle> outlineEntries;
+    bool anyOutline = false;
+    std::vector<Handle> fields;
+    std::set<std::string> usedFieldNames;
+    Handle defaultResources = Handle::newDictionary();
+    Handle defaultAppearance;
+    Handle calculationOrder = Handle::newArray();
+    bool needAppearances = false;
+    int signatureFlags = 0;
+    PDFVersion version = PDFVersion(1, 3, 0);
+    QStringList failed;
+    int errorCode = PdfErrorCode::None;
+
+    Private() { out.emptyPDF(); }
+
+    bool add(const QString &path, const QString &password, const QString &title);
+    bool leaveOut(const QString &path, const std::exception &e);
+    void addInput(QPDF &in, const QString &title);
+    DestinationRenames planDestinations(QPDF &in, std::set<std::string> &newNames, std::set<std::string> &newStrings);
+    void copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count);
+    void copyDestinations(QPDF &in, InputCopier &copier, const DestinationRenames &renames);
+    void copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title);
+    void copyAttachments(QPDF &in, InputCopier &copier);
+    void copyForm(QPDF &in, InputCopier &copier);
+    void mergeResources(Handle resources);
+    void buildCatalog();
+    Handle buildOutlineRoot();
+    Handle flatNameTree(const std::map<std::string, Handle> &entries);
+    void tryPart(const char *what, const std::function<void()> &part);
+};
+
+bool DocumentMerger::Private::add(const QString &path, const QString &password, const QString &title)
+{
+    try {
+        // Inputs of ordinary size are read whole first: parsing from memory
+        // saves a seek and a read system call for every object and stream.
+        QByteArray contents;
+        Buffer view;
+        QPDF in;
+        in.setSuppressWarnings(true);
+        const std::string name = QFile::encodeName(path).toStdString();
+        QFile file(path);
+        if (file.size() > 0 && file.size() <= maxInMemoryInput && file.open(QIODevice::ReadOnly)) {
+            contents = file.readAll();
+            file.close();
+        }
+        if (!contents.isEmpty()) {
+            view = Buffer(reinterpret_cast<unsigned char *>(contents.data()), static_cast<size_t>(contents.size()));
+            in.processInputSource(std::make_shared<BufferInputSource>(name, &view), toStd(password).c_str());
+        } else {
+            in.processFile(name.c_str(), toStd(password).c_str());
+        }
+        addInput(in, title);
+        store.commit();
+        return true;
+    } catch (const QPDFExc &e) {
+        store.rollback();
+        errorCode = e.getErrorCode() == qpdf_e_password ? PdfErrorCode::PasswordNeeded : PdfErrorCode::NotPdf;
+        return leaveOut(path, e);
+    } catch (const std::exception &e) {
+        store.rollback();
+        errorCode = QFileInfo(path).isFile() ? PdfErrorCode::NotPdf : PdfErrorCode::FileNotFound;
+        return leaveOut(path, e);
+    }
+}
+
+bool DocumentMerger::Private::leaveOut(const QString &path, const std::exception &e)
+{
+    Logger::instance().log(QStringLiteral("Merge: file left out: %1 (%2)").arg(path, QString::fromUtf8(e.what())),
+                           LogError);
+    failed << path;
+    return false;
+}
+
+// Copies the pages first (an input whose pages cannot be copied is left out
+// whole); the rest is kept where it can be read and skipped where it cannot.
+void DocumentMerger::Private::addInput(QPDF &in, const QString &title)
+{
+    in.pushInheritedAttributesToPage();
+    std::vector<Handle> inputPages = in.getAllPages();
+    if (inputPages.empty())
+        throw std::runtime_error("the document has no pages");
+    std::set<std::string> newNames;
+    std::set<std::string> newStrings;
+    const DestinationRenames renames = planDestinations(in, newNames, newStrings);
+    InputCopier copier(out, store, renames);
+    std::vector<Handle> copies;
+    copies.reserve(inputPages.size());
+    for (Handle page : inputPages) {
+        Handle copy = out.makeIndirectObject(Handle::newDictionary());
+        copier.mapTo(page, copy);
+        copies.push_back(copy);
+    }
+    for (size_t i = 0; i < inputPages.size(); ++i) {
+        for (auto item : inputPages[i].ditems()) {
+            if (item.first == "/Parent" || item.first == "/B")
+                continue;
+            Handle copied = copier.copy(item.second, item.first == "/Resources");
+            if (!copied.isNull())
+                copies[i].replaceKey(item.first, copied);
+        }
+    }
+    const long long offset = static_cast<long long>(pages.size());
+    pages.insert(pages.end(), copies.begin(), copies.end());
+    version.updateIfGreater(parseVersion(in.getPDFVersion(), in.getExtensionLevel()));
+    usedNames.insert(newNames.begin(), newNames.end());
+    usedStrings.insert(newStrings.begin(), newStrings.end());
+
+    tryPart("page labels", [&] { copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
+    tryPart("destinations", [&] { copyDestinations(in, copier, renames); });
+    tryPart("outline", [&] { copyOutline(in, copier, copies.front(), title); });
+    tryPart("form", [&] { copyForm(in, copier); });
+    tryPart("attachments", [&] { copyAttachments(in, copier); });
+}
+
+void DocumentMerger::Private::tryPart(const char *what, const std::function<void()> &part)
+{
+    try {
+        part();
+    } catch (const std::exception &e) {
+        Logger::instance().log(QStringLiteral("Merge: %1 of an input skipped (%2)")
+                                   .arg(QString::fromLatin1(what), QString::fromUtf8(e.what())),
+                               LogWarning);
+    }
+}
+
+// Chooses the output names of this input's destinations: a name an earlier
+// input already uses gets the first free "name-N".
+DestinationRenames DocumentMerger::Private::planDestinations(QPDF &in, std::set<std::string> &newNames,
+                                                             std::set<std::string> &newStrings)
+{
+    DestinationRenames renames;
+    Handle root = in.getRoot();
+    Handle dests = root.getKey("/Dests");
+    if (dests.isDictionary()) {
+        std::set<std::string> own;
+        for (const std::string &key : dests.getKeys())
+            own.insert(key);
+        for (const std::string &key : own) {
+            std::string target = key;
+            if (usedNames.count(key)) {
+                std::set<std::string> taken = usedNames;
+                taken.insert(own.begin(), own.end());
+                taken.insert(newNames.begin(), newNames.end());
+                target = freeName(key, taken);
+                renames.names[key] = target;
+            }
+            newNames.insert(target);
+        }
+    }
+    std::vector<std::pair<std::string, Handle>> entries;
+    std::set<QPDFObjGen> seen;
+    collectNameTree(root.getKey("/Names").getKey("/Dests"), entries, seen);
+    std::set<std::string> own;
+    for (const auto &entry : entries)
+        own.insert(entry.first);
+    for (const std::string &key : own) {
+        std::string target = key;
+        if (usedStrings.count(key)) {
+            std::set<std::string> taken = usedStrings;
+            taken.insert(own.begin(), own.end());
+            taken.insert(newStrings.begin(), newStrings.end());
+            target = freeName(key, taken);
+            renames.strings[key] = target;
+        }
+        newStrings.insert(target);
+    }
+    return renames;
+}
+
+void DocumentMerger::Private::copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count)
+{
+    QPDFPageLabelDocumentHelper helper(in);
+    if (!helper.hasPageLabels()) {
+        // Unlabelled pages read "1, 2, ..." from the start of their input.
+        Handle decimal = Handle::newDictionary();
+        decimal.replaceKey("/S", Handle::newName("/D"));
+        labels.emplace_back(offset, decimal);
+        return;
+    }
+    std::vector<Handle> flat;
+    helper.getLabelsForPageRange(0, count - 1, offset, flat);
+    for (size_t i = 0; i + 1 < flat.size(); i += 2)
+        labels.emplace_back(flat[i].getIntValue(), copier.copy(flat[i + 1]));
+    anyLabels = true;
+}
+
+void DocumentMerger::Private::copyDestinations(QPDF &in, InputCopier &copier, const DestinationRenames &renames)
+{
+    Handle root = in.getRoot();
+    Handle dests = root.getKey("/Dests");
+    if (dests.isDictionary()) {
+        for (auto item : dests.ditems()) {
+            const auto renamed = renames.names.find(item.first);
+            const std::string key = renamed == renames.names.end() ? item.first : renamed->second;
+            nameDestinations[key] = copier.copy(item.second);
+        }
+    }
+    std::vector<std::pair<std::string, Handle>> entries;
+    std::set<QPDFObjGen> seen;
+    collectNameTree(root.getKey("/Names").getKey("/Dests"), entries, seen);
+    for (const auto &entry : entries) {
+        const auto renamed = renames.strings.find(entry.first);
+        const std::string key = renamed == renames.strings.end() ? entry.first : renamed->second;
+        if (!stringDestinations.count(key))
+            stringDestinations[key] = copier.copy(entry.second);
+    }
+}
+
+// Embedded files of every input; a name taken by an earlier input gets the
+// first free "name-N".
+void DocumentMerger::Private::copyAttachments(QPDF &in, InputCopier &copier)
+{
+    std::vector<std::pair<std::string, Handle>> entries;
+    std::set<QPDFObjGen> seen;
+    collectNameTree(in.getRoot().getKey("/Names").getKey("/EmbeddedFiles"), entries, seen);
+    for (const auto &entry : entries) {
+        std::set<std::string> taken;
+        for (const auto &attachment : attachments)
+            taken.insert(attachment.first);
+        const std::string key = taken.count(entry.first) ? freeName(entry.first, taken) : entry.first;
+        attachments[key] = copier.copy(entry.second);
+    }
+}
+
+// One top-level entry per input, named after it and pointing at its first
+// page, holding the input's own outline items.
+void DocumentMerger::Private::copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title)
+{
+    Handle entry = out.makeIndirectObject(Handle::newDictionary());
+    entry.replaceKey("/Title", Handle::newUnicodeString(toStd(title)));
+    Handle dest = Handle::newArray();
+    dest.appendItem(firstPage);
+    dest.appendItem(Handle::newName("/XYZ"));
+    dest.appendItem(Handle::newNull());
+    dest.appendItem(Handle::newNull());
+    dest.appendItem(Handle::newNull());
+    entry.replaceKey("/Dest", dest);
+    outlineEntries.push_back(entry);
+
+    Handle outlines = in.getRoot().getKey("/Outlines");
+    if (!outlines.isDictionary() || !outlines.getKey("/First").isDictionary())
+        return;
+    if (outlines.isIndirect())
+        copier.mapTo(outlines, entry);
+    Handle first = copier.copy(outlines.getKey("/First"));
+    Handle last = outlines.getKey("/Last").isDictionary() ? copier.copy(outlines.getKey("/Last")) : Handle();
+    long long topLevel = 0;
+    std::set<QPDFObjGen> seen;
+    for (Handle item = first; item.isDictionary() && seen.insert(item.getObjGen()).second;
+         item = item.getKey("/Next")) {
+        item.replaceKey("/Parent", entry);   // also for a direct outline root
+        last = item;
+        ++topLevel;
+    }
+    entry.replaceKey("/First", first);
+    entry.replaceKey("/Last", last);
+    Handle count = outlines.getKey("/Count");
+    const long long visible = count.isInteger() && count.getIntValue() > 0 ? count.getIntValue() : topLevel;
+    entry.replaceKey("/Count", Handle::newInteger(visible));
+    anyOutline = true;
+}
+
+// Form fields of this input join the output's form. A top-level field whose
+// name an earlier input uses is renamed, so each input keeps its own values.
+void DocumentMerger::Private::copyForm(QPDF &in, InputCopier &copier)
+{
+    Handle form = in.getRoot().getKey("/AcroForm");
+    if (!form.isDictionary() || !form.getKey("/Fields").isArray())
+        return;
+    Handle inputAppearance = form.getKey("/DA");
+    std::set<std::string> ownNames;
+    for (Handle field : form.getKey("/Fields").aitems()) {
+        if (field.isDictionary() && field.getKey("/T").isString())
+            ownNames.insert(field.getKey("/T").getUTF8Value());
+    }
+    for (Handle field : form.getKey("/Fields").aitems()) {
+        if (!field.isDictionary())
+            continue;
+        Handle copy = copier.copy(field);
+        if (!copy.isDictionary())
+            continue;
+        if (copy.getKey("/T").isString()) {
+            std::string name = copy.getKey("/T").getUTF8Value();
+            if (usedFieldNames.count(name)) {
+                std::set<std::string> taken = usedFieldNames;
+                taken.insert(ownNames.begin(), ownNames.end());
+                for (int n = 2;; ++n) {
+                    const std::string candidate = name + "_" + std::to_string(n);
+                    if (!taken.count(candidate)) {
+                        name = candidate;
+                        break;
+                    }
+                }
+                copy.replaceKey("/T", Handle::newUnicodeString(name));
+            }
+            usedFieldNames.insert(name);
+        }
+        // Values this input's fields inherited from its form stay with them.
+        if (!copy.hasKey("/DA") && inputAppearance.isString())
+            copy.replaceKey("/DA", inputAppearance.shallowCopy());
+        if (!copy.hasKey("/Q") && form.getKey("/Q").isInteger())
+            copy.replaceKey("/Q", form.getKey("/Q").shallowCopy());
+        fields.push_back(copy);
+    }
+    if (!defaultAppearance.isInitialized() && inputAppearance.isString())
+        defaultAppearance = inputAppearance.shallowCopy();
+    if (form.getKey("/DR").isDictionary())
+        mergeResources(copier.copy(form.getKey("/DR"), true));
+    if (form.getKey("/NeedAppearances").isBool() && form.getKey("/NeedAppearances").getBoolValue())
+        needAppearances = true;
+    if (form.getKey("/SigFlags").isInteger())
+        signatureFlags |= static_cast<int>(form.getKey("/SigFlags").getIntValue());
+    if (form.getKey("/CO").isArray()) {
+        for (Handle field : copier.copy(form.getKey("/CO")).aitems())
+            calculationOrder.appendItem(field);
+    }
+}
+
+// Default resources of the forms: per category, the first input to use a
+// name keeps it.
+void DocumentMerger::Private::mergeResources(Handle resources)
+{
+    if (!resources.isDictionary())
+        return;
+    for (auto category : resources.ditems()) {
+        Handle from = category.second;
+        if (!from.isDictionary()) {
+            if (!defaultResources.hasKey(category.first))
+                defaultResources.replaceKey(category.first, from);
+            continue;
+        }
+        Handle to = defaultResources.getKey(category.first);
+        if (!to.isDictionary()) {
+            to = Handle::newDictionary();
+            defaultResources.replaceKey(category.first, to);
+        }
+        for (auto item : from.ditems()) {
+            if (!to.hasKey(item.first))
+                to.replaceKey(item.first, item.second);
+        }
+    }
+}
+
+Handle DocumentMerger::Private::buildOutlineRoot()
+{
+    Handle root = out.makeIndirectObject(Handle::newDictionary());
+    root.replaceKey("/Type", Handle::newName("/Outlines"));
+    long long visible = 0;
+    for (size_t i = 0; i < outlineEntries.size(); ++i) {
+        Handle entry = outlineEntries[i];
+        entry.replaceKey("/Parent", root);
+        if (i > 0)
+            entry.replaceKey("/Prev", outlineEntries[i - 1]);
+        if (i + 1 < outlineEntries.size())
+            entry.replaceKey("/Next", outlineEntries[i + 1]);
+        Handle count = entry.getKey("/Count");
+        visible += 1 + (count.isInteger() && count.getIntValue() > 0 ? count.getIntValue() : 0);
+    }
+    root.replaceKey("/First", outlineEntries.front());
+    root.replaceKey("/Last", outlineEntries.back());
+    root.replaceKey("/Count", Handle::newInteger(visible));
+    return root;
+}
+
+// A name tree of one leaf; std::map keeps the keys sorted by their bytes.
+Handle DocumentMerger::Private::flatNameTree(const std::map<std::string, Handle> &entries)
+{
+    Handle flat = Handle::newArray();
+    for (const auto &entry : entries) {
+        flat.appendItem(Handle::newString(entry.first));
+        flat.appendItem(entry.second);
+    }
+    Handle tree = Handle::newDictionary();
+    tree.replaceKey("/Names", flat);
+    return out.makeIndirectObject(tree);
+}
+
+void DocumentMerger::Private::buildCatalog()
+{
+    Handle root = out.getRoot();
+    Handle pageTree = root.getKey("/Pages");
+    Handle kids = Handle::newArray(pages);
+    for (Handle page : pages)
+        page.replaceKey("/Parent", pageTree);
+    pageTree.replaceKey("/Kids", kids);
+    pageTree.replaceKey("/Count", Handle::newInteger(static_cast<long long>(pages.size())));
+
+    if (anyLabels) {
+        Handle nums = Handle::newArray();
+        for (const auto &label : labels) {
+            nums.appendItem(Handle::newInteger(label.first));
+            nums.appendItem(label.second);
+        }
+        Handle pageLabels = Handle::newDictionary();
+        pageLabels.replaceKey("/Nums", nums);
+        root.replaceKey("/PageLabels", out.makeIndirectObject(pageLabels));
+    }
+    if (!nameDestinations.empty()) {
+        Handle dests = Handle::newDictionary();
+        for (const auto &dest : nameDestinations)
+            dests.replaceKey(dest.first, dest.second);
+        root.replaceKey("/Dests", out.makeIndirectObject(dests));
+    }
+    Handle names = Handle::newDictionary();
+    if (!stringDestinations.empty())
+        names.replaceKey("/Dests", flatNameTree(stringDestinations));
+    if (!attachments.empty())
+        names.replaceKey("/EmbeddedFiles", flatNameTree(attachments));
+    if (!names.getKeys().empty())
+        root.replaceKey("/Names", names);
+    if (!outlineEntries.empty()) {
+        root.replaceKey("/Outlines", buildOutlineRoot());
+        if (anyOutline)
+            root.replaceKey("/PageMode", Handle::newName("/UseOutlines"));
+    }
+    if (!fields.empty()) {
+        Handle form = Handle::newDictionary();
+        form.replaceKey("/Fields", Handle::newArray(fields));
+        if (defaultResources.getKeys().size() > 0)
+            form.replaceKey("/DR", defaultResources);
+        if (defaultAppearance.isInitialized())
+            form.replaceKey("/DA", defaultAppearance);
+        if (needAppearances)
+            form.replaceKey("/NeedAppearances", Handle::newBool(true));
+        if (signatureFlags)
+            form.replaceKey("/SigFlags", Handle::newInteger(signatureFlags));
+        if (calculationOrder.getArrayNItems() > 0)
+            form.replaceKey("/CO", calculationOrder);
+        root.replaceKey("/AcroForm", out.makeIndirectObject(form));
+    }
+}
+
+DocumentMerger::DocumentMerger()
+    : d(new Private)
+{
+}
+
+DocumentMerger::~DocumentMerger() = default;
+
+bool DocumentMerger::addFile(const QString &path, const QString &password, const QString &outlineTitle)
+{
+    QString title = outlineTitle;
+    if (title.isEmpty()) {
+        title = QFileInfo(path).fileName();
+        if (title.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            title.chop(4);
+    }
+    return d->add(path, password, title);
+}
+
+int DocumentMerger::pageCount() const
+{
+    return static_cast<int>(d->pages.size());
+}
+
+QStringList DocumentMerger::failedFiles() const
+{
+    return d->failed;
 }
 
 int DocumentMerger::merge(const QStringList &files, const QString &output)
 {
-    m_errorCode = PdfErrorCode::None;
+    d->errorCode = PdfErrorCode::None;
     if (files.isEmpty() || output.isEmpty()) {
-        m_errorCode = PdfErrorCode::InvalidArgument;
+        d->errorCode = PdfErrorCode::InvalidArgument;
         return 0;
     }
-    // The sources stay alive until the output is written: page streams are
-    // copied from them only then.
-    std::vector<std::shared_ptr<QPDF>> sources;
-    try {
-        QPDF target;
-        target.setSuppressWarnings(true);
-        target.emptyPDF();
-        QPDFPageDocumentHelper targetPages(target);
-        PDFVersion version(1, 3);
-        int pageCount = 0;
-        for (const QString &file : files) {
-            int openError = PdfErrorCode::None;
-            std::shared_ptr<QPDF> source = m_cache.open(file, QString(), &openError);
-            if (!source) {
-                m_errorCode = openError;
-                return 0;
-            }
-            sources.push_back(source);
-            version.updateIfGreater(source->getVersionAsPDFVersion());
-            for (const QPDFPageObjectHelper &page : QPDFPageDocumentHelper(*source).getAllPages()) {
-                targetPages.addPage(page, false);
-                ++pageCount;
-            }
-        }
-        PdfFileWriter::Options options;
-        std::string versionText;
-        int extensionLevel = 0;
-        version.getVersion(versionText, extensionLevel);
-        options.minimumVersion = QString::fromStdString(versionText);
-        options.minimumExtensionLevel = extensionLevel;
-        int writeError = PdfErrorCode::None;
-        if (pageCount == 0 || !PdfFileWriter::write(target, output, options, &writeError)) {
-            m_errorCode = pageCount == 0 ? PdfErrorCode::InvalidArgument : writeError;
+    for (const QString &file : files) {
+        if (!addFile(file))
             return 0;
-        }
-        return pageCount;
-    } catch (const std::exception &) {
-        m_errorCode = PdfErrorCode::Internal;
-        return 0;
     }
+    return write(output) ? pageCount() : 0;
+}
+
+int DocumentMerger::errorCode() const
+{
+    return d->errorCode;
+}
+
+bool DocumentMerger::write(const QString &outputPath)
+{
+    if (d->pages.empty() || outputPath.isEmpty()) {
+        d->errorCode = PdfErrorCode::InvalidArgument;
+        return false;
+    }
+    const QFileInfo target(outputPath);
+    const QString partPath = FileUtils::temporaryPathIn(target.absolutePath());
+    const QByteArray path = QFile::encodeName(partPath);
+    try {
+        d->buildCatalog();
+        QPDFWriter writer(d->out, path.constData());
+        writer.setObjectStreamMode(qpdf_o_generate);
+        writer.setMinimumPDFVersion(d->version);
+        writer.write();
+    } catch (const std::exception &e) {
+        Logger::instance().log(QStringLiteral("Merge: writing %1 failed (%2)").arg(outputPath, QString::fromUtf8(e.what())),
+                               LogError);
+        QFile::remove(partPath);
+        d->errorCode = PdfErrorCode::WriteFailed;
+        return false;
+    }
+    if (std::rename(path.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        QFile::remove(partPath);
+        d->errorCode = PdfErrorCode::WriteFailed;
+        return false;
+    }
+    return true;
+}
+
+int DocumentMerger::mergeFiles(const QStringList &paths, const QString &outputPath, QStringList *failedFiles)
+{
+    DocumentMerger merger;
+    for (const QString &path : paths)
+        merger.addFile(path);
+    if (failedFiles)
+        *failedFiles = merger.failedFiles();
+    return merger.write(outputPath) ? merger.pageCount() : 0;
 }

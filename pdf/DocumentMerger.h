@@ -3,25 +3,58 @@
 #include <QString>
 #include <QStringList>
 
-class SourceCache;
+#include <memory>
 
-// Joins whole PDF files into one new file, in the given order. Sources come
-// from the shared SourceCache and are opened without a password (protected
-// files are decrypted into plain copies first).
+// Joins whole PDF documents into one file, keeping what a plain page copy
+// loses: annotations and internal links (named destinations of every input,
+// renamed where two inputs use the same name), form fields (fields of a later
+// input whose names are taken get a new name so both forms keep working),
+// page labels, and every input's outline under one top-level entry per input
+// pointing at that input's first page. Identical streams (raw data and
+// dictionary) and identical resource objects are stored once, and the result
+// is written with object streams, at a version no lower than any input's.
+//
+// Each input is read, copied and released inside addFile(): only one input
+// file is open at a time and only the data that is kept stays in memory.
 class DocumentMerger
 {
 public:
-    explicit DocumentMerger(SourceCache &cache);
+    DocumentMerger();
+    ~DocumentMerger();
+    DocumentMerger(const DocumentMerger &) = delete;
+    DocumentMerger &operator=(const DocumentMerger &) = delete;
 
-    // Appends every page of each file of files to a new file output. The
-    // output's PDF version is not lower than any source's. Returns the page
-    // count of the output, 0 on failure (errorCode() tells why); a file that
-    // cannot be read fails the whole merge.
+    // Appends every page of the document. outlineTitle names its top-level
+    // outline entry (the file name without ".pdf" when empty). False when the
+    // file cannot be opened or its pages cannot be copied; the result is then
+    // unchanged and the path is listed by failedFiles(). Costs one parse of
+    // the input and one read of each of its streams.
+    bool addFile(const QString &path, const QString &password = QString(),
+                 const QString &outlineTitle = QString());
+
+    // Merges the files in order into output, all of them or nothing: returns
+    // the page count of the result, 0 when a file could not be read or the
+    // output not written (errorCode() then tells why, as a PdfErrorCode).
     int merge(const QStringList &files, const QString &output);
+    int errorCode() const;
 
-    int errorCode() const { return m_errorCode; }
+    // Pages added so far.
+    int pageCount() const;
+    // Inputs that addFile() refused, in the order they were given.
+    QStringList failedFiles() const;
+
+    // Writes the merged document to outputPath, replacing it only once the
+    // new file is complete. False when nothing was added or writing failed
+    // (outputPath is then untouched).
+    bool write(const QString &outputPath);
+
+    // Merges the files in order into outputPath; returns the page count of
+    // the result, 0 when nothing was written. Unreadable inputs are left out
+    // and reported through failedFiles when it is given.
+    static int mergeFiles(const QStringList &paths, const QString &outputPath,
+                          QStringList *failedFiles = nullptr);
 
 private:
-    SourceCache &m_cache;
-    int m_errorCode = 0;
+    struct Private;
+    std::unique_ptr<Private> d;
 };

@@ -1,0 +1,195 @@
+#include "merge/MergeWorker.h"
+
+#include "app/FileUtils.h"
+#include "app/Logger.h"
+#include "merge/IProgress.h"
+#include "pdf/DebenuDocument.h"
+#include "pdf/DebenuService.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+QString scratchPath(const QString &folder)
+{
+    return QDir::toNativeSeparators(folder + QLatin1Char('/') + FileUtils::uniqueId());
+}
+
+} // namespace
+
+MergeWorker::MergeWorker(std::shared_ptr<DebenuService> service, const MergeTaskList &tasks,
+                         const QString &outputPath, const DocumentProperties &properties, IProgress *progress,
+                         QObject *parent)
+    : QObject(parent)
+    , m_service(std::move(service))
+    , m_tasks(tasks)
+    , m_outputPath(outputPath)
+    , m_progress(progress)
+    , m_properties(properties)
+{
+}
+
+void MergeWorker::run()
+{
+    if (m_ran)
+        return;
+    m_ran = true;
+    const int total = m_tasks.size();
+    m_progress->reset();
+    m_progress->setMinimum(1);
+    m_progress->setMaximum(total);
+    m_progress->setText(QString());
+    m_progress->setValue(1);
+    emit started();
+    if (m_tasks.isEmpty() || m_outputPath.isEmpty()) {
+        m_resultCode = NothingToDo;
+        emit complete();
+        emit finished(QString(), 0, QStringList(), NothingToDo);
+        return;
+    }
+    const QString scratch = prepareScratch();
+    const QString listName = FileUtils::uniqueId();
+    addTasks(listName, scratch);
+
+    m_progress->setText(tr("Merging files.."));
+    m_progress->setMinimum(0);
+    m_progress->setMaximum(0);
+    m_progress->setValue(0);
+    const QString merged = scratchPath(scratch);
+    const int mergeFileCount = m_service->mergeFileListFast(listName, merged);
+    if (mergeFileCount == 0) {
+        Logger::instance().log(QStringLiteral("Merge error code:%1").arg(m_service->lastErrorCode()), LogError);
+        QFile::remove(merged);
+    } else {
+        Logger::instance().log(QStringLiteral("Merge successed. Set properties..."), LogDebug);
+        m_cleanup << merged;
+        finishMerge(merged, scratch);
+    }
+    finish(mergeFileCount);
+}
+
+// The scratch folder given, or a fresh private one that goes with the run.
+QString MergeWorker::prepareScratch()
+{
+    if (!m_scratchDirectory.isEmpty() && FileUtils::ensurePrivateDirectory(m_scratchDirectory))
+        return m_scratchDirectory;
+    const QString own = scratchPath(FileUtils::cacheDirectory());
+    FileUtils::ensurePrivateDirectory(own);
+    m_cleanup << own;
+    return own;
+}
+
+// Puts every usable input on the named list; protected ones as decrypted
+// copies. Returns how many were listed.
+int MergeWorker::addTasks(const QString &listName, const QString &scratch)
+{
+    const int total = m_tasks.size();
+    int n = 1;
+    int listed = 0;
+    for (const MergeTask &task : qAsConst(m_tasks)) {
+        QString working = task.fullPath;
+        m_progress->setText(tr("%1 out of %2. Add for merge %3").arg(n).arg(total).arg(QFileInfo(working).fileName()));
+        if (task.needsDecryption() && !decryptedCopy(task, scratch, &working)) {
+            m_errorFiles << task.fullPath;
+            continue;
+        }
+        if (m_service->addToFileList(listName, working) == 1) {
+            ++listed;
+        } else {
+            Logger::instance().log(QStringLiteral("Add to merge list error. file: %1. Error code:%2")
+                                       .arg(QDir::toNativeSeparators(task.fullPath))
+                                       .arg(m_service->lastErrorCode()),
+                                   LogError);
+            m_errorFiles << task.fullPath;
+        }
+        m_progress->setValue(n);
+        ++n;
+    }
+    return listed;
+}
+
+// Decrypts the task's file into its own folder under the scratch folder,
+// keeping the file name: the merged outline names each input after its file.
+bool MergeWorker::decryptedCopy(const MergeTask &task, const QString &scratch, QString *copy)
+{
+    const QString folder = scratchPath(scratch);
+    if (!FileUtils::ensurePrivateDirectory(folder))
+        return false;
+    m_cleanup << folder;
+    const QString path = QDir::toNativeSeparators(folder + QLatin1Char('/') + QFileInfo(task.fullPath).fileName());
+    if (m_service->decryptFile(task.fullPath, path, task.password) != 1) {
+        Logger::instance().log(QStringLiteral("Decrypt error. file: %1. Error code:%2")
+                                   .arg(QDir::toNativeSeparators(task.fullPath))
+                                   .arg(m_service->lastErrorCode()),
+                               LogError);
+        return false;
+    }
+    *copy = path;
+    return true;
+}
+
+// Properties, protection and the move into place. The result is staged in
+// the output folder so that the final move is a rename.
+void MergeWorker::finishMerge(const QString &merged, const QString &scratch)
+{
+    const QString password = m_properties.protectionPassword();
+    const bool encrypting = !password.isEmpty();
+    const QString staged = FileUtils::temporaryPathIn(QFileInfo(m_outputPath).absolutePath());
+    m_cleanup << staged;
+    const QString withProperties = encrypting ? scratchPath(scratch) : staged;
+    bool lastStep = writeProperties(merged, withProperties);
+    Logger::instance().log(QStringLiteral("Encryption..."), LogDebug);
+    if (encrypting && lastStep) {
+        m_cleanup << withProperties;
+        lastStep = m_service->encryptFile(withProperties, staged, password) == 1;
+        Logger::instance().log(lastStep ? QStringLiteral("Encrypt [OK]") : QStringLiteral("Encrypt [FAILED]"), LogDebug);
+        if (!lastStep)
+            m_resultCode = EncryptionFailed;
+    }
+    if (!lastStep)
+        return;
+    m_mergedFile = commit(staged);
+    if (!m_mergedFile.isEmpty())
+        m_resultCode = NoError;
+}
+
+bool MergeWorker::writeProperties(const QString &merged, const QString &target)
+{
+    DebenuDocument document(m_service, merged, QString(), true);
+    if (!document.isLoaded() || document.needsPassword())
+        return false;
+    if (!document.setDocumentProperties(m_properties.author, m_properties.title, m_properties.password,
+                                        m_properties.creator, m_properties.producer)) {
+        m_resultCode = PropertiesFailed;
+        Logger::instance().log(QStringLiteral("Set properties [FAILED]"), LogDebug);
+        return false;
+    }
+    const bool saved = document.saveDocument(target);
+    Logger::instance().log(QStringLiteral("Set properties [OK]"), LogDebug);
+    return saved;
+}
+
+// Moves the finished file to the output name without ever replacing a file.
+QString MergeWorker::commit(const QString &staged)
+{
+    const QFileInfo output(m_outputPath);
+    const QString committed = FileUtils::commitUnique(staged, output.absolutePath(), output.fileName());
+    if (committed.isEmpty())
+        Logger::instance().log(QStringLiteral("Can not create merged file: %1").arg(QDir::toNativeSeparators(m_outputPath)),
+                               LogError);
+    return committed;
+}
+
+void MergeWorker::finish(int mergeFileCount)
+{
+    for (const QString &path : qAsConst(m_cleanup)) {
+        if (QFileInfo(path).isDir())
+            FileUtils::removeDirectory(path);
+        else
+            QFile::remove(path);
+    }
+    m_cleanup.clear();
+    emit complete();
+    emit finished(m_mergedFile, mergeFileCount, m_errorFiles, m_resultCode);
+}

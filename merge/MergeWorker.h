@@ -1,0 +1,86 @@
+#pragma once
+
+#include "merge/DocumentProperties.h"
+#include "merge/MergeTask.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class DebenuService;
+class IProgress;
+
+// Joins the documents of one merge request into one PDF file, writes the
+// document properties into it and, for a non-blank password, protects it
+// with AES-256. Runs once, in the worker process.
+//
+// The output never replaces an existing file: it is written whole under a
+// scratch name in the output folder and then moved to the requested name, or
+// to the first free "(n)name" when that name has been taken meanwhile.
+// Decrypted copies and intermediate files live in the scratch folder (the
+// run's session folder) and are removed before finished() is emitted.
+class MergeWorker : public QObject
+{
+    Q_OBJECT
+public:
+    // The errorCode of finished().
+    enum ResultCode {
+        NoError = 0,           // merged when mergedFile is not empty
+        NothingToDo = 1,       // no tasks, or no output path
+        PropertiesFailed = 3,
+        EncryptionFailed = 4,
+    };
+
+    // progress is not owned and must outlive run().
+    MergeWorker(std::shared_ptr<DebenuService> service, const MergeTaskList &tasks, const QString &outputPath,
+                const DocumentProperties &properties, IProgress *progress, QObject *parent = nullptr);
+
+    bool isEmpty() const { return m_tasks.isEmpty(); }
+    IProgress *progress() const { return m_progress; }
+    QString outputPath() const { return m_outputPath; }
+
+    // Where decrypted copies and intermediate files go (an owner-only folder
+    // that the caller removes later). Without one, run() makes a private
+    // folder in the cache folder and removes it when done.
+    void setScratchDirectory(const QString &path) { m_scratchDirectory = path; }
+
+    // Results of run(): the file written (empty when none), the inputs left
+    // out, the result code.
+    QString mergedFile() const { return m_mergedFile; }
+    QStringList errorFiles() const { return m_errorFiles; }
+    int resultCode() const { return m_resultCode; }
+
+signals:
+    void started();
+    void complete();
+    void finished(QString mergedFile, int mergeFileCount, QStringList errorFiles, int errorCode);
+
+public slots:
+    // Performs the merge; a second call does nothing. Cost: one decryption
+    // per protected input, one read of every input, two or three writes of
+    // the result.
+    void run();
+
+private:
+    QString prepareScratch();
+    int addTasks(const QString &listName, const QString &scratch);
+    bool decryptedCopy(const MergeTask &task, const QString &scratch, QString *copy);
+    void finishMerge(const QString &merged, const QString &scratch);
+    bool writeProperties(const QString &merged, const QString &target);
+    QString commit(const QString &staged);
+    void finish(int mergeFileCount);
+
+    std::shared_ptr<DebenuService> m_service;
+    MergeTaskList m_tasks;
+    QString m_outputPath;
+    QStringList m_errorFiles;
+    IProgress *m_progress;
+    DocumentProperties m_properties;
+    QString m_scratchDirectory;
+    QStringList m_cleanup;        // files and folders removed when the run ends
+    QString m_mergedFile;
+    int m_resultCode = NoError;
+    bool m_ran = false;
+};
