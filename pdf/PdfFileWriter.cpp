@@ -101,7 +101,9 @@ bool PdfFileWriter::write(QPDF &pdf, const QString &path, const Options &options
 
     bool written = false;
     try {
-        QPDFWriter writer(pdf, QFile::encodeName(temporaryPath).constData());
+        // QPDFWriter keeps the name pointer until write() ends: hold the bytes.
+        const QByteArray encodedName = QFile::encodeName(temporaryPath);
+        QPDFWriter writer(pdf, encodedName.constData());
         writer.setPreserveEncryption(options.preserveEncryption);
         if (!options.minimumVersion.isEmpty())
             writer.setMinimumPDFVersion(options.minimumVersion.toStdString(), options.minimumExtensionLevel);

@@ -38,6 +38,16 @@ QByteArray passwordDigest(const QString &password)
     return QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha256);
 }
 
+// Readers look for the header within the first 1024 bytes. Refusing files
+// without one here spares a repair scan through, say, a renamed video.
+bool hasPdfHeader(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return file.read(1024).contains("%PDF-");
+}
+
 } // namespace
 
 SourceCache::SourceCache(int capacity)
@@ -73,6 +83,10 @@ std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &pas
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
         setError(errorCode, PdfErrorCode::FileNotFound);
+        return {};
+    }
+    if (!hasPdfHeader(path)) {
+        setError(errorCode, PdfErrorCode::NotPdf);
         return {};
     }
     auto pdf = std::make_shared<QPDF>();

@@ -46,7 +46,8 @@ bool write(const QString &path, const QList<Page> &pages, const QMap<QByteArray,
                                       QPDFObjectHandle::newUnicodeString(it.value().toStdString()));
             pdf.getTrailer().replaceKey("/Info", dictionary);
         }
-        QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+        const QByteArray encodedName = QFile::encodeName(path); // must outlive the writer
+        QPDFWriter writer(pdf, encodedName.constData());
         writer.write();
         return true;
     } catch (const std::exception &) {

@@ -227,6 +227,22 @@ private slots:
         }
     }
 
+    void largeNonPdfIsRefusedQuickly()
+    {
+        const QString path = temp(QStringLiteral("large.pdf"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(qint64(300) * 1024 * 1024)); // sparse: 300 MB of zeros
+        file.close();
+        QElapsedTimer timer;
+        timer.start();
+        auto document = open(path);
+        QVERIFY(!document->isLoaded());
+        QCOMPARE(m_service->lastErrorCode(), 2);
+        QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+        QFile::remove(path);
+    }
+
     void damagedFilesOpenRepairedOrFailCleanly_data()
     {
         QTest::addColumn<QString>("name");

@@ -47,7 +47,8 @@ bool attachPacket(const QString &path, const QByteArray &packet)
         pdf.getRoot().replaceKey("/Metadata", pdf.makeIndirectObject(stream));
         const QString rewritten = path + QStringLiteral(".tmp");
         {
-            QPDFWriter writer(pdf, QFile::encodeName(rewritten).constData());
+            const QByteArray encodedName = QFile::encodeName(rewritten); // must outlive the writer
+            QPDFWriter writer(pdf, encodedName.constData());
             writer.write();
         }
         QFile::remove(path);
