@@ -24,11 +24,13 @@
 
 Application::Application(int &argc, char **argv)
     : QApplication(argc, argv)
+    , m_pdfService(std::make_shared<DebenuService>())
+    , m_split(m_pdfService)
+    , m_merge(m_pdfService)
 {
     AppSettings::applyIdentity();
     loadStyleSheet();
     loadLanguage(AppSettings::language());
-    m_pdfService = std::make_shared<DebenuService>();
     qDebug() << Q_FUNC_INFO << "Settings path:" << settings()->fileName();
 }
 
@@ -47,6 +49,16 @@ std::shared_ptr<QSettings> Application::settings() const
 std::shared_ptr<DebenuService> Application::pdfService() const
 {
     return m_pdfService;
+}
+
+Split *Application::split()
+{
+    return &m_split;
+}
+
+Merge *Application::merge()
+{
+    return &m_merge;
 }
 
 void Application::loadStyleSheet()

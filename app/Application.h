@@ -1,5 +1,8 @@
 #pragma once
 
+#include "merge/Merge.h"
+#include "split/Split.h"
+
 #include <QApplication>
 #include <QSettings>
 #include <QString>
@@ -10,7 +13,8 @@ class QTranslator;
 class QWidget;
 
 // The program's single application instance: identity, fresh settings per
-// use, translation, style sheet, and the paths of the last results.
+// use, translation, style sheet, the PDF service, the split and merge
+// controllers (alive for the whole run), and the paths of the last results.
 class Application : public QApplication
 {
     Q_OBJECT
@@ -26,6 +30,10 @@ public:
     // The process's PDF service, created once at construction; every
     // document and reader shares it.
     std::shared_ptr<DebenuService> pdfService() const;
+
+    // The one split and the one merge controller of the program.
+    Split *split();
+    Merge *merge();
 
     QString lastSplitFolder;
     QString lastMergeFile;
@@ -54,6 +62,8 @@ private:
 
     QTranslator *m_translator = nullptr;
     std::shared_ptr<DebenuService> m_pdfService;
+    Split m_split;
+    Merge m_merge;
 };
 
 // Frameless dialogs: translucent widget, shadow (offset 0, blur 20) on target.

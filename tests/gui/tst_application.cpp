@@ -76,6 +76,20 @@ private slots:
         QCOMPARE(qApp->styleSheet(), QString::fromUtf8(css.readAll()));
     }
 
+    void controllersLiveWithTheApplication()
+    {
+        auto *app = Application::instance();
+        QVERIFY(app->split());
+        QVERIFY(app->merge());
+        QCOMPARE(app->split(), app->split());
+        QCOMPARE(app->merge()->model(), app->merge()->model());
+        QVERIFY(app->merge()->model()->isEmpty());
+        QCOMPARE(app->split()->pageCount(), -1);
+        // Both controllers read documents through the application's service.
+        QVERIFY(app->pdfService());
+        QVERIFY(app->pdfService().use_count() >= 4);
+    }
+
     void dropShadow()
     {
         QWidget dialog;

@@ -1,0 +1,85 @@
+#include "merge/Merge.h"
+
+#include "app/AppSettings.h"
+
+Merge::Merge(std::shared_ptr<DebenuService> service, QObject *parent)
+    : QObject(parent)
+{
+    m_model.setPdfService(std::move(service));
+    connect(&m_launcher, &MergeLauncher::started, this, &Merge::started);
+    connect(&m_launcher, &MergeLauncher::finished, this, &Merge::onFinished);
+}
+
+Merge::~Merge() = default;
+
+MergeModel *Merge::model()
+{
+    return &m_model;
+}
+
+void Merge::setPasswordPrompt(IPasswordPrompt *prompt)
+{
+    m_model.setPasswordPrompt(prompt);
+}
+
+void Merge::setPassword(const QString &password)
+{
+    m_password = password;
+}
+
+QString Merge::password() const
+{
+    return m_password;
+}
+
+void Merge::setSaveFileName(const QString &fileName)
+{
+    m_saveFileName = fileName;
+}
+
+QString Merge::saveFileName() const
+{
+    return m_saveFileName;
+}
+
+DocumentProperties Merge::documentProperties() const
+{
+    const QString publisher = AppSettings::publisher();
+    return DocumentProperties(publisher, QString(), m_password,
+                              QString::fromLatin1(AppSettings::applicationName), publisher);
+}
+
+bool Merge::isRunning() const
+{
+    return m_launcher.isRunning();
+}
+
+MergeRequest Merge::request() const
+{
+    return m_launcher.request();
+}
+
+void Merge::run()
+{
+    if (m_launcher.isRunning())
+        return;
+    if (m_model.count() < 2)
+        return;
+    MergeRequest request;
+    request.setProperties(documentProperties());
+    request.saveFileName = m_saveFileName;
+    request.tasks = m_model.tasks();
+    m_launcher.setRequest(request);
+    m_launcher.run();
+}
+
+void Merge::cancel()
+{
+    m_launcher.cancel();
+}
+
+void Merge::onFinished(int exitCode, QString mergedFileName)
+{
+    emit complete();
+    emit finished(exitCode, mergedFileName);
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "merge/DocumentProperties.h"
+#include "merge/MergeLauncher.h"
+#include "merge/MergeModel.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class DebenuService;
+
+// The interface side of merging: owns the merge list and the worker
+// launcher, turns the list and the settings into a merge request and relays
+// the worker's outcome. One instance lives as long as the program, so the
+// list survives switching screens. Interface thread only.
+class Merge : public QObject
+{
+    Q_OBJECT
+public:
+    // service: used by the list to try typed passwords.
+    explicit Merge(std::shared_ptr<DebenuService> service = nullptr, QObject *parent = nullptr);
+    ~Merge() override;
+
+    MergeModel *model();
+    // Who answers the password questions of run() (not owned).
+    void setPasswordPrompt(IPasswordPrompt *prompt);
+
+    // Password for the merged file; empty for an unprotected result.
+    void setPassword(const QString &password);
+    QString password() const;
+    // Full path of the merged file of the next run.
+    void setSaveFileName(const QString &fileName);
+    QString saveFileName() const;
+
+    // author and producer from the "Publisher" setting, empty title, the
+    // password above, the program as creator. Opens the settings once.
+    DocumentProperties documentProperties() const;
+
+    bool isRunning() const;
+    // The request of the current or last run (holds passwords: never log it).
+    MergeRequest request() const;
+
+signals:
+    void started();
+    void finished(int errorCode, QString mergedFileName);
+    void complete();
+
+public slots:
+    // Starts a merge of the list unless one runs or the list holds fewer than
+    // two files. May ask for missing passwords first (modal, blocking).
+    void run();
+    // Kills a running worker; finished() then reports a nonzero code.
+    void cancel();
+    void onFinished(int exitCode, QString mergedFileName);
+
+private:
+    MergeModel m_model;
+    MergeLauncher m_launcher;
+    QString m_password;
+    QString m_saveFileName;
+};

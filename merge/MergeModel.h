@@ -1,0 +1,118 @@
+#pragma once
+
+#include "merge/MergeItem.h"
+#include "merge/MergeTask.h"
+
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <memory>
+
+class DebenuService;
+class IPasswordPrompt;
+
+// The ordered list of documents to merge, shown as a six-column table:
+// number, file name, pages, password state, preview button, remove button.
+// Rows are reordered by dragging inside the table, by moveUp()/moveDown()
+// and by sorting on the file-name column. Before a merge, mergeableItems()
+// asks for the passwords still missing and tasks() turns the list into the
+// documents of the merge request. Interface thread only.
+class MergeModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column {
+        NumberColumn = 0,
+        FileNameColumn = 1,
+        PagesColumn = 2,
+        PasswordColumn = 3,
+        PreviewColumn = 4,
+        RemoveColumn = 5,
+        ColumnCount = 6
+    };
+
+    enum Role {
+        FullPathRole = Qt::UserRole + 1, // 257
+        HasPasswordRole,                 // 258
+        PasswordRole,                    // 259
+        HasSecurityRole,                 // 260
+        FillerRowRole                    // 261: true for rows past the last item
+    };
+
+    // The drag payload of a row move inside the table.
+    static const char *const rowMimeType; // "application/vnd.text.list"
+
+    explicit MergeModel(QObject *parent = nullptr);
+    ~MergeModel() override;
+
+    // The service used to try passwords in mergeableItems(). Without one, a
+    // typed password cannot be checked and the document is left out.
+    void setPdfService(std::shared_ptr<DebenuService> service);
+    // Who answers password questions (not owned; may be null, then every
+    // document that needs a password is left out without asking).
+    void setPasswordPrompt(IPasswordPrompt *prompt);
+    IPasswordPrompt *passwordPrompt() const;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    Qt::DropActions supportedDropActions() const override;
+    QStringList mimeTypes() const override;
+    // "row|" once per valid index, in the order given.
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    // Moves the dragged row onto the row of parent (see the .cpp for the
+    // exact placement). Refuses foreign, empty or out-of-range payloads.
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+    // Removes count items from row; false (and no change) for a range that is
+    // not inside the list. Emits no changed().
+    bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
+    // Only the file-name column sorts (case-insensitive); others do nothing.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    int count() const;
+    bool isEmpty() const;
+    // Copy of the item at row; a fresh default item when row is out of range.
+    MergeItem item(int row) const;
+    // Overwrites the item at row and emits changed(); out of range: nothing.
+    void setItem(int row, const MergeItem &item);
+    // Appends the items in order; emits changed().
+    void addItems(const MergeItemList &items);
+    // Removes the item at row if there is one; emits changed() in any case.
+    void removeItem(int row);
+    // Drops every item; emits changed() only when there was one.
+    void clear();
+    // Swap with the neighbour above / below; false at the edge.
+    bool moveUp(const QModelIndex &index);
+    bool moveDown(const QModelIndex &index);
+    // Sum of the page counts of all items.
+    int totalPages() const;
+    // Every request to add files passes here; re-emitted as addFiles().
+    void requestAddFiles(const QStringList &urls);
+
+    // The readable items, in order, after asking for every missing password
+    // (modal questions through the prompt; each typed password is tried by
+    // opening the document, which blocks for one open). Items that got a
+    // working password are updated in the list.
+    MergeItemList mergeableItems();
+    // The documents of the merge request, from mergeableItems(), with order
+    // = position in that result.
+    MergeTaskList tasks();
+
+signals:
+    void changed();
+    void rowMoved(int row);
+    void addFiles(const QStringList &urls);
+
+private:
+    enum class Check { Accepted, Rejected, Failed };
+    Check tryPassword(MergeItem &item, const QString &password) const;
+    bool askForPassword(MergeItem &item, bool &skipAll);
+    bool isFillerRow(int row) const;
+    void swapItems(int upper, int lower);
+
+    MergeItemList m_items;
+    std::shared_ptr<DebenuService> m_service;
+    IPasswordPrompt *m_prompt = nullptr;
+};

@@ -1,0 +1,250 @@
+#include "split/Split.h"
+
+#include "app/AppSettings.h"
+#include "app/Logger.h"
+#include "merge/InformationWorker.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+Split::Split(std::shared_ptr<DebenuService> service, QObject *parent)
+    : QObject(parent)
+    , m_service(std::move(service))
+{
+    connect(&m_launcher, &SplitLauncher::started, this, &Split::started);
+    connect(&m_launcher, &SplitLauncher::progressChanged, this, &Split::progressChanged);
+    connect(&m_launcher, &SplitLauncher::finished, this, &Split::onSplitFinished);
+}
+
+Split::~Split() = default;
+
+void Split::forgetDocument()
+{
+    m_password.clear();
+    m_title.clear();
+    m_pageCount = -1;
+    m_thumbnail = QPixmap();
+    m_loaded = false;
+    m_contentCopyPermitted = false;
+}
+
+void Split::load(const QString &fileName, const QString &password)
+{
+    if (fileName.isEmpty() || !QFileInfo(fileName).isFile()) {
+        Logger::instance().log(QStringLiteral("Split. Can not verfify file:%1").arg(fileName), LogError);
+        return;
+    }
+    m_fileName = fileName;
+    forgetDocument();
+
+    InformationWorker reader(m_service, fileName, password);
+    reader.setPreview(true);
+    reader.run();
+
+    if (reader.isDone()) {
+        const DocumentInformation info = reader.result();
+        m_title = info.title;
+        m_password = info.locked ? QString() : info.password;
+        m_pageCount = info.pageCount;
+        m_contentCopyPermitted = !info.locked && info.contentCopyPermitted;
+        m_loaded = !info.locked;
+        if (info.locked)
+            m_thumbnail = QPixmap(QStringLiteral(":/style/images/locked.png")).scaled(35, 35);
+        else
+            m_thumbnail = info.preview;
+        m_certainPages.setInterval(1, m_pageCount);
+        m_pageRanges.setInterval(1, m_pageCount);
+    } else {
+        Logger::instance().log(QStringLiteral("Can not load file:%1").arg(fileName), LogError);
+        m_certainPages.setInterval(0, 0);
+        m_pageRanges.setInterval(0, 0);
+    }
+    emit loadFinished();
+}
+
+void Split::reset()
+{
+    m_fileName.clear();
+    forgetDocument();
+    m_certainPages.clear();
+    m_pageRanges.clear();
+    emit clean();
+}
+
+void Split::addCertainPage(int page)
+{
+    if (m_loaded)
+        m_certainPages.addRange(page, page);
+}
+
+PageRanges *Split::certainPages()
+{
+    return &m_certainPages;
+}
+
+PageRanges *Split::pageRanges()
+{
+    return &m_pageRanges;
+}
+
+bool Split::isLoaded() const
+{
+    return m_loaded;
+}
+
+bool Split::isRunning() const
+{
+    return m_launcher.isRunning();
+}
+
+bool Split::isContentCopyPermitted() const
+{
+    return m_contentCopyPermitted;
+}
+
+void Split::setMode(int mode)
+{
+    m_mode = mode;
+}
+
+void Split::setStartFrom(int page)
+{
+    m_startFrom = page;
+}
+
+void Split::setGroupSize(int size)
+{
+    m_groupSize = size;
+}
+
+void Split::setOutDirectory(const QString &directory)
+{
+    m_outDirectory = directory;
+}
+
+int Split::mode() const
+{
+    return m_mode;
+}
+
+int Split::startFrom() const
+{
+    return m_startFrom;
+}
+
+int Split::groupSize() const
+{
+    return m_groupSize;
+}
+
+QString Split::outDirectory() const
+{
+    return m_outDirectory;
+}
+
+QString Split::password() const
+{
+    return m_password;
+}
+
+int Split::pageCount() const
+{
+    return m_pageCount;
+}
+
+QString Split::fileName() const
+{
+    return m_fileName;
+}
+
+QPixmap Split::thumbnail() const
+{
+    return m_thumbnail;
+}
+
+QString Split::displayName() const
+{
+    if (!m_title.isEmpty())
+        return m_title;
+    return QFileInfo(m_fileName).completeBaseName();
+}
+
+DocumentProperties Split::documentProperties()
+{
+    const QString publisher = AppSettings::publisher();
+    return DocumentProperties(publisher, QString(), QString(),
+                              QString::fromLatin1(AppSettings::applicationName), publisher);
+}
+
+// Page 0 is no page: a start below 1 starts at page 1, so that no page of
+// the first group is lost to a range the worker would refuse.
+QList<QPair<int, int>> Split::groupRanges(int startPage, int groupSize, int lastPage)
+{
+    QList<QPair<int, int>> groups;
+    const int step = std::max(groupSize, 1);
+    for (qint64 from = std::max(startPage, 1); from <= lastPage;) {
+        const qint64 to = std::min<qint64>(from + step - 1, lastPage);
+        groups.append(qMakePair(int(from), int(to)));
+        from = to + 1;
+    }
+    return groups;
+}
+
+QList<QPair<int, int>> Split::requestedRanges() const
+{
+    switch (m_mode) {
+    case OnePagePerFile:
+        return groupRanges(1, 1, m_pageCount);
+    case GroupsOfPages:
+        return groupRanges(m_startFrom, m_groupSize, m_pageCount);
+    case WithoutCertainPages:
+        return m_certainPages.ranges();
+    case ByPageRanges:
+        return m_pageRanges.ranges();
+    default:
+        return {};
+    }
+}
+
+void Split::run()
+{
+    if (m_launcher.isRunning() || m_fileName.isEmpty() || m_pageCount < 2 || !m_loaded)
+        return;
+    if (!m_contentCopyPermitted) {
+        emit contentCopyDisabled();
+        return;
+    }
+    const QList<QPair<int, int>> ranges = requestedRanges();
+    if (ranges.isEmpty())
+        return;
+
+    SplitRequest request;
+    request.mode = m_mode == WithoutCertainPages ? 1 : 0;
+    request.fileName = m_fileName;
+    request.filePassword = m_password;
+    request.pageCount = m_pageCount;
+    request.ranges = ranges;
+    request.outDirectory = m_outDirectory;
+    const DocumentProperties properties = documentProperties();
+    request.author = properties.author;
+    request.title = properties.title;
+    request.password = properties.password;
+    request.creator = properties.creator;
+    request.producer = properties.producer;
+    m_launcher.setRequest(request);
+    m_launcher.run();
+}
+
+void Split::cancel()
+{
+    m_launcher.cancel();
+}
+
+void Split::onSplitFinished(int exitCode, QStringList files)
+{
+    emit complete();
+    if (exitCode != 0)
+        emit splitFailed(exitCode);
+    else
+        emit finished(files);
+}

@@ -1,0 +1,119 @@
+#pragma once
+
+#include "merge/DocumentProperties.h"
+#include "split/PageRanges.h"
+#include "split/SplitLauncher.h"
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class DebenuService;
+
+// The interface side of splitting: holds the one document loaded for
+// splitting, the chosen mode with its values and the two page lists, turns
+// them into a split request for the worker and relays progress and result.
+// One instance lives as long as the program. Interface thread only.
+class Split : public QObject
+{
+    Q_OBJECT
+public:
+    // Ids of the mode buttons on the split screen.
+    enum Mode {
+        OnePagePerFile = 0,      // "Into files of 1 page"
+        GroupsOfPages = 1,       // "By groups of pages"
+        WithoutCertainPages = 2, // "Get rid of certain pages"
+        ByPageRanges = 3         // "By page ranges"
+    };
+
+    explicit Split(std::shared_ptr<DebenuService> service = nullptr, QObject *parent = nullptr);
+    ~Split() override;
+
+    // Reads the document synchronously (page count, protection, title, first
+    // page picture, copy permission) and emits loadFinished(). A missing file
+    // is logged and changes nothing. Blocks for one document open and one
+    // page render. The page lists keep their entries.
+    void load(const QString &fileName, const QString &password);
+    // Forgets the document and empties both page lists; emits clean().
+    void reset();
+
+    // Adds (page, page) to the pages to drop, when a document is loaded.
+    void addCertainPage(int page);
+    PageRanges *certainPages();
+    PageRanges *pageRanges();
+
+    bool isLoaded() const;
+    bool isRunning() const;
+    bool isContentCopyPermitted() const;
+
+    void setMode(int mode);
+    void setStartFrom(int page);
+    void setGroupSize(int size);
+    void setOutDirectory(const QString &directory);
+    int mode() const;
+    int startFrom() const;
+    int groupSize() const;
+
+    QString outDirectory() const;
+    QString password() const;
+    int pageCount() const;
+    QString fileName() const;
+    QPixmap thumbnail() const;
+    // The title when there is one, else the file name up to its last dot.
+    QString displayName() const;
+
+    // author and producer from the "Publisher" setting, the program as
+    // creator, empty title and password. Opens the settings once.
+    static DocumentProperties documentProperties();
+
+    // Groups of groupSize pages from startPage to lastPage; the last group
+    // may be shorter and pages before startPage are in none. Empty when
+    // lastPage < startPage. A group size below 1 counts as 1.
+    static QList<QPair<int, int>> groupRanges(int startPage, int groupSize, int lastPage);
+
+    // The ranges the current mode sends to the worker (empty: nothing to do).
+    QList<QPair<int, int>> requestedRanges() const;
+
+signals:
+    void loadFinished();
+    void clean();
+    void started();
+    void progressChanged(double percenatage);
+    void finished(QStringList files);
+    void complete();
+    void splitFailed(int errorCode);
+    void contentCopyDisabled();
+
+public slots:
+    // Starts a split of the loaded document in the current mode. Does nothing
+    // while a split runs, without a readable document of at least two pages,
+    // or when the mode yields no range; emits contentCopyDisabled() when the
+    // document forbids copying its content.
+    void run();
+    // Kills a running worker; the run then ends with splitFailed().
+    void cancel();
+    void onSplitFinished(int exitCode, QStringList files);
+
+private:
+    void forgetDocument();
+
+    std::shared_ptr<DebenuService> m_service;
+    int m_mode = OnePagePerFile;
+    QString m_outDirectory;
+    QString m_fileName;
+    QString m_password;
+    QString m_title;
+    int m_pageCount = -1;
+    QPixmap m_thumbnail;
+    bool m_loaded = false;
+    bool m_contentCopyPermitted = false;
+    int m_startFrom = 1;
+    int m_groupSize = 1;
+    PageRanges m_certainPages;
+    PageRanges m_pageRanges;
+    SplitLauncher m_launcher;
+};
