@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>InformationWorkerList</name>
+    <message>
+        <source>%1 out of %2 files. %3</source>
+        <translation>Datei %1 von %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>Help</source>
@@ -164,6 +171,13 @@
     <message>
         <source>The password for %1 is incorrect</source>
         <translation type="vanished">Das Passwort für %1 ist falsch</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Add files</source>
+        <translation>Dateien hinzufügen</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,13 @@
     </message>
 </context>
 <context>
+    <name>InformationWorkerList</name>
+    <message>
+        <source>%1 out of %2 files. %3</source>
+        <translation>%1 out of %2 files. %3</translation>
+    </message>
+</context>
+<context>
     <name>MessageMerge</name>
     <message>
         <source>Merge complete</source>
@@ -98,6 +105,13 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressDialog</name>
+    <message>
+        <source>Add files</source>
+        <translation>Add files</translation>
     </message>
 </context>
 <context>
