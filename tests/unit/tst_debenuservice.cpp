@@ -632,6 +632,34 @@ private slots:
                  0);
     }
 
+    void unicodeNamesAndPasswords()
+    {
+        const QString folder = temp(QStringLiteral("Größe 年"));
+        QVERIFY(QDir().mkpath(folder));
+        const QString source = folder + QStringLiteral("/Überblick ü.pdf");
+        QVERIFY(QFile::copy(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), source));
+        const QString protectedPath = folder + QStringLiteral("/geschützt.pdf");
+        const QString password = QStringLiteral("pässwörd 年");
+        {
+            auto document = open(source);
+            QCOMPARE(document->pageCount(), 11);
+            QCOMPARE(document->firstPageImage().size(), document->pageSize(1));
+            QVERIFY(document->setDocumentProperties(QString(), QString(), password, QString(), QString()));
+            QVERIFY(document->saveDocument(protectedPath));
+        }
+        int exitCode = -1;
+        runQpdf({QStringLiteral("--check"), QStringLiteral("--password=") + password, protectedPath}, &exitCode);
+        QCOMPARE(exitCode, 0);
+        auto locked = open(protectedPath);
+        QVERIFY(locked->needsPassword());
+        auto opened = open(protectedPath, password);
+        QVERIFY(opened->isLoaded() && !opened->needsPassword());
+        QCOMPARE(opened->firstPageImage().size(), opened->pageSize(1));
+        const QString extracted = folder + QStringLiteral("/seite 2.pdf");
+        QCOMPARE(m_service->extractFilePages(protectedPath, password, extracted, QStringLiteral("2")), 1);
+        QCOMPARE(TestPdf::pageWidths(extracted).size(), 1);
+    }
+
     // --- robustness -------------------------------------------------------------------
 
     void unknownHandlesAndKeysReadAsFailure()
