@@ -15,3 +15,11 @@ if [ -x "$bench/bench_pdf" ]; then
     echo "== bench_pdf"
     "$bench/bench_pdf" "${SW_BENCH_PAGES:-400}" 2>&1 | grep -v -e '^DebenuService' -e 'DebenuService::'
 fi
+
+# Splitting through the real pdfworker against qpdf: one file per page,
+# twenty ranges of 100 pages, dropping every tenth page (time and peak memory).
+if [ -x "$bench/bench_split" ]; then
+    echo "== bench_split"
+    "$bench/bench_split" --pages "${SW_BENCH_SPLIT_PAGES:-2400}" --repeat "${SW_BENCH_REPEAT:-3}" \
+        --worker "$(dirname "$bench")/bin/pdfworker" 2>&1 | grep -v -e 'XDG_RUNTIME_DIR'
+fi

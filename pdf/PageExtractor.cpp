@@ -2,14 +2,477 @@
 
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
+#include "pdf/PdfInformation.h"
 #include "pdf/SourceCache.h"
 
+#include <QDebug>
+#include <QFile>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QStringList>
 
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFNameTreeObjectHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
 
+#include <map>
 #include <memory>
+#include <set>
+#include <vector>
+
+namespace {
+
+// Deepest outline nesting followed; deeper items (or cycles) are left out.
+constexpr int maxOutlineDepth = 64;
+
+struct OutlineNode
+{
+    QPDFObjectHandle item;
+    QPDFObjectHandle destination;   // explicit destination array in the source, or null
+    int page = -1;                  // 0-based source page the item points to, -1 for none
+    int firstPage = -1;             // lowest and highest page of the item and its descendants
+    int lastPage = -1;
+    bool open = false;
+    std::vector<OutlineNode> children;
+};
+
+// What extraction needs to know about one parsed source beyond its pages.
+// Built lazily, kept while the source stays parsed.
+struct SourceIndex
+{
+    std::weak_ptr<QPDF> source;
+    std::map<QPDFObjGen, int> pageIndex;
+
+    bool destinationsLoaded = false;
+    std::map<std::string, QPDFObjectHandle> stringDestinations;   // /Names /Dests name tree
+    std::map<std::string, QPDFObjectHandle> nameDestinations;     // older /Dests dictionary
+
+    bool outlineLoaded = false;
+    std::vector<OutlineNode> outline;
+
+    bool formChecked = false;
+    std::unique_ptr<QPDFAcroFormDocumentHelper> form;   // only for sources with fields
+};
+
+QMutex indexMutex;
+std::vector<std::shared_ptr<SourceIndex>> indexes;
+
+bool sameOwner(const std::weak_ptr<QPDF> &a, const std::shared_ptr<QPDF> &b)
+{
+    return !a.owner_before(b) && !b.owner_before(a);
+}
+
+std::shared_ptr<SourceIndex> indexFor(const std::shared_ptr<QPDF> &source)
+{
+    QMutexLocker lock(&indexMutex);
+    for (auto it = indexes.begin(); it != indexes.end();) {
+        if ((*it)->source.expired())
+            it = indexes.erase(it);
+        else if (sameOwner((*it)->source, source))
+            return *it;
+        else
+            ++it;
+    }
+    auto index = std::make_shared<SourceIndex>();
+    index->source = source;
+    const std::vector<QPDFObjectHandle> &pages = source->getAllPages();
+    for (size_t i = 0; i < pages.size(); ++i)
+        index->pageIndex.emplace(pages[i].getObjGen(), int(i));
+    indexes.push_back(index);
+    while (indexes.size() > 8)
+        indexes.erase(indexes.begin());
+    return index;
+}
+
+void loadDestinations(QPDF &source, SourceIndex &index)
+{
+    if (index.destinationsLoaded)
+        return;
+    index.destinationsLoaded = true;
+    QPDFObjectHandle root = source.getRoot();
+    QPDFObjectHandle names = root.getKey("/Names");
+    if (names.isDictionary() && names.getKey("/Dests").isDictionary()) {
+        QPDFNameTreeObjectHelper tree(names.getKey("/Dests"), source);
+        for (auto const &entry : tree)
+            index.stringDestinations.emplace(entry.first, entry.second);
+    }
+    QPDFObjectHandle dests = root.getKey("/Dests");
+    if (dests.isDictionary()) {
+        for (auto const &key : dests.getKeys())
+            index.nameDestinations.emplace(key, dests.getKey(key));
+    }
+}
+
+// The explicit destination array a destination (array, name, string or a
+// dictionary holding /D) stands for, or null.
+QPDFObjectHandle explicitDestination(QPDF &source, SourceIndex &index, QPDFObjectHandle destination)
+{
+    for (int hop = 0; hop < 4; ++hop) {
+        if (destination.isArray())
+            return destination;
+        if (destination.isDictionary()) {
+            destination = destination.getKey("/D");
+            continue;
+        }
+        if (destination.isName() || destination.isString()) {
+            loadDestinations(source, index);
+            const auto &table = destination.isName() ? index.nameDestinations : index.stringDestinations;
+            const auto found = table.find(destination.isName() ? destination.getName()
+                                                               : destination.getStringValue());
+            if (found == table.end())
+                return QPDFObjectHandle::newNull();
+            destination = found->second;
+            continue;
+        }
+        break;
+    }
+    return QPDFObjectHandle::newNull();
+}
+
+// The destination an annotation or outline item goes to within the document:
+// its /Dest, or the /D of a GoTo action. Null when it has none.
+QPDFObjectHandle localDestination(QPDFObjectHandle holder)
+{
+    if (holder.hasKey("/Dest"))
+        return holder.getKey("/Dest");
+    QPDFObjectHandle action = holder.getKey("/A");
+    if (action.isDictionary() && action.getKey("/S").isName() && action.getKey("/S").getName() == "/GoTo")
+        return action.getKey("/D");
+    return QPDFObjectHandle::newNull();
+}
+
+int pageOf(const SourceIndex &index, QPDFObjectHandle destinationArray)
+{
+    if (!destinationArray.isArray() || destinationArray.getArrayNItems() < 1)
+        return -1;
+    QPDFObjectHandle target = destinationArray.getArrayItem(0);
+    if (!target.isIndirect())
+        return -1;
+    const auto found = index.pageIndex.find(target.getObjGen());
+    return found == index.pageIndex.end() ? -1 : found->second;
+}
+
+// A fresh copy of a scalar, usable in the new file (values parsed from the
+// source belong to it, even direct ones). Other values become null.
+QPDFObjectHandle directScalar(QPDFObjectHandle value)
+{
+    if (value.isInteger())
+        return QPDFObjectHandle::newInteger(value.getIntValue());
+    if (value.isReal())
+        return QPDFObjectHandle::newReal(value.getRealValue());
+    if (value.isName())
+        return QPDFObjectHandle::newName(value.getName());
+    if (value.isString())
+        return QPDFObjectHandle::newString(value.getStringValue());
+    if (value.isBool())
+        return QPDFObjectHandle::newBool(value.getBoolValue());
+    return QPDFObjectHandle::newNull();
+}
+
+// The source destination array pointed at the copied page.
+QPDFObjectHandle retargeted(QPDFObjectHandle sourceArray, QPDFObjectHandle targetPage)
+{
+    std::vector<QPDFObjectHandle> items{targetPage};
+    const int n = sourceArray.getArrayNItems();
+    for (int i = 1; i < n; ++i)
+        items.push_back(directScalar(sourceArray.getArrayItem(i)));
+    return QPDFObjectHandle::newArray(items);
+}
+
+void loadOutline(QPDF &source, SourceIndex &index, QPDFObjectHandle first, std::vector<OutlineNode> &nodes,
+                 int depth, std::set<QPDFObjGen> &seen)
+{
+    for (QPDFObjectHandle item = first; item.isDictionary(); item = item.getKey("/Next")) {
+        if (depth > maxOutlineDepth || (item.isIndirect() && !seen.insert(item.getObjGen()).second))
+            return;
+        OutlineNode node;
+        node.item = item;
+        node.destination = explicitDestination(source, index, localDestination(item));
+        node.page = pageOf(index, node.destination);
+        node.open = item.getKey("/Count").isInteger() && item.getKey("/Count").getIntValue() > 0;
+        loadOutline(source, index, item.getKey("/First"), node.children, depth + 1, seen);
+        node.firstPage = node.lastPage = node.page;
+        for (const OutlineNode &child : node.children) {
+            if (child.firstPage >= 0 && (node.firstPage < 0 || child.firstPage < node.firstPage))
+                node.firstPage = child.firstPage;
+            if (child.lastPage > node.lastPage)
+                node.lastPage = child.lastPage;
+        }
+        nodes.push_back(std::move(node));
+    }
+}
+
+// Everything one extraction works with.
+struct Extraction
+{
+    QPDF &source;
+    SourceIndex &index;
+    QPDF &target;
+    std::vector<int> firstCopy;   // per source page: position of its first copy in target, or -1
+    std::vector<int> keptBefore;  // per source page p: how many pages below p were kept
+    std::vector<QPDFObjectHandle> targetPages;
+
+    bool anyKeptIn(int first, int last) const
+    {
+        return first >= 0 && keptBefore[size_t(last) + 1] - keptBefore[size_t(first)] > 0;
+    }
+    QPDFObjectHandle targetPageFor(int sourcePage) const
+    {
+        if (sourcePage < 0 || size_t(sourcePage) >= firstCopy.size() || firstCopy[size_t(sourcePage)] < 0)
+            return QPDFObjectHandle::newNull();
+        return targetPages[size_t(firstCopy[size_t(sourcePage)])];
+    }
+};
+
+struct BuiltItem
+{
+    QPDFObjectHandle item;
+    int visibleDescendants = 0;   // counted into the parent when the item is open
+    bool open = false;
+};
+
+void linkChildren(QPDFObjectHandle parent, const std::vector<BuiltItem> &children)
+{
+    if (children.empty())
+        return;
+    parent.replaceKey("/First", children.front().item);
+    parent.replaceKey("/Last", children.back().item);
+    for (size_t i = 0; i < children.size(); ++i) {
+        QPDFObjectHandle child = children[i].item;
+        child.replaceKey("/Parent", parent);
+        if (i > 0)
+            child.replaceKey("/Prev", children[i - 1].item);
+        if (i + 1 < children.size())
+            child.replaceKey("/Next", children[i + 1].item);
+    }
+}
+
+int visibleCount(const std::vector<BuiltItem> &children)
+{
+    int count = 0;
+    for (const BuiltItem &child : children)
+        count += 1 + (child.open ? child.visibleDescendants : 0);
+    return count;
+}
+
+// Items pointing into kept pages, with their kept descendants; descendants of
+// an item whose own page was left out move up to its place.
+std::vector<BuiltItem> buildOutline(Extraction &x, const std::vector<OutlineNode> &nodes)
+{
+    std::vector<BuiltItem> built;
+    for (const OutlineNode &node : nodes) {
+        if (!x.anyKeptIn(node.firstPage, node.lastPage))
+            continue;
+        std::vector<BuiltItem> children = buildOutline(x, node.children);
+        QPDFObjectHandle page = x.targetPageFor(node.page);
+        if (page.isNull()) {
+            built.insert(built.end(), children.begin(), children.end());
+            continue;
+        }
+        QPDFObjectHandle from = node.item;
+        QPDFObjectHandle title = from.getKey("/Title");
+        QPDFObjectHandle item = x.target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        item.replaceKey("/Title", QPDFObjectHandle::newString(title.isString() ? title.getStringValue()
+                                                                               : std::string()));
+        item.replaceKey("/Dest", retargeted(node.destination, page));
+        QPDFObjectHandle color = from.getKey("/C");
+        if (color.isArray() && color.getArrayNItems() == 3)
+            item.replaceKey("/C", QPDFObjectHandle::newArray({directScalar(color.getArrayItem(0)),
+                                                              directScalar(color.getArrayItem(1)),
+                                                              directScalar(color.getArrayItem(2))}));
+        QPDFObjectHandle flags = from.getKey("/F");
+        if (flags.isInteger())
+            item.replaceKey("/F", directScalar(flags));
+        linkChildren(item, children);
+        BuiltItem result{item, visibleCount(children), node.open};
+        if (!children.empty())
+            item.replaceKey("/Count", QPDFObjectHandle::newInteger(node.open ? result.visibleDescendants
+                                                                             : -int(children.size())));
+        built.push_back(result);
+    }
+    return built;
+}
+
+void copyOutline(Extraction &x)
+{
+    QPDFObjectHandle outlines = x.source.getRoot().getKey("/Outlines");
+    if (!outlines.isDictionary())
+        return;
+    if (!x.index.outlineLoaded) {
+        x.index.outlineLoaded = true;
+        std::set<QPDFObjGen> seen;
+        loadOutline(x.source, x.index, outlines.getKey("/First"), x.index.outline, 0, seen);
+    }
+    const std::vector<BuiltItem> top = buildOutline(x, x.index.outline);
+    if (top.empty())
+        return;
+    QPDFObjectHandle root = x.target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    root.replaceKey("/Type", QPDFObjectHandle::newName("/Outlines"));
+    linkChildren(root, top);
+    root.replaceKey("/Count", QPDFObjectHandle::newInteger(visibleCount(top)));
+    x.target.getRoot().replaceKey("/Outlines", root);
+    QPDFObjectHandle pageMode = x.source.getRoot().getKey("/PageMode");
+    if (pageMode.isName())
+        x.target.getRoot().replaceKey("/PageMode", directScalar(pageMode));
+}
+
+// Points each copied link at the copy of its target page and records the
+// named destinations used; links into pages left out are removed.
+void fixLinks(Extraction &x, QPDFObjectHandle sourcePage, QPDFObjectHandle targetPage,
+              std::map<std::string, QPDFObjectHandle> &usedStrings,
+              std::map<std::string, QPDFObjectHandle> &usedNames)
+{
+    QPDFObjectHandle sourceAnnots = sourcePage.getKey("/Annots");
+    QPDFObjectHandle targetAnnots = targetPage.getKey("/Annots");
+    if (!sourceAnnots.isArray() || !targetAnnots.isArray()
+        || sourceAnnots.getArrayNItems() != targetAnnots.getArrayNItems())
+        return;
+    std::vector<QPDFObjectHandle> kept;
+    bool removed = false;
+    const int n = sourceAnnots.getArrayNItems();
+    for (int i = 0; i < n; ++i) {
+        QPDFObjectHandle from = sourceAnnots.getArrayItem(i);
+        QPDFObjectHandle to = targetAnnots.getArrayItem(i);
+        if (to.isDictionary() && to.hasKey("/P"))
+            to.replaceKey("/P", targetPage);
+        QPDFObjectHandle destination = from.isDictionary() ? localDestination(from)
+                                                                 : QPDFObjectHandle::newNull();
+        if (destination.isNull() || !to.isDictionary()) {
+            kept.push_back(to);
+            continue;
+        }
+        QPDFObjectHandle array = explicitDestination(x.source, x.index, destination);
+        const int page = pageOf(x.index, array);
+        QPDFObjectHandle copy = x.targetPageFor(page);
+        if (page < 0) {   // a destination this document cannot resolve: leave it as it was
+            kept.push_back(to);
+            continue;
+        }
+        if (copy.isNull()) {   // its page was left out: a dead link goes
+            removed = true;
+            continue;
+        }
+        if (destination.isArray()) {
+            QPDFObjectHandle fixed = retargeted(array, copy);
+            if (to.hasKey("/Dest"))
+                to.replaceKey("/Dest", fixed);
+            else
+                to.getKey("/A").replaceKey("/D", fixed);
+        } else if (destination.isName()) {
+            usedNames.emplace(destination.getName(), retargeted(array, copy));
+        } else if (destination.isString()) {
+            usedStrings.emplace(destination.getStringValue(), retargeted(array, copy));
+        }
+        kept.push_back(to);
+    }
+    if (removed)
+        targetAnnots.setArrayFromVector(kept);
+}
+
+void writeNamedDestinations(QPDF &target, const std::map<std::string, QPDFObjectHandle> &usedStrings,
+                            const std::map<std::string, QPDFObjectHandle> &usedNames)
+{
+    if (!usedStrings.empty()) {
+        std::vector<QPDFObjectHandle> pairs;
+        for (const auto &entry : usedStrings) {   // std::map: sorted, as a name tree requires
+            pairs.push_back(QPDFObjectHandle::newString(entry.first));
+            pairs.push_back(entry.second);
+        }
+        QPDFObjectHandle tree = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        tree.replaceKey("/Names", QPDFObjectHandle::newArray(pairs));
+        QPDFObjectHandle names = QPDFObjectHandle::newDictionary();
+        names.replaceKey("/Dests", tree);
+        target.getRoot().replaceKey("/Names", names);
+    }
+    if (!usedNames.empty()) {
+        QPDFObjectHandle dests = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        for (const auto &entry : usedNames)
+            dests.replaceKey(entry.first, entry.second);
+        target.getRoot().replaceKey("/Dests", dests);
+    }
+}
+
+// Page labels of the kept pages, as the source numbers them.
+void copyPageLabels(QPDF &source, QPDF &target, const QList<int> &numbers)
+{
+    QPDFPageLabelDocumentHelper labels(source);
+    if (!labels.hasPageLabels())
+        return;
+    std::vector<QPDFObjectHandle> entries;
+    for (int i = 0; i < numbers.size();) {
+        int j = i;
+        while (j + 1 < numbers.size() && numbers.at(j + 1) == numbers.at(j) + 1)
+            ++j;
+        labels.getLabelsForPageRange(numbers.at(i) - 1, numbers.at(j) - 1, i, entries);
+        i = j + 1;
+    }
+    std::vector<QPDFObjectHandle> nums;
+    for (size_t k = 0; k + 1 < entries.size(); k += 2) {
+        QPDFObjectHandle label = entries[k + 1];
+        QPDFObjectHandle clean = QPDFObjectHandle::newDictionary();
+        if (label.isDictionary()) {
+            if (label.getKey("/S").isName())
+                clean.replaceKey("/S", directScalar(label.getKey("/S")));
+            if (label.getKey("/P").isString())
+                clean.replaceKey("/P", directScalar(label.getKey("/P")));
+            if (label.getKey("/St").isInteger())
+                clean.replaceKey("/St", directScalar(label.getKey("/St")));
+        }
+        nums.push_back(directScalar(entries[k]));
+        nums.push_back(clean);
+    }
+    QPDFObjectHandle tree = QPDFObjectHandle::newDictionary();
+    tree.replaceKey("/Nums", QPDFObjectHandle::newArray(nums));
+    target.getRoot().replaceKey("/PageLabels", target.makeIndirectObject(tree));
+}
+
+QPDFAcroFormDocumentHelper *sourceForm(QPDF &source, SourceIndex &index)
+{
+    if (!index.formChecked) {
+        index.formChecked = true;
+        QPDFObjectHandle form = source.getRoot().getKey("/AcroForm");
+        if (form.isDictionary() && form.getKey("/Fields").isArray() && form.getKey("/Fields").getArrayNItems() > 0)
+            index.form = std::make_unique<QPDFAcroFormDocumentHelper>(source);
+    }
+    return index.form.get();
+}
+
+// Writes target straight to path with the information and protection of
+// options; the version is not lower than the source's. False when writing
+// failed (path may then hold a partial file).
+bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PageExtractor::OutputOptions &options)
+{
+    PdfInformation::setValue(target, PdfInformation::keyName(1), options.author);
+    PdfInformation::setValue(target, PdfInformation::keyName(2), options.title);
+    PdfInformation::setValue(target, PdfInformation::keyName(5), options.creator);
+    PdfInformation::setValue(target, PdfInformation::keyName(6), options.producer);
+    try {
+        QPDFWriter writer(target, QFile::encodeName(path).constData());
+        writer.setMinimumPDFVersion(source.getPDFVersion(), source.getExtensionLevel());
+        // Stream data is copied as the source stores it: no decoding and
+        // recompressing per output (fonts shared by all pages would otherwise
+        // be handled again for every file).
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.setCompressStreams(false);
+        const std::string password = options.password.trimmed().toStdString();
+        if (!password.empty()) {
+            // The grants of EncodePermissions(1, 1, 1, 1, 0, 0, 0, 0): print,
+            // copy, change and add notes.
+            writer.setR6EncryptionParameters(password.c_str(), password.c_str(), false, true, false, true,
+                                             false, true, qpdf_r3p_low, true);
+        }
+        writer.write();
+        return true;
+    } catch (const std::exception &e) {
+        qDebug() << Q_FUNC_INFO << "failed:" << e.what();
+        return false;
+    }
+}
+
+} // namespace
 
 PageExtractor::PageExtractor(SourceCache &cache)
     : m_cache(cache)
@@ -46,6 +509,18 @@ QList<int> PageExtractor::parseRangeList(const QString &rangeList, int pageCount
 int PageExtractor::extract(const QString &input, const QString &password, const QString &output,
                            const QString &rangeList)
 {
+    return extractPages(input, password, output, rangeList, nullptr);
+}
+
+int PageExtractor::extract(const QString &input, const QString &password, const QString &output,
+                           const QString &rangeList, const OutputOptions &options)
+{
+    return extractPages(input, password, output, rangeList, &options);
+}
+
+int PageExtractor::extractPages(const QString &input, const QString &password, const QString &output,
+                                const QString &rangeList, const OutputOptions *finish)
+{
     m_errorCode = PdfErrorCode::None;
     int openError = PdfErrorCode::None;
     const std::shared_ptr<QPDF> source = m_cache.open(input, password, &openError);
@@ -54,7 +529,8 @@ int PageExtractor::extract(const QString &input, const QString &password, const 
         return 0;
     }
     try {
-        const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(*source).getAllPages();
+        const std::shared_ptr<SourceIndex> index = indexFor(source);
+        const std::vector<QPDFObjectHandle> &pages = source->getAllPages();
         const QList<int> numbers = parseRangeList(rangeList, int(pages.size()));
         if (numbers.isEmpty()) {
             m_errorCode = PdfErrorCode::InvalidArgument;
@@ -63,10 +539,41 @@ int PageExtractor::extract(const QString &input, const QString &password, const 
         QPDF target;
         target.setSuppressWarnings(true);
         target.emptyPDF();
+        Extraction x{*source, *index, target, std::vector<int>(pages.size(), -1),
+                     std::vector<int>(pages.size() + 1, 0), {}};
         QPDFPageDocumentHelper targetPages(target);
-        for (int number : numbers)
-            targetPages.addPage(pages.at(size_t(number - 1)), false);
+        for (int i = 0; i < numbers.size(); ++i) {
+            const size_t page = size_t(numbers.at(i) - 1);
+            targetPages.addPage(QPDFPageObjectHelper(pages[page]), false);
+            if (x.firstCopy[page] < 0)
+                x.firstCopy[page] = i;
+        }
+        for (size_t p = 0; p < pages.size(); ++p)
+            x.keptBefore[p + 1] = x.keptBefore[p] + (x.firstCopy[p] >= 0 ? 1 : 0);
+        x.targetPages = target.getAllPages();
 
+        // Fields first: this gives each copied page its own annotations,
+        // which the link repair below then edits.
+        if (QPDFAcroFormDocumentHelper *form = sourceForm(*source, *index)) {
+            QPDFAcroFormDocumentHelper targetForm(target);
+            for (int i = 0; i < numbers.size(); ++i)
+                targetForm.fixCopiedAnnotations(x.targetPages[size_t(i)], pages[size_t(numbers.at(i) - 1)], *form);
+        }
+        std::map<std::string, QPDFObjectHandle> usedStrings;
+        std::map<std::string, QPDFObjectHandle> usedNames;
+        for (int i = 0; i < numbers.size(); ++i)
+            fixLinks(x, pages[size_t(numbers.at(i) - 1)], x.targetPages[size_t(i)], usedStrings, usedNames);
+        writeNamedDestinations(target, usedStrings, usedNames);
+        copyOutline(x);
+        copyPageLabels(*source, target, numbers);
+
+        if (finish) {
+            if (!writeFinished(target, *source, output, *finish)) {
+                m_errorCode = PdfErrorCode::WriteFailed;
+                return 0;
+            }
+            return 1;
+        }
         PdfFileWriter::Options options;
         options.minimumVersion = QString::fromStdString(source->getPDFVersion());
         options.minimumExtensionLevel = source->getExtensionLevel();
@@ -76,7 +583,8 @@ int PageExtractor::extract(const QString &input, const QString &password, const 
             return 0;
         }
         return 1;
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qDebug() << Q_FUNC_INFO << "failed:" << e.what();
         m_errorCode = PdfErrorCode::Internal;
         return 0;
     }

@@ -1,22 +1,44 @@
 #include "app/AppSettings.h"
 #include "app/Logger.h"
+#include "split/WorkerCode.h"
 #include "worker/MergeCommand.h"
+#include "worker/SplitJob.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
+namespace {
+
+// One entry per mode switch: the function runs the request and returns the
+// process exit code.
+struct WorkerMode
+{
+    const char *argument;
+    int (*run)(const QString &requestPath);
+};
+
+const WorkerMode workerModes[] = {
+    {"--split", &SplitJob::run},
+    {"--merge", &runMergeCommand},
+};
+
+} // namespace
+
 // pdfworker --split REQUEST | --merge REQUEST
+// Standard output carries progress lines only; diagnostics go to the log.
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     AppSettings::applyIdentity();
     const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        Logger::instance().log(QStringLiteral("pdfworker: missing arguments"), LogError);
-        return 2;
+    if (args.size() != 3 || args.at(2).isEmpty()) {
+        Logger::instance().log(QStringLiteral("pdfworker: expected a mode switch and a request file"), LogError);
+        return WorkerCode::BadArguments;
     }
-    if (args.at(1) == QLatin1String("--merge"))
-        return runMergeCommand(args.at(2));
-    Logger::instance().log(QStringLiteral("pdfworker: mode %1 is not available").arg(args.at(1)), LogError);
-    return 2;
+    for (const WorkerMode &mode : workerModes) {
+        if (args.at(1) == QLatin1String(mode.argument))
+            return mode.run(args.at(2));
+    }
+    Logger::instance().log(QStringLiteral("pdfworker: unknown mode %1").arg(args.at(1)), LogError);
+    return WorkerCode::BadArguments;
 }

@@ -1,0 +1,63 @@
+#include "split/SplitByCertainPage.h"
+
+#include "merge/IProgress.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QVector>
+
+SplitByCertainPage::SplitByCertainPage(IProgress *progress, const QList<QPair<int, int>> &ranges,
+                                       std::shared_ptr<DebenuService> service, QObject *parent)
+    : SplitWorker(progress, std::move(service), parent), m_ranges(ranges)
+{
+}
+
+QString SplitByCertainPage::keptPageList(const QList<QPair<int, int>> &dropped, int pageCount)
+{
+    if (pageCount <= 0)
+        return QString();
+    QVector<bool> keep(pageCount + 1, true);
+    for (const auto &range : dropped) {
+        if (range.first >= 1 && range.first <= pageCount)
+            keep[range.first] = false;
+    }
+    QStringList pages;
+    for (int page = 1; page <= pageCount; ++page) {
+        if (keep.at(page))
+            pages.append(QString::number(page));
+    }
+    return pages.join(QLatin1Char(','));
+}
+
+QString SplitByCertainPage::outputFileName(const QString &sourceFile, const QDateTime &when)
+{
+    return QStringLiteral("%1_edited_%2.pdf")
+        .arg(QFileInfo(sourceFile).completeBaseName(), when.toString(QStringLiteral("yyyy_MM_dd_hh-mm-ss")));
+}
+
+void SplitByCertainPage::run()
+{
+    emit started();
+    progress()->reset();
+    progress()->setMinimum(0);
+    progress()->setMaximum(m_ranges.size());
+    progress()->setText(QString());
+    progress()->setValue(0);
+
+    if (!checkSource()) {
+        finishEarly();
+        return;
+    }
+    const QString fileName = outputFileName(sourceFile(), QDateTime::currentDateTime());
+    ensureOutDirectory();
+    const QString workingFile = prepareWorkingFile();
+    const QString pages = keptPageList(m_ranges, pageCount());
+
+    progress()->setMinimum(0);
+    progress()->setMaximum(0);
+    progress()->setValue(0);
+    QCoreApplication::processEvents();
+
+    produce(workingFile, pages, fileName);
+    finish();
+}

@@ -1,0 +1,62 @@
+#include "split/SplitByPageRange.h"
+
+#include "app/Logger.h"
+#include "merge/IProgress.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+SplitByPageRange::SplitByPageRange(IProgress *progress, const QList<QPair<int, int>> &ranges,
+                                   std::shared_ptr<DebenuService> service, QObject *parent)
+    : SplitWorker(progress, std::move(service), parent), m_ranges(ranges)
+{
+}
+
+QString SplitByPageRange::rangeText(const QPair<int, int> &range)
+{
+    if (range.first == range.second)
+        return QString::number(range.first);
+    return QStringLiteral("%1-%2").arg(range.first).arg(range.second);
+}
+
+bool SplitByPageRange::isValidRange(const QPair<int, int> &range, int pageCount)
+{
+    return range.first >= 1 && range.first <= pageCount && range.second >= 1 && range.second <= pageCount
+        && range.second >= range.first;
+}
+
+void SplitByPageRange::run()
+{
+    progress()->reset();
+    progress()->setMinimum(0);
+    progress()->setMaximum(m_ranges.size());
+    progress()->setText(QString());
+    progress()->setValue(0);
+    emit started();
+    QCoreApplication::processEvents();
+
+    if (!checkSource()) {
+        finishEarly();
+        return;
+    }
+    const QString workingFile = prepareWorkingFile();
+    ensureOutDirectory();
+    const QString baseName = QFileInfo(sourceFile()).baseName();
+
+    int k = 0;
+    for (const auto &range : qAsConst(m_ranges)) {
+        if (progress()->isCanceled())
+            break;
+        if (!isValidRange(range, pageCount())) {
+            Logger::instance().log(QStringLiteral("Invalid range. From:%1 To:%2 Page count:%3")
+                                       .arg(range.first).arg(range.second).arg(pageCount()), LogError);
+            progress()->setValue(k++);
+            continue;
+        }
+        const QString text = rangeText(range);
+        produce(workingFile, text, QStringLiteral("%1_p%2.pdf").arg(baseName, text));
+        progress()->setValue(k++);
+        QCoreApplication::processEvents();
+    }
+    finish();
+}

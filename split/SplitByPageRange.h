@@ -1,0 +1,29 @@
+#pragma once
+
+#include "split/SplitWorker.h"
+
+// Writes one output file per range, named "<base>_p<range>.pdf" after the
+// source's base name (up to the first dot) and the range ("7" or "3-6").
+// Ranges outside 1 .. pageCount or reversed are logged and skipped.
+// Cancellation is looked at between ranges.
+class SplitByPageRange : public SplitWorker
+{
+    Q_OBJECT
+
+public:
+    SplitByPageRange(IProgress *progress, const QList<QPair<int, int>> &ranges,
+                     std::shared_ptr<DebenuService> service, QObject *parent = nullptr);
+
+    QList<QPair<int, int>> ranges() const { return m_ranges; }
+
+    // The library's range text: "7" for (7, 7), else "3-6".
+    static QString rangeText(const QPair<int, int> &range);
+    // True when both ends lie in 1 .. pageCount and from <= to.
+    static bool isValidRange(const QPair<int, int> &range, int pageCount);
+
+public slots:
+    void run() override;
+
+private:
+    QList<QPair<int, int>> m_ranges;
+};

@@ -1,0 +1,269 @@
+#include "SplitTestPdf.h"
+
+#include "TestPdf.h"
+
+#include <QFile>
+#include <QProcess>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFNameTreeObjectHelper.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
+
+#include <memory>
+
+namespace SplitTestPdf {
+
+namespace {
+
+std::unique_ptr<QPDF> open(const QString &path, const QString &password = QString())
+{
+    auto pdf = std::make_unique<QPDF>();
+    try {
+        pdf->setSuppressWarnings(true);
+        pdf->processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+        return pdf;
+    } catch (const std::exception &) {
+        return nullptr;
+    }
+}
+
+QPDFObjectHandle destination(QPDFObjectHandle page, const char *fit)
+{
+    return QPDFObjectHandle::newArray({page, QPDFObjectHandle::newName(fit)});
+}
+
+QPDFObjectHandle link(QPDF &pdf, const char *key, QPDFObjectHandle value)
+{
+    QPDFObjectHandle annot = QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Link /Rect [0 0 50 50] /Border [0 0 0] >>");
+    annot.replaceKey(key, value);
+    return pdf.makeIndirectObject(annot);
+}
+
+QPDFObjectHandle outlineItem(QPDF &pdf, const char *title, QPDFObjectHandle dest)
+{
+    QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    item.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(title));
+    item.replaceKey("/Dest", dest);
+    return item;
+}
+
+void chain(QPDFObjectHandle parent, const std::vector<QPDFObjectHandle> &items)
+{
+    parent.replaceKey("/First", items.front());
+    parent.replaceKey("/Last", items.back());
+    for (size_t i = 0; i < items.size(); ++i) {
+        QPDFObjectHandle item = items[i];
+        item.replaceKey("/Parent", parent);
+        if (i > 0)
+            item.replaceKey("/Prev", items[i - 1]);
+        if (i + 1 < items.size())
+            item.replaceKey("/Next", items[i + 1]);
+    }
+}
+
+int pageNumber(QPDF &pdf, QPDFObjectHandle dest)
+{
+    if (!dest.isArray() || dest.getArrayNItems() < 1)
+        return 0;
+    QPDFObjectHandle target = dest.getArrayItem(0);
+    const std::vector<QPDFObjectHandle> &pages = pdf.getAllPages();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        if (target.isIndirect() && pages[i].getObjGen() == target.getObjGen())
+            return int(i) + 1;
+    }
+    return 0;
+}
+
+QPDFObjectHandle resolveNamed(QPDF &pdf, QPDFObjectHandle dest)
+{
+    QPDFObjectHandle root = pdf.getRoot();
+    if (dest.isString() && root.getKey("/Names").isDictionary()
+        && root.getKey("/Names").getKey("/Dests").isDictionary()) {
+        QPDFNameTreeObjectHelper tree(root.getKey("/Names").getKey("/Dests"), pdf);
+        QPDFObjectHandle value;
+        if (tree.findObject(dest.getStringValue(), value))
+            dest = value;
+    } else if (dest.isName() && root.getKey("/Dests").isDictionary()) {
+        dest = root.getKey("/Dests").getKey(dest.getName());
+    }
+    if (dest.isDictionary())
+        dest = dest.getKey("/D");
+    return dest;
+}
+
+void walkOutline(QPDF &pdf, QPDFObjectHandle first, int depth, QStringList &lines)
+{
+    for (QPDFObjectHandle item = first; item.isDictionary() && depth < 20; item = item.getKey("/Next")) {
+        QPDFObjectHandle dest = item.getKey("/Dest");
+        if (dest.isNull() && item.getKey("/A").isDictionary())
+            dest = item.getKey("/A").getKey("/D");
+        lines << QStringLiteral("%1:%2->%3")
+                     .arg(depth)
+                     .arg(QString::fromStdString(item.getKey("/Title").getUTF8Value()))
+                     .arg(pageNumber(pdf, resolveNamed(pdf, dest)));
+        walkOutline(pdf, item.getKey("/First"), depth + 1, lines);
+    }
+}
+
+} // namespace
+
+bool writeLinked(const QString &path)
+{
+    const QString plain = path + QStringLiteral(".plain");
+    if (!TestPdf::writeNumbered(plain, 6))
+        return false;
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(plain).constData());
+        std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
+        QPDFObjectHandle root = pdf.getRoot();
+
+        QPDFObjectHandle goTo = QPDFObjectHandle::parse("<< /S /GoTo >>");
+        goTo.replaceKey("/D", destination(pages[4], "/Fit"));
+        pages[0].replaceKey("/Annots", QPDFObjectHandle::newArray({
+            link(pdf, "/Dest", QPDFObjectHandle::newArray({pages[2], QPDFObjectHandle::newName("/XYZ"),
+                                                           QPDFObjectHandle::newInteger(0),
+                                                           QPDFObjectHandle::newInteger(700),
+                                                           QPDFObjectHandle::newNull()})),
+            link(pdf, "/Dest", QPDFObjectHandle::newString("chap2")),
+            link(pdf, "/A", goTo),
+            link(pdf, "/Dest", QPDFObjectHandle::newName("/six")),
+        }));
+
+        QPDFObjectHandle tree = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        tree.replaceKey("/Names", QPDFObjectHandle::newArray({
+            QPDFObjectHandle::newString("chap2"), destination(pages[3], "/Fit"),
+            QPDFObjectHandle::newString("unused"), destination(pages[1], "/Fit"),
+        }));
+        QPDFObjectHandle names = QPDFObjectHandle::newDictionary();
+        names.replaceKey("/Dests", tree);
+        root.replaceKey("/Names", names);
+        QPDFObjectHandle oldDests = QPDFObjectHandle::newDictionary();
+        oldDests.replaceKey("/six", destination(pages[5], "/Fit"));
+        root.replaceKey("/Dests", pdf.makeIndirectObject(oldDests));
+
+        QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+        QPDFObjectHandle one = outlineItem(pdf, "One", destination(pages[0], "/Fit"));
+        QPDFObjectHandle three = outlineItem(pdf, "Three", destination(pages[2], "/Fit"));
+        QPDFObjectHandle four = outlineItem(pdf, "Four", QPDFObjectHandle::newString("chap2"));
+        QPDFObjectHandle five = outlineItem(pdf, "Five", destination(pages[4], "/Fit"));
+        QPDFObjectHandle six = outlineItem(pdf, "Six", destination(pages[5], "/Fit"));
+        chain(outlines, {one, three, five});
+        chain(three, {four});
+        chain(five, {six});
+        three.replaceKey("/Count", QPDFObjectHandle::newInteger(1));
+        five.replaceKey("/Count", QPDFObjectHandle::newInteger(-1));
+        outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(4));
+        root.replaceKey("/Outlines", outlines);
+
+        root.replaceKey("/PageLabels", pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                                           "<< /Nums [0 << /S /r >> 2 << /S /D /St 10 >>] >>")));
+
+        QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+        writer.write();
+    } catch (const std::exception &) {
+        QFile::remove(plain);
+        return false;
+    }
+    QFile::remove(plain);
+    return true;
+}
+
+bool qpdfCheckClean(const QString &path, QString *report)
+{
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--check"), path});
+    qpdf.waitForFinished(60000);
+    const QString output = QString::fromUtf8(qpdf.readAllStandardOutput() + qpdf.readAllStandardError());
+    if (report)
+        *report = output;
+    return qpdf.exitStatus() == QProcess::NormalExit && qpdf.exitCode() == 0
+        && output.contains(QLatin1String("No syntax or stream encoding errors found"));
+}
+
+QString info(const QString &path, const QString &key, const QString &password)
+{
+    const std::unique_ptr<QPDF> pdf = open(path, password);
+    if (!pdf)
+        return QString();
+    QPDFObjectHandle dict = pdf->getTrailer().getKey("/Info");
+    if (!dict.isDictionary() || !dict.getKey(key.toStdString()).isString())
+        return QString();
+    return QString::fromStdString(dict.getKey(key.toStdString()).getUTF8Value());
+}
+
+QString version(const QString &path, const QString &password)
+{
+    const std::unique_ptr<QPDF> pdf = open(path, password);
+    return pdf ? QString::fromStdString(pdf->getPDFVersion()) : QString();
+}
+
+int encryptionRevision(const QString &path, const QString &password)
+{
+    const std::unique_ptr<QPDF> pdf = open(path, password);
+    if (!pdf)
+        return -1;
+    int R = 0, P = 0, V = 0;
+    QPDF::encryption_method_e stream, string, file;
+    if (!pdf->isEncrypted(R, P, V, stream, string, file))
+        return 0;
+    return R;
+}
+
+QStringList pageLabels(const QString &path)
+{
+    QStringList labels;
+    const std::unique_ptr<QPDF> pdf = open(path);
+    if (!pdf)
+        return labels;
+    QPDFPageLabelDocumentHelper helper(*pdf);
+    const size_t count = pdf->getAllPages().size();
+    for (size_t i = 0; i < count; ++i) {
+        QPDFObjectHandle label = helper.getLabelForPage(qint64(i));
+        if (!label.isDictionary()) {
+            labels << QStringLiteral("-");
+            continue;
+        }
+        const QString style = label.getKey("/S").isName() ? QString::fromStdString(label.getKey("/S").getName())
+                                                           : QString();
+        const QString prefix = label.getKey("/P").isString()
+            ? QString::fromStdString(label.getKey("/P").getUTF8Value()) : QString();
+        const qint64 number = label.getKey("/St").isInteger() ? label.getKey("/St").getIntValue() : 1;
+        labels << QStringLiteral("%1/%2/%3").arg(style, prefix).arg(number);
+    }
+    return labels;
+}
+
+QStringList outline(const QString &path)
+{
+    QStringList lines;
+    const std::unique_ptr<QPDF> pdf = open(path);
+    if (pdf && pdf->getRoot().getKey("/Outlines").isDictionary())
+        walkOutline(*pdf, pdf->getRoot().getKey("/Outlines").getKey("/First"), 0, lines);
+    return lines;
+}
+
+QList<int> linkTargets(const QString &path, int page)
+{
+    QList<int> targets;
+    const std::unique_ptr<QPDF> pdf = open(path);
+    if (!pdf || page < 1 || size_t(page) > pdf->getAllPages().size())
+        return targets;
+    QPDFObjectHandle pageObject = pdf->getAllPages()[size_t(page - 1)];
+    QPDFObjectHandle annots = pageObject.getKey("/Annots");
+    for (int i = 0; annots.isArray() && i < annots.getArrayNItems(); ++i) {
+        QPDFObjectHandle annot = annots.getArrayItem(i);
+        if (!annot.getKey("/Subtype").isName() || annot.getKey("/Subtype").getName() != "/Link")
+            continue;
+        QPDFObjectHandle dest = annot.getKey("/Dest");
+        if (dest.isNull() && annot.getKey("/A").isDictionary())
+            dest = annot.getKey("/A").getKey("/D");
+        targets << pageNumber(*pdf, resolveNamed(*pdf, dest));
+    }
+    return targets;
+}
+
+} // namespace SplitTestPdf

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Documents and checks for the split tests, built on the qpdf library.
+namespace SplitTestPdf {
+
+// Six numbered pages (page n is 200 + n points wide) that use what a plain
+// page copy loses:
+// - page 1 links: explicit /Dest to page 3, named destination "chap2"
+//   (name tree) to page 4, a GoTo action to page 5, old-style named
+//   destination /six (catalog /Dests) to page 6;
+// - the name tree also holds "unused" (page 2);
+// - outline: "One" (page 1), "Three" (page 3, open) with child "Four"
+//   (named "chap2"), "Five" (page 5) with child "Six" (page 6);
+// - page labels: i, ii, then 10, 11, 12, 13 (decimal from page 3).
+bool writeLinked(const QString &path);
+
+// `qpdf --check` found no problem (and the qpdf command ran).
+bool qpdfCheckClean(const QString &path, QString *report = nullptr);
+
+// The trailer's Info entry ("/Author"...) as text; empty when absent.
+QString info(const QString &path, const QString &key, const QString &password = QString());
+
+// The PDF version of the file ("1.7"); empty when it cannot be opened.
+QString version(const QString &path, const QString &password = QString());
+
+// Encryption revision R (6 for AES-256), 0 when unencrypted, -1 when the
+// file cannot be opened with password.
+int encryptionRevision(const QString &path, const QString &password);
+
+// The label text of every page as "S/P/number" (style name, prefix, number),
+// or "-" for pages without a label range.
+QStringList pageLabels(const QString &path);
+
+// The outline as lines "depth:title->page" (1-based page, 0 when the item
+// goes nowhere), in reading order.
+QStringList outline(const QString &path);
+
+// Each link annotation of page (1-based) as the 1-based page its destination
+// resolves to (named destinations looked up), 0 for unresolvable.
+QList<int> linkTargets(const QString &path, int page);
+
+} // namespace SplitTestPdf
