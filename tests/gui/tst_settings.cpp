@@ -1,13 +1,42 @@
+#include "TestPaths.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
 #include "shell/SaveFolderDelegate.h"
 #include "shell/SaveFolderModel.h"
+#include "shell/SettingsView.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 
 namespace {
+
+// Runs answer on the next modal dialog as soon as it is up (polling, since the
+// dialog opens inside the call under test).
+void answerNextModal(std::function<void(QWidget *)> answer, int attemptsLeft = 200)
+{
+    QTimer::singleShot(10, [answer, attemptsLeft]() {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            answer(modal);
+            return;
+        }
+        if (attemptsLeft > 0)
+            answerNextModal(answer, attemptsLeft - 1);
+    });
+}
+
+QString storedValue(const QString &key)
+{
+    return AppSettings::open()->value(key).toString();
+}
 
 void removeSettingsFile()
 {
@@ -71,6 +100,138 @@ private slots:
         box.setModel(&model);
         box.setCurrentIndex(2);
         QCOMPARE(box.currentText(), QStringLiteral("/srv/out"));
+    }
+
+    // --- settings panel ------------------------------------------------------
+
+    void settingsDefaultsOnFirstStart()
+    {
+        SettingsView view;
+        view.show();
+        QCOMPARE(view.saveToBox()->currentIndex(), 0);
+        QCOMPARE(view.publisherEdit()->text(), QStringLiteral("Pinecone Sheafwright"));
+        const int expected = view.languageBox()->findData(AppSettings::systemLanguage());
+        QCOMPARE(view.languageBox()->currentIndex(), expected >= 0 ? expected : 0);
+    }
+
+    void languageListComesFromTranslationFiles()
+    {
+        SettingsView view;
+        QComboBox *box = view.languageBox();
+        const QStringList files = QDir(Application::instance()->translationsDirectory())
+                                      .entryList({QStringLiteral("leafcut_*.qm")}, QDir::Files);
+        QCOMPARE(box->count(), files.size());
+        const int german = box->findData(QStringLiteral("de"));
+        QVERIFY(german >= 0);
+        QCOMPARE(box->itemText(german), QStringLiteral("Deutsch"));
+        const int french = box->findData(QStringLiteral("fr"));
+        QVERIFY(french >= 0);
+        QCOMPARE(box->itemText(french), QStringLiteral("Français"));
+
+        QTemporaryDir empty;
+        QVERIFY(SettingsView::availableLanguages(empty.path()).isEmpty());
+    }
+
+    void saveAndLoadRoundTrip()
+    {
+        {
+            SettingsView view;
+            view.show();
+            QSignalSpy hide(&view, &SettingsView::onHideWindow);
+            view.saveToBox()->setCurrentIndex(1);
+            view.onChangeSaveMode(1);
+            view.languageBox()->setCurrentIndex(view.languageBox()->findData(QStringLiteral("fr")));
+            view.publisherEdit()->setText(QStringLiteral("Atelier Quire"));
+            view.saveSettings();
+            QCOMPARE(hide.count(), 1);
+        }
+        auto settings = AppSettings::open();
+        QCOMPARE(settings->value(QStringLiteral("SaveMode/Mode")).toInt(), 1);
+        QVERIFY(settings->contains(QStringLiteral("SaveMode/Path")));
+        QCOMPARE(settings->value(QStringLiteral("SaveMode/Path")).toString(), QString());
+        QCOMPARE(settings->value(QStringLiteral("Language")).toString(), QStringLiteral("fr"));
+        QCOMPARE(settings->value(QStringLiteral("Publisher")).toString(), QStringLiteral("Atelier Quire"));
+        // Saving reloaded the translation at once.
+        QCOMPARE(QCoreApplication::translate("SettingsView", "English"), QStringLiteral("Français"));
+
+        SettingsView again;
+        again.show();
+        QCOMPARE(again.saveToBox()->currentIndex(), 1);
+        QCOMPARE(again.languageBox()->currentData().toString(), QStringLiteral("fr"));
+        QCOMPARE(again.publisherEdit()->text(), QStringLiteral("Atelier Quire"));
+    }
+
+    void chosenFolderIsSavedAndReloaded()
+    {
+        QTemporaryDir folder;
+        SettingsView view;
+        view.show();
+        answerNextModal([&folder](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            QVERIFY(dialog);
+            dialog->setDirectory(folder.path());
+            dialog->selectFile(folder.path());
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        view.saveToBox()->setCurrentIndex(2);
+        view.onChangeSaveMode(2);
+        QCOMPARE(QDir(view.saveFolderModel()->customFolder()).canonicalPath(), QDir(folder.path()).canonicalPath());
+        QCOMPARE(view.saveToBox()->currentIndex(), 2);
+        view.saveSettings();
+        QCOMPARE(QDir(AppSettings::savePath()).canonicalPath(), QDir(folder.path()).canonicalPath());
+        QCOMPARE(AppSettings::saveMode(), 2);
+
+        SettingsView again;
+        again.show();
+        QCOMPARE(again.saveToBox()->currentIndex(), 2);
+        QCOMPARE(QDir(again.saveToBox()->currentText()).canonicalPath(), QDir(folder.path()).canonicalPath());
+    }
+
+    void cancelledFolderChoiceKeepsPreviousEntry()
+    {
+        SettingsView view;
+        view.show();
+        view.saveToBox()->setCurrentIndex(1);
+        view.onChangeSaveMode(1);
+        const QString before = view.saveFolderModel()->customFolder();
+        answerNextModal([](QWidget *modal) {
+            QVERIFY(qobject_cast<QFileDialog *>(modal));
+            static_cast<QDialog *>(modal)->reject();
+        });
+        view.saveToBox()->setCurrentIndex(2);
+        view.onChangeSaveMode(2);
+        QCOMPARE(view.saveToBox()->currentIndex(), 1);
+        QCOMPARE(view.saveFolderModel()->customFolder(), before);
+        view.saveSettings();
+        QCOMPARE(AppSettings::saveMode(), 1);
+    }
+
+    void closingDiscardsEdits()
+    {
+        AppSettings::open()->setValue(QStringLiteral("Publisher"), QStringLiteral("Stored Name"));
+        SettingsView view;
+        view.show();
+        QCOMPARE(view.publisherEdit()->text(), QStringLiteral("Stored Name"));
+        QSignalSpy hide(&view, &SettingsView::onHideWindow);
+        view.publisherEdit()->setText(QStringLiteral("Edited"));
+        view.findChild<QAbstractButton *>(QStringLiteral("buttonCancel"))->click();
+        QCOMPARE(hide.count(), 1);
+        view.hide();
+        view.show();
+        QCOMPARE(view.publisherEdit()->text(), QStringLiteral("Stored Name"));
+
+        QTest::keyClick(&view, Qt::Key_Escape);
+        QCOMPARE(hide.count(), 2);
+        QCOMPARE(storedValue(QStringLiteral("Publisher")), QStringLiteral("Stored Name"));
+    }
+
+    void unknownStoredLanguageSelectsFirstEntry()
+    {
+        AppSettings::open()->setValue(QStringLiteral("Language"), QStringLiteral("DE"));
+        SettingsView view;
+        view.show();
+        // Codes match exactly, case included.
+        QCOMPARE(view.languageBox()->currentIndex(), 0);
     }
 
 };
