@@ -23,3 +23,28 @@ if [ -x "$bench/bench_split" ]; then
     "$bench/bench_split" --pages "${SW_BENCH_SPLIT_PAGES:-2400}" --repeat "${SW_BENCH_REPEAT:-3}" \
         --worker "$(dirname "$bench")/bin/pdfworker" 2>&1 | grep -v -e 'XDG_RUNTIME_DIR'
 fi
+
+# Page viewer: scrolls a generated document (2,000 pages by default) offscreen
+# page by page; compares its cost per page with mutool and pdftoppm at 72 dpi.
+if [ -x "$bench/bench_viewer" ]; then
+    echo "== bench_viewer"
+    work=$(mktemp -d)
+    "$bench/bench_viewer" "${SW_VIEWER_PAGES:-2000}" "$work" 2>/dev/null | tee "$work/viewer.txt"
+    doc=$(sed -n 's/^document=//p' "$work/viewer.txt")
+    ours=$(sed -n 's/^first_pass_ms_per_page=//p' "$work/viewer.txt")
+    sample=200
+    for tool in mutool pdftoppm; do
+        command -v "$tool" >/dev/null || continue
+        start=$(date +%s.%N)
+        if [ "$tool" = mutool ]; then
+            mutool draw -q -r 72 -o "$work/mu-%d.ppm" "$doc" 1-$sample >/dev/null 2>&1
+        else
+            pdftoppm -r 72 -f 1 -l $sample "$doc" "$work/pp" >/dev/null 2>&1
+        fi
+        end=$(date +%s.%N)
+        theirs=$(echo "($end - $start) * 1000 / $sample" | bc -l)
+        printf '%s (ppm, 72 dpi, wall): %.3f ms/page; viewer paint / %s = %.2f\n' \
+            "$tool" "$theirs" "$tool" "$(echo "$ours / $theirs" | bc -l)"
+    done
+    rm -rf "$work"
+fi

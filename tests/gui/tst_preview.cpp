@@ -1,0 +1,285 @@
+#include "TestPaths.h"
+#include "app/Application.h"
+#include "pdf/DebenuDocument.h"
+#include "widgets/DocumentViewer.h"
+#include "widgets/Page.h"
+#include "widgets/PageView.h"
+#include "shell/WindowBar.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QProcess>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+namespace {
+
+// A well-formed PDF whose page tree has no pages.
+QString writeEmptyDocument(const QString &folder)
+{
+    QByteArray pdf = "%PDF-1.4\n";
+    QList<int> offsets;
+    const QList<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [] /Count 0 >>",
+    };
+    for (int i = 0; i < objects.size(); ++i) {
+        offsets << pdf.size();
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects.at(i) + "\nendobj\n";
+    }
+    const int xref = pdf.size();
+    pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
+    for (int offset : offsets)
+        pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R >>\nstartxref\n"
+           + QByteArray::number(xref) + "\n%%EOF\n";
+    const QString path = folder + QStringLiteral("/no-pages.pdf");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(pdf);
+    return path;
+}
+
+QString writeGarbage(const QString &folder)
+{
+    const QString path = folder + QStringLiteral("/broken.pdf");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write("this is not a PDF document at all\n");
+    return path;
+}
+
+std::shared_ptr<DebenuDocument> openDocument(const QString &path)
+{
+    return std::make_shared<DebenuDocument>(Application::instance()->pdfService(), path, QString(), false);
+}
+
+} // namespace
+
+class TestPreview : public QObject
+{
+    Q_OBJECT
+private slots:
+    // --- page label and size -------------------------------------------------
+
+    void labelBoxOfTheExamplePage()
+    {
+        const QRect image(0, 0, 300, 400);
+        QCOMPARE(Page::labelRect(image, 60), QRect(99, 369, 100, 30));
+        QCOMPARE(Page::labelRect(image, 90), QRect(99, 369, 100, 30));
+        // Wider text: text width + 10, still centred on (L + R) / 2.
+        QCOMPARE(Page::labelRect(image, 150), QRect(149 - 80, 369, 160, 30));
+    }
+
+    void labelIsDrawnInsideItsBox()
+    {
+        QImage image(300, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        Page::drawLabel(painter, image.rect(), 1);
+        painter.end();
+        const QRgb inside = image.pixel(103, 384);
+        QVERIFY2(qAbs(qRed(inside) - 191) <= 2 && qRed(inside) == qBlue(inside), qPrintable(QString::number(inside, 16)));
+        QCOMPARE(image.pixel(98, 384), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(199, 384), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(150, 368), qRgb(255, 255, 255));
+        QCOMPARE(image.pixel(150, 399), qRgb(255, 255, 255));
+        QVERIFY(image.pixel(150, 398) != qRgb(255, 255, 255));
+    }
+
+    void pageTakesItsSizeInPoints()
+    {
+        auto document = openDocument(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")));
+        Page page(document, 1);
+        QCOMPARE(page.sizeHint(), QSize(612, 792));
+        QCOMPARE(page.size(), QSize(612, 792));
+        QCOMPARE(page.minimumSize(), page.maximumSize());
+    }
+
+    void rotatedPageSwapsWidthAndHeight()
+    {
+        // Pages of 612 x 792 points, turned by 90, 180 and 270 degrees.
+        QTemporaryDir folder;
+        const QString rotated = folder.filePath(QStringLiteral("rotated.pdf"));
+        const int exitCode = QProcess::execute(QStringLiteral("qpdf"),
+            {QStringLiteral("--rotate=+90:1"), QStringLiteral("--rotate=+180:2"), QStringLiteral("--rotate=+270:3"),
+             TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), rotated});
+        QCOMPARE(exitCode, 0);
+        auto document = openDocument(rotated);
+        QCOMPARE(Page(document, 1).sizeHint(), QSize(792, 612));
+        QCOMPARE(Page(document, 2).sizeHint(), QSize(612, 792));
+        QCOMPARE(Page(document, 3).sizeHint(), QSize(792, 612));
+        QCOMPARE(Page(document, 4).sizeHint(), QSize(612, 792));
+
+        // The column lays the turned page out on its side, and it renders so.
+        PageView view;
+        QVERIFY(view.open(rotated, QString()));
+        auto *first = view.findChild<Page *>();
+        QCOMPARE(first->size(), QSize(792, 612));
+        first->grab();
+        QPixmap cached;
+        QVERIFY(QPixmapCache::find(first->cacheKey(), &cached));
+        QCOMPARE(cached.size(), QSize(792, 612));
+    }
+
+    void narrowerPagesAreCentred()
+    {
+        QTemporaryDir folder;
+        const QString mixed = folder.filePath(QStringLiteral("mixed.pdf"));
+        QCOMPARE(QProcess::execute(QStringLiteral("qpdf"),
+                                   {QStringLiteral("--rotate=+90:1"), TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")),
+                                    mixed}),
+                 0);
+        PageView view;
+        view.resize(1000, 600);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(view.open(mixed, QString()));
+        QList<Page *> pages = view.findChildren<Page *>();
+        std::sort(pages.begin(), pages.end(), [](Page *a, Page *b) { return a->pageNumber() < b->pageNumber(); });
+        QWidget *viewport = view.scrollArea()->viewport();
+        auto centreOffset = [viewport](Page *page) {
+            return page->mapTo(viewport, QPoint(0, 0)).x() * 2 + page->width() - viewport->width();
+        };
+        // The widest page (792, turned) and a narrower one (612) share one centre line.
+        QTRY_VERIFY(qAbs(centreOffset(pages.at(0))) <= 1);
+        QVERIFY2(qAbs(centreOffset(pages.at(1))) <= 1, qPrintable(QStringLiteral("%1 %2 %3 %4").arg(pages.at(0)->x()).arg(pages.at(1)->x()).arg(pages.at(1)->width()).arg(viewport->width())));
+        QCOMPARE(pages.at(1)->x() - pages.at(0)->x(), 90);
+        // A narrower window keeps the pages where they are inside the column.
+        const int before = pages.at(1)->x();
+        view.resize(700, 600);
+        QCoreApplication::processEvents();
+        QCOMPARE(pages.at(1)->x(), before);
+    }
+
+    void paintingRendersOnceIntoTheCache()
+    {
+        QPixmapCache::clear();
+        auto document = openDocument(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")));
+        Page page(document, 2);
+        QCOMPARE(page.cacheKey(), QStringLiteral("viewer_docID_%1_p2").arg(document->documentId()));
+        QPixmap cached;
+        QVERIFY(!QPixmapCache::find(page.cacheKey(), &cached));
+        const QImage shot = page.grab().toImage();
+        QVERIFY(QPixmapCache::find(page.cacheKey(), &cached));
+        QCOMPARE(cached.size(), QSize(612, 792));
+        // The label is part of the cached image: grey box near the bottom.
+        const QRgb label = cached.toImage().pixel(306 - 45, 792 - 15);
+        QVERIFY(qRed(label) < 240);
+        QCOMPARE(shot.pixel(306 - 45, 792 - 15), label);
+    }
+
+    // --- page view and viewer -----------------------------------------------
+
+    void viewerOpensDocument()
+    {
+        DocumentViewer viewer;
+        QVERIFY(viewer.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(viewer.size(), QSize(700, 600));
+        const QString path = TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf"));
+        QVERIFY(viewer.open(path, QString()));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("11-pages-with-labels.pdf - Sheafwright"));
+        QCOMPARE(viewer.pageView()->pageCount(), 11);
+        QCOMPARE(viewer.pageView()->path(), path);
+        // Nothing is rendered by opening.
+        auto *first = viewer.pageView()->findChild<Page *>();
+        QPixmap cached;
+        QVERIFY(!QPixmapCache::find(first->cacheKey(), &cached));
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QTRY_VERIFY(QPixmapCache::find(first->cacheKey(), &cached));
+        viewer.onWindowClose();
+        QVERIFY(viewer.isHidden());
+        QCOMPARE(viewer.pageView()->pageCount(), 11);
+    }
+
+    void reopeningTheSameFileChangesNothing()
+    {
+        DocumentViewer viewer;
+        viewer.show();
+        const QString path = TestPaths::fixture(QStringLiteral("c-object-streams.pdf"));
+        QVERIFY(viewer.open(path, QString()));
+        QScrollBar *bar = viewer.pageView()->scrollArea()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 2000);
+        bar->setValue(2000);
+        const QList<Page *> pages = viewer.pageView()->findChildren<Page *>();
+        QPixmapCache::insert(QStringLiteral("marker"), QPixmap(4, 4));
+        QVERIFY(viewer.open(path, QStringLiteral("another password")));
+        QCOMPARE(bar->value(), 2000);
+        QCOMPARE(viewer.pageView()->findChildren<Page *>(), pages);
+        QPixmap marker;
+        QVERIFY(QPixmapCache::find(QStringLiteral("marker"), &marker));
+    }
+
+    void openingAnotherFileClearsCacheAndScrollsToTop()
+    {
+        DocumentViewer viewer;
+        viewer.show();
+        QVERIFY(viewer.open(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), QString()));
+        QScrollBar *bar = viewer.pageView()->scrollArea()->verticalScrollBar();
+        QTRY_VERIFY(bar->maximum() > 2000);
+        bar->setValue(2000);
+        QPixmapCache::insert(QStringLiteral("marker"), QPixmap(4, 4));
+        QVERIFY(viewer.open(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString()));
+        QCOMPARE(bar->value(), 0);
+        QPixmap marker;
+        QVERIFY(!QPixmapCache::find(QStringLiteral("marker"), &marker));
+        QCOMPARE(viewer.pageView()->pageCount(), 11);
+        QCOMPARE(viewer.pageView()->findChildren<Page *>().size(), 11);
+    }
+
+    void documentWithoutPagesKeepsItsPath()
+    {
+        QTemporaryDir folder;
+        const QString empty = writeEmptyDocument(folder.path());
+        PageView view;
+        QVERIFY(!view.open(empty, QString()));
+        QCOMPARE(view.pageCount(), 0);
+        QCOMPARE(view.path(), empty);
+        // Stored, so asking again is answered at once.
+        QVERIFY(view.open(empty, QString()));
+    }
+
+    void unreadableFileLeavesNoPages()
+    {
+        QTemporaryDir folder;
+        const QString broken = writeGarbage(folder.path());
+        DocumentViewer viewer;
+        QVERIFY(viewer.open(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString()));
+        QVERIFY(!viewer.open(broken, QString()));
+        QCOMPARE(viewer.pageView()->pageCount(), 0);
+        QCOMPARE(viewer.pageView()->path(), QString());
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("broken.pdf - Sheafwright"));
+        // Not remembered: the next request tries again.
+        QVERIFY(!viewer.open(broken, QString()));
+        QVERIFY(!viewer.open(QString(), QString()));
+    }
+
+    void lockedDocumentShowsNoPagesUntilItsPassword()
+    {
+        const QString locked = TestPaths::fixture(QStringLiteral("enc-R3,V2,U=view,O=master.pdf"));
+        PageView view;
+        QVERIFY(!view.open(locked, QString()));
+        QCOMPARE(view.pageCount(), 0);
+        QVERIFY(view.open(locked, QStringLiteral("view")));
+        QCOMPARE(view.pageCount(), 30);
+    }
+
+};
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    QPixmapCache::setCacheLimit(102400);
+    TestPreview test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_preview.moc"

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QPoint>
+#include <memory>
+
+class DebenuService;
+class PageView;
+class QFrame;
+class WindowBar;
+
+// The frameless page viewer window: a title row and a scrolling column of
+// every page of one document. Closing it only hides it; the document stays
+// loaded until another file is opened.
+class DocumentViewer : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit DocumentViewer(QWidget *parent = nullptr, std::shared_ptr<DebenuService> service = {});
+    ~DocumentViewer() override;
+
+    // Titles the window "<file name> - Sheafwright" and loads the document
+    // into the page view; returns the page view's result.
+    bool open(const QString &fileName, const QString &password);
+
+    PageView *pageView() const { return m_pageView; }
+    WindowBar *windowBar() const { return m_windowBar; }
+
+public slots:
+    void onWindowMinimize();
+    void onWindowClose();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QFrame *m_shadow = nullptr;
+    WindowBar *m_windowBar = nullptr;
+    PageView *m_pageView = nullptr;
+    QPoint m_pressPosition;
+    bool m_dragging = false;
+};

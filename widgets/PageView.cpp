@@ -1,0 +1,119 @@
+#include "widgets/PageView.h"
+
+#include "app/Application.h"
+#include "pdf/DebenuDocument.h"
+#include "pdf/DebenuService.h"
+#include "widgets/Page.h"
+
+#include <QPixmapCache>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+PageView::PageView(QWidget *parent, std::shared_ptr<DebenuService> service)
+    : QFrame(parent)
+    , m_service(std::move(service))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+
+    m_scrollArea = new QScrollArea(this);
+    m_scrollArea->setObjectName(QStringLiteral("scrollAreaPages"));
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setFrameShadow(QFrame::Plain);
+    m_scrollArea->setWidgetResizable(true);
+    auto *vertical = new QScrollBar(Qt::Vertical, m_scrollArea);
+    vertical->setObjectName(QStringLiteral("scrollDocVertical"));
+    m_scrollArea->setVerticalScrollBar(vertical);
+    auto *horizontal = new QScrollBar(Qt::Horizontal, m_scrollArea);
+    horizontal->setObjectName(QStringLiteral("scrollDocHorizontal"));
+    m_scrollArea->setHorizontalScrollBar(horizontal);
+
+    m_doc = new QFrame(m_scrollArea);
+    m_doc->setObjectName(QStringLiteral("doc"));
+    m_pages = new QVBoxLayout(m_doc);
+    m_pages->setContentsMargins(0, 0, 0, 0);
+    m_pages->setAlignment(Qt::AlignCenter);
+    m_scrollArea->setWidget(m_doc);
+    // The column is as wide as its widest page and the scroll area centres
+    // it, so a change of the viewer's width never moves the pages inside.
+    m_scrollArea->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    layout->addWidget(m_scrollArea);
+}
+
+PageView::~PageView()
+{
+    // Pages hold the document too; they go with the widget tree.
+}
+
+std::shared_ptr<DebenuService> PageView::service() const
+{
+    if (m_service)
+        return m_service;
+    auto *app = Application::instance();
+    return app ? app->pdfService() : nullptr;
+}
+
+int PageView::pageCount() const
+{
+    return m_pages->count();
+}
+
+void PageView::clear()
+{
+    QPixmapCache::clear();
+    // Hidden while it changes: the toolkit handles each visible sibling that
+    // goes or moves against all the others, which does not scale to
+    // thousands of pages.
+    const bool wasVisible = !m_doc->isHidden();
+    m_doc->hide();
+    while (QLayoutItem *item = m_pages->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    m_doc->setMaximumWidth(QWIDGETSIZE_MAX);
+    if (wasVisible)
+        m_doc->show();
+    m_scrollArea->verticalScrollBar()->setValue(0);
+}
+
+void PageView::addPages(int count)
+{
+    m_doc->hide();
+    int widest = 0;
+    for (int page = 1; page <= count; ++page) {
+        auto *widget = new Page(m_document, page, m_doc);
+        widest = qMax(widest, widget->width());
+        // Each page on the column's centre line, also when widths differ.
+        m_pages->addWidget(widget, 0, Qt::AlignHCenter);
+    }
+    // Final size and page positions while hidden, so showing moves nothing.
+    m_doc->setMaximumWidth(qMax(widest, 1));
+    m_doc->resize(widest, m_pages->sizeHint().height());
+    m_pages->activate();
+    m_doc->show();
+}
+
+bool PageView::open(const QString &fileName, const QString &password)
+{
+    if (fileName == m_path && !m_path.isEmpty())
+        return true;
+    clear();
+    m_document.reset();
+    auto pdf = service();
+    if (pdf)
+        m_document = std::make_shared<DebenuDocument>(pdf, fileName, password, false);
+    // A document that still waits for its password has nothing to show.
+    if (!m_document || !m_document->isLoaded() || m_document->needsPassword()) {
+        m_path.clear();
+        m_password.clear();
+        return false;
+    }
+    m_path = fileName;
+    m_password = password;
+    const int count = m_document->pageCount();
+    if (count <= 0)
+        return false;
+    addPages(count);
+    return true;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QFrame>
+#include <memory>
+
+class DebenuDocument;
+class DebenuService;
+class QScrollArea;
+class QVBoxLayout;
+
+// The viewer's scrolling page column. Opening builds one Page per document
+// page without rendering anything; pages render when they first show.
+class PageView : public QFrame
+{
+    Q_OBJECT
+public:
+    // service: the PDF service that opens documents; null means the
+    // application's service.
+    explicit PageView(QWidget *parent = nullptr, std::shared_ptr<DebenuService> service = {});
+    ~PageView() override;
+
+    // Opens fileName with password. The file already shown returns true at
+    // once (nothing reloads, the scroll position stays, whatever the
+    // password). Another file empties the pixmap cache, removes the old pages
+    // and scrolls to the top; then true when its pages are in place, false
+    // for a document that cannot be opened (path forgotten) or has no pages
+    // (path kept).
+    bool open(const QString &fileName, const QString &password);
+    // Empties the pixmap cache, deletes every page and scrolls to the top.
+    void clear();
+
+    QString path() const { return m_path; }
+    int pageCount() const;
+    QScrollArea *scrollArea() const { return m_scrollArea; }
+
+private:
+    std::shared_ptr<DebenuService> service() const;
+    // Adds a Page for each page number 1..count, in order.
+    void addPages(int count);
+
+    std::shared_ptr<DebenuService> m_service;
+    std::shared_ptr<DebenuDocument> m_document;
+    QString m_path;
+    QString m_password;
+    QScrollArea *m_scrollArea = nullptr;
+    QFrame *m_doc = nullptr;
+    QVBoxLayout *m_pages = nullptr;
+};
