@@ -48,3 +48,11 @@ if [ -x "$bench/bench_viewer" ]; then
     done
     rm -rf "$work"
 fi
+
+# Merging through pdfworker against qpdf (and mutool merge): four large
+# documents, and the one-file-per-page split of one document.
+if [ -x "$bench/bench_merge" ]; then
+    echo "== bench_merge"
+    "$bench/bench_merge" "${SW_BENCH_SINGLES:-2000}" "${SW_BENCH_LARGE_PAGES:-3000}" 2>&1 \
+        | grep -v -e 'DebenuService' -e 'removeDirectory'
+fi

@@ -136,9 +136,25 @@ private:
     };
     using StreamMap = std::unordered_multimap<size_t, StreamRecord>;
 
+    // Large streams are hashed by their length and a sample of their bytes:
+    // equal hashes are confirmed byte for byte anyway, and hashing every
+    // byte of every font of thousands of inputs costs more than the merge.
     static size_t streamHash(const std::shared_ptr<Buffer> &data, const std::string &dictKey)
     {
-        const size_t h = std::hash<std::string_view>()(bytesOf(data));
+        const std::string_view bytes = bytesOf(data);
+        size_t h;
+        if (bytes.size() <= 4096) {
+            h = std::hash<std::string_view>()(bytes);
+        } else {
+            std::string sample;
+            sample.reserve(4096 + sizeof(size_t));
+            const size_t step = bytes.size() / 64;
+            for (size_t i = 0; i < 64; ++i)
+                sample.append(bytes.substr(i * step, 64));
+            const size_t size = bytes.size();
+            sample.append(reinterpret_cast<const char *>(&size), sizeof(size));
+            h = std::hash<std::string>()(sample);
+        }
         return h ^ (std::hash<std::string>()(dictKey) + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2));
     }
 
@@ -262,7 +278,7 @@ private:
 
     void fillDictionary(Handle from, Handle to, bool inResources, int depth)
     {
-        for (auto item : from.ditems()) {
+        for (auto item : from.getDictAsMap()) {
             if (item.first == "/SE")   // structure element of an outline item
                 continue;
             Handle copied = copyValue(item.second, inResources || item.first == "/Resources", depth + 1);
@@ -304,7 +320,7 @@ private:
         entry.copy = copy;
         entry.inProgress = true;
         Handle dictionary = Handle::newDictionary();
-        for (auto item : stream.getDict().ditems()) {
+        for (auto item : stream.getDict().getDictAsMap()) {
             if (item.first == "/Length")
                 continue;
             Handle copied = copyValue(item.second, true, std::min(depth + 1, maxSharedDepth));
@@ -559,7 +575,7 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title)
         copies.push_back(copy);
     }
     for (size_t i = 0; i < inputPages.size(); ++i) {
-        for (auto item : inputPages[i].ditems()) {
+        for (auto item : inputPages[i].getDictAsMap()) {
             if (item.first == "/Parent" || item.first == "/B")
                 continue;
             Handle copied = copier.copy(item.second, item.first == "/Resources");

@@ -241,6 +241,8 @@ private slots:
         QCOMPARE(fields.count(QStringLiteral("FieldValue: salad")), 2);
         QPDFAcroFormDocumentHelper acroForm(*pdf);
         QCOMPARE(int(acroForm.getFormFields().size()), 2 * int(QPDFAcroFormDocumentHelper(*open(form)).getFormFields().size()));
+        // Structurally sound for qpdf, with no warnings.
+        QCOMPARE(qpdfExitCode({QStringLiteral("--check"), output}), 0);
     }
 
     void cancelKillsTheWorker()

@@ -1,6 +1,7 @@
 #include "MergeSamples.h"
 #include "TestPaths.h"
 #include "pdf/DocumentMerger.h"
+#include "pdf/PdfErrorCode.h"
 
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
@@ -413,6 +414,33 @@ private slots:
                                             out),
                  32);
         QCOMPARE(int(open(out)->getAllPages().size()), 32);
+    }
+
+    void mergeIsAllOrNothing()
+    {
+        MergeSamples::Options plain;
+        const QString good = sample(QStringLiteral("whole.pdf"), plain);
+        const QString out = path(QStringLiteral("whole-out.pdf"));
+        QFile previous(out);
+        QVERIFY(previous.open(QIODevice::WriteOnly));
+        previous.write("previous");
+        previous.close();
+        DocumentMerger failing;
+        QCOMPARE(failing.merge({good, path(QStringLiteral("absent.pdf")), good}, out), 0);
+        QCOMPARE(failing.errorCode(), int(PdfErrorCode::FileNotFound));
+        QVERIFY(previous.open(QIODevice::ReadOnly));
+        QCOMPARE(previous.readAll(), QByteArray("previous"));   // untouched
+        previous.close();
+        DocumentMerger locked;
+        QCOMPARE(locked.merge({fixtureCopy(QStringLiteral("enc-R3,V2,U=view,O=master.pdf"))}, out), 0);
+        QCOMPARE(locked.errorCode(), int(PdfErrorCode::PasswordNeeded));
+        DocumentMerger working;
+        QCOMPARE(working.merge({good, good}, out), 2);
+        QCOMPARE(working.errorCode(), int(PdfErrorCode::None));
+        QCOMPARE(int(open(out)->getAllPages().size()), 2);
+        DocumentMerger empty;
+        QCOMPARE(empty.merge({}, out), 0);
+        QCOMPARE(empty.errorCode(), int(PdfErrorCode::InvalidArgument));
     }
 
     void nothingAddedWritesNothing()
