@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
@@ -54,6 +54,24 @@ void applyEncryption(QPDFWriter &writer, const PdfFileWriter::Options &options)
                                      printLevel(p), true);
 }
 
+// A new empty file beside target, created the way any new file is (so it
+// gets the user's usual permissions), or an empty path.
+QString createScratchBeside(const QFileInfo &target)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString candidate = target.absolutePath()
+                                  + QStringLiteral("/.%1.%2.part")
+                                        .arg(target.fileName())
+                                        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        QFile file(candidate);
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return candidate;
+        if (file.error() != QFileDevice::OpenError || !target.absoluteDir().exists())
+            break;
+    }
+    return QString();
+}
+
 } // namespace
 
 bool PdfFileWriter::supportsStrength(int strength)
@@ -90,14 +108,11 @@ bool PdfFileWriter::write(QPDF &pdf, const QString &path, const Options &options
         return false;
     }
     const QFileInfo target(path);
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.%1.XXXXXX.part").arg(target.fileName()));
-    temporary.setAutoRemove(false);
-    if (!temporary.open()) {
+    const QString temporaryPath = createScratchBeside(target);
+    if (temporaryPath.isEmpty()) {
         setError(errorCode, PdfErrorCode::WriteFailed);
         return false;
     }
-    const QString temporaryPath = temporary.fileName();
-    temporary.close();
 
     bool written = false;
     try {
@@ -125,9 +140,6 @@ bool PdfFileWriter::write(QPDF &pdf, const QString &path, const Options &options
                   == 0;
         if (!written)
             setError(errorCode, PdfErrorCode::WriteFailed);
-        else
-            QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                            | QFile::ReadOther);
     }
     if (!written)
         QFile::remove(temporaryPath);

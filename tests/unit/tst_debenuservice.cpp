@@ -10,6 +10,8 @@
 #include <QThread>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include <atomic>
 
 namespace {
@@ -630,6 +632,25 @@ private slots:
         QCOMPARE(m_service->encryptFile(temp(QStringLiteral("absent.pdf")), temp(QStringLiteral("x.pdf")),
                                         QStringLiteral("pw")),
                  0);
+    }
+
+    void savedFilesGetTheUsualPermissionsAndReplaceWhole()
+    {
+        const QString output = temp(QStringLiteral("permissions.pdf"));
+        const mode_t previous = ::umask(027);
+        const int saved = m_service->extractFilePages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")),
+                                                      QString(), output, QStringLiteral("1-2"));
+        ::umask(previous);
+        QCOMPARE(saved, 1);
+        struct stat status;
+        QCOMPARE(::stat(QFile::encodeName(output).constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 0777), 0640);
+        // Saving over an existing file replaces it; no scratch file stays behind.
+        QCOMPARE(m_service->extractFilePages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), QString(),
+                                             output, QStringLiteral("3")),
+                 1);
+        QCOMPARE(TestPdf::pageWidths(output).size(), 1);
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden).size(), 0);
     }
 
     void unicodeNamesAndPasswords()
