@@ -1,9 +1,9 @@
 #include "app/Application.h"
 #include "app/CrashInstaller.h"
 #include "merge/MergeItem.h"
+#include "shell/MainView.h"
 #include "shell/SplashScreen.h"
 
-#include <QLabel>
 #include <QPixmap>
 #include <QPixmapCache>
 
@@ -11,6 +11,7 @@ int main(int argc, char *argv[])
 {
     Application app(argc, argv);
     CrashInstaller crashInstaller;
+    // 100 MB for rendered pages.
     QPixmapCache::setCacheLimit(102400);
     // Merge-item lists travel through queued connections from reader threads.
     qRegisterMetaType<MergeItemList>("MergeItemList");
@@ -20,10 +21,8 @@ int main(int argc, char *argv[])
     splash.show();
     splash.showLoading(3);
 
-    // The main window arrives with the shell; until then a plain window.
-    QLabel window(QStringLiteral("Sheafwright"));
-    window.resize(743, 506);
-    window.show();
-    splash.finish(&window);
+    MainView mainView;
+    mainView.show();
+    splash.finish(&mainView);
     return app.exec();
 }

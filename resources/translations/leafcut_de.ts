@@ -31,35 +31,69 @@
     <name>MainView</name>
     <message>
         <source>Help</source>
-        <translation type="vanished">Hilfe</translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="vanished">Teilen</translation>
+        <translation>Teilen</translation>
     </message>
     <message>
         <source>Merge</source>
-        <translation type="vanished">Zusammenführen</translation>
+        <translation>Zusammenführen</translation>
     </message>
     <message>
         <source>or</source>
-        <translation type="vanished">oder</translation>
+        <translation>oder</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation type="vanished">Ordner öffnen</translation>
+        <translation>Ordner öffnen</translation>
     </message>
     <message>
         <source>Last split:</source>
-        <translation type="vanished">Zuletzt geteilt:</translation>
+        <translation>Zuletzt geteilt:</translation>
     </message>
     <message>
         <source>Last merge:</source>
-        <translation type="vanished">Zuletzt zusammengeführt:</translation>
+        <translation>Zuletzt zusammengeführt:</translation>
+    </message>
+</context>
+<context>
+    <name>MergeModel</name>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+</context>
+<context>
+    <name>MergeWorker</name>
+    <message>
+        <source>Merging files..</source>
+        <translation>Dateien werden zusammengeführt..</translation>
+    </message>
+    <message>
+        <source>%1 out of %2. Add for merge %3</source>
+        <translation>%1 von %2. Zum Zusammenführen hinzugefügt: %3</translation>
     </message>
 </context>
 <context>
@@ -146,31 +180,31 @@
     <name>PreviewWidget</name>
     <message>
         <source>Preview</source>
-        <translation type="vanished">Vorschau</translation>
+        <translation>Vorschau</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="vanished">Entfernen</translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>enter password</source>
-        <translation type="vanished">Passwort eingeben</translation>
+        <translation>Passwort eingeben</translation>
     </message>
     <message>
         <source>Password protected:</source>
-        <translation type="vanished">Passwortgeschützt:</translation>
+        <translation>Passwortgeschützt:</translation>
     </message>
     <message>
         <source>Pages: %1</source>
-        <translation type="vanished">Seiten: %1</translation>
+        <translation>Seiten: %1</translation>
     </message>
     <message>
         <source>Can not open file</source>
-        <translation type="vanished">Datei kann nicht geöffnet werden</translation>
+        <translation>Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation type="vanished">Das Passwort für %1 ist falsch</translation>
+        <translation>Das Passwort für %1 ist falsch</translation>
     </message>
 </context>
 <context>
@@ -203,31 +237,31 @@
     </message>
     <message>
         <source>Settings</source>
-        <translation type="vanished">Einstellungen</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>SAVE SETTINGS</source>
-        <translation type="vanished">EINSTELLUNGEN SPEICHERN</translation>
+        <translation>EINSTELLUNGEN SPEICHERN</translation>
     </message>
     <message>
         <source>CANCEL</source>
-        <translation type="vanished">ABBRECHEN</translation>
+        <translation>ABBRECHEN</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="vanished">Sprache</translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Save to</source>
-        <translation type="vanished">Speichern in</translation>
+        <translation>Speichern in</translation>
     </message>
     <message>
         <source>Publisher</source>
-        <translation type="vanished">Herausgeber</translation>
+        <translation>Herausgeber</translation>
     </message>
     <message>
         <source>Select destination folder</source>
-        <translation type="vanished">Zielordner wählen</translation>
+        <translation>Zielordner wählen</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,75 @@
     </message>
 </context>
 <context>
+    <name>MainView</name>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Split</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>or</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>Last split:</source>
+        <translation>Last split:</translation>
+    </message>
+    <message>
+        <source>Last merge:</source>
+        <translation>Last merge:</translation>
+    </message>
+</context>
+<context>
+    <name>MergeModel</name>
+    <message>
+        <source>Filename</source>
+        <translation>Filename</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Can not open file</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>The password for %1 is incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>MergeWorker</name>
+    <message>
+        <source>Merging files..</source>
+        <translation>Merging files..</translation>
+    </message>
+    <message>
+        <source>%1 out of %2. Add for merge %3</source>
+        <translation>%1 out of %2. Add for merge %3</translation>
+    </message>
+</context>
+<context>
     <name>MessageMerge</name>
     <message>
         <source>Merge complete</source>
@@ -108,6 +177,37 @@
     </message>
 </context>
 <context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>enter password</source>
+        <translation>enter password</translation>
+    </message>
+    <message>
+        <source>Password protected:</source>
+        <translation>Password protected:</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Pages: %1</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Can not open file</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>The password for %1 is incorrect</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDialog</name>
     <message>
         <source>Add files</source>
@@ -134,6 +234,34 @@
     <message>
         <source>English</source>
         <translation>English</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Select destination folder</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>SAVE SETTINGS</source>
+        <translation>SAVE SETTINGS</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCEL</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Save to</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Publisher</translation>
     </message>
 </context>
 <context>

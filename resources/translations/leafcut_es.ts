@@ -28,6 +28,75 @@
     </message>
 </context>
 <context>
+    <name>MainView</name>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unir</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>o</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir carpeta</translation>
+    </message>
+    <message>
+        <source>Last split:</source>
+        <translation>Última división:</translation>
+    </message>
+    <message>
+        <source>Last merge:</source>
+        <translation>Última unión:</translation>
+    </message>
+</context>
+<context>
+    <name>MergeModel</name>
+    <message>
+        <source>Filename</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>No se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>La contraseña de %1 es incorrecta</translation>
+    </message>
+</context>
+<context>
+    <name>MergeWorker</name>
+    <message>
+        <source>Merging files..</source>
+        <translation>Uniendo archivos..</translation>
+    </message>
+    <message>
+        <source>%1 out of %2. Add for merge %3</source>
+        <translation>%1 de %2. Añadido para unir: %3</translation>
+    </message>
+</context>
+<context>
     <name>MessageMerge</name>
     <message>
         <source>Merge complete</source>
@@ -108,6 +177,37 @@
     </message>
 </context>
 <context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista previa</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message>
+        <source>enter password</source>
+        <translation>introducir contraseña</translation>
+    </message>
+    <message>
+        <source>Password protected:</source>
+        <translation>Protegido con contraseña:</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Páginas: %1</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>No se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>La contraseña de %1 es incorrecta</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDialog</name>
     <message>
         <source>Add files</source>
@@ -134,6 +234,34 @@
     <message>
         <source>English</source>
         <translation>Español</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Seleccionar carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>SAVE SETTINGS</source>
+        <translation>GUARDAR AJUSTES</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>CANCELAR</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Guardar en</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Editor</translation>
     </message>
 </context>
 <context>

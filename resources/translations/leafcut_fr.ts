@@ -28,6 +28,75 @@
     </message>
 </context>
 <context>
+    <name>MainView</name>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Diviser</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>or</source>
+        <translation>ou</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Last split:</source>
+        <translation>Dernière division :</translation>
+    </message>
+    <message>
+        <source>Last merge:</source>
+        <translation>Dernière fusion :</translation>
+    </message>
+</context>
+<context>
+    <name>MergeModel</name>
+    <message>
+        <source>Filename</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Impossible d'ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>MergeWorker</name>
+    <message>
+        <source>Merging files..</source>
+        <translation>Fusion des fichiers..</translation>
+    </message>
+    <message>
+        <source>%1 out of %2. Add for merge %3</source>
+        <translation>%1 sur %2. Ajouté à la fusion : %3</translation>
+    </message>
+</context>
+<context>
     <name>MessageMerge</name>
     <message>
         <source>Merge complete</source>
@@ -108,6 +177,37 @@
     </message>
 </context>
 <context>
+    <name>PreviewWidget</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>enter password</source>
+        <translation>saisir le mot de passe</translation>
+    </message>
+    <message>
+        <source>Password protected:</source>
+        <translation>Protégé par mot de passe :</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Pages : %1</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Impossible d'ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+</context>
+<context>
     <name>ProgressDialog</name>
     <message>
         <source>Add files</source>
@@ -134,6 +234,34 @@
     <message>
         <source>English</source>
         <translation>Français</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>SAVE SETTINGS</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ANNULER</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Save to</source>
+        <translation>Enregistrer dans</translation>
+    </message>
+    <message>
+        <source>Publisher</source>
+        <translation>Éditeur</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 #include "TestPaths.h"
 #include "app/Application.h"
 #include "pdf/DebenuDocument.h"
+#include "split/Split.h"
 #include "widgets/DocumentViewer.h"
 #include "widgets/Page.h"
 #include "widgets/PageView.h"
+#include "widgets/PreviewWidget.h"
 #include "shell/WindowBar.h"
 
 #include <QAbstractButton>
@@ -21,6 +23,50 @@
 #include <functional>
 
 namespace {
+
+const char *const lockedFile = "enc-R3,V2,U=view,O=master.pdf";
+
+void answerNextModal(std::function<void(QWidget *)> answer, int attemptsLeft = 200)
+{
+    QTimer::singleShot(10, [answer, attemptsLeft]() {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            answer(modal);
+            return;
+        }
+        if (attemptsLeft > 0)
+            answerNextModal(answer, attemptsLeft - 1);
+    });
+}
+
+// The first button of a dialog whose text is text (case-insensitive).
+QAbstractButton *buttonWithText(QWidget *dialog, const QString &text)
+{
+    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
+        if (button->text().compare(text, Qt::CaseInsensitive) == 0 && button->isVisibleTo(dialog))
+            return button;
+    return nullptr;
+}
+
+QStringList labelTexts(QWidget *widget)
+{
+    QStringList texts;
+    for (QLabel *label : widget->findChildren<QLabel *>())
+        texts << label->text();
+    return texts;
+}
+
+QString pagesText(PreviewWidget &preview)
+{
+    for (const QString &text : labelTexts(&preview))
+        if (text.startsWith(QLatin1String("Pages: ")))
+            return text;
+    return QString();
+}
+
+bool passwordLinkShown(PreviewWidget &preview)
+{
+    return !preview.findChild<QWidget *>(QStringLiteral("buttonURL"))->isHidden();
+}
 
 // A well-formed PDF whose page tree has no pages.
 QString writeEmptyDocument(const QString &folder)
@@ -68,6 +114,11 @@ class TestPreview : public QObject
 {
     Q_OBJECT
 private slots:
+    void init()
+    {
+        Application::instance()->split()->reset();
+    }
+
     // --- page label and size -------------------------------------------------
 
     void labelBoxOfTheExamplePage()
@@ -273,6 +324,131 @@ private slots:
         QCOMPARE(view.pageCount(), 30);
     }
 
+    // --- preview panel ---------------------------------------------------------
+
+    void previewShowsLoadedDocument()
+    {
+        PreviewWidget preview;
+        QCOMPARE(preview.currentPage(), 0);
+        const QString path = TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf"));
+        preview.onDroppedFile(path);
+        QCOMPARE(preview.currentPage(), 1);
+        QCOMPARE(pagesText(preview), QStringLiteral("Pages: 11"));
+        QVERIFY(labelTexts(&preview).contains(path));
+        QVERIFY(!passwordLinkShown(preview));
+        auto *title = preview.findChild<QLabel *>(QStringLiteral("previewTitle"));
+        QCOMPARE(title->text(), Application::instance()->split()->displayName());
+
+        preview.findChild<QAbstractButton *>(QStringLiteral("buttonDelete"))->click();
+        QCOMPARE(preview.currentPage(), 0);
+    }
+
+    void previewShowsLockForProtectedDocument()
+    {
+        PreviewWidget preview;
+        preview.onDroppedFile(TestPaths::fixture(QString::fromLatin1(lockedFile)));
+        QCOMPARE(preview.currentPage(), 1);
+        QCOMPARE(pagesText(preview), QStringLiteral("Pages: ?"));
+        QVERIFY(passwordLinkShown(preview));
+    }
+
+    void previewShowsLockForUnreadableDocument()
+    {
+        QTemporaryDir folder;
+        PreviewWidget preview;
+        preview.onDroppedFile(writeGarbage(folder.path()));
+        QCOMPARE(preview.currentPage(), 1);
+        QCOMPARE(pagesText(preview), QStringLiteral("Pages: ?"));
+        QVERIFY(passwordLinkShown(preview));
+    }
+
+    void longTitleIsElided()
+    {
+        QTemporaryDir folder;
+        const QString baseName = QString(120, QLatin1Char('w'));
+        const QString longName = folder.path() + QLatin1Char('/') + baseName + QStringLiteral(".pdf");
+        // A document without a title of its own: the file's base name stands in.
+        QVERIFY(QFile::copy(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), longName));
+        PreviewWidget preview;
+        preview.onDroppedFile(longName);
+        QCOMPARE(Application::instance()->split()->displayName(), baseName);
+        auto *title = preview.findChild<QLabel *>(QStringLiteral("previewTitle"));
+        QVERIFY(title->fontMetrics().horizontalAdvance(baseName) > 530);
+        QVERIFY(title->text().endsWith(QChar(0x2026)));
+        QVERIFY(title->fontMetrics().horizontalAdvance(title->text()) <= 530);
+    }
+
+    void onlyFirstOfSeveralDroppedFilesLoads()
+    {
+        PreviewWidget preview;
+        const QString first = TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf"));
+        preview.onDroppedFiles({first, TestPaths::fixture(QStringLiteral("c-object-streams.pdf"))});
+        QCOMPARE(Application::instance()->split()->fileName(), first);
+        QCOMPARE(pagesText(preview), QStringLiteral("Pages: 11"));
+    }
+
+    void wrongPasswordIsReported()
+    {
+        PreviewWidget preview;
+        preview.onDroppedFile(TestPaths::fixture(QString::fromLatin1(lockedFile)));
+        QStringList messageTexts;
+        answerNextModal([&messageTexts](QWidget *prompt) {
+            auto *edit = prompt->findChild<QLineEdit *>();
+            QVERIFY(edit);
+            edit->setText(QStringLiteral("wrong"));
+            // The incorrect-password message follows the prompt.
+            answerNextModal([&messageTexts](QWidget *message) {
+                messageTexts = labelTexts(message);
+                QAbstractButton *ok = buttonWithText(message, QStringLiteral("OK"));
+                QVERIFY(ok);
+                ok->click();
+            });
+            buttonWithText(prompt, QStringLiteral("OK"))->click();
+        });
+        preview.onEnterPassword();
+        QVERIFY2(messageTexts.contains(QStringLiteral("The password for enc-R3,V2,U=view,O=master is incorrect")),
+                 qPrintable(messageTexts.join(QLatin1Char('|'))));
+        QVERIFY(messageTexts.contains(QStringLiteral("Can not open file")));
+        QVERIFY(passwordLinkShown(preview));
+        QVERIFY(!Application::instance()->split()->isLoaded());
+    }
+
+    void rightPasswordUnlocks()
+    {
+        PreviewWidget preview;
+        preview.onDroppedFile(TestPaths::fixture(QString::fromLatin1(lockedFile)));
+        answerNextModal([](QWidget *prompt) {
+            prompt->findChild<QLineEdit *>()->setText(QStringLiteral(" view "));
+            buttonWithText(prompt, QStringLiteral("OK"))->click();
+        });
+        preview.onEnterPassword();
+        QVERIFY(Application::instance()->split()->isLoaded());
+        QCOMPARE(pagesText(preview), QStringLiteral("Pages: 30"));
+        QVERIFY(!passwordLinkShown(preview));
+    }
+
+    void blankPasswordDoesNothing()
+    {
+        PreviewWidget preview;
+        preview.onDroppedFile(TestPaths::fixture(QString::fromLatin1(lockedFile)));
+        QSignalSpy loads(Application::instance()->split(), &Split::loadFinished);
+        answerNextModal([](QWidget *prompt) {
+            prompt->findChild<QLineEdit *>()->setText(QStringLiteral("   "));
+            buttonWithText(prompt, QStringLiteral("OK"))->click();
+        });
+        preview.onEnterPassword();
+        QCOMPARE(loads.count(), 0);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void previewButtonAsksForViewer()
+    {
+        PreviewWidget preview;
+        preview.onDroppedFile(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")));
+        QSignalSpy asked(&preview, &PreviewWidget::previewDocument);
+        preview.findChild<QAbstractButton *>(QStringLiteral("buttonPreview"))->click();
+        QCOMPARE(asked.count(), 1);
+    }
 };
 
 int main(int argc, char **argv)

@@ -1,0 +1,211 @@
+#include "widgets/PreviewWidget.h"
+
+#include "app/Application.h"
+#include "split/Split.h"
+#include "widgets/BaseFrame.h"
+#include "widgets/Button.h"
+#include "widgets/Cover.h"
+#include "widgets/DropArea.h"
+#include "widgets/MessagePassword.h"
+#include "widgets/MessageView.h"
+
+#include <QEvent>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+PreviewWidget::PreviewWidget(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("previewWidget"));
+    setAcceptDrops(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_stack = new QStackedLayout;
+    m_stack->setContentsMargins(0, 0, 0, 0);
+    m_stack->setSpacing(0);
+    layout->addLayout(m_stack, 1);
+
+    m_dropArea = new DropArea(this);
+    m_stack->addWidget(m_dropArea);
+    m_stack->addWidget(buildInformationPage());
+    m_stack->setCurrentIndex(0);
+
+    connect(m_delete, &QPushButton::clicked, this, &PreviewWidget::onDelete);
+    connect(m_passwordLink, &QPushButton::clicked, this, &PreviewWidget::onEnterPassword);
+    connect(m_dropArea, &DropArea::droppedFile, this, &PreviewWidget::onDroppedFile);
+    if (Split *split = controller()) {
+        connect(split, &Split::loadFinished, this, &PreviewWidget::onLoaded);
+        connect(split, &Split::clean, this, &PreviewWidget::onClean);
+    }
+    connect(m_informationPage, &BaseFrame::droppedFiles, this, &PreviewWidget::onDroppedFiles);
+    connect(m_preview, &QPushButton::clicked, this, &PreviewWidget::previewDocument);
+    retranslate();
+}
+
+QWidget *PreviewWidget::buildInformationPage()
+{
+    m_informationPage = new BaseFrame(this);
+    auto *outer = new QVBoxLayout(m_informationPage);
+    outer->setContentsMargins(10, 10, 10, 5);
+
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    outer->addLayout(row, 1);
+
+    auto *coverColumn = new QVBoxLayout;
+    coverColumn->setContentsMargins(0, 0, 0, 0);
+    m_cover = new Cover(m_informationPage);
+    coverColumn->addWidget(m_cover);
+    coverColumn->addStretch();
+    row->addLayout(coverColumn);
+
+    auto *details = new QFrame(m_informationPage);
+    auto *detailsLayout = new QVBoxLayout(details);
+    detailsLayout->setSpacing(2);
+    detailsLayout->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(details, 1);
+
+    m_title = new QLabel(QStringLiteral("Title"), details);
+    m_title->setObjectName(QStringLiteral("previewTitle"));
+    m_file = new QLabel(QStringLiteral("File name:"), details);
+    m_passwordLabel = new QLabel(details);
+    m_passwordLink = new QPushButton(details);
+    m_passwordLink->setObjectName(QStringLiteral("buttonURL"));
+    m_passwordLink->setCursor(Qt::PointingHandCursor);
+    m_passwordRow = new QHBoxLayout;
+    m_passwordRow->setContentsMargins(0, 0, 0, 0);
+    m_passwordRow->addWidget(m_passwordLabel);
+    m_passwordRow->addSpacing(5);
+    m_passwordRow->addWidget(m_passwordLink);
+    m_passwordRow->addStretch();
+    detailsLayout->addWidget(m_title);
+    detailsLayout->addWidget(m_file);
+    detailsLayout->addLayout(m_passwordRow);
+    detailsLayout->addStretch();
+
+    auto *bottom = new QHBoxLayout;
+    bottom->setAlignment(Qt::AlignVCenter);
+    bottom->setContentsMargins(0, 5, 0, 0);
+    m_pages = new QLabel(details);
+    m_preview = new Button(details);
+    m_preview->setObjectName(QStringLiteral("buttonPreview"));
+    m_delete = new Button(details);
+    m_delete->setObjectName(QStringLiteral("buttonDelete"));
+    for (Button *button : {m_preview, m_delete}) {
+        button->setFixedHeight(34);
+        button->setMinimumWidth(96);
+        button->setCursor(Qt::PointingHandCursor);
+    }
+    bottom->addWidget(m_pages);
+    bottom->addStretch();
+    bottom->addWidget(m_preview);
+    bottom->addWidget(m_delete);
+    detailsLayout->addLayout(bottom);
+    return m_informationPage;
+}
+
+Split *PreviewWidget::controller() const
+{
+    auto *app = Application::instance();
+    return app ? app->split() : nullptr;
+}
+
+int PreviewWidget::currentPage() const
+{
+    return m_stack->currentIndex();
+}
+
+void PreviewWidget::retranslate()
+{
+    m_preview->setText(tr("Preview"));
+    m_delete->setText(tr("Delete"));
+    m_passwordLink->setText(tr("enter password"));
+    m_passwordLabel->setText(tr("Password protected:"));
+}
+
+void PreviewWidget::refresh()
+{
+    Split *split = controller();
+    if (!split)
+        return;
+    // Elide with the font the style sheet gives the title.
+    m_title->ensurePolished();
+    m_title->setText(m_title->fontMetrics().elidedText(split->displayName(), Qt::ElideRight, 530));
+    m_file->setText(split->fileName());
+    const int pageCount = split->pageCount();
+    m_pages->setText(tr("Pages: %1").arg(pageCount > 0 ? QString::number(pageCount) : QStringLiteral("?")));
+    // A document without readable pages is shown like a locked one.
+    const bool loaded = split->isLoaded() && pageCount > 0;
+    if (loaded)
+        m_cover->setCover(Cover::CoverImage, split->thumbnail());
+    else
+        m_cover->setCover(Cover::CoverLocked, QPixmap());
+    m_passwordLabel->setVisible(!loaded);
+    m_passwordLink->setVisible(!loaded);
+}
+
+void PreviewWidget::onLoaded()
+{
+    refresh();
+    m_stack->setCurrentIndex(1);
+}
+
+void PreviewWidget::onClean()
+{
+    m_stack->setCurrentIndex(0);
+}
+
+void PreviewWidget::onDelete()
+{
+    if (Split *split = controller())
+        split->reset();
+}
+
+void PreviewWidget::onDroppedFile(const QString &file)
+{
+    if (Split *split = controller())
+        split->load(file, QString());
+}
+
+void PreviewWidget::onDroppedFiles(const QStringList &files)
+{
+    if (!files.isEmpty())
+        onDroppedFile(files.first());
+}
+
+void PreviewWidget::onEnterPassword()
+{
+    Split *split = controller();
+    if (!split)
+        return;
+    const QString baseName = QFileInfo(split->fileName()).completeBaseName();
+    auto *dialog = new MessagePassword(this);
+    dialog->setText(baseName);
+    const bool accepted = dialog->exec() == QDialog::Accepted;
+    const QString password = dialog->password().trimmed();
+    dialog->deleteLater();
+    if (!accepted || password.isEmpty())
+        return;
+    split->load(split->fileName(), password);
+    if (!split->isLoaded()) {
+        MessageView *message = MessageView::createMessage(
+            tr("Can not open file"), tr("The password for %1 is incorrect").arg(baseName), this);
+        message->exec();
+        message->deleteLater();
+    }
+}
+
+void PreviewWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        refresh();
+    }
+    QFrame::changeEvent(event);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QFrame>
+
+class BaseFrame;
+class Button;
+class Cover;
+class DropArea;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QStackedLayout;
+class Split;
+
+// The split screen's document panel: a drop area while nothing is loaded,
+// otherwise the cover, title, path and page count of the split controller's
+// document, with a link to enter the password of a locked one. It keeps no
+// document data of its own: every refresh reads the controller afresh.
+class PreviewWidget : public QFrame
+{
+    Q_OBJECT
+public:
+    explicit PreviewWidget(QWidget *parent = nullptr);
+
+    // Shown page: 0 the drop area, 1 the document's information.
+    int currentPage() const;
+
+signals:
+    void previewDocument();
+
+public slots:
+    void onDelete();
+    void onEnterPassword();
+    void onDroppedFile(const QString &file);
+    void onDroppedFiles(const QStringList &files);
+    void onLoaded();
+    void onClean();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidget *buildInformationPage();
+    void retranslate();
+    // Reads title, path, page count, cover and lock state from the controller.
+    void refresh();
+    Split *controller() const;
+
+    QStackedLayout *m_stack = nullptr;
+    DropArea *m_dropArea = nullptr;
+    BaseFrame *m_informationPage = nullptr;
+    Cover *m_cover = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_file = nullptr;
+    QLabel *m_passwordLabel = nullptr;
+    QLabel *m_pages = nullptr;
+    QPushButton *m_passwordLink = nullptr;
+    Button *m_delete = nullptr;
+    Button *m_preview = nullptr;
+    QHBoxLayout *m_passwordRow = nullptr;
+};
