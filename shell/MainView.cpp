@@ -14,6 +14,8 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QGraphicsOpacityEffect>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -44,6 +46,10 @@ MainView::MainView(QWidget *parent)
     connectSignals();
     retranslate();
     setFixedSize(windowWidth, windowHeight);
+    // A frameless window gets no placement from a window manager decoration:
+    // start in the middle of the screen.
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 MainView::~MainView()

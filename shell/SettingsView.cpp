@@ -145,7 +145,11 @@ void SettingsView::loadSettings()
     QString language = settings->value(QLatin1String(AppSettings::keyLanguage)).toString();
     if (language.isEmpty())
         language = AppSettings::systemLanguage();
-    const int languageIndex = m_language->findData(language, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    int languageIndex = m_language->findData(language, Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // No translation for that code: the texts show in English, so offer
+    // English rather than whichever language happens to come first.
+    if (languageIndex < 0)
+        languageIndex = m_language->findData(QStringLiteral("en"), Qt::UserRole, Qt::MatchExactly | Qt::MatchCaseSensitive);
     m_language->setCurrentIndex(languageIndex >= 0 ? languageIndex : 0);
 
     m_publisher->setText(settings->value(QLatin1String(AppSettings::keyPublisher),

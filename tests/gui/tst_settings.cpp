@@ -110,8 +110,11 @@ private slots:
         view.show();
         QCOMPARE(view.saveToBox()->currentIndex(), 0);
         QCOMPARE(view.publisherEdit()->text(), QStringLiteral("Pinecone Sheafwright"));
-        const int expected = view.languageBox()->findData(AppSettings::systemLanguage());
-        QCOMPARE(view.languageBox()->currentIndex(), expected >= 0 ? expected : 0);
+        // The system's language when a translation exists for it, else English.
+        const int system = view.languageBox()->findData(AppSettings::systemLanguage());
+        const int expected = system >= 0 ? system : view.languageBox()->findData(QStringLiteral("en"));
+        QVERIFY(expected >= 0);
+        QCOMPARE(view.languageBox()->currentIndex(), expected);
     }
 
     void languageListComesFromTranslationFiles()
@@ -225,13 +228,19 @@ private slots:
         QCOMPARE(storedValue(QStringLiteral("Publisher")), QStringLiteral("Stored Name"));
     }
 
-    void unknownStoredLanguageSelectsFirstEntry()
+    void unknownStoredLanguageSelectsEnglish()
     {
         AppSettings::open()->setValue(QStringLiteral("Language"), QStringLiteral("DE"));
         SettingsView view;
         view.show();
-        // Codes match exactly, case included.
-        QCOMPARE(view.languageBox()->currentIndex(), 0);
+        // Codes match exactly, case included; without a match the texts are
+        // English, and so is the entry offered.
+        QCOMPARE(view.languageBox()->currentData().toString(), QStringLiteral("en"));
+
+        SettingsView withoutEnglish;
+        withoutEnglish.languageBox()->removeItem(withoutEnglish.languageBox()->findData(QStringLiteral("en")));
+        withoutEnglish.loadSettings();
+        QCOMPARE(withoutEnglish.languageBox()->currentIndex(), 0);
     }
 
 };
