@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Impossible d'ouvrir le fichier</translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Impossible d'ouvrir le fichier</translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
