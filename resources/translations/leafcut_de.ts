@@ -89,7 +89,7 @@
     <name>MergeWorker</name>
     <message>
         <source>Merging files..</source>
-        <translation>Dateien werden zusammengeführt..</translation>
+        <translation>Dateien werden zusammengeführt…</translation>
     </message>
     <message>
         <source>%1 out of %2. Add for merge %3</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Select folder...</source>
-        <translation>Ordner wählen...</translation>
+        <translation>Ordner wählen…</translation>
     </message>
 </context>
 <context>

@@ -89,7 +89,7 @@
     <name>MergeWorker</name>
     <message>
         <source>Merging files..</source>
-        <translation>Uniendo archivos..</translation>
+        <translation>Uniendo archivos…</translation>
     </message>
     <message>
         <source>%1 out of %2. Add for merge %3</source>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Eliminar</translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>enter password</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>Select folder...</source>
-        <translation>Elegir carpeta…</translation>
+        <translation>Seleccionar carpeta…</translation>
     </message>
 </context>
 <context>

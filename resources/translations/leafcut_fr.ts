@@ -55,11 +55,11 @@
     </message>
     <message>
         <source>Last split:</source>
-        <translation>Dernière division :</translation>
+        <translation>Dernière division&#xa0;:</translation>
     </message>
     <message>
         <source>Last merge:</source>
-        <translation>Dernière fusion :</translation>
+        <translation>Dernière fusion&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -89,11 +89,11 @@
     <name>MergeWorker</name>
     <message>
         <source>Merging files..</source>
-        <translation>Fusion des fichiers..</translation>
+        <translation>Fusion des fichiers en cours…</translation>
     </message>
     <message>
         <source>%1 out of %2. Add for merge %3</source>
-        <translation>%1 sur %2. Ajouté à la fusion : %3</translation>
+        <translation>%1 sur %2. Ajouté à la fusion&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -184,7 +184,7 @@
     </message>
     <message>
         <source>Delete</source>
-        <translation>Supprimer</translation>
+        <translation>Retirer</translation>
     </message>
     <message>
         <source>enter password</source>
@@ -192,11 +192,11 @@
     </message>
     <message>
         <source>Password protected:</source>
-        <translation>Protégé par mot de passe :</translation>
+        <translation>Protégé par mot de passe&#xa0;:</translation>
     </message>
     <message>
         <source>Pages: %1</source>
-        <translation>Pages : %1</translation>
+        <translation>Pages&#xa0;: %1</translation>
     </message>
     <message>
         <source>Can not open file</source>
