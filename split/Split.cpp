@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/Logger.h"
 #include "merge/InformationWorker.h"
+#include "split/SplitFactory.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -176,18 +177,12 @@ DocumentProperties Split::documentProperties()
                               QString::fromLatin1(AppSettings::applicationName), publisher);
 }
 
-// Page 0 is no page: a start below 1 starts at page 1, so that no page of
-// the first group is lost to a range the worker would refuse.
+// The same groups the worker's group factory builds. Page 0 is no page: a
+// start below 1 starts at page 1, so that no page of the first group is
+// lost to a range the worker would refuse.
 QList<QPair<int, int>> Split::groupRanges(int startPage, int groupSize, int lastPage)
 {
-    QList<QPair<int, int>> groups;
-    const int step = std::max(groupSize, 1);
-    for (qint64 from = std::max(startPage, 1); from <= lastPage;) {
-        const qint64 to = std::min<qint64>(from + step - 1, lastPage);
-        groups.append(qMakePair(int(from), int(to)));
-        from = to + 1;
-    }
-    return groups;
+    return SplitFactory::groupRanges(std::max(startPage, 1), groupSize, lastPage);
 }
 
 QList<QPair<int, int>> Split::requestedRanges() const
