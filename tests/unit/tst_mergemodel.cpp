@@ -412,6 +412,24 @@ private slots:
         QCOMPARE(tasks.at(1).order, 1);
     }
 
+    void typedPasswordForAFileThatCannotBeReadLeavesItOut()
+    {
+        // The file went away after it was listed: no retry loop, no
+        // "incorrect password" message, and the stored item stays as it was.
+        model->addItems({makeItem("gone.pdf", 0, true), makeItem("a.pdf", 2)});
+        ScriptedPrompt prompt;
+        prompt.script << ScriptedPrompt::Step{IPasswordPrompt::Answer::Password, QStringLiteral("pw")};
+        model->setPasswordPrompt(&prompt);
+        QSignalSpy changed(model, &MergeModel::changed);
+        const MergeItemList items = model->mergeableItems();
+        QCOMPARE(items.size(), 1);
+        QCOMPARE(items.first().fileName, QStringLiteral("a.pdf"));
+        QCOMPARE(prompt.asked, QStringList{"gone.pdf"});
+        QVERIFY(prompt.messages.isEmpty());
+        QCOMPARE(changed.count(), 0);
+        QVERIFY(model->item(0).needsPassword());
+    }
+
     void everyFileUnreadableGivesNoTasks()
     {
         model->addItems({makeItem("a.pdf", 0), makeItem("b.pdf", 0)});
