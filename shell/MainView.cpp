@@ -92,7 +92,7 @@ void MainView::buildWidgets()
     layout->addWidget(m_windowBar);
 
     m_tabWidget = new TabWidget(m_body);
-    m_startScreen = static_cast<QFrame *>(buildStartScreen());
+    m_startScreen = buildStartScreen();
     m_splitScreen = createSplitScreen();
     m_mergeScreen = createMergeScreen();
     m_buttonTabSplit = new TabButton(m_tabWidget);
@@ -119,7 +119,7 @@ void MainView::buildWidgets()
     m_viewer = new DocumentViewer(nullptr);
 }
 
-QWidget *MainView::buildStartScreen()
+QFrame *MainView::buildStartScreen()
 {
     auto *screen = new QFrame;
     screen->setObjectName(QStringLiteral("initialView"));

@@ -67,7 +67,7 @@ protected:
 
 private:
     void buildWidgets();
-    QWidget *buildStartScreen();
+    QFrame *buildStartScreen();
     QWidget *buildBottomBar();
     QWidget *createSplitScreen();
     QWidget *createMergeScreen();

@@ -35,7 +35,7 @@ void TabWidget::addTab(QWidget *page, int index, TabButton *button)
     if (button) {
         button->setIndex(index);
         button->stackUnder(page);
-        // Buttons go before the bar widgets and the closing stretch.
+        // Buttons fill the row from the left, before the stretch.
         m_buttonRow->insertWidget(m_buttons.size(), button);
         m_buttons.insert(index, button);
         connect(button, &TabButton::clicked, this, &TabWidget::tabButtonClicked);
@@ -46,8 +46,8 @@ void TabWidget::addTab(QWidget *page, int index, TabButton *button)
 
 void TabWidget::addBarWidget(QWidget *widget)
 {
-    // Before the stretch, so the row stays packed to the left.
-    m_buttonRow->insertWidget(m_buttonRow->count() - 1, widget);
+    // After the stretch: bar widgets sit at the right end of the row.
+    m_buttonRow->addWidget(widget);
 }
 
 QWidget *TabWidget::widget(int index) const

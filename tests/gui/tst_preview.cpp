@@ -441,6 +441,22 @@ private slots:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    void languageChangeRetranslatesPanel()
+    {
+        PreviewWidget preview;
+        preview.onDroppedFile(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")));
+        auto *previewButton = preview.findChild<QAbstractButton *>(QStringLiteral("buttonPreview"));
+        QCOMPARE(previewButton->text(), QStringLiteral("Preview"));
+        QVERIFY(Application::instance()->loadLanguage(QStringLiteral("de")));
+        QCoreApplication::processEvents();
+        QCOMPARE(previewButton->text(), QStringLiteral("Vorschau"));
+        QCOMPARE(pagesText(preview), QString());
+        QVERIFY(labelTexts(&preview).contains(QStringLiteral("Seiten: 11")));
+        Application::instance()->loadLanguage(QStringLiteral("en"));
+        QCoreApplication::processEvents();
+        QCOMPARE(pagesText(preview), QStringLiteral("Pages: 11"));
+    }
+
     void previewButtonAsksForViewer()
     {
         PreviewWidget preview;
