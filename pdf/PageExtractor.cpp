@@ -211,6 +211,7 @@ struct Extraction
     QPDF &source;
     SourceIndex &index;
     QPDF &target;
+    QPDFObjectHandle targetRoot;  // catalog of the output (not yet installed when working in place)
     std::vector<int> firstCopy;   // per source page: position of its first copy in target, or -1
     std::vector<int> keptBefore;  // per source page p: how many pages below p were kept
     std::vector<QPDFObjectHandle> targetPages;
@@ -313,10 +314,10 @@ void copyOutline(Extraction &x)
     root.replaceKey("/Type", QPDFObjectHandle::newName("/Outlines"));
     linkChildren(root, top);
     root.replaceKey("/Count", QPDFObjectHandle::newInteger(visibleCount(top)));
-    x.target.getRoot().replaceKey("/Outlines", root);
+    x.targetRoot.replaceKey("/Outlines", root);
     QPDFObjectHandle pageMode = x.source.getRoot().getKey("/PageMode");
     if (pageMode.isName())
-        x.target.getRoot().replaceKey("/PageMode", directScalar(pageMode));
+        x.targetRoot.replaceKey("/PageMode", directScalar(pageMode));
 }
 
 // Points each copied link at the copy of its target page and records the
@@ -372,7 +373,7 @@ void fixLinks(Extraction &x, QPDFObjectHandle sourcePage, QPDFObjectHandle targe
         targetAnnots.setArrayFromVector(kept);
 }
 
-void writeNamedDestinations(QPDF &target, const std::map<std::string, QPDFObjectHandle> &usedStrings,
+void writeNamedDestinations(QPDF &target, QPDFObjectHandle targetRoot, const std::map<std::string, QPDFObjectHandle> &usedStrings,
                             const std::map<std::string, QPDFObjectHandle> &usedNames)
 {
     if (!usedStrings.empty()) {
@@ -385,18 +386,18 @@ void writeNamedDestinations(QPDF &target, const std::map<std::string, QPDFObject
         tree.replaceKey("/Names", QPDFObjectHandle::newArray(pairs));
         QPDFObjectHandle names = QPDFObjectHandle::newDictionary();
         names.replaceKey("/Dests", tree);
-        target.getRoot().replaceKey("/Names", names);
+        targetRoot.replaceKey("/Names", names);
     }
     if (!usedNames.empty()) {
         QPDFObjectHandle dests = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
         for (const auto &entry : usedNames)
             dests.replaceKey(entry.first, entry.second);
-        target.getRoot().replaceKey("/Dests", dests);
+        targetRoot.replaceKey("/Dests", dests);
     }
 }
 
 // Page labels of the kept pages, as the source numbers them.
-void copyPageLabels(QPDF &source, QPDF &target, const QList<int> &numbers)
+void copyPageLabels(QPDF &source, QPDF &target, QPDFObjectHandle targetRoot, const QList<int> &numbers)
 {
     QPDFPageLabelDocumentHelper labels(source);
     if (!labels.hasPageLabels())
@@ -426,7 +427,7 @@ void copyPageLabels(QPDF &source, QPDF &target, const QList<int> &numbers)
     }
     QPDFObjectHandle tree = QPDFObjectHandle::newDictionary();
     tree.replaceKey("/Nums", QPDFObjectHandle::newArray(nums));
-    target.getRoot().replaceKey("/PageLabels", target.makeIndirectObject(tree));
+    targetRoot.replaceKey("/PageLabels", target.makeIndirectObject(tree));
 }
 
 QPDFAcroFormDocumentHelper *sourceForm(QPDF &source, SourceIndex &index)
@@ -438,6 +439,33 @@ QPDFAcroFormDocumentHelper *sourceForm(QPDF &source, SourceIndex &index)
             index.form = std::make_unique<QPDFAcroFormDocumentHelper>(source);
     }
     return index.form.get();
+}
+
+// True when the list keeps at least half of pageCount pages, each once, in
+// ascending order: then dropping pages beats copying them.
+bool keepsMostPagesInOrder(const QList<int> &numbers, int pageCount)
+{
+    if (numbers.size() * 2 < pageCount)
+        return false;
+    for (int i = 1; i < numbers.size(); ++i) {
+        if (numbers.at(i) <= numbers.at(i - 1))
+            return false;
+    }
+    return true;
+}
+
+// Links, named destinations, outline and page labels of the kept pages.
+void carryOver(Extraction &x, const std::vector<QPDFObjectHandle> &sourcePages, const QList<int> &numbers)
+{
+    for (size_t p = 0; p < x.firstCopy.size(); ++p)
+        x.keptBefore[p + 1] = x.keptBefore[p] + (x.firstCopy[p] >= 0 ? 1 : 0);
+    std::map<std::string, QPDFObjectHandle> usedStrings;
+    std::map<std::string, QPDFObjectHandle> usedNames;
+    for (int i = 0; i < numbers.size(); ++i)
+        fixLinks(x, sourcePages[size_t(numbers.at(i) - 1)], x.targetPages[size_t(i)], usedStrings, usedNames);
+    writeNamedDestinations(x.target, x.targetRoot, usedStrings, usedNames);
+    copyOutline(x);
+    copyPageLabels(x.source, x.target, x.targetRoot, numbers);
 }
 
 // Writes target straight to path with the information and protection of
@@ -452,6 +480,7 @@ bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PageEx
     try {
         QPDFWriter writer(target, QFile::encodeName(path).constData());
         writer.setMinimumPDFVersion(source.getPDFVersion(), source.getExtensionLevel());
+        writer.setPreserveEncryption(false);
         // Stream data is copied as the source stores it: no decoding and
         // recompressing per output (fonts shared by all pages would otherwise
         // be handled again for every file).
@@ -523,23 +552,32 @@ int PageExtractor::extractPages(const QString &input, const QString &password, c
 {
     m_errorCode = PdfErrorCode::None;
     int openError = PdfErrorCode::None;
-    const std::shared_ptr<QPDF> source = m_cache.open(input, password, &openError);
+    std::shared_ptr<QPDF> source = m_cache.open(input, password, &openError);
     if (!source) {
         m_errorCode = openError;
         return 0;
     }
     try {
-        const std::shared_ptr<SourceIndex> index = indexFor(source);
+        std::shared_ptr<SourceIndex> index = indexFor(source);
         const std::vector<QPDFObjectHandle> &pages = source->getAllPages();
         const QList<int> numbers = parseRangeList(rangeList, int(pages.size()));
         if (numbers.isEmpty()) {
             m_errorCode = PdfErrorCode::InvalidArgument;
             return 0;
         }
+        if (finish && keepsMostPagesInOrder(numbers, int(pages.size())) && !sourceForm(*source, *index)) {
+            // Most of the document stays: dropping the other pages from a
+            // private parse costs less time and memory than copying the kept
+            // ones into a new document. The shared parse is not needed for it.
+            index.reset();
+            source.reset();
+            m_cache.release(input);
+            return extractInPlace(input, password, output, numbers, *finish);
+        }
         QPDF target;
         target.setSuppressWarnings(true);
         target.emptyPDF();
-        Extraction x{*source, *index, target, std::vector<int>(pages.size(), -1),
+        Extraction x{*source, *index, target, target.getRoot(), std::vector<int>(pages.size(), -1),
                      std::vector<int>(pages.size() + 1, 0), {}};
         QPDFPageDocumentHelper targetPages(target);
         for (int i = 0; i < numbers.size(); ++i) {
@@ -548,8 +586,6 @@ int PageExtractor::extractPages(const QString &input, const QString &password, c
             if (x.firstCopy[page] < 0)
                 x.firstCopy[page] = i;
         }
-        for (size_t p = 0; p < pages.size(); ++p)
-            x.keptBefore[p + 1] = x.keptBefore[p] + (x.firstCopy[p] >= 0 ? 1 : 0);
         x.targetPages = target.getAllPages();
 
         // Fields first: this gives each copied page its own annotations,
@@ -559,13 +595,7 @@ int PageExtractor::extractPages(const QString &input, const QString &password, c
             for (int i = 0; i < numbers.size(); ++i)
                 targetForm.fixCopiedAnnotations(x.targetPages[size_t(i)], pages[size_t(numbers.at(i) - 1)], *form);
         }
-        std::map<std::string, QPDFObjectHandle> usedStrings;
-        std::map<std::string, QPDFObjectHandle> usedNames;
-        for (int i = 0; i < numbers.size(); ++i)
-            fixLinks(x, pages[size_t(numbers.at(i) - 1)], x.targetPages[size_t(i)], usedStrings, usedNames);
-        writeNamedDestinations(target, usedStrings, usedNames);
-        copyOutline(x);
-        copyPageLabels(*source, target, numbers);
+        carryOver(x, pages, numbers);
 
         if (finish) {
             if (!writeFinished(target, *source, output, *finish)) {
@@ -580,6 +610,51 @@ int PageExtractor::extractPages(const QString &input, const QString &password, c
         int writeError = PdfErrorCode::None;
         if (!PdfFileWriter::write(target, output, options, &writeError)) {
             m_errorCode = writeError;
+            return 0;
+        }
+        return 1;
+    } catch (const std::exception &e) {
+        qDebug() << Q_FUNC_INFO << "failed:" << e.what();
+        m_errorCode = PdfErrorCode::Internal;
+        return 0;
+    }
+}
+
+int PageExtractor::extractInPlace(const QString &input, const QString &password, const QString &output,
+                                  const QList<int> &numbers, const OutputOptions &finish)
+{
+    int openError = PdfErrorCode::None;
+    const std::shared_ptr<QPDF> own = SourceCache::parse(input, password, &openError);
+    if (!own) {
+        m_errorCode = openError;
+        return 0;
+    }
+    try {
+        QPDF &pdf = *own;
+        pdf.pushInheritedAttributesToPage();
+        const std::shared_ptr<SourceIndex> index = indexFor(own);   // page numbers before removal
+        const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
+        QPDFObjectHandle catalog = QPDFObjectHandle::newDictionary();
+        catalog.replaceKey("/Type", QPDFObjectHandle::newName("/Catalog"));
+        catalog.replaceKey("/Pages", pdf.getRoot().getKey("/Pages"));
+        catalog = pdf.makeIndirectObject(catalog);
+        Extraction x{pdf, *index, pdf, catalog, std::vector<int>(pages.size(), -1),
+                     std::vector<int>(pages.size() + 1, 0), {}};
+        for (int i = 0; i < numbers.size(); ++i)
+            x.firstCopy[size_t(numbers.at(i) - 1)] = i;
+        QPDFPageDocumentHelper helper(pdf);
+        for (size_t p = 0; p < pages.size(); ++p) {
+            if (x.firstCopy[p] < 0)
+                helper.removePage(QPDFPageObjectHelper(pages[p]));
+        }
+        x.targetPages = pdf.getAllPages();
+        // Everything is read from the old catalog; the output gets only the
+        // new one, so nothing there can lead back to a dropped page.
+        carryOver(x, pages, numbers);
+        pdf.getTrailer().replaceKey("/Root", catalog);
+        pdf.getTrailer().removeKey("/Info");
+        if (!writeFinished(pdf, pdf, output, finish)) {
+            m_errorCode = PdfErrorCode::WriteFailed;
             return 0;
         }
         return 1;

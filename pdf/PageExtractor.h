@@ -59,6 +59,10 @@ public:
 private:
     int extractPages(const QString &input, const QString &password, const QString &output,
                      const QString &rangeList, const OutputOptions *options);
+    // Drops the pages not listed from a private parse of input and writes
+    // the rest; numbers are ascending and unique.
+    int extractInPlace(const QString &input, const QString &password, const QString &output,
+                       const QList<int> &numbers, const OutputOptions &options);
 
     SourceCache &m_cache;
     int m_errorCode = 0;

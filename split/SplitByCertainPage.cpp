@@ -58,6 +58,6 @@ void SplitByCertainPage::run()
     progress()->setValue(0);
     QCoreApplication::processEvents();
 
-    produce(workingFile, pages, fileName);
+    produce(workingFile, pages, pages.isEmpty() ? 0 : pages.count(QLatin1Char(',')) + 1, fileName);
     finish();
 }

@@ -54,7 +54,7 @@ void SplitByPageRange::run()
             continue;
         }
         const QString text = rangeText(range);
-        produce(workingFile, text, QStringLiteral("%1_p%2.pdf").arg(baseName, text));
+        produce(workingFile, text, range.second - range.first + 1, QStringLiteral("%1_p%2.pdf").arg(baseName, text));
         progress()->setValue(k++);
         QCoreApplication::processEvents();
     }

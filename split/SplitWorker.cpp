@@ -66,7 +66,8 @@ QString SplitWorker::newScratchPath()
     return path;
 }
 
-bool SplitWorker::produce(const QString &workingFile, const QString &pages, const QString &fileName)
+bool SplitWorker::produce(const QString &workingFile, const QString &pages, int pageCount,
+                          const QString &fileName)
 {
     // Written under a hidden temporary name first: a run killed while writing
     // leaves no file that looks like a finished output.
@@ -80,11 +81,11 @@ bool SplitWorker::produce(const QString &workingFile, const QString &pages, cons
     // The parsed source keeps every object it has handed out; parsing it again
     // now and then bounds the memory of long runs (one file per page of a
     // large document) at the cost of a few re-reads of the page tree.
-    if (m_outputsSinceParse >= outputsPerParse) {
+    if (m_pagesSinceParse >= pagesPerParse) {
         m_sources = std::make_unique<SourceCache>(1);
-        m_outputsSinceParse = 0;
+        m_pagesSinceParse = 0;
     }
-    ++m_outputsSinceParse;
+    m_pagesSinceParse += pageCount;
     PageExtractor extractor(*m_sources);
     if (extractor.extract(workingFile, QString(), temporary, pages, options) != 1) {
         Logger::instance().log(QStringLiteral("Can not extract range:%1. Error code:%2")

@@ -78,11 +78,12 @@ protected:
     void ensureOutDirectory() const;
     // A new scratch path (nothing is created); remembered for cleanup.
     QString newScratchPath();
-    // Extracts pages (library range syntax) from workingFile, writes the
-    // properties and commits the result as outDirectory/fileName, or the next
-    // free "(n)fileName". Appends the final path to splitFiles and returns
-    // true on success; on failure nothing is left in the output folder.
-    bool produce(const QString &workingFile, const QString &pages, const QString &fileName);
+    // Extracts pages (library range syntax; pageCount of them) from
+    // workingFile, writes the properties and commits the result as
+    // outDirectory/fileName, or the next free "(n)fileName". Appends the final
+    // path to splitFiles and returns true on success; on failure nothing is
+    // left in the output folder.
+    bool produce(const QString &workingFile, const QString &pages, int pageCount, const QString &fileName);
     // Removes scratch files, sets errorCode 0 and emits complete(), finished().
     void finish();
     // Emits complete() and finished() for a run that ended early.
@@ -101,6 +102,6 @@ private:
     QString m_scratchDirectory;
     QStringList m_scratchFiles;
     std::unique_ptr<SourceCache> m_sources;
-    int m_outputsSinceParse = 0;
-    static constexpr int outputsPerParse = 800;
+    int m_pagesSinceParse = 0;
+    static constexpr int pagesPerParse = 800;
 };

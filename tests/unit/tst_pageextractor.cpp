@@ -286,6 +286,75 @@ private slots:
         QVERIFY(SplitTestPdf::qpdfCheckClean(out));
     }
 
+    // Most pages kept, in order: the finished output is made by dropping the
+    // other pages from a private parse; it must keep the same promises.
+    void droppingPagesKeepsLinksOutlineAndLabels()
+    {
+        PageExtractor::OutputOptions options;
+        options.author = QStringLiteral("Dropper");
+        const QString out = extract(m_linked, QStringLiteral("1,3,4,6"), QStringLiteral("dropped.pdf"), &options);
+        QVERIFY(!out.isEmpty());
+        QVERIFY(SplitTestPdf::qpdfCheckClean(out));
+        QCOMPARE(TestPdf::pageWidths(out), (QList<int>{201, 203, 204, 206}));
+        // Page 3 -> 2, "chap2" -> 3, the action into page 5 is gone, "/six" -> 4.
+        QCOMPARE(SplitTestPdf::linkTargets(out, 1), (QList<int>{2, 3, 4}));
+        QCOMPARE(SplitTestPdf::outline(out),
+                 (QStringList{"0:One->1", "0:Three->2", "1:Four->3", "0:Six->4"}));
+        QCOMPARE(SplitTestPdf::pageLabels(out), (QStringList{"/r//1", "/D//10", "/D//11", "/D//13"}));
+        QCOMPARE(SplitTestPdf::info(out, "/Author"), QStringLiteral("Dropper"));
+        // Nothing of the dropped pages is written: no page 202 or 205 object.
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY(!bytes.contains("unused"));
+    }
+
+    void droppingPagesFromEncryptedSource()
+    {
+        const QString source = TestPaths::fixture(QStringLiteral("enc-XI-R6,V5,U=view,O=master.pdf"));
+        SourceCache cache;
+        PageExtractor extractor(cache);
+        PageExtractor::OutputOptions options;
+        const QString plain = temp(QStringLiteral("enc-dropped.pdf"));
+        QCOMPARE(extractor.extract(source, QStringLiteral("view"), plain, QStringLiteral("2-30"), options), 1);
+        QCOMPARE(SplitTestPdf::encryptionRevision(plain, QString()), 0);   // the source's protection is not kept
+        QCOMPARE(TestPdf::pageWidths(plain).size(), 29);
+        QVERIFY(SplitTestPdf::qpdfCheckClean(plain));
+        options.password = QStringLiteral("new");
+        const QString protectedOut = temp(QStringLiteral("enc-dropped-new.pdf"));
+        QCOMPARE(extractor.extract(source, QStringLiteral("view"), protectedOut, QStringLiteral("1-29"), options), 1);
+        QCOMPARE(SplitTestPdf::encryptionRevision(protectedOut, QStringLiteral("new")), 6);
+        QCOMPARE(SplitTestPdf::encryptionRevision(protectedOut, QStringLiteral("view")), -1);
+    }
+
+    void droppingPagesOfFixtures_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("pages");
+        QTest::newRow("labels") << "11-pages-with-labels.pdf" << "1-3,5-11";
+        QTest::newRow("outline") << "direct-outlines.pdf" << "2-30";
+        QTest::newRow("object streams") << "c-object-streams.pdf" << "1-9,11-30";
+    }
+    void droppingPagesOfFixtures()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, pages);
+        const QString source = TestPaths::fixture(name);
+        PageExtractor::OutputOptions options;
+        const QString out = extract(source, pages, name + ".dropped.pdf", &options);
+        QVERIFY(!out.isEmpty());
+        QVERIFY(SplitTestPdf::qpdfCheckClean(out));
+        QCOMPARE(TestPdf::pageWidths(out).size(), PageExtractor::parseRangeList(pages, 100).size());
+        QVERIFY(SplitTestPdf::version(out) >= SplitTestPdf::version(source));
+        const QStringList sourceLabels = SplitTestPdf::pageLabels(source);
+        const QStringList labels = SplitTestPdf::pageLabels(out);
+        const QList<int> kept = PageExtractor::parseRangeList(pages, 100);
+        for (int i = 0; i < kept.size(); ++i)
+            QCOMPARE(labels.at(i), sourceLabels.at(kept.at(i) - 1));
+        for (const QString &item : SplitTestPdf::outline(out))
+            QVERIFY2(!item.endsWith(QLatin1String("->0")), qPrintable(item));
+    }
+
     void repeatedExtractionParsesOnce()
     {
         SourceCache cache;
