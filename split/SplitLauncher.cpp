@@ -97,8 +97,12 @@ void SplitLauncher::run()
     }
 
     QProcess *process = new QProcess;
-    if (m_process)
-        delete m_process;
+    if (m_process) {
+        // run() may be called from a slot of the old process's finished():
+        // it goes once control is back in the event loop.
+        m_process->disconnect(this);
+        m_process->deleteLater();
+    }
     m_process = process;
     process->setProcessChannelMode(QProcess::SeparateChannels);
     process->setReadChannel(QProcess::StandardOutput);

@@ -263,6 +263,26 @@ private slots:
         QCOMPARE(QDir(out).entryList({"*.pdf"}, QDir::Files), (QStringList{"(1)five_p1-2.pdf", "five_p1-2.pdf"}));
     }
 
+    void runAgainFromFinished()
+    {
+        // A second split started by whoever handles the first one's end.
+        const QString out = freshDir("chained");
+        SplitLauncher launcher;
+        launcher.setRequest(request(m_five, 5, {{1, 1}}, out));
+        QSignalSpy finished(&launcher, &SplitLauncher::finished);
+        bool again = true;
+        connect(&launcher, &SplitLauncher::finished, this, [&] {
+            if (again) {
+                again = false;
+                launcher.run();
+            }
+        });
+        launcher.run();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 60000);
+        QCOMPARE(finished.at(1).at(0).toInt(), 0);
+        QCOMPARE(QDir(out).entryList({"*.pdf"}, QDir::Files).size(), 2);
+    }
+
     void failuresCarryNonzeroCodes_data()
     {
         QTest::addColumn<QString>("source");
