@@ -483,6 +483,12 @@ struct DocumentMerger::Private
     std::map<std::string, Handle> attachments;          // /Names /EmbeddedFiles tree
     std::vector<Handle> outlineEntries;
     bool anyOutline = false;
+    Handle layers = Handle::newArray();        // optional content groups
+    std::set<QPDFObjGen> layerIds;
+    Handle layersOn = Handle::newArray();
+    Handle layersOff = Handle::newArray();
+    Handle layerOrder = Handle::newArray();
+    Handle layerRadioGroups = Handle::newArray();
     std::vector<Handle> fields;
     std::set<std::string> usedFieldNames;
     Handle defaultResources = Handle::newDictionary();
@@ -504,6 +510,7 @@ struct DocumentMerger::Private
     void copyDestinations(QPDF &in, InputCopier &copier, const DestinationRenames &renames);
     void copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title);
     void copyAttachments(QPDF &in, InputCopier &copier);
+    void copyLayers(QPDF &in, InputCopier &copier);
     void copyForm(QPDF &in, InputCopier &copier);
     void mergeResources(Handle resources);
     void buildCatalog();
@@ -594,6 +601,7 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title)
     tryPart("outline", [&] { copyOutline(in, copier, copies.front(), title); });
     tryPart("form", [&] { copyForm(in, copier); });
     tryPart("attachments", [&] { copyAttachments(in, copier); });
+    tryPart("optional content", [&] { copyLayers(in, copier); });
 }
 
 void DocumentMerger::Private::tryPart(const char *what, const std::function<void()> &part)
@@ -703,6 +711,41 @@ void DocumentMerger::Private::copyAttachments(QPDF &in, InputCopier &copier)
             taken.insert(attachment.first);
         const std::string key = taken.count(entry.first) ? freeName(entry.first, taken) : entry.first;
         attachments[key] = copier.copy(entry.second);
+    }
+}
+
+// Optional content (layers): every input's groups stay listed, with the
+// visibility its default configuration gives them.
+void DocumentMerger::Private::copyLayers(QPDF &in, InputCopier &copier)
+{
+    Handle properties = in.getRoot().getKey("/OCProperties");
+    if (!properties.isDictionary() || !properties.getKey("/OCGs").isArray())
+        return;
+    Handle config = properties.getKey("/D");
+    const bool offByDefault = config.isDictionary() && config.getKey("/BaseState").isNameAndEquals("/OFF");
+    std::set<QPDFObjGen> switchedOn;
+    if (config.isDictionary() && config.getKey("/ON").isArray()) {
+        for (Handle group : config.getKey("/ON").aitems())
+            switchedOn.insert(group.getObjGen());
+    }
+    for (Handle group : properties.getKey("/OCGs").aitems()) {
+        Handle copy = copier.copy(group);
+        if (!copy.isIndirect() || !layerIds.insert(copy.getObjGen()).second)
+            continue;
+        layers.appendItem(copy);
+        if (offByDefault && !switchedOn.count(group.getObjGen()))
+            layersOff.appendItem(copy);
+    }
+    if (!config.isDictionary())
+        return;
+    const std::pair<const char *, Handle *> lists[] = {
+        {"/ON", &layersOn}, {"/OFF", &layersOff}, {"/Order", &layerOrder}, {"/RBGroups", &layerRadioGroups}};
+    for (const auto &list : lists) {
+        Handle items = config.getKey(list.first);
+        if (items.isArray()) {
+            for (Handle item : copier.copy(items).aitems())
+                list.second->appendItem(item);
+        }
     }
 }
 
@@ -896,6 +939,20 @@ void DocumentMerger::Private::buildCatalog()
         root.replaceKey("/Outlines", buildOutlineRoot());
         if (anyOutline)
             root.replaceKey("/PageMode", Handle::newName("/UseOutlines"));
+    }
+    if (layers.getArrayNItems() > 0) {
+        Handle config = Handle::newDictionary();
+        config.replaceKey("/BaseState", Handle::newName("/ON"));
+        config.replaceKey("/ON", layersOn);
+        config.replaceKey("/OFF", layersOff);
+        if (layerOrder.getArrayNItems() > 0)
+            config.replaceKey("/Order", layerOrder);
+        if (layerRadioGroups.getArrayNItems() > 0)
+            config.replaceKey("/RBGroups", layerRadioGroups);
+        Handle properties = Handle::newDictionary();
+        properties.replaceKey("/OCGs", layers);
+        properties.replaceKey("/D", config);
+        root.replaceKey("/OCProperties", properties);
     }
     if (!fields.empty()) {
         Handle form = Handle::newDictionary();

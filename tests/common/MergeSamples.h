@@ -31,6 +31,7 @@ struct Options
     QString destination;          // a named destination on the last page, linked from page 1
     QString fieldName;            // a text field on page 1 with this name
     QString fieldValue;
+    QString layer;                // page 1 draws inside this optional content group, hidden by default
     std::string version = "1.4";
     bool objectStreams = false;
 };
@@ -83,10 +84,27 @@ inline bool write(const QString &path, const Options &options)
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
     resources.replaceKey("/Font", QPDFObjectHandle::newDictionary());
     resources.getKey("/Font").replaceKey("/F1", font);
+    QPDFObjectHandle layer;
+    if (!options.layer.isEmpty()) {
+        layer = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /OCG >>"));
+        layer.replaceKey("/Name", QPDFObjectHandle::newUnicodeString(options.layer.toStdString()));
+        resources.replaceKey("/Properties", QPDFObjectHandle::newDictionary());
+        resources.getKey("/Properties").replaceKey("/L1", layer);
+        QPDFObjectHandle groups = QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{layer});
+        QPDFObjectHandle config = QPDFObjectHandle::newDictionary();
+        config.replaceKey("/OFF", groups);
+        config.replaceKey("/Order", groups);
+        QPDFObjectHandle properties = QPDFObjectHandle::newDictionary();
+        properties.replaceKey("/OCGs", groups);
+        properties.replaceKey("/D", config);
+        pdf.getRoot().replaceKey("/OCProperties", properties);
+    }
     std::vector<QPDFObjectHandle> pages;
     for (int i = 1; i <= options.pages; ++i) {
         const std::string text = QStringLiteral("%1 %2").arg(options.marker).arg(i).toStdString();
-        const std::string content = "BT /F1 24 Tf 72 700 Td (" + text + ") Tj ET\n";
+        std::string content = "BT /F1 24 Tf 72 700 Td (" + text + ") Tj ET\n";
+        if (layer.isInitialized())
+            content += "/OC /L1 BDC 0 0 1 rg 72 72 200 200 re f EMC\n";
         QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
             "<< /Type /Page /MediaBox [0 0 612 792] >>"));
         page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
@@ -108,6 +126,14 @@ inline bool write(const QString &path, const Options &options)
         nameDict.replaceKey("/Dests", pdf.makeIndirectObject(tree));
         pdf.getRoot().replaceKey("/Names", nameDict);
         annots.appendItem(pdf.makeIndirectObject(linkTo(options.destination)));
+        // An outline entry that goes there by name, through a GoTo action.
+        QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines /Count 1 >>"));
+        QPDFObjectHandle item = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Title (Summary) /A << /S /GoTo >> >>"));
+        item.getKey("/A").replaceKey("/D", QPDFObjectHandle::newString(options.destination.toStdString()));
+        item.replaceKey("/Parent", outlines);
+        outlines.replaceKey("/First", item);
+        outlines.replaceKey("/Last", item);
+        pdf.getRoot().replaceKey("/Outlines", outlines);
     }
     if (!options.fieldName.isEmpty()) {
         QPDFObjectHandle field = textField(pdf, pages.front(), options);

@@ -217,6 +217,18 @@ private slots:
                  QStringLiteral("summary"));
         QCOMPARE(QString::fromStdString(pages[3].getKey("/Annots").getArrayItem(0).getKey("/Dest").getStringValue()),
                  QStringLiteral("summary-2"));
+        // So does each input's outline entry that jumps there by name.
+        QPDFOutlineDocumentHelper outline(*pdf);
+        std::vector<QPDFOutlineObjectHelper> top = outline.getTopLevelOutlines();
+        QCOMPARE(int(top.size()), 2);
+        for (int copy = 0; copy < 2; ++copy) {
+            std::vector<QPDFOutlineObjectHelper> kids = top[size_t(copy)].getKids();
+            QCOMPARE(int(kids.size()), 1);
+            QCOMPARE(QString::fromStdString(kids[0].getTitle()), QStringLiteral("Summary"));
+            QCOMPARE(QString::fromStdString(kids[0].getObjectHandle().getKey("/A").getKey("/D").getStringValue()),
+                     copy == 0 ? QStringLiteral("summary") : QStringLiteral("summary-2"));
+            QCOMPARE(pageIndex(*pdf, kids[0].getDestPage()), copy == 0 ? 2 : 5);
+        }
     }
 
     void formsOfBothInputsKeepWorkingWithTheSameFieldNames()
@@ -414,6 +426,35 @@ private slots:
                                             out),
                  32);
         QCOMPARE(int(open(out)->getAllPages().size()), 32);
+    }
+
+    void layersKeepTheirDefaultVisibility()
+    {
+        MergeSamples::Options hidden;
+        hidden.layer = QStringLiteral("Notes");
+        MergeSamples::Options plain;
+        const QString a = sample(QStringLiteral("layer-a.pdf"), hidden);
+        hidden.layer = QStringLiteral("Grid");
+        const QString b = sample(QStringLiteral("layer-b.pdf"), hidden);
+        const QString out = path(QStringLiteral("layers.pdf"));
+        QCOMPARE(DocumentMerger::mergeFiles({a, sample(QStringLiteral("nolayer.pdf"), plain), b}, out), 3);
+        auto pdf = open(out);
+        QPDFObjectHandle properties = pdf->getRoot().getKey("/OCProperties");
+        QVERIFY(properties.isDictionary());
+        QCOMPARE(properties.getKey("/OCGs").getArrayNItems(), 2);
+        QCOMPARE(properties.getKey("/D").getKey("/OFF").getArrayNItems(), 2);
+        QCOMPARE(properties.getKey("/D").getKey("/Order").getArrayNItems(), 2);
+        // The groups listed are the ones the pages draw with.
+        std::vector<QPDFObjectHandle> pages = pdf->getAllPages();
+        for (size_t page : {size_t(0), size_t(2)}) {
+            QPDFObjectHandle used = pages[page].getKey("/Resources").getKey("/Properties").getKey("/L1");
+            bool listed = false;
+            for (QPDFObjectHandle group : properties.getKey("/OCGs").aitems())
+                listed = listed || group.getObjGen() == used.getObjGen();
+            QVERIFY(listed);
+        }
+        QCOMPARE(QString::fromStdString(properties.getKey("/OCGs").getArrayItem(1).getKey("/Name").getUTF8Value()),
+                 QStringLiteral("Grid"));
     }
 
     void mergeIsAllOrNothing()
