@@ -22,7 +22,7 @@ bool write(const QString &path, const QList<Page> &pages, const QMap<QByteArray,
         for (const Page &spec : pages) {
             ++number;
             const std::string content = "q 0 0 0 rg 20 20 60 60 re f Q BT /F1 18 Tf 20 100 Td (Page "
-                                        + std::to_string(number) + ") Tj ET\n";
+                                        + std::to_string(number) + ") Tj ET\n" + spec.extraContent.toStdString();
             QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf, content);
             QPDFObjectHandle page = QPDFObjectHandle::parse(
                 "<< /Type /Page /MediaBox [0 0 " + std::to_string(spec.width) + " "

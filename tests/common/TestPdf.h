@@ -13,6 +13,7 @@ struct Page
     double width = 595;
     double height = 842;
     int rotate = 0;      // written as the page's /Rotate when not 0
+    QByteArray extraContent; // content operators drawn after the square and text
 };
 
 // Writes a document with the pages (each shows a black square and a line of

@@ -336,6 +336,11 @@ private slots:
         auto document = open(path);
         QCOMPARE(document->pageSize(1), QSize(600, 400));
         QCOMPARE(document->pageSize(2), QSize(600, 400));
+        // An extracted page keeps the rotation it inherited.
+        const QString extracted = temp(QStringLiteral("inherited-page.pdf"));
+        QCOMPARE(m_service->extractFilePages(path, QString(), extracted, QStringLiteral("2")), 1);
+        auto single = open(extracted);
+        QCOMPARE(single->pageSize(1), QSize(600, 400));
 
         // This fixture's page is landscape by its media box (792 x 612) and
         // has its annotations turned; it carries no /Rotate.
@@ -396,6 +401,24 @@ private slots:
         QCOMPARE(qGray(second.pixel(50, 150)), 255);
         QVERIFY(document->pageImage(3).isNull());
         QVERIFY(document->pageImage(0).isNull());
+    }
+
+    void hairlinesStayVisibleAt72Dpi()
+    {
+        const QString path = temp(QStringLiteral("hairline.pdf"));
+        TestPdf::Page page;
+        page.width = 300;
+        page.height = 300;
+        // A 0.05 point rule at y = 200.5 (pixel row 99 from the top) from x = 10 to 290.
+        page.extraContent = "0 0 0 RG 0.05 w 10 200.5 m 290 200.5 l S\n";
+        QVERIFY(TestPdf::write(path, {page}));
+        auto document = open(path);
+        const QImage image = document->pageImage(1);
+        QCOMPARE(image.size(), QSize(300, 300));
+        int darkest = 255;
+        for (int y = 97; y <= 101; ++y)
+            darkest = qMin(darkest, qGray(image.pixel(150, y)));
+        QVERIFY2(darkest < 100, qPrintable(QString::number(darkest)));
     }
 
     // --- files ----------------------------------------------------------------------
