@@ -40,6 +40,9 @@ public:
     bool isRunning() const;
     // The request of the current or last run (holds passwords: never log it).
     MergeRequest request() const;
+    // Inputs the last run left out (wrong password, unreadable), as the
+    // worker reported them.
+    QStringList errorFiles() const { return m_launcher.errorFiles(); }
 
 signals:
     void started();

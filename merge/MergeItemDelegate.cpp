@@ -1,0 +1,125 @@
+#include "merge/MergeItemDelegate.h"
+
+#include "merge/MergeModel.h"
+
+#include <QPainter>
+#include <QPixmap>
+
+namespace {
+
+enum Column { ColumnPassword = 3, ColumnPreview = 4, ColumnRemove = 5 };
+
+bool isFillerRow(const QModelIndex &index)
+{
+    return index.data(MergeModel::FillerRowRole).toBool();
+}
+
+} // namespace
+
+MergeItemDelegate::MergeItemDelegate(QObject *parent)
+    : QStyledItemDelegate(parent)
+{
+}
+
+QString MergeItemDelegate::passwordText(const QModelIndex &index)
+{
+    const bool needsPassword = index.data(MergeModel::HasPasswordRole).toBool()
+                               && index.data(MergeModel::PasswordRole).toString().isEmpty();
+    return needsPassword ? tr("Enter Password") : tr("ok");
+}
+
+void MergeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                              const QModelIndex &index) const
+{
+    switch (index.column()) {
+    case 0:
+    case 1:
+    case 2:
+        QStyledItemDelegate::paint(painter, option, index);
+        if (!isFillerRow(index))
+            paintDropLine(painter, option, index);
+        break;
+    case ColumnPassword:
+        if (!isFillerRow(index)) {
+            paintPassword(painter, option, index);
+            paintDropLine(painter, option, index);
+        }
+        break;
+    case ColumnPreview:
+    case ColumnRemove:
+        if (!isFillerRow(index)) {
+            paintImageButton(painter, option, index);
+            paintDropLine(painter, option, index);
+        }
+        break;
+    default:
+        QStyledItemDelegate::paint(painter, option, index);
+        break;
+    }
+}
+
+void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewItem &option,
+                                      const QModelIndex &index) const
+{
+    painter->save();
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected) {
+        painter->fillRect(option.rect, option.palette.highlight());
+        painter->setPen(option.palette.highlightedText().color());
+    } else {
+        painter->setPen(option.palette.text().color());
+    }
+    const bool needsPassword = index.data(MergeModel::HasPasswordRole).toBool()
+                               && index.data(MergeModel::PasswordRole).toString().isEmpty();
+    if (needsPassword) {
+        QFont font = option.font;
+        font.setUnderline(true);
+        painter->setFont(font);
+        painter->setPen(QColor(4, 106, 208));
+    } else {
+        painter->setFont(option.font);
+    }
+    painter->drawText(option.rect, Qt::AlignHCenter | Qt::AlignVCenter, passwordText(index));
+    painter->restore();
+}
+
+QString MergeItemDelegate::imageFor(int column, QStyle::State state) const
+{
+    const bool preview = column == ColumnPreview;
+    const bool selected = state & QStyle::State_Selected;
+    const bool hovered = state & QStyle::State_MouseOver;
+    if (selected && hovered)
+        return preview ? m_previewFocusPressed : m_removeFocusPressed;
+    if (selected)
+        return preview ? m_previewFocusNormal : m_removeFocusNormal;
+    if (hovered)
+        return preview ? m_previewPressed : m_removePressed;
+    return preview ? m_previewNormal : m_removeNormal;
+}
+
+void MergeItemDelegate::paintImageButton(QPainter *painter, const QStyleOptionViewItem &option,
+                                         const QModelIndex &index) const
+{
+    if (option.state & QStyle::State_Selected)
+        painter->fillRect(option.rect, option.palette.highlight());
+    const QPixmap image(imageFor(index.column(), option.state));
+    if (image.isNull())
+        return;
+    QRect cell = option.rect;
+    if (index.column() == ColumnRemove)
+        cell.setRight(cell.right() - 11);
+    QRect target(QPoint(0, 0), image.size());
+    target.moveCenter(cell.center());
+    painter->drawPixmap(target, image);
+}
+
+void MergeItemDelegate::paintDropLine(QPainter *painter, const QStyleOptionViewItem &option,
+                                      const QModelIndex &index) const
+{
+    if (!m_dropTarget.isValid() || m_dropTarget.row() != index.row())
+        return;
+    painter->save();
+    painter->setPen(QPen(QColor(QStringLiteral("#656565")), 3));
+    painter->drawLine(option.rect.topLeft(), option.rect.topRight());
+    painter->restore();
+}

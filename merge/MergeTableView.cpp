@@ -1,0 +1,269 @@
+#include "merge/MergeTableView.h"
+
+#include "app/FileUtils.h"
+#include "merge/MergeItemDelegate.h"
+#include "merge/MergeModel.h"
+#include "merge/MergeTableHeader.h"
+#include "widgets/DropArea.h"
+
+#include <QDebug>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QMimeData>
+#include <QScrollBar>
+
+namespace {
+
+const char *const RowListMimeType = "application/vnd.text.list";
+const int ColumnCount = 6;
+// Columns 0 to 4 are fixed; the last takes what is left of the viewport.
+const int ColumnWidths[] = {29, 356, 50, 106, 41};
+const int FixedColumnsWidth = 582;
+
+} // namespace
+
+MergeTableView::MergeTableView(MergeModel *model, QWidget *parent)
+    : QTableView(parent)
+    , m_model(model)
+{
+    setModel(model);
+
+    m_delegate = new MergeItemDelegate(this);
+    m_delegate->setButtonPreviewNormal(QStringLiteral(":/style/images/tablesearchnormal.png"));
+    m_delegate->setButtonPreviewPressed(QStringLiteral(":/style/images/tablesearchpressed.png"));
+    m_delegate->setButtonPreviewFocusNormal(QStringLiteral(":/style/images/tablesearchfocusnormal.png"));
+    m_delegate->setButtonPreviewFocusPressed(QStringLiteral(":/style/images/tablesearchfocuspressed.png"));
+    m_delegate->setButtonRemoveNormal(QStringLiteral(":/style/images/tabledeletenormal.png"));
+    m_delegate->setButtonRemovePressed(QStringLiteral(":/style/images/tabledeletepress.png"));
+    m_delegate->setButtonRemoveFocusNormal(QStringLiteral(":/style/images/tabledeletefocusnormal.png"));
+    m_delegate->setButtonRemoveFocusPressed(QStringLiteral(":/style/images/tabledeletefocuspressed.png"));
+    setItemDelegate(m_delegate);
+
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setDragDropMode(QAbstractItemView::InternalMove);
+    setDragEnabled(true);
+    setDropIndicatorShown(false);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    setMouseTracking(true);
+
+    // The header goes in before sorting is switched on, so the view wires its
+    // sort signal to this header.
+    auto *header = new MergeTableHeader(Qt::Horizontal, this);
+    setHorizontalHeader(header);
+    header->setSortIndicatorShown(true);
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    // The style's minimum would widen the narrow number column.
+    header->setMinimumSectionSize(1);
+    verticalHeader()->hide();
+    setSortingEnabled(true);
+
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::NoFocus);
+    sortByColumn(1, Qt::AscendingOrder);
+
+    m_dropArea = new DropArea(this);
+    m_dropArea->multiSelect = true;
+    connect(m_dropArea, &DropArea::droppedFile, this, &MergeTableView::onDroppedFile);
+    connect(m_dropArea, &DropArea::droppedFiles, this, &MergeTableView::onDroppedFiles);
+    connect(model, &MergeModel::rowMoved, this, &MergeTableView::onRowMoved);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &MergeTableView::onRowsRemoved);
+    connect(model, &MergeModel::changed, this, &MergeTableView::onDataChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, &MergeTableView::onDataChanged);
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged,
+            this, &MergeTableView::selectionRowChanged);
+
+    updateColumnWidths();
+    onDataChanged();
+}
+
+void MergeTableView::makeRowCurrent(int row)
+{
+    const QModelIndex index = m_model->index(row, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect
+                                                 | QItemSelectionModel::Rows);
+}
+
+void MergeTableView::selectionRowMoveUp()
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && m_model->moveUp(current))
+        makeRowCurrent(current.row() - 1);
+}
+
+void MergeTableView::selectionRowMoveDown()
+{
+    const QModelIndex current = currentIndex();
+    if (current.isValid() && m_model->moveDown(current))
+        makeRowCurrent(current.row() + 1);
+}
+
+void MergeTableView::onDataChanged()
+{
+    m_dropArea->setVisible(m_model->isEmpty());
+    viewport()->update();
+}
+
+void MergeTableView::onDroppedFile(const QString &file)
+{
+    m_model->requestAddFiles(QStringList{file});
+}
+
+void MergeTableView::onDroppedFiles(const QStringList &fileList)
+{
+    m_model->requestAddFiles(fileList);
+}
+
+void MergeTableView::onRowsRemoved(const QModelIndex &, int, int)
+{
+    qDebug() << Q_FUNC_INFO;
+    clearSelection();
+    if (m_model->isEmpty())
+        m_dropArea->show();
+}
+
+void MergeTableView::onRowsMoved(const QModelIndex &, int, int, const QModelIndex &, int destinationRow)
+{
+    setCurrentIndex(m_model->index(destinationRow, 0));
+}
+
+void MergeTableView::onRowMoved(int row)
+{
+    setCurrentIndex(m_model->index(row, 0));
+}
+
+void MergeTableView::selectionRowChanged(const QModelIndex &current, const QModelIndex &)
+{
+    if (current.data(MergeModel::FillerRowRole).toBool())
+        clearSelection();
+}
+
+void MergeTableView::updateColumnWidths()
+{
+    for (int column = 0; column < ColumnCount - 1; ++column)
+        setColumnWidth(column, ColumnWidths[column]);
+    setColumnWidth(ColumnCount - 1, viewport()->width() - FixedColumnsWidth);
+}
+
+void MergeTableView::resizeEvent(QResizeEvent *event)
+{
+    QTableView::resizeEvent(event);
+    updateColumnWidths();
+    m_dropArea->setGeometry(viewport()->geometry());
+}
+
+bool MergeTableView::acceptsDrag(const QMimeData *data) const
+{
+    if (!data)
+        return false;
+    return data->hasFormat(QLatin1String(RowListMimeType))
+           || !FileUtils::pdfFilesFromMimeData(data).isEmpty();
+}
+
+void MergeTableView::repaintRow(int row)
+{
+    if (row < 0)
+        return;
+    for (int column = 0; column < ColumnCount; ++column)
+        update(m_model->index(row, column));
+}
+
+void MergeTableView::setDropTarget(const QModelIndex &index)
+{
+    m_dropTarget = index;
+    m_delegate->setDropTarget(index);
+}
+
+void MergeTableView::clearDropTarget()
+{
+    m_dropTarget = QPersistentModelIndex();
+    m_delegate->clearDropTarget();
+}
+
+void MergeTableView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (acceptsDrag(event->mimeData())) {
+        repaintRow(m_dropTarget.row());
+        clearDropTarget();
+        event->setDropAction(Qt::CopyAction);
+        event->acceptProposedAction();
+    }
+    QTableView::dragEnterEvent(event);
+}
+
+void MergeTableView::dragMoveEvent(QDragMoveEvent *event)
+{
+    QTableView::dragMoveEvent(event);
+    if (!acceptsDrag(event->mimeData()))
+        return;
+    const int previous = m_dropTarget.row();
+    const QModelIndex target = indexAt(event->pos());
+    setDropTarget(target);
+    repaintRow(previous);
+    repaintRow(target.row());
+    event->acceptProposedAction();
+}
+
+void MergeTableView::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    QTableView::dragLeaveEvent(event);
+    const int previous = m_dropTarget.row();
+    clearDropTarget();
+    repaintRow(previous);
+}
+
+void MergeTableView::dropEvent(QDropEvent *event)
+{
+    qDebug() << Q_FUNC_INFO << "Merge table. Drop event";
+    const QMimeData *data = event->mimeData();
+    const int previous = m_dropTarget.row();
+    if (data->hasUrls()) {
+        const QStringList files = FileUtils::pdfFilesFromMimeData(data);
+        if (!files.isEmpty()) {
+            m_model->requestAddFiles(files);
+            event->acceptProposedAction();
+        } else {
+            event->ignore();
+        }
+    } else if (data->hasFormat(QLatin1String(RowListMimeType))) {
+        // The model moves the row itself; the drag must not end in a removal
+        // of the source row, so the drop is reported as a copy.
+        const QModelIndex target = indexAt(event->pos());
+        if (m_model->dropMimeData(data, Qt::MoveAction, -1, -1, target)) {
+            event->setDropAction(Qt::CopyAction);
+            event->accept();
+        } else {
+            event->ignore();
+        }
+    } else {
+        QTableView::dropEvent(event);
+    }
+    stopAutoScroll();
+    setState(NoState);
+    clearDropTarget();
+    repaintRow(previous);
+    viewport()->update();
+}
+
+void MergeTableView::startDrag(Qt::DropActions supportedActions)
+{
+    const QModelIndexList indexes = selectionModel()->selectedIndexes();
+    if (indexes.isEmpty())
+        return;
+    QMimeData *data = m_model->mimeData(indexes);
+    if (!data)
+        return;
+    auto *drag = new QDrag(this);
+    drag->setMimeData(data);
+    m_delegate->enableDrag();
+    // The row is moved by the model when it is dropped; unlike the base view
+    // nothing is removed here afterwards, whatever action the drop reports.
+    drag->exec(supportedActions, Qt::MoveAction);
+    m_delegate->disableDrag();
+    const int previous = m_dropTarget.row();
+    clearDropTarget();
+    repaintRow(previous);
+}

@@ -1,0 +1,504 @@
+#include "merge/MergeView.h"
+
+#include "app/AppSettings.h"
+#include "app/Application.h"
+#include "app/FileUtils.h"
+#include "app/Logger.h"
+#include "merge/InformationWorker.h"
+#include "merge/InformationWorkerList.h"
+#include "merge/Merge.h"
+#include "merge/MergeModel.h"
+#include "merge/MergeTableView.h"
+#include "merge/PasswordPromptDialog.h"
+#include "widgets/Button.h"
+#include "widgets/CheckBox.h"
+#include "widgets/MessageMerge.h"
+#include "widgets/MessagePassword.h"
+#include "widgets/MessageView.h"
+#include "widgets/ProgressControl.h"
+#include "widgets/ProgressDialog.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QHBoxLayout>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegExpValidator>
+#include <QStackedLayout>
+#include <QThread>
+#include <QVBoxLayout>
+
+namespace {
+
+const int TableWidth = 631;
+const int SideButtonSize = 30;
+const int AddDialogWidth = 430;
+const int AddDialogHeight = 100;
+
+enum Column { ColumnPassword = 3, ColumnPreview = 4, ColumnRemove = 5 };
+
+void queueCall(QObject *target, const char *method)
+{
+    QMetaObject::invokeMethod(target, method, Qt::QueuedConnection);
+}
+
+QPushButton *sideButton(const QString &name, QWidget *parent)
+{
+    auto *button = new QPushButton(parent);
+    button->setObjectName(name);
+    button->setFixedSize(SideButtonSize, SideButtonSize);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+QFrame *editBox(QWidget *parent)
+{
+    auto *box = new QFrame(parent);
+    box->setObjectName(QStringLiteral("box"));
+    box->setFixedHeight(36);
+    return box;
+}
+
+} // namespace
+
+MergeView::MergeView(QWidget *parent, Merge *merge)
+    : QFrame(parent)
+    , m_merge(merge ? merge : Application::instance()->merge())
+    , m_model(m_merge->model())
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildTableBox());
+    layout->addSpacing(20);
+
+    m_pageStack = new QStackedLayout();
+    m_pageStack->addWidget(buildOutputPage());
+    m_mergeProgress = new ProgressControl(this);
+    m_mergeProgress->setPauseHidden(true);
+    m_pageStack->addWidget(m_mergeProgress);
+    layout->addLayout(m_pageStack);
+    layout->addStretch();
+
+    m_addProgress = new ProgressDialog(this);
+    m_addProgress->hide();
+
+    QString folder = AppSettings::mergeLastSaveFolder();
+    if (!QFileInfo(folder).isDir())
+        folder = AppSettings::desktopFolder();
+    setSaveFolder(folder);
+    m_editName->setText(defaultFileName());
+
+    // Passwords still missing at merge time are asked for over this screen.
+    m_prompt = std::make_unique<PasswordPromptDialog>(this);
+    m_merge->setPasswordPrompt(m_prompt.get());
+
+    connectSignals();
+    retranslate();
+    updateMoveButtons();
+}
+
+MergeView::~MergeView()
+{
+    if (m_model->passwordPrompt() == m_prompt.get())
+        m_merge->setPasswordPrompt(nullptr);
+    // A reader still running would report into the dialog that is going away.
+    if (m_addThread && m_addThread->isRunning()) {
+        m_addProgress->progress()->cancel();
+        m_addThread->quit();
+        m_addThread->wait();
+    }
+}
+
+QString MergeView::defaultFileName()
+{
+    return QStringLiteral("Merged-%1")
+        .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")));
+}
+
+QWidget *MergeView::buildTableBox()
+{
+    m_tableBox = new QFrame(this);
+    m_tableBox->setObjectName(QStringLiteral("tableBox"));
+    m_tableBox->setFixedHeight(209);
+    auto *row = new QHBoxLayout(m_tableBox);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+
+    m_table = new MergeTableView(m_model, m_tableBox);
+    m_table->setFixedWidth(TableWidth);
+    m_table->viewport()->setFixedWidth(TableWidth);
+    row->addWidget(m_table);
+
+    auto *column = new QVBoxLayout();
+    column->setContentsMargins(0, 0, 5, 10);
+    column->setSpacing(10);
+    m_buttonAdd = sideButton(QStringLiteral("buttonTableAdd"), m_tableBox);
+    m_buttonMoveUp = sideButton(QStringLiteral("buttonMoveUp"), m_tableBox);
+    m_buttonMoveDown = sideButton(QStringLiteral("buttonMoveDown"), m_tableBox);
+    m_buttonClearAll = sideButton(QStringLiteral("buttonClearAll"), m_tableBox);
+    m_buttonMoveUp->setEnabled(false);
+    m_buttonMoveDown->setEnabled(false);
+    column->addSpacing(35);
+    column->addWidget(m_buttonAdd);
+    column->addWidget(m_buttonMoveUp);
+    column->addWidget(m_buttonMoveDown);
+    column->addStretch();
+    column->addWidget(m_buttonClearAll);
+    row->addStretch();
+    row->addLayout(column);
+    return m_tableBox;
+}
+
+QWidget *MergeView::buildOutputPage()
+{
+    auto *page = new QFrame(this);
+    auto *grid = new QGridLayout(page);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setVerticalSpacing(15);
+    grid->setColumnMinimumWidth(2, 10);
+
+    m_labelFolder = new QLabel(page);
+    m_labelFolder->setObjectName(QStringLiteral("inputLabel"));
+    QFrame *folderBox = editBox(page);
+    auto *folderRow = new QHBoxLayout(folderBox);
+    folderRow->setContentsMargins(5, 2, 5, 2);
+    m_editFolder = new QLineEdit(folderBox);
+    m_editFolder->setObjectName(QStringLiteral("cleanEdit"));
+    m_editFolder->setReadOnly(true);
+    m_buttonOpenFolder = new QPushButton(folderBox);
+    m_buttonOpenFolder->setObjectName(QStringLiteral("buttonOpenFolder"));
+    m_buttonOpenFolder->setCursor(Qt::PointingHandCursor);
+    folderRow->addWidget(m_editFolder, 1);
+    folderRow->addWidget(m_buttonOpenFolder);
+    m_labelTotalPages = new QLabel(page);
+    m_labelTotalPages->setObjectName(QStringLiteral("labelTotalPages"));
+    m_labelTotalPages->setAlignment(Qt::AlignCenter);
+    m_labelTotalPages->setMinimumWidth(164);
+    m_labelTotalPages->setFixedHeight(36);
+
+    m_labelFileName = new QLabel(page);
+    m_labelFileName->setObjectName(QStringLiteral("inputLabel"));
+    QFrame *nameBox = editBox(page);
+    auto *nameRow = new QHBoxLayout(nameBox);
+    nameRow->setContentsMargins(5, 2, 5, 2);
+    nameRow->setSpacing(3);
+    m_editName = new QLineEdit(nameBox);
+    m_editName->setObjectName(QStringLiteral("cleanEdit"));
+    m_editName->setValidator(new QRegExpValidator(
+        QRegExp(QStringLiteral("^[^ \\/:*?<>|]+([ ]+[^ \\/:*?<>|]+)*$"), Qt::CaseSensitive), m_editName));
+    m_labelExtension = new QLabel(QStringLiteral(".pdf"), nameBox);
+    m_labelExtension->setObjectName(QStringLiteral("labelHigh"));
+    nameRow->addWidget(m_editName, 1);
+    nameRow->addWidget(m_labelExtension);
+    m_passwordSwitch = new CheckBox(page);
+    m_passwordSwitch->setMaximumWidth(100);
+    m_passwordSwitch->setMinimumHeight(36);
+    auto *nameLine = new QHBoxLayout();
+    nameLine->setContentsMargins(0, 0, 0, 0);
+    nameLine->setSpacing(10);
+    nameLine->addWidget(nameBox, 1);
+    nameLine->addWidget(m_passwordSwitch);
+
+    m_buttonMerge = new Button(page);
+    m_buttonMerge->setObjectName(QStringLiteral("buttonMerge"));
+    m_buttonMerge->setMinimumWidth(164);
+    m_buttonMerge->setFixedHeight(42);
+
+    grid->addWidget(m_labelFolder, 0, 0);
+    grid->addWidget(folderBox, 0, 1);
+    grid->addWidget(m_labelTotalPages, 0, 3);
+    grid->addWidget(m_labelFileName, 1, 0);
+    grid->addLayout(nameLine, 1, 1);
+    grid->addWidget(m_buttonMerge, 1, 3);
+    grid->setColumnStretch(1, 1);
+    return page;
+}
+
+void MergeView::connectSignals()
+{
+    connect(m_buttonAdd, &QPushButton::clicked, this, &MergeView::onButtonAdd);
+    connect(m_buttonMoveUp, &QPushButton::clicked, m_table, &MergeTableView::selectionRowMoveUp);
+    connect(m_buttonMoveDown, &QPushButton::clicked, m_table, &MergeTableView::selectionRowMoveDown);
+    connect(m_buttonOpenFolder, &QPushButton::clicked, this, &MergeView::onButtonSelectFolder);
+    connect(m_buttonMerge, &QPushButton::clicked, this, &MergeView::onButtonMerge);
+    connect(m_table, &QAbstractItemView::clicked, this, &MergeView::onMergeTableClicked);
+    connect(m_model, &MergeModel::changed, this, &MergeView::updateTotalPages);
+    connect(m_model, &MergeModel::changed, this, &MergeView::updateMoveButtons);
+    // A sort or a reset drops the selection without a selection signal.
+    connect(m_model, &QAbstractItemModel::modelReset, this, &MergeView::updateMoveButtons);
+    connect(m_buttonClearAll, &QPushButton::clicked, this, &MergeView::onButtonClearAll);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged,
+            this, &MergeView::rowSelectionChanged);
+    connect(m_passwordSwitch, &CheckBox::stateChanged, this, &MergeView::onSetPassword);
+    connect(m_model, &MergeModel::addFiles, this, &MergeView::onAddFiles);
+    connect(m_merge, &Merge::started, this, &MergeView::onMergeStarted);
+    connect(m_merge, &Merge::complete, this, &MergeView::onMergeComplete);
+    connect(m_merge, &Merge::finished, this, &MergeView::onMergeFinished);
+    connect(m_mergeProgress, &ProgressControl::canceled, m_merge, &Merge::cancel);
+}
+
+void MergeView::retranslate()
+{
+    m_labelFolder->setText(tr("Save to folder:"));
+    m_labelFileName->setText(tr("Filename:"));
+    m_buttonMerge->setText(tr("MERGE"));
+    m_passwordSwitch->setText(tr("Set Password"));
+    m_table->viewport()->update();
+    m_table->horizontalHeader()->viewport()->update();
+    updateTotalPages();
+}
+
+void MergeView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void MergeView::setSaveFolder(const QString &folder)
+{
+    m_saveFolder = folder;
+    m_editFolder->setText(QDir::toNativeSeparators(folder));
+    m_editFolder->setCursorPosition(0);
+}
+
+bool MergeView::isMerging() const
+{
+    return m_pageStack->currentIndex() == 1;
+}
+
+void MergeView::onButtonAdd()
+{
+    const QStringList files = QFileDialog::getOpenFileNames(
+        this, tr("Select one or more files to open"), AppSettings::lastSelectFolder(),
+        tr("Files (*.pdf)"));
+    if (files.isEmpty())
+        return;
+    AppSettings::open()->setValue(QLatin1String(AppSettings::keyLastSelectFolder),
+                                  QFileInfo(files.first()).absolutePath());
+    m_model->requestAddFiles(files);
+}
+
+void MergeView::onAddFiles(const QStringList &urls)
+{
+    Logger::instance().log(QStringLiteral("Add files for merge"), 0);
+    Logger::instance().log(QStringLiteral("Files:%1").arg(urls.join(QLatin1Char(','))), 0);
+    auto *worker = new InformationWorkerList(Application::instance()->pdfService(), urls,
+                                             m_addProgress->progress(), nullptr);
+    Logger::instance().log(QStringLiteral("Add worker created"), 0);
+
+    auto *thread = new QThread();
+    worker->moveToThread(thread);
+    connect(thread, &QThread::started, worker, &InformationWorkerList::run);
+    connect(worker, &InformationWorkerList::started, this, &MergeView::onAddStarted);
+    connect(worker, &InformationWorkerList::complete, this, &MergeView::onAddComplete);
+    connect(worker, &InformationWorkerList::complete, thread, &QThread::quit);
+    connect(worker, &InformationWorkerList::complete, worker, &QObject::deleteLater);
+    connect(worker, &InformationWorkerList::finished, this, &MergeView::onAddFinished);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    m_addThread = thread;
+    thread->start(QThread::InheritPriority);
+}
+
+void MergeView::onAddStarted()
+{
+    Logger::instance().log(QStringLiteral("Add started"), 0);
+    m_addProgress->setModal(true);
+    m_addProgress->show();
+    moveToCenter(m_addProgress, AddDialogWidth, AddDialogHeight, this);
+}
+
+void MergeView::onAddFinished(bool success, MergeItemList items)
+{
+    Q_UNUSED(success)
+    Logger::instance().log(QStringLiteral("Add finished. Count:%1").arg(items.count()), 0);
+    m_model->addItems(items);
+}
+
+void MergeView::onAddComplete()
+{
+    Logger::instance().log(QStringLiteral("Add complete"), 0);
+    queueCall(m_addProgress, "hide");
+}
+
+void MergeView::moveToCenter(QWidget *srcWidget, int srcWidth, int srcHeight, QWidget *dstWidget)
+{
+    if (!srcWidget || !dstWidget)
+        return;
+    QWidget *window = dstWidget->window();
+    const QPoint center = window->frameGeometry().topLeft()
+                          + QPoint(window->width() / 2, window->height() / 2);
+    srcWidget->move(center - QPoint(srcWidth / 2, srcHeight / 2));
+}
+
+void MergeView::updateTotalPages()
+{
+    m_labelTotalPages->setText(tr("%1 pages total").arg(m_model->totalPages()));
+}
+
+void MergeView::updateMoveButtons()
+{
+    const bool selected = m_table->selectionModel() && m_table->selectionModel()->hasSelection();
+    m_buttonMoveUp->setEnabled(selected);
+    m_buttonMoveDown->setEnabled(selected);
+}
+
+void MergeView::rowSelectionChanged()
+{
+    qDebug() << Q_FUNC_INFO;
+    updateMoveButtons();
+}
+
+void MergeView::onButtonClearAll()
+{
+    m_model->clear();
+}
+
+void MergeView::onButtonSelectFolder()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Select destination folder"), m_saveFolder,
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (folder.isEmpty())
+        return;
+    setSaveFolder(folder);
+    AppSettings::open()->setValue(QLatin1String(AppSettings::keyMergeLastSaveFolder), folder);
+}
+
+void MergeView::onSetPassword(int state)
+{
+    if (state != Qt::Checked) {
+        m_merge->setPassword(QString());
+        return;
+    }
+    MessagePassword dialog(this);
+    dialog.setText(tr("Set password"));
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const QString password = dialog.password().trimmed();
+    if (accepted && !password.isEmpty())
+        m_merge->setPassword(password);
+    else
+        m_passwordSwitch->setCheckState(Qt::Unchecked);
+}
+
+void MergeView::onButtonMerge()
+{
+    const QString folder = m_saveFolder.trimmed();
+    QString name = m_editName->text().trimmed();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir() || name.isEmpty())
+        return;
+    if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        name += QLatin1String(".pdf");
+    m_merge->setSaveFileName(FileUtils::uniqueFilePath(folder, name));
+    m_merge->run();
+}
+
+void MergeView::onMergeStarted()
+{
+    m_mergeProgress->reset();
+    m_mergeProgress->setMinimum(0);
+    m_mergeProgress->setMaximum(0);
+    m_mergeProgress->setValue(0);
+    m_mergeProgress->setText(tr("Merging files.."));
+    QMetaObject::invokeMethod(m_tableBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, false));
+    QMetaObject::invokeMethod(m_pageStack, "setCurrentIndex", Qt::QueuedConnection, Q_ARG(int, 1));
+}
+
+void MergeView::onMergeComplete()
+{
+    QMetaObject::invokeMethod(m_tableBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, true));
+    QMetaObject::invokeMethod(m_pageStack, "setCurrentIndex", Qt::QueuedConnection, Q_ARG(int, 0));
+    QMetaObject::invokeMethod(m_editName, "setText", Qt::QueuedConnection,
+                              Q_ARG(QString, defaultFileName()));
+}
+
+void MergeView::showMessage(const QString &caption, const QString &text)
+{
+    MessageView *message = MessageView::createMessage(caption, text, this);
+    message->exec();
+    message->deleteLater();
+}
+
+void MergeView::showMergeDone(const QStringList &leftOut)
+{
+    MessageMerge dialog(this);
+    // Files the merge could not take are named, so none is lost unnoticed.
+    dialog.setLeftOutFiles(leftOut);
+    dialog.exec();
+    if (dialog.openFolderRequested())
+        Application::instance()->openLastMergeFolder();
+}
+
+void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
+{
+    if (errorCode == 0 && !mergedFileName.isEmpty() && QFileInfo::exists(mergedFileName)) {
+        auto *app = Application::instance();
+        app->lastMergeFile = mergedFileName;
+        emit app->lastFolderChanged();
+        showMergeDone(m_merge->errorFiles());
+        return;
+    }
+    showMessage(tr("Merge failed"), tr("Merge files failed"));
+}
+
+void MergeView::onMergeTableClicked(QModelIndex index)
+{
+    if (!index.isValid() || index.data(MergeModel::FillerRowRole).toBool())
+        return;
+    switch (index.column()) {
+    case ColumnPreview: {
+        qDebug() << Q_FUNC_INFO << "Preview";
+        const QString path = index.data(MergeModel::FullPathRole).toString();
+        const QString password = index.data(MergeModel::PasswordRole).toString();
+        const bool needsPassword = index.data(MergeModel::HasPasswordRole).toBool() && password.isEmpty();
+        if (!path.isEmpty() && !needsPassword)
+            emit preview(path, password);
+        break;
+    }
+    case ColumnRemove:
+        m_model->removeItem(index.row());
+        break;
+    case ColumnPassword:
+        qDebug() << Q_FUNC_INFO << "Password";
+        askPasswordForRow(index.row());
+        break;
+    default:
+        break;
+    }
+}
+
+void MergeView::askPasswordForRow(int row)
+{
+    MergeItem item = m_model->item(row);
+    if (item.fullPath.isEmpty() || !item.needsPassword())
+        return;
+    MessagePassword dialog(this);
+    dialog.setText(item.fileName);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString password = dialog.password().trimmed();
+    if (password.isEmpty())
+        return;
+
+    InformationWorker reader(Application::instance()->pdfService(), item.fullPath, password);
+    reader.run();
+    const DocumentInformation info = reader.result();
+    item.fullPath = info.path;
+    item.pageCount = info.pageCount;
+    item.password = info.password;
+    item.hasPassword = info.hasPassword;
+    // The merge decrypts by this flag; a file read while locked never had it.
+    item.hasSecurity = info.encrypted;
+    m_model->setItem(row, item);
+    if (info.hasPassword && info.password.isEmpty())
+        showMessage(tr("Can not open file"), tr("The password for %1 is incorrect").arg(item.fileName));
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QFrame>
+#include <QModelIndex>
+#include <QPointer>
+#include <QStringList>
+#include <memory>
+
+#include "merge/MergeItem.h"
+
+class Button;
+class CheckBox;
+class Merge;
+class MergeModel;
+class MergeTableView;
+class PasswordPromptDialog;
+class ProgressControl;
+class ProgressDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedLayout;
+class QThread;
+
+// The merge screen: the merge table with its side buttons, the output folder
+// and file name, the page total, the password switch and "MERGE". It reads
+// added files on a thread of their own and runs the merge through the
+// application's merge controller, then reports the outcome.
+class MergeView : public QFrame
+{
+    Q_OBJECT
+public:
+    // merge: the controller to drive; null takes the application's.
+    explicit MergeView(QWidget *parent = nullptr, Merge *merge = nullptr);
+    ~MergeView() override;
+
+    // "Merged-yyyyMMdd-hhmmss" for the current local time.
+    static QString defaultFileName();
+
+    // For the screen's owner and its tests.
+    MergeTableView *table() const { return m_table; }
+    MergeModel *model() const { return m_model; }
+    ProgressControl *mergeProgress() const { return m_mergeProgress; }
+    ProgressDialog *addProgress() const { return m_addProgress; }
+    QString saveFolder() const { return m_saveFolder; }
+    void setSaveFolder(const QString &folder);
+    bool isMerging() const;
+
+signals:
+    void preview(QString fileName, QString password);
+
+public slots:
+    void onButtonAdd();
+    void onButtonMerge();
+    void onButtonSelectFolder();
+    void onMergeTableClicked(QModelIndex index);
+    void onButtonClearAll();
+    void onSetPassword(int state);
+    void rowSelectionChanged();
+    void updateTotalPages();
+    void updateMoveButtons();
+    void onAddFiles(const QStringList &urls);
+    void onAddStarted();
+    void onAddFinished(bool success, MergeItemList items);
+    void onAddComplete();
+    void moveToCenter(QWidget *srcWidget, int srcWidth, int srcHeight, QWidget *dstWidget);
+    void onMergeStarted();
+    void onMergeFinished(int errorCode, QString mergedFileName);
+    void onMergeComplete();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidget *buildTableBox();
+    QWidget *buildOutputPage();
+    void connectSignals();
+    void retranslate();
+    void showMessage(const QString &caption, const QString &text);
+    void askPasswordForRow(int row);
+    void showMergeDone(const QStringList &leftOut);
+
+    Merge *m_merge = nullptr;
+    MergeModel *m_model = nullptr;
+    QFrame *m_tableBox = nullptr;
+    MergeTableView *m_table = nullptr;
+    QPushButton *m_buttonAdd = nullptr;
+    QPushButton *m_buttonMoveUp = nullptr;
+    QPushButton *m_buttonMoveDown = nullptr;
+    QPushButton *m_buttonClearAll = nullptr;
+    Button *m_buttonMerge = nullptr;
+    QPushButton *m_buttonOpenFolder = nullptr;
+    QLabel *m_labelFileName = nullptr;
+    QLabel *m_labelFolder = nullptr;
+    QLabel *m_labelTotalPages = nullptr;
+    QLineEdit *m_editFolder = nullptr;
+    QLineEdit *m_editName = nullptr;
+    QLabel *m_labelExtension = nullptr;
+    CheckBox *m_passwordSwitch = nullptr;
+    QStackedLayout *m_pageStack = nullptr;
+    ProgressControl *m_mergeProgress = nullptr;
+    ProgressDialog *m_addProgress = nullptr;
+    QString m_saveFolder;
+    QPointer<QThread> m_addThread;
+    std::unique_ptr<PasswordPromptDialog> m_prompt;
+};

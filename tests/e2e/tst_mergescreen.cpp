@@ -1,0 +1,320 @@
+#include "ModalDriver.h"
+#include "PdfProbe.h"
+#include "TestPaths.h"
+#include "app/Application.h"
+#include "merge/Merge.h"
+#include "merge/MergeItemDelegate.h"
+#include "merge/MergeModel.h"
+#include "merge/MergeTableView.h"
+#include "merge/MergeView.h"
+#include "widgets/CheckBox.h"
+#include "widgets/DropArea.h"
+#include "widgets/MessageMerge.h"
+#include "widgets/ProgressControl.h"
+#include "widgets/ProgressDialog.h"
+
+#include <QCheckBox>
+#include <QDirIterator>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The merge screen driven as a person would: files added through the
+// model's request path, reordered by drag and drop, by the move buttons and
+// by the name header, a row removed, a protected row unlocked from its
+// Password cell, the output protected, the merge checked with poppler and
+// qpdf, and a long merge cancelled.
+class TestMergeScreen : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<QWidget> m_window;
+    MergeView *m_view = nullptr;
+    MergeModel *m_model = nullptr;
+
+    // A document whose pages read "<marker> <n>", so page order can be read back.
+    QString writeMarked(const QString &name, const QString &marker, int pages)
+    {
+        const QString path = m_dir.filePath(name);
+        QPdfWriter writer(path);
+        writer.setPageSize(QPageSize(QPageSize::A6));
+        QPainter painter(&writer);
+        QFont font = painter.font();
+        font.setPointSize(24);
+        painter.setFont(font);
+        for (int page = 1; page <= pages; ++page) {
+            if (page > 1)
+                writer.newPage();
+            painter.drawText(QRect(0, 0, writer.width(), writer.height() / 2), Qt::AlignCenter,
+                             QStringLiteral("%1 %2").arg(marker).arg(page));
+        }
+        painter.end();
+        return path;
+    }
+
+    QStringList names() const
+    {
+        QStringList result;
+        for (int row = 0; row < m_model->count(); ++row)
+            result << m_model->item(row).fileName;
+        return result;
+    }
+
+    int rowOf(const QString &fileName) const
+    {
+        return names().indexOf(fileName);
+    }
+
+    QString totalText() const
+    {
+        return m_view->findChild<QLabel *>(QStringLiteral("labelTotalPages"))->text();
+    }
+
+    QPushButton *button(const QString &objectName) const
+    {
+        return m_view->findChild<QPushButton *>(objectName);
+    }
+
+    void clickCell(int row, int column)
+    {
+        MergeTableView *table = m_view->table();
+        const QRect cell = table->visualRect(m_model->index(row, column));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+    }
+
+    // Drags a row onto another through the table's viewport, as the window
+    // system delivers a drag inside the table.
+    void dragRow(int from, int onto)
+    {
+        MergeTableView *table = m_view->table();
+        QModelIndexList indexes;
+        for (int column = 0; column < m_model->columnCount(); ++column)
+            indexes << m_model->index(from, column);
+        std::unique_ptr<QMimeData> payload(m_model->mimeData(indexes));
+        const QPoint target = table->visualRect(m_model->index(onto, 1)).center();
+        QDragEnterEvent enter(target, Qt::MoveAction, payload.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table->viewport(), &enter);
+        QDragMoveEvent move(target, Qt::MoveAction, payload.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table->viewport(), &move);
+        QCOMPARE(table->itemDelegate()->dropTarget().row(), onto);
+        QDropEvent drop(target, Qt::MoveAction, payload.get(), Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(table->viewport(), &drop);
+    }
+
+    void addAndWait(const QStringList &files, int expectedCount)
+    {
+        m_model->requestAddFiles(files);
+        QTRY_COMPARE_WITH_TIMEOUT(m_model->count(), expectedCount, 30000);
+        QTRY_VERIFY(!m_view->addProgress()->isVisible());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        m_window = std::make_unique<QWidget>();
+        m_view = new MergeView(m_window.get(), Application::instance()->merge());
+        m_model = m_view->model();
+        m_window->resize(686, 420);
+        m_view->resize(686, 420);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QDir().mkpath(m_dir.filePath(QStringLiteral("out")));
+        m_view->setSaveFolder(m_dir.filePath(QStringLiteral("out")));
+    }
+
+    void startsEmptyWithDefaults()
+    {
+        QVERIFY(m_model->isEmpty());
+        QVERIFY(m_view->table()->dropArea()->isVisible());
+        QCOMPARE(totalText(), QStringLiteral("0 pages total"));
+        QVERIFY(!button(QStringLiteral("buttonMoveUp"))->isEnabled());
+        QVERIFY(!button(QStringLiteral("buttonMoveDown"))->isEnabled());
+        const auto edits = m_view->findChildren<QLineEdit *>(QStringLiteral("cleanEdit"));
+        QCOMPARE(edits.count(), 2);
+        QLineEdit *name = edits.at(1)->isReadOnly() ? edits.at(0) : edits.at(1);
+        QVERIFY(name->text().startsWith(QStringLiteral("Merged-")));
+        // The name edit refuses a leading space and the reserved characters.
+        name->clear();
+        QTest::keyClicks(name, QStringLiteral(" a:b*c?d<e>f|g/h"));
+        QCOMPARE(name->text(), QStringLiteral("abcdefgh"));
+    }
+
+    void arrangeProtectAndMerge()
+    {
+        ModalDriver driver;
+        const QString alpha = writeMarked(QStringLiteral("alpha.pdf"), QStringLiteral("ALPHA"), 2);
+        const QString bravo = writeMarked(QStringLiteral("bravo.pdf"), QStringLiteral("BRAVO"), 3);
+        const QString delta = writeMarked(QStringLiteral("delta.pdf"), QStringLiteral("DELTA"), 1);
+        const QString echo = writeMarked(QStringLiteral("echo.pdf"), QStringLiteral("ECHO"), 1);
+        const QString charlie = m_dir.filePath(QStringLiteral("charlie.pdf"));
+        QVERIFY(QFile::copy(TestPaths::fixture(QStringLiteral("enc-XI-R6,V5,U=view,O=master.pdf")), charlie));
+
+        addAndWait({bravo, alpha, charlie, delta, echo}, 5);
+        QVERIFY(!m_view->table()->dropArea()->isVisible());
+        QCOMPARE(names(), (QStringList{QStringLiteral("bravo.pdf"), QStringLiteral("alpha.pdf"),
+                                       QStringLiteral("charlie.pdf"), QStringLiteral("delta.pdf"),
+                                       QStringLiteral("echo.pdf")}));
+        QCOMPARE(m_model->index(2, 2).data().toString(), QStringLiteral("?"));
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(2, 3)), QStringLiteral("Enter Password"));
+        QCOMPARE(totalText(), QStringLiteral("7 pages total"));
+
+        // Remove a row from its Remove cell.
+        clickCell(rowOf(QStringLiteral("delta.pdf")), 5);
+        QCOMPARE(m_model->count(), 4);
+        QCOMPARE(totalText(), QStringLiteral("6 pages total"));
+
+        // Sort by name: descending first (the list starts ascending), then back.
+        QHeaderView *header = m_view->table()->horizontalHeader();
+        const QPoint nameSection(header->sectionViewportPosition(1) + 30, header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
+        QCOMPARE(names(), (QStringList{QStringLiteral("echo.pdf"), QStringLiteral("charlie.pdf"),
+                                       QStringLiteral("bravo.pdf"), QStringLiteral("alpha.pdf")}));
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
+        QCOMPARE(names(), (QStringList{QStringLiteral("alpha.pdf"), QStringLiteral("bravo.pdf"),
+                                       QStringLiteral("charlie.pdf"), QStringLiteral("echo.pdf")}));
+
+        // Drag charlie onto the first row.
+        dragRow(2, 0);
+        QCOMPARE(names(), (QStringList{QStringLiteral("charlie.pdf"), QStringLiteral("alpha.pdf"),
+                                       QStringLiteral("bravo.pdf"), QStringLiteral("echo.pdf")}));
+        QCOMPARE(m_model->count(), 4);
+
+        // Select bravo and move it up, down and up again.
+        clickCell(2, 1);
+        QVERIFY(button(QStringLiteral("buttonMoveUp"))->isEnabled());
+        QTest::mouseClick(button(QStringLiteral("buttonMoveUp")), Qt::LeftButton);
+        QTest::mouseClick(button(QStringLiteral("buttonMoveDown")), Qt::LeftButton);
+        QTest::mouseClick(button(QStringLiteral("buttonMoveUp")), Qt::LeftButton);
+        QCOMPARE(names(), (QStringList{QStringLiteral("charlie.pdf"), QStringLiteral("bravo.pdf"),
+                                       QStringLiteral("alpha.pdf"), QStringLiteral("echo.pdf")}));
+        QCOMPARE(m_view->table()->currentIndex().row(), 1);
+
+        // Unlock charlie from its Password cell: wrong, then right.
+        driver.expect(ModalDriver::typeAndPress(QStringLiteral("nope"), QStringLiteral("OK")));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        clickCell(0, 3);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY(driver.seen().last().contains(QStringLiteral("The password for charlie.pdf is incorrect")));
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(0, 3)), QStringLiteral("Enter Password"));
+        driver.expect(ModalDriver::typeAndPress(QStringLiteral("view"), QStringLiteral("OK")));
+        clickCell(0, 3);
+        QTRY_COMPARE(driver.pending(), 0);
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(0, 3)), QStringLiteral("ok"));
+        QCOMPARE(m_model->index(0, 2).data().toInt(), 30);
+        QCOMPARE(totalText(), QStringLiteral("36 pages total"));
+
+        // The password switch: closing the dialog leaves it off; then "secret".
+        auto *passwordSwitch = m_view->findChild<CheckBox *>();
+        QVERIFY(passwordSwitch);
+        driver.expect([](QWidget *dialog) { QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection); });
+        QTest::mouseClick(passwordSwitch, Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QTRY_VERIFY(Application::instance()->merge()->password().isEmpty());
+        QCOMPARE(passwordSwitch->findChild<QCheckBox *>()->checkState(), Qt::Unchecked);
+        driver.expect(ModalDriver::typeAndPress(QStringLiteral(" secret "), QStringLiteral("OK")));
+        QTest::mouseClick(passwordSwitch, Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QCOMPARE(Application::instance()->merge()->password(), QStringLiteral("secret"));
+
+        // A file that vanished after it was added is left out, and the user is told.
+        QVERIFY(QFile::remove(echo));
+
+        const auto edits = m_view->findChildren<QLineEdit *>(QStringLiteral("cleanEdit"));
+        QLineEdit *name = edits.at(1)->isReadOnly() ? edits.at(0) : edits.at(1);
+        name->setText(QStringLiteral("result"));
+        QStringList leftOut;
+        QString doneText;
+        driver.expect([&](QWidget *dialog) {
+            doneText = ModalDriver::textOf(dialog);
+            if (auto *done = qobject_cast<MessageMerge *>(dialog))
+                leftOut = done->leftOutFiles();
+            ModalDriver::click(dialog, QStringLiteral("OK"));
+        });
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
+        QVERIFY2(doneText.contains(QStringLiteral("Merge complete")), qPrintable(doneText));
+        QVERIFY2(doneText.contains(QStringLiteral("except those listed")), qPrintable(doneText));
+        QCOMPARE(leftOut.count(), 1);
+        QVERIFY(leftOut.first().endsWith(QStringLiteral("echo.pdf")));
+
+        const QString output = m_dir.filePath(QStringLiteral("out/result.pdf"));
+        QVERIFY(QFileInfo::exists(output));
+        QCOMPARE(Application::instance()->lastMergeFile, QDir::toNativeSeparators(output));
+        QVERIFY(PdfProbe::requiresPassword(output));
+        QCOMPARE(PdfProbe::pageCount(output), -1);
+        QCOMPARE(PdfProbe::pageCount(output, QStringLiteral("secret")), 35);
+        const QStringList pages = PdfProbe::pageTexts(output, QStringLiteral("secret"));
+        QCOMPARE(pages.count(), 35);
+        QStringList markers;
+        for (int page = 30; page < 35; ++page)
+            markers << pages.at(page).simplified();
+        QCOMPARE(markers, (QStringList{QStringLiteral("BRAVO 1"), QStringLiteral("BRAVO 2"), QStringLiteral("BRAVO 3"),
+                                       QStringLiteral("ALPHA 1"), QStringLiteral("ALPHA 2")}));
+        for (int page = 0; page < 30; ++page)
+            QVERIFY(!pages.at(page).contains(QStringLiteral("ALPHA")) && !pages.at(page).contains(QStringLiteral("BRAVO")));
+
+        // Back to idle with a fresh default name.
+        QTRY_VERIFY(!m_view->isMerging());
+        QTRY_VERIFY(name->text().startsWith(QStringLiteral("Merged-")));
+    }
+
+    void cancelledMergeLeavesNothing()
+    {
+        ModalDriver driver;
+        m_model->clear();
+        QTRY_VERIFY(m_view->table()->dropArea()->isVisible());
+        const QString first = m_dir.filePath(QStringLiteral("big1.pdf"));
+        const QString second = m_dir.filePath(QStringLiteral("big2.pdf"));
+        QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 150, first));
+        QVERIFY(QFile::copy(first, second));
+        addAndWait({first, second}, 2);
+
+        // Switch the password off again: the dialog asks nothing on the way off.
+        auto *passwordSwitch = m_view->findChild<CheckBox *>();
+        QTest::mouseClick(passwordSwitch, Qt::LeftButton);
+        QTRY_VERIFY(Application::instance()->merge()->password().isEmpty());
+
+        const QString outFolder = m_dir.filePath(QStringLiteral("cancel"));
+        QDir().mkpath(outFolder);
+        m_view->setSaveFolder(outFolder);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY(m_view->isMerging());
+        QPushButton *stop = m_view->mergeProgress()->findChild<QPushButton *>(QStringLiteral("buttonStop"));
+        QVERIFY(stop);
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Merge failed"))
+                     && driver.seen().last().contains(QStringLiteral("Merge files failed")),
+                 qPrintable(driver.seen().last()));
+        QTRY_VERIFY(!m_view->isMerging());
+        QVERIFY(m_view->findChild<QWidget *>(QStringLiteral("tableBox"))->isEnabled());
+        QTest::qWait(200);
+        QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+
+        // The same merge left alone succeeds: the stop was what ended it.
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Merge complete")), qPrintable(driver.seen().last()));
+        const QStringList written = QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+        QCOMPARE(written.count(), 1);
+        QCOMPARE(PdfProbe::pageCount(outFolder + QLatin1Char('/') + written.first()), 9000);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    TestMergeScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_mergescreen.moc"
