@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
+#include "merge/MergeView.h"
 #include "shell/SettingsView.h"
 #include "shell/TabButton.h"
 #include "shell/TabWidget.h"
@@ -10,6 +11,7 @@
 #include "widgets/ButtonDescription.h"
 #include "widgets/DocumentViewer.h"
 #include "shell/WindowBar.h"
+#include "split/SplitView.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -186,7 +188,7 @@ QWidget *MainView::buildBottomBar()
 // The split screen on page 1.
 QWidget *MainView::createSplitScreen()
 {
-    auto *screen = new QFrame;
+    auto *screen = new SplitView;
     screen->setObjectName(QStringLiteral("splitView"));
     return screen;
 }
@@ -194,7 +196,7 @@ QWidget *MainView::createSplitScreen()
 // The merge screen on page 2.
 QWidget *MainView::createMergeScreen()
 {
-    auto *screen = new QFrame;
+    auto *screen = new MergeView;
     screen->setObjectName(QStringLiteral("mergeView"));
     return screen;
 }

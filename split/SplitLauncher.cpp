@@ -85,6 +85,7 @@ void SplitLauncher::run()
     m_files.clear();
     m_progressBuffer.clear();
     removeSessionDirectory();
+    m_runStarted = QDateTime::currentDateTime().addSecs(-1);
 
     m_sessionId = FileUtils::uniqueId();
     const QString session = sessionDirectory();
@@ -156,12 +157,27 @@ void SplitLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     if (exitStatus == QProcess::CrashExit && exitCode == 0)
         exitCode = WorkerCode::Failed;
     if (exitCode != 0) {
+        removeScratchFiles();
         emit finished(exitCode, QStringList());
         return;
     }
     const SplitResponse response = readResponse();
     m_files = response.files;
     emit finished(response.errorCode, m_files);
+}
+
+void SplitLauncher::removeScratchFiles() const
+{
+    // A killed worker cannot tidy up: its unfinished output (named as
+    // FileUtils::temporaryPathIn names it) would stay beside the results.
+    if (m_request.outDirectory.isEmpty() || !m_runStarted.isValid())
+        return;
+    const QFileInfoList scratch = QDir(m_request.outDirectory)
+        .entryInfoList({QStringLiteral(".sheafwright-*.part")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &file : scratch) {
+        if (file.lastModified() >= m_runStarted)
+            QFile::remove(file.absoluteFilePath());
+    }
 }
 
 void SplitLauncher::onStarted()

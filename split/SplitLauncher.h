@@ -4,6 +4,7 @@
 #include "split/SplitResponse.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
@@ -74,6 +75,8 @@ private:
     QString responsePath() const;
     void removeSessionDirectory();
     void finishWithoutWorker(int code);
+    // Deletes the scratch files a stopped worker left in the output folder.
+    void removeScratchFiles() const;
 
     SplitRequest m_request;
     QStringList m_files;
@@ -81,4 +84,5 @@ private:
     QString m_sessionId;
     QString m_workerProgram;
     QByteArray m_progressBuffer;
+    QDateTime m_runStarted;
 };

@@ -1,0 +1,581 @@
+#include "split/SplitView.h"
+
+#include "app/AppSettings.h"
+#include "app/Application.h"
+#include "shell/SaveFolderDelegate.h"
+#include "shell/SaveFolderModel.h"
+#include "split/PageRanges.h"
+#include "split/RangeListView.h"
+#include "split/Split.h"
+#include "widgets/Button.h"
+#include "widgets/MessageSplit.h"
+#include "widgets/MessageView.h"
+#include "widgets/PreviewWidget.h"
+#include "widgets/ProgressControl.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDebug>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegExpValidator>
+#include <QStackedLayout>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+namespace {
+
+const int NumberEditWidth = 55;
+const int NumberEditHeight = 30;
+const int HelpMaxHeight = 70;
+const int RangeListHeight = 70;
+
+// A decimal integer from trimmed text; ok is false for anything else.
+int parseNumber(const QString &text, bool *ok)
+{
+    return text.trimmed().toInt(ok, 10);
+}
+
+void queueEnabled(QWidget *widget, bool enabled)
+{
+    // Queued, so it takes effect after the signal handler that asked for it.
+    QMetaObject::invokeMethod(widget, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, enabled));
+}
+
+} // namespace
+
+SplitView::SplitView(QWidget *parent, Split *split)
+    : QFrame(parent)
+    , m_split(split ? split : Application::instance()->split())
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    m_preview = new PreviewWidget(this);
+    m_preview->setFixedHeight(123);
+    layout->addWidget(m_preview);
+
+    m_splitArea = new QFrame(this);
+    m_splitArea->setObjectName(QStringLiteral("splitAreaBorder"));
+    auto *areaLayout = new QHBoxLayout(m_splitArea);
+    areaLayout->addWidget(buildModeList());
+    m_modePages = new QStackedLayout();
+    m_modePages->addWidget(buildSinglePagesPage());
+    m_modePages->addWidget(buildGroupsPage());
+    m_modePages->addWidget(buildRemovePagesPage());
+    m_modePages->addWidget(buildRangesPage());
+    areaLayout->addLayout(m_modePages, 1);
+    layout->addWidget(m_splitArea);
+
+    layout->addSpacing(10);
+
+    auto *bottom = new QFrame(this);
+    m_bottomStack = new QStackedLayout(bottom);
+    m_bottomStack->addWidget(buildSaveRow());
+    m_progress = new ProgressControl(bottom);
+    m_progress->setPauseHidden(true);
+    m_bottomStack->addWidget(m_progress);
+    layout->addWidget(bottom);
+    layout->addStretch();
+
+    connectController();
+    retranslate();
+    setInitialState();
+}
+
+QWidget *SplitView::buildModeList()
+{
+    auto *frame = new QFrame(this);
+    auto *column = new QVBoxLayout(frame);
+    m_modeGroup = new QButtonGroup(this);
+    m_modeGroup->setExclusive(true);
+    for (int id = 0; id < 4; ++id) {
+        m_modeButtons[id] = new QRadioButton(frame);
+        m_modeButtons[id]->setCheckable(true);
+        m_modeGroup->addButton(m_modeButtons[id], id);
+        column->addWidget(m_modeButtons[id]);
+    }
+    column->addStretch();
+    m_modeButtons[ModeSinglePages]->setChecked(true);
+    connect(m_modeGroup, &QButtonGroup::idPressed, this, &SplitView::splitModeChanged);
+    // Arrow keys move the check without a press; the page follows them too.
+    connect(m_modeGroup, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked)
+            splitModeChanged(id);
+    });
+    return frame;
+}
+
+QWidget *SplitView::buildHelpRow(QLabel *text, bool limitHeight)
+{
+    auto *frame = new QFrame(this);
+    auto *row = new QHBoxLayout(frame);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto *picture = new QLabel(frame);
+    picture->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
+    row->addWidget(picture, 0, Qt::AlignTop);
+    text->setObjectName(QStringLiteral("help"));
+    text->setWordWrap(true);
+    if (limitHeight)
+        text->setMaximumHeight(HelpMaxHeight);
+    row->addWidget(text, 1, Qt::AlignTop);
+    return frame;
+}
+
+QLineEdit *SplitView::createNumberEdit(QWidget *parent, QValidator *validator)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setFixedSize(NumberEditWidth, NumberEditHeight);
+    edit->setValidator(validator);
+    return edit;
+}
+
+QWidget *SplitView::buildSinglePagesPage()
+{
+    auto *page = new QFrame(this);
+    page->setObjectName(QStringLiteral("splitArea"));
+    auto *layout = new QVBoxLayout(page);
+    m_helpSinglePages = new QLabel(page);
+    layout->addWidget(buildHelpRow(m_helpSinglePages, false));
+    layout->addStretch();
+    return page;
+}
+
+QWidget *SplitView::buildGroupsPage()
+{
+    auto *page = new QFrame(this);
+    page->setObjectName(QStringLiteral("splitArea"));
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(10, 5, 5, 0);
+    auto *validator = new QRegExpValidator(QRegExp(QStringLiteral("\\d+")), page);
+
+    auto *row = new QHBoxLayout();
+    m_labelGroupSize = new QLabel(page);
+    m_labelGroupSize->setObjectName(QStringLiteral("help"));
+    m_editGroupSize = createNumberEdit(page, validator);
+    m_labelStartFrom = new QLabel(page);
+    m_labelStartFrom->setObjectName(QStringLiteral("help"));
+    m_editStartFrom = createNumberEdit(page, validator);
+    row->addWidget(m_labelGroupSize);
+    row->addWidget(m_editGroupSize);
+    row->addSpacing(10);
+    row->addWidget(m_labelStartFrom);
+    row->addWidget(m_editStartFrom);
+    row->addStretch();
+    layout->addLayout(row);
+    layout->addSpacing(12);
+
+    m_helpGroups = new QLabel(page);
+    layout->addWidget(buildHelpRow(m_helpGroups, true));
+    layout->addStretch();
+    return page;
+}
+
+QWidget *SplitView::buildRemovePagesPage()
+{
+    auto *page = new QFrame(this);
+    page->setObjectName(QStringLiteral("splitArea"));
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(10, 5, 5, 0);
+    auto *validator = new QRegExpValidator(QRegExp(QStringLiteral("\\d+")), page);
+
+    auto *row = new QHBoxLayout();
+    m_editRidPage = createNumberEdit(page, validator);
+    m_buttonAddPage = new Button(page);
+    m_buttonAddPage->setObjectName(QStringLiteral("buttonAddPage"));
+    m_buttonClearPages = new QPushButton(page);
+    m_buttonClearPages->setObjectName(QStringLiteral("buttonClear"));
+    m_buttonClearPages->hide();
+    row->addWidget(m_editRidPage);
+    row->addWidget(m_buttonAddPage);
+    row->addStretch();
+    row->addWidget(m_buttonClearPages);
+    layout->addLayout(row);
+    layout->addSpacing(12);
+
+    m_certainList = new RangeListView(page);
+    m_certainList->setFixedHeight(RangeListHeight);
+    m_certainList->hide();
+    layout->addWidget(m_certainList);
+    m_helpRemove = new QLabel(page);
+    m_helpRemoveFrame = buildHelpRow(m_helpRemove, true);
+    layout->addWidget(m_helpRemoveFrame);
+    layout->addStretch();
+
+    connect(m_buttonAddPage, &QPushButton::clicked, this, &SplitView::onButtonAddRidPage);
+    connect(m_editRidPage, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRidPage);
+    return page;
+}
+
+QWidget *SplitView::buildRangesPage()
+{
+    auto *page = new QFrame(this);
+    page->setObjectName(QStringLiteral("splitArea"));
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(10, 5, 5, 0);
+    auto *validator = new QRegExpValidator(QRegExp(QStringLiteral("\\d+")), page);
+
+    auto *row = new QHBoxLayout();
+    m_labelFrom = new QLabel(page);
+    m_labelFrom->setObjectName(QStringLiteral("help"));
+    m_editFrom = createNumberEdit(page, validator);
+    m_labelTo = new QLabel(page);
+    m_labelTo->setObjectName(QStringLiteral("help"));
+    m_editTo = createNumberEdit(page, validator);
+    m_buttonAddRange = new Button(page);
+    m_buttonAddRange->setObjectName(QStringLiteral("buttonAddNormal"));
+    m_buttonClearRanges = new QPushButton(page);
+    m_buttonClearRanges->setObjectName(QStringLiteral("buttonClear"));
+    m_buttonClearRanges->hide();
+    row->addWidget(m_labelFrom);
+    row->addWidget(m_editFrom);
+    row->addWidget(m_labelTo);
+    row->addWidget(m_editTo);
+    row->addWidget(m_buttonAddRange);
+    row->addStretch();
+    row->addWidget(m_buttonClearRanges);
+    layout->addLayout(row);
+    layout->addSpacing(12);
+
+    m_rangeList = new RangeListView(page);
+    m_rangeList->setFixedHeight(RangeListHeight);
+    m_rangeList->hide();
+    layout->addWidget(m_rangeList);
+    m_helpRanges = new QLabel(page);
+    m_helpRangesFrame = buildHelpRow(m_helpRanges, true);
+    layout->addWidget(m_helpRangesFrame);
+    layout->addStretch();
+
+    connect(m_buttonAddRange, &QPushButton::clicked, this, &SplitView::onButtonAddRange);
+    connect(m_editTo, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRange);
+    return page;
+}
+
+QWidget *SplitView::buildSaveRow()
+{
+    auto *frame = new QFrame(this);
+    auto *row = new QHBoxLayout(frame);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    m_saveToLabel = new QLabel(frame);
+    m_saveToLabel->setObjectName(QStringLiteral("saveToLabel"));
+    m_saveToLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_folderModel = new SaveFolderModel(this);
+    m_folderBox = new QComboBox(frame);
+    m_folderBox->setFixedHeight(39);
+    m_folderBox->setModel(m_folderModel);
+    m_folderBox->setItemDelegate(new SaveFolderDelegate(m_folderBox));
+    m_buttonSplit = new Button(frame);
+    m_buttonSplit->setObjectName(QStringLiteral("buttonSplit"));
+    m_buttonSplit->setFixedHeight(42);
+    m_buttonSplit->setMinimumWidth(151);
+    row->addWidget(m_saveToLabel);
+    row->addSpacing(3);
+    row->addWidget(m_folderBox, 1);
+    row->addSpacing(20);
+    row->addWidget(m_buttonSplit);
+
+    connect(m_buttonSplit, &QPushButton::clicked, this, &SplitView::split);
+    connect(m_folderBox, QOverload<int>::of(&QComboBox::activated), this, &SplitView::onChangeOutFolder);
+    return frame;
+}
+
+void SplitView::wirePageList(QPushButton *clearButton, PageRanges *pages, RangeListView *list)
+{
+    connect(clearButton, &QPushButton::clicked, pages, &PageRanges::clear);
+    connect(pages, &PageRanges::changed, clearButton, &QWidget::show);
+    connect(pages, &PageRanges::cleared, clearButton, &QWidget::hide);
+    connect(pages, &PageRanges::added, list, QOverload<int, int>::of(&RangeListView::add));
+    connect(pages, &PageRanges::cleared, list, &RangeListView::clear);
+    connect(list, &RangeListView::removedItem, pages,
+            QOverload<QPair<int, int>>::of(&PageRanges::remove));
+}
+
+void SplitView::connectController()
+{
+    // The list wiring comes first: the screen's own change handlers, connected
+    // after it, have the last word on what is visible.
+    wirePageList(m_buttonClearPages, m_split->certainPages(), m_certainList);
+    wirePageList(m_buttonClearRanges, m_split->pageRanges(), m_rangeList);
+    connect(m_split->certainPages(), &PageRanges::changed, this, &SplitView::onChangeCertainPages);
+    connect(m_split->pageRanges(), &PageRanges::changed, this, &SplitView::onChangedPageRangeList);
+
+    if (auto *app = Application::instance())
+        connect(app, &Application::settingsChanged, this, &SplitView::readSettings);
+    connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
+    connect(m_split, &Split::started, this, &SplitView::onStarted);
+    connect(m_split, &Split::progressChanged, this, &SplitView::onProgressChanged);
+    connect(m_split, &Split::finished, this, &SplitView::onFinished);
+    connect(m_split, &Split::complete, this, &SplitView::onComplete);
+    connect(m_split, &Split::splitFailed, this, &SplitView::onFailed);
+    connect(m_split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
+    connect(m_progress, &ProgressControl::canceled, this, [this] { m_cancelRequested = true; });
+    connect(m_progress, &ProgressControl::canceled, m_split, &Split::cancel);
+}
+
+void SplitView::retranslate()
+{
+    m_modeButtons[ModeSinglePages]->setText(tr("Into files of 1 page"));
+    m_modeButtons[ModeGroups]->setText(tr("By groups of pages"));
+    m_modeButtons[ModeRemovePages]->setText(tr("Get rid of certain pages"));
+    m_modeButtons[ModeRanges]->setText(tr("By page ranges"));
+    m_helpSinglePages->setText(tr("Every page will be splited to isolated file..."));
+    m_labelGroupSize->setText(tr("Group of pages:"));
+    m_labelStartFrom->setText(tr("Starting from:"));
+    m_helpGroups->setText(tr("Choose how much pages will be in every group and you should choose pages, where splitting will be started..."));
+    m_buttonAddPage->setText(tr("Add page"));
+    m_buttonClearPages->setText(tr("Clear all"));
+    m_helpRemove->setText(tr("You can choose and add pages which you want to delete..."));
+    m_labelFrom->setText(tr("From:"));
+    m_labelTo->setText(tr("To:"));
+    m_buttonAddRange->setText(tr("Add range"));
+    m_buttonClearRanges->setText(tr("Clear all"));
+    m_helpRanges->setText(tr("You should choose and add a interval from document, which you will want to split..."));
+    m_saveToLabel->setText(tr("Save to:"));
+    m_buttonSplit->setText(tr("SPLIT"));
+}
+
+void SplitView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
+}
+
+void SplitView::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    if (!isSplitting())
+        readSettings();
+}
+
+int SplitView::currentMode() const
+{
+    return m_modeGroup->checkedId();
+}
+
+int SplitView::currentPage() const
+{
+    return m_modePages->currentIndex();
+}
+
+bool SplitView::isSplitting() const
+{
+    return m_bottomStack->currentIndex() == 1;
+}
+
+QString SplitView::outputFolder() const
+{
+    const QString source = m_split->fileName();
+    if (source.isEmpty())
+        return QString();
+    const QFileInfo info(source);
+    const int mode = m_folderModel->modeAt(m_folderBox->currentIndex());
+    switch (mode) {
+    case SaveFolderModel::ModeSubFolder:
+        return info.absolutePath() + QLatin1Char('/') + info.completeBaseName();
+    case SaveFolderModel::ModeOriginalFolder:
+        return info.absolutePath();
+    default:
+        return m_folderModel->index(2, SaveFolderModel::ColumnValue).data().toString();
+    }
+}
+
+void SplitView::split()
+{
+    m_split->setOutDirectory(outputFolder());
+    m_split->setMode(currentMode());
+    m_split->setGroupSize(m_editGroupSize->text().toInt(nullptr, 10));
+    m_split->setStartFrom(m_editStartFrom->text().toInt(nullptr, 10));
+    m_cancelRequested = false;
+    m_split->run();
+}
+
+void SplitView::splitModeChanged(int splitMode)
+{
+    if (splitMode >= 0 && splitMode < m_modePages->count())
+        m_modePages->setCurrentIndex(splitMode);
+}
+
+void SplitView::onButtonAddRidPage()
+{
+    if (!m_split->isLoaded())
+        return;
+    bool ok = false;
+    const int page = parseNumber(m_editRidPage->text(), &ok);
+    if (ok)
+        m_split->addCertainPage(page);
+}
+
+void SplitView::onButtonAddRange()
+{
+    if (!m_split->isLoaded())
+        return;
+    const QString fromText = m_editFrom->text().trimmed();
+    const QString toText = m_editTo->text().trimmed();
+    if (fromText.isEmpty() || toText.isEmpty())
+        return;
+    bool fromOk = false;
+    bool toOk = false;
+    const int from = parseNumber(fromText, &fromOk);
+    const int to = parseNumber(toText, &toOk);
+    const int count = m_split->pageCount();
+    if (!fromOk || !toOk || count <= 0)
+        return;
+    if (from <= 0 || from > count || to < from || to > count)
+        return;
+    m_editFrom->setFocus();
+    m_split->pageRanges()->addRange(from, to);
+}
+
+void SplitView::onChangeOutFolder(int index)
+{
+    const int mode = m_folderModel->modeAt(index);
+    if (mode == SaveFolderModel::ModeSelectFolder) {
+        const QModelIndex folderCell = m_folderModel->index(index, SaveFolderModel::ColumnValue);
+        const QString folder = QFileDialog::getExistingDirectory(
+            this, tr("Select destination folder"), folderCell.data().toString(),
+            QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+        if (folder.isEmpty()) {
+            m_folderBox->setCurrentIndex(m_lastFolderIndex);
+            return;
+        }
+        m_folderModel->setData(folderCell, folder, Qt::EditRole);
+    }
+    m_lastFolderIndex = index;
+}
+
+void SplitView::readSettings()
+{
+    auto settings = AppSettings::open();
+    settings->beginGroup(QLatin1String(AppSettings::keySaveModeGroup));
+    int mode = settings->value(QLatin1String(AppSettings::keySaveMode), 0).toInt();
+    const QString path = settings->value(QLatin1String(AppSettings::keySavePath),
+                                         AppSettings::desktopFolder()).toString();
+    settings->endGroup();
+    if (mode < 0 || mode >= m_folderModel->rowCount())
+        mode = 0;
+    if (mode == SaveFolderModel::ModeSelectFolder)
+        m_folderModel->setData(m_folderModel->index(2, SaveFolderModel::ColumnValue), path, Qt::EditRole);
+    m_folderBox->setCurrentIndex(mode);
+    m_lastFolderIndex = mode;
+}
+
+void SplitView::updateListPage(bool empty, QWidget *help, RangeListView *list, QPushButton *clear)
+{
+    help->setVisible(empty);
+    list->setVisible(!empty);
+    clear->setVisible(!empty);
+    help->update();
+    list->update();
+    clear->update();
+}
+
+void SplitView::onChangeCertainPages()
+{
+    updateListPage(m_certainList->isEmpty(), m_helpRemoveFrame, m_certainList, m_buttonClearPages);
+    m_editRidPage->clear();
+}
+
+void SplitView::onChangedPageRangeList()
+{
+    updateListPage(m_split->pageRanges()->isEmpty(), m_helpRangesFrame, m_rangeList, m_buttonClearRanges);
+    m_editFrom->clear();
+    m_editTo->clear();
+}
+
+void SplitView::onPreview()
+{
+    if (m_split->isLoaded())
+        emit preview(m_split->fileName(), m_split->password());
+}
+
+void SplitView::onStarted()
+{
+    m_progress->reset();
+    m_progress->setMinimum(0);
+    m_progress->setMaximum(100);
+    m_progress->setText(QString());
+    m_bottomStack->setCurrentIndex(1);
+    queueEnabled(m_preview, false);
+    queueEnabled(m_splitArea, false);
+}
+
+void SplitView::onProgressChanged(double percentage)
+{
+    m_progress->setValue(static_cast<int>(percentage));
+}
+
+void SplitView::onComplete()
+{
+    queueEnabled(m_preview, true);
+    queueEnabled(m_splitArea, true);
+    m_bottomStack->setCurrentIndex(0);
+}
+
+void SplitView::onFinished(QStringList splitedFiles)
+{
+    MessageSplit message(splitedFiles.count(), this);
+    message.exec();
+    if (splitedFiles.isEmpty())
+        return;
+    auto *app = Application::instance();
+    if (app) {
+        app->lastSplitFolder = splitedFiles.last();
+        emit app->lastFolderChanged();
+    }
+    switch (message.choice()) {
+    case 1:
+        if (app)
+            app->openFolderAndSelect(splitedFiles.last());
+        break;
+    case 2:
+        emit onMergeSplittedFiles(splitedFiles);
+        break;
+    default:
+        break;
+    }
+}
+
+void SplitView::showInfo(const QString &caption, const QString &text)
+{
+    MessageView *message = MessageView::createMessage(caption, text, this);
+    message->exec();
+    message->deleteLater();
+}
+
+void SplitView::onFailed(int errorCode)
+{
+    // A stop by the user and a real failure look the same to the controller;
+    // only the screen knows which one it was, so it tells the user.
+    if (m_cancelRequested)
+        showInfo(tr("Split failed"), tr("Split canceled"));
+    else
+        showInfo(tr("Split failed"), tr("The document could not be split (error %1).").arg(errorCode));
+    m_cancelRequested = false;
+}
+
+void SplitView::onContentCopyDisabled()
+{
+    showInfo(tr("Split failed"), tr("Error: this file has read permission only!"));
+}
+
+void SplitView::setInitialState()
+{
+    readSettings();
+    m_certainList->clear();
+    m_rangeList->clear();
+    m_editGroupSize->setText(QStringLiteral("3"));
+    m_editStartFrom->setText(QStringLiteral("1"));
+    m_editRidPage->clear();
+    m_editFrom->clear();
+    m_editTo->clear();
+    m_modeButtons[ModeSinglePages]->click();
+}

@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QFrame>
+#include <QStringList>
+
+class Button;
+class PreviewWidget;
+class ProgressControl;
+class QButtonGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedLayout;
+class RangeListView;
+class SaveFolderModel;
+class Split;
+
+// The split screen: the document preview on top, the four split modes with
+// the controls of the chosen one in the middle, and at the bottom either the
+// save-folder choice with "SPLIT" or, while a split runs, the progress
+// control. It drives the application's split controller.
+class SplitView : public QFrame
+{
+    Q_OBJECT
+public:
+    enum Mode { ModeSinglePages = 0, ModeGroups = 1, ModeRemovePages = 2, ModeRanges = 3 };
+
+    // split: the controller to drive; null takes the application's.
+    explicit SplitView(QWidget *parent = nullptr, Split *split = nullptr);
+
+    // The folder the next split writes into, by the save-folder choice and the
+    // loaded document (empty when no document is loaded).
+    QString outputFolder() const;
+
+    // For the screen's owner and its tests.
+    PreviewWidget *preview() const { return m_preview; }
+    ProgressControl *progressControl() const { return m_progress; }
+    RangeListView *certainPagesList() const { return m_certainList; }
+    RangeListView *pageRangesList() const { return m_rangeList; }
+    QLineEdit *groupSizeEdit() const { return m_editGroupSize; }
+    QLineEdit *startFromEdit() const { return m_editStartFrom; }
+    QLineEdit *removePageEdit() const { return m_editRidPage; }
+    QLineEdit *rangeFromEdit() const { return m_editFrom; }
+    QLineEdit *rangeToEdit() const { return m_editTo; }
+    QComboBox *folderBox() const { return m_folderBox; }
+    int currentMode() const;
+    int currentPage() const;
+    bool isSplitting() const;
+
+signals:
+    // The user chose to merge the produced files.
+    void onMergeSplittedFiles(QStringList files);
+    // The user asked for a full preview of the loaded document.
+    void preview(QString fileName, QString password);
+
+public slots:
+    void split();
+    void splitModeChanged(int splitMode);
+    void onButtonAddRidPage();
+    void onButtonAddRange();
+    void onChangeOutFolder(int index);
+    void readSettings();
+    void onChangeCertainPages();
+    void onChangedPageRangeList();
+    void onPreview();
+    void onStarted();
+    void onProgressChanged(double percentage);
+    void onFinished(QStringList splitedFiles);
+    void onComplete();
+    void onFailed(int errorCode);
+    void onContentCopyDisabled();
+    void setInitialState();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *buildModeList();
+    QWidget *buildSinglePagesPage();
+    QWidget *buildGroupsPage();
+    QWidget *buildRemovePagesPage();
+    QWidget *buildRangesPage();
+    QWidget *buildSaveRow();
+    QWidget *buildHelpRow(QLabel *text, bool limitHeight);
+    QLineEdit *createNumberEdit(QWidget *parent, class QValidator *validator);
+    void wirePageList(QPushButton *clearButton, class PageRanges *pages, RangeListView *list);
+    void connectController();
+    void retranslate();
+    void showInfo(const QString &caption, const QString &text);
+    void updateListPage(bool empty, QWidget *help, RangeListView *list, QPushButton *clear);
+
+    Split *m_split = nullptr;
+    PreviewWidget *m_preview = nullptr;
+    QFrame *m_splitArea = nullptr;
+    QButtonGroup *m_modeGroup = nullptr;
+    QRadioButton *m_modeButtons[4] = {};
+    QStackedLayout *m_modePages = nullptr;
+
+    QLabel *m_helpSinglePages = nullptr;
+    QLabel *m_labelGroupSize = nullptr;
+    QLabel *m_labelStartFrom = nullptr;
+    QLineEdit *m_editGroupSize = nullptr;
+    QLineEdit *m_editStartFrom = nullptr;
+    QLabel *m_helpGroups = nullptr;
+
+    QLineEdit *m_editRidPage = nullptr;
+    Button *m_buttonAddPage = nullptr;
+    QPushButton *m_buttonClearPages = nullptr;
+    RangeListView *m_certainList = nullptr;
+    QWidget *m_helpRemoveFrame = nullptr;
+    QLabel *m_helpRemove = nullptr;
+
+    QLabel *m_labelFrom = nullptr;
+    QLabel *m_labelTo = nullptr;
+    QLineEdit *m_editFrom = nullptr;
+    QLineEdit *m_editTo = nullptr;
+    Button *m_buttonAddRange = nullptr;
+    QPushButton *m_buttonClearRanges = nullptr;
+    RangeListView *m_rangeList = nullptr;
+    QWidget *m_helpRangesFrame = nullptr;
+    QLabel *m_helpRanges = nullptr;
+
+    QStackedLayout *m_bottomStack = nullptr;
+    QLabel *m_saveToLabel = nullptr;
+    QComboBox *m_folderBox = nullptr;
+    SaveFolderModel *m_folderModel = nullptr;
+    Button *m_buttonSplit = nullptr;
+    ProgressControl *m_progress = nullptr;
+
+    int m_lastFolderIndex = 0;
+    bool m_cancelRequested = false;
+};

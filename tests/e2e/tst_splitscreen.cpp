@@ -1,0 +1,361 @@
+#include "ModalDriver.h"
+#include "PdfProbe.h"
+#include "TestPaths.h"
+#include "app/AppSettings.h"
+#include "app/Application.h"
+#include "merge/Merge.h"
+#include "merge/MergeModel.h"
+#include "merge/MergeView.h"
+#include "split/RangeItemView.h"
+#include "split/RangeListView.h"
+#include "split/Split.h"
+#include "split/SplitView.h"
+#include "widgets/DropArea.h"
+#include "widgets/PreviewWidget.h"
+#include "widgets/ProgressControl.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+// The split screen driven as a person would: a document dropped on it, each
+// of the four modes, the completion dialog, the files on disk checked with
+// poppler, the hand-over to the merge screen, a protected document, a
+// document that forbids copying, and a cancelled long split.
+class TestSplitScreen : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    Split *m_split = nullptr;
+    std::unique_ptr<QWidget> m_window;
+    SplitView *m_view = nullptr;
+
+    // A private copy of a fixture in its own folder, so each run's outputs
+    // (in the sub folder named after the document) can be counted.
+    QString copyFixture(const QString &fixture, const QString &folderName, const QString &fileName)
+    {
+        const QString folder = m_dir.filePath(folderName);
+        QDir().mkpath(folder);
+        const QString target = folder + QLatin1Char('/') + fileName;
+        QFile::remove(target);
+        QFile::copy(TestPaths::fixture(fixture), target);
+        QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        return target;
+    }
+
+    static QStringList pdfsIn(const QString &folder)
+    {
+        QStringList files;
+        const QStringList names = QDir(folder).entryList(QDir::Files, QDir::Name);
+        for (const QString &name : names)
+            files << folder + QLatin1Char('/') + name;
+        return files;
+    }
+
+    static QList<int> pageCounts(const QStringList &files)
+    {
+        QList<int> counts;
+        for (const QString &file : files)
+            counts << PdfProbe::pageCount(file);
+        std::sort(counts.begin(), counts.end());
+        return counts;
+    }
+
+    // Drops a file on the split screen's drop area the way the desktop does.
+    void dropOnScreen(const QString &path)
+    {
+        auto *area = m_view->preview()->findChild<DropArea *>();
+        QVERIFY(area);
+        if (!area->isVisible())
+            m_view->preview()->onDelete(); // back to the drop area
+        QVERIFY(area->isVisible());
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(path)});
+        const QPoint center = area->rect().center();
+        QDragEnterEvent enter(center, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(center, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(area, &drop);
+        QCOMPARE(m_split->fileName(), path);
+    }
+
+    void chooseMode(int mode)
+    {
+        const auto buttons = m_view->findChildren<QRadioButton *>();
+        QCOMPARE(buttons.count(), 4);
+        QTest::mouseClick(buttons.at(mode), Qt::LeftButton);
+        QCOMPARE(m_view->currentMode(), mode);
+        QCOMPARE(m_view->currentPage(), mode);
+    }
+
+    QPushButton *button(const QString &objectName)
+    {
+        auto *found = m_view->findChild<QPushButton *>(objectName);
+        if (!found)
+            qWarning("no button %s", qPrintable(objectName));
+        return found;
+    }
+
+    QPushButton *visibleButton(const QString &objectName)
+    {
+        const auto buttons = m_view->findChildren<QPushButton *>(objectName);
+        for (QPushButton *b : buttons)
+            if (b->isVisible())
+                return b;
+        return nullptr;
+    }
+
+    // Presses SPLIT and answers the completion dialog; returns its text.
+    QString splitAndAnswer(ModalDriver &driver, const QString &choice)
+    {
+        QString shown;
+        driver.expect([&shown, choice](QWidget *dialog) {
+            shown = ModalDriver::textOf(dialog);
+            ModalDriver::click(dialog, choice);
+        });
+        QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000); }();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(!m_view->isSplitting(), 10000); }();
+        return shown;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        // Results in a sub folder named after the document.
+        auto settings = AppSettings::open();
+        settings->beginGroup(QLatin1String(AppSettings::keySaveModeGroup));
+        settings->setValue(QLatin1String(AppSettings::keySaveMode), 0);
+        settings->endGroup();
+        settings.reset();
+
+        m_split = Application::instance()->split();
+        m_window = std::make_unique<QWidget>();
+        m_view = new SplitView(m_window.get());
+        m_window->resize(686, 420);
+        m_view->resize(686, 420);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+
+    void startsInTheFirstMode()
+    {
+        QCOMPARE(m_view->currentMode(), 0);
+        QCOMPARE(m_view->groupSizeEdit()->text(), QStringLiteral("3"));
+        QCOMPARE(m_view->startFromEdit()->text(), QStringLiteral("1"));
+        QVERIFY(!m_view->isSplitting());
+        QCOMPARE(m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder")) != nullptr, true);
+        QCOMPARE(button(QStringLiteral("buttonSplit"))->text(), QStringLiteral("SPLIT"));
+        // Only digits get into the number edits.
+        QLineEdit *edit = m_view->groupSizeEdit();
+        edit->clear();
+        QTest::keyClicks(edit, QStringLiteral("4a-2"));
+        QCOMPARE(edit->text(), QStringLiteral("42"));
+        edit->setText(QStringLiteral("3"));
+    }
+
+    void everyModeWritesTheExpectedFiles()
+    {
+        ModalDriver driver;
+        const QString source = copyFixture(QStringLiteral("11-pages-with-labels.pdf"),
+                                           QStringLiteral("modes"), QStringLiteral("eleven.pdf"));
+        const QString outFolder = m_dir.filePath(QStringLiteral("modes/eleven"));
+        dropOnScreen(source);
+        QCOMPARE(m_split->pageCount(), 11);
+        QVERIFY(m_split->isLoaded());
+        QCOMPARE(m_view->outputFolder(), outFolder);
+
+        // One page per file.
+        chooseMode(0);
+        QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split in 11 files")), qPrintable(shown));
+        QCOMPARE(pageCounts(pdfsIn(outFolder)), QVector<int>(11, 1).toList());
+        QCOMPARE(Application::instance()->lastSplitFolder.isEmpty(), false);
+        QDir(outFolder).removeRecursively();
+
+        // Groups of 4 from page 2: 2-5, 6-9, 10-11; page 1 in none.
+        chooseMode(1);
+        m_view->groupSizeEdit()->setText(QStringLiteral("4"));
+        m_view->startFromEdit()->setText(QStringLiteral("2"));
+        shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split in 3 files")), qPrintable(shown));
+        QCOMPARE(pageCounts(pdfsIn(outFolder)), (QList<int>{2, 4, 4}));
+        QDir(outFolder).removeRecursively();
+
+        // Without pages 2 and 5 (and an out-of-range 12 that is refused).
+        chooseMode(2);
+        for (const QString &page : {QStringLiteral("2"), QStringLiteral("12"), QStringLiteral("5")}) {
+            m_view->removePageEdit()->clear(); // a refused page stays in the edit
+            QTest::keyClicks(m_view->removePageEdit(), page);
+            QTest::mouseClick(button(QStringLiteral("buttonAddPage")), Qt::LeftButton);
+        }
+        QCOMPARE(m_split->certainPages()->ranges(), (QList<QPair<int, int>>{{2, 2}, {5, 5}}));
+        QCOMPARE(m_view->certainPagesList()->items().count(), 2);
+        QVERIFY(m_view->certainPagesList()->isVisible());
+        QVERIFY(visibleButton(QStringLiteral("buttonClear")));
+        shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split in 1 files")), qPrintable(shown));
+        const QStringList edited = pdfsIn(outFolder);
+        QCOMPARE(edited.count(), 1);
+        QVERIFY(QFileInfo(edited.first()).fileName().startsWith(QStringLiteral("eleven_edited_")));
+        QCOMPARE(PdfProbe::pageCount(edited.first()), 9);
+        QDir(outFolder).removeRecursively();
+
+        // Ranges 1-3 and 7-7; a reversed range and one past the end are refused.
+        chooseMode(3);
+        const QList<QPair<QString, QString>> typed{{QStringLiteral("5"), QStringLiteral("3")},
+                                                   {QStringLiteral("9"), QStringLiteral("12")},
+                                                   {QStringLiteral("1"), QStringLiteral("3")},
+                                                   {QStringLiteral("7"), QStringLiteral("7")}};
+        for (const auto &range : typed) {
+            m_view->rangeFromEdit()->setText(range.first);
+            m_view->rangeToEdit()->setText(range.second);
+            QTest::mouseClick(button(QStringLiteral("buttonAddNormal")), Qt::LeftButton);
+        }
+        QCOMPARE(m_split->pageRanges()->ranges(), (QList<QPair<int, int>>{{1, 3}, {7, 7}}));
+        QStringList tags;
+        for (const RangeItemView *tag : m_view->pageRangesList()->items())
+            tags << tag->text();
+        QCOMPARE(tags, (QStringList{QStringLiteral("1 - 3"), QStringLiteral("7")}));
+        QVERIFY(m_view->rangeFromEdit()->text().isEmpty()); // emptied by the list change
+
+        // The last split hands its files to the merge screen.
+        MergeView mergeView(nullptr, Application::instance()->merge());
+        MergeModel *mergeModel = Application::instance()->merge()->model();
+        mergeModel->clear();
+        QStringList handed;
+        connect(m_view, &SplitView::onMergeSplittedFiles, this, [&](const QStringList &files) {
+            handed = files;
+            mergeModel->requestAddFiles(files); // as the main window does
+        });
+        shown = splitAndAnswer(driver, QStringLiteral("MERGE RESULTS"));
+        QVERIFY2(shown.contains(QStringLiteral("split in 2 files")), qPrintable(shown));
+        QCOMPARE(handed.count(), 2);
+        QCOMPARE(pageCounts(handed), (QList<int>{1, 3}));
+        QCOMPARE(Application::instance()->lastSplitFolder, handed.last());
+        QTRY_COMPARE_WITH_TIMEOUT(mergeModel->count(), 2, 20000);
+        QCOMPARE(mergeModel->totalPages(), 4);
+        disconnect(m_view, &SplitView::onMergeSplittedFiles, this, nullptr);
+        mergeModel->clear();
+
+        // Clearing the lists puts the help texts back.
+        QTest::mouseClick(visibleButton(QStringLiteral("buttonClear")), Qt::LeftButton);
+        QVERIFY(m_split->pageRanges()->isEmpty());
+        QVERIFY(!m_view->pageRangesList()->isVisible());
+        QVERIFY(!visibleButton(QStringLiteral("buttonClear")));
+    }
+
+    void protectedDocumentNeedsItsPassword()
+    {
+        ModalDriver driver;
+        const QString source = copyFixture(QStringLiteral("enc-XI-R6,V5,U=view,O=master.pdf"),
+                                           QStringLiteral("locked"), QStringLiteral("locked.pdf"));
+        dropOnScreen(source);
+        QVERIFY(!m_split->isLoaded());
+        auto *link = m_view->preview()->findChild<QPushButton *>(QStringLiteral("buttonURL"));
+        QVERIFY(link);
+        QVERIFY(link->isVisible());
+
+        // A wrong password, then the right one.
+        driver.expect(ModalDriver::typeAndPress(QStringLiteral("wrong"), QStringLiteral("OK")));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(link, Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("The password for locked is incorrect")),
+                 qPrintable(driver.seen().join(QLatin1Char('\n'))));
+        QVERIFY(!m_split->isLoaded());
+        QVERIFY(link->isVisible());
+
+        driver.expect(ModalDriver::typeAndPress(QStringLiteral("view"), QStringLiteral("OK")));
+        QTest::mouseClick(link, Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY(m_split->isLoaded());
+        QCOMPARE(m_split->pageCount(), 30);
+        QVERIFY(!link->isVisible());
+
+        chooseMode(3);
+        m_view->rangeFromEdit()->setText(QStringLiteral("2"));
+        m_view->rangeToEdit()->setText(QStringLiteral("4"));
+        QTest::mouseClick(button(QStringLiteral("buttonAddNormal")), Qt::LeftButton);
+        const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split in 1 files")), qPrintable(shown));
+        const QStringList files = pdfsIn(m_dir.filePath(QStringLiteral("locked/locked")));
+        QCOMPARE(files.count(), 1);
+        QCOMPARE(PdfProbe::pageCount(files.first()), 3); // opens without a password
+        m_split->pageRanges()->clear();
+    }
+
+    void readOnlyDocumentIsRefused()
+    {
+        ModalDriver driver;
+        const QString source = copyFixture(QStringLiteral("enc-R3,V2,O=master.pdf"),
+                                           QStringLiteral("readonly"), QStringLiteral("readonly.pdf"));
+        dropOnScreen(source);
+        QVERIFY(m_split->isLoaded());
+        chooseMode(0);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Error: this file has read permission only!")),
+                 qPrintable(driver.seen().last()));
+        QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("readonly/readonly"))));
+    }
+
+    void cancelledSplitLeavesNoHalfFiles()
+    {
+        ModalDriver driver;
+        const QString folder = m_dir.filePath(QStringLiteral("big"));
+        QDir().mkpath(folder);
+        const QString source = folder + QStringLiteral("/big.pdf");
+        QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source));
+        dropOnScreen(source);
+        QCOMPARE(m_split->pageCount(), 3000);
+        chooseMode(0);
+
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        QTRY_VERIFY(m_view->isSplitting());
+        QTRY_VERIFY(!m_view->preview()->isEnabled());
+        QTRY_VERIFY(!m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder"))->isEnabled());
+        QPushButton *stop = m_view->progressControl()->findChild<QPushButton *>(QStringLiteral("buttonStop"));
+        QVERIFY(stop);
+        QTest::qWait(300);
+        QTest::mouseClick(stop, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Split failed"))
+                     && driver.seen().last().contains(QStringLiteral("Split canceled")),
+                 qPrintable(driver.seen().last()));
+        QTRY_VERIFY(!m_view->isSplitting());
+        QTRY_VERIFY(m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder"))->isEnabled());
+
+        // Whatever was written before the stop is whole; nothing is cut off.
+        const QString outFolder = folder + QStringLiteral("/big");
+        QDirIterator it(outFolder, QDir::Files | QDir::Hidden | QDir::System);
+        int files = 0;
+        while (it.hasNext()) {
+            const QString path = it.next();
+            ++files;
+            QVERIFY2(path.endsWith(QLatin1String(".pdf")), qPrintable(path));
+            QVERIFY2(PdfProbe::isComplete(path), qPrintable(path));
+        }
+        QVERIFY(files < 3000);
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    TestSplitScreen test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_splitscreen.moc"
