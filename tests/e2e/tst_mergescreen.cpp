@@ -264,6 +264,17 @@ private slots:
         // Back to idle with a fresh default name.
         QTRY_VERIFY(!m_view->isMerging());
         QTRY_VERIFY(name->text().startsWith(QStringLiteral("Merged-")));
+
+        // The same name again never replaces the first result.
+        name->setText(QStringLiteral("result"));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
+        const QString second = m_dir.filePath(QStringLiteral("out/(1)result.pdf"));
+        QVERIFY(QFileInfo::exists(second));
+        QCOMPARE(PdfProbe::pageCount(output, QStringLiteral("secret")), 35);
+        QCOMPARE(PdfProbe::pageCount(second, QStringLiteral("secret")), 35);
+        QTRY_VERIFY(!m_view->isMerging());
     }
 
     void cancelledMergeLeavesNothing()
