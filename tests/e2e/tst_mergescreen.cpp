@@ -22,6 +22,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -196,6 +197,14 @@ private slots:
         QCOMPARE(names(), (QStringList{QStringLiteral("charlie.pdf"), QStringLiteral("bravo.pdf"),
                                        QStringLiteral("alpha.pdf"), QStringLiteral("echo.pdf")}));
         QCOMPARE(m_view->table()->currentIndex().row(), 1);
+
+        // Preview asks for the viewer, except for a row still locked.
+        QSignalSpy previews(m_view, &MergeView::preview);
+        clickCell(0, 4);
+        QCOMPARE(previews.count(), 0);
+        clickCell(1, 4);
+        QCOMPARE(previews.count(), 1);
+        QCOMPARE(previews.first().at(0).toString(), bravo);
 
         // Unlock charlie from its Password cell: wrong, then right.
         driver.expect(ModalDriver::typeAndPress(QStringLiteral("nope"), QStringLiteral("OK")));
