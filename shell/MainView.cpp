@@ -397,6 +397,11 @@ void MainView::onNavigateToMergeAfterSplit(const QStringList &files)
 void MainView::onPreview(const QString &fileName, const QString &password)
 {
     m_viewer->open(fileName, password);
+    if (!m_viewerPlaced) {
+        // The first time over the main window; later where the user left it.
+        m_viewer->move(frameGeometry().center() - m_viewer->rect().center());
+        m_viewerPlaced = true;
+    }
     m_viewer->show();
     m_viewer->raise();
     m_viewer->activateWindow();

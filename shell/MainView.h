@@ -97,6 +97,7 @@ private:
     SettingsView *m_settingsView = nullptr;
     DocumentViewer *m_viewer = nullptr;
     QSequentialAnimationGroup *m_settingsAnimation = nullptr;
+    bool m_viewerPlaced = false;
     bool m_dragging = false;
     QPoint m_pressPosition;
 };

@@ -211,6 +211,7 @@ private slots:
         QVERIFY(viewer->isVisible());
         QVERIFY(!viewer->isModal());
         QCOMPARE(viewer->pageView()->path(), path);
+        QCOMPARE(viewer->geometry().center(), view.geometry().center());
         // Closing from its own bar only hides it; the pages stay.
         viewer->windowBar()->findChild<QAbstractButton *>(QStringLiteral("windowclose"))->click();
         QVERIFY(viewer->isHidden());
