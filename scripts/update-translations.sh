@@ -40,7 +40,7 @@ if [ -f "$english" ]; then
          { my ($head, $text, $forms) = ($1, $2, $3);
            $forms =~ s{<numerusform></numerusform>}{<numerusform>$text</numerusform>}g;
            "$head<translation>$forms</translation>" }gse;
-        s{(<message>\s*<source>([^<]*)</source>(?:(?!</message>).)*?)<translation type="unfinished"></translation>}
+        s{(<message>\s*<source>([^<]*)</source>(?:(?!</message>).)*?)<translation type="unfinished">[^<]*</translation>}
          {$1<translation>$2</translation>}gs;
     ' "$english"
 fi

@@ -63,6 +63,17 @@
     </message>
 </context>
 <context>
+    <name>MergeItemDelegate</name>
+    <message>
+        <source>Enter Password</source>
+        <translation>Passwort eingeben</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>MergeModel</name>
     <message>
         <source>Filename</source>
@@ -75,6 +86,65 @@
     <message>
         <source>Password</source>
         <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Das Passwort für %1 ist falsch</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>Save to folder:</source>
+        <translation>Zielordner:</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Dateiname:</translation>
+    </message>
+    <message>
+        <source>MERGE</source>
+        <translation>ZUSAMMENFÜHREN</translation>
+    </message>
+    <message>
+        <source>Set Password</source>
+        <translation>Passwort festlegen</translation>
+    </message>
+    <message>
+        <source>Select one or more files to open</source>
+        <translation>Eine oder mehrere Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 pages total</source>
+        <translation>%1 Seiten insgesamt</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>Passwort festlegen</translation>
+    </message>
+    <message>
+        <source>Merging files..</source>
+        <translation>Dateien werden zusammengeführt…</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Zusammenführen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Merge files failed</source>
+        <translation>Die Dateien konnten nicht zusammengeführt werden</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -269,6 +339,97 @@
     <message>
         <source>Loading%1</source>
         <translation>Wird geladen%1</translation>
+    </message>
+</context>
+<context>
+    <name>SplitView</name>
+    <message>
+        <source>Into files of 1 page</source>
+        <translation>In einzelne Seiten</translation>
+    </message>
+    <message>
+        <source>By groups of pages</source>
+        <translation>In Seitengruppen</translation>
+    </message>
+    <message>
+        <source>Get rid of certain pages</source>
+        <translation>Bestimmte Seiten entfernen</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>Nach Seitenbereichen</translation>
+    </message>
+    <message>
+        <source>Every page will be splited to isolated file...</source>
+        <translation>Jede Seite wird als eigene Datei gespeichert.</translation>
+    </message>
+    <message>
+        <source>Group of pages:</source>
+        <translation>Seiten je Gruppe:</translation>
+    </message>
+    <message>
+        <source>Starting from:</source>
+        <translation>Ab Seite:</translation>
+    </message>
+    <message>
+        <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
+        <translation>Legen Sie fest, wie viele Seiten jede Gruppe umfasst und ab welcher Seite geteilt wird.</translation>
+    </message>
+    <message>
+        <source>Add page</source>
+        <translation>Seite hinzufügen</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle entfernen</translation>
+    </message>
+    <message>
+        <source>You can choose and add pages which you want to delete...</source>
+        <translation>Wählen Sie die Seiten aus, die entfernt werden sollen, und fügen Sie sie hinzu.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>Add range</source>
+        <translation>Bereich hinzufügen</translation>
+    </message>
+    <message>
+        <source>You should choose and add a interval from document, which you will want to split...</source>
+        <translation>Wählen Sie die Seitenbereiche aus, die als eigene Dateien gespeichert werden sollen, und fügen Sie sie hinzu.</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Speichern in:</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>TEILEN</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Zielordner wählen</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Das Teilen wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>Das Dokument konnte nicht geteilt werden (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>Error: this file has read permission only!</source>
+        <translation>Fehler: Diese Datei darf nur gelesen werden!</translation>
     </message>
 </context>
 </TS>

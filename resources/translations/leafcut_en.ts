@@ -63,6 +63,17 @@
     </message>
 </context>
 <context>
+    <name>MergeItemDelegate</name>
+    <message>
+        <source>Enter Password</source>
+        <translation>Enter Password</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+</context>
+<context>
     <name>MergeModel</name>
     <message>
         <source>Filename</source>
@@ -75,6 +86,65 @@
     <message>
         <source>Password</source>
         <translation>Password</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Can not open file</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>The password for %1 is incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>Save to folder:</source>
+        <translation>Save to folder:</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Filename:</translation>
+    </message>
+    <message>
+        <source>MERGE</source>
+        <translation>MERGE</translation>
+    </message>
+    <message>
+        <source>Set Password</source>
+        <translation>Set Password</translation>
+    </message>
+    <message>
+        <source>Select one or more files to open</source>
+        <translation>Select one or more files to open</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 pages total</source>
+        <translation>%1 pages total</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Select destination folder</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>Set password</translation>
+    </message>
+    <message>
+        <source>Merging files..</source>
+        <translation>Merging files..</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Merge failed</translation>
+    </message>
+    <message>
+        <source>Merge files failed</source>
+        <translation>Merge files failed</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -269,6 +339,97 @@
     <message>
         <source>Loading%1</source>
         <translation>Loading%1</translation>
+    </message>
+</context>
+<context>
+    <name>SplitView</name>
+    <message>
+        <source>Into files of 1 page</source>
+        <translation>Into files of 1 page</translation>
+    </message>
+    <message>
+        <source>By groups of pages</source>
+        <translation>By groups of pages</translation>
+    </message>
+    <message>
+        <source>Get rid of certain pages</source>
+        <translation>Get rid of certain pages</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>By page ranges</translation>
+    </message>
+    <message>
+        <source>Every page will be splited to isolated file...</source>
+        <translation>Every page will be splited to isolated file...</translation>
+    </message>
+    <message>
+        <source>Group of pages:</source>
+        <translation>Group of pages:</translation>
+    </message>
+    <message>
+        <source>Starting from:</source>
+        <translation>Starting from:</translation>
+    </message>
+    <message>
+        <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
+        <translation>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</translation>
+    </message>
+    <message>
+        <source>Add page</source>
+        <translation>Add page</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>You can choose and add pages which you want to delete...</source>
+        <translation>You can choose and add pages which you want to delete...</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>From:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>To:</translation>
+    </message>
+    <message>
+        <source>Add range</source>
+        <translation>Add range</translation>
+    </message>
+    <message>
+        <source>You should choose and add a interval from document, which you will want to split...</source>
+        <translation>You should choose and add a interval from document, which you will want to split...</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Save to:</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>SPLIT</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Select destination folder</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Split failed</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Split canceled</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>The document could not be split (error %1).</translation>
+    </message>
+    <message>
+        <source>Error: this file has read permission only!</source>
+        <translation>Error: this file has read permission only!</translation>
     </message>
 </context>
 </TS>

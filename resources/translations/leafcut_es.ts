@@ -63,6 +63,17 @@
     </message>
 </context>
 <context>
+    <name>MergeItemDelegate</name>
+    <message>
+        <source>Enter Password</source>
+        <translation>Introducir contraseña</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>MergeModel</name>
     <message>
         <source>Filename</source>
@@ -75,6 +86,65 @@
     <message>
         <source>Password</source>
         <translation>Contraseña</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>No se puede abrir el archivo</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>La contraseña de %1 es incorrecta</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>Save to folder:</source>
+        <translation>Carpeta de destino:</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Nombre de archivo:</translation>
+    </message>
+    <message>
+        <source>MERGE</source>
+        <translation>UNIR</translation>
+    </message>
+    <message>
+        <source>Set Password</source>
+        <translation>Poner contraseña</translation>
+    </message>
+    <message>
+        <source>Select one or more files to open</source>
+        <translation>Seleccione uno o varios archivos para abrir</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 pages total</source>
+        <translation>%1 páginas en total</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Seleccionar carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>Poner contraseña</translation>
+    </message>
+    <message>
+        <source>Merging files..</source>
+        <translation>Uniendo archivos…</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Error al unir</translation>
+    </message>
+    <message>
+        <source>Merge files failed</source>
+        <translation>No se han podido unir los archivos</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -269,6 +339,97 @@
     <message>
         <source>Loading%1</source>
         <translation>Cargando%1</translation>
+    </message>
+</context>
+<context>
+    <name>SplitView</name>
+    <message>
+        <source>Into files of 1 page</source>
+        <translation>En archivos de una página</translation>
+    </message>
+    <message>
+        <source>By groups of pages</source>
+        <translation>Por grupos de páginas</translation>
+    </message>
+    <message>
+        <source>Get rid of certain pages</source>
+        <translation>Quitar algunas páginas</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>Por intervalos de páginas</translation>
+    </message>
+    <message>
+        <source>Every page will be splited to isolated file...</source>
+        <translation>Cada página se guardará en un archivo independiente.</translation>
+    </message>
+    <message>
+        <source>Group of pages:</source>
+        <translation>Páginas por grupo:</translation>
+    </message>
+    <message>
+        <source>Starting from:</source>
+        <translation>Desde la página:</translation>
+    </message>
+    <message>
+        <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
+        <translation>Indique cuántas páginas tendrá cada grupo y en qué página empieza la división.</translation>
+    </message>
+    <message>
+        <source>Add page</source>
+        <translation>Añadir página</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Borrar todo</translation>
+    </message>
+    <message>
+        <source>You can choose and add pages which you want to delete...</source>
+        <translation>Elija las páginas que desea quitar y añádalas a la lista.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Desde:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Hasta:</translation>
+    </message>
+    <message>
+        <source>Add range</source>
+        <translation>Añadir intervalo</translation>
+    </message>
+    <message>
+        <source>You should choose and add a interval from document, which you will want to split...</source>
+        <translation>Elija los intervalos de páginas que desea separar y añádalos: cada uno será un archivo.</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Guardar en:</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>DIVIDIR</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Seleccionar carpeta de destino</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Error al dividir</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Se ha cancelado la división</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>No se ha podido dividir el documento (error %1).</translation>
+    </message>
+    <message>
+        <source>Error: this file has read permission only!</source>
+        <translation>Error: ¡este archivo solo tiene permiso de lectura!</translation>
     </message>
 </context>
 </TS>

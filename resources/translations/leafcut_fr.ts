@@ -63,6 +63,17 @@
     </message>
 </context>
 <context>
+    <name>MergeItemDelegate</name>
+    <message>
+        <source>Enter Password</source>
+        <translation>Saisir le mot de passe</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>MergeModel</name>
     <message>
         <source>Filename</source>
@@ -75,6 +86,65 @@
     <message>
         <source>Password</source>
         <translation>Mot de passe</translation>
+    </message>
+    <message>
+        <source>Can not open file</source>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
+    </message>
+    <message>
+        <source>The password for %1 is incorrect</source>
+        <translation>Le mot de passe de %1 est incorrect</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>Save to folder:</source>
+        <translation>Dossier de destination&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Filename:</source>
+        <translation>Nom du fichier&#xa0;:</translation>
+    </message>
+    <message>
+        <source>MERGE</source>
+        <translation>FUSIONNER</translation>
+    </message>
+    <message>
+        <source>Set Password</source>
+        <translation>Définir un mot de passe</translation>
+    </message>
+    <message>
+        <source>Select one or more files to open</source>
+        <translation>Choisissez un ou plusieurs fichiers à ouvrir</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1 pages total</source>
+        <translation>%1 pages au total</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Set password</source>
+        <translation>Définir un mot de passe</translation>
+    </message>
+    <message>
+        <source>Merging files..</source>
+        <translation>Fusion des fichiers en cours…</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Échec de la fusion</translation>
+    </message>
+    <message>
+        <source>Merge files failed</source>
+        <translation>Les fichiers n&apos;ont pas pu être fusionnés</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -269,6 +339,97 @@
     <message>
         <source>Loading%1</source>
         <translation>Chargement%1</translation>
+    </message>
+</context>
+<context>
+    <name>SplitView</name>
+    <message>
+        <source>Into files of 1 page</source>
+        <translation>En fichiers d&apos;une page</translation>
+    </message>
+    <message>
+        <source>By groups of pages</source>
+        <translation>Par groupes de pages</translation>
+    </message>
+    <message>
+        <source>Get rid of certain pages</source>
+        <translation>Supprimer certaines pages</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>Par plages de pages</translation>
+    </message>
+    <message>
+        <source>Every page will be splited to isolated file...</source>
+        <translation>Chaque page sera enregistrée dans un fichier distinct.</translation>
+    </message>
+    <message>
+        <source>Group of pages:</source>
+        <translation>Pages par groupe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Starting from:</source>
+        <translation>À partir de la page&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
+        <translation>Indiquez combien de pages compte chaque groupe et à partir de quelle page la division commence.</translation>
+    </message>
+    <message>
+        <source>Add page</source>
+        <translation>Ajouter la page</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>You can choose and add pages which you want to delete...</source>
+        <translation>Choisissez les pages à supprimer et ajoutez-les à la liste.</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De&#xa0;:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>À&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Add range</source>
+        <translation>Ajouter la plage</translation>
+    </message>
+    <message>
+        <source>You should choose and add a interval from document, which you will want to split...</source>
+        <translation>Choisissez les plages de pages à extraire et ajoutez-les : chacune deviendra un fichier.</translation>
+    </message>
+    <message>
+        <source>Save to:</source>
+        <translation>Enregistrer dans&#xa0;:</translation>
+    </message>
+    <message>
+        <source>SPLIT</source>
+        <translation>DIVISER</translation>
+    </message>
+    <message>
+        <source>Select destination folder</source>
+        <translation>Choisir le dossier de destination</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Échec de la division</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>La division a été annulée</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>Le document n&apos;a pas pu être divisé (erreur %1).</translation>
+    </message>
+    <message>
+        <source>Error: this file has read permission only!</source>
+        <translation>Erreur&#xa0;: ce fichier n&apos;est autorisé qu&apos;en lecture&#xa0;!</translation>
     </message>
 </context>
 </TS>

@@ -3,7 +3,9 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -140,6 +142,41 @@ private slots:
                         faults << QStringLiteral("placeholders differ in ") + entry.label();
         }
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    void everySourceTextIsTranslated_data() { everyEntryIsFinished_data(); }
+
+    // The texts that lupdate finds in the sources today must all be in each
+    // shipped file, translated.
+    void everySourceTextIsTranslated()
+    {
+        QFETCH(QString, file);
+        QTemporaryDir temp;
+        QVERIFY(temp.isValid());
+        const QString probe = temp.filePath(QStringLiteral("probe.ts"));
+        QProcess lupdate;
+        lupdate.setProcessChannelMode(QProcess::MergedChannels);
+        lupdate.start(QStringLiteral("bash"), {TestPaths::sourceDir() + QStringLiteral("/scripts/update-translations.sh"),
+                                              QStringLiteral("--probe"), probe});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
+                 qPrintable(QStringLiteral("lupdate failed: ") + QString::fromLocal8Bit(lupdate.readAll())));
+        QString error;
+        const QList<Entry> found = readTs(probe, &error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QVERIFY2(!found.isEmpty(), "lupdate found no translatable text");
+
+        QHash<QString, Entry> shipped;
+        for (const Entry &entry : readTs(TestPaths::sourceDir() + QStringLiteral("/resources/translations/") + file, &error))
+            shipped.insert(entry.key(), entry);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QStringList missing;
+        for (const Entry &entry : found) {
+            const auto it = shipped.constFind(entry.key());
+            if (it == shipped.cend() || !it->type.isEmpty())
+                missing << entry.label();
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("not translated in %1:\n").arg(file) + missing.join(QLatin1Char('\n'))));
     }
 
     void languageNamesItself_data() { everyEntryIsFinished_data(); }
