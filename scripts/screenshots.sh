@@ -98,30 +98,52 @@ choose_files() {
     sleep 1.5
 }
 
-# Window coordinates (including the 20-pixel margin) of what is clicked.
+# Window coordinates (including the 20-pixel margin) of what is clicked;
+# where a translated text moves a control, the keyboard reaches it instead.
 start_split=(258 283)
-tab_split=(75 61)
-tab_merge=(172 61)
-settings_button=(658 459)
-settings_cancel=(385 453)
+add_file=(311 142)
+mode_ranges=(130 345)
+range_from=(335 233)
+split_button=(640 414)
+settings_button=(690 459)
 
 for lang in "${languages[@]}"; do
     export HOME=$work/home-$lang
     export XDG_CONFIG_HOME=$HOME/.config
     mkdir -p "$XDG_CONFIG_HOME/Pinecone" "$HOME/Desktop"
     printf '[General]\nLanguage=%s\nlast_select_folder=%s\n' "$lang" "$docs" > "$XDG_CONFIG_HOME/Pinecone/Pinecone Sheafwright.ini"
+    rm -rf "$docs/Annual report"
     "$program" >"$work/program-$lang.log" 2>&1 &
     program_pid=$!
     window_id=$(xdotool search --sync --onlyvisible --name '^Sheafwright$' | head -1)
     sleep 1
     shot "start-$lang"
+
+    # Split screen: a document, the page-range mode and three ranges.
     click "${start_split[@]}"
+    # The add button sits left of its caption, which is longer in German.
+    case $lang in de) click 238 "${add_file[1]}" 0.5 ;; *) click "${add_file[@]}" 0.5 ;; esac
+    choose_files "$docs/Annual report.pdf"
+    click "${mode_ranges[@]}" 0.5
+    for range in "1 4" "5 8" "9 12"; do
+        set -- $range
+        click "${range_from[@]}" 0.2
+        xdotool type "$1"; xdotool key Tab; xdotool type "$2"; xdotool key Tab space
+        sleep 0.3
+    done
     shot "split-$lang"
-    click "${tab_merge[@]}"
+
+    # The split-complete dialog over the window, then its third choice
+    # hands the three files to the merge screen.
+    click "${split_button[@]}" 4
+    shot "dialog-$lang"
+    # Its third button: the dialog is centred on the window; German words are longer.
+    case $lang in de) click 484 307 3 ;; *) click 476 309 3 ;; esac
     shot "merge-$lang"
+
     click "${settings_button[@]}" 1.5
     shot "settings-$lang"
-    click "${settings_cancel[@]}" 1
+    xdotool key Escape
     kill "$program_pid" 2>/dev/null || true
     wait "$program_pid" 2>/dev/null || true
     program_pid=""
