@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Add page</source>
-        <translation>Añadir página</translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Clear all</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Add range</source>
-        <translation>Añadir intervalo</translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>

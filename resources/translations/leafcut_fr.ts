@@ -377,7 +377,7 @@
     </message>
     <message>
         <source>Add page</source>
-        <translation>Ajouter la page</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>Clear all</source>
@@ -397,7 +397,7 @@
     </message>
     <message>
         <source>Add range</source>
-        <translation>Ajouter la plage</translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
