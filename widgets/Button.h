@@ -87,9 +87,10 @@ protected:
     static void drawColoredText(QPainter &painter, const QRectF &rect, const QString &text,
                                 const QColor &color);
     QSize textSize(const QString &text) const;
+    // Size or look changed: recompute the size hint and repaint.
+    void changed();
 
 private:
-    void changed();
 
     QString m_iconNormal;
     QString m_iconHover;

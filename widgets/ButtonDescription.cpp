@@ -8,12 +8,6 @@ ButtonDescription::ButtonDescription(QWidget *parent)
 {
 }
 
-void ButtonDescription::changed()
-{
-    updateGeometry();
-    update();
-}
-
 void ButtonDescription::setColorDescriptionNormal(const QColor &color) { m_colorNormal = color; update(); }
 void ButtonDescription::setColorDescriptionHover(const QColor &color) { m_colorHover = color; update(); }
 void ButtonDescription::setColorDescriptionPressed(const QColor &color) { m_colorPressed = color; update(); }

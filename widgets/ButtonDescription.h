@@ -57,8 +57,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void changed();
-
     QColor m_colorNormal;
     QColor m_colorHover;
     QColor m_colorPressed;
