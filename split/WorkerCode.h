@@ -14,6 +14,10 @@ enum : int {
     RequestInvalid = 4,      // wrong types, bad mode, absurd numbers, unsafe session values
     NothingProduced = 5,     // outputs were requested but not one file was written
     ResponseNotWritten = 6,  // exit code: the response file could not be written
-    NotStarted = 7,          // launcher: the session folder or request file could not be made
+    NotStarted = 7,          // launcher: the session folder or request file could not be made,
+                             // or the worker program could not be started
+    // The run was stopped on request: the response (when there is one) lists
+    // only the files that were written whole before the stop.
+    Canceled = 8,
 };
 } // namespace WorkerCode
