@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
+#include <QMutex>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QUrl>
@@ -42,30 +43,79 @@ bool isOwnedPrivateDirectory(const QString &path)
 }
 
 // Fallback when the usual place cannot be trusted: mkdtemp gives a new
-// owner-only folder that nobody else can have prepared.
+// owner-only folder that nobody else can have prepared. Empty on failure.
 QString freshPrivateTempDirectory()
 {
-    QByteArray pattern = QFile::encodeName(QDir::tempPath() + QStringLiteral("/sheafwright-XXXXXX"));
+    // Never "/sheafwright-..." when the temporary folder is missing.
+    const QString temp = QDir::tempPath();
+    if (temp.isEmpty() || QDir::isRelativePath(temp) || !QFileInfo(temp).isDir())
+        return QString();
+    QByteArray pattern = QFile::encodeName(temp + QStringLiteral("/sheafwright-XXXXXX"));
     if (!::mkdtemp(pattern.data()))
         return QString();
     return QFile::decodeName(pattern);
 }
 
-// Moves without replacing: renameat2(RENAME_NOREPLACE) where the file system
-// supports it, else a hard link (which fails on an existing name) plus unlink.
-int renameNoReplace(const QString &from, const QString &to)
+// The fallback folder of this process, made when first needed and made again
+// when it has gone; empty while none can be made.
+QString fallbackCacheDirectory()
+{
+    static QMutex mutex;
+    static QString folder;
+    QMutexLocker lock(&mutex);
+    if (folder.isEmpty() || !isOwnedPrivateDirectory(folder))
+        folder = freshPrivateTempDirectory();
+    return folder;
+}
+
+bool isMissingFeature(int error)
+{
+    return error == EINVAL || error == ENOSYS || error == EPERM || error == EOPNOTSUPP || error == ENOTSUP
+        || error == EXDEV || error == EMLINK;
+}
+
+// Claims the name with an empty file nobody else can have made (O_EXCL), then
+// renames the finished file over that claim: the only file replaced is our own
+// empty one.
+int claimThenRename(const QByteArray &src, const QByteArray &dst)
+{
+    const int fd = ::open(dst.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno == EEXIST ? EEXIST : (errno ? errno : EIO);
+    ::close(fd);
+    if (::rename(src.constData(), dst.constData()) == 0)
+        return 0;
+    const int error = errno ? errno : EIO;
+    ::unlink(dst.constData());
+    return error;
+}
+
+// Moves without replacing, with the first of the allowed methods that the
+// file system supports. 0, EEXIST when the name is taken, or another errno.
+int renameNoReplace(const QString &from, const QString &to, int methods)
 {
     const QByteArray src = QFile::encodeName(from);
     const QByteArray dst = QFile::encodeName(to);
-    if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno == EEXIST)
-        return EEXIST;
-    if (::link(src.constData(), dst.constData()) == 0) {
-        ::unlink(src.constData());
-        return 0;
+    int error = EINVAL;
+    if (methods & RenameNoReplace) {
+        if (::renameat2(AT_FDCWD, src.constData(), AT_FDCWD, dst.constData(), RENAME_NOREPLACE) == 0)
+            return 0;
+        error = errno;
+        if (!isMissingFeature(error))
+            return error;
     }
-    return errno == EEXIST ? EEXIST : (errno ? errno : EIO);
+    if (methods & HardLink) {
+        if (::link(src.constData(), dst.constData()) == 0) {
+            ::unlink(src.constData());
+            return 0;
+        }
+        error = errno;
+        if (!isMissingFeature(error))
+            return error;
+    }
+    if (methods & ClaimThenRename)
+        return claimThenRename(src, dst);
+    return error;
 }
 #endif
 
@@ -87,7 +137,10 @@ QString cacheDirectory()
         return cache;
     Logger::instance().log(QStringLiteral("Cache folder %1 is not private; using a fresh one.")
                                .arg(QDir::toNativeSeparators(cache)), LogError);
-    static const QString fallback = freshPrivateTempDirectory();
+    const QString fallback = fallbackCacheDirectory();
+    if (fallback.isEmpty())
+        Logger::instance().log(QStringLiteral("No private folder for sessions can be made in %1.")
+                                   .arg(QDir::toNativeSeparators(QDir::tempPath())), LogError);
     return fallback;
 #endif
 }
@@ -118,29 +171,98 @@ bool ensurePrivateDirectory(const QString &path)
 
 QString uniqueFilePath(const QString &folder, const QString &fileName)
 {
+    // Plain concatenation: a folder or file name holding "%1" stays as it is.
     QString candidate = QDir::toNativeSeparators(folder + QLatin1Char('/') + fileName);
-    for (int counter = 1; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++counter)
-        candidate = QDir::toNativeSeparators(QStringLiteral("%1/(%2)%3").arg(folder).arg(counter).arg(fileName));
+    for (int counter = 1; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++counter) {
+        candidate = QDir::toNativeSeparators(folder + QStringLiteral("/(") + QString::number(counter)
+                                             + QLatin1Char(')') + fileName);
+    }
     return candidate;
+}
+
+namespace {
+
+const QString temporaryPrefix = QStringLiteral(".sheafwright-");
+const QString temporarySuffix = QStringLiteral(".part");
+
+struct WorkerSession
+{
+    QString id;
+    QString folder;   // absolute, cleaned
+};
+
+WorkerSession &workerSession()
+{
+    static WorkerSession session;
+    return session;
+}
+
+} // namespace
+
+void setWorkerSession(const QString &sessionId, const QString &sessionFolder)
+{
+    workerSession().id = sessionId;
+    workerSession().folder = sessionFolder.isEmpty() ? QString()
+                                                     : QDir::cleanPath(QFileInfo(sessionFolder).absoluteFilePath());
+}
+
+bool isInWorkerSession(const QString &path)
+{
+    const QString &folder = workerSession().folder;
+    if (folder.isEmpty() || path.isEmpty())
+        return false;
+    const QString location = QDir::cleanPath(QFileInfo(path).absolutePath());
+    return location == folder || location.startsWith(folder + QLatin1Char('/'));
 }
 
 QString temporaryPathIn(const QString &folder)
 {
-    return QDir::toNativeSeparators(folder + QStringLiteral("/.sheafwright-") + uniqueId()
-                                    + QStringLiteral(".part"));
+    const QString &tag = workerSession().id;
+    const QString session = tag.isEmpty() ? QString() : tag + QLatin1Char('-');
+    return QDir::toNativeSeparators(folder + QLatin1Char('/') + temporaryPrefix + session + uniqueId()
+                                    + temporarySuffix);
 }
 
-QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName)
+bool isTemporaryFileOf(const QString &fileName, const QString &sessionId)
+{
+    if (sessionId.isEmpty())
+        return false;
+    const QString head = temporaryPrefix + sessionId + QLatin1Char('-');
+    if (!fileName.startsWith(head) || !fileName.endsWith(temporarySuffix))
+        return false;
+    // Exactly one identifier between the session and the suffix, so that the
+    // session "a" never claims the files of a session "a-b".
+    static const QRegularExpression identifier(QStringLiteral("^[0-9A-Fa-f]{32}$"));
+    const QString rest = fileName.mid(head.size(), fileName.size() - head.size() - temporarySuffix.size());
+    return identifier.match(rest).hasMatch();
+}
+
+int removeTemporaryFiles(const QString &folder, const QString &sessionId)
+{
+    if (folder.isEmpty() || sessionId.isEmpty())
+        return 0;
+    int removed = 0;
+    const QStringList names = QDir(folder).entryList({temporaryPrefix + sessionId + QStringLiteral("-*")},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        if (isTemporaryFileOf(name, sessionId) && QFile::remove(QDir(folder).filePath(name)))
+            ++removed;
+    }
+    return removed;
+}
+
+QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName, int methods)
 {
     for (int attempt = 0; attempt < 10000; ++attempt) {
         const QString target = uniqueFilePath(folder, fileName);
 #ifdef Q_OS_WIN
+        Q_UNUSED(methods)
         if (QFile::rename(tempPath, target))   // refuses an existing target
             return target;
         if (!QFileInfo::exists(target))
             return QString();
 #else
-        const int result = renameNoReplace(tempPath, target);
+        const int result = renameNoReplace(tempPath, target, methods);
         if (result == 0)
             return target;
         if (result != EEXIST)

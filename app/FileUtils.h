@@ -13,6 +13,7 @@ namespace FileUtils {
 // request files with passwords and decrypted copies, so it lives in a per-user
 // location, is created owner-only and is never used when someone else owns it
 // (then a fresh private folder in the temporary folder is used instead).
+// Empty when neither can be had: callers must then refuse to start a session.
 QString cacheDirectory();
 
 // True when the folder exists or could be created with all its parents.
@@ -26,15 +27,43 @@ bool ensurePrivateDirectory(const QString &path);
 // (native separators). Only a check: see commitUnique() for creating.
 QString uniqueFilePath(const QString &folder, const QString &fileName);
 
+// The worker process serves exactly one session. Its temporary files carry
+// the session id, so the launcher that started it can remove that session's
+// files, and only those, however the worker ended; and the files it makes in
+// the session folder (decrypted copies, merge steps) are owner-only. Empty
+// values: no session (untagged names). Call before any work.
+void setWorkerSession(const QString &sessionId, const QString &sessionFolder);
+// Whether path names a file in the worker session's folder (or below it).
+bool isInWorkerSession(const QString &path);
+
 // A fresh name for scratch output inside folder (same file system, so a later
-// rename is cheap and atomic). Nothing is created.
+// rename is cheap and atomic): ".sheafwright-<session>-<32 hex digits>.part",
+// or ".sheafwright-<32 hex digits>.part" without a session. Nothing is created.
 QString temporaryPathIn(const QString &folder);
+
+// Whether fileName (a name, not a path) is a temporary file of the session.
+bool isTemporaryFileOf(const QString &fileName, const QString &sessionId);
+
+// Deletes the session's temporary files in folder (never anything else, not
+// even another session's); returns how many were removed.
+int removeTemporaryFiles(const QString &folder, const QString &sessionId);
+
+// Ways commitUnique() may move a file without replacing one.
+enum MoveMethod {
+    RenameNoReplace = 1,   // renameat2(RENAME_NOREPLACE)
+    HardLink = 2,          // link() then unlink(): fails on an existing name
+    ClaimThenRename = 4,   // create the name with O_EXCL, then rename over that claim
+    AnyMoveMethod = 7
+};
 
 // Moves the finished file tempPath into folder as fileName, or as the next free
 // "(n)fileName" when that name is taken at the moment of the move. Never
-// replaces an existing file. Returns the final path (native separators) or an
+// replaces an existing file. The methods are tried in the order above, each
+// only where the file system lacks the one before (some FUSE mounts have
+// neither of the first two). Returns the final path (native separators) or an
 // empty string when the move failed (tempPath is then left in place).
-QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName);
+QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName,
+                     int methods = AnyMoveMethod);
 
 // Removes the folder and everything below it. Symbolic links are removed as
 // entries; their targets are never touched. True when the folder is gone (or

@@ -9,6 +9,13 @@
 #include <QHash>
 #include <QSysInfo>
 
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 Logger &Logger::instance()
 {
     static Logger logger;
@@ -48,12 +55,32 @@ void Logger::write(const QString &message, const QString &levelName)
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QByteArray line = formatLine(now, levelName, message, osName()).toUtf8();
-    QFile file(QDir(logDirectory()).filePath(logFileName(now.date())));
-    // Unbuffered append: the whole line goes out in one write(2) on an
-    // O_APPEND descriptor, so concurrent writers never interleave inside it.
+    appendLine(QDir(logDirectory()).filePath(logFileName(now.date())), line);
+    qDebug().noquote() << QString::fromUtf8(line).trimmed();
+}
+
+void Logger::appendLine(const QString &path, const QByteArray &line)
+{
+#ifdef Q_OS_WIN
+    QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         file.write(line);
-    qDebug().noquote() << QString::fromUtf8(line).trimmed();
+#else
+    // The lines name the user's documents: the file is the owner's alone.
+    // One write(2) on an O_APPEND descriptor: concurrent writers never
+    // interleave inside a line.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && (st.st_mode & 077) != 0)
+        ::fchmod(fd, 0600);   // a file from an older version
+    ssize_t written;
+    do {
+        written = ::write(fd, line.constData(), size_t(line.size()));
+    } while (written < 0 && errno == EINTR);
+    ::close(fd);
+#endif
 }
 
 QString Logger::logFilePath() const
@@ -69,6 +96,14 @@ QString Logger::logDirectory() const
         appName = QString::fromLatin1(AppSettings::applicationName);
     const QString path = QDir::homePath() + QStringLiteral("/.") + appName + QStringLiteral("/log");
     QDir().mkpath(path);
+#ifndef Q_OS_WIN
+    // Owner-only, like the cache: the log carries full document paths.
+    struct stat st;
+    const QByteArray native = QFile::encodeName(path);
+    if (::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()
+        && (st.st_mode & 077) != 0)
+        ::chmod(native.constData(), 0700);
+#endif
     return QDir::toNativeSeparators(path);
 }
 

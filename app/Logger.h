@@ -19,7 +19,8 @@ public:
 
     // Today's log file (native separators); creates the log folder.
     QString logFilePath() const;
-    // The log folder, created with its parents if missing.
+    // The log folder, created with its parents if missing; owner-only (0700),
+    // and its files 0600: they carry full document paths.
     QString logDirectory() const;
     QString osName() const;
 
@@ -34,5 +35,6 @@ public:
 
 private:
     Logger() = default;
+    static void appendLine(const QString &path, const QByteArray &line);
     Q_DISABLE_COPY(Logger)
 };

@@ -101,7 +101,8 @@ bool writeDocument(const QString &path, int pages, unsigned seed)
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, pageContent(number)));
             helper.addPage(pdf.makeIndirectObject(page), false);
         }
-        QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+        const QByteArray encodedName = QFile::encodeName(path); // must outlive the writer
+        QPDFWriter writer(pdf, encodedName.constData());
         writer.setObjectStreamMode(qpdf_o_generate);
         writer.write();
         return true;

@@ -2,6 +2,7 @@
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
+#include "app/SessionFolder.h"
 #include "split/WorkerCode.h"
 #include "split/WorkerFile.h"
 
@@ -12,11 +13,16 @@
 
 namespace {
 const int startTimeoutMs = 30000;
+const int killWaitMs = 5000;
 }
 
 MergeLauncher::MergeLauncher(QObject *parent)
     : QObject(parent)
 {
+    SessionFolder::removeStale(FileUtils::cacheDirectory());
+    m_killTimer.setSingleShot(true);
+    m_killTimer.setInterval(cancelGraceMs);
+    connect(&m_killTimer, &QTimer::timeout, this, &MergeLauncher::killWorker);
 }
 
 MergeLauncher::~MergeLauncher()
@@ -25,12 +31,11 @@ MergeLauncher::~MergeLauncher()
         m_process->disconnect(this);
         if (m_process->state() != QProcess::NotRunning) {
             m_process->kill();
-            m_process->waitForFinished(startTimeoutMs);
+            m_process->waitForFinished(killWaitMs);
         }
         delete m_process;
+        removeTemporaryFiles();
     }
-    if (!m_sessionDirectory.isEmpty())
-        FileUtils::removeDirectory(m_sessionDirectory);
 }
 
 void MergeLauncher::setRequest(const MergeRequest &request)
@@ -41,6 +46,16 @@ void MergeLauncher::setRequest(const MergeRequest &request)
 bool MergeLauncher::isRunning() const
 {
     return m_process && m_process->state() == QProcess::Running;
+}
+
+QString MergeLauncher::sessionId() const
+{
+    return m_session ? m_session->id() : QString();
+}
+
+QString MergeLauncher::sessionDirectory() const
+{
+    return m_session ? m_session->path() : QString();
 }
 
 QString MergeLauncher::workerExecutable()
@@ -55,12 +70,12 @@ QString MergeLauncher::workerExecutable()
 
 QString MergeLauncher::requestPath() const
 {
-    return QDir::toNativeSeparators(QStringLiteral("%1/%2.req").arg(m_sessionDirectory, m_sessionId));
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.req").arg(sessionDirectory(), sessionId()));
 }
 
 QString MergeLauncher::responsePath() const
 {
-    return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(m_sessionDirectory, m_sessionId));
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(sessionDirectory(), sessionId()));
 }
 
 void MergeLauncher::run()
@@ -69,24 +84,40 @@ void MergeLauncher::run()
     // as running too: a second click must not start a second worker.
     if (m_process && m_process->state() != QProcess::NotRunning)
         return;
-    beginSession();
-    m_request.cachePath = m_sessionDirectory;
-    m_request.sessionId = m_sessionId;
-    writeRequestData(m_request);
+    m_cancelRequested = false;
+    m_killTimer.stop();
+    if (!beginSession()) {
+        finishWithoutWorker(WorkerCode::NotStarted);
+        return;
+    }
+    m_request.cachePath = sessionDirectory();
+    m_request.sessionId = sessionId();
+    if (!writeRequestData(m_request)) {
+        Logger::instance().log(QStringLiteral("Can not write merge request: %1").arg(requestPath()), LogError);
+        finishWithoutWorker(WorkerCode::NotStarted);
+        return;
+    }
     replaceProcess();
     m_process->start(workerExecutable(), {QStringLiteral("--merge"), requestPath()}, QIODevice::ReadWrite);
     m_process->waitForStarted(startTimeoutMs);
 }
 
 // Removes the previous run's folder and creates a new owner-only one.
-void MergeLauncher::beginSession()
+bool MergeLauncher::beginSession()
 {
-    FileUtils::removeDirectory(m_sessionDirectory);
+    m_session.reset();
     m_lastResponse = MergeResponse();
-    m_sessionId = FileUtils::uniqueId();
-    m_sessionDirectory = QDir::toNativeSeparators(FileUtils::cacheDirectory() + QLatin1Char('/') + m_sessionId);
-    if (!FileUtils::ensurePrivateDirectory(m_sessionDirectory))
-        Logger::instance().log(QStringLiteral("Can not create session folder: %1").arg(m_sessionDirectory), LogError);
+    m_session = std::make_unique<SessionFolder>(FileUtils::cacheDirectory());
+    if (m_session->isValid())
+        return true;
+    Logger::instance().log(QStringLiteral("Can not create session folder: %1").arg(m_session->path()), LogError);
+    return false;
+}
+
+void MergeLauncher::finishWithoutWorker(int code)
+{
+    // Queued, so callers see the same order as with a worker: run() returns first.
+    QTimer::singleShot(0, this, [this, code] { emit finished(code, QString()); });
 }
 
 void MergeLauncher::replaceProcess()
@@ -136,21 +167,41 @@ MergeResponse MergeLauncher::readResponse() const
 
 void MergeLauncher::cancel()
 {
-    if (isRunning())
+    if (!isRunning())
+        return;
+    m_cancelRequested = true;
+    m_process->terminate();
+    m_killTimer.start();
+}
+
+void MergeLauncher::killWorker()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        Logger::instance().log(QStringLiteral("Merge worker did not stop in time; killing it"), LogError);
         m_process->kill();
+    }
+}
+
+void MergeLauncher::removeTemporaryFiles() const
+{
+    if (m_session && !m_request.saveFileName.isEmpty())
+        FileUtils::removeTemporaryFiles(QFileInfo(m_request.saveFileName).absolutePath(), m_session->id());
 }
 
 void MergeLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     qDebug() << Q_FUNC_INFO << QStringLiteral("Exit Code:%1").arg(exitCode);
-    if (exitCode != 0) {
-        emit finished(exitCode, QString());
-        return;
-    }
-    // A killed worker reports exit code 0 here: never read a response that a
+    m_killTimer.stop();
+    // A worker killed during its final write leaves its unfinished output.
+    removeTemporaryFiles();
+    // A killed worker may report exit code 0: never read a response that a
     // dead worker may have left half-done.
     if (exitStatus != QProcess::NormalExit) {
-        emit finished(ResponseUnreadableCode, QString());
+        emit finished(m_cancelRequested ? int(WorkerCode::Canceled) : ResponseUnreadableCode, QString());
+        return;
+    }
+    if (exitCode != 0) {
+        emit finished(exitCode, QString());
         return;
     }
     m_lastResponse = readResponse();

@@ -8,22 +8,34 @@
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
+class SessionFolder;
 
 // Runs one merge at a time in the worker process: writes the request into a
 // fresh owner-only session folder, starts "pdfworker --merge REQUEST" and
-// turns the worker's end into one finished() signal. Lives on the interface
-// thread; the only blocking call is the wait for the worker to start.
+// turns the worker's end into one finished() signal. However the worker ends
+// (finished, crashed, killed, cancelled, launcher destroyed), the session's
+// temporary files in the output folder are removed, and nothing else. Lives
+// on the interface thread; the only blocking call is the wait for the worker
+// to start.
 class MergeLauncher : public QObject
 {
     Q_OBJECT
 public:
     // finished() code when the response file is missing or cannot be
-    // decoded, and when the worker was killed or crashed with exit code 0.
+    // decoded, and when the worker was killed or crashed.
     static constexpr int ResponseUnreadableCode = WorkerCode::Failed;
+    // How long a cancelled worker may take to stop in order before it is killed.
+    static constexpr int cancelGraceMs = 5000;
 
+    // Also removes the session folders of instances that are no longer
+    // running (crashed or killed ones leave requests with passwords).
     explicit MergeLauncher(QObject *parent = nullptr);
-    // Kills a running worker and removes the last session folder (it holds
-    // the request with the passwords).
+    // Kills a running worker, removes its temporary files and the last
+    // session folder (it holds the request with the passwords).
     ~MergeLauncher() override;
 
     // Stores a copy; the next run() sends it.
@@ -39,8 +51,8 @@ public:
     // Base64 JSON.
     MergeResponse readResponse() const;
 
-    QString sessionId() const { return m_sessionId; }
-    QString sessionDirectory() const { return m_sessionDirectory; }
+    QString sessionId() const;
+    QString sessionDirectory() const;
     QString requestPath() const;
     QString responsePath() const;
     // The inputs the last finished run left out (from its response).
@@ -55,7 +67,10 @@ signals:
 public slots:
     // Starts a worker for the pending request; does nothing while one runs.
     void run();
-    // Kills a running worker (its finished() then reports failure).
+    // Asks a running worker to stop (SIGTERM); one that does not end within
+    // cancelGraceMs is killed. finished() then carries WorkerCode::Canceled
+    // and no file, and nothing of the merge is left behind; or 0 and the
+    // file when the worker had already finished it.
     void cancel();
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
     void onStarted();
@@ -65,12 +80,17 @@ public slots:
     void onStateChanged(QProcess::ProcessState newState);
 
 private:
-    void beginSession();
+    bool beginSession();
     void replaceProcess();
+    void finishWithoutWorker(int code);
+    void killWorker();
+    // Deletes this session's temporary files in the output folder.
+    void removeTemporaryFiles() const;
 
     QProcess *m_process = nullptr;
-    QString m_sessionId;
-    QString m_sessionDirectory;
+    std::unique_ptr<SessionFolder> m_session;
     MergeRequest m_request;
     MergeResponse m_lastResponse;
+    QTimer m_killTimer;
+    bool m_cancelRequested = false;
 };

@@ -1,6 +1,9 @@
 #include "merge/MergeRequest.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -74,4 +77,37 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
     request.cachePath = object.value(keyCachePath).toString();
     request.sessionId = object.value(keySessionId).toString();
     return request;
+}
+
+QStringList MergeRequest::sessionProblems() const
+{
+    static const QRegularExpression plainId(QStringLiteral("^[A-Za-z0-9_-]{1,64}$"));
+    QStringList problems;
+    if (!plainId.match(sessionId).hasMatch())
+        problems << QStringLiteral("session id is not a plain identifier");
+    if (cachePath.isEmpty() || QDir::isRelativePath(cachePath))
+        problems << QStringLiteral("no absolute session folder");
+    return problems;
+}
+
+QStringList MergeRequest::validate() const
+{
+    QStringList problems = sessionProblems();
+    for (const MergeTask &task : tasks) {
+        if (QDir::isRelativePath(task.fullPath)) {
+            problems << QStringLiteral("an input path is not absolute");
+            break;
+        }
+    }
+    if (saveFileName.isEmpty())
+        return problems;
+    const QString name = QFileInfo(saveFileName).fileName();
+    if (QDir::isRelativePath(saveFileName))
+        problems << QStringLiteral("the output path is not absolute");
+    else if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")
+             || saveFileName.endsWith(QLatin1Char('/')) || saveFileName.endsWith(QDir::separator()))
+        problems << QStringLiteral("the output path names no file");
+    else if (QFileInfo(saveFileName).isDir())
+        problems << QStringLiteral("the output path is a folder");
+    return problems;
 }

@@ -5,6 +5,7 @@
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 // What the interface asks the worker to merge.
 struct MergeRequest
@@ -27,6 +28,15 @@ struct MergeRequest
     // toJson() with every password blanked: the only form fit for a log or
     // the debug output.
     QJsonObject toRedactedJson() const;
+    // What makes the session values unusable: a session id that is not a
+    // plain identifier (it becomes part of a file name), a missing or
+    // relative session folder. Without them no response can be written.
+    QStringList sessionProblems() const;
+    // What makes the request unfit to run: relative input paths, or an output
+    // path that is relative, an existing folder or names no file (ends in a
+    // separator, ".", ".."). An empty output path is left to the engine.
+    QStringList validate() const;
+
     // Reads any subset of the keys (missing strings empty, flags false,
     // numbers 0) and sorts the tasks by ascending "order"; tasks with equal
     // values keep their list order.

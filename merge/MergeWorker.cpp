@@ -49,8 +49,17 @@ void MergeWorker::run()
         return;
     }
     const QString scratch = prepareScratch();
+    if (scratch.isEmpty()) {
+        Logger::instance().log(QStringLiteral("Merge: no private scratch folder"), LogError);
+        finish(0);
+        return;
+    }
     const QString listName = FileUtils::uniqueId();
     addTasks(listName, scratch);
+    if (stopRequested()) {
+        finish(0);
+        return;
+    }
 
     m_progress->setText(tr("Merging files.."));
     m_progress->setMinimum(0);
@@ -61,6 +70,9 @@ void MergeWorker::run()
     if (mergeFileCount == 0) {
         Logger::instance().log(QStringLiteral("Merge error code:%1").arg(m_service->lastErrorCode()), LogError);
         QFile::remove(merged);
+        stopRequested();
+    } else if (stopRequested()) {
+        m_cleanup << merged;
     } else {
         Logger::instance().log(QStringLiteral("Merge successed. Set properties..."), LogDebug);
         m_cleanup << merged;
@@ -74,8 +86,12 @@ QString MergeWorker::prepareScratch()
 {
     if (!m_scratchDirectory.isEmpty() && FileUtils::ensurePrivateDirectory(m_scratchDirectory))
         return m_scratchDirectory;
-    const QString own = scratchPath(FileUtils::cacheDirectory());
-    FileUtils::ensurePrivateDirectory(own);
+    const QString cache = FileUtils::cacheDirectory();
+    if (cache.isEmpty())
+        return QString();
+    const QString own = scratchPath(cache);
+    if (!FileUtils::ensurePrivateDirectory(own))
+        return QString();
     m_cleanup << own;
     return own;
 }
@@ -88,6 +104,8 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
     int n = 1;
     int listed = 0;
     for (const MergeTask &task : qAsConst(m_tasks)) {
+        if (m_progress->isCanceled())
+            break;
         QString working = task.fullPath;
         m_progress->setText(tr("%1 out of %2. Add for merge %3").arg(n).arg(total).arg(QFileInfo(working).fileName()));
         if (task.needsDecryption() && !decryptedCopy(task, scratch, &working)) {
@@ -147,11 +165,22 @@ void MergeWorker::finishMerge(const QString &merged, const QString &scratch)
         if (!lastStep)
             m_resultCode = EncryptionFailed;
     }
-    if (!lastStep)
+    // A stop that came during the writing made it fail; one that came after
+    // it still keeps the result out of the user's folder.
+    if (stopRequested() || !lastStep)
         return;
     m_mergedFile = commit(staged);
     if (!m_mergedFile.isEmpty())
         m_resultCode = NoError;
+}
+
+bool MergeWorker::stopRequested()
+{
+    if (!m_progress->isCanceled())
+        return false;
+    Logger::instance().log(QStringLiteral("Merge stopped on request"), LogInfo);
+    m_resultCode = Canceled;
+    return true;
 }
 
 bool MergeWorker::writeProperties(const QString &merged, const QString &target)

@@ -31,6 +31,7 @@ public:
         NothingToDo = 1,       // no tasks, or no output path
         PropertiesFailed = 3,
         EncryptionFailed = 4,
+        Canceled = 8,          // stopped on request (WorkerCode::Canceled); nothing was written
     };
 
     // progress is not owned and must outlive run().
@@ -60,7 +61,9 @@ signals:
 public slots:
     // Performs the merge; a second call does nothing. Cost: one decryption
     // per protected input, one read of every input, two or three writes of
-    // the result.
+    // the result. The progress sink's cancel mark is looked at between the
+    // inputs and between the steps: a stopped merge leaves nothing behind.
+    // Inputs without pages are left out like unreadable ones.
     void run();
 
 private:
@@ -69,6 +72,8 @@ private:
     bool decryptedCopy(const MergeTask &task, const QString &scratch, QString *copy);
     void finishMerge(const QString &merged, const QString &scratch);
     bool writeProperties(const QString &merged, const QString &target);
+    // True when the progress sink asks to stop; the result code becomes Canceled.
+    bool stopRequested();
     QString commit(const QString &staged);
     void finish(int mergeFileCount);
 

@@ -740,8 +740,15 @@ int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QStr
         // Reading the file now refuses what the merge could not use; the
         // parse stays in the cache for the merge itself.
         int error = PdfErrorCode::None;
-        if (!d->sources.open(FileName, QString(), &error)) {
+        const std::shared_ptr<QPDF> source = d->sources.open(FileName, QString(), &error);
+        if (!source) {
             d->lastError = error;
+            return 0;
+        }
+        // A document without pages has nothing to merge, and the merge would
+        // refuse it: it is left out here, like an unreadable one.
+        if (source->getAllPages().empty()) {
+            d->lastError = PdfErrorCode::NotPdf;
             return 0;
         }
         d->fileLists[ListName].append(FileName);

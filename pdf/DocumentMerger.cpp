@@ -8,6 +8,7 @@
 #include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "pdf/PdfErrorCode.h"
+#include "pdf/PdfFileWriter.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -1029,10 +1030,13 @@ bool DocumentMerger::write(const QString &outputPath)
     const QByteArray path = QFile::encodeName(partPath);
     try {
         d->buildCatalog();
-        QPDFWriter writer(d->out, path.constData());
+        QPDFWriter writer(d->out);
         writer.setObjectStreamMode(qpdf_o_generate);
         writer.setMinimumPDFVersion(d->version);
-        writer.write();
+        if (!PdfFileWriter::writeWhole(d->out, writer, partPath)) {
+            d->errorCode = PdfErrorCode::WriteFailed;
+            return false;
+        }
     } catch (const std::exception &e) {
         Logger::instance().log(QStringLiteral("Merge: writing %1 failed (%2)").arg(outputPath, QString::fromUtf8(e.what())),
                                LogError);

@@ -470,7 +470,7 @@ void carryOver(Extraction &x, const std::vector<QPDFObjectHandle> &sourcePages, 
 
 // Writes target straight to path with the information and protection of
 // options; the version is not lower than the source's. False when writing
-// failed (path may then hold a partial file).
+// failed (nothing is then left at path).
 bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PageExtractor::OutputOptions &options)
 {
     PdfInformation::setValue(target, PdfInformation::keyName(1), options.author);
@@ -478,7 +478,7 @@ bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PageEx
     PdfInformation::setValue(target, PdfInformation::keyName(5), options.creator);
     PdfInformation::setValue(target, PdfInformation::keyName(6), options.producer);
     try {
-        QPDFWriter writer(target, QFile::encodeName(path).constData());
+        QPDFWriter writer(target);
         writer.setMinimumPDFVersion(source.getPDFVersion(), source.getExtensionLevel());
         writer.setPreserveEncryption(false);
         // Stream data is copied as the source stores it: no decoding and
@@ -493,8 +493,7 @@ bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PageEx
             writer.setR6EncryptionParameters(password.c_str(), password.c_str(), false, true, false, true,
                                              false, true, qpdf_r3p_low, true);
         }
-        writer.write();
-        return true;
+        return PdfFileWriter::writeWhole(target, writer, path);
     } catch (const std::exception &e) {
         qDebug() << Q_FUNC_INFO << "failed:" << e.what();
         return false;

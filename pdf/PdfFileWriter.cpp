@@ -1,16 +1,31 @@
 #include "pdf/PdfFileWriter.h"
 
+#include "app/FileUtils.h"
+#include "app/Logger.h"
+#include "app/StopRequest.h"
 #include "pdf/PdfErrorCode.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 
+#include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -54,23 +69,119 @@ void applyEncryption(QPDFWriter &writer, const PdfFileWriter::Options &options)
                                      printLevel(p), true);
 }
 
-// A new empty file beside target, created the way any new file is (so it
-// gets the user's usual permissions), or an empty path.
-QString createScratchBeside(const QFileInfo &target)
+// Keeps the trailer entries a PDF defines and gives it a /Size, whose value
+// QPDFWriter fills in: a trailer without one (as some damaged sources have)
+// is written without one, and readers then take the file for damaged.
+void tidyTrailer(QPDF &pdf)
 {
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        const QString candidate = target.absolutePath()
-                                  + QStringLiteral("/.%1.%2.part")
-                                        .arg(target.fileName())
-                                        .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        QFile file(candidate);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return candidate;
-        if (file.error() != QFileDevice::OpenError || !target.absoluteDir().exists())
-            break;
+    static const std::set<std::string> defined = {"/Size", "/Root", "/Info", "/ID", "/Encrypt"};
+    QPDFObjectHandle trailer = pdf.getTrailer();
+    if (!trailer.isDictionary())
+        return;
+    for (const std::string &key : trailer.getKeys()) {
+        if (!defined.count(key))
+            trailer.removeKey(key);
     }
-    return QString();
+    if (!trailer.hasKey("/Size"))
+        trailer.replaceKey("/Size", QPDFObjectHandle::newInteger(0));
 }
+
+#ifndef Q_OS_WIN
+// The end of a QPDFWriter pipeline: buffers the many small pieces qpdf
+// writes, sends them out with write(2), checking every result, and syncs
+// the file when qpdf finishes. The first failure is kept; it is thrown from
+// write() so that QPDFWriter::write() stops, but never while an exception is
+// already on its way (qpdf finishes its pipelines from destructors).
+class WholeFileSink : public Pipeline
+{
+public:
+    // sync: fsync at the end (files that are to reach a user's folder).
+    WholeFileSink(int fd, bool sync)
+        : Pipeline("output file", nullptr), m_fd(fd), m_sync(sync), m_buffer(capacity)
+    {
+    }
+
+    void write(unsigned char const *data, size_t length) override
+    {
+        if (!m_problem.empty())
+            return;
+        if (m_used + length > capacity)
+            flushBuffer();
+        if (length >= capacity)
+            writeAll(data, length);
+        else if (m_problem.empty()) {
+            std::memcpy(m_buffer.data() + m_used, data, length);
+            m_used += length;
+        }
+        if (!m_problem.empty() && std::uncaught_exceptions() == 0)
+            throw std::runtime_error(m_problem);
+    }
+
+    void finish() override
+    {
+        flushBuffer();
+        // A delayed write error (full disk, quota, network file system)
+        // shows here at the latest.
+        if (m_sync && m_problem.empty() && ::fsync(m_fd) != 0 && errno != EINVAL)
+            fail("fsync");
+        m_finished = true;
+    }
+
+    // Finished with every byte written and synced.
+    bool isWhole() const { return m_finished && m_problem.empty(); }
+    QString problem() const
+    {
+        if (!m_problem.empty())
+            return QString::fromStdString(m_problem);
+        return m_finished ? QString() : QStringLiteral("the output was not finished");
+    }
+
+private:
+    static constexpr size_t capacity = 256 * 1024;
+
+    void flushBuffer()
+    {
+        const size_t used = m_used;
+        m_used = 0;
+        if (used > 0)
+            writeAll(m_buffer.data(), used);
+    }
+
+    void writeAll(unsigned char const *data, size_t length)
+    {
+        if (!m_problem.empty())
+            return;
+        if (StopRequest::isSet()) {
+            m_problem = "stopped on request";
+            return;
+        }
+        while (length > 0) {
+            const ssize_t written = ::write(m_fd, data, length);
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written <= 0) {
+                fail("write");
+                return;
+            }
+            data += written;
+            length -= size_t(written);
+        }
+    }
+
+    void fail(const char *what)
+    {
+        const int error = errno;
+        m_problem = std::string(what) + ": " + std::strerror(error ? error : EIO);
+    }
+
+    int m_fd;
+    bool m_sync;
+    std::vector<unsigned char> m_buffer;
+    size_t m_used = 0;
+    bool m_finished = false;
+    std::string m_problem;
+};
+#endif
 
 } // namespace
 
@@ -108,25 +219,22 @@ bool PdfFileWriter::write(QPDF &pdf, const QString &path, const Options &options
         return false;
     }
     const QFileInfo target(path);
-    const QString temporaryPath = createScratchBeside(target);
-    if (temporaryPath.isEmpty()) {
-        setError(errorCode, PdfErrorCode::WriteFailed);
-        return false;
-    }
+    // Written under a temporary name beside the target, so that the target
+    // is either the complete new file or untouched.
+    const QString temporaryPath = FileUtils::temporaryPathIn(target.absolutePath());
 
     bool written = false;
     try {
-        // QPDFWriter keeps the name pointer until write() ends: hold the bytes.
-        const QByteArray encodedName = QFile::encodeName(temporaryPath);
-        QPDFWriter writer(pdf, encodedName.constData());
+        QPDFWriter writer(pdf);
         writer.setPreserveEncryption(options.preserveEncryption);
         if (!options.minimumVersion.isEmpty())
             writer.setMinimumPDFVersion(options.minimumVersion.toStdString(), options.minimumExtensionLevel);
         if (options.encryptionStrength != -1)
             applyEncryption(writer, options);
-        writer.write();
-        written = true;
-    } catch (const std::exception &) {
+        written = writeWhole(pdf, writer, temporaryPath, errorCode);
+    } catch (const std::exception &e) {
+        Logger::instance().log(QStringLiteral("Writing %1 failed (%2)")
+                                   .arg(QDir::toNativeSeparators(path), QString::fromUtf8(e.what())), LogError);
         setError(errorCode, PdfErrorCode::WriteFailed);
     }
 
@@ -144,4 +252,57 @@ bool PdfFileWriter::write(QPDF &pdf, const QString &path, const Options &options
     if (!written)
         QFile::remove(temporaryPath);
     return written;
+}
+
+bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &path, int *errorCode)
+{
+    tidyTrailer(pdf);
+    const QByteArray native = QFile::encodeName(path);
+    auto failed = [&](const QString &reason) {
+        Logger::instance().log(QStringLiteral("Writing %1 failed (%2)").arg(QDir::toNativeSeparators(path), reason),
+                               LogError);
+        setError(errorCode, PdfErrorCode::WriteFailed);
+        return false;
+    };
+#ifdef Q_OS_WIN
+    try {
+        writer.setOutputFilename(native.constData());
+        writer.write();
+        return true;
+    } catch (const std::exception &e) {
+        QFile::remove(path);
+        return failed(QString::fromUtf8(e.what()));
+    }
+#else
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return failed(QString::fromUtf8(std::strerror(errno)));
+    // Scratch files in the session folder (decrypted copies, merge steps)
+    // are nobody else's business, and never reach a user's folder as they
+    // are: they need no sync. Outputs get the user's usual rights.
+    const bool scratch = FileUtils::isInWorkerSession(path);
+    if (scratch)
+        ::fchmod(fd, 0600);
+    QString problem;
+    bool whole = false;
+    // Outside the try: qpdf finishes its pipelines while it unwinds from a
+    // failed write, and the sink keeps the first failure for the report.
+    WholeFileSink sink(fd, !scratch);
+    try {
+        writer.setOutputPipeline(&sink);
+        writer.write();
+        whole = sink.isWhole();
+        problem = sink.problem();
+    } catch (const std::exception &e) {
+        problem = sink.problem().isEmpty() ? QString::fromUtf8(e.what()) : sink.problem();
+    }
+    if (::close(fd) != 0 && whole) {
+        whole = false;
+        problem = QStringLiteral("close: ") + QString::fromUtf8(std::strerror(errno));
+    }
+    if (whole)
+        return true;
+    ::unlink(native.constData());
+    return failed(problem);
+#endif
 }

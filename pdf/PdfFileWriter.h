@@ -3,6 +3,7 @@
 #include <QString>
 
 class QPDF;
+class QPDFWriter;
 
 // Writes qpdf documents to files: through a temporary file beside the target,
 // so the target is either the complete new file or untouched, and so a
@@ -27,6 +28,18 @@ public:
     // Writes pdf to path. Returns true on success; on failure path is left as
     // it was and *errorCode gets a PdfErrorCode. Cost: one full write.
     static bool write(QPDF &pdf, const QString &path, const Options &options, int *errorCode = nullptr);
+
+    // Runs writer.write() for pdf into a new file at path (created, never
+    // opened through a link or over an existing file) and makes sure the
+    // whole file reached the disk: any failed write, flush, fsync or close
+    // fails the call, and so does a stop request (StopRequest) seen while
+    // writing. On failure the file is removed, the error is logged and
+    // *errorCode gets PdfErrorCode::WriteFailed. Files in the worker's
+    // session folder are scratch: created owner-only, not synced. The trailer is reduced to the
+    // entries a PDF defines, with /Size: a damaged source's stray entries
+    // would otherwise make a damaged output. Every writer of PDF files in the
+    // program goes through here, so no output can look finished when it is not.
+    static bool writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &path, int *errorCode = nullptr);
 
     // Whether write() can encrypt with the strength.
     static bool supportsStrength(int strength);

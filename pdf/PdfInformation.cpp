@@ -234,13 +234,11 @@ void PdfInformation::synchroniseMetadata(QPDF &pdf, const QSet<QByteArray> &name
         std::shared_ptr<Buffer> data = metadata.getStreamData(qpdf_dl_generalized);
         packet = QByteArray(reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize()));
     } catch (const std::exception &) {
-        packet.clear(); // undecodable: treated like unparsable below
+        packet.clear(); // undecodable: kept as it is, like an unparsable one
     }
     const QByteArray rewritten = packet.isEmpty() ? QByteArray() : rewriteXmp(packet, names, values);
-    if (rewritten.isEmpty()) {
-        root.removeKey("/Metadata");
-        return;
-    }
+    if (rewritten.isEmpty())
+        return;   // keep the original stream rather than lose what else it says
     metadata.replaceStreamData(rewritten.toStdString(), QPDFObjectHandle::newNull(),
                                QPDFObjectHandle::newNull());
 }

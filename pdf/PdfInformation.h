@@ -28,8 +28,10 @@ public:
     // Makes the XMP packet agree with the Info entries named in names (of
     // /Title, /Author, /Creator, /Producer): stale properties are replaced
     // by the current values, or dropped when the entry is empty. A packet
-    // that cannot be parsed is removed, since it could contradict the Info
-    // dictionary. Nothing happens without an XMP packet.
+    // that cannot be parsed or decoded is kept as it is: it may carry more
+    // than the four names (a PDF/A claim, rights, keywords), and a reader
+    // that prefers it over the Info dictionary is no worse off than before.
+    // Nothing happens without an XMP packet.
     static void synchroniseMetadata(QPDF &pdf, const QSet<QByteArray> &names);
 
     // The rewritten packet for synchroniseMetadata; empty when xmp is not

@@ -2,6 +2,7 @@
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
+#include "app/SessionFolder.h"
 #include "split/WorkerCode.h"
 #include "split/WorkerFile.h"
 
@@ -9,15 +10,21 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTimer>
 
 namespace {
 constexpr int startTimeoutMs = 30000;
+constexpr int killWaitMs = 5000;
 }
 
 SplitLauncher::SplitLauncher(QObject *parent)
     : QObject(parent), m_workerProgram(defaultWorkerProgram())
 {
+    SessionFolder::removeStale(FileUtils::cacheDirectory());
+    m_killTimer.setSingleShot(true);
+    m_killTimer.setInterval(cancelGraceMs);
+    connect(&m_killTimer, &QTimer::timeout, this, &SplitLauncher::killWorker);
 }
 
 SplitLauncher::~SplitLauncher()
@@ -25,12 +32,14 @@ SplitLauncher::~SplitLauncher()
     if (m_process) {
         m_process->disconnect(this);
         if (m_process->state() != QProcess::NotRunning) {
+            // Files already moved into place are whole; the one being
+            // written is a temporary file, removed below.
             m_process->kill();
-            m_process->waitForFinished(5000);
+            m_process->waitForFinished(killWaitMs);
         }
         delete m_process;
+        removeTemporaryFiles();
     }
-    removeSessionDirectory();
 }
 
 QString SplitLauncher::defaultWorkerProgram()
@@ -55,25 +64,17 @@ bool SplitLauncher::isRunning() const
 
 QString SplitLauncher::sessionDirectory() const
 {
-    if (m_sessionId.isEmpty())
-        return QString();
-    return QDir::toNativeSeparators(FileUtils::cacheDirectory() + QLatin1Char('/') + m_sessionId);
+    return m_session ? m_session->path() : QString();
 }
 
 QString SplitLauncher::requestPath() const
 {
-    return QDir::toNativeSeparators(QStringLiteral("%1/%2.req").arg(sessionDirectory(), m_sessionId));
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.req").arg(sessionDirectory(), m_request.sessionId));
 }
 
 QString SplitLauncher::responsePath() const
 {
-    return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(sessionDirectory(), m_sessionId));
-}
-
-void SplitLauncher::removeSessionDirectory()
-{
-    if (!m_sessionId.isEmpty())
-        FileUtils::removeDirectory(sessionDirectory());
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(sessionDirectory(), m_request.sessionId));
 }
 
 void SplitLauncher::run()
@@ -84,15 +85,15 @@ void SplitLauncher::run()
         return;
     m_files.clear();
     m_progressBuffer.clear();
-    removeSessionDirectory();
-    m_runStarted = QDateTime::currentDateTime().addSecs(-1);
+    m_cancelRequested = false;
+    m_killTimer.stop();
+    m_session.reset();   // the previous run's folder goes first
 
-    m_sessionId = FileUtils::uniqueId();
-    const QString session = sessionDirectory();
-    m_request.sessionId = m_sessionId;
-    m_request.sessionPath = session;
-    if (!FileUtils::ensurePrivateDirectory(session) || !writeRequestData(m_request)) {
-        Logger::instance().log(QStringLiteral("Can not prepare split session:%1").arg(session), LogError);
+    m_session = std::make_unique<SessionFolder>(FileUtils::cacheDirectory());
+    m_request.sessionId = m_session->id();
+    m_request.sessionPath = m_session->path();
+    if (!m_session->isValid() || !writeRequestData(m_request)) {
+        Logger::instance().log(QStringLiteral("Can not prepare split session:%1").arg(m_session->path()), LogError);
         finishWithoutWorker(WorkerCode::NotStarted);
         return;
     }
@@ -134,7 +135,7 @@ bool SplitLauncher::writeRequestData(SplitRequest &request)
 SplitResponse SplitLauncher::readResponse() const
 {
     QString problem;
-    const SplitResponse response = SplitResponse::readFile(responsePath(), m_sessionId, &problem);
+    const SplitResponse response = SplitResponse::readFile(responsePath(), m_request.sessionId, &problem);
     if (problem.isEmpty())
         Logger::instance().log(QStringLiteral("Open split response file [OK]"), LogDebug);
     else
@@ -143,22 +144,50 @@ SplitResponse SplitLauncher::readResponse() const
     return response;
 }
 
+QStringList SplitLauncher::filesWrittenSoFar() const
+{
+    if (!m_session)
+        return {};
+    QStringList files;
+    for (const QString &file : WorkerFile::readLines(WorkerFile::writtenListPath(m_session->path(), m_session->id()))) {
+        if (QFileInfo(file).isFile() && !files.contains(file))
+            files << file;
+    }
+    return files;
+}
+
 void SplitLauncher::cancel()
 {
-    if (isRunning())
+    if (!isRunning())
+        return;
+    m_cancelRequested = true;
+    m_process->terminate();
+    m_killTimer.start();
+}
+
+void SplitLauncher::killWorker()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        Logger::instance().log(QStringLiteral("Split worker did not stop in time; killing it"), LogError);
         m_process->kill();
+    }
 }
 
 void SplitLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     qDebug() << Q_FUNC_INFO << QStringLiteral("Exit Code:%1").arg(exitCode);
-    // A killed or crashed worker may report exit code 0 on some platforms:
-    // it never wrote a trustworthy response.
-    if (exitStatus == QProcess::CrashExit && exitCode == 0)
-        exitCode = WorkerCode::Failed;
+    m_killTimer.stop();
+    removeTemporaryFiles();
+    // A killed or crashed worker never wrote a trustworthy response; what it
+    // had moved into place before is whole and is reported.
+    if (exitStatus == QProcess::CrashExit) {
+        m_files = filesWrittenSoFar();
+        emit finished(m_cancelRequested ? int(WorkerCode::Canceled) : int(WorkerCode::Failed), m_files);
+        return;
+    }
     if (exitCode != 0) {
-        removeScratchFiles();
-        emit finished(exitCode, QStringList());
+        m_files = filesWrittenSoFar();
+        emit finished(exitCode, m_files);
         return;
     }
     const SplitResponse response = readResponse();
@@ -166,18 +195,10 @@ void SplitLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     emit finished(response.errorCode, m_files);
 }
 
-void SplitLauncher::removeScratchFiles() const
+void SplitLauncher::removeTemporaryFiles() const
 {
-    // A killed worker cannot tidy up: its unfinished output (named as
-    // FileUtils::temporaryPathIn names it) would stay beside the results.
-    if (m_request.outDirectory.isEmpty() || !m_runStarted.isValid())
-        return;
-    const QFileInfoList scratch = QDir(m_request.outDirectory)
-        .entryInfoList({QStringLiteral(".sheafwright-*.part")}, QDir::Files | QDir::Hidden);
-    for (const QFileInfo &file : scratch) {
-        if (file.lastModified() >= m_runStarted)
-            QFile::remove(file.absoluteFilePath());
-    }
+    if (m_session && !m_request.outDirectory.isEmpty())
+        FileUtils::removeTemporaryFiles(m_request.outDirectory, m_session->id());
 }
 
 void SplitLauncher::onStarted()

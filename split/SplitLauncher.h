@@ -4,22 +4,34 @@
 #include "split/SplitResponse.h"
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
+#include <QTimer>
+
+#include <memory>
+
+class SessionFolder;
 
 // Runs one pdfworker split at a time for the split controller: writes the
 // request into a fresh owner-only session folder, starts the worker, turns
 // its progress lines into progressChanged and reads the response back.
-// Lives on the interface thread.
+// However the worker ends (finished, crashed, killed, cancelled, launcher
+// destroyed), the session's temporary files in the output folder are
+// removed, and nothing else. Lives on the interface thread.
 class SplitLauncher : public QObject
 {
     Q_OBJECT
 
 public:
+    // How long a cancelled worker may take to stop in order before it is killed.
+    static constexpr int cancelGraceMs = 5000;
+
+    // Also removes the session folders of instances that are no longer
+    // running (crashed or killed ones leave requests with passwords).
     explicit SplitLauncher(QObject *parent = nullptr);
-    // Kills a running worker and removes the current session folder.
+    // Kills a running worker, removes its temporary files and the current
+    // session folder.
     ~SplitLauncher() override;
 
     // Stores a copy; used by the next run().
@@ -47,6 +59,10 @@ public:
     // when it cannot be opened, decoded or parsed, or answers another session.
     SplitResponse readResponse() const;
 
+    // The files a worker that did not answer had written whole, from the
+    // list it keeps while it runs (only those still present).
+    QStringList filesWrittenSoFar() const;
+
     // Feeds worker output into buffer and returns through value the last
     // complete line's number (0 for a line that is not a number). False when
     // no complete non-empty line arrived; a partial line stays in buffer.
@@ -60,7 +76,10 @@ signals:
 public slots:
     // Starts a worker for the pending request; does nothing while one runs.
     void run();
-    // Kills a running worker; it then finishes with a nonzero code and no files.
+    // Asks a running worker to stop (SIGTERM): it stops between outputs and
+    // answers WorkerCode::Canceled with the files written whole, or 0 when it
+    // had already written everything. One that does not end within
+    // cancelGraceMs is killed. finished() follows either way.
     void cancel();
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
     void onStarted();
@@ -73,16 +92,18 @@ public slots:
 private:
     QString requestPath() const;
     QString responsePath() const;
-    void removeSessionDirectory();
     void finishWithoutWorker(int code);
-    // Deletes the scratch files a stopped worker left in the output folder.
-    void removeScratchFiles() const;
+    // Deletes the temporary files of this session in the output folder
+    // (a killed worker cannot tidy up after itself).
+    void removeTemporaryFiles() const;
+    void killWorker();
 
     SplitRequest m_request;
     QStringList m_files;
     QProcess *m_process = nullptr;
-    QString m_sessionId;
+    std::unique_ptr<SessionFolder> m_session;
     QString m_workerProgram;
     QByteArray m_progressBuffer;
-    QDateTime m_runStarted;
+    QTimer m_killTimer;
+    bool m_cancelRequested = false;
 };

@@ -99,7 +99,6 @@ SplitRequest SplitRequest::fromJson(const QJsonObject &object, QStringList *prob
 
 QStringList SplitRequest::validate() const
 {
-    static const QRegularExpression plainId(QStringLiteral("^[A-Za-z0-9_-]{1,64}$"));
     QStringList problems;
     if (mode != 0 && mode != 1)
         problems << QStringLiteral("unknown mode %1").arg(mode);
@@ -107,12 +106,26 @@ QStringList SplitRequest::validate() const
         problems << QStringLiteral("page count %1 out of bounds").arg(pageCount);
     if (ranges.size() > maxPageCount)
         problems << QStringLiteral("%1 ranges").arg(ranges.size());
+    // Relative paths would be taken from wherever the worker happens to run.
     if (fileName.isEmpty())
         problems << QStringLiteral("no source file");
+    else if (QDir::isRelativePath(fileName))
+        problems << QStringLiteral("the source path is not absolute");
     if (outDirectory.isEmpty())
         problems << QStringLiteral("no output folder");
+    else if (QDir::isRelativePath(outDirectory))
+        problems << QStringLiteral("the output folder is not absolute");
+    return problems + sessionProblems();
+}
+
+QStringList SplitRequest::sessionProblems() const
+{
+    static const QRegularExpression plainId(QStringLiteral("^[A-Za-z0-9_-]{1,64}$"));
+    QStringList problems;
     if (sessionPath.isEmpty())
         problems << QStringLiteral("no session folder");
+    else if (QDir::isRelativePath(sessionPath))
+        problems << QStringLiteral("the session folder is not absolute");
     if (!plainId.match(sessionId).hasMatch())
         problems << QStringLiteral("session id is not a plain identifier");
     return problems;

@@ -37,9 +37,13 @@ struct SplitRequest
     static SplitRequest fromJson(const QJsonObject &object, QStringList *problems = nullptr);
 
     // What makes this request unfit to run: unknown mode, page or range counts
-    // out of bounds, missing source or session values, a session id that is
-    // not a plain identifier (it becomes part of a file name). Empty when fit.
+    // out of bounds, missing or relative source, output or session paths, a
+    // session id that is not a plain identifier (it becomes part of a file
+    // name). Empty when fit.
     QStringList validate() const;
+    // The part of validate() about the session values, which say where a
+    // response can go: a plain session id and an absolute session folder.
+    QStringList sessionProblems() const;
 
     bool operator==(const SplitRequest &other) const;
 };

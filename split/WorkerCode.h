@@ -19,5 +19,9 @@ enum : int {
     // The run was stopped on request: the response (when there is one) lists
     // only the files that were written whole before the stop.
     Canceled = 8,
+    // Some of the outputs asked for could not be written (a full disk, a
+    // write error, a page that cannot be copied): the response lists the
+    // files that were written whole; none of the others is left behind.
+    Incomplete = 9,
 };
 } // namespace WorkerCode

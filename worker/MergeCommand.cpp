@@ -1,6 +1,8 @@
 #include "worker/MergeCommand.h"
 
+#include "app/FileUtils.h"
 #include "app/Logger.h"
+#include "app/StopRequest.h"
 #include "merge/MergeRequest.h"
 #include "merge/MergeResponse.h"
 #include "merge/MergeWorker.h"
@@ -11,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace {
 
@@ -20,17 +21,16 @@ void logError(const QString &message)
     Logger::instance().log(QStringLiteral("pdfworker: ") + message, LogError);
 }
 
-// The session values name the folder the response goes to: an existing
-// folder and an identifier that cannot climb out of it.
-bool sessionIsUsable(const MergeRequest &request)
+// The merge shows no progress, but it stops when the process is asked to.
+class StoppableProgress : public NullProgress
 {
-    static const QRegularExpression identifier(QStringLiteral("^[A-Za-z0-9_-]{1,64}$"));
-    return identifier.match(request.sessionId).hasMatch() && QFileInfo(request.cachePath).isDir();
-}
+public:
+    bool isCanceled() override { return NullProgress::isCanceled() || StopRequest::isSet(); }
+};
 
 MergeResponse runEngine(const MergeRequest &request)
 {
-    NullProgress progress;
+    StoppableProgress progress;
     MergeWorker worker(std::make_shared<DebenuService>(), request.tasks, request.saveFileName,
                        request.properties(), &progress);
     worker.setScratchDirectory(request.cachePath);
@@ -56,18 +56,27 @@ int runMergeCommand(const QString &requestPath)
         return WorkerCode::RequestUnreadable;
     }
     const MergeRequest request = MergeRequest::fromJson(object);
-    if (!sessionIsUsable(request)) {
+    // The session values name the folder the response goes to: an existing
+    // folder and an identifier that cannot climb out of it.
+    if (!request.sessionProblems().isEmpty() || !QFileInfo(request.cachePath).isDir()) {
         logError(QStringLiteral("merge request %1 names no usable session folder").arg(QDir::toNativeSeparators(requestPath)));
         return WorkerCode::RequestInvalid;
     }
+    const QString responsePath = QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(request.cachePath, request.sessionId));
+    if (!WorkerFile::canWriteBeside(responsePath)) {
+        logError(QStringLiteral("no response can be written into %1").arg(request.cachePath));
+        return WorkerCode::ResponseNotWritten;
+    }
+    FileUtils::setWorkerSession(request.sessionId, request.cachePath);
     MergeResponse response;
-    if (!request.saveFileName.isEmpty() && QFileInfo(request.saveFileName).isRelative()) {
-        logError(QStringLiteral("merge request %1: the output path is not absolute").arg(QDir::toNativeSeparators(requestPath)));
+    const QStringList problems = request.validate();
+    if (!problems.isEmpty()) {
+        logError(QStringLiteral("merge request %1 refused: %2")
+                     .arg(QDir::toNativeSeparators(requestPath), problems.join(QStringLiteral("; "))));
         response.errorCode = WorkerCode::RequestInvalid;
     } else {
         response = runEngine(request);
     }
-    const QString responsePath = QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(request.cachePath, request.sessionId));
     if (!WorkerFile::write(responsePath, response.toJson())) {
         logError(QStringLiteral("merge response %1 not written").arg(responsePath));
         return WorkerCode::ResponseNotWritten;

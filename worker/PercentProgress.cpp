@@ -1,5 +1,7 @@
 #include "worker/PercentProgress.h"
 
+#include "app/StopRequest.h"
+
 #include <QByteArray>
 #include <cmath>
 
@@ -51,7 +53,9 @@ void PercentProgress::resume()
 
 bool PercentProgress::isCanceled()
 {
-    return m_canceled;
+    const bool canceled = m_canceled || StopRequest::isSet();
+    m_cancelSeen = m_cancelSeen || canceled;
+    return canceled;
 }
 
 bool PercentProgress::isPaused()

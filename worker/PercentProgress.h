@@ -22,8 +22,14 @@ public:
     void reset() override;
     void pause() override;
     void resume() override;
+    // True after cancel() or once the process was asked to stop
+    // (StopRequest, set by SIGTERM).
     bool isCanceled() override;
     bool isPaused() override;
+
+    // Whether isCanceled() ever answered true: the engine polls it only
+    // where it would go on to more work, so a run that saw it stopped early.
+    bool cancelSeen() const { return m_cancelSeen; }
 
     // Percentage for the current settings: 0 when the range is empty
     // (indeterminate), else clamped to 0 .. 100, one decimal.
@@ -42,5 +48,6 @@ private:
     int m_value = 0;
     bool m_canceled = false;
     bool m_paused = false;
+    bool m_cancelSeen = false;
     double m_lastWritten = -1;
 };

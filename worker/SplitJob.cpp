@@ -1,7 +1,10 @@
 #include "worker/SplitJob.h"
 
+#include "app/FileUtils.h"
 #include "app/Logger.h"
+#include "app/StopRequest.h"
 #include "pdf/DebenuService.h"
+#include "split/SplitByPageRange.h"
 #include "split/SplitFactory.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
@@ -10,9 +13,15 @@
 #include "worker/PercentProgress.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
+
+void logError(const QString &message)
+{
+    Logger::instance().log(message, LogError);
+}
 
 QString responsePath(const SplitRequest &request)
 {
@@ -22,13 +31,42 @@ QString responsePath(const SplitRequest &request)
 // A response can only go where the request names a real folder and a plain id.
 bool canRespond(const SplitRequest &request)
 {
-    SplitRequest probe = request;
-    probe.mode = 0;
-    probe.pageCount = 0;
-    probe.ranges.clear();
-    probe.fileName = probe.outDirectory = QStringLiteral("x");
-    return probe.validate().isEmpty() && QFileInfo(request.sessionPath).isDir();
+    return request.sessionProblems().isEmpty() && QFileInfo(request.sessionPath).isDir();
 }
+
+// Progress lines, plus the list of files written whole so far, kept up to
+// date in the session folder: a launcher that had to kill the worker still
+// learns what was written.
+class RecordingProgress : public PercentProgress
+{
+public:
+    void follow(const SplitWorker *engine, const QString &listPath)
+    {
+        m_engine = engine;
+        m_listPath = listPath;
+    }
+
+    // The list first: whoever sees the progress line can rely on it.
+    void setValue(int value) override
+    {
+        record();
+        PercentProgress::setValue(value);
+    }
+
+    void record()
+    {
+        if (!m_engine)
+            return;
+        const QStringList files = m_engine->splitFiles();
+        for (; m_recorded < files.size(); ++m_recorded)
+            WorkerFile::appendLine(m_listPath, files.at(m_recorded));
+    }
+
+private:
+    const SplitWorker *m_engine = nullptr;
+    QString m_listPath;
+    int m_recorded = 0;
+};
 
 int respond(const SplitRequest &request, int errorCode, const QStringList &files)
 {
@@ -36,10 +74,11 @@ int respond(const SplitRequest &request, int errorCode, const QStringList &files
     response.sessionId = request.sessionId;
     response.errorCode = errorCode;
     response.files = files;
-    if (WorkerFile::write(responsePath(request), response.toJson()))
+    if (WorkerFile::write(responsePath(request), response.toJson())) {
+        QFile::remove(WorkerFile::writtenListPath(request.sessionPath, request.sessionId));   // superseded
         return WorkerCode::Success;
-    Logger::instance().log(QStringLiteral("Split. Can not write the response:%1").arg(responsePath(request)),
-                           LogError);
+    }
+    logError(QStringLiteral("Split. Can not write the response:%1").arg(responsePath(request)));
     return WorkerCode::ResponseNotWritten;
 }
 
@@ -49,6 +88,43 @@ std::unique_ptr<SplitWorker> buildEngine(const SplitRequest &request, const Spli
                              : SplitFactory::pageRanges(input, request.ranges);
 }
 
+// How many files the request asks for: one per range that fits the page
+// count (the engine skips the others and says so in the log), or the one
+// file of mode 1.
+int expectedOutputs(const SplitRequest &request)
+{
+    if (request.mode == 1)
+        return 1;
+    int count = 0;
+    for (const auto &range : request.ranges) {
+        if (SplitByPageRange::isValidRange(range, request.pageCount))
+            ++count;
+    }
+    return count;
+}
+
+// The response code for a run that found its source: every file it was
+// asked for, or why not.
+int outcome(const SplitRequest &request, const QStringList &files, const PercentProgress &progress)
+{
+    const int missing = expectedOutputs(request) - files.size();
+    if (StopRequest::isSet() && (progress.cancelSeen() || missing > 0)) {
+        Logger::instance().log(QStringLiteral("Split. Stopped on request after %1 file(s)").arg(files.size()),
+                               LogInfo);
+        return WorkerCode::Canceled;
+    }
+    if (files.isEmpty()) {
+        logError(QStringLiteral("Split. No output file was produced"));
+        return WorkerCode::NothingProduced;
+    }
+    if (missing > 0) {
+        logError(QStringLiteral("Split. %1 of %2 output file(s) could not be written")
+                     .arg(missing).arg(files.size() + missing));
+        return WorkerCode::Incomplete;
+    }
+    return WorkerCode::Success;
+}
+
 } // namespace
 
 int SplitJob::run(const QString &requestPath)
@@ -56,21 +132,26 @@ int SplitJob::run(const QString &requestPath)
     QJsonObject object;
     QString problem;
     if (!WorkerFile::read(requestPath, object, &problem)) {
-        Logger::instance().log(QStringLiteral("Split. Request unreadable:%1 (%2)").arg(requestPath, problem),
-                               LogError);
+        logError(QStringLiteral("Split. Request unreadable:%1 (%2)").arg(requestPath, problem));
         return WorkerCode::RequestUnreadable;
     }
     QStringList problems;
     const SplitRequest request = SplitRequest::fromJson(object, &problems);
     problems += request.validate();
     if (!problems.isEmpty()) {
-        Logger::instance().log(QStringLiteral("Split. Request refused:%1 (%2)")
-                                   .arg(requestPath, problems.join(QStringLiteral("; "))), LogError);
+        logError(QStringLiteral("Split. Request refused:%1 (%2)").arg(requestPath, problems.join(QStringLiteral("; "))));
         return canRespond(request) ? respond(request, WorkerCode::RequestInvalid, {})
                                    : int(WorkerCode::RequestInvalid);
     }
+    // Outputs nobody would be told about are worse than none: the response
+    // must be writable before any work starts.
+    if (!canRespond(request) || !WorkerFile::canWriteBeside(responsePath(request))) {
+        logError(QStringLiteral("Split. No response can be written into %1").arg(request.sessionPath));
+        return WorkerCode::ResponseNotWritten;
+    }
+    FileUtils::setWorkerSession(request.sessionId, request.sessionPath);
 
-    PercentProgress progress;
+    RecordingProgress progress;
     SplitFactory::Input input;
     input.service = std::make_shared<DebenuService>();
     input.progress = &progress;
@@ -82,15 +163,15 @@ int SplitJob::run(const QString &requestPath)
                                           request.producer);
     const std::unique_ptr<SplitWorker> engine = buildEngine(request, input);
     // Decrypted copies stay in the owner-only session folder, which the
-    // launcher removes at its next run even when this process gets killed.
+    // launcher removes even when this process gets killed.
     engine->setScratchDirectory(request.sessionPath);
+    progress.follow(engine.get(), WorkerFile::writtenListPath(request.sessionPath, request.sessionId));
     engine->run();
+    progress.record();
     progress.reportDone();
 
-    int code = engine->errorCode();
-    if (code == WorkerCode::Success && engine->splitFiles().isEmpty()) {
-        Logger::instance().log(QStringLiteral("Split. No output file was produced"), LogError);
-        code = WorkerCode::NothingProduced;
-    }
-    return respond(request, code, engine->splitFiles());
+    const QStringList files = engine->splitFiles();
+    const int code = engine->errorCode() != WorkerCode::Success ? engine->errorCode()
+                                                                : outcome(request, files, progress);
+    return respond(request, code, files);
 }

@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 #include "app/Logger.h"
+#include "app/StopRequest.h"
 #include "split/WorkerCode.h"
 #include "worker/MergeCommand.h"
 #include "worker/SplitJob.h"
@@ -28,6 +29,10 @@ const WorkerMode workerModes[] = {
 // Standard output carries progress lines only; diagnostics go to the log.
 int main(int argc, char *argv[])
 {
+    // SIGTERM (the launcher's cancel) ends the run in order: the engines stop
+    // between outputs, unfinished files are removed and the response lists
+    // what was written whole.
+    StopRequest::installSignalHandler();
     QCoreApplication app(argc, argv);
     AppSettings::applyIdentity();
     const QStringList args = app.arguments();

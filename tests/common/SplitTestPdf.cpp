@@ -162,7 +162,8 @@ bool writeLinked(const QString &path)
         root.replaceKey("/PageLabels", pdf.makeIndirectObject(QPDFObjectHandle::parse(
                                            "<< /Nums [0 << /S /r >> 2 << /S /D /St 10 >>] >>")));
 
-        QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+        const QByteArray encodedName = QFile::encodeName(path); // must outlive the writer
+        QPDFWriter writer(pdf, encodedName.constData());
         writer.write();
     } catch (const std::exception &) {
         QFile::remove(plain);

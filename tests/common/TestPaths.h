@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QString>
 #include <QtTest>
 
@@ -22,4 +23,17 @@ inline QString fixture(const QString &name)
     return path;
 }
 
+// The full path of a program a test starts, or empty when it is not
+// installed. Every such program comes from scripts/packages.txt; use it
+// through SW_REQUIRE_PROGRAM so a missing one fails the test by name.
+inline QString program(const QString &name)
+{
+    return QStandardPaths::findExecutable(name);
+}
+
 } // namespace TestPaths
+
+// Fails the calling test, naming the program, when it is not installed.
+#define SW_REQUIRE_PROGRAM(name)                                                                        \
+    QVERIFY2(!TestPaths::program(QStringLiteral(name)).isEmpty(),                                       \
+             "the program \"" name "\" is not installed (scripts/install-deps.sh installs it)")

@@ -1,8 +1,12 @@
 #include "TestPaths.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
+#include "split/SplitLauncher.h"
+#include "split/WorkerCode.h"
 
 #include <QMimeData>
+#include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -93,6 +97,123 @@ private slots:
         QVERIFY(QDir(folder).mkdir(QStringLiteral("x.pdf")));
         QCOMPARE(FileUtils::uniqueFilePath(folder, QStringLiteral("x.pdf")),
                  QDir::toNativeSeparators(folder + QStringLiteral("/(1)x.pdf")));
+    }
+
+    void uniqueFilePathTakesNamesLiterally()
+    {
+        // Folder and file names holding "%1", "%2" are not filled in again.
+        QTemporaryDir tmp;
+        const QString folder = tmp.path() + QStringLiteral("/%2 and %1");
+        QVERIFY(QDir().mkpath(folder));
+        touch(folder + QStringLiteral("/%3.pdf"));
+        QCOMPARE(FileUtils::uniqueFilePath(folder, QStringLiteral("%3.pdf")),
+                 QDir::toNativeSeparators(folder + QStringLiteral("/(1)%3.pdf")));
+        const QString temporary = FileUtils::temporaryPathIn(folder);
+        touch(temporary);
+        QCOMPARE(FileUtils::commitUnique(temporary, folder, QStringLiteral("%3.pdf")),
+                 QDir::toNativeSeparators(folder + QStringLiteral("/(1)%3.pdf")));
+    }
+
+    // Where neither renameat2(RENAME_NOREPLACE) nor link() works, the name
+    // is claimed first and the finished file renamed over the claim.
+    void commitByClaimNeverReplaces()
+    {
+        QTemporaryDir tmp;
+        const QString folder = tmp.path();
+        touch(folder + QStringLiteral("/out.pdf"), "existing");
+        const QString first = FileUtils::temporaryPathIn(folder);
+        touch(first, "new");
+        QCOMPARE(FileUtils::commitUnique(first, folder, QStringLiteral("out.pdf"), FileUtils::ClaimThenRename),
+                 QDir::toNativeSeparators(folder + QStringLiteral("/(1)out.pdf")));
+        QFile kept(folder + QStringLiteral("/out.pdf"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("existing"));
+        QFile moved(folder + QStringLiteral("/(1)out.pdf"));
+        QVERIFY(moved.open(QIODevice::ReadOnly));
+        QCOMPARE(moved.readAll(), QByteArray("new"));
+        QVERIFY(!QFileInfo::exists(first));
+        // A link holds its name too; a missing file leaves no claim behind.
+        QVERIFY(QFile::link(folder + QStringLiteral("/nowhere"), folder + QStringLiteral("/ln.pdf")));
+        const QString second = FileUtils::temporaryPathIn(folder);
+        touch(second, "two");
+        QCOMPARE(FileUtils::commitUnique(second, folder, QStringLiteral("ln.pdf"), FileUtils::ClaimThenRename),
+                 QDir::toNativeSeparators(folder + QStringLiteral("/(1)ln.pdf")));
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/nowhere")));
+        QVERIFY(FileUtils::commitUnique(folder + QStringLiteral("/missing"), folder, QStringLiteral("z.pdf"),
+                                        FileUtils::ClaimThenRename)
+                    .isEmpty());
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/z.pdf")));
+    }
+
+    void temporaryFilesCarryTheirSession()
+    {
+        QTemporaryDir tmp;
+        const QString folder = tmp.path();
+        FileUtils::setWorkerSession(QStringLiteral("a"), folder);
+        const QString mine = FileUtils::temporaryPathIn(folder);
+        FileUtils::setWorkerSession(QStringLiteral("a-b"), folder);
+        const QString other = FileUtils::temporaryPathIn(folder);
+        FileUtils::setWorkerSession(QString(), QString());
+        const QString untagged = FileUtils::temporaryPathIn(folder);
+        for (const QString &path : {mine, other, untagged})
+            touch(path);
+        touch(folder + QStringLiteral("/.sheafwright-a-notanid.part"));
+        touch(folder + QStringLiteral("/report.pdf"));
+        QVERIFY(FileUtils::isTemporaryFileOf(QFileInfo(mine).fileName(), QStringLiteral("a")));
+        QVERIFY(!FileUtils::isTemporaryFileOf(QFileInfo(other).fileName(), QStringLiteral("a")));
+        QVERIFY(FileUtils::isTemporaryFileOf(QFileInfo(other).fileName(), QStringLiteral("a-b")));
+        QVERIFY(!FileUtils::isTemporaryFileOf(QFileInfo(untagged).fileName(), QStringLiteral("a")));
+        QCOMPARE(FileUtils::removeTemporaryFiles(folder, QStringLiteral("a")), 1);
+        QVERIFY(!QFileInfo::exists(mine));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 4);
+        QCOMPARE(FileUtils::removeTemporaryFiles(folder, QString()), 0);
+    }
+
+    void workerSessionFolder()
+    {
+        QTemporaryDir tmp;
+        const QString session = tmp.path() + QStringLiteral("/session");
+        FileUtils::setWorkerSession(QStringLiteral("s"), session + QStringLiteral("/"));
+        QVERIFY(FileUtils::isInWorkerSession(session + QStringLiteral("/copy.pdf")));
+        QVERIFY(FileUtils::isInWorkerSession(session + QStringLiteral("/sub/copy.pdf")));
+        QVERIFY(!FileUtils::isInWorkerSession(session + QStringLiteral("2/copy.pdf")));
+        QVERIFY(!FileUtils::isInWorkerSession(tmp.path() + QStringLiteral("/out.pdf")));
+        FileUtils::setWorkerSession(QString(), QString());
+        QVERIFY(!FileUtils::isInWorkerSession(session + QStringLiteral("/copy.pdf")));
+    }
+
+    // Neither the usual cache folder nor a fresh one in the temporary
+    // folder can be had: the answer is empty, never "" turned into "/<id>",
+    // and a launcher refuses to start. Run in a fresh process, where no
+    // fallback folder exists yet.
+    void cacheDirectoryWithoutAnyPlaceIsEmpty()
+    {
+        if (qEnvironmentVariableIsSet("SW_EXPECT_NO_CACHE")) {
+            QVERIFY2(FileUtils::cacheDirectory().isEmpty(), qPrintable(FileUtils::cacheDirectory()));
+            const QStringList rootBefore = QDir(QStringLiteral("/")).entryList(QDir::AllEntries | QDir::Hidden);
+            SplitLauncher launcher;
+            QSignalSpy finished(&launcher, &SplitLauncher::finished);
+            launcher.run();
+            QVERIFY(finished.wait(5000));
+            QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::NotStarted));
+            QCOMPARE(QDir(QStringLiteral("/")).entryList(QDir::AllEntries | QDir::Hidden), rootBefore);
+            return;
+        }
+        const QString cache = FileUtils::cacheDirectory();
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir(cache).removeRecursively());
+        QVERIFY(QFile::link(elsewhere.path(), cache));
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("SW_EXPECT_NO_CACHE"), QStringLiteral("1"));
+        env.insert(QStringLiteral("TMPDIR"), QStringLiteral("/nonexistent/sheafwright-tmp"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("cacheDirectoryWithoutAnyPlaceIsEmpty")});
+        QVERIFY(child.waitForFinished(60000));
+        const QByteArray output = child.readAll();
+        QVERIFY(QFile::remove(cache));
+        QVERIFY2(child.exitCode() == 0, output.constData());
     }
 
     void commitUniqueNeverReplaces()

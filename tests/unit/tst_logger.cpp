@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class TestLogger : public QObject
 {
     Q_OBJECT
@@ -82,6 +84,28 @@ private slots:
         QVERIFY(lines.at(lines.size() - 2).endsWith(QStringLiteral("] WARNING: first line")));
         QVERIFY(lines.last().endsWith(QStringLiteral("] INFO: second line")));
         QVERIFY(lines.last().startsWith(QStringLiteral("[2.0.10][")));
+    }
+
+    // The log names the user's documents: only its owner may read it, also
+    // when an older version left a wider folder and file behind.
+    void folderAndFilesAreOwnerOnly()
+    {
+        const QString folder = Logger::instance().logDirectory();
+        const QString file = Logger::instance().logFilePath();
+        Logger::instance().log(QStringLiteral("before"), 0);
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::Permissions(0x7755)));
+        QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions(0x6644)));
+        Logger::instance().log(QStringLiteral("after"), 0);
+        struct stat st;
+        QCOMPARE(::stat(QFile::encodeName(folder).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0700);
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0600);
+        // A new day's file is born owner-only.
+        QVERIFY(QFile::remove(file));
+        Logger::instance().log(QStringLiteral("fresh"), 0);
+        QCOMPARE(::stat(QFile::encodeName(file).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 0777), 0600);
     }
 
     // Two processes and two threads writing at once: every line arrives whole.

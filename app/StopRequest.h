@@ -1,0 +1,18 @@
+#pragma once
+
+// A request to stop the work of this process early, kept for the whole
+// process because it arrives as a signal: the worker turns SIGTERM into it,
+// the engines poll it between outputs and the file writer while it writes,
+// so that a stopped run still ends in order (temporary files removed, a
+// response listing what was written whole). Safe to read from any thread and
+// to set from a signal handler.
+namespace StopRequest {
+
+// From now on SIGTERM sets the request instead of ending the process.
+void installSignalHandler();
+
+bool isSet();
+void set();
+void clear();
+
+} // namespace StopRequest
