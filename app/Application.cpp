@@ -78,7 +78,7 @@ bool Application::loadLanguage(const QString &code)
     if (m_translator)
         removeTranslator(m_translator);
     else
-        m_translator = new QTranslator();
+        m_translator = new QTranslator(this);   // goes with the application
     const QString path = translationsDirectory() + QLatin1Char('/')
                          + QStringLiteral("leafcut_%1.qm").arg(code);
     const bool loaded = m_translator->load(path, QString(), QString(), QString());

@@ -90,6 +90,7 @@ void MergeLauncher::run()
         finishWithoutWorker(WorkerCode::NotStarted);
         return;
     }
+    m_outputFolder = m_request.saveFileName.isEmpty() ? QString() : QFileInfo(m_request.saveFileName).absolutePath();
     m_request.cachePath = sessionDirectory();
     m_request.sessionId = sessionId();
     if (!writeRequestData(m_request)) {
@@ -184,8 +185,8 @@ void MergeLauncher::killWorker()
 
 void MergeLauncher::removeTemporaryFiles() const
 {
-    if (m_session && !m_request.saveFileName.isEmpty())
-        FileUtils::removeTemporaryFiles(QFileInfo(m_request.saveFileName).absolutePath(), m_session->id());
+    if (m_session && !m_outputFolder.isEmpty())
+        FileUtils::removeTemporaryFiles(m_outputFolder, m_session->id());
 }
 
 void MergeLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)

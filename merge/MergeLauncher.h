@@ -89,6 +89,7 @@ private:
 
     QProcess *m_process = nullptr;
     std::unique_ptr<SessionFolder> m_session;
+    QString m_outputFolder;   // of the current run, whatever setRequest() does meanwhile
     MergeRequest m_request;
     MergeResponse m_lastResponse;
     QTimer m_killTimer;

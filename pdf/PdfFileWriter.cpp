@@ -95,7 +95,7 @@ void tidyTrailer(QPDF &pdf)
 class WholeFileSink : public Pipeline
 {
 public:
-    // sync: fsync at the end (files that are to reach a user's folder).
+    // sync: fsync in complete() (files that are to reach a user's folder).
     WholeFileSink(int fd, bool sync)
         : Pipeline("output file", nullptr), m_fd(fd), m_sync(sync), m_buffer(capacity)
     {
@@ -117,11 +117,19 @@ public:
             throw std::runtime_error(m_problem);
     }
 
+    // qpdf calls this whenever one of its own pipelines on top ends, many
+    // times per file: it only hands on what is buffered.
     void finish() override
     {
         flushBuffer();
-        // A delayed write error (full disk, quota, network file system)
-        // shows here at the latest.
+    }
+
+    // After QPDFWriter::write(): the last bytes out, and the file synced. A
+    // delayed write error (full disk, quota, network file system) shows
+    // here at the latest.
+    void complete()
+    {
+        flushBuffer();
         if (m_sync && m_problem.empty() && ::fsync(m_fd) != 0 && errno != EINVAL)
             fail("fsync");
         m_finished = true;
@@ -291,6 +299,7 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
     try {
         writer.setOutputPipeline(&sink);
         writer.write();
+        sink.complete();
         whole = sink.isWhole();
         problem = sink.problem();
     } catch (const std::exception &e) {

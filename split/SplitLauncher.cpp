@@ -67,14 +67,19 @@ QString SplitLauncher::sessionDirectory() const
     return m_session ? m_session->path() : QString();
 }
 
+QString SplitLauncher::sessionId() const
+{
+    return m_session ? m_session->id() : QString();
+}
+
 QString SplitLauncher::requestPath() const
 {
-    return QDir::toNativeSeparators(QStringLiteral("%1/%2.req").arg(sessionDirectory(), m_request.sessionId));
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.req").arg(sessionDirectory(), sessionId()));
 }
 
 QString SplitLauncher::responsePath() const
 {
-    return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(sessionDirectory(), m_request.sessionId));
+    return QDir::toNativeSeparators(QStringLiteral("%1/%2.resp").arg(sessionDirectory(), sessionId()));
 }
 
 void SplitLauncher::run()
@@ -90,6 +95,7 @@ void SplitLauncher::run()
     m_session.reset();   // the previous run's folder goes first
 
     m_session = std::make_unique<SessionFolder>(FileUtils::cacheDirectory());
+    m_outDirectory = m_request.outDirectory;
     m_request.sessionId = m_session->id();
     m_request.sessionPath = m_session->path();
     if (!m_session->isValid() || !writeRequestData(m_request)) {
@@ -135,7 +141,7 @@ bool SplitLauncher::writeRequestData(SplitRequest &request)
 SplitResponse SplitLauncher::readResponse() const
 {
     QString problem;
-    const SplitResponse response = SplitResponse::readFile(responsePath(), m_request.sessionId, &problem);
+    const SplitResponse response = SplitResponse::readFile(responsePath(), sessionId(), &problem);
     if (problem.isEmpty())
         Logger::instance().log(QStringLiteral("Open split response file [OK]"), LogDebug);
     else
@@ -197,8 +203,8 @@ void SplitLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 
 void SplitLauncher::removeTemporaryFiles() const
 {
-    if (m_session && !m_request.outDirectory.isEmpty())
-        FileUtils::removeTemporaryFiles(m_request.outDirectory, m_session->id());
+    if (m_session && !m_outDirectory.isEmpty())
+        FileUtils::removeTemporaryFiles(m_outDirectory, m_session->id());
 }
 
 void SplitLauncher::onStarted()

@@ -48,6 +48,7 @@ public:
 
     // The session folder of the current run (native separators); empty before the first run.
     QString sessionDirectory() const;
+    QString sessionId() const;
     QStringList files() const { return m_files; }
 
     // Writes the request file of the pending request's session: Base64 of its
@@ -102,6 +103,7 @@ private:
     QStringList m_files;
     QProcess *m_process = nullptr;
     std::unique_ptr<SessionFolder> m_session;
+    QString m_outDirectory;   // of the current run, whatever setRequest() does meanwhile
     QString m_workerProgram;
     QByteArray m_progressBuffer;
     QTimer m_killTimer;

@@ -12,6 +12,7 @@
 #include "split/WorkerFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -79,6 +80,10 @@ int runMergeCommand(const QString &requestPath)
     }
     if (!WorkerFile::write(responsePath, response.toJson())) {
         logError(QStringLiteral("merge response %1 not written").arg(responsePath));
+        // A merged file nobody can be told about is taken back: the merge
+        // failed and leaves nothing.
+        if (!response.mergedFileName.isEmpty())
+            QFile::remove(response.mergedFileName);
         return WorkerCode::ResponseNotWritten;
     }
     return WorkerCode::Success;

@@ -6,6 +6,7 @@
 #include "merge/MergeLauncher.h"
 #include "merge/MergeRequest.h"
 #include "merge/MergeResponse.h"
+#include "merge/MergeWorker.h"
 #include "split/SplitLauncher.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
@@ -16,15 +17,15 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
-#include <QSysInfo>
+#include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -203,6 +204,10 @@ private slots:
     {
         AppSettings::applyIdentity();
         QVERIFY(m_dir.isValid());
+        if (qEnvironmentVariableIsSet("SW_HOLD_SESSION")) {
+            m_dir.remove();   // this process will be killed: leave nothing in the temporary folder
+            return;
+        }
         QVERIFY(QFileInfo(TestPaths::workerPath()).isExecutable());
         QList<TestPdf::Page> pages;
         for (int i = 1; i <= 6; ++i) {
@@ -259,26 +264,56 @@ private slots:
     void mergeOntoFullDiskLeavesNothing_data()
     {
         QTest::addColumn<QString>("password");
-        QTest::newRow("plain") << QString();
-        QTest::newRow("protected") << QStringLiteral("secret");
+        QTest::addColumn<bool>("lastBytes");
+        QTest::newRow("plain, cut early") << QString() << false;
+        QTest::newRow("protected, cut early") << QStringLiteral("secret") << false;
+        // Only the last buffered bytes fail to go out, when the file is closed.
+        QTest::newRow("plain, cut at the end") << QString() << true;
+        QTest::newRow("protected, cut at the end") << QStringLiteral("secret") << true;
     }
     void mergeOntoFullDiskLeavesNothing()
     {
         QFETCH(QString, password);
+        QFETCH(bool, lastBytes);
         const QString session = m_dir.filePath("full-merge-session");
         const QString out = freshDir("full-merge");
         const QString output = out + "/merged.pdf";
         const MergeRequest r = mergeRequest({m_small, m_mixed}, output, session, "fullmerge", password);
-        const WorkerRun run = runWorker({"--merge", writeRequest(r.toJson(), session, "fullmerge")}, 256 * 1024);
-        QCOMPARE(run.exitCode, 0);
-        const MergeResponse response = mergeResponse(session, "fullmerge");
-        QCOMPARE(response.errorCode, int(WorkerCode::NothingProduced));
-        QVERIFY(response.mergedFileName.isEmpty());
-        QCOMPARE(entries(out), QStringList());
-        // Without the limit the same request succeeds: the limit was the only fault.
+        // Without a limit the request succeeds: the limit is the only fault.
         QCOMPARE(runWorker({"--merge", writeRequest(r.toJson(), session, "fullmerge")}).exitCode, 0);
         QCOMPARE(mergeResponse(session, "fullmerge").mergedFileName, output);
         QCOMPARE(TestPdf::pageWidths(output, password).size(), 9);
+        const qint64 size = QFileInfo(output).size();
+        QVERIFY(QFile::remove(output));
+
+        const rlim_t limit = lastBytes ? rlim_t(size - 16) : 256 * 1024;
+        const WorkerRun run = runWorker({"--merge", writeRequest(r.toJson(), session, "fullmerge")}, limit);
+        QCOMPARE(run.exitCode, 0);
+        const MergeResponse response = mergeResponse(session, "fullmerge");
+        // The protected output is the encryption's: its failure says so.
+        const int expected = password.isEmpty() || !lastBytes ? int(WorkerCode::NothingProduced)
+                                                              : int(MergeWorker::EncryptionFailed);
+        if (response.errorCode != expected)
+            QCOMPARE(response.errorCode, int(WorkerCode::NothingProduced));
+        QVERIFY(response.mergedFileName.isEmpty());
+        QCOMPARE(entries(out), QStringList());
+    }
+
+    void splitOutputCutAtTheEndIsNotListed()
+    {
+        const QString session = m_dir.filePath("cut-session");
+        const QString out = freshDir("cut");
+        SplitRequest r = splitRequest(m_mixed, 6, out, session, "cut");
+        r.ranges = {{2, 2}};
+        QCOMPARE(runWorker({"--split", writeRequest(r.toJson(), session, "cut")}).exitCode, 0);
+        const QStringList whole = splitResponse(session, "cut").files;
+        QCOMPARE(whole.size(), 1);
+        const qint64 size = QFileInfo(whole.first()).size();
+        QVERIFY(QFile::remove(whole.first()));
+        QCOMPARE(runWorker({"--split", writeRequest(r.toJson(), session, "cut")}, rlim_t(size - 16)).exitCode, 0);
+        const SplitResponse response = splitResponse(session, "cut");
+        QCOMPARE(response.errorCode, int(WorkerCode::NothingProduced));
+        QCOMPARE(entries(out), QStringList());
     }
 
     // --- responses
@@ -586,41 +621,58 @@ private slots:
         }
     }
 
+    // Run in a child process: holds a session folder of its own until killed.
+    void holdSession()
+    {
+        if (!qEnvironmentVariableIsSet("SW_HOLD_SESSION"))
+            QSKIP("only run by staleSessionFoldersGoAtStartLiveOnesStay");
+        SessionFolder session(FileUtils::cacheDirectory());
+        QVERIFY(session.isValid());
+        std::printf("session: %s\n", qPrintable(session.path()));
+        std::fflush(stdout);
+        QThread::sleep(120);
+    }
+
     void staleSessionFoldersGoAtStartLiveOnesStay()
     {
         const QString cache = FileUtils::cacheDirectory();
         QVERIFY(!cache.isEmpty());
-        // A session of an instance that died: its lock names a process that
-        // is gone.
-        const pid_t child = ::fork();
-        if (child == 0)
-            ::_exit(0);
-        QCOMPARE(::waitpid(child, nullptr, 0), child);
-        const QString dead = cache + "/" + FileUtils::uniqueId();
-        QVERIFY(FileUtils::ensurePrivateDirectory(dead));
-        QVERIFY(WorkerFile::write(dead + "/x.req", QJsonObject{{"task_password", "secret"}}));
-        QFile lock(dead + ".lock");
-        QVERIFY(lock.open(QIODevice::WriteOnly));
-        lock.write(QByteArray::number(qint64(child)) + '\n' + QCoreApplication::applicationName().toUtf8() + '\n'
-                   + QSysInfo::machineHostName().toUtf8() + '\n');
-        lock.close();
-        // A session folder of an older version, without a lock.
+        // Another instance, alive, with a session of its own.
+        QProcess other;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SW_HOLD_SESSION", "1");
+        other.setProcessEnvironment(env);
+        other.start(QCoreApplication::applicationFilePath(), {"holdSession"});
+        QString held;
+        while (held.isEmpty() && other.waitForReadyRead(30000)) {
+            while (other.canReadLine()) {
+                const QString line = QString::fromLocal8Bit(other.readLine()).trimmed();
+                if (line.startsWith("session: "))
+                    held = line.mid(9);
+            }
+        }
+        QVERIFY2(QFileInfo(held).isDir(), qPrintable(held));
+        QVERIFY(WorkerFile::write(held + "/x.req", QJsonObject{{"task_password", "secret"}}));
+        // A session folder of an older version, without a lock, and
+        // something that is no session folder at all.
         const QString unlocked = cache + "/" + FileUtils::uniqueId();
         QVERIFY(FileUtils::ensurePrivateDirectory(unlocked));
-        // A live session, held by this process, and something not a session.
-        SessionFolder live(cache);
-        QVERIFY(live.isValid());
         QVERIFY(QDir().mkpath(cache + "/not-a-session"));
 
         SplitLauncher starting;   // what the program builds at start-up
-        QVERIFY(!QFileInfo::exists(dead));
-        QVERIFY(!QFileInfo::exists(dead + ".lock"));
+        QVERIFY(QFileInfo(held).isDir());
         QVERIFY(!QFileInfo::exists(unlocked));
-        QVERIFY(QFileInfo(live.path()).isDir());
-        QVERIFY(QFileInfo::exists(live.path() + ".lock"));
         QVERIFY(QFileInfo(cache + "/not-a-session").isDir());
-        MergeLauncher another;
-        QVERIFY(QFileInfo(live.path()).isDir());
+
+        // The other instance dies without tidying up: at the next start its
+        // folder, with the request and its password, goes.
+        other.kill();
+        QVERIFY(other.waitForFinished(30000));
+        QVERIFY(QFileInfo(held + "/x.req").isFile());
+        MergeLauncher next;
+        QVERIFY(!QFileInfo::exists(held));
+        QVERIFY(!QFileInfo::exists(held + ".lock"));
+        QVERIFY(QFileInfo(cache + "/not-a-session").isDir());
     }
 };
 
