@@ -83,6 +83,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     Application app(argc, argv);
+    // Ties the windows to the launcher entry (Wayland application id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.sheafwright.Sheafwright"));
     const CommandLine commandLine(app.arguments());
     const int answered = answerCommandLine(commandLine);
     if (answered >= 0)

@@ -20,6 +20,10 @@ wanted() { # name -> true when no names were given or it is one of them
     local n; for n in "${only[@]}"; do [ "$n" = "$1" ] && return 0; done; return 1
 }
 only=("$@")
+# Pictures that the style sheet cuts into a border-image at fixed offsets get
+# no twin: the toolkit applies the offsets to the twin's own pixels, so only
+# the outer half of the border would show.
+border_images=" shadow_main "
 count=0
 while read -r name source width height pairs; do
     case "$name" in ''|'#'*) continue ;; esac
@@ -32,7 +36,9 @@ while read -r name source width height pairs; do
         svg=${svg//"$old"/"$new"}
     done
     printf '%s' "$svg" | rsvg-convert -w "$width" -h "$height" -f png -o "$out/$name.png"
-    printf '%s' "$svg" | rsvg-convert -w $((width * 2)) -h $((height * 2)) -f png -o "$out/$name@2x.png"
+    rm -f "$out/$name@2x.png"
+    [[ $border_images == *" $name "* ]] ||
+        printf '%s' "$svg" | rsvg-convert -w $((width * 2)) -h $((height * 2)) -f png -o "$out/$name@2x.png"
     count=$((count + 1))
 done < "$src/images.txt"
 echo "drew $count pictures (and their @2x twins) into ${out#$root/}"

@@ -165,7 +165,7 @@ private slots:
 
     void installedProgramStartsAndNamesFilesItCannotOpen()
     {
-        const QString pdf = m_dir.filePath(QStringLiteral("one.pdf"));
+        const QString pdf = m_dir.filePath(QStringLiteral("present.pdf"));
         QVERIFY(TestPdf::writeNumbered(pdf, 2));
         const QString text = m_dir.filePath(QStringLiteral("notes.pdf"));
         QFile notes(text);
@@ -189,7 +189,7 @@ private slots:
         }
         QVERIFY2(err.contains("gone.pdf does not exist."), err.constData());
         QVERIFY2(err.contains("notes.pdf is not a PDF file."), err.constData());
-        QVERIFY2(!err.contains("one.pdf does") && !err.contains("one.pdf is"), err.constData());
+        QVERIFY2(!err.contains("present.pdf does") && !err.contains("present.pdf is"), err.constData());
         // Past the splash screen the window is up: the program keeps running.
         QTest::qWait(4500);
         QCOMPARE(process.state(), QProcess::Running);
