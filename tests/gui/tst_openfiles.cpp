@@ -1,3 +1,4 @@
+#include "FileDialogAnswer.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
 #include "app/Application.h"
@@ -221,15 +222,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&view));
 
         // Two files from the dialog: the merge list, in the order chosen.
-        answerNextModal([&](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            QVERIFY(dialog);
-            QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
-            dialog->setDirectory(m_dir.path());
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
-                ->setText(QStringLiteral("\"second.pdf\" \"first.pdf\""));
-            static_cast<QDialog *>(dialog)->accept();
-        });
+        answerFileDialog(m_dir.path(), {QStringLiteral("second.pdf"), QStringLiteral("first.pdf")});
         activate(&view);
         QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(view.tabWidget()->currentIndex(), 2);
@@ -238,12 +231,7 @@ private slots:
 
         // One file: the split screen.
         view.tabWidget()->setCurrentIndex(0);
-        answerNextModal([&](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            QVERIFY(dialog);
-            dialog->selectFile(first);
-            static_cast<QDialog *>(dialog)->accept();
-        });
+        answerFileDialog(m_dir.path(), {QStringLiteral("first.pdf")});
         activate(&view);
         QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(view.tabWidget()->currentIndex(), 1);
@@ -251,7 +239,7 @@ private slots:
 
         // A cancelled dialog changes nothing.
         view.tabWidget()->setCurrentIndex(0);
-        answerNextModal([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+        answerFileDialog(m_dir.path(), {});
         activate(&view);
         QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(view.tabWidget()->currentIndex(), 0);

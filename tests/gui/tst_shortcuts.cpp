@@ -1,3 +1,4 @@
+#include "FileDialogAnswer.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
 #include "app/Application.h"
@@ -32,33 +33,6 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
-
-namespace {
-
-void answerNextModal(std::function<void(QWidget *)> answer, int attemptsLeft = 3000)
-{
-    QTimer::singleShot(10, [answer, attemptsLeft]() {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            answer(modal);
-            return;
-        }
-        if (attemptsLeft > 0)
-            answerNextModal(answer, attemptsLeft - 1);
-    });
-}
-
-// Accepts the next open-file dialog with file chosen.
-void chooseInNextDialog(const QString &file)
-{
-    answerNextModal([file](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        dialog->selectFile(file);
-        static_cast<QDialog *>(dialog)->accept();
-    });
-}
-
-} // namespace
 
 // The keyboard on the main window and the viewer, the tooltips that give the
 // whole name where the screen cuts it, and the pictures for scaled screens.
@@ -130,17 +104,17 @@ private slots:
         const QString one = numbered(QStringLiteral("one.pdf"), 4);
         const QString two = numbered(QStringLiteral("two.pdf"), 2);
         m_view->onNavigateToSplit();
-        chooseInNextDialog(one);
+        answerFileDialog(m_dir.path(), {QStringLiteral("one.pdf")});
         press(Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(Application::instance()->split()->fileName(), one);
         // With a document loaded, Ctrl+O replaces it as a drop would.
-        chooseInNextDialog(two);
+        answerFileDialog(m_dir.path(), {QStringLiteral("two.pdf")});
         press(Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(Application::instance()->split()->fileName(), two);
         QCOMPARE(Application::instance()->split()->pageCount(), 2);
 
         m_view->onNavigateToMerge();
-        chooseInNextDialog(one);
+        answerFileDialog(m_dir.path(), {QStringLiteral("one.pdf")});
         press(Qt::Key_O, Qt::ControlModifier);
         QTRY_COMPARE_WITH_TIMEOUT(mergeNames(), QStringList{QStringLiteral("one.pdf")}, 30000);
         QCOMPARE(m_view->tabWidget()->currentIndex(), 2);
