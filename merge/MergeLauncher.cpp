@@ -1,12 +1,12 @@
 #include "merge/MergeLauncher.h"
 
 #include "app/FileUtils.h"
+#include "app/InstallLayout.h"
 #include "app/Logger.h"
 #include "app/SessionFolder.h"
 #include "split/WorkerCode.h"
 #include "split/WorkerFile.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -60,12 +60,7 @@ QString MergeLauncher::sessionDirectory() const
 
 QString MergeLauncher::workerExecutable()
 {
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("/pdfworker.exe");
-#else
-    const QString name = QStringLiteral("/pdfworker");
-#endif
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + name);
+    return InstallLayout::workerProgram();
 }
 
 QString MergeLauncher::requestPath() const

@@ -1,12 +1,12 @@
 #include "split/SplitLauncher.h"
 
 #include "app/FileUtils.h"
+#include "app/InstallLayout.h"
 #include "app/Logger.h"
 #include "app/SessionFolder.h"
 #include "split/WorkerCode.h"
 #include "split/WorkerFile.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -44,12 +44,7 @@ SplitLauncher::~SplitLauncher()
 
 QString SplitLauncher::defaultWorkerProgram()
 {
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("/pdfworker.exe");
-#else
-    const QString name = QStringLiteral("/pdfworker");
-#endif
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + name);
+    return InstallLayout::workerProgram();
 }
 
 void SplitLauncher::setRequest(const SplitRequest &request)

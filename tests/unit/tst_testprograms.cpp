@@ -22,8 +22,18 @@ class TestTestPrograms : public QObject
         {QStringLiteral("rsvg-convert"), QStringLiteral("librsvg2-bin")},
         {QStringLiteral("Xvfb"), QStringLiteral("xvfb")},
         {QStringLiteral("dbus-launch"), QStringLiteral("dbus-x11")},
-        {QStringLiteral("bash"), QString()},   // essential: on every Debian system
+        {QStringLiteral("desktop-file-validate"), QStringLiteral("desktop-file-utils")},
+        {QStringLiteral("appstreamcli"), QStringLiteral("appstream")},
+        {QStringLiteral("readelf"), QStringLiteral("binutils")},
+        {QStringLiteral("file"), QStringLiteral("file")},
+        {QStringLiteral("dpkg-shlibdeps"), QStringLiteral("dpkg-dev")},
+        // essential: on every Debian system
+        {QStringLiteral("bash"), QString()},
         {QStringLiteral("sh"), QString()},
+        {QStringLiteral("ldd"), QString()},
+        {QStringLiteral("dpkg"), QString()},
+        {QStringLiteral("dpkg-deb"), QString()},
+        {QStringLiteral("dpkg-query"), QString()},
     };
 
     static QStringList listedPackages()
@@ -40,11 +50,13 @@ class TestTestPrograms : public QObject
         return packages;
     }
 
-    // Program names given as literals where a process is started.
+    // Program names given as literals where a process is started, or where
+    // a test looks a program up (the tests' tool() helpers).
     static QMap<QString, QString> startedPrograms()
     {
         static const QRegularExpression started(QStringLiteral(
-            "\\b(?:start|execute|run|startDetached)\\(\\s*(?:QStringLiteral\\(|QString\\(|QLatin1String\\()?\\s*\"([A-Za-z0-9_.+-]+)\""));
+            "\\b(?:start|execute|run|startDetached|tool|findExecutable|program|SW_REQUIRE_PROGRAM)\\(\\s*"
+            "(?:QStringLiteral\\(|QString\\(|QLatin1String\\()?\\s*\"([A-Za-z0-9_.+-]+)\""));
         QMap<QString, QString> programs;   // name -> first file naming it
         for (const QString &folder : {QStringLiteral("/tests"), QStringLiteral("/bench")}) {
             QDirIterator it(TestPaths::sourceDir() + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
