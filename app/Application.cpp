@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "pdf/DebenuService.h"
+#include "pdf/PageRenderer.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -28,6 +29,7 @@ Application::Application(int &argc, char **argv)
     , m_split(m_pdfService)
     , m_merge(m_pdfService)
 {
+    m_pdfService->installRenderer(std::make_shared<PageRenderer>());
     AppSettings::applyIdentity();
     loadStyleSheet();
     loadLanguage(AppSettings::language());

@@ -59,16 +59,14 @@ signals:
 
 public slots:
     // Performs the merge; a second call does nothing. Cost: one decryption
-    // per protected input, one read of every input, two or three writes of
-    // the result.
+    // per protected input, one check and one read of every input, one write
+    // of the result (properties and protection included).
     void run();
 
 private:
     QString prepareScratch();
     int addTasks(const QString &listName, const QString &scratch);
     bool decryptedCopy(const MergeTask &task, const QString &scratch, QString *copy);
-    void finishMerge(const QString &merged, const QString &scratch);
-    bool writeProperties(const QString &merged, const QString &target);
     QString commit(const QString &staged);
     void finish(int mergeFileCount);
 

@@ -8,6 +8,8 @@
 #include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "pdf/PdfErrorCode.h"
+#include "pdf/PdfOutputOptions.h"
+#include "pdf/UniqueNames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -33,6 +35,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -168,8 +171,8 @@ private:
 // input already uses: by name object (catalog /Dests) and by string (name tree).
 struct DestinationRenames
 {
-    std::map<std::string, std::string> names;
-    std::map<std::string, std::string> strings;
+    std::unordered_map<std::string, std::string> names;
+    std::unordered_map<std::string, std::string> strings;
 
     bool empty() const { return names.empty() && strings.empty(); }
 
@@ -187,6 +190,14 @@ struct DestinationRenames
                 return Handle::newString(it->second);
         }
         return Handle();
+    }
+};
+
+struct ObjGenHash
+{
+    size_t operator()(const QPDFObjGen &og) const
+    {
+        return std::hash<long long>()((static_cast<long long>(og.getObj()) << 16) ^ og.getGen());
     }
 };
 
@@ -418,7 +429,7 @@ private:
     QPDF &m_out;
     ContentStore &m_store;
     const DestinationRenames &m_renames;
-    std::map<QPDFObjGen, Entry> m_map;
+    std::unordered_map<QPDFObjGen, Entry, ObjGenHash> m_map;
     std::deque<Pending> m_queue;
 };
 
@@ -446,13 +457,21 @@ void collectNameTree(Handle node, std::vector<std::pair<std::string, Handle>> &e
     }
 }
 
-std::string freeName(const std::string &name, const std::set<std::string> &taken)
+// New names for those of own (one input's names of one kind) that taken
+// already holds; every name of own is then taken. Cost: linear in own.
+std::unordered_map<std::string, std::string> planNames(const std::set<std::string> &own, UniqueNames &taken)
 {
-    for (int n = 2;; ++n) {
-        const std::string candidate = name + "-" + std::to_string(n);
-        if (!taken.count(candidate))
-            return candidate;
+    std::vector<std::string> clashing;
+    for (const std::string &name : own) {
+        if (taken.contains(name))
+            clashing.push_back(name);
     }
+    for (const std::string &name : own)
+        taken.insert(name);
+    std::unordered_map<std::string, std::string> renames;
+    for (const std::string &name : clashing)
+        renames.emplace(name, taken.claim(name));
+    return renames;
 }
 
 PDFVersion parseVersion(const std::string &text, int extension)
@@ -478,8 +497,9 @@ struct DocumentMerger::Private
     bool anyLabels = false;
     std::map<std::string, Handle> nameDestinations;     // catalog /Dests, keys with "/"
     std::map<std::string, Handle> stringDestinations;   // /Names /Dests tree
-    std::set<std::string> usedNames;
-    std::set<std::string> usedStrings;
+    UniqueNames destinationNames{"-"};     // taken keys of nameDestinations
+    UniqueNames destinationStrings{"-"};   // taken keys of stringDestinations
+    UniqueNames attachmentNames{"-"};
     std::map<std::string, Handle> attachments;          // /Names /EmbeddedFiles tree
     std::vector<Handle> outlineEntries;
     bool anyOutline = false;
@@ -490,7 +510,7 @@ struct DocumentMerger::Private
     Handle layerOrder = Handle::newArray();
     Handle layerRadioGroups = Handle::newArray();
     std::vector<Handle> fields;
-    std::set<std::string> usedFieldNames;
+    UniqueNames fieldNames{"_"};           // top-level field names taken
     Handle defaultResources = Handle::newDictionary();
     Handle defaultAppearance;
     Handle calculationOrder = Handle::newArray();
@@ -505,7 +525,9 @@ struct DocumentMerger::Private
     bool add(const QString &path, const QString &password, const QString &title);
     bool leaveOut(const QString &path, const std::exception &e);
     void addInput(QPDF &in, const QString &title);
-    DestinationRenames planDestinations(QPDF &in, std::set<std::string> &newNames, std::set<std::string> &newStrings);
+    DestinationRenames planDestinations(QPDF &in);
+    void commitNames();
+    void rollbackNames();
     void copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count);
     void copyDestinations(QPDF &in, InputCopier &copier, const DestinationRenames &renames);
     void copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title);
@@ -542,13 +564,16 @@ bool DocumentMerger::Private::add(const QString &path, const QString &password, 
         }
         addInput(in, title);
         store.commit();
+        commitNames();
         return true;
     } catch (const QPDFExc &e) {
         store.rollback();
+        rollbackNames();
         errorCode = e.getErrorCode() == qpdf_e_password ? PdfErrorCode::PasswordNeeded : PdfErrorCode::NotPdf;
         return leaveOut(path, e);
     } catch (const std::exception &e) {
         store.rollback();
+        rollbackNames();
         errorCode = QFileInfo(path).isFile() ? PdfErrorCode::NotPdf : PdfErrorCode::FileNotFound;
         return leaveOut(path, e);
     }
@@ -570,9 +595,7 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title)
     std::vector<Handle> inputPages = in.getAllPages();
     if (inputPages.empty())
         throw std::runtime_error("the document has no pages");
-    std::set<std::string> newNames;
-    std::set<std::string> newStrings;
-    const DestinationRenames renames = planDestinations(in, newNames, newStrings);
+    const DestinationRenames renames = planDestinations(in);
     InputCopier copier(out, store, renames);
     std::vector<Handle> copies;
     copies.reserve(inputPages.size());
@@ -593,8 +616,6 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title)
     const long long offset = static_cast<long long>(pages.size());
     pages.insert(pages.end(), copies.begin(), copies.end());
     version.updateIfGreater(parseVersion(in.getPDFVersion(), in.getExtensionLevel()));
-    usedNames.insert(newNames.begin(), newNames.end());
-    usedStrings.insert(newStrings.begin(), newStrings.end());
 
     tryPart("page labels", [&] { copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
     tryPart("destinations", [&] { copyDestinations(in, copier, renames); });
@@ -615,47 +636,34 @@ void DocumentMerger::Private::tryPart(const char *what, const std::function<void
     }
 }
 
+void DocumentMerger::Private::commitNames()
+{
+    for (UniqueNames *names : {&destinationNames, &destinationStrings, &attachmentNames, &fieldNames})
+        names->commit();
+}
+
+void DocumentMerger::Private::rollbackNames()
+{
+    for (UniqueNames *names : {&destinationNames, &destinationStrings, &attachmentNames, &fieldNames})
+        names->rollback();
+}
+
 // Chooses the output names of this input's destinations: a name an earlier
 // input already uses gets the first free "name-N".
-DestinationRenames DocumentMerger::Private::planDestinations(QPDF &in, std::set<std::string> &newNames,
-                                                             std::set<std::string> &newStrings)
+DestinationRenames DocumentMerger::Private::planDestinations(QPDF &in)
 {
     DestinationRenames renames;
     Handle root = in.getRoot();
     Handle dests = root.getKey("/Dests");
-    if (dests.isDictionary()) {
-        std::set<std::string> own;
-        for (const std::string &key : dests.getKeys())
-            own.insert(key);
-        for (const std::string &key : own) {
-            std::string target = key;
-            if (usedNames.count(key)) {
-                std::set<std::string> taken = usedNames;
-                taken.insert(own.begin(), own.end());
-                taken.insert(newNames.begin(), newNames.end());
-                target = freeName(key, taken);
-                renames.names[key] = target;
-            }
-            newNames.insert(target);
-        }
-    }
+    if (dests.isDictionary())
+        renames.names = planNames(dests.getKeys(), destinationNames);
     std::vector<std::pair<std::string, Handle>> entries;
     std::set<QPDFObjGen> seen;
     collectNameTree(root.getKey("/Names").getKey("/Dests"), entries, seen);
     std::set<std::string> own;
     for (const auto &entry : entries)
         own.insert(entry.first);
-    for (const std::string &key : own) {
-        std::string target = key;
-        if (usedStrings.count(key)) {
-            std::set<std::string> taken = usedStrings;
-            taken.insert(own.begin(), own.end());
-            taken.insert(newStrings.begin(), newStrings.end());
-            target = freeName(key, taken);
-            renames.strings[key] = target;
-        }
-        newStrings.insert(target);
-    }
+    renames.strings = planNames(own, destinationStrings);
     return renames;
 }
 
@@ -705,13 +713,8 @@ void DocumentMerger::Private::copyAttachments(QPDF &in, InputCopier &copier)
     std::vector<std::pair<std::string, Handle>> entries;
     std::set<QPDFObjGen> seen;
     collectNameTree(in.getRoot().getKey("/Names").getKey("/EmbeddedFiles"), entries, seen);
-    for (const auto &entry : entries) {
-        std::set<std::string> taken;
-        for (const auto &attachment : attachments)
-            taken.insert(attachment.first);
-        const std::string key = taken.count(entry.first) ? freeName(entry.first, taken) : entry.first;
-        attachments[key] = copier.copy(entry.second);
-    }
+    for (const auto &entry : entries)
+        attachments[attachmentNames.claim(entry.first)] = copier.copy(entry.second);
 }
 
 // Optional content (layers): every input's groups stay listed, with the
@@ -795,33 +798,27 @@ void DocumentMerger::Private::copyForm(QPDF &in, InputCopier &copier)
     if (!form.isDictionary() || !form.getKey("/Fields").isArray())
         return;
     Handle inputAppearance = form.getKey("/DA");
-    std::set<std::string> ownNames;
+    // A field clashes when an earlier input or an earlier field of this one
+    // has its name; new names avoid every name of this input too.
+    std::vector<bool> clashes;
+    std::unordered_set<std::string> ownNames;
     for (Handle field : form.getKey("/Fields").aitems()) {
-        if (field.isDictionary() && field.getKey("/T").isString())
-            ownNames.insert(field.getKey("/T").getUTF8Value());
+        const bool named = field.isDictionary() && field.getKey("/T").isString();
+        const std::string name = named ? field.getKey("/T").getUTF8Value() : std::string();
+        clashes.push_back(named && (fieldNames.contains(name) || !ownNames.insert(name).second));
     }
+    for (const std::string &name : ownNames)
+        fieldNames.insert(name);
+    size_t index = 0;
     for (Handle field : form.getKey("/Fields").aitems()) {
+        const bool clashing = clashes[index++];
         if (!field.isDictionary())
             continue;
         Handle copy = copier.copy(field);
         if (!copy.isDictionary())
             continue;
-        if (copy.getKey("/T").isString()) {
-            std::string name = copy.getKey("/T").getUTF8Value();
-            if (usedFieldNames.count(name)) {
-                std::set<std::string> taken = usedFieldNames;
-                taken.insert(ownNames.begin(), ownNames.end());
-                for (int n = 2;; ++n) {
-                    const std::string candidate = name + "_" + std::to_string(n);
-                    if (!taken.count(candidate)) {
-                        name = candidate;
-                        break;
-                    }
-                }
-                copy.replaceKey("/T", Handle::newUnicodeString(name));
-            }
-            usedFieldNames.insert(name);
-        }
+        if (clashing && copy.getKey("/T").isString())
+            copy.replaceKey("/T", Handle::newUnicodeString(fieldNames.claim(copy.getKey("/T").getUTF8Value())));
         // Values this input's fields inherited from its form stay with them.
         if (!copy.hasKey("/DA") && inputAppearance.isString())
             copy.replaceKey("/DA", inputAppearance.shallowCopy());
@@ -999,7 +996,7 @@ QStringList DocumentMerger::failedFiles() const
     return d->failed;
 }
 
-int DocumentMerger::merge(const QStringList &files, const QString &output)
+int DocumentMerger::merge(const QStringList &files, const QString &output, const PdfOutputOptions *options)
 {
     d->errorCode = PdfErrorCode::None;
     if (files.isEmpty() || output.isEmpty()) {
@@ -1010,7 +1007,7 @@ int DocumentMerger::merge(const QStringList &files, const QString &output)
         if (!addFile(file))
             return 0;
     }
-    return write(output) ? pageCount() : 0;
+    return write(output, options) ? pageCount() : 0;
 }
 
 int DocumentMerger::errorCode() const
@@ -1018,7 +1015,7 @@ int DocumentMerger::errorCode() const
     return d->errorCode;
 }
 
-bool DocumentMerger::write(const QString &outputPath)
+bool DocumentMerger::write(const QString &outputPath, const PdfOutputOptions *options)
 {
     if (d->pages.empty() || outputPath.isEmpty()) {
         d->errorCode = PdfErrorCode::InvalidArgument;
@@ -1029,9 +1026,13 @@ bool DocumentMerger::write(const QString &outputPath)
     const QByteArray path = QFile::encodeName(partPath);
     try {
         d->buildCatalog();
+        if (options)
+            options->applyInformation(d->out);
         QPDFWriter writer(d->out, path.constData());
         writer.setObjectStreamMode(qpdf_o_generate);
         writer.setMinimumPDFVersion(d->version);
+        if (options)
+            options->applyProtection(writer);
         writer.write();
     } catch (const std::exception &e) {
         Logger::instance().log(QStringLiteral("Merge: writing %1 failed (%2)").arg(outputPath, QString::fromUtf8(e.what())),

@@ -5,6 +5,8 @@
 
 #include <memory>
 
+struct PdfOutputOptions;
+
 // Joins whole PDF documents into one file, keeping what a plain page copy
 // loses: annotations and internal links (named destinations of every input,
 // renamed where two inputs use the same name), form fields (fields of a later
@@ -35,7 +37,8 @@ public:
     // Merges the files in order into output, all of them or nothing: returns
     // the page count of the result, 0 when a file could not be read or the
     // output not written (errorCode() then tells why, as a PdfErrorCode).
-    int merge(const QStringList &files, const QString &output);
+    // With options, their information and protection are written with it.
+    int merge(const QStringList &files, const QString &output, const PdfOutputOptions *options = nullptr);
     int errorCode() const;
 
     // Pages added so far.
@@ -44,9 +47,10 @@ public:
     QStringList failedFiles() const;
 
     // Writes the merged document to outputPath, replacing it only once the
-    // new file is complete. False when nothing was added or writing failed
-    // (outputPath is then untouched).
-    bool write(const QString &outputPath);
+    // new file is complete; with options, their information and protection
+    // go into it in the same pass. False when nothing was added or writing
+    // failed (outputPath is then untouched). Cost: one write.
+    bool write(const QString &outputPath, const PdfOutputOptions *options = nullptr);
 
     // Merges the files in order into outputPath; returns the page count of
     // the result, 0 when nothing was written. Unreadable inputs are left out

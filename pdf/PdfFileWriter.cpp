@@ -145,3 +145,9 @@ bool PdfFileWriter::write(QPDF &pdf, const QString &path, const Options &options
         QFile::remove(temporaryPath);
     return written;
 }
+
+void PdfFileWriter::applyEncryption(QPDFWriter &writer, const Options &options)
+{
+    if (options.encryptionStrength != -1)
+        ::applyEncryption(writer, options);
+}

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QPDF;
+class QPDFWriter;
 
 // Writes qpdf documents to files: through a temporary file beside the target,
 // so the target is either the complete new file or untouched, and so a
@@ -27,6 +28,9 @@ public:
     // Writes pdf to path. Returns true on success; on failure path is left as
     // it was and *errorCode gets a PdfErrorCode. Cost: one full write.
     static bool write(QPDF &pdf, const QString &path, const Options &options, int *errorCode = nullptr);
+
+    // Sets writer up to encrypt as options ask (nothing for strength -1).
+    static void applyEncryption(QPDFWriter &writer, const Options &options);
 
     // Whether write() can encrypt with the strength.
     static bool supportsStrength(int strength);
