@@ -9,6 +9,7 @@
 #include "app/Logger.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfOutputOptions.h"
+#include "pdf/SourceCache.h"
 #include "pdf/UniqueNames.h"
 
 #include <QFile>
@@ -45,9 +46,6 @@ using Handle = QPDFObjectHandle;
 // Deeper resource graphs than this are copied without sharing, so that a
 // pathological file cannot exhaust the stack.
 const int maxSharedDepth = 64;
-
-// Larger inputs are parsed straight from the file.
-const qint64 maxInMemoryInput = 512LL * 1024 * 1024;
 
 std::string toStd(const QString &text)
 {
@@ -520,10 +518,16 @@ struct DocumentMerger::Private
     QStringList failed;
     int errorCode = PdfErrorCode::None;
 
+    // Inputs are parsed through a cache that keeps the last one: an input
+    // given again in a row (a document merged with itself) is parsed once,
+    // and the library's own cache hands over the parse its check made.
+    SourceCache ownSources{1};
+    SourceCache *sources = &ownSources;
+
     Private() { out.emptyPDF(); }
 
     bool add(const QString &path, const QString &password, const QString &title);
-    bool leaveOut(const QString &path, const std::exception &e);
+    bool leaveOut(const QString &path, const QString &reason);
     void addInput(QPDF &in, const QString &title);
     DestinationRenames planDestinations(QPDF &in);
     void commitNames();
@@ -543,46 +547,28 @@ struct DocumentMerger::Private
 
 bool DocumentMerger::Private::add(const QString &path, const QString &password, const QString &title)
 {
+    int openError = PdfErrorCode::None;
+    const std::shared_ptr<QPDF> in = sources->open(path, password, &openError);
+    if (!in) {
+        errorCode = openError;
+        return leaveOut(path, QStringLiteral("error code %1").arg(openError));
+    }
     try {
-        // Inputs of ordinary size are read whole first: parsing from memory
-        // saves a seek and a read system call for every object and stream.
-        QByteArray contents;
-        Buffer view;
-        QPDF in;
-        in.setSuppressWarnings(true);
-        const std::string name = QFile::encodeName(path).toStdString();
-        QFile file(path);
-        if (file.size() > 0 && file.size() <= maxInMemoryInput && file.open(QIODevice::ReadOnly)) {
-            contents = file.readAll();
-            file.close();
-        }
-        if (!contents.isEmpty()) {
-            view = Buffer(reinterpret_cast<unsigned char *>(contents.data()), static_cast<size_t>(contents.size()));
-            in.processInputSource(std::make_shared<BufferInputSource>(name, &view), toStd(password).c_str());
-        } else {
-            in.processFile(name.c_str(), toStd(password).c_str());
-        }
-        addInput(in, title);
+        addInput(*in, title);
         store.commit();
         commitNames();
         return true;
-    } catch (const QPDFExc &e) {
-        store.rollback();
-        rollbackNames();
-        errorCode = e.getErrorCode() == qpdf_e_password ? PdfErrorCode::PasswordNeeded : PdfErrorCode::NotPdf;
-        return leaveOut(path, e);
     } catch (const std::exception &e) {
         store.rollback();
         rollbackNames();
-        errorCode = QFileInfo(path).isFile() ? PdfErrorCode::NotPdf : PdfErrorCode::FileNotFound;
-        return leaveOut(path, e);
+        errorCode = PdfErrorCode::NotPdf;
+        return leaveOut(path, QString::fromUtf8(e.what()));
     }
 }
 
-bool DocumentMerger::Private::leaveOut(const QString &path, const std::exception &e)
+bool DocumentMerger::Private::leaveOut(const QString &path, const QString &reason)
 {
-    Logger::instance().log(QStringLiteral("Merge: file left out: %1 (%2)").arg(path, QString::fromUtf8(e.what())),
-                           LogError);
+    Logger::instance().log(QStringLiteral("Merge: file left out: %1 (%2)").arg(path, reason), LogError);
     failed << path;
     return false;
 }
@@ -968,9 +954,11 @@ void DocumentMerger::Private::buildCatalog()
     }
 }
 
-DocumentMerger::DocumentMerger()
+DocumentMerger::DocumentMerger(SourceCache *sources)
     : d(new Private)
 {
+    if (sources)
+        d->sources = sources;
 }
 
 DocumentMerger::~DocumentMerger() = default;
