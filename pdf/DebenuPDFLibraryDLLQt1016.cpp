@@ -866,7 +866,7 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
     const std::shared_ptr<QPDF> source = openSource(input, password);
     if (!source)
         return 0;
-    PageExtractor extractor(source, input, password);
+    PageExtractor extractor(source, input, password, true);
     const QString baseName = QFileInfo(input).baseName();
     int written = 0;
     int failure = PdfErrorCode::None;
