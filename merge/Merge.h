@@ -43,6 +43,13 @@ public:
     // Inputs the last run left out (wrong password, unreadable), as the
     // worker reported them.
     QStringList errorFiles() const { return m_launcher.errorFiles(); }
+    // Every file of the list that is not in the last run's merged file,
+    // whoever left it out: the password walk (skipped, unreadable, without
+    // pages) or the worker (errorFiles()). In list order, full paths.
+    QStringList leftOutFiles() const;
+
+    // The worker launcher (for replacing the worker program).
+    MergeLauncher *launcher() { return &m_launcher; }
 
 signals:
     void started();
@@ -62,4 +69,6 @@ private:
     MergeLauncher m_launcher;
     QString m_password;
     QString m_saveFileName;
+    // Files of the list that the password walk kept out of the last request.
+    QStringList m_leftOutByList;
 };

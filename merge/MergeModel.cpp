@@ -4,6 +4,7 @@
 #include "merge/IPasswordPrompt.h"
 #include "merge/InformationWorker.h"
 
+#include <QCollator>
 #include <QDebug>
 #include <QMimeData>
 #include <algorithm>
@@ -84,6 +85,8 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
         return item.password;
     case HasSecurityRole:
         return item.hasSecurity;
+    case PageCountRole:
+        return item.pageCount;
     default:
         return QVariant();
     }
@@ -178,6 +181,7 @@ bool MergeModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
         --target;
     if (source == target)
         return false;
+    setSorted(false);
     if (source + 1 == target) {
         swapItems(source, target);
         emit rowMoved(target);
@@ -208,12 +212,26 @@ void MergeModel::sort(int column, Qt::SortOrder order)
 {
     if (column != FileNameColumn)
         return;
+    QCollator collator;
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
     beginResetModel();
-    std::sort(m_items.begin(), m_items.end(), [order](const MergeItem &a, const MergeItem &b) {
-        const int c = a.fileName.compare(b.fileName, Qt::CaseInsensitive);
+    std::stable_sort(m_items.begin(), m_items.end(), [&collator, order](const MergeItem &a, const MergeItem &b) {
+        const int c = collator.compare(a.fileName, b.fileName);
         return order == Qt::AscendingOrder ? c < 0 : c > 0;
     });
     endResetModel();
+    setSorted(true, order);
+}
+
+void MergeModel::setSorted(bool sorted, Qt::SortOrder order)
+{
+    if (sorted == m_sorted && (!sorted || order == m_sortOrder))
+        return;
+    m_sorted = sorted;
+    if (sorted)
+        m_sortOrder = order;
+    emit sortStateChanged();
 }
 
 int MergeModel::count() const
@@ -246,6 +264,8 @@ void MergeModel::setItem(int row, const MergeItem &item)
 
 void MergeModel::addItems(const MergeItemList &items)
 {
+    if (!items.isEmpty())
+        setSorted(false);
     beginResetModel();
     m_items.append(items);
     endResetModel();
@@ -268,6 +288,7 @@ void MergeModel::clear()
     beginResetModel();
     m_items.clear();
     endResetModel();
+    setSorted(false);
     emit changed();
 }
 
@@ -284,6 +305,7 @@ bool MergeModel::moveUp(const QModelIndex &index)
     const int row = index.row();
     if (row - 1 < 0 || row >= m_items.size())
         return false;
+    setSorted(false);
     swapItems(row - 1, row);
     return true;
 }
@@ -293,6 +315,7 @@ bool MergeModel::moveDown(const QModelIndex &index)
     const int row = index.row();
     if (row < 0 || row + 1 >= m_items.size())
         return false;
+    setSorted(false);
     swapItems(row, row + 1);
     return true;
 }

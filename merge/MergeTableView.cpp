@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QHeaderView>
 #include <QMimeData>
 #include <QScrollBar>
 
@@ -48,22 +49,25 @@ MergeTableView::MergeTableView(MergeModel *model, QWidget *parent)
     viewport()->setAcceptDrops(true);
     setMouseTracking(true);
 
-    // The header goes in before sorting is switched on, so the view wires its
-    // sort signal to this header.
+    // The view sorts by itself only through the name header (see
+    // onHeaderClicked), so the arrow can follow the model: shown only while
+    // the rows are in the order of a sort.
     auto *header = new MergeTableHeader(Qt::Horizontal, this);
     setHorizontalHeader(header);
-    header->setSortIndicatorShown(true);
+    header->setSortIndicator(MergeModel::FileNameColumn, Qt::AscendingOrder);
+    header->setSortIndicatorShown(false);
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
     // The style's minimum would widen the narrow number column.
     header->setMinimumSectionSize(1);
     verticalHeader()->hide();
-    setSortingEnabled(true);
+    setSortingEnabled(false);
+    connect(header, &QHeaderView::sectionClicked, this, &MergeTableView::onHeaderClicked);
+    connect(model, &MergeModel::sortStateChanged, this, &MergeTableView::showSortState);
 
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::NoFocus);
-    sortByColumn(1, Qt::AscendingOrder);
 
     m_dropArea = new DropArea(this);
     m_dropArea->multiSelect = true;
@@ -99,6 +103,25 @@ void MergeTableView::selectionRowMoveDown()
     const QModelIndex current = currentIndex();
     if (current.isValid() && m_model->moveDown(current))
         makeRowCurrent(current.row() + 1);
+}
+
+void MergeTableView::onHeaderClicked(int section)
+{
+    if (section == MergeModel::FileNameColumn) {
+        // An unsorted list sorts A to Z first; a sorted one turns round.
+        const bool ascendingNow = m_model->isSorted() && m_model->sortOrder() == Qt::AscendingOrder;
+        m_model->sort(MergeModel::FileNameColumn, ascendingNow ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
+    // The header flipped its own indicator on the click; the model decides.
+    showSortState();
+}
+
+void MergeTableView::showSortState()
+{
+    QHeaderView *header = horizontalHeader();
+    header->setSortIndicator(MergeModel::FileNameColumn, m_model->sortOrder());
+    header->setSortIndicatorShown(m_model->isSorted());
+    header->viewport()->update();
 }
 
 void MergeTableView::onDataChanged()

@@ -33,6 +33,10 @@ public slots:
                      const QModelIndex &destinationParent, int destinationRow);
     void onRowMoved(int row);
     void selectionRowChanged(const QModelIndex &current, const QModelIndex &previous);
+    // A click on the name header sorts by name; other headers do nothing.
+    void onHeaderClicked(int section);
+    // The header's arrow: shown while the model's rows are sorted.
+    void showSortState();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -4,17 +4,20 @@
 #include "app/Application.h"
 #include "app/FileUtils.h"
 #include "app/Logger.h"
+#include "app/OutputFolder.h"
 #include "merge/InformationWorker.h"
 #include "merge/InformationWorkerList.h"
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "merge/PasswordPromptDialog.h"
+#include "split/WorkerCode.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/MessageMerge.h"
 #include "widgets/MessagePassword.h"
 #include "widgets/MessageView.h"
+#include "widgets/PdfFileDialog.h"
 #include "widgets/ProgressControl.h"
 #include "widgets/ProgressDialog.h"
 
@@ -200,7 +203,6 @@ QWidget *MergeView::buildOutputPage()
     nameRow->addWidget(m_editName, 1);
     nameRow->addWidget(m_labelExtension);
     m_passwordSwitch = new CheckBox(page);
-    m_passwordSwitch->setMaximumWidth(100);
     m_passwordSwitch->setMinimumHeight(36);
     auto *nameLine = new QHBoxLayout();
     nameLine->setContentsMargins(0, 0, 0, 0);
@@ -278,9 +280,8 @@ bool MergeView::isMerging() const
 
 void MergeView::onButtonAdd()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Select one or more files to open"), AppSettings::lastSelectFolder(),
-        tr("Files (*.pdf)"));
+    const QStringList files = PdfFileDialog::getOpenFileNames(
+        this, tr("Select one or more files to open"), AppSettings::lastSelectFolder());
     if (files.isEmpty())
         return;
     AppSettings::open()->setValue(QLatin1String(AppSettings::keyLastSelectFolder),
@@ -342,7 +343,8 @@ void MergeView::moveToCenter(QWidget *srcWidget, int srcWidth, int srcHeight, QW
 
 void MergeView::updateTotalPages()
 {
-    m_labelTotalPages->setText(tr("%1 pages total").arg(m_model->totalPages()));
+    const int total = m_model->totalPages();
+    m_labelTotalPages->setText(tr("%1 pages total", nullptr, total).arg(total));
 }
 
 void MergeView::updateMoveButtons()
@@ -392,14 +394,42 @@ void MergeView::onSetPassword(int state)
 
 void MergeView::onButtonMerge()
 {
+    if (m_merge->isRunning())
+        return;
     const QString folder = m_saveFolder.trimmed();
     QString name = m_editName->text().trimmed();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir() || name.isEmpty())
+    if (refuseMerge(name))
         return;
+    QString problem;
+    if (!OutputFolder::ensure(folder, &problem)) {
+        showMessage(tr("Merge failed"), problem);
+        return;
+    }
     if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         name += QLatin1String(".pdf");
     m_merge->setSaveFileName(FileUtils::uniqueFilePath(folder, name));
     m_merge->run();
+}
+
+bool MergeView::refuseMerge(const QString &name)
+{
+    const QString caption = tr("Nothing to merge");
+    if (m_model->count() < 2) {
+        showMessage(caption, tr("Add at least two PDF files to merge."));
+        return true;
+    }
+    if (name.isEmpty()) {
+        showMessage(tr("File name"), tr("Enter a name for the merged file."));
+        m_editName->setFocus();
+        return true;
+    }
+    // "../x" and ".x" would make a hidden file, or one outside the folder.
+    if (name.startsWith(QLatin1Char('.'))) {
+        showMessage(tr("File name"), tr("A file name cannot start with a dot."));
+        m_editName->setFocus();
+        return true;
+    }
+    return false;
 }
 
 void MergeView::onMergeStarted()
@@ -417,8 +447,6 @@ void MergeView::onMergeComplete()
 {
     QMetaObject::invokeMethod(m_tableBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, true));
     QMetaObject::invokeMethod(m_pageStack, "setCurrentIndex", Qt::QueuedConnection, Q_ARG(int, 0));
-    QMetaObject::invokeMethod(m_editName, "setText", Qt::QueuedConnection,
-                              Q_ARG(QString, defaultFileName()));
 }
 
 void MergeView::showMessage(const QString &caption, const QString &text)
@@ -440,14 +468,29 @@ void MergeView::showMergeDone(const QStringList &leftOut)
 
 void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
 {
-    if (errorCode == 0 && !mergedFileName.isEmpty() && QFileInfo::exists(mergedFileName)) {
+    if (errorCode == WorkerCode::Success && !mergedFileName.isEmpty() && QFileInfo::exists(mergedFileName)) {
         auto *app = Application::instance();
         app->lastMergeFile = mergedFileName;
         emit app->lastFolderChanged();
-        showMergeDone(m_merge->errorFiles());
-        return;
+        // The name was used: the next merge gets a fresh one. After a cancel
+        // or a failure the user's name stays for another try.
+        m_editName->setText(defaultFileName());
+        showMergeDone(m_merge->leftOutFiles());
+    } else if (errorCode == WorkerCode::Canceled) {
+        showMessage(tr("Merge canceled"), tr("The merge was stopped. No merged file was written."));
+    } else if (errorCode == WorkerCode::NotStarted) {
+        showMessage(tr("Merge failed"), tr("The merge could not start: the helper program pdfworker is missing "
+                                           "or cannot be run. Reinstalling Sheafwright should mend this."));
+    } else {
+        QString text = tr("Merge files failed");
+        QStringList names;
+        for (const QString &path : m_merge->leftOutFiles())
+            names << QFileInfo(path).fileName();
+        if (!names.isEmpty())
+            text += QStringLiteral("\n\n") + tr("Files that could not be used: %1").arg(names.join(QStringLiteral(", ")));
+        showMessage(tr("Merge failed"), text);
     }
-    showMessage(tr("Merge failed"), tr("Merge files failed"));
+    emit runReported();
 }
 
 void MergeView::onMergeTableClicked(QModelIndex index)
@@ -479,8 +522,14 @@ void MergeView::onMergeTableClicked(QModelIndex index)
 void MergeView::askPasswordForRow(int row)
 {
     MergeItem item = m_model->item(row);
-    if (item.fullPath.isEmpty() || !item.needsPassword())
+    if (item.fullPath.isEmpty())
         return;
+    if (!item.needsPassword()) {
+        if (item.isUnreadable())
+            showMessage(tr("Can not open file"),
+                        tr("%1 cannot be read. The file is damaged or is not a PDF.").arg(item.fileName));
+        return;
+    }
     MessagePassword dialog(this);
     dialog.setText(item.fileName);
     if (dialog.exec() != QDialog::Accepted)

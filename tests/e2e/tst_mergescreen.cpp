@@ -172,21 +172,30 @@ private slots:
         QCOMPARE(m_model->count(), 4);
         QCOMPARE(totalText(), QStringLiteral("6 pages total"));
 
-        // Sort by name: descending first (the list starts ascending), then back.
+        // Sort by name: the added order is no sort, so no arrow; the first
+        // click sorts A to Z, the second Z to A, the third A to Z again.
         QHeaderView *header = m_view->table()->horizontalHeader();
+        QVERIFY(!header->isSortIndicatorShown());
         const QPoint nameSection(header->sectionViewportPosition(1) + 30, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
-        QCOMPARE(names(), (QStringList{QStringLiteral("echo.pdf"), QStringLiteral("charlie.pdf"),
-                                       QStringLiteral("bravo.pdf"), QStringLiteral("alpha.pdf")}));
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
         QCOMPARE(names(), (QStringList{QStringLiteral("alpha.pdf"), QStringLiteral("bravo.pdf"),
                                        QStringLiteral("charlie.pdf"), QStringLiteral("echo.pdf")}));
+        QVERIFY(header->isSortIndicatorShown());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
+        QCOMPARE(names(), (QStringList{QStringLiteral("echo.pdf"), QStringLiteral("charlie.pdf"),
+                                       QStringLiteral("bravo.pdf"), QStringLiteral("alpha.pdf")}));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
+        QCOMPARE(names(), (QStringList{QStringLiteral("alpha.pdf"), QStringLiteral("bravo.pdf"),
+                                       QStringLiteral("charlie.pdf"), QStringLiteral("echo.pdf")}));
+        QVERIFY(header->isSortIndicatorShown());
 
-        // Drag charlie onto the first row.
+        // Drag charlie onto the first row: the rows are no longer sorted.
         dragRow(2, 0);
         QCOMPARE(names(), (QStringList{QStringLiteral("charlie.pdf"), QStringLiteral("alpha.pdf"),
                                        QStringLiteral("bravo.pdf"), QStringLiteral("echo.pdf")}));
         QCOMPARE(m_model->count(), 4);
+        QVERIFY(!header->isSortIndicatorShown());
 
         // Select bravo and move it up, down and up again.
         clickCell(2, 1);

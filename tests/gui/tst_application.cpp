@@ -16,7 +16,15 @@ private slots:
         QCOMPARE(AppSettings::language(), QLocale::system().name().left(2));
         QCOMPARE(AppSettings::publisher(), QStringLiteral("Pinecone Sheafwright"));
         QCOMPARE(AppSettings::saveMode(), 0);
-        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        // The desktop folder only where one exists (a fresh profile often has
+        // none), else the home folder: never a folder that is not there.
+        const QString desktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        QDir(desktopPath).removeRecursively();
+        QCOMPARE(AppSettings::desktopFolder(), QDir::homePath());
+        QVERIFY(QDir().mkpath(desktopPath));
+        QCOMPARE(AppSettings::desktopFolder(), desktopPath);
+        QVERIFY(QDir(desktopPath).removeRecursively());
+        const QString desktop = QDir::homePath();
         QCOMPARE(AppSettings::savePath(), desktop);
         QCOMPARE(AppSettings::lastSelectFolder(), desktop);
         QCOMPARE(AppSettings::mergeLastSaveFolder(), desktop);

@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "widgets/BaseFrame.h"
 #include "widgets/DropArea.h"
+#include "widgets/PdfFileDialog.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -155,9 +156,9 @@ private slots:
 
         area.answer = QStringList();
         area.buttonAdd();
-        QCOMPARE(area.askedFolder, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(area.askedFolder, AppSettings::desktopFolder());
         QCOMPARE(area.askedCaption, QStringLiteral("Open file"));
-        QCOMPARE(area.askedFilter, QStringLiteral("Files (*.pdf)"));
+        QCOMPARE(area.askedFilter, PdfFileDialog::filter());
         QCOMPARE(one.count(), 0);
         QVERIFY(lastFolderSetting().isEmpty());
 

@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "pdf/DebenuDocument.h"
 #include "split/Split.h"
+#include "widgets/Cover.h"
 #include "widgets/DocumentViewer.h"
 #include "widgets/Page.h"
 #include "widgets/PageView.h"
@@ -352,14 +353,48 @@ private slots:
         QVERIFY(passwordLinkShown(preview));
     }
 
-    void previewShowsLockForUnreadableDocument()
+    // A damaged file or a text file named .pdf is not a protected one: the
+    // panel says it cannot be read, with no lock, password link or preview.
+    void previewTellsWhenAFileCannotBeRead_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("text named .pdf") << QStringLiteral("text");
+        QTest::newRow("truncated PDF") << QStringLiteral("truncated");
+    }
+
+    void previewTellsWhenAFileCannotBeRead()
+    {
+        QFETCH(QString, kind);
         QTemporaryDir folder;
+        QString path = writeGarbage(folder.path());
+        if (kind == QLatin1String("truncated")) {
+            QFile source(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QByteArray whole = source.readAll();
+            path = folder.filePath(QStringLiteral("cut-short.pdf"));
+            QFile cut(path);
+            QVERIFY(cut.open(QIODevice::WriteOnly));
+            cut.write(whole.left(whole.size() / 2));
+        }
         PreviewWidget preview;
-        preview.onDroppedFile(writeGarbage(folder.path()));
+        preview.resize(680, 123);
+        preview.show();
+        preview.onDroppedFile(path);
+        Split *split = Application::instance()->split();
+        QVERIFY(split->isUnreadable());
+        QVERIFY(!split->isLocked());
+        QVERIFY(!split->isLoaded());
         QCOMPARE(preview.currentPage(), 1);
-        QCOMPARE(pagesText(preview), QStringLiteral("Pages: ?"));
-        QVERIFY(passwordLinkShown(preview));
+        QVERIFY(!passwordLinkShown(preview));
+        QVERIFY(preview.findChild<QWidget *>(QStringLiteral("buttonPreview"))->isHidden());
+        auto *cover = preview.findChild<Cover *>();
+        QVERIFY(cover->imageLabel()->pixmap() == nullptr || cover->imageLabel()->pixmap()->isNull());
+        const QString name = QFileInfo(path).fileName();
+        QVERIFY2(labelTexts(&preview).contains(name + QStringLiteral(" cannot be read. The file is damaged or is not a PDF.")),
+                 qPrintable(labelTexts(&preview).join(QLatin1Char('|'))));
+        // Asking for a password makes no sense here: nothing is asked.
+        QVERIFY(!preview.askPassword());
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void longTitleIsElided()
