@@ -38,6 +38,11 @@ bool isUnreadable(const QModelIndex &index)
 
 } // namespace
 
+QStringList MergeItemDelegate::passwordTexts()
+{
+    return {tr("Enter Password"), tr("unreadable"), tr("ok")};
+}
+
 QString MergeItemDelegate::passwordText(const QModelIndex &index)
 {
     if (needsPassword(index))

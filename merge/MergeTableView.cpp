@@ -9,17 +9,24 @@
 #include <QDebug>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QEvent>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
 const char *const RowListMimeType = "application/vnd.text.list";
 const int ColumnCount = 6;
-// Columns 0 to 4 are fixed; the last takes what is left of the viewport.
-const int ColumnWidths[] = {29, 356, 50, 106, 41};
-const int FixedColumnsWidth = 582;
+// The narrowest the columns get; the pages and password columns widen to
+// their texts in the current language, and the name column takes the rest.
+const int NumberWidth = 29;
+const int PagesWidth = 50;
+const int PasswordWidth = 106;
+const int PreviewWidth = 41;
+const int RemoveWidth = 49;
+const int CellPadding = 16;
 
 } // namespace
 
@@ -164,11 +171,42 @@ void MergeTableView::selectionRowChanged(const QModelIndex &current, const QMode
         clearSelection();
 }
 
+int MergeTableView::textColumnWidth(int column, int minimum, const QStringList &cellTexts)
+{
+    ensurePolished();
+    QHeaderView *header = horizontalHeader();
+    header->ensurePolished();
+    // The header counts room for a sort arrow in every section while one is
+    // shown; only the name section draws it.
+    const bool arrow = header->isSortIndicatorShown();
+    header->setSortIndicatorShown(false);
+    int width = std::max(minimum, header->sectionSizeHint(column));
+    header->setSortIndicatorShown(arrow);
+    for (const QString &text : cellTexts)
+        width = std::max(width, fontMetrics().horizontalAdvance(text) + CellPadding);
+    return width;
+}
+
 void MergeTableView::updateColumnWidths()
 {
-    for (int column = 0; column < ColumnCount - 1; ++column)
-        setColumnWidth(column, ColumnWidths[column]);
-    setColumnWidth(ColumnCount - 1, viewport()->width() - FixedColumnsWidth);
+    const int pages = textColumnWidth(MergeModel::PagesColumn, PagesWidth, {});
+    const int password = textColumnWidth(MergeModel::PasswordColumn, PasswordWidth,
+                                         MergeItemDelegate::passwordTexts());
+    setColumnWidth(MergeModel::NumberColumn, NumberWidth);
+    setColumnWidth(MergeModel::PagesColumn, pages);
+    setColumnWidth(MergeModel::PasswordColumn, password);
+    setColumnWidth(MergeModel::PreviewColumn, PreviewWidth);
+    setColumnWidth(MergeModel::RemoveColumn, RemoveWidth);
+    setColumnWidth(MergeModel::FileNameColumn,
+                   viewport()->width() - NumberWidth - pages - password - PreviewWidth - RemoveWidth);
+}
+
+void MergeTableView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange
+        || event->type() == QEvent::StyleChange)
+        updateColumnWidths();
 }
 
 void MergeTableView::resizeEvent(QResizeEvent *event)

@@ -40,6 +40,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
@@ -52,6 +53,8 @@ private:
     void setDropTarget(const QModelIndex &index);
     void clearDropTarget();
     void updateColumnWidths();
+    // At least minimum; wide enough for the header and each of cellTexts.
+    int textColumnWidth(int column, int minimum, const QStringList &cellTexts);
     void makeRowCurrent(int row);
 
     MergeModel *m_model = nullptr;

@@ -166,7 +166,7 @@ QWidget *MergeView::buildOutputPage()
     auto *page = new QFrame(this);
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(15);
+    grid->setVerticalSpacing(12);
     grid->setColumnMinimumWidth(2, 10);
 
     m_labelFolder = new QLabel(page);
@@ -202,13 +202,10 @@ QWidget *MergeView::buildOutputPage()
     m_labelExtension->setObjectName(QStringLiteral("labelHigh"));
     nameRow->addWidget(m_editName, 1);
     nameRow->addWidget(m_labelExtension);
+    // The switch has a row of its own under the name: beside it, a long
+    // translation would squeeze the name field until the name is cut.
     m_passwordSwitch = new CheckBox(page);
-    m_passwordSwitch->setMinimumHeight(36);
-    auto *nameLine = new QHBoxLayout();
-    nameLine->setContentsMargins(0, 0, 0, 0);
-    nameLine->setSpacing(10);
-    nameLine->addWidget(nameBox, 1);
-    nameLine->addWidget(m_passwordSwitch);
+    m_passwordSwitch->setMinimumHeight(24);
 
     m_buttonMerge = new Button(page);
     m_buttonMerge->setObjectName(QStringLiteral("buttonMerge"));
@@ -219,8 +216,9 @@ QWidget *MergeView::buildOutputPage()
     grid->addWidget(folderBox, 0, 1);
     grid->addWidget(m_labelTotalPages, 0, 3);
     grid->addWidget(m_labelFileName, 1, 0);
-    grid->addLayout(nameLine, 1, 1);
+    grid->addWidget(nameBox, 1, 1);
     grid->addWidget(m_buttonMerge, 1, 3);
+    grid->addWidget(m_passwordSwitch, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     return page;
 }

@@ -441,9 +441,9 @@ private slots:
             buttonWithText(prompt, QStringLiteral("OK"))->click();
         });
         preview.onEnterPassword();
-        QVERIFY2(messageTexts.contains(QStringLiteral("The password for enc-R3,V2,U=view,O=master is incorrect")),
+        QVERIFY2(messageTexts.contains(QStringLiteral("The password for enc-R3,V2,U=view,O=master is incorrect.")),
                  qPrintable(messageTexts.join(QLatin1Char('|'))));
-        QVERIFY(messageTexts.contains(QStringLiteral("Can not open file")));
+        QVERIFY(messageTexts.contains(QStringLiteral("Cannot open the file")));
         QVERIFY(passwordLinkShown(preview));
         QVERIFY(!Application::instance()->split()->isLoaded());
     }
