@@ -82,6 +82,7 @@ void Merge::run()
             m_leftOutByList << path;
     }
     m_launcher.setRequest(request);
+    m_cancelRequested = false;
     m_launcher.run();
 }
 
@@ -103,6 +104,8 @@ QStringList Merge::leftOutFiles() const
 
 void Merge::cancel()
 {
+    if (m_launcher.isRunning())
+        m_cancelRequested = true;
     m_launcher.cancel();
 }
 

@@ -38,6 +38,8 @@ public:
     DocumentProperties documentProperties() const;
 
     bool isRunning() const;
+    // The user asked to stop the current (or last) run.
+    bool isCancelRequested() const { return m_cancelRequested; }
     // The request of the current or last run (holds passwords: never log it).
     MergeRequest request() const;
     // Inputs the last run left out (wrong password, unreadable), as the
@@ -71,4 +73,5 @@ private:
     QString m_saveFileName;
     // Files of the list that the password walk kept out of the last request.
     QStringList m_leftOutByList;
+    bool m_cancelRequested = false;
 };

@@ -6,6 +6,7 @@
 
 #include <QCollator>
 #include <QDebug>
+#include <QLocale>
 #include <QMimeData>
 #include <algorithm>
 
@@ -212,7 +213,12 @@ void MergeModel::sort(int column, Qt::SortOrder order)
 {
     if (column != FileNameColumn)
         return;
-    QCollator collator;
+    // The C locale ("LANG=C") makes the collator a plain code-point compare
+    // that ignores the numeric mode: English rules stand in for it then.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
     collator.setNumericMode(true);
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     beginResetModel();

@@ -474,7 +474,8 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
         // or a failure the user's name stays for another try.
         m_editName->setText(defaultFileName());
         showMergeDone(m_merge->leftOutFiles());
-    } else if (errorCode == WorkerCode::Canceled) {
+    } else if (errorCode == WorkerCode::Canceled || m_merge->isCancelRequested()) {
+        // Also a worker stopped without a word: a stopped merge writes nothing.
         showMessage(tr("Merge canceled"), tr("The merge was stopped. No merged file was written."));
     } else if (errorCode == WorkerCode::NotStarted) {
         showMessage(tr("Merge failed"), tr("The merge could not start: the helper program pdfworker is missing "

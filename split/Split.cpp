@@ -246,11 +246,14 @@ void Split::run()
     request.creator = properties.creator;
     request.producer = properties.producer;
     m_launcher.setRequest(request);
+    m_cancelRequested = false;
     m_launcher.run();
 }
 
 void Split::cancel()
 {
+    if (m_launcher.isRunning())
+        m_cancelRequested = true;
     m_launcher.cancel();
 }
 

@@ -54,6 +54,8 @@ public:
     // or without pages. No password would help.
     bool isUnreadable() const;
     bool isRunning() const;
+    // The user asked to stop the current (or last) run.
+    bool isCancelRequested() const { return m_cancelRequested; }
     bool isContentCopyPermitted() const;
 
     void setMode(int mode);
@@ -125,6 +127,7 @@ private:
     bool m_loaded = false;
     bool m_locked = false;
     bool m_unreadable = false;
+    bool m_cancelRequested = false;
     bool m_contentCopyPermitted = false;
     int m_startFrom = 1;
     int m_groupSize = 1;

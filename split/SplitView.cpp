@@ -323,7 +323,6 @@ void SplitView::connectController()
     connect(m_split, &Split::splitFailed, this, &SplitView::onFailed);
     connect(m_split, &Split::splitCanceled, this, &SplitView::onCanceled);
     connect(m_split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
-    connect(m_progress, &ProgressControl::canceled, this, [this] { m_cancelRequested = true; });
     connect(m_progress, &ProgressControl::canceled, m_split, &Split::cancel);
 }
 
@@ -411,7 +410,6 @@ void SplitView::split()
         return;
     }
     m_split->setOutDirectory(folder);
-    m_cancelRequested = false;
     m_split->run();
 }
 
@@ -598,7 +596,6 @@ void SplitView::rememberLastFile(const QStringList &files)
 
 void SplitView::onFinished(QStringList splitedFiles)
 {
-    m_cancelRequested = false;
     MessageSplit message(splitedFiles.count(), this);
     message.exec();
     if (splitedFiles.isEmpty()) {
@@ -630,8 +627,7 @@ void SplitView::showInfo(const QString &caption, const QString &text)
 
 void SplitView::onFailed(int errorCode)
 {
-    const bool canceled = m_cancelRequested;
-    m_cancelRequested = false;
+    const bool canceled = m_split->isCancelRequested();
     const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
     if (errorCode == WorkerCode::NotStarted) {
         showInfo(tr("Split failed"), tr("The split could not start: the helper program pdfworker is missing or "
@@ -651,7 +647,6 @@ void SplitView::onFailed(int errorCode)
 
 void SplitView::onCanceled(QStringList files)
 {
-    m_cancelRequested = false;
     const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
     if (files.isEmpty()) {
         showInfo(tr("Split canceled"), tr("The split was stopped before any file was written."));

@@ -145,5 +145,4 @@ private:
     int m_lastFolderIndex = 0;
     int m_storedMode = -1;
     QString m_storedPath;
-    bool m_cancelRequested = false;
 };

@@ -254,6 +254,7 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
         QVERIFY(header->isSortIndicatorShown());
         const Qt::SortOrder first = header->sortIndicatorOrder();
+        QCOMPARE(first, Qt::AscendingOrder); // an unsorted list sorts A to Z first
         const QStringList ascending{QStringLiteral("a.pdf"), QStringLiteral("b.pdf"), QStringLiteral("C.pdf")};
         QStringList descending = ascending;
         std::reverse(descending.begin(), descending.end());
@@ -270,15 +271,27 @@ private slots:
                 if (QColor(image.pixel(x, y)).lightness() < 200)
                     arrowPixels = true;
         QVERIFY(arrowPixels);
+
+        // A row added or moved ends the sort: the arrow goes.
+        f.model.addItems({makeItem(QStringLiteral("0.pdf"), 1)});
+        QVERIFY(!header->isSortIndicatorShown());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
+        QVERIFY(header->isSortIndicatorShown());
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        f.model.moveDown(f.model.index(0, 0));
+        QVERIFY(!header->isSortIndicatorShown());
     }
 
     void passwordCellText()
     {
         Fixture f;
         f.model.addItems({makeItem(QStringLiteral("open.pdf"), 2),
-                          makeItem(QStringLiteral("locked.pdf"), 0, true)});
+                          makeItem(QStringLiteral("locked.pdf"), 0, true),
+                          makeItem(QStringLiteral("damaged.pdf"), 0)});
         QCOMPARE(MergeItemDelegate::passwordText(f.model.index(0, 3)), QStringLiteral("ok"));
         QCOMPARE(MergeItemDelegate::passwordText(f.model.index(1, 3)), QStringLiteral("Enter Password"));
+        // A file that could not be read is marked so, not "ok".
+        QCOMPARE(MergeItemDelegate::passwordText(f.model.index(2, 3)), QStringLiteral("unreadable"));
 
         // Blue, underlined text in the locked row's cell.
         const QRect cell = f.table->visualRect(f.model.index(1, 3));

@@ -388,7 +388,7 @@ private slots:
         QVERIFY(!passwordLinkShown(preview));
         QVERIFY(preview.findChild<QWidget *>(QStringLiteral("buttonPreview"))->isHidden());
         auto *cover = preview.findChild<Cover *>();
-        QVERIFY(cover->imageLabel()->pixmap() == nullptr || cover->imageLabel()->pixmap()->isNull());
+        QVERIFY(cover->imageLabel()->pixmap(Qt::ReturnByValue).isNull());
         const QString name = QFileInfo(path).fileName();
         QVERIFY2(labelTexts(&preview).contains(name + QStringLiteral(" cannot be read. The file is damaged or is not a PDF.")),
                  qPrintable(labelTexts(&preview).join(QLatin1Char('|'))));
