@@ -485,6 +485,8 @@ private slots:
         QVERIFY(Application::instance()->loadLanguage(QStringLiteral("de")));
         QCoreApplication::processEvents();
         QCOMPARE(previewButton->text(), QStringLiteral("Vorschau"));
+        // The label under each page of the viewer speaks the language too.
+        QCOMPARE(Page::labelText(3), QStringLiteral("Seite 3"));
         QCOMPARE(pagesText(preview), QString());
         QVERIFY(labelTexts(&preview).contains(QStringLiteral("Seiten: 11")));
         Application::instance()->loadLanguage(QStringLiteral("en"));
