@@ -53,6 +53,7 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     buttons->addStretch();
 
     QVBoxLayout *layout = contentLayout();
+    layout->addSpacing(6);
     layout->addStretch();
     layout->addWidget(m_text);
     layout->addWidget(m_leftOutCaption);

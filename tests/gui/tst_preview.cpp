@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -251,6 +252,44 @@ private slots:
         viewer.onWindowClose();
         QVERIFY(viewer.isHidden());
         QCOMPARE(viewer.pageView()->pageCount(), 11);
+    }
+
+    // The viewer's scroll bars keep their arrow buttons (the slim bars
+    // elsewhere have none): 15 pixels at each end, with the arrow drawn.
+    void viewerScrollBarsHaveArrows()
+    {
+        DocumentViewer viewer;
+        QVERIFY(viewer.open(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString()));
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        for (const char *name : {"scrollDocVertical", "scrollDocHorizontal"}) {
+            auto *bar = viewer.findChild<QScrollBar *>(QString::fromLatin1(name));
+            QVERIFY(bar);
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = bar->orientation();
+            option.minimum = 0;
+            option.maximum = 100;
+            option.pageStep = 10;
+            option.subControls = QStyle::SC_All;
+            const bool vertical = bar->orientation() == Qt::Vertical;
+            option.rect = QRect(0, 0, vertical ? 15 : 300, vertical ? 300 : 15);
+            const QRect sub = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+            const QRect add = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+            QVERIFY2(!sub.isEmpty() && !add.isEmpty(), name);
+            QCOMPARE(vertical ? sub.height() : sub.width(), 15);
+            QCOMPARE(vertical ? add.height() : add.width(), 15);
+        }
+        // The arrow itself: light pixels on the dark button at the top end.
+        auto *vertical = viewer.findChild<QScrollBar *>(QStringLiteral("scrollDocVertical"));
+        QVERIFY(vertical->isVisible());
+        const QImage top = vertical->grab(QRect(0, 0, vertical->width(), 15)).toImage();
+        bool light = false;
+        for (int y = 0; y < top.height() && !light; ++y)
+            for (int x = 0; x < top.width(); ++x)
+                if (QColor(top.pixel(x, y)).lightness() > 180)
+                    light = true;
+        QVERIFY(light);
     }
 
     void reopeningTheSameFileChangesNothing()
