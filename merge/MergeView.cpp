@@ -502,7 +502,12 @@ void MergeView::onMergeTableClicked(QModelIndex index)
         const QString path = index.data(MergeModel::FullPathRole).toString();
         const QString password = index.data(MergeModel::PasswordRole).toString();
         const bool needsPassword = index.data(MergeModel::HasPasswordRole).toBool() && password.isEmpty();
-        if (!path.isEmpty() && !needsPassword)
+        if (path.isEmpty() || needsPassword)
+            break;
+        // Nothing to show of a file that cannot be read: say so instead.
+        if (index.data(MergeModel::PageCountRole).toInt() <= 0)
+            showUnreadable(index.row());
+        else
             emit preview(path, password);
         break;
     }
@@ -518,6 +523,12 @@ void MergeView::onMergeTableClicked(QModelIndex index)
     }
 }
 
+void MergeView::showUnreadable(int row)
+{
+    showMessage(tr("Can not open file"),
+                tr("%1 cannot be read. The file is damaged or is not a PDF.").arg(m_model->item(row).fileName));
+}
+
 void MergeView::askPasswordForRow(int row)
 {
     MergeItem item = m_model->item(row);
@@ -525,8 +536,7 @@ void MergeView::askPasswordForRow(int row)
         return;
     if (!item.needsPassword()) {
         if (item.isUnreadable())
-            showMessage(tr("Can not open file"),
-                        tr("%1 cannot be read. The file is damaged or is not a PDF.").arg(item.fileName));
+            showUnreadable(row);
         return;
     }
     MessagePassword dialog(this);

@@ -81,6 +81,8 @@ private:
     void retranslate();
     void showMessage(const QString &caption, const QString &text);
     void askPasswordForRow(int row);
+    // Tells the user that the row's file cannot be read.
+    void showUnreadable(int row);
     void showMergeDone(const QStringList &leftOut);
     // Says why MERGE cannot start now; false when it can.
     bool refuseMerge(const QString &name);

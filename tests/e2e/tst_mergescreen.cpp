@@ -391,6 +391,13 @@ private slots:
         QTRY_COMPARE(driver.pending(), 0);
         QVERIFY2(driver.seen().last().contains(QStringLiteral("left-cut.pdf cannot be read. The file is damaged or is not a PDF.")),
                  qPrintable(driver.seen().last()));
+        // Its Preview cell says the same instead of opening an empty viewer.
+        QSignalSpy previews(m_view, &MergeView::preview);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        clickCell(4, 4);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("left-notes.pdf cannot be read.")), qPrintable(driver.seen().last()));
+        QCOMPARE(previews.count(), 0);
 
         const QString outFolder = m_dir.filePath(QStringLiteral("leftout"));
         QDir().mkpath(outFolder);
