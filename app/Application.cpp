@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AppSettings.h"
+#include "app/InstallLayout.h"
 #include "pdf/DebenuService.h"
 #include "widgets/Compositor.h"
 
@@ -73,7 +74,7 @@ void Application::loadStyleSheet()
 
 QString Application::translationsDirectory() const
 {
-    return applicationDirPath() + QStringLiteral("/translations");
+    return InstallLayout::translationsDirectory();
 }
 
 bool Application::loadLanguage(const QString &code)

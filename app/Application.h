@@ -48,7 +48,7 @@ public:
     void openFolderAndSelect(const QString &path);
 
     // Installs the translation "leafcut_<code>.qm" from the translations folder
-    // beside the program, and Qt's own translation for the language. False
+    // (InstallLayout), and Qt's own translation for the language. False
     // when the program has no file for code: the English one stands in.
     bool loadLanguage(const QString &code);
 

@@ -6,6 +6,7 @@
 
 #include <QCollator>
 #include <QDebug>
+#include <QDir>
 #include <QLocale>
 #include <QMimeData>
 #include <algorithm>
@@ -78,6 +79,9 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
         if (index.column() == NumberColumn || index.column() == PagesColumn)
             return int(Qt::AlignHCenter | Qt::AlignVCenter);
         return QVariant();
+    case Qt::ToolTipRole:
+        // The column shows the name only, cut when long: the whole path.
+        return index.column() == FileNameColumn ? QVariant(QDir::toNativeSeparators(item.fullPath)) : QVariant();
     case FullPathRole:
         return item.fullPath;
     case HasPasswordRole:

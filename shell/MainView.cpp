@@ -4,6 +4,7 @@
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeView.h"
+#include "shell/KeyboardShortcuts.h"
 #include "shell/SettingsView.h"
 #include "shell/TabButton.h"
 #include "shell/TabWidget.h"
@@ -11,6 +12,7 @@
 #include "widgets/ButtonDescription.h"
 #include "widgets/DocumentViewer.h"
 #include "widgets/MessageView.h"
+#include "widgets/PixmapLoader.h"
 #include "shell/WindowBar.h"
 #include "widgets/Compositor.h"
 #include "split/SplitView.h"
@@ -53,6 +55,7 @@ MainView::MainView(QWidget *parent)
     m_tabWidget->addTab(m_mergeScreen, 2, m_buttonTabMerge);
     m_tabWidget->setCurrentIndex(0);
     connectSignals();
+    KeyboardShortcuts::install(this);
     retranslate();
     setFixedSize(bodyWidth + 2 * m_shadowMargin, bodyHeight + 2 * m_shadowMargin);
     // A frameless window gets no placement from a window manager decoration:
@@ -136,7 +139,7 @@ QFrame *MainView::buildStartScreen()
     auto *layout = new QVBoxLayout(screen);
     auto *logo = new QLabel(screen);
     logo->setObjectName(QStringLiteral("logo"));
-    logo->setPixmap(QPixmap(QStringLiteral(":/style/images/logo.png")));
+    logo->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/logo.png")));
     logo->setAlignment(Qt::AlignCenter);
 
     m_buttonNavigateToSplit = new Button(screen);

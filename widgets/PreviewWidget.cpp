@@ -150,7 +150,9 @@ void PreviewWidget::refresh()
         return;
     // Elide with the font the style sheet gives the title.
     m_title->ensurePolished();
-    m_title->setText(m_title->fontMetrics().elidedText(split->displayName(), Qt::ElideRight, 530));
+    const QString title = split->displayName();
+    m_title->setText(m_title->fontMetrics().elidedText(title, Qt::ElideRight, 530));
+    m_title->setToolTip(m_title->text() != title ? title : QString());
     m_path = QDir::toNativeSeparators(split->fileName());
     showPath();
     const int pageCount = split->pageCount();
@@ -181,7 +183,7 @@ void PreviewWidget::showPath()
                               ? m_file->fontMetrics().elidedText(m_path, Qt::ElideMiddle, width)
                               : m_path;
     m_file->setText(shown);
-    m_file->setToolTip(shown == m_path ? QString() : m_path);
+    m_file->setToolTip(m_path);
 }
 
 bool PreviewWidget::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation>Divide y une archivos PDF. Un solo archivo PDF se abre en la pantalla de dividir; varios van a la lista de unir en el orden indicado.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>PDF files to open.</source>
+        <translation>Archivos PDF que abrir.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a PDF file.</source>
+        <translation>%1 es una carpeta, no un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file.</source>
+        <translation>%1 no es un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright --help&quot; for more information.</source>
+        <translation>Pruebe «sheafwright --help» para más información.</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -17,6 +52,17 @@
     </message>
 </context>
 <context>
+    <name>FileOpener</name>
+    <message>
+        <source>File not opened</source>
+        <translation>Archivo no abierto</translation>
+    </message>
+    <message>
+        <source>Files not opened</source>
+        <translation>Archivos no abiertos</translation>
+    </message>
+</context>
+<context>
     <name>InformationWorkerList</name>
     <message numerus="yes">
         <source>%1 out of %2 files. %3</source>
@@ -24,6 +70,17 @@
             <numerusform>Archivo %1 de %2: %3</numerusform>
             <numerusform>Archivo %1 de %2: %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardShortcuts</name>
+    <message>
+        <source>Open PDF files</source>
+        <translation>Abrir archivos PDF</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

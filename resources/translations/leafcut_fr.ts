@@ -2,6 +2,41 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation>Divise et fusionne des fichiers PDF. Un seul fichier PDF s’ouvre sur l’écran de division ; plusieurs vont dans la liste de fusion dans l’ordre donné.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>PDF files to open.</source>
+        <translation>Fichiers PDF à ouvrir.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a PDF file.</source>
+        <translation>%1 est un dossier, pas un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file.</source>
+        <translation>%1 n’est pas un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright --help&quot; for more information.</source>
+        <translation>Essayez « sheafwright --help » pour plus d’informations.</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -17,6 +52,17 @@
     </message>
 </context>
 <context>
+    <name>FileOpener</name>
+    <message>
+        <source>File not opened</source>
+        <translation>Fichier non ouvert</translation>
+    </message>
+    <message>
+        <source>Files not opened</source>
+        <translation>Fichiers non ouverts</translation>
+    </message>
+</context>
+<context>
     <name>InformationWorkerList</name>
     <message numerus="yes">
         <source>%1 out of %2 files. %3</source>
@@ -24,6 +70,17 @@
             <numerusform>Fichier %1 sur %2&#xa0;: %3</numerusform>
             <numerusform>Fichier %1 sur %2&#xa0;: %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardShortcuts</name>
+    <message>
+        <source>Open PDF files</source>
+        <translation>Ouvrir des fichiers PDF</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
