@@ -866,7 +866,14 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
     const std::shared_ptr<QPDF> source = openSource(input, password);
     if (!source)
         return 0;
-    PageExtractor extractor(source, input, password, true);
+    // Written straight from the source, outputs skip copying pages, but the
+    // first one reads every object of the source: worth it when the outputs
+    // hold a good part of the document, not for a few pages of a long one.
+    qint64 requested = 0;
+    const int pageCount = int(source->getAllPages().size());
+    for (const PageRangeOutput &range : ranges)
+        requested += PageExtractor::parseRangeList(range.pages, pageCount).size();
+    PageExtractor extractor(source, input, password, requested * 4 >= pageCount);
     const QString baseName = QFileInfo(input).baseName();
     int written = 0;
     int failure = PdfErrorCode::None;
