@@ -3,7 +3,6 @@
 #include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "merge/IProgress.h"
-#include "pdf/DebenuDocument.h"
 #include "pdf/DebenuService.h"
 
 #include <QDir>
@@ -65,18 +64,22 @@ void MergeWorker::run()
     m_progress->setMinimum(0);
     m_progress->setMaximum(0);
     m_progress->setValue(0);
-    const QString merged = scratchPath(scratch);
-    const int mergeFileCount = m_service->mergeFileListFast(listName, merged);
+    // Merged, described and protected in one write, staged in the output
+    // folder so that the final move is a rename.
+    const QString staged = FileUtils::temporaryPathIn(QFileInfo(m_outputPath).absolutePath());
+    m_cleanup << staged;
+    const PdfOutputOptions options = m_service->outputOptions(m_properties.author, m_properties.title,
+                                                              m_properties.password, m_properties.creator,
+                                                              m_properties.producer);
+    const int mergeFileCount = m_service->mergeFileList(listName, staged, options);
     if (mergeFileCount == 0) {
         Logger::instance().log(QStringLiteral("Merge error code:%1").arg(m_service->lastErrorCode()), LogError);
-        QFile::remove(merged);
         stopRequested();
     } else if (stopRequested()) {
-        m_cleanup << merged;
+        // Written, but no longer wanted: the staged file goes with the clean-up.
     } else {
-        Logger::instance().log(QStringLiteral("Merge successed. Set properties..."), LogDebug);
-        m_cleanup << merged;
-        finishMerge(merged, scratch);
+        Logger::instance().log(QStringLiteral("Merge successed."), LogDebug);
+        m_mergedFile = commit(staged);
     }
     finish(mergeFileCount);
 }
@@ -147,33 +150,6 @@ bool MergeWorker::decryptedCopy(const MergeTask &task, const QString &scratch, Q
     return true;
 }
 
-// Properties, protection and the move into place. The result is staged in
-// the output folder so that the final move is a rename.
-void MergeWorker::finishMerge(const QString &merged, const QString &scratch)
-{
-    const QString password = m_properties.protectionPassword();
-    const bool encrypting = !password.isEmpty();
-    const QString staged = FileUtils::temporaryPathIn(QFileInfo(m_outputPath).absolutePath());
-    m_cleanup << staged;
-    const QString withProperties = encrypting ? scratchPath(scratch) : staged;
-    bool lastStep = writeProperties(merged, withProperties);
-    Logger::instance().log(QStringLiteral("Encryption..."), LogDebug);
-    if (encrypting && lastStep) {
-        m_cleanup << withProperties;
-        lastStep = m_service->encryptFile(withProperties, staged, password) == 1;
-        Logger::instance().log(lastStep ? QStringLiteral("Encrypt [OK]") : QStringLiteral("Encrypt [FAILED]"), LogDebug);
-        if (!lastStep)
-            m_resultCode = EncryptionFailed;
-    }
-    // A stop that came during the writing made it fail; one that came after
-    // it still keeps the result out of the user's folder.
-    if (stopRequested() || !lastStep)
-        return;
-    m_mergedFile = commit(staged);
-    if (!m_mergedFile.isEmpty())
-        m_resultCode = NoError;
-}
-
 bool MergeWorker::stopRequested()
 {
     if (!m_progress->isCanceled())
@@ -181,22 +157,6 @@ bool MergeWorker::stopRequested()
     Logger::instance().log(QStringLiteral("Merge stopped on request"), LogInfo);
     m_resultCode = Canceled;
     return true;
-}
-
-bool MergeWorker::writeProperties(const QString &merged, const QString &target)
-{
-    DebenuDocument document(m_service, merged, QString(), true);
-    if (!document.isLoaded() || document.needsPassword())
-        return false;
-    if (!document.setDocumentProperties(m_properties.author, m_properties.title, m_properties.password,
-                                        m_properties.creator, m_properties.producer)) {
-        m_resultCode = PropertiesFailed;
-        Logger::instance().log(QStringLiteral("Set properties [FAILED]"), LogDebug);
-        return false;
-    }
-    const bool saved = document.saveDocument(target);
-    Logger::instance().log(QStringLiteral("Set properties [OK]"), LogDebug);
-    return saved;
 }
 
 // Moves the finished file to the output name without ever replacing a file.

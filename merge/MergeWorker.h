@@ -60,18 +60,17 @@ signals:
 
 public slots:
     // Performs the merge; a second call does nothing. Cost: one decryption
-    // per protected input, one read of every input, two or three writes of
-    // the result. The progress sink's cancel mark is looked at between the
-    // inputs and between the steps: a stopped merge leaves nothing behind.
-    // Inputs without pages are left out like unreadable ones.
+    // per protected input, one check and one read of every input, one write
+    // of the result (properties and protection included). The progress
+    // sink's cancel mark is looked at between the inputs and after the
+    // merge: a stopped merge leaves nothing behind. Inputs without pages are
+    // left out like unreadable ones.
     void run();
 
 private:
     QString prepareScratch();
     int addTasks(const QString &listName, const QString &scratch);
     bool decryptedCopy(const MergeTask &task, const QString &scratch, QString *copy);
-    void finishMerge(const QString &merged, const QString &scratch);
-    bool writeProperties(const QString &merged, const QString &target);
     // True when the progress sink asks to stop; the result code becomes Canceled.
     bool stopRequested();
     QString commit(const QString &staged);

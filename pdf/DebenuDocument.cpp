@@ -1,6 +1,7 @@
 #include "pdf/DebenuDocument.h"
 
 #include "pdf/DebenuService.h"
+#include "pdf/PageRendering.h"
 
 #include <QGuiApplication>
 #include <QThread>
@@ -64,7 +65,7 @@ bool DebenuDocument::setDocumentProperties(const QString &author, const QString 
 
 QImage DebenuDocument::pageImage(int page) const
 {
-    return m_service ? m_service->renderPage(m_documentId, page, false) : QImage();
+    return drawPage(page, false);
 }
 
 QPixmap DebenuDocument::pagePixmap(int page) const
@@ -78,5 +79,19 @@ QPixmap DebenuDocument::pagePixmap(int page) const
 
 QImage DebenuDocument::firstPageImage() const
 {
-    return m_service ? m_service->renderPage(m_documentId, 1, m_bigData) : QImage();
+    return drawPage(1, m_bigData);
+}
+
+QImage DebenuDocument::drawPage(int page, bool bigData) const
+{
+    if (!m_service)
+        return QImage();
+    const QSize size = m_service->pageSize(m_documentId, page, bigData);
+    if (size.isEmpty())
+        return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return QImage();   // too large to allocate
+    const PageBitmap bitmap{image.width(), image.height(), int(image.bytesPerLine()), image.bits()};
+    return m_service->renderPage(m_documentId, page, bigData, bitmap) ? image : QImage();
 }

@@ -13,6 +13,8 @@ class DebenuService;
 // One open PDF document on top of the shared service: opened in the
 // constructor, closed in the destructor (also when opening failed). Keeps
 // the service alive. Not locked itself: one document, one thread at a time.
+// Its pages come as images, so it belongs to the rendering library: the
+// pictures need the renderer the program installs into the service.
 class DebenuDocument : public QObject
 {
     Q_OBJECT
@@ -45,6 +47,9 @@ public:
     QImage firstPageImage() const;
 
 private:
+    // The page at 72 dpi through the service's renderer; null without one.
+    QImage drawPage(int page, bool bigData) const;
+
     std::shared_ptr<DebenuService> m_service;
     int m_documentId = 0;
     bool m_loaded = false;

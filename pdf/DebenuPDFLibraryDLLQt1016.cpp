@@ -1,14 +1,18 @@
 #include "pdf/DebenuPDFLibraryDLLQt1016.h"
 
+#include "app/FileUtils.h"
 #include "pdf/DocumentMerger.h"
 #include "pdf/PageExtractor.h"
-#include "pdf/PageRenderer.h"
+#include "pdf/PageRendering.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
 #include "pdf/PdfInformation.h"
+#include "pdf/PdfOutputOptions.h"
 #include "pdf/SourceCache.h"
 
 #include <QDebug>
+#include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QStringList>
@@ -140,8 +144,13 @@ struct DebenuPDFLibraryDLLQt1016::Private
     QHash<int, std::shared_ptr<OpenDocument>> documents;
     QHash<int, std::shared_ptr<OpenDocument>> files;
     QHash<QString, QStringList> fileLists;
-    SourceCache sources;
-    PageRenderer renderer;
+    // One parse at a time, so memory follows the largest document.
+    SourceCache sources{1};
+    // The extractor of the source ExtractFilePages used last: extracting
+    // range after range from one file analyses it once.
+    std::shared_ptr<PageExtractor> lastExtractor;
+    QString lastExtractorPath;
+    std::shared_ptr<PageRendering> renderer;
 
     // Runs body with the qpdf exceptions caught: any exception fails the
     // operation with code Internal (or PasswordNeeded) and answers fallback.
@@ -212,28 +221,63 @@ struct DebenuPDFLibraryDLLQt1016::Private
         return 1;
     }
 
-    QImage render(OpenDocument &document, int pageNumber, double dpi)
+    int draw(OpenDocument &document, int pageNumber, const PageBitmap &bitmap)
     {
         QPDFPageObjectHelper page(QPDFObjectHandle::newNull());
         if (!findPage(document, pageNumber, page))
-            return QImage();
-        Box crop;
-        pageBox(page, 2, crop);
-        int width = int(crop.width());
-        int height = int(crop.height());
-        const int rotation = pageRotation(page);
-        if (rotation == 90 || rotation == 270)
-            std::swap(width, height);
-        if (!(dpi > 0) || dpi > 2400) {
+            return 0;
+        if (!bitmap.isValid()) {
             lastError = PdfErrorCode::InvalidArgument;
-            return QImage();
+            return 0;
         }
-        const QSize size(int(std::lround(width * dpi / 72.0)), int(std::lround(height * dpi / 72.0)));
-        QImage image = renderer.render(document.path, document.password, pageNumber, size);
-        if (image.isNull())
+        if (!renderer) {
+            lastError = PdfErrorCode::Unsupported;
+            return 0;
+        }
+        if (!renderer->render(document.path, document.password, pageNumber, bitmap)) {
             lastError = PdfErrorCode::NotPdf;
-        return image;
+            return 0;
+        }
+        return 1;
     }
+
+    // The extractor for the file at path, reusing the last one while the
+    // cache hands out the same parse.
+    std::shared_ptr<PageExtractor> extractorFor(const QString &path, const QString &password)
+    {
+        // Another file's extractor goes first, so its parse is not kept
+        // beside the new one.
+        if (lastExtractorPath != path)
+            lastExtractor.reset();
+        lastExtractorPath = path;
+        int error = PdfErrorCode::None;
+        std::shared_ptr<QPDF> source = sources.open(path, password, &error);
+        if (!source) {
+            lastError = error;
+            return nullptr;
+        }
+        if (!lastExtractor || lastExtractor->source() != source)
+            lastExtractor = std::make_shared<PageExtractor>(source, path, password);
+        return lastExtractor;
+    }
+
+    // A private parse of path with password; a file that opens without a
+    // password is opened so when the password given does not fit.
+    std::shared_ptr<QPDF> openSource(const QString &path, const QString &password)
+    {
+        int error = PdfErrorCode::None;
+        std::shared_ptr<QPDF> source = SourceCache::parse(path, password, &error);
+        if (!source && error == PdfErrorCode::PasswordNeeded && !password.isEmpty()) {
+            int plainError = PdfErrorCode::None;
+            source = SourceCache::parse(path, QString(), &plainError);
+        }
+        if (!source)
+            lastError = error;
+        return source;
+    }
+
+    int extractRanges(const QString &input, const QString &password, const QList<PageRangeOutput> &ranges,
+                      const QString &folder, const PdfOutputOptions &options, const PageRangeOutput::Report &report);
 
     QString answer(const QString &text)
     {
@@ -286,8 +330,10 @@ int DebenuPDFLibraryDLLQt1016::ReleaseLibrary(int InstanceID)
     d->files.clear();
     d->fileLists.clear();
     d->selectedDocument = 0;
+    d->lastExtractor.reset();
     d->sources.clear();
-    d->renderer.clear();
+    if (d->renderer)
+        d->renderer->clear();
     d->instanceId = 0;
     return 1;
 }
@@ -519,15 +565,15 @@ int DebenuPDFLibraryDLLQt1016::Encrypt(const QString &Owner, const QString &User
     });
 }
 
-QImage DebenuPDFLibraryDLLQt1016::RenderPageToImage(double DPI, int Page)
+int DebenuPDFLibraryDLLQt1016::RenderPageToBitmap(int Page, const PageBitmap &Bitmap)
 {
-    return d->guarded<QImage>(Q_FUNC_INFO, QImage(), [&]() {
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
         std::shared_ptr<OpenDocument> document = d->selected();
         if (!document) {
             d->lastError = PdfErrorCode::InvalidArgument;
-            return QImage();
+            return 0;
         }
-        return d->render(*document, Page, DPI);
+        return d->draw(*document, Page, Bitmap);
     });
 }
 
@@ -609,15 +655,15 @@ int DebenuPDFLibraryDLLQt1016::DAPageRotation(int FileHandle, int PageRef)
     });
 }
 
-QImage DebenuPDFLibraryDLLQt1016::DARenderPageToImage(int FileHandle, int PageRef, double DPI)
+int DebenuPDFLibraryDLLQt1016::DARenderPageToBitmap(int FileHandle, int PageRef, const PageBitmap &Bitmap)
 {
-    return d->guarded<QImage>(Q_FUNC_INFO, QImage(), [&]() {
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
         std::shared_ptr<OpenDocument> document = d->files.value(FileHandle);
         if (!document) {
             d->lastError = PdfErrorCode::InvalidArgument;
-            return QImage();
+            return 0;
         }
-        return d->render(*document, PageRef, DPI);
+        return d->draw(*document, PageRef, Bitmap);
     });
 }
 
@@ -721,9 +767,12 @@ int DebenuPDFLibraryDLLQt1016::ExtractFilePages(const QString &InputFileName, co
                                                const QString &OutputFileName, const QString &RangeList)
 {
     return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
-        PageExtractor extractor(d->sources);
-        const int result = extractor.extract(InputFileName, Password, OutputFileName, RangeList);
-        d->lastError = result == 1 ? PdfErrorCode::None : extractor.errorCode();
+        const std::shared_ptr<PageExtractor> extractor = d->extractorFor(InputFileName, Password);
+        if (!extractor)
+            return 0;
+        const QList<int> pages = PageExtractor::parseRangeList(RangeList, extractor->pageCount());
+        const int result = extractor->extract(pages, OutputFileName);
+        d->lastError = result == 1 ? PdfErrorCode::None : extractor->errorCode();
         if (result == 1)
             d->sources.release(OutputFileName);
         return result;
@@ -737,8 +786,9 @@ int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QStr
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        // Reading the file now refuses what the merge could not use; the
-        // parse stays in the cache for the merge itself.
+        // Reading the file now refuses what the merge could not use. The
+        // cache keeps this parse only until the next file is read, and the
+        // merge takes it from there when it is the file it starts with.
         int error = PdfErrorCode::None;
         const std::shared_ptr<QPDF> source = d->sources.open(FileName, QString(), &error);
         if (!source) {
@@ -774,11 +824,106 @@ int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const 
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        DocumentMerger merger;
+        DocumentMerger merger(&d->sources);
         const int pages = merger.merge(files, OutputFileName);
         d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
         if (pages > 0)
             d->sources.release(OutputFileName);
         return pages;
     });
+}
+
+int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const QString &OutputFileName,
+                                                const PdfOutputOptions &Options)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        const QStringList files = d->fileLists.value(ListName);
+        if (files.isEmpty()) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        DocumentMerger merger(&d->sources);
+        const int pages = merger.merge(files, OutputFileName, &Options);
+        d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
+        if (pages > 0)
+            d->sources.release(OutputFileName);
+        return pages;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::ExtractPageRanges(const QString &InputFileName, const QString &Password,
+                                                const QList<PageRangeOutput> &Ranges, const QString &OutputFolder,
+                                                const PdfOutputOptions &Options,
+                                                const PageRangeOutput::Report &Report)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        return d->extractRanges(InputFileName, Password, Ranges, OutputFolder, Options, Report);
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, const QString &password,
+                                                      const QList<PageRangeOutput> &ranges, const QString &folder,
+                                                      const PdfOutputOptions &options,
+                                                      const PageRangeOutput::Report &report)
+{
+    if (ranges.isEmpty() || folder.isEmpty() || !QFileInfo(folder).isDir()) {
+        lastError = PdfErrorCode::InvalidArgument;
+        return 0;
+    }
+    const std::shared_ptr<QPDF> source = openSource(input, password);
+    if (!source)
+        return 0;
+    // Written straight from the source, outputs skip copying pages, but the
+    // first one reads every object of the source: worth it when the outputs
+    // hold a good part of the document, not for a few pages of a long one.
+    qint64 requested = 0;
+    const int pageCount = int(source->getAllPages().size());
+    for (const PageRangeOutput &range : ranges)
+        requested += PageExtractor::parseRangeList(range.pages, pageCount).size();
+    PageExtractor extractor(source, input, password, requested * 4 >= pageCount);
+    const QString baseName = QFileInfo(input).baseName();
+    int written = 0;
+    int failure = PdfErrorCode::None;
+    for (int i = 0; i < ranges.size(); ++i) {
+        const PageRangeOutput &range = ranges.at(i);
+        PageRangeOutput::Result result;
+        result.index = i;
+        const QList<int> pages = PageExtractor::parseRangeList(range.pages, extractor.pageCount());
+        // Written under a hidden temporary name first: a run killed while
+        // writing leaves no file that looks like a finished output.
+        const QString temporary = FileUtils::temporaryPathIn(folder);
+        if (extractor.extract(pages, temporary, options) != 1) {
+            result.errorCode = extractor.errorCode();
+        } else {
+            const QString name = range.fileName.isEmpty()
+                                     ? QStringLiteral("%1_p%2.pdf").arg(baseName, range.pages)
+                                     : range.fileName;
+            result.path = FileUtils::commitUnique(temporary, folder, name);
+            if (result.path.isEmpty())
+                result.errorCode = PdfErrorCode::WriteFailed;
+        }
+        if (result.path.isEmpty()) {
+            QFile::remove(temporary);
+            failure = result.errorCode;
+        } else {
+            ++written;
+            sources.release(result.path);
+        }
+        if (report && !report(result))
+            break;
+    }
+    lastError = written > 0 ? PdfErrorCode::None : failure;
+    return written;
+}
+
+void DebenuPDFLibraryDLLQt1016::InstallRenderer(std::shared_ptr<PageRendering> Renderer)
+{
+    if (d->renderer)
+        d->renderer->clear();
+    d->renderer = std::move(Renderer);
+}
+
+bool DebenuPDFLibraryDLLQt1016::HasRenderer() const
+{
+    return d->renderer != nullptr;
 }

@@ -1,19 +1,26 @@
 #pragma once
 
-#include <QImage>
+#include "pdf/PageRangeOutput.h"
+
+#include <QList>
 #include <QObject>
 #include <QString>
 
 #include <memory>
 
+class PageRendering;
+struct PageBitmap;
+struct PdfOutputOptions;
+
 // The PDF library operations the program uses, under the names and argument
 // lists of the vendor library this program was built around, implemented
-// in-process: qpdf for everything structural, MuPDF for rendering.
+// in-process on qpdf. Pages are drawn by the renderer installed with
+// InstallRenderer (the program installs MuPDF's; without one nothing is drawn).
 //
 // The library keeps a table of loaded documents (LoadFromFile, one of them
 // selected at a time) and of direct-access files (DAOpenFile, by handle),
 // named file lists for merging, the code of the last failure, a cache of
-// parsed sources and the MuPDF documents used for rendering.
+// parsed sources and the installed renderer.
 //
 // Results: 1 means success for most operations, 0 failure; LastErrorCode()
 // then tells why (404: a password is needed or the one given is wrong; the
@@ -65,10 +72,12 @@ public:
     // Strength 1 (and 3): AES-256 (R6); 2: AES-128. Applied when the
     // selected document is saved.
     Q_INVOKABLE int Encrypt(const QString &Owner, const QString &User, int Strength, int Permissions);
-    // The selected page at DPI dots per inch (72: one pixel per point), size
-    // from the crop box with width and height swapped for 90 and 270
-    // degrees; RGB32 on white. Null on failure.
-    Q_INVOKABLE QImage RenderPageToImage(double DPI, int Page);
+    // Draws page Page of the selected document into Bitmap, scaled to its
+    // size (the crop box at 72 dpi is GetPageBox(2, 2) x GetPageBox(2, 3),
+    // swapped for 90 and 270 degrees). 1 on success; 0 without a renderer
+    // (Unsupported), for a bad page or bitmap (InvalidArgument) or when the
+    // renderer refuses the file (NotPdf).
+    int RenderPageToBitmap(int Page, const PageBitmap &Bitmap);
 
     // Direct-access files: the same questions by file handle.
     Q_INVOKABLE int DAOpenFile(const QString &InputFileName, const QString &Password);
@@ -78,7 +87,7 @@ public:
     Q_INVOKABLE int DAFindPage(int FileHandle, int Page);
     Q_INVOKABLE double DAGetPageBox(int FileHandle, int PageRef, int BoxIndex, int Dimension);
     Q_INVOKABLE int DAPageRotation(int FileHandle, int PageRef);
-    Q_INVOKABLE QImage DARenderPageToImage(int FileHandle, int PageRef, double DPI);
+    int DARenderPageToBitmap(int FileHandle, int PageRef, const PageBitmap &Bitmap);
     Q_INVOKABLE int DASaveAsFile(int FileHandle, const QString &OutputFileName);
     // Keys by name: "Author", "Title", "Subject", "Keywords", "Creator", "Producer".
     Q_INVOKABLE int DASetInformation(int FileHandle, const QString &Key, const QString &NewValue);
@@ -103,6 +112,30 @@ public:
     Q_INVOKABLE int GetFileListCount(const QString &ListName);
     // The page count of the merged file, 0 on failure.
     Q_INVOKABLE int MergeFileListFast(const QString &ListName, const QString &OutputFileName);
+
+    // The operations below are this program's own.
+
+    // The same merge, finished in one pass: the information and protection
+    // of Options are written with the merged file. OutputFileName is written
+    // directly (callers pass a fresh temporary path). Cost: one read of each
+    // input, one write of the result.
+    int MergeFileListFast(const QString &ListName, const QString &OutputFileName, const PdfOutputOptions &Options);
+
+    // Opens InputFileName once, with Password (a file that opens without a
+    // password also opens when Password is wrong), and writes each of Ranges
+    // into its own file in OutputFolder, finished with Options. A file never
+    // replaces an existing one: a taken name gets the first free "(n)"
+    // prefix, and a file reaches its name only once complete. Calls Report
+    // after each range; a false answer stops before the next one. Returns how
+    // many files were written; when none was, LastErrorCode() tells why.
+    // Cost: one parse of the source, then each output's own pages.
+    int ExtractPageRanges(const QString &InputFileName, const QString &Password, const QList<PageRangeOutput> &Ranges,
+                          const QString &OutputFolder, const PdfOutputOptions &Options,
+                          const PageRangeOutput::Report &Report);
+
+    // Pages are drawn by renderer from now on (null: by nothing).
+    void InstallRenderer(std::shared_ptr<PageRendering> Renderer);
+    bool HasRenderer() const;
 
     // Parsed sources kept between operations (for tests and measurements).
     int cachedSourceParses() const;

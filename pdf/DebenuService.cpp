@@ -1,6 +1,7 @@
 #include "pdf/DebenuService.h"
 
 #include "app/Logger.h"
+#include "pdf/PageRendering.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -110,21 +111,32 @@ QSize DebenuService::pageSize(int documentId, int page, bool bigData)
     return QSize(w, h);
 }
 
-QImage DebenuService::renderPage(int documentId, int page, bool bigData)
+void DebenuService::installRenderer(std::shared_ptr<PageRendering> renderer)
 {
     QMutexLocker lock(&m_mutex);
-    QImage image;
+    InstallRenderer(std::move(renderer));
+}
+
+bool DebenuService::hasRenderer()
+{
+    QMutexLocker lock(&m_mutex);
+    return HasRenderer();
+}
+
+bool DebenuService::renderPage(int documentId, int page, bool bigData, const PageBitmap &bitmap)
+{
+    QMutexLocker lock(&m_mutex);
+    bool drawn = false;
     if (!bigData) {
         if (SelectDocument(documentId) != 1 || SelectPage(page) != 1)
-            return QImage();
+            return false;
         qDebug() << Q_FUNC_INFO << "Page:" << page;
-        image = RenderPageToImage(72.0, page);
+        drawn = RenderPageToBitmap(page, bitmap) == 1;
     } else {
-        const int ref = DAFindPage(documentId, page);
-        image = DARenderPageToImage(documentId, ref, 72.0);
+        drawn = DARenderPageToBitmap(documentId, DAFindPage(documentId, page), bitmap) == 1;
     }
-    qDebug() << Q_FUNC_INFO << "render result:" << (image.isNull() ? 0 : 1);
-    return image;
+    qDebug() << Q_FUNC_INFO << "render result:" << (drawn ? 1 : 0);
+    return drawn;
 }
 
 bool DebenuService::saveDocument(int documentId, const QString &path, bool bigData)
@@ -228,6 +240,40 @@ int DebenuService::mergeFileListFast(const QString &listName, const QString &out
 {
     QMutexLocker lock(&m_mutex);
     return MergeFileListFast(listName, output);
+}
+
+PdfOutputOptions DebenuService::outputOptions(const QString &author, const QString &title, const QString &password,
+                                              const QString &creator, const QString &producer)
+{
+    QMutexLocker lock(&m_mutex);
+    PdfOutputOptions options;
+    options.author = author;
+    options.title = title;
+    options.creator = creator;
+    options.producer = producer;
+    const QString trimmed = password.trimmed();
+    if (!trimmed.isEmpty()) {
+        options.protection.encryptionStrength = 1;
+        options.protection.ownerPassword = trimmed;
+        options.protection.userPassword = trimmed;
+        options.protection.permissions = EncodePermissions(kGrants[0], kGrants[1], kGrants[2], kGrants[3],
+                                                           kGrants[4], kGrants[5], kGrants[6], kGrants[7]);
+    }
+    return options;
+}
+
+int DebenuService::mergeFileList(const QString &listName, const QString &output, const PdfOutputOptions &options)
+{
+    QMutexLocker lock(&m_mutex);
+    return MergeFileListFast(listName, output, options);
+}
+
+int DebenuService::extractPageRanges(const QString &input, const QString &password,
+                                     const QList<PageRangeOutput> &ranges, const QString &outputFolder,
+                                     const PdfOutputOptions &options, const PageRangeOutput::Report &report)
+{
+    QMutexLocker lock(&m_mutex);
+    return ExtractPageRanges(input, password, ranges, outputFolder, options, report);
 }
 
 int DebenuService::lastErrorCode()

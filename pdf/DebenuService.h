@@ -1,8 +1,8 @@
 #pragma once
 
 #include "pdf/DebenuPDFLibraryDLLQt1016.h"
+#include "pdf/PdfOutputOptions.h"
 
-#include <QImage>
 #include <QMutex>
 #include <QSize>
 #include <QString>
@@ -13,6 +13,10 @@
 // Documents are addressed by an id: with bigData false the loaded-document
 // id, with bigData true a direct-access file handle. One service per
 // process, shared through std::shared_ptr.
+//
+// The service decides what every output carries besides its pages (document
+// information, protection and its permissions): outputOptions() is the one
+// place, and both the merge and the split write through it.
 class DebenuService : public DebenuPDFLibraryDLLQt1016
 {
     Q_OBJECT
@@ -35,9 +39,14 @@ public:
     // Crop box size in whole points, width and height swapped for pages
     // rotated by 90 or 270 degrees.
     QSize pageSize(int documentId, int page, bool bigData);
-    // The page at 72 dpi (one pixel per point) in the size of pageSize,
-    // RGB32 on white; null on failure. Works off the interface thread.
-    QImage renderPage(int documentId, int page, bool bigData);
+    // Pages are drawn by renderer from now on. The program installs one at
+    // start-up; the worker installs none (it never draws).
+    void installRenderer(std::shared_ptr<PageRendering> renderer);
+    bool hasRenderer();
+    // Draws the page into bitmap, scaled to its size (pageSize() is the size
+    // at 72 dpi, one pixel per point), on white. False without a renderer or
+    // on failure. Works off the interface thread.
+    bool renderPage(int documentId, int page, bool bigData, const PageBitmap &bitmap);
     bool saveDocument(int documentId, const QString &path, bool bigData);
     // Writes author, title, creator and producer. With bigData false a
     // password that is not blank after trimming also encrypts the document
@@ -58,6 +67,23 @@ public:
                          const QString &rangeList);
     int addToFileList(const QString &listName, const QString &fileName);
     int mergeFileListFast(const QString &listName, const QString &output);
+
+    // What an output of this program carries: the information given, and
+    // for a password not blank after trimming, AES-256 protection with owner
+    // = user = the trimmed password, printing, copying, changing and notes
+    // allowed.
+    PdfOutputOptions outputOptions(const QString &author, const QString &title, const QString &password,
+                                   const QString &creator, const QString &producer);
+    // Merges the files of the list into output, finished with options in the
+    // same pass (output is written directly: pass a fresh temporary path).
+    // The page count of the result, 0 on failure (lastErrorCode() tells why).
+    int mergeFileList(const QString &listName, const QString &output, const PdfOutputOptions &options);
+    // Writes each range of input into its own file in outputFolder, finished
+    // with options; see DebenuPDFLibraryDLLQt1016::ExtractPageRanges. report
+    // runs under the service's lock: it must not call the service.
+    int extractPageRanges(const QString &input, const QString &password, const QList<PageRangeOutput> &ranges,
+                          const QString &outputFolder, const PdfOutputOptions &options,
+                          const PageRangeOutput::Report &report);
     int lastErrorCode();
 
 private:

@@ -5,6 +5,9 @@
 
 #include <memory>
 
+class SourceCache;
+struct PdfOutputOptions;
+
 // Joins whole PDF documents into one file, keeping what a plain page copy
 // loses: annotations and internal links (named destinations of every input,
 // renamed where two inputs use the same name), form fields (fields of a later
@@ -14,12 +17,17 @@
 // dictionary) and identical resource objects are stored once, and the result
 // is written with object streams, at a version no lower than any input's.
 //
-// Each input is read, copied and released inside addFile(): only one input
-// file is open at a time and only the data that is kept stays in memory.
+// Each input is read, copied and released inside addFile(): no input file
+// stays open, and of the inputs only the last one's parse and the data that
+// is kept stay in memory.
 class DocumentMerger
 {
 public:
-    DocumentMerger();
+    // Inputs are parsed through sources (the merger's own cache when null),
+    // which keeps the last parse: an input that comes twice in a row is
+    // parsed once. The parses are normalised (inherited page attributes
+    // pushed to the pages), which changes nothing a reader sees.
+    explicit DocumentMerger(SourceCache *sources = nullptr);
     ~DocumentMerger();
     DocumentMerger(const DocumentMerger &) = delete;
     DocumentMerger &operator=(const DocumentMerger &) = delete;
@@ -35,7 +43,8 @@ public:
     // Merges the files in order into output, all of them or nothing: returns
     // the page count of the result, 0 when a file could not be read or the
     // output not written (errorCode() then tells why, as a PdfErrorCode).
-    int merge(const QStringList &files, const QString &output);
+    // With options, their information and protection are written with it.
+    int merge(const QStringList &files, const QString &output, const PdfOutputOptions *options = nullptr);
     int errorCode() const;
 
     // Pages added so far.
@@ -44,9 +53,10 @@ public:
     QStringList failedFiles() const;
 
     // Writes the merged document to outputPath, replacing it only once the
-    // new file is complete. False when nothing was added or writing failed
-    // (outputPath is then untouched).
-    bool write(const QString &outputPath);
+    // new file is complete; with options, their information and protection
+    // go into it in the same pass. False when nothing was added or writing
+    // failed (outputPath is then untouched). Cost: one write.
+    bool write(const QString &outputPath, const PdfOutputOptions *options = nullptr);
 
     // Merges the files in order into outputPath; returns the page count of
     // the result, 0 when nothing was written. Unreadable inputs are left out

@@ -2,13 +2,11 @@
 
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
-#include "pdf/PdfInformation.h"
+#include "pdf/PdfOutputOptions.h"
 #include "pdf/SourceCache.h"
 
 #include <QDebug>
 #include <QFile>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QStringList>
 
 #include <qpdf/QPDF.hh>
@@ -18,15 +16,25 @@
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <algorithm>
 #include <map>
-#include <memory>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
 
 // Deepest outline nesting followed; deeper items (or cycles) are left out.
 constexpr int maxOutlineDepth = 64;
+
+struct ObjGenHash
+{
+    size_t operator()(const QPDFObjGen &og) const
+    {
+        return std::hash<long long>()((static_cast<long long>(og.getObj()) << 16) ^ og.getGen());
+    }
+};
 
 struct OutlineNode
 {
@@ -37,55 +45,31 @@ struct OutlineNode
     int lastPage = -1;
     bool open = false;
     std::vector<OutlineNode> children;
+    // The children's page spans are in page order (both ends never
+    // decrease), so the ones reaching a page range are found by search.
+    bool childrenInPageOrder = true;
 };
 
-// What extraction needs to know about one parsed source beyond its pages.
-// Built lazily, kept while the source stays parsed.
+// What extraction needs to know about the source beyond its pages. Built
+// once, the parts besides the page index when first needed.
 struct SourceIndex
 {
-    std::weak_ptr<QPDF> source;
-    std::map<QPDFObjGen, int> pageIndex;
+    std::vector<QPDFObjectHandle> pages;
+    std::unordered_map<QPDFObjGen, int, ObjGenHash> pageIndex;
 
     bool destinationsLoaded = false;
-    std::map<std::string, QPDFObjectHandle> stringDestinations;   // /Names /Dests name tree
-    std::map<std::string, QPDFObjectHandle> nameDestinations;     // older /Dests dictionary
+    std::unordered_map<std::string, QPDFObjectHandle> stringDestinations;   // /Names /Dests name tree
+    std::unordered_map<std::string, QPDFObjectHandle> nameDestinations;     // older /Dests dictionary
 
     bool outlineLoaded = false;
     std::vector<OutlineNode> outline;
+    bool outlineInPageOrder = true;
 
     bool formChecked = false;
     std::unique_ptr<QPDFAcroFormDocumentHelper> form;   // only for sources with fields
+
+    std::unique_ptr<QPDFPageLabelDocumentHelper> labels;   // only for sources with labels
 };
-
-QMutex indexMutex;
-std::vector<std::shared_ptr<SourceIndex>> indexes;
-
-bool sameOwner(const std::weak_ptr<QPDF> &a, const std::shared_ptr<QPDF> &b)
-{
-    return !a.owner_before(b) && !b.owner_before(a);
-}
-
-std::shared_ptr<SourceIndex> indexFor(const std::shared_ptr<QPDF> &source)
-{
-    QMutexLocker lock(&indexMutex);
-    for (auto it = indexes.begin(); it != indexes.end();) {
-        if ((*it)->source.expired())
-            it = indexes.erase(it);
-        else if (sameOwner((*it)->source, source))
-            return *it;
-        else
-            ++it;
-    }
-    auto index = std::make_shared<SourceIndex>();
-    index->source = source;
-    const std::vector<QPDFObjectHandle> &pages = source->getAllPages();
-    for (size_t i = 0; i < pages.size(); ++i)
-        index->pageIndex.emplace(pages[i].getObjGen(), int(i));
-    indexes.push_back(index);
-    while (indexes.size() > 8)
-        indexes.erase(indexes.begin());
-    return index;
-}
 
 void loadDestinations(QPDF &source, SourceIndex &index)
 {
@@ -101,8 +85,8 @@ void loadDestinations(QPDF &source, SourceIndex &index)
     }
     QPDFObjectHandle dests = root.getKey("/Dests");
     if (dests.isDictionary()) {
-        for (auto const &key : dests.getKeys())
-            index.nameDestinations.emplace(key, dests.getKey(key));
+        for (auto const &entry : dests.ditems())
+            index.nameDestinations.emplace(entry.first, entry.second);
     }
 }
 
@@ -144,6 +128,7 @@ QPDFObjectHandle localDestination(QPDFObjectHandle holder)
     return QPDFObjectHandle::newNull();
 }
 
+
 int pageOf(const SourceIndex &index, QPDFObjectHandle destinationArray)
 {
     if (!destinationArray.isArray() || destinationArray.getArrayNItems() < 1)
@@ -182,49 +167,253 @@ QPDFObjectHandle retargeted(QPDFObjectHandle sourceArray, QPDFObjectHandle targe
     return QPDFObjectHandle::newArray(items);
 }
 
-void loadOutline(QPDF &source, SourceIndex &index, QPDFObjectHandle first, std::vector<OutlineNode> &nodes,
+
+// Reads the outline items from first on into nodes. Items that reach no
+// page (neither they nor their descendants) are left out: no output can
+// keep them. Returns whether the nodes are in page order.
+bool loadOutline(QPDF &source, SourceIndex &index, QPDFObjectHandle first, std::vector<OutlineNode> &nodes,
                  int depth, std::set<QPDFObjGen> &seen)
 {
+    bool inOrder = true;
     for (QPDFObjectHandle item = first; item.isDictionary(); item = item.getKey("/Next")) {
         if (depth > maxOutlineDepth || (item.isIndirect() && !seen.insert(item.getObjGen()).second))
-            return;
+            break;
         OutlineNode node;
         node.item = item;
         node.destination = explicitDestination(source, index, localDestination(item));
         node.page = pageOf(index, node.destination);
         node.open = item.getKey("/Count").isInteger() && item.getKey("/Count").getIntValue() > 0;
-        loadOutline(source, index, item.getKey("/First"), node.children, depth + 1, seen);
+        node.childrenInPageOrder = loadOutline(source, index, item.getKey("/First"), node.children, depth + 1, seen);
         node.firstPage = node.lastPage = node.page;
         for (const OutlineNode &child : node.children) {
-            if (child.firstPage >= 0 && (node.firstPage < 0 || child.firstPage < node.firstPage))
+            if (node.firstPage < 0 || child.firstPage < node.firstPage)
                 node.firstPage = child.firstPage;
-            if (child.lastPage > node.lastPage)
-                node.lastPage = child.lastPage;
+            node.lastPage = std::max(node.lastPage, child.lastPage);
         }
+        if (node.firstPage < 0)
+            continue;
+        if (!nodes.empty() && (node.firstPage < nodes.back().firstPage || node.lastPage < nodes.back().lastPage))
+            inOrder = false;
         nodes.push_back(std::move(node));
     }
+    return inOrder;
 }
 
-// Everything one extraction works with.
+using ObjGenSet = std::unordered_set<QPDFObjGen, ObjGenHash>;
+
+// Makes the indirect objects of an output. For outputs written from the
+// source itself, each output's objects take the numbers of the previous
+// output's (which nothing reaches any more): qpdf spends time in proportion
+// to the whole document on numbering the first new object after a write.
+class IndirectObjects
+{
+public:
+    IndirectObjects(QPDF &pdf, bool reuse)
+        : m_pdf(pdf), m_reuse(reuse)
+    {
+    }
+
+    QPDFObjectHandle make(QPDFObjectHandle direct)
+    {
+        if (!m_reuse)
+            return m_pdf.makeIndirectObject(direct);
+        if (m_used < m_pool.size()) {
+            m_pdf.replaceObject(m_pool[m_used].getObjGen(), direct);
+            return m_pool[m_used++];
+        }
+        m_pool.push_back(m_pdf.makeIndirectObject(direct));
+        m_numbers.insert(m_pool.back().getObjGen());
+        ++m_used;
+        return m_pool.back();
+    }
+
+    // The objects made so far are free for the next output.
+    void startOutput() { m_used = 0; }
+    bool isReused(QPDFObjGen og) const { return m_numbers.count(og) > 0; }
+
+private:
+    QPDF &m_pdf;
+    bool m_reuse;
+    std::vector<QPDFObjectHandle> m_pool;
+    ObjGenSet m_numbers;
+    size_t m_used = 0;
+};
+
+// Answers whether an output written straight from the source would lead to
+// a page it leaves out (through a link, an annotation's page, a page tree
+// node, ...): such an output has to be copied instead. Objects found to lead
+// to no page at all are remembered across outputs, so after the first few
+// outputs a check looks at little more than the kept pages themselves.
+class PageReach
+{
+public:
+    // Objects that objects vouches for change between outputs: nothing is
+    // remembered about them.
+    PageReach(const SourceIndex &index, const IndirectObjects &objects)
+        : m_index(index), m_objects(objects)
+    {
+    }
+
+    // True when something reachable from start (an indirect object) is a
+    // page not in kept, or a page tree node other than tree.
+    bool leavesOut(QPDFObjectHandle start, QPDFObjectHandle tree, const ObjGenSet &kept)
+    {
+        enum State { InProgress, ReachesPage, PageFree };
+        struct Frame
+        {
+            QPDFObjGen og;
+            std::vector<QPDFObjectHandle> children;
+            size_t next = 0;
+            bool page = false;       // reaches a (kept) page
+            bool uncertain = false;  // reaches an object still in progress (a cycle)
+        };
+        std::unordered_map<QPDFObjGen, State, ObjGenHash> states;
+        std::vector<Frame> stack;
+        const auto enter = [&](QPDFObjectHandle object, bool page) {
+            states[object.getObjGen()] = InProgress;
+            Frame frame;
+            frame.og = object.getObjGen();
+            frame.page = page;
+            gather(object, frame.children, 0);
+            stack.push_back(std::move(frame));
+        };
+        enter(start, false);
+        while (!stack.empty()) {
+            Frame &frame = stack.back();
+            if (frame.next < frame.children.size()) {
+                QPDFObjectHandle child = frame.children[frame.next++];
+                const QPDFObjGen og = child.getObjGen();
+                if (m_pageFree.count(og))
+                    continue;
+                const auto known = states.find(og);
+                if (known != states.end()) {
+                    frame.uncertain = frame.uncertain || known->second == InProgress;
+                    frame.page = frame.page || known->second == ReachesPage;
+                    continue;
+                }
+                const bool page = m_index.pageIndex.count(og) > 0;
+                if (page && !kept.count(og))
+                    return true;
+                if (!page && og != tree.getObjGen() && child.isDictionary()
+                    && child.getKey("/Type").isNameAndEquals("/Pages"))
+                    return true;
+                enter(child, page);
+                continue;
+            }
+            const Frame done = std::move(frame);
+            stack.pop_back();
+            states[done.og] = done.page ? ReachesPage : PageFree;
+            if (!done.page && !done.uncertain && !m_objects.isReused(done.og))
+                m_pageFree.insert(done.og);
+            if (!stack.empty()) {
+                stack.back().page = stack.back().page || done.page;
+                stack.back().uncertain = stack.back().uncertain || done.uncertain;
+            }
+        }
+        return false;
+    }
+
+private:
+    // The indirect objects value refers to directly or through direct
+    // arrays and dictionaries (a stream through its dictionary).
+    static void gather(QPDFObjectHandle value, std::vector<QPDFObjectHandle> &out, int depth)
+    {
+        if (depth > 0 && value.isIndirect()) {
+            out.push_back(value);
+            return;
+        }
+        if (depth > maxOutlineDepth)
+            return;
+        if (value.isStream())
+            value = value.getDict();
+        if (value.isArray()) {
+            for (QPDFObjectHandle item : value.getArrayAsVector())
+                gather(item, out, depth + 1);
+        } else if (value.isDictionary()) {
+            for (auto const &item : value.getDictAsMap())
+                gather(item.second, out, depth + 1);
+        }
+    }
+
+    const SourceIndex &m_index;
+    const IndirectObjects &m_objects;
+    ObjGenSet m_pageFree;
+};
+
+// Keys of source objects changed while one output is written straight from
+// the source, put back as they were by undo() (or on destruction).
+class TemporaryChanges
+{
+public:
+    ~TemporaryChanges() { undo(); }
+
+    void set(QPDFObjectHandle object, const std::string &key, QPDFObjectHandle value)
+    {
+        remember(object, key);
+        object.replaceKey(key, value);
+    }
+    void remove(QPDFObjectHandle object, const std::string &key)
+    {
+        remember(object, key);
+        object.removeKey(key);
+    }
+    void undo()
+    {
+        for (auto it = m_old.rbegin(); it != m_old.rend(); ++it) {
+            if (it->value.isInitialized())
+                it->object.replaceKey(it->key, it->value);
+            else
+                it->object.removeKey(it->key);
+        }
+        m_old.clear();
+    }
+
+private:
+    struct Old
+    {
+        QPDFObjectHandle object;
+        std::string key;
+        QPDFObjectHandle value;   // uninitialised: the key was absent
+    };
+    void remember(QPDFObjectHandle object, const std::string &key)
+    {
+        m_old.push_back(Old{object, key, object.hasKey(key) ? object.getKey(key) : QPDFObjectHandle()});
+    }
+
+    std::vector<Old> m_old;
+};
+
+// Everything one output is made of.
 struct Extraction
 {
+    Extraction(QPDF &source, SourceIndex &index, QPDF &target, QPDFObjectHandle targetRoot, IndirectObjects &objects)
+        : source(source), index(index), target(target), targetRoot(targetRoot), objects(objects)
+    {
+    }
+
     QPDF &source;
     SourceIndex &index;
     QPDF &target;
-    QPDFObjectHandle targetRoot;  // catalog of the output (not yet installed when working in place)
-    std::vector<int> firstCopy;   // per source page: position of its first copy in target, or -1
-    std::vector<int> keptBefore;  // per source page p: how many pages below p were kept
+    QPDFObjectHandle targetRoot;                    // catalog of the output (not yet installed when working in place)
+    IndirectObjects &objects;                       // makes the output's new indirect objects
+    std::unordered_map<int, int> firstCopy;         // source page -> position of its first copy in target
+    std::vector<int> kept;                          // source pages kept, ascending, each once
     std::vector<QPDFObjectHandle> targetPages;
+    // Written from the source itself: its objects stay untouched, and a page
+    // whose links into left-out pages go gets its remaining annotations here
+    // instead, for a temporary /Annots.
+    bool view = false;
+    std::vector<std::pair<QPDFObjectHandle, std::vector<QPDFObjectHandle>>> viewAnnots;
 
     bool anyKeptIn(int first, int last) const
     {
-        return first >= 0 && keptBefore[size_t(last) + 1] - keptBefore[size_t(first)] > 0;
+        const auto it = std::lower_bound(kept.begin(), kept.end(), first);
+        return first >= 0 && it != kept.end() && *it <= last;
     }
     QPDFObjectHandle targetPageFor(int sourcePage) const
     {
-        if (sourcePage < 0 || size_t(sourcePage) >= firstCopy.size() || firstCopy[size_t(sourcePage)] < 0)
-            return QPDFObjectHandle::newNull();
-        return targetPages[size_t(firstCopy[size_t(sourcePage)])];
+        const auto it = firstCopy.find(sourcePage);
+        return it == firstCopy.end() ? QPDFObjectHandle::newNull() : targetPages[size_t(it->second)];
     }
 };
 
@@ -259,15 +448,34 @@ int visibleCount(const std::vector<BuiltItem> &children)
     return count;
 }
 
+
+// The nodes whose page span reaches a kept page: found by search among
+// nodes in page order (so a one-page output of a long outline costs the
+// depth of the outline, not its length), else by looking at each.
+std::pair<size_t, size_t> reachingKeptPages(const Extraction &x, const std::vector<OutlineNode> &nodes, bool inOrder)
+{
+    if (!inOrder || x.kept.empty())
+        return {0, nodes.size()};
+    const int lowest = x.kept.front();
+    const int highest = x.kept.back();
+    const auto begin = std::lower_bound(nodes.begin(), nodes.end(), lowest,
+                                        [](const OutlineNode &node, int page) { return node.lastPage < page; });
+    const auto end = std::upper_bound(begin, nodes.end(), highest,
+                                      [](int page, const OutlineNode &node) { return page < node.firstPage; });
+    return {size_t(begin - nodes.begin()), size_t(end - nodes.begin())};
+}
+
 // Items pointing into kept pages, with their kept descendants; descendants of
 // an item whose own page was left out move up to its place.
-std::vector<BuiltItem> buildOutline(Extraction &x, const std::vector<OutlineNode> &nodes)
+std::vector<BuiltItem> buildOutline(Extraction &x, const std::vector<OutlineNode> &nodes, bool inOrder)
 {
     std::vector<BuiltItem> built;
-    for (const OutlineNode &node : nodes) {
+    const auto span = reachingKeptPages(x, nodes, inOrder);
+    for (size_t i = span.first; i < span.second; ++i) {
+        const OutlineNode &node = nodes[i];
         if (!x.anyKeptIn(node.firstPage, node.lastPage))
             continue;
-        std::vector<BuiltItem> children = buildOutline(x, node.children);
+        std::vector<BuiltItem> children = buildOutline(x, node.children, node.childrenInPageOrder);
         QPDFObjectHandle page = x.targetPageFor(node.page);
         if (page.isNull()) {
             built.insert(built.end(), children.begin(), children.end());
@@ -275,7 +483,7 @@ std::vector<BuiltItem> buildOutline(Extraction &x, const std::vector<OutlineNode
         }
         QPDFObjectHandle from = node.item;
         QPDFObjectHandle title = from.getKey("/Title");
-        QPDFObjectHandle item = x.target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        QPDFObjectHandle item = x.objects.make(QPDFObjectHandle::newDictionary());
         item.replaceKey("/Title", QPDFObjectHandle::newString(title.isString() ? title.getStringValue()
                                                                                : std::string()));
         item.replaceKey("/Dest", retargeted(node.destination, page));
@@ -305,12 +513,12 @@ void copyOutline(Extraction &x)
     if (!x.index.outlineLoaded) {
         x.index.outlineLoaded = true;
         std::set<QPDFObjGen> seen;
-        loadOutline(x.source, x.index, outlines.getKey("/First"), x.index.outline, 0, seen);
+        x.index.outlineInPageOrder = loadOutline(x.source, x.index, outlines.getKey("/First"), x.index.outline, 0, seen);
     }
-    const std::vector<BuiltItem> top = buildOutline(x, x.index.outline);
+    const std::vector<BuiltItem> top = buildOutline(x, x.index.outline, x.index.outlineInPageOrder);
     if (top.empty())
         return;
-    QPDFObjectHandle root = x.target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    QPDFObjectHandle root = x.objects.make(QPDFObjectHandle::newDictionary());
     root.replaceKey("/Type", QPDFObjectHandle::newName("/Outlines"));
     linkChildren(root, top);
     root.replaceKey("/Count", QPDFObjectHandle::newInteger(visibleCount(top)));
@@ -337,7 +545,7 @@ void fixLinks(Extraction &x, QPDFObjectHandle sourcePage, QPDFObjectHandle targe
     for (int i = 0; i < n; ++i) {
         QPDFObjectHandle from = sourceAnnots.getArrayItem(i);
         QPDFObjectHandle to = targetAnnots.getArrayItem(i);
-        if (to.isDictionary() && to.hasKey("/P"))
+        if (!x.view && to.isDictionary() && to.hasKey("/P"))
             to.replaceKey("/P", targetPage);
         QPDFObjectHandle destination = from.isDictionary() ? localDestination(from)
                                                                  : QPDFObjectHandle::newNull();
@@ -357,11 +565,13 @@ void fixLinks(Extraction &x, QPDFObjectHandle sourcePage, QPDFObjectHandle targe
             continue;
         }
         if (destination.isArray()) {
-            QPDFObjectHandle fixed = retargeted(array, copy);
-            if (to.hasKey("/Dest"))
-                to.replaceKey("/Dest", fixed);
-            else
-                to.getKey("/A").replaceKey("/D", fixed);
+            if (!x.view) {   // (in place it points at the kept page itself)
+                QPDFObjectHandle fixed = retargeted(array, copy);
+                if (to.hasKey("/Dest"))
+                    to.replaceKey("/Dest", fixed);
+                else
+                    to.getKey("/A").replaceKey("/D", fixed);
+            }
         } else if (destination.isName()) {
             usedNames.emplace(destination.getName(), retargeted(array, copy));
         } else if (destination.isString()) {
@@ -369,11 +579,14 @@ void fixLinks(Extraction &x, QPDFObjectHandle sourcePage, QPDFObjectHandle targe
         }
         kept.push_back(to);
     }
-    if (removed)
+    if (removed && x.view)
+        x.viewAnnots.emplace_back(targetPage, std::move(kept));
+    else if (removed)
         targetAnnots.setArrayFromVector(kept);
 }
 
-void writeNamedDestinations(QPDF &target, QPDFObjectHandle targetRoot, const std::map<std::string, QPDFObjectHandle> &usedStrings,
+
+void writeNamedDestinations(Extraction &x, const std::map<std::string, QPDFObjectHandle> &usedStrings,
                             const std::map<std::string, QPDFObjectHandle> &usedNames)
 {
     if (!usedStrings.empty()) {
@@ -382,32 +595,32 @@ void writeNamedDestinations(QPDF &target, QPDFObjectHandle targetRoot, const std
             pairs.push_back(QPDFObjectHandle::newString(entry.first));
             pairs.push_back(entry.second);
         }
-        QPDFObjectHandle tree = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        QPDFObjectHandle tree = x.objects.make(QPDFObjectHandle::newDictionary());
         tree.replaceKey("/Names", QPDFObjectHandle::newArray(pairs));
         QPDFObjectHandle names = QPDFObjectHandle::newDictionary();
         names.replaceKey("/Dests", tree);
-        targetRoot.replaceKey("/Names", names);
+        x.targetRoot.replaceKey("/Names", names);
     }
     if (!usedNames.empty()) {
-        QPDFObjectHandle dests = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        QPDFObjectHandle dests = x.objects.make(QPDFObjectHandle::newDictionary());
         for (const auto &entry : usedNames)
             dests.replaceKey(entry.first, entry.second);
-        targetRoot.replaceKey("/Dests", dests);
+        x.targetRoot.replaceKey("/Dests", dests);
     }
 }
 
+
 // Page labels of the kept pages, as the source numbers them.
-void copyPageLabels(QPDF &source, QPDF &target, QPDFObjectHandle targetRoot, const QList<int> &numbers)
+void copyPageLabels(Extraction &x, const QList<int> &numbers)
 {
-    QPDFPageLabelDocumentHelper labels(source);
-    if (!labels.hasPageLabels())
+    if (!x.index.labels)
         return;
     std::vector<QPDFObjectHandle> entries;
     for (int i = 0; i < numbers.size();) {
         int j = i;
         while (j + 1 < numbers.size() && numbers.at(j + 1) == numbers.at(j) + 1)
             ++j;
-        labels.getLabelsForPageRange(numbers.at(i) - 1, numbers.at(j) - 1, i, entries);
+        x.index.labels->getLabelsForPageRange(numbers.at(i) - 1, numbers.at(j) - 1, i, entries);
         i = j + 1;
     }
     std::vector<QPDFObjectHandle> nums;
@@ -427,18 +640,7 @@ void copyPageLabels(QPDF &source, QPDF &target, QPDFObjectHandle targetRoot, con
     }
     QPDFObjectHandle tree = QPDFObjectHandle::newDictionary();
     tree.replaceKey("/Nums", QPDFObjectHandle::newArray(nums));
-    targetRoot.replaceKey("/PageLabels", target.makeIndirectObject(tree));
-}
-
-QPDFAcroFormDocumentHelper *sourceForm(QPDF &source, SourceIndex &index)
-{
-    if (!index.formChecked) {
-        index.formChecked = true;
-        QPDFObjectHandle form = source.getRoot().getKey("/AcroForm");
-        if (form.isDictionary() && form.getKey("/Fields").isArray() && form.getKey("/Fields").getArrayNItems() > 0)
-            index.form = std::make_unique<QPDFAcroFormDocumentHelper>(source);
-    }
-    return index.form.get();
+    x.targetRoot.replaceKey("/PageLabels", x.objects.make(tree));
 }
 
 // True when the list keeps at least half of pageCount pages, each once, in
@@ -455,44 +657,39 @@ bool keepsMostPagesInOrder(const QList<int> &numbers, int pageCount)
 }
 
 // Links, named destinations, outline and page labels of the kept pages.
-void carryOver(Extraction &x, const std::vector<QPDFObjectHandle> &sourcePages, const QList<int> &numbers)
+void carryOver(Extraction &x, const QList<int> &numbers)
 {
-    for (size_t p = 0; p < x.firstCopy.size(); ++p)
-        x.keptBefore[p + 1] = x.keptBefore[p] + (x.firstCopy[p] >= 0 ? 1 : 0);
+    for (int number : numbers)
+        x.kept.push_back(number - 1);
+    std::sort(x.kept.begin(), x.kept.end());
+    x.kept.erase(std::unique(x.kept.begin(), x.kept.end()), x.kept.end());
     std::map<std::string, QPDFObjectHandle> usedStrings;
     std::map<std::string, QPDFObjectHandle> usedNames;
     for (int i = 0; i < numbers.size(); ++i)
-        fixLinks(x, sourcePages[size_t(numbers.at(i) - 1)], x.targetPages[size_t(i)], usedStrings, usedNames);
-    writeNamedDestinations(x.target, x.targetRoot, usedStrings, usedNames);
+        fixLinks(x, x.index.pages[size_t(numbers.at(i) - 1)], x.targetPages[size_t(i)], usedStrings, usedNames);
+    writeNamedDestinations(x, usedStrings, usedNames);
     copyOutline(x);
-    copyPageLabels(x.source, x.target, x.targetRoot, numbers);
+    copyPageLabels(x, numbers);
 }
 
 // Writes target straight to path with the information and protection of
 // options; the version is not lower than the source's. False when writing
 // failed (nothing is then left at path).
-bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PageExtractor::OutputOptions &options)
+bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOutputOptions &options)
 {
-    PdfInformation::setValue(target, PdfInformation::keyName(1), options.author);
-    PdfInformation::setValue(target, PdfInformation::keyName(2), options.title);
-    PdfInformation::setValue(target, PdfInformation::keyName(5), options.creator);
-    PdfInformation::setValue(target, PdfInformation::keyName(6), options.producer);
     try {
+        options.applyInformation(target);
         QPDFWriter writer(target);
         writer.setMinimumPDFVersion(source.getPDFVersion(), source.getExtensionLevel());
-        writer.setPreserveEncryption(false);
         // Stream data is copied as the source stores it: no decoding and
         // recompressing per output (fonts shared by all pages would otherwise
         // be handled again for every file).
         writer.setDecodeLevel(qpdf_dl_none);
         writer.setCompressStreams(false);
-        const std::string password = options.password.trimmed().toStdString();
-        if (!password.empty()) {
-            // The grants of EncodePermissions(1, 1, 1, 1, 0, 0, 0, 0): print,
-            // copy, change and add notes.
-            writer.setR6EncryptionParameters(password.c_str(), password.c_str(), false, true, false, true,
-                                             false, true, qpdf_r3p_low, true);
-        }
+        // No object streams: keeping the source's would walk its whole cross-
+        // reference table for every output.
+        writer.setObjectStreamMode(qpdf_o_disable);
+        options.applyProtection(writer);
         return PdfFileWriter::writeWhole(target, writer, path);
     } catch (const std::exception &e) {
         qDebug() << Q_FUNC_INFO << "failed:" << e.what();
@@ -502,9 +699,75 @@ bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PageEx
 
 } // namespace
 
-PageExtractor::PageExtractor(SourceCache &cache)
-    : m_cache(cache)
+struct PageExtractor::Private
 {
+    std::shared_ptr<QPDF> source;
+    QString path;
+    QString password;
+    bool privateSource = false;
+    SourceIndex index;
+    int errorCode = PdfErrorCode::None;
+    // For outputs written from the source itself.
+    std::unique_ptr<IndirectObjects> viewObjects;
+    std::unique_ptr<PageReach> reach;
+
+    QPDFAcroFormDocumentHelper *sourceForm();
+    int extract(const QList<int> &numbers, const QString &output, const PdfOutputOptions *finish);
+    int extractInPlace(const QList<int> &numbers, const QString &output, const PdfOutputOptions &finish);
+    int extractFromSource(const QList<int> &numbers, const QString &output, const PdfOutputOptions &finish);
+    bool canWriteFromSource(const QList<int> &numbers);
+};
+
+QPDFAcroFormDocumentHelper *PageExtractor::Private::sourceForm()
+{
+    if (!index.formChecked) {
+        index.formChecked = true;
+        QPDFObjectHandle form = source->getRoot().getKey("/AcroForm");
+        if (form.isDictionary() && form.getKey("/Fields").isArray() && form.getKey("/Fields").getArrayNItems() > 0)
+            index.form = std::make_unique<QPDFAcroFormDocumentHelper>(*source);
+    }
+    return index.form.get();
+}
+
+PageExtractor::PageExtractor(std::shared_ptr<QPDF> source, const QString &path, const QString &password,
+                             bool privateSource)
+    : d(new Private)
+{
+    d->source = std::move(source);
+    d->path = path;
+    d->password = password;
+    d->privateSource = privateSource;
+    if (privateSource) {
+        // Pages carry what they inherit, so each can stand alone under
+        // another page tree node.
+        d->source->pushInheritedAttributesToPage();
+        d->viewObjects = std::make_unique<IndirectObjects>(*d->source, true);
+        d->reach = std::make_unique<PageReach>(d->index, *d->viewObjects);
+    }
+    d->index.pages = d->source->getAllPages();
+    d->index.pageIndex.reserve(d->index.pages.size());
+    for (size_t i = 0; i < d->index.pages.size(); ++i)
+        d->index.pageIndex.emplace(d->index.pages[i].getObjGen(), int(i));
+    auto labels = std::make_unique<QPDFPageLabelDocumentHelper>(*d->source);
+    if (labels->hasPageLabels())
+        d->index.labels = std::move(labels);
+}
+
+PageExtractor::~PageExtractor() = default;
+
+const std::shared_ptr<QPDF> &PageExtractor::source() const
+{
+    return d->source;
+}
+
+int PageExtractor::pageCount() const
+{
+    return int(d->index.pages.size());
+}
+
+int PageExtractor::errorCode() const
+{
+    return d->errorCode;
 }
 
 QList<int> PageExtractor::parseRangeList(const QString &rangeList, int pageCount)
@@ -534,71 +797,64 @@ QList<int> PageExtractor::parseRangeList(const QString &rangeList, int pageCount
     return pages;
 }
 
-int PageExtractor::extract(const QString &input, const QString &password, const QString &output,
-                           const QString &rangeList)
+
+int PageExtractor::extract(const QList<int> &pages, const QString &output)
 {
-    return extractPages(input, password, output, rangeList, nullptr);
+    return d->extract(pages, output, nullptr);
 }
 
-int PageExtractor::extract(const QString &input, const QString &password, const QString &output,
-                           const QString &rangeList, const OutputOptions &options)
+int PageExtractor::extract(const QList<int> &pages, const QString &output, const PdfOutputOptions &options)
 {
-    return extractPages(input, password, output, rangeList, &options);
+    return d->extract(pages, output, &options);
 }
 
-int PageExtractor::extractPages(const QString &input, const QString &password, const QString &output,
-                                const QString &rangeList, const OutputOptions *finish)
+int PageExtractor::Private::extract(const QList<int> &numbers, const QString &output, const PdfOutputOptions *finish)
 {
-    m_errorCode = PdfErrorCode::None;
-    int openError = PdfErrorCode::None;
-    std::shared_ptr<QPDF> source = m_cache.open(input, password, &openError);
-    if (!source) {
-        m_errorCode = openError;
+    errorCode = PdfErrorCode::None;
+    const int pageCount = int(index.pages.size());
+    if (numbers.isEmpty()
+        || std::any_of(numbers.begin(), numbers.end(), [&](int page) { return page < 1 || page > pageCount; })) {
+        errorCode = PdfErrorCode::InvalidArgument;
         return 0;
     }
     try {
-        std::shared_ptr<SourceIndex> index = indexFor(source);
-        const std::vector<QPDFObjectHandle> &pages = source->getAllPages();
-        const QList<int> numbers = parseRangeList(rangeList, int(pages.size()));
-        if (numbers.isEmpty()) {
-            m_errorCode = PdfErrorCode::InvalidArgument;
-            return 0;
+        if (finish && canWriteFromSource(numbers)) {
+            const int written = extractFromSource(numbers, output, *finish);
+            if (written >= 0)
+                return written;
+            // Something of the kept pages leads to a page left out: copy.
+            source->updateAllPagesCache();
         }
-        if (finish && keepsMostPagesInOrder(numbers, int(pages.size())) && !sourceForm(*source, *index)) {
+        if (finish && !privateSource && keepsMostPagesInOrder(numbers, pageCount) && !sourceForm()) {
             // Most of the document stays: dropping the other pages from a
             // private parse costs less time and memory than copying the kept
-            // ones into a new document. The shared parse is not needed for it.
-            index.reset();
-            source.reset();
-            m_cache.release(input);
-            return extractInPlace(input, password, output, numbers, *finish);
+            // ones into a new document.
+            return extractInPlace(numbers, output, *finish);
         }
         QPDF target;
         target.setSuppressWarnings(true);
         target.emptyPDF();
-        Extraction x{*source, *index, target, target.getRoot(), std::vector<int>(pages.size(), -1),
-                     std::vector<int>(pages.size() + 1, 0), {}};
+        IndirectObjects objects(target, false);
+        Extraction x(*source, index, target, target.getRoot(), objects);
         QPDFPageDocumentHelper targetPages(target);
         for (int i = 0; i < numbers.size(); ++i) {
-            const size_t page = size_t(numbers.at(i) - 1);
-            targetPages.addPage(QPDFPageObjectHelper(pages[page]), false);
-            if (x.firstCopy[page] < 0)
-                x.firstCopy[page] = i;
+            targetPages.addPage(QPDFPageObjectHelper(index.pages[size_t(numbers.at(i) - 1)]), false);
+            x.firstCopy.emplace(numbers.at(i) - 1, i);
         }
         x.targetPages = target.getAllPages();
 
         // Fields first: this gives each copied page its own annotations,
         // which the link repair below then edits.
-        if (QPDFAcroFormDocumentHelper *form = sourceForm(*source, *index)) {
+        if (QPDFAcroFormDocumentHelper *form = sourceForm()) {
             QPDFAcroFormDocumentHelper targetForm(target);
             for (int i = 0; i < numbers.size(); ++i)
-                targetForm.fixCopiedAnnotations(x.targetPages[size_t(i)], pages[size_t(numbers.at(i) - 1)], *form);
+                targetForm.fixCopiedAnnotations(x.targetPages[size_t(i)], index.pages[size_t(numbers.at(i) - 1)], *form);
         }
-        carryOver(x, pages, numbers);
+        carryOver(x, numbers);
 
         if (finish) {
             if (!writeFinished(target, *source, output, *finish)) {
-                m_errorCode = PdfErrorCode::WriteFailed;
+                errorCode = PdfErrorCode::WriteFailed;
                 return 0;
             }
             return 1;
@@ -608,58 +864,117 @@ int PageExtractor::extractPages(const QString &input, const QString &password, c
         options.minimumExtensionLevel = source->getExtensionLevel();
         int writeError = PdfErrorCode::None;
         if (!PdfFileWriter::write(target, output, options, &writeError)) {
-            m_errorCode = writeError;
+            errorCode = writeError;
             return 0;
         }
         return 1;
     } catch (const std::exception &e) {
         qDebug() << Q_FUNC_INFO << "failed:" << e.what();
-        m_errorCode = PdfErrorCode::Internal;
+        errorCode = PdfErrorCode::Internal;
         return 0;
     }
 }
 
-int PageExtractor::extractInPlace(const QString &input, const QString &password, const QString &output,
-                                  const QList<int> &numbers, const OutputOptions &finish)
+int PageExtractor::Private::extractInPlace(const QList<int> &numbers, const QString &output,
+                                           const PdfOutputOptions &finish)
 {
     int openError = PdfErrorCode::None;
-    const std::shared_ptr<QPDF> own = SourceCache::parse(input, password, &openError);
+    const std::shared_ptr<QPDF> own = SourceCache::parse(path, password, &openError);
     if (!own) {
-        m_errorCode = openError;
+        errorCode = openError;
         return 0;
     }
-    try {
-        QPDF &pdf = *own;
-        pdf.pushInheritedAttributesToPage();
-        const std::shared_ptr<SourceIndex> index = indexFor(own);   // page numbers before removal
-        const std::vector<QPDFObjectHandle> pages = pdf.getAllPages();
-        QPDFObjectHandle catalog = QPDFObjectHandle::newDictionary();
-        catalog.replaceKey("/Type", QPDFObjectHandle::newName("/Catalog"));
-        catalog.replaceKey("/Pages", pdf.getRoot().getKey("/Pages"));
-        catalog = pdf.makeIndirectObject(catalog);
-        Extraction x{pdf, *index, pdf, catalog, std::vector<int>(pages.size(), -1),
-                     std::vector<int>(pages.size() + 1, 0), {}};
-        for (int i = 0; i < numbers.size(); ++i)
-            x.firstCopy[size_t(numbers.at(i) - 1)] = i;
-        QPDFPageDocumentHelper helper(pdf);
-        for (size_t p = 0; p < pages.size(); ++p) {
-            if (x.firstCopy[p] < 0)
-                helper.removePage(QPDFPageObjectHelper(pages[p]));
-        }
-        x.targetPages = pdf.getAllPages();
-        // Everything is read from the old catalog; the output gets only the
-        // new one, so nothing there can lead back to a dropped page.
-        carryOver(x, pages, numbers);
-        pdf.getTrailer().replaceKey("/Root", catalog);
-        pdf.getTrailer().removeKey("/Info");
-        if (!writeFinished(pdf, pdf, output, finish)) {
-            m_errorCode = PdfErrorCode::WriteFailed;
-            return 0;
-        }
-        return 1;
-    } catch (const std::exception &e) {
-        qDebug() << Q_FUNC_INFO << "failed:" << e.what();
-        m_errorCode = PdfErrorCode::Internal;
+    QPDF &pdf = *own;
+    pdf.pushInheritedAttributesToPage();
+    PageExtractor ownExtractor(own, path, password);   // page numbers before removal
+    SourceIndex &ownIndex = ownExtractor.d->index;
+    QPDFObjectHandle catalog = QPDFObjectHandle::newDictionary();
+    catalog.replaceKey("/Type", QPDFObjectHandle::newName("/Catalog"));
+    catalog.replaceKey("/Pages", pdf.getRoot().getKey("/Pages"));
+    catalog = pdf.makeIndirectObject(catalog);
+    IndirectObjects objects(pdf, false);
+    Extraction x(pdf, ownIndex, pdf, catalog, objects);
+    for (int i = 0; i < numbers.size(); ++i)
+        x.firstCopy.emplace(numbers.at(i) - 1, i);
+    QPDFPageDocumentHelper helper(pdf);
+    for (size_t p = 0; p < ownIndex.pages.size(); ++p) {
+        if (!x.firstCopy.count(int(p)))
+            helper.removePage(QPDFPageObjectHelper(ownIndex.pages[p]));
+    }
+    x.targetPages = pdf.getAllPages();
+    // Everything is read from the old catalog; the output gets only the
+    // new one, so nothing there can lead back to a dropped page.
+    carryOver(x, numbers);
+    pdf.getTrailer().replaceKey("/Root", catalog);
+    pdf.getTrailer().removeKey("/Info");
+    if (!writeFinished(pdf, pdf, output, finish)) {
+        errorCode = PdfErrorCode::WriteFailed;
         return 0;
     }
+    return 1;
+}
+
+// Outputs are written straight from a private source without forms (whose
+// field trees lead from page to page), each page once.
+bool PageExtractor::Private::canWriteFromSource(const QList<int> &numbers)
+{
+    if (!privateSource || sourceForm())
+        return false;
+    ObjGenSet seen;
+    for (int number : numbers) {
+        if (!seen.insert(index.pages[size_t(number - 1)].getObjGen()).second)
+            return false;
+    }
+    return true;
+}
+
+// The kept pages go under a page tree node of their own in a catalog of
+// their own, with their outline, labels and named destinations; the trailer
+// points at that catalog while the writer, which writes only what it can
+// reach from the trailer, runs. No page is copied. 1 written, 0 failed, -1
+// when the output would reach a page left out (nothing is written then).
+int PageExtractor::Private::extractFromSource(const QList<int> &numbers, const QString &output,
+                                              const PdfOutputOptions &finish)
+{
+    QPDF &pdf = *source;
+    std::vector<QPDFObjectHandle> pages;
+    ObjGenSet kept;
+    for (int number : numbers) {
+        pages.push_back(index.pages[size_t(number - 1)]);
+        kept.insert(pages.back().getObjGen());
+    }
+    viewObjects->startOutput();
+    QPDFObjectHandle tree = viewObjects->make(QPDFObjectHandle::newDictionary());
+    tree.replaceKey("/Type", QPDFObjectHandle::newName("/Pages"));
+    tree.replaceKey("/Kids", QPDFObjectHandle::newArray(pages));
+    tree.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(pages.size())));
+    QPDFObjectHandle catalog = viewObjects->make(QPDFObjectHandle::newDictionary());
+    catalog.replaceKey("/Type", QPDFObjectHandle::newName("/Catalog"));
+    catalog.replaceKey("/Pages", tree);
+
+    Extraction x(pdf, index, pdf, catalog, *viewObjects);
+    x.targetPages = pages;
+    x.view = true;
+    for (int i = 0; i < numbers.size(); ++i)
+        x.firstCopy.emplace(numbers.at(i) - 1, i);
+    carryOver(x, numbers);   // reads the source's own catalog, still in place
+
+    TemporaryChanges changes;
+    for (QPDFObjectHandle page : pages) {
+        changes.set(page, "/Parent", tree);
+        changes.remove(page, "/B");   // article beads lead through their thread to other pages
+    }
+    for (auto &annotations : x.viewAnnots)
+        changes.set(annotations.first, "/Annots", QPDFObjectHandle::newArray(annotations.second));
+    QPDFObjectHandle trailer = pdf.getTrailer();
+    changes.set(trailer, "/Root", catalog);
+    changes.set(trailer, "/Info", viewObjects->make(QPDFObjectHandle::newDictionary()));
+    if (reach->leavesOut(catalog, tree, kept))
+        return -1;
+    pdf.updateAllPagesCache();   // the writer asks for the pages: the kept ones
+    if (!writeFinished(pdf, pdf, output, finish)) {
+        errorCode = PdfErrorCode::WriteFailed;
+        return 0;
+    }
+    return 1;
 }

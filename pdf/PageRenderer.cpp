@@ -56,19 +56,14 @@ SwRenderer *PageRenderer::rendererFor(const QString &path, const QString &passwo
     return renderer;
 }
 
-QImage PageRenderer::render(const QString &path, const QString &password, int pageNumber, const QSize &size)
+bool PageRenderer::render(const QString &path, const QString &password, int pageNumber, const PageBitmap &bitmap)
 {
-    // A damaged page box must not ask for gigabytes: A0 is 8 million pixels.
-    const qint64 maximumPixels = 64 * 1000 * 1000;
-    if (pageNumber < 1 || size.isEmpty() || qint64(size.width()) * size.height() > maximumPixels)
-        return QImage();
+    const qint64 maximumPixels = 64 * 1000 * 1000;   // A0 at 72 dpi is 8 million pixels
+    if (pageNumber < 1 || !bitmap.isValid() || qint64(bitmap.width) * bitmap.height > maximumPixels)
+        return false;
     SwRenderer *renderer = rendererFor(path, password);
     if (!renderer)
-        return QImage();
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return QImage(); // too large to allocate
-    const int status = sw_renderer_render(renderer, pageNumber - 1, size.width(), size.height(),
-                                          image.bits(), image.bytesPerLine());
-    return status == SW_RENDER_OK ? image : QImage();
+        return false;
+    return sw_renderer_render(renderer, pageNumber - 1, bitmap.width, bitmap.height, bitmap.pixels, bitmap.stride)
+           == SW_RENDER_OK;
 }

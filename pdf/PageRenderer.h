@@ -1,7 +1,8 @@
 #pragma once
 
+#include "pdf/PageRendering.h"
+
 #include <QByteArray>
-#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -11,21 +12,20 @@ struct SwRenderer;
 // documents are kept for the files rendered last, keyed by path, file stamp
 // and password, so a viewer that paints page after page opens its file once.
 // Not thread-safe: the owner serialises calls.
-class PageRenderer
+class PageRenderer : public PageRendering
 {
 public:
     explicit PageRenderer(int capacity = 3);
-    ~PageRenderer();
+    ~PageRenderer() override;
     PageRenderer(const PageRenderer &) = delete;
     PageRenderer &operator=(const PageRenderer &) = delete;
 
-    // Page pageNumber (1-based) of the file at path, opened with password,
-    // drawn to exactly size (RGB32, white background, rotation applied). A
-    // null image when the file, the password or the page is refused.
-    QImage render(const QString &path, const QString &password, int pageNumber, const QSize &size);
+    // Refuses bitmaps above 64 million pixels (a damaged page box must not
+    // ask for gigabytes).
+    bool render(const QString &path, const QString &password, int pageNumber, const PageBitmap &bitmap) override;
 
     // Closes every open document (for example before a file is replaced).
-    void clear();
+    void clear() override;
     int openDocuments() const { return m_entries.size(); }
 
 private:

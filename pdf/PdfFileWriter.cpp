@@ -315,3 +315,9 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
     return failed(problem);
 #endif
 }
+
+void PdfFileWriter::applyEncryption(QPDFWriter &writer, const Options &options)
+{
+    if (options.encryptionStrength != -1)
+        ::applyEncryption(writer, options);
+}

@@ -35,11 +35,14 @@ public:
     // fails the call, and so does a stop request (StopRequest) seen while
     // writing. On failure the file is removed, the error is logged and
     // *errorCode gets PdfErrorCode::WriteFailed. Files in the worker's
-    // session folder are scratch: created owner-only, not synced. The trailer is reduced to the
-    // entries a PDF defines, with /Size: a damaged source's stray entries
+    // session folder are scratch: created owner-only, not synced. The
+    // trailer is reduced to the entries a PDF defines, with /Size: a damaged source's stray entries
     // would otherwise make a damaged output. Every writer of PDF files in the
     // program goes through here, so no output can look finished when it is not.
     static bool writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &path, int *errorCode = nullptr);
+
+    // Sets writer up to encrypt as options ask (nothing for strength -1).
+    static void applyEncryption(QPDFWriter &writer, const Options &options);
 
     // Whether write() can encrypt with the strength.
     static bool supportsStrength(int strength);

@@ -1,5 +1,6 @@
 #include "split/SplitByCertainPage.h"
 
+#include "app/Logger.h"
 #include "merge/IProgress.h"
 
 #include <QCoreApplication>
@@ -50,7 +51,6 @@ void SplitByCertainPage::run()
     }
     const QString fileName = outputFileName(sourceFile(), QDateTime::currentDateTime());
     ensureOutDirectory();
-    const QString workingFile = prepareWorkingFile();
     const QString pages = keptPageList(m_ranges, pageCount());
 
     progress()->setMinimum(0);
@@ -58,6 +58,9 @@ void SplitByCertainPage::run()
     progress()->setValue(0);
     QCoreApplication::processEvents();
 
-    produce(workingFile, pages, pages.isEmpty() ? 0 : pages.count(QLatin1Char(',')) + 1, fileName);
+    if (pages.isEmpty())
+        Logger::instance().log(QStringLiteral("Split. Every page would be dropped from:%1").arg(sourceFile()), LogError);
+    else
+        writeRanges({PageRangeOutput{pages, fileName}}, {});
     finish();
 }

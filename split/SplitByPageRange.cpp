@@ -39,24 +39,30 @@ void SplitByPageRange::run()
         finishEarly();
         return;
     }
-    const QString workingFile = prepareWorkingFile();
     ensureOutDirectory();
     const QString baseName = QFileInfo(sourceFile()).baseName();
 
-    int k = 0;
-    for (const auto &range : qAsConst(m_ranges)) {
-        if (progress()->isCanceled())
-            break;
+    QList<PageRangeOutput> outputs;
+    QList<int> positions;   // of each output in m_ranges
+    for (int k = 0; k < m_ranges.size(); ++k) {
+        const QPair<int, int> &range = m_ranges.at(k);
         if (!isValidRange(range, pageCount())) {
             Logger::instance().log(QStringLiteral("Invalid range. From:%1 To:%2 Page count:%3")
                                        .arg(range.first).arg(range.second).arg(pageCount()), LogError);
-            progress()->setValue(k++);
             continue;
         }
         const QString text = rangeText(range);
-        produce(workingFile, text, range.second - range.first + 1, QStringLiteral("%1_p%2.pdf").arg(baseName, text));
-        progress()->setValue(k++);
-        QCoreApplication::processEvents();
+        outputs.append(PageRangeOutput{text, QStringLiteral("%1_p%2.pdf").arg(baseName, text)});
+        positions.append(k);
     }
+    // Progress moves range by range, skipped ranges included, as long as the
+    // run is not cancelled.
+    int next = 0;
+    const auto advanceTo = [&](int end) {
+        for (; next < end && !progress()->isCanceled(); ++next)
+            progress()->setValue(next);
+    };
+    writeRanges(outputs, [&](int index) { advanceTo(positions.at(index) + 1); });
+    advanceTo(m_ranges.size());
     finish();
 }

@@ -1,26 +1,27 @@
 #pragma once
 
 #include "merge/DocumentProperties.h"
+#include "pdf/PageRangeOutput.h"
 
 #include <QList>
 #include <QObject>
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class DebenuService;
 class IProgress;
-class SourceCache;
 
 // Base of the split engines. An engine is built for one request, run once on
 // the worker's main thread, read (splitFiles, errorCode) and deleted.
-// The source is parsed once per run; each output is extracted and finished
-// (information, protection) in one pass, without a plain intermediate copy.
-// Outputs are written under a temporary name in the output folder and moved
-// into place without ever replacing an existing file, so a killed run leaves
-// no complete-looking partial output. Scratch files (decrypted copies,
-// extracted pages) go into the scratch folder and are removed at the end.
+// Every engine writes through the PDF service's range extraction: the source
+// is opened once per run (with its password; no decrypted copy is made) and
+// each output is extracted and finished (information, protection) in one
+// pass. Outputs are written under a temporary name in the output folder and
+// moved into place without ever replacing an existing file, so a killed run
+// leaves no complete-looking partial output.
 class SplitWorker : public QObject
 {
     Q_OBJECT
@@ -50,8 +51,8 @@ public:
     int errorCode() const { return m_errorCode; }
     void setErrorCode(int code) { m_errorCode = code; }
 
-    // Folder for scratch files; the worker passes its owner-only session
-    // folder. Default: FileUtils::cacheDirectory().
+    // Folder for scratch files of engines that need them; the worker passes
+    // its owner-only session folder. Default: FileUtils::cacheDirectory().
     QString scratchDirectory() const;
     void setScratchDirectory(const QString &folder) { m_scratchDirectory = folder; }
 
@@ -71,20 +72,15 @@ protected:
 
     // Logs and records a missing source; true when the source exists.
     bool checkSource();
-    // The file to extract from: a decrypted scratch copy when a password was
-    // given and decryption succeeded, else the source itself.
-    QString prepareWorkingFile();
     // Creates the output folder when missing (one level only).
     void ensureOutDirectory() const;
-    // A new scratch path (nothing is created); remembered for cleanup.
-    QString newScratchPath();
-    // Extracts pages (library range syntax; pageCount of them) from
-    // workingFile, writes the properties and commits the result as
-    // outDirectory/fileName, or the next free "(n)fileName". Appends the final
-    // path to splitFiles and returns true on success; on failure nothing is
-    // left in the output folder.
-    bool produce(const QString &workingFile, const QString &pages, int pageCount, const QString &fileName);
-    // Removes scratch files, sets errorCode 0 and emits complete(), finished().
+    // Writes each range of the source into outDirectory (a taken name gets
+    // the next free "(n)" prefix) with the document properties, through the
+    // service. Appends each file written to splitFiles and calls afterEach
+    // with the range's index; a cancelled progress stops before the next
+    // range. Failed ranges are logged and leave nothing behind.
+    void writeRanges(const QList<PageRangeOutput> &ranges, const std::function<void(int)> &afterEach);
+    // Sets errorCode 0 and emits complete(), finished().
     void finish();
     // Emits complete() and finished() for a run that ended early.
     void finishEarly();
@@ -100,8 +96,4 @@ private:
     QStringList m_splitFiles;
     int m_errorCode = NoError;
     QString m_scratchDirectory;
-    QStringList m_scratchFiles;
-    std::unique_ptr<SourceCache> m_sources;
-    int m_pagesSinceParse = 0;
-    static constexpr int pagesPerParse = 800;
 };

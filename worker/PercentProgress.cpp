@@ -53,9 +53,7 @@ void PercentProgress::resume()
 
 bool PercentProgress::isCanceled()
 {
-    const bool canceled = m_canceled || StopRequest::isSet();
-    m_cancelSeen = m_cancelSeen || canceled;
-    return canceled;
+    return m_canceled || StopRequest::isSet();
 }
 
 bool PercentProgress::isPaused()

@@ -27,10 +27,6 @@ public:
     bool isCanceled() override;
     bool isPaused() override;
 
-    // Whether isCanceled() ever answered true: the engine polls it only
-    // where it would go on to more work, so a run that saw it stopped early.
-    bool cancelSeen() const { return m_cancelSeen; }
-
     // Percentage for the current settings: 0 when the range is empty
     // (indeterminate), else clamped to 0 .. 100, one decimal.
     double percentage() const;
@@ -48,6 +44,5 @@ private:
     int m_value = 0;
     bool m_canceled = false;
     bool m_paused = false;
-    bool m_cancelSeen = false;
     double m_lastWritten = -1;
 };

@@ -105,10 +105,11 @@ int expectedOutputs(const SplitRequest &request)
 
 // The response code for a run that found its source: every file it was
 // asked for, or why not.
-int outcome(const SplitRequest &request, const QStringList &files, const PercentProgress &progress)
+int outcome(const SplitRequest &request, const QStringList &files)
 {
     const int missing = expectedOutputs(request) - files.size();
-    if (StopRequest::isSet() && (progress.cancelSeen() || missing > 0)) {
+    // Stopped on request: a failure only when something asked for is missing.
+    if (StopRequest::isSet() && missing > 0) {
         Logger::instance().log(QStringLiteral("Split. Stopped on request after %1 file(s)").arg(files.size()),
                                LogInfo);
         return WorkerCode::Canceled;
@@ -172,6 +173,6 @@ int SplitJob::run(const QString &requestPath)
 
     const QStringList files = engine->splitFiles();
     const int code = engine->errorCode() != WorkerCode::Success ? engine->errorCode()
-                                                                : outcome(request, files, progress);
+                                                                : outcome(request, files);
     return respond(request, code, files);
 }

@@ -149,7 +149,8 @@ inline bool write(const QString &path, const Options &options)
     if (annots.getArrayNItems() > 0)
         pages.front().replaceKey("/Annots", annots);
     try {
-        QPDFWriter writer(pdf, QFile::encodeName(path).constData());
+        const QByteArray encodedName = QFile::encodeName(path); // must outlive the writer
+        QPDFWriter writer(pdf, encodedName.constData());
         writer.setMinimumPDFVersion(options.version);
         writer.setStaticID(true);
         if (options.objectStreams)

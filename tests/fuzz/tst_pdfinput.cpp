@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "pdf/DebenuDocument.h"
 #include "pdf/DebenuService.h"
+#include "pdf/PageRenderer.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -139,6 +140,7 @@ private slots:
         AppSettings::applyIdentity();
         QVERIFY(m_dir.isValid());
         m_service = std::make_shared<DebenuService>();
+        m_service->installRenderer(std::make_shared<PageRenderer>());
         const QStringList names = QDir(TestPaths::fixturesDir()).entryList({QStringLiteral("*.pdf")}, QDir::Files);
         QVERIFY(names.size() >= 10);
         for (const QString &name : names) {

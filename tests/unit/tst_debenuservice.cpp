@@ -3,6 +3,8 @@
 #include "app/AppSettings.h"
 #include "pdf/DebenuDocument.h"
 #include "pdf/DebenuService.h"
+#include "pdf/PageRenderer.h"
+#include "pdf/PdfErrorCode.h"
 
 #include <QMutex>
 #include <QProcess>
@@ -86,6 +88,8 @@ private slots:
         g_previousHandler = qInstallMessageHandler(collectMessages);
         QVERIFY(m_dir.isValid());
         m_service = std::make_shared<DebenuService>();
+        QVERIFY(!m_service->hasRenderer());
+        m_service->installRenderer(std::make_shared<PageRenderer>());
         QVERIFY(m_service->LibraryLoaded());
         QVERIFY(m_service->instanceId() > 0);
     }
@@ -706,6 +710,21 @@ private slots:
 
     // --- robustness -------------------------------------------------------------------
 
+    // The worker's service has no renderer: structure works, pages are not drawn.
+    void withoutRendererPagesAreNotDrawn()
+    {
+        auto service = std::make_shared<DebenuService>();
+        DebenuDocument document(service, TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString(),
+                                false);
+        QVERIFY(document.isLoaded());
+        QCOMPARE(document.pageCount(), 11);
+        QVERIFY(!document.pageSize(1).isEmpty());
+        QVERIFY(document.firstPageImage().isNull());
+        QCOMPARE(service->lastErrorCode(), int(PdfErrorCode::Unsupported));
+        service->installRenderer(std::make_shared<PageRenderer>());
+        QCOMPARE(document.firstPageImage().size(), document.pageSize(1));
+    }
+
     void unknownHandlesAndKeysReadAsFailure()
     {
         QCOMPARE(m_service->SelectDocument(987654), 0);
@@ -713,7 +732,8 @@ private slots:
         QCOMPARE(m_service->DAFindPage(987654, 1), 0);
         QCOMPARE(m_service->DAGetPageBox(987654, 1, 2, 2), 0.0);
         QVERIFY(m_service->DAGetInformation(987654, QStringLiteral("Title")).isEmpty());
-        QVERIFY(m_service->DARenderPageToImage(987654, 1, 72).isNull());
+        unsigned char pixels[4 * 4 * 4];
+        QCOMPARE(m_service->DARenderPageToBitmap(987654, 1, PageBitmap{4, 4, 16, pixels}), 0);
         QCOMPARE(m_service->DASaveAsFile(987654, temp(QStringLiteral("x.pdf"))), 0);
         QCOMPARE(m_service->RemoveDocument(987654), 0);
         QCOMPARE(m_service->DACloseFile(987654), 0);

@@ -5,6 +5,7 @@
 #include "merge/InformationWorkerList.h"
 #include "merge/NullProgress.h"
 #include "pdf/DebenuService.h"
+#include "pdf/PageRenderer.h"
 
 #include <QMutex>
 #include <QTemporaryDir>
@@ -138,6 +139,7 @@ private slots:
         g_previousHandler = qInstallMessageHandler(collectMessages);
         QVERIFY(m_dir.isValid());
         m_service = std::make_shared<DebenuService>();
+        m_service->installRenderer(std::make_shared<PageRenderer>());
         QVERIFY(TestPdf::write(temp(QStringLiteral("titled.pdf")), {TestPdf::Page(), TestPdf::Page()},
                                {{"/Title", QStringLiteral("A titled document")}}));
     }

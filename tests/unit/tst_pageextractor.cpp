@@ -1,8 +1,10 @@
 #include "SplitTestPdf.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
+#include "pdf/DebenuService.h"
 #include "pdf/PageExtractor.h"
 #include "pdf/PdfErrorCode.h"
+#include "pdf/PdfOutputOptions.h"
 #include "pdf/SourceCache.h"
 
 #include <QTemporaryDir>
@@ -21,18 +23,31 @@ class TestPageExtractor : public QObject
 
     QTemporaryDir m_dir;
     QString m_linked;
+    DebenuService m_service;   // decides the output options, as for the program's outputs
 
     QString temp(const QString &name) const { return m_dir.filePath(name); }
 
-    // Extracts with a fresh cache; returns the output path or an empty string.
-    QString extract(const QString &source, const QString &pages, const QString &name,
-                    const PageExtractor::OutputOptions *options = nullptr, int *error = nullptr)
+    PdfOutputOptions options(const QString &author = QString(), const QString &password = QString())
     {
-        SourceCache cache;
-        PageExtractor extractor(cache);
+        return m_service.outputOptions(author, QString(), password, QString(), QString());
+    }
+
+    // Extracts from a fresh parse; returns the output path or an empty string.
+    QString extract(const QString &source, const QString &pages, const QString &name,
+                    const PdfOutputOptions *options = nullptr, int *error = nullptr,
+                    const QString &password = QString())
+    {
+        int openError = PdfErrorCode::None;
+        std::shared_ptr<QPDF> pdf = SourceCache::parse(source, password, &openError);
+        if (!pdf) {
+            if (error)
+                *error = openError;
+            return QString();
+        }
+        PageExtractor extractor(pdf, source, password);
+        const QList<int> numbers = PageExtractor::parseRangeList(pages, extractor.pageCount());
         const QString output = temp(name);
-        const int result = options ? extractor.extract(source, QString(), output, pages, *options)
-                                   : extractor.extract(source, QString(), output, pages);
+        const int result = options ? extractor.extract(numbers, output, *options) : extractor.extract(numbers, output);
         if (error)
             *error = extractor.errorCode();
         return result == 1 ? output : QString();
@@ -233,11 +248,9 @@ private slots:
     // --- finished outputs
     void finishedOutputCarriesInformation()
     {
-        PageExtractor::OutputOptions options;
-        options.author = QStringLiteral("Ann \u00c5");
-        options.title = QStringLiteral("Title");
-        options.creator = QStringLiteral("Creator");
-        options.producer = QStringLiteral("Producer");
+        const PdfOutputOptions options = m_service.outputOptions(
+            QStringLiteral("Ann \u00c5"), QStringLiteral("Title"), QString(), QStringLiteral("Creator"),
+            QStringLiteral("Producer"));
         const QString out = extract(m_linked, QStringLiteral("2-3"), QStringLiteral("info.pdf"), &options);
         QVERIFY(!out.isEmpty());
         QCOMPARE(SplitTestPdf::info(out, "/Author"), QStringLiteral("Ann \u00c5"));
@@ -251,8 +264,7 @@ private slots:
 
     void finishedOutputProtectedWithAes256()
     {
-        PageExtractor::OutputOptions options;
-        options.password = QStringLiteral("  s3cret  ");
+        const PdfOutputOptions options = this->options(QString(), QStringLiteral("  s3cret  "));
         const QString out = extract(m_linked, QStringLiteral("1,3"), QStringLiteral("aes.pdf"), &options);
         QVERIFY(!out.isEmpty());
         QCOMPARE(SplitTestPdf::encryptionRevision(out, QString()), -1);        // needs the password
@@ -263,8 +275,7 @@ private slots:
 
     void blankPasswordDoesNotProtect()
     {
-        PageExtractor::OutputOptions options;
-        options.password = QStringLiteral("   ");
+        const PdfOutputOptions options = this->options(QString(), QStringLiteral("   "));
         const QString out = extract(m_linked, QStringLiteral("1"), QStringLiteral("blank.pdf"), &options);
         QVERIFY(!out.isEmpty());
         QCOMPARE(SplitTestPdf::encryptionRevision(out, QString()), 0);
@@ -273,14 +284,15 @@ private slots:
     void encryptedSourceWithPassword()
     {
         const QString source = TestPaths::fixture(QStringLiteral("enc-XI-R6,V5,U=view,O=master.pdf"));
-        SourceCache cache;
-        PageExtractor extractor(cache);
-        QCOMPARE(extractor.extract(source, QString(), temp(QStringLiteral("nopw.pdf")), QStringLiteral("1")), 0);
-        QCOMPARE(extractor.errorCode(), int(PdfErrorCode::PasswordNeeded));
-        QCOMPARE(extractor.extract(source, QStringLiteral("wrong"), temp(QStringLiteral("wrong.pdf")), QStringLiteral("1")), 0);
-        QCOMPARE(extractor.errorCode(), int(PdfErrorCode::PasswordNeeded));
-        const QString out = temp(QStringLiteral("view.pdf"));
-        QCOMPARE(extractor.extract(source, QStringLiteral("view"), out, QStringLiteral("2-4")), 1);
+        int error = 0;
+        QVERIFY(extract(source, QStringLiteral("1"), QStringLiteral("nopw.pdf"), nullptr, &error).isEmpty());
+        QCOMPARE(error, int(PdfErrorCode::PasswordNeeded));
+        QVERIFY(extract(source, QStringLiteral("1"), QStringLiteral("wrong.pdf"), nullptr, &error, QStringLiteral("wrong"))
+                    .isEmpty());
+        QCOMPARE(error, int(PdfErrorCode::PasswordNeeded));
+        const QString out = extract(source, QStringLiteral("2-4"), QStringLiteral("view.pdf"), nullptr, &error,
+                                    QStringLiteral("view"));
+        QVERIFY(!out.isEmpty());
         QCOMPARE(SplitTestPdf::encryptionRevision(out, QString()), 0);   // plain output
         QCOMPARE(TestPdf::pageWidths(out).size(), 3);
         QVERIFY(SplitTestPdf::qpdfCheckClean(out));
@@ -290,8 +302,7 @@ private slots:
     // other pages from a private parse; it must keep the same promises.
     void droppingPagesKeepsLinksOutlineAndLabels()
     {
-        PageExtractor::OutputOptions options;
-        options.author = QStringLiteral("Dropper");
+        const PdfOutputOptions options = this->options(QStringLiteral("Dropper"));
         const QString out = extract(m_linked, QStringLiteral("1,3,4,6"), QStringLiteral("dropped.pdf"), &options);
         QVERIFY(!out.isEmpty());
         QVERIFY(SplitTestPdf::qpdfCheckClean(out));
@@ -312,17 +323,17 @@ private slots:
     void droppingPagesFromEncryptedSource()
     {
         const QString source = TestPaths::fixture(QStringLiteral("enc-XI-R6,V5,U=view,O=master.pdf"));
-        SourceCache cache;
-        PageExtractor extractor(cache);
-        PageExtractor::OutputOptions options;
-        const QString plain = temp(QStringLiteral("enc-dropped.pdf"));
-        QCOMPARE(extractor.extract(source, QStringLiteral("view"), plain, QStringLiteral("2-30"), options), 1);
+        const PdfOutputOptions plainOptions = options();
+        const QString plain = extract(source, QStringLiteral("2-30"), QStringLiteral("enc-dropped.pdf"), &plainOptions,
+                                      nullptr, QStringLiteral("view"));
+        QVERIFY(!plain.isEmpty());
         QCOMPARE(SplitTestPdf::encryptionRevision(plain, QString()), 0);   // the source's protection is not kept
         QCOMPARE(TestPdf::pageWidths(plain).size(), 29);
         QVERIFY(SplitTestPdf::qpdfCheckClean(plain));
-        options.password = QStringLiteral("new");
-        const QString protectedOut = temp(QStringLiteral("enc-dropped-new.pdf"));
-        QCOMPARE(extractor.extract(source, QStringLiteral("view"), protectedOut, QStringLiteral("1-29"), options), 1);
+        const PdfOutputOptions newOptions = options(QString(), QStringLiteral("new"));
+        const QString protectedOut = extract(source, QStringLiteral("1-29"), QStringLiteral("enc-dropped-new.pdf"),
+                                             &newOptions, nullptr, QStringLiteral("view"));
+        QVERIFY(!protectedOut.isEmpty());
         QCOMPARE(SplitTestPdf::encryptionRevision(protectedOut, QStringLiteral("new")), 6);
         QCOMPARE(SplitTestPdf::encryptionRevision(protectedOut, QStringLiteral("view")), -1);
     }
@@ -340,7 +351,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, pages);
         const QString source = TestPaths::fixture(name);
-        PageExtractor::OutputOptions options;
+        const PdfOutputOptions options = this->options();
         const QString out = extract(source, pages, name + ".dropped.pdf", &options);
         QVERIFY(!out.isEmpty());
         QVERIFY(SplitTestPdf::qpdfCheckClean(out));
@@ -355,15 +366,24 @@ private slots:
             QVERIFY2(!item.endsWith(QLatin1String("->0")), qPrintable(item));
     }
 
-    void repeatedExtractionParsesOnce()
+    // One extractor writes output after output from one parse; each output
+    // carries its own links and outline, whatever was written before.
+    void oneSourceManyOutputs()
     {
-        SourceCache cache;
-        PageExtractor extractor(cache);
-        for (int page = 1; page <= 6; ++page)
-            QCOMPARE(extractor.extract(m_linked, QString(), temp(QStringLiteral("r%1.pdf").arg(page)),
-                                       QString::number(page)), 1);
-        QCOMPARE(cache.parseCount(), 1);
-        QCOMPARE(TestPdf::pageWidths(temp(QStringLiteral("r4.pdf"))), (QList<int>{204}));
+        std::shared_ptr<QPDF> pdf = SourceCache::parse(m_linked, QString());
+        QVERIFY(pdf);
+        PageExtractor extractor(pdf, m_linked, QString());
+        const PdfOutputOptions finished = options(QStringLiteral("Each"));
+        const QList<QList<int>> outputs{{1, 3, 4}, {6, 5, 4, 3, 2, 1}, {3, 4, 6}, {2}};
+        for (int i = 0; i < outputs.size(); ++i)
+            QCOMPARE(extractor.extract(outputs.at(i), temp(QStringLiteral("many%1.pdf").arg(i)), finished), 1);
+        QCOMPARE(SplitTestPdf::linkTargets(temp(QStringLiteral("many0.pdf")), 1), (QList<int>{2, 3}));
+        QCOMPARE(SplitTestPdf::linkTargets(temp(QStringLiteral("many1.pdf")), 6), (QList<int>{4, 3, 2, 1}));
+        QCOMPARE(SplitTestPdf::outline(temp(QStringLiteral("many2.pdf"))),
+                 (QStringList{"0:Three->1", "1:Four->2", "0:Six->3"}));
+        QCOMPARE(TestPdf::pageWidths(temp(QStringLiteral("many3.pdf"))), (QList<int>{202}));
+        QVERIFY(SplitTestPdf::outline(temp(QStringLiteral("many3.pdf"))).isEmpty());
+        QCOMPARE(SplitTestPdf::info(temp(QStringLiteral("many3.pdf")), "/Author"), QStringLiteral("Each"));
     }
 };
 

@@ -4,6 +4,7 @@
 // here (the QtTest loop in tests/fuzz checks their consistency).
 
 #include "pdf/DebenuPDFLibraryDLLQt1016.h"
+#include "pdf/PageRenderer.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +42,8 @@ void exercise(DebenuPDFLibraryDLLQt1016 &library, const QString &input, const QS
             library.GetPageBox(box, 2);
         library.PageRotation();
     }
-    library.RenderPageToImage(72.0, 1);
+    QImage image(120, 160, QImage::Format_RGB32);
+    library.RenderPageToBitmap(1, PageBitmap{image.width(), image.height(), int(image.bytesPerLine()), image.bits()});
     library.ExtractFilePages(input, password, scratchPath("page.pdf"), QStringLiteral("1"));
     library.RemoveDocument(id);
 }
@@ -52,7 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // One library for the whole run, as in the program: its caches see file
     // after file under the same name.
-    static auto *library = new DebenuPDFLibraryDLLQt1016(QString());
+    static auto *library = [] {
+        auto *created = new DebenuPDFLibraryDLLQt1016(QString());
+        created->InstallRenderer(std::make_shared<PageRenderer>());
+        return created;
+    }();
     const QString input = scratchPath("input.pdf");
     QFile file(input);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
