@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/Logger.h"
 #include "merge/InformationWorker.h"
+#include "pdf/DebenuService.h"
 #include "split/SplitFactory.h"
 
 #include <QFileInfo>
@@ -27,6 +28,8 @@ void Split::forgetDocument()
     m_thumbnail = QPixmap();
     m_loaded = false;
     m_contentCopyPermitted = false;
+    m_outline.clear();
+    m_outlineRead = false;
 }
 
 void Split::load(const QString &fileName, const QString &password)
@@ -196,9 +199,63 @@ QList<QPair<int, int>> Split::requestedRanges() const
         return m_certainPages.ranges();
     case ByPageRanges:
         return m_pageRanges.ranges();
+    case ByBookmarks: {
+        QList<QPair<int, int>> ranges;
+        for (const BookmarkParts::Part &part : bookmarkParts())
+            ranges.append(qMakePair(part.from, part.to));
+        return ranges;
+    }
+    case BySize:
+        if (m_maxSizeKb >= 1 && m_pageCount >= 1)
+            return {qMakePair(1, m_pageCount)};
+        return {};
     default:
         return {};
     }
+}
+
+const OutlineEntries &Split::outline() const
+{
+    if (!m_outlineRead && m_loaded && m_service) {
+        m_outlineRead = true;
+        m_service->outline(m_fileName, m_password, &m_outline);
+    }
+    return m_outline;
+}
+
+void Split::setBookmarkLevel(int level)
+{
+    m_bookmarkLevel = level;
+}
+
+int Split::bookmarkLevel() const
+{
+    return m_bookmarkLevel;
+}
+
+QList<int> Split::bookmarkLevels() const
+{
+    return BookmarkParts::levels(outline());
+}
+
+QList<BookmarkParts::Part> Split::bookmarkParts() const
+{
+    return BookmarkParts::parts(outline(), m_bookmarkLevel, m_pageCount);
+}
+
+void Split::setMaxSizeKb(int kilobytes)
+{
+    m_maxSizeKb = kilobytes;
+}
+
+int Split::maxSizeKb() const
+{
+    return m_maxSizeKb;
+}
+
+QStringList Split::oversizedFiles() const
+{
+    return m_launcher.oversizedFiles();
 }
 
 void Split::run()
@@ -214,11 +271,19 @@ void Split::run()
         return;
 
     SplitRequest request;
-    request.mode = m_mode == WithoutCertainPages ? 1 : 0;
+    request.mode = m_mode == WithoutCertainPages ? SplitRequest::ModeWithoutPages : SplitRequest::ModeRanges;
     request.fileName = m_fileName;
     request.filePassword = m_password;
     request.pageCount = m_pageCount;
     request.ranges = ranges;
+    if (m_mode == ByBookmarks) {
+        for (const BookmarkParts::Part &part : bookmarkParts())
+            request.rangeNames.append(part.name);
+    } else if (m_mode == BySize) {
+        request.mode = SplitRequest::ModeBySize;
+        request.ranges.clear();
+        request.maxSizeKb = m_maxSizeKb;
+    }
     request.outDirectory = m_outDirectory;
     const DocumentProperties properties = documentProperties();
     request.author = properties.author;

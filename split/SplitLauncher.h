@@ -37,6 +37,8 @@ public:
     // The session folder of the current run (native separators); empty before the first run.
     QString sessionDirectory() const;
     QStringList files() const { return m_files; }
+    // Of files(), those a split by size reported larger than its limit.
+    QStringList oversizedFiles() const { return m_oversized; }
 
     // Writes the request file of the pending request's session: Base64 of its
     // JSON. False when the file could not be written. The trace line shows the
@@ -80,6 +82,7 @@ private:
 
     SplitRequest m_request;
     QStringList m_files;
+    QStringList m_oversized;
     QProcess *m_process = nullptr;
     QString m_sessionId;
     QString m_workerProgram;

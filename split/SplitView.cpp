@@ -4,8 +4,10 @@
 #include "app/Application.h"
 #include "shell/SaveFolderDelegate.h"
 #include "shell/SaveFolderModel.h"
+#include "split/BookmarkModePage.h"
 #include "split/PageRanges.h"
 #include "split/RangeListView.h"
+#include "split/SizeModePage.h"
 #include "split/Split.h"
 #include "widgets/Button.h"
 #include "widgets/MessageSplit.h"
@@ -71,6 +73,10 @@ SplitView::SplitView(QWidget *parent, Split *split)
     m_modePages->addWidget(buildGroupsPage());
     m_modePages->addWidget(buildRemovePagesPage());
     m_modePages->addWidget(buildRangesPage());
+    m_bookmarkPage = new BookmarkModePage(m_split, this);
+    m_modePages->addWidget(m_bookmarkPage);
+    m_sizePage = new SizeModePage(this);
+    m_modePages->addWidget(m_sizePage);
     areaLayout->addLayout(m_modePages, 1);
     layout->addWidget(m_splitArea);
 
@@ -96,7 +102,7 @@ QWidget *SplitView::buildModeList()
     auto *column = new QVBoxLayout(frame);
     m_modeGroup = new QButtonGroup(this);
     m_modeGroup->setExclusive(true);
-    for (int id = 0; id < 4; ++id) {
+    for (int id = 0; id < 6; ++id) {
         m_modeButtons[id] = new QRadioButton(frame);
         m_modeButtons[id]->setCheckable(true);
         m_modeGroup->addButton(m_modeButtons[id], id);
@@ -318,6 +324,7 @@ void SplitView::connectController()
     connect(m_split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
     connect(m_progress, &ProgressControl::canceled, this, [this] { m_cancelRequested = true; });
     connect(m_progress, &ProgressControl::canceled, m_split, &Split::cancel);
+    connect(m_bookmarkPage, &BookmarkModePage::changed, this, &SplitView::updateSplitButton);
 }
 
 void SplitView::retranslate()
@@ -326,6 +333,8 @@ void SplitView::retranslate()
     m_modeButtons[ModeGroups]->setText(tr("By groups of pages"));
     m_modeButtons[ModeRemovePages]->setText(tr("Get rid of certain pages"));
     m_modeButtons[ModeRanges]->setText(tr("By page ranges"));
+    m_modeButtons[ModeBookmarks]->setText(tr("By bookmarks"));
+    m_modeButtons[ModeSize]->setText(tr("By size"));
     m_helpSinglePages->setText(tr("Every page will be splited to isolated file..."));
     m_labelGroupSize->setText(tr("Group of pages:"));
     m_labelStartFrom->setText(tr("Starting from:"));
@@ -394,6 +403,11 @@ void SplitView::split()
     m_split->setMode(currentMode());
     m_split->setGroupSize(m_editGroupSize->text().toInt(nullptr, 10));
     m_split->setStartFrom(m_editStartFrom->text().toInt(nullptr, 10));
+    m_split->setMaxSizeKb(m_sizePage->maxSizeKb());
+    if (currentMode() == ModeSize && m_split->maxSizeKb() < 1) {
+        showInfo(tr("Nothing to split"), tr("Enter the largest file size first."));
+        return;
+    }
     m_cancelRequested = false;
     m_split->run();
 }
@@ -402,6 +416,7 @@ void SplitView::splitModeChanged(int splitMode)
 {
     if (splitMode >= 0 && splitMode < m_modePages->count())
         m_modePages->setCurrentIndex(splitMode);
+    updateSplitButton();
 }
 
 void SplitView::onButtonAddRidPage()
@@ -520,9 +535,30 @@ void SplitView::onComplete()
     m_bottomStack->setCurrentIndex(0);
 }
 
+void SplitView::updateSplitButton()
+{
+    m_buttonSplit->setEnabled(currentMode() != ModeBookmarks || m_bookmarkPage->canSplit());
+}
+
+QString SplitView::oversizedNote() const
+{
+    const QStringList oversized = m_split->oversizedFiles();
+    if (oversized.isEmpty())
+        return QString();
+    QStringList names;
+    for (const QString &file : oversized.mid(0, 3))
+        names << QFileInfo(file).fileName();
+    if (oversized.size() > 3)
+        names << QStringLiteral("\u2026");
+    return tr("%n page(s) alone are larger than the size limit; each is in a file of its own: %1", nullptr,
+              oversized.size())
+        .arg(names.join(QStringLiteral(", ")));
+}
+
 void SplitView::onFinished(QStringList splitedFiles)
 {
     MessageSplit message(splitedFiles.count(), this);
+    message.setNote(oversizedNote());
     message.exec();
     if (splitedFiles.isEmpty())
         return;

@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QStringList>
 
+class BookmarkModePage;
 class Button;
 class PreviewWidget;
 class ProgressControl;
@@ -15,6 +16,7 @@ class QRadioButton;
 class QStackedLayout;
 class RangeListView;
 class SaveFolderModel;
+class SizeModePage;
 class Split;
 
 // The split screen: the document preview on top, the four split modes with
@@ -25,7 +27,8 @@ class SplitView : public QFrame
 {
     Q_OBJECT
 public:
-    enum Mode { ModeSinglePages = 0, ModeGroups = 1, ModeRemovePages = 2, ModeRanges = 3 };
+    enum Mode { ModeSinglePages = 0, ModeGroups = 1, ModeRemovePages = 2, ModeRanges = 3, ModeBookmarks = 4,
+                ModeSize = 5 };
 
     // split: the controller to drive; null takes the application's.
     explicit SplitView(QWidget *parent = nullptr, Split *split = nullptr);
@@ -45,6 +48,8 @@ public:
     QLineEdit *rangeFromEdit() const { return m_editFrom; }
     QLineEdit *rangeToEdit() const { return m_editTo; }
     QComboBox *folderBox() const { return m_folderBox; }
+    BookmarkModePage *bookmarkPage() const { return m_bookmarkPage; }
+    SizeModePage *sizePage() const { return m_sizePage; }
     int currentMode() const;
     int currentPage() const;
     bool isSplitting() const;
@@ -91,12 +96,16 @@ private:
     void retranslate();
     void showInfo(const QString &caption, const QString &text);
     void updateListPage(bool empty, QWidget *help, RangeListView *list, QPushButton *clear);
+    // SPLIT is off while the bookmarks page shows a document without bookmarks.
+    void updateSplitButton();
+    // What the completion dialog adds about pages larger than the size limit.
+    QString oversizedNote() const;
 
     Split *m_split = nullptr;
     PreviewWidget *m_preview = nullptr;
     QFrame *m_splitArea = nullptr;
     QButtonGroup *m_modeGroup = nullptr;
-    QRadioButton *m_modeButtons[4] = {};
+    QRadioButton *m_modeButtons[6] = {};
     QStackedLayout *m_modePages = nullptr;
 
     QLabel *m_helpSinglePages = nullptr;
@@ -122,6 +131,9 @@ private:
     RangeListView *m_rangeList = nullptr;
     QWidget *m_helpRangesFrame = nullptr;
     QLabel *m_helpRanges = nullptr;
+
+    BookmarkModePage *m_bookmarkPage = nullptr;
+    SizeModePage *m_sizePage = nullptr;
 
     QStackedLayout *m_bottomStack = nullptr;
     QLabel *m_saveToLabel = nullptr;

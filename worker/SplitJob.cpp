@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "pdf/DebenuService.h"
+#include "split/SplitBySize.h"
 #include "split/SplitFactory.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
@@ -26,16 +27,19 @@ bool canRespond(const SplitRequest &request)
     probe.mode = 0;
     probe.pageCount = 0;
     probe.ranges.clear();
+    probe.rangeNames.clear();
     probe.fileName = probe.outDirectory = QStringLiteral("x");
     return probe.validate().isEmpty() && QFileInfo(request.sessionPath).isDir();
 }
 
-int respond(const SplitRequest &request, int errorCode, const QStringList &files)
+int respond(const SplitRequest &request, int errorCode, const QStringList &files,
+            const QStringList &oversized = QStringList())
 {
     SplitResponse response;
     response.sessionId = request.sessionId;
     response.errorCode = errorCode;
     response.files = files;
+    response.oversized = oversized;
     if (WorkerFile::write(responsePath(request), response.toJson()))
         return WorkerCode::Success;
     Logger::instance().log(QStringLiteral("Split. Can not write the response:%1").arg(responsePath(request)),
@@ -45,8 +49,14 @@ int respond(const SplitRequest &request, int errorCode, const QStringList &files
 
 std::unique_ptr<SplitWorker> buildEngine(const SplitRequest &request, const SplitFactory::Input &input)
 {
-    return request.mode == 1 ? SplitFactory::certainPages(input, request.ranges)
-                             : SplitFactory::pageRanges(input, request.ranges);
+    switch (request.mode) {
+    case SplitRequest::ModeWithoutPages:
+        return SplitFactory::certainPages(input, request.ranges);
+    case SplitRequest::ModeBySize:
+        return SplitFactory::bySize(input, qint64(request.maxSizeKb) * 1000);
+    default:
+        return SplitFactory::namedRanges(input, request.ranges, request.rangeNames);
+    }
 }
 
 } // namespace
@@ -92,5 +102,6 @@ int SplitJob::run(const QString &requestPath)
         Logger::instance().log(QStringLiteral("Split. No output file was produced"), LogError);
         code = WorkerCode::NothingProduced;
     }
-    return respond(request, code, engine->splitFiles());
+    const auto *bySize = qobject_cast<const SplitBySize *>(engine.get());
+    return respond(request, code, engine->splitFiles(), bySize ? bySize->oversizedFiles() : QStringList());
 }
