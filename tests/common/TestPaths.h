@@ -22,4 +22,16 @@ inline QString fixture(const QString &name)
     return path;
 }
 
+// A real manual nobody here made: the English auto-multiple-choice manual
+// (101 pages; an outline of three levels whose entries go to named
+// destinations, several to the same page), from the Debian package
+// auto-multiple-choice-doc-pdf that scripts/packages.txt installs.
+inline QString realManual()
+{
+    const QString path = QStringLiteral("/usr/share/doc/auto-multiple-choice/auto-multiple-choice.en.pdf");
+    if (!QFileInfo::exists(path))
+        qFatal("missing %s: install the package auto-multiple-choice-doc-pdf (scripts/packages.txt)", qPrintable(path));
+    return path;
+}
+
 } // namespace TestPaths
