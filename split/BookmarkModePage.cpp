@@ -29,7 +29,8 @@ BookmarkModePage::BookmarkModePage(Split *split, QWidget *parent)
     row->addWidget(m_levelLabel);
     row->addWidget(m_levels);
     row->addSpacing(10);
-    row->addWidget(m_count, 1);
+    row->addWidget(m_count);
+    row->addStretch();
     layout->addLayout(row);
     layout->addSpacing(12);
 
@@ -92,18 +93,18 @@ void BookmarkModePage::showCount()
         return;
     }
     const int files = m_split->bookmarkParts().size();
-    m_count->setText(tr("This gives %n file(s).", nullptr, files));
+    m_count->setText(tr("%n file(s)", nullptr, files));
 }
 
 void BookmarkModePage::retranslate()
 {
-    m_levelLabel->setText(tr("Split at bookmarks down to level:"));
+    m_levelLabel->setText(tr("Bookmark level:"));
     showCount();
     if (m_noBookmarks)
         m_help->setText(tr("This document has no bookmarks, so it cannot be split at them."));
     else
-        m_help->setText(tr("Every bookmark of the chosen level or above starts a new file, named after the "
-                           "bookmark. Pages before the first bookmark form a file of their own."));
+        m_help->setText(tr("A new file starts at every bookmark of this level and the levels above it, named "
+                           "after the bookmark. Pages before the first bookmark form a file of their own."));
 }
 
 void BookmarkModePage::changeEvent(QEvent *event)

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BookmarkModePage</name>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Lesezeichen-Ebene:</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Dieses Dokument hat keine Lesezeichen und kann daher nicht an ihnen geteilt werden.</translation>
+    </message>
+    <message>
+        <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
+        <translation>An jedem Lesezeichen dieser Ebene und der Ebenen darüber beginnt eine neue Datei, benannt nach dem Lesezeichen. Seiten vor dem ersten Lesezeichen bilden eine eigene Datei.</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -335,6 +357,25 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>Largest file size:</source>
+        <translation>Höchste Dateigröße:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
+        <translation>Die Seiten kommen der Reihe nach in Dateien, die nicht größer sind, etwa für einen E-Mail-Anhang. Eine Seite, die allein größer ist, erhält eine eigene Datei.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -430,6 +471,29 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Fehler: Diese Datei darf nur gelesen werden!</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Nach Lesezeichen</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Nach Größe</translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation>Nichts zu teilen</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size first.</source>
+        <translation>Geben Sie zuerst die höchste Dateigröße an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) alone are larger than the size limit; each is in a file of its own: %1</source>
+        <translation>
+            <numerusform>%n Seite ist allein größer als die Höchstgröße; sie steht in einer eigenen Datei: %1</numerusform>
+            <numerusform>%n Seiten sind allein größer als die Höchstgröße; jede steht in einer eigenen Datei: %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

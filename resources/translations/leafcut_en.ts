@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BookmarkModePage</name>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Bookmark level:</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>This document has no bookmarks, so it cannot be split at them.</translation>
+    </message>
+    <message>
+        <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
+        <translation>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -335,6 +357,25 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>Largest file size:</source>
+        <translation>Largest file size:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
+        <translation>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -430,6 +471,29 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Error: this file has read permission only!</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>By bookmarks</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>By size</translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation>Nothing to split</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size first.</source>
+        <translation>Enter the largest file size first.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) alone are larger than the size limit; each is in a file of its own: %1</source>
+        <translation>
+            <numerusform>%n page alone is larger than the size limit; it is in a file of its own: %1</numerusform>
+            <numerusform>%n pages alone are larger than the size limit; each is in a file of its own: %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BookmarkModePage</name>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Nivel de marcadores:</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Este documento no tiene marcadores, así que no se puede dividir por ellos.</translation>
+    </message>
+    <message>
+        <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
+        <translation>Un archivo nuevo empieza en cada marcador de este nivel y de los superiores, con el nombre del marcador. Las páginas anteriores al primer marcador forman un archivo propio.</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -335,6 +357,25 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>Largest file size:</source>
+        <translation>Tamaño máximo:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>KB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
+        <translation>Las páginas se reparten en orden en archivos que no superan este tamaño, por ejemplo para adjuntarlos a un correo. Una página que por sí sola es mayor va en un archivo propio.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -430,6 +471,29 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Error: ¡este archivo solo tiene permiso de lectura!</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Por marcadores</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Por tamaño</translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation>Nada que dividir</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size first.</source>
+        <translation>Indique primero el tamaño máximo de archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) alone are larger than the size limit; each is in a file of its own: %1</source>
+        <translation>
+            <numerusform>%n página supera por sí sola el tamaño máximo; va en un archivo propio: %1</numerusform>
+            <numerusform>%n páginas superan por sí solas el tamaño máximo; cada una va en un archivo propio: %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BookmarkModePage</name>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Niveau de signets&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Ce document n’a pas de signets&#xa0;: il ne peut pas être divisé selon ses signets.</translation>
+    </message>
+    <message>
+        <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
+        <translation>Un nouveau fichier commence à chaque signet de ce niveau et des niveaux supérieurs, et porte le nom du signet. Les pages avant le premier signet forment un fichier à part.</translation>
+    </message>
+</context>
+<context>
     <name>DropArea</name>
     <message>
         <source>Add file</source>
@@ -335,6 +357,25 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>Largest file size:</source>
+        <translation>Taille maximale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
+        <translation>Les pages sont réparties dans l’ordre en fichiers qui ne dépassent pas cette taille, par exemple pour une pièce jointe. Une page plus grande à elle seule forme un fichier à part.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -430,6 +471,29 @@
     <message>
         <source>Error: this file has read permission only!</source>
         <translation>Erreur&#xa0;: ce fichier n&apos;est autorisé qu&apos;en lecture&#xa0;!</translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Par signets</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Par taille</translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation>Rien à diviser</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size first.</source>
+        <translation>Indiquez d’abord la taille maximale des fichiers.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) alone are larger than the size limit; each is in a file of its own: %1</source>
+        <translation>
+            <numerusform>%n page dépasse à elle seule la taille maximale&#xa0;; elle forme un fichier à part&#xa0;: %1</numerusform>
+            <numerusform>%n pages dépassent chacune à elles seules la taille maximale&#xa0;; chacune forme un fichier à part&#xa0;: %1</numerusform>
+        </translation>
     </message>
 </context>
 </TS>
