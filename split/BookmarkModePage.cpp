@@ -93,7 +93,7 @@ void BookmarkModePage::showCount()
         return;
     }
     const int files = m_split->bookmarkParts().size();
-    m_count->setText(tr("%n file(s)", nullptr, files));
+    m_count->setText(tr("Files: %1").arg(files));
 }
 
 void BookmarkModePage::retranslate()

@@ -550,8 +550,7 @@ QString SplitView::oversizedNote() const
         names << QFileInfo(file).fileName();
     if (oversized.size() > 3)
         names << QStringLiteral("\u2026");
-    return tr("%n page(s) alone are larger than the size limit; each is in a file of its own: %1", nullptr,
-              oversized.size())
+    return tr("Pages that alone are larger than the size limit are each in a file of their own: %1")
         .arg(names.join(QStringLiteral(", ")));
 }
 

@@ -3,13 +3,6 @@
 <TS version="2.1" language="de_DE">
 <context>
     <name>BookmarkModePage</name>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n Datei</numerusform>
-            <numerusform>%n Dateien</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Bookmark level:</source>
         <translation>Lesezeichen-Ebene:</translation>
@@ -21,6 +14,10 @@
     <message>
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>An jedem Lesezeichen dieser Ebene und der Ebenen darüber beginnt eine neue Datei, benannt nach dem Lesezeichen. Seiten vor dem ersten Lesezeichen bilden eine eigene Datei.</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Dateien: %1</translation>
     </message>
 </context>
 <context>
@@ -488,12 +485,9 @@
         <source>Enter the largest file size first.</source>
         <translation>Geben Sie zuerst die höchste Dateigröße an.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n page(s) alone are larger than the size limit; each is in a file of its own: %1</source>
-        <translation>
-            <numerusform>%n Seite ist allein größer als die Höchstgröße; sie steht in einer eigenen Datei: %1</numerusform>
-            <numerusform>%n Seiten sind allein größer als die Höchstgröße; jede steht in einer eigenen Datei: %1</numerusform>
-        </translation>
+    <message>
+        <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
+        <translation>Seiten, die allein größer als die Höchstgröße sind, stehen jeweils in einer eigenen Datei: %1</translation>
     </message>
 </context>
 </TS>

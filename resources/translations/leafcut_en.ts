@@ -3,13 +3,6 @@
 <TS version="2.1" language="en_US">
 <context>
     <name>BookmarkModePage</name>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n file</numerusform>
-            <numerusform>%n files</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Bookmark level:</source>
         <translation>Bookmark level:</translation>
@@ -21,6 +14,10 @@
     <message>
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Files: %1</translation>
     </message>
 </context>
 <context>
@@ -488,12 +485,9 @@
         <source>Enter the largest file size first.</source>
         <translation>Enter the largest file size first.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n page(s) alone are larger than the size limit; each is in a file of its own: %1</source>
-        <translation>
-            <numerusform>%n page alone is larger than the size limit; it is in a file of its own: %1</numerusform>
-            <numerusform>%n pages alone are larger than the size limit; each is in a file of its own: %1</numerusform>
-        </translation>
+    <message>
+        <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
+        <translation>Pages that alone are larger than the size limit are each in a file of their own: %1</translation>
     </message>
 </context>
 </TS>

@@ -3,13 +3,6 @@
 <TS version="2.1" language="es_ES">
 <context>
     <name>BookmarkModePage</name>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n archivo</numerusform>
-            <numerusform>%n archivos</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Bookmark level:</source>
         <translation>Nivel de marcadores:</translation>
@@ -21,6 +14,10 @@
     <message>
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>Un archivo nuevo empieza en cada marcador de este nivel y de los superiores, con el nombre del marcador. Las páginas anteriores al primer marcador forman un archivo propio.</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Archivos: %1</translation>
     </message>
 </context>
 <context>
@@ -488,12 +485,9 @@
         <source>Enter the largest file size first.</source>
         <translation>Indique primero el tamaño máximo de archivo.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n page(s) alone are larger than the size limit; each is in a file of its own: %1</source>
-        <translation>
-            <numerusform>%n página supera por sí sola el tamaño máximo; va en un archivo propio: %1</numerusform>
-            <numerusform>%n páginas superan por sí solas el tamaño máximo; cada una va en un archivo propio: %1</numerusform>
-        </translation>
+    <message>
+        <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
+        <translation>Las páginas que por sí solas superan el tamaño máximo van cada una en un archivo propio: %1</translation>
     </message>
 </context>
 </TS>

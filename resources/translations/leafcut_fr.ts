@@ -3,13 +3,6 @@
 <TS version="2.1" language="fr_FR">
 <context>
     <name>BookmarkModePage</name>
-    <message numerus="yes">
-        <source>%n file(s)</source>
-        <translation>
-            <numerusform>%n fichier</numerusform>
-            <numerusform>%n fichiers</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Bookmark level:</source>
         <translation>Niveau de signets&#xa0;:</translation>
@@ -21,6 +14,10 @@
     <message>
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>Un nouveau fichier commence à chaque signet de ce niveau et des niveaux supérieurs, et porte le nom du signet. Les pages avant le premier signet forment un fichier à part.</translation>
+    </message>
+    <message>
+        <source>Files: %1</source>
+        <translation>Fichiers&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -488,12 +485,9 @@
         <source>Enter the largest file size first.</source>
         <translation>Indiquez d’abord la taille maximale des fichiers.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n page(s) alone are larger than the size limit; each is in a file of its own: %1</source>
-        <translation>
-            <numerusform>%n page dépasse à elle seule la taille maximale&#xa0;; elle forme un fichier à part&#xa0;: %1</numerusform>
-            <numerusform>%n pages dépassent chacune à elles seules la taille maximale&#xa0;; chacune forme un fichier à part&#xa0;: %1</numerusform>
-        </translation>
+    <message>
+        <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
+        <translation>Les pages qui dépassent à elles seules la taille maximale forment chacune un fichier à part&#xa0;: %1</translation>
     </message>
 </context>
 </TS>
