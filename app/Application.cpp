@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/AppSettings.h"
+#include "app/InstallLayout.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PageRenderer.h"
 
@@ -72,7 +73,7 @@ void Application::loadStyleSheet()
 
 QString Application::translationsDirectory() const
 {
-    return applicationDirPath() + QStringLiteral("/translations");
+    return InstallLayout::translationsDirectory();
 }
 
 bool Application::loadLanguage(const QString &code)

@@ -48,7 +48,7 @@ public:
     void openFolderAndSelect(const QString &path);
 
     // Installs the translation "leafcut_<code>.qm" from the translations folder
-    // beside the program; an unknown code still installs an (empty) translator.
+    // (InstallLayout); an unknown code still installs an (empty) translator.
     bool loadLanguage(const QString &code);
 
     QString translationsDirectory() const;

@@ -1,6 +1,7 @@
 #include "merge/MergeItemDelegate.h"
 
 #include "merge/MergeModel.h"
+#include "widgets/PixmapLoader.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -102,13 +103,13 @@ void MergeItemDelegate::paintImageButton(QPainter *painter, const QStyleOptionVi
 {
     if (option.state & QStyle::State_Selected)
         painter->fillRect(option.rect, option.palette.highlight());
-    const QPixmap image(imageFor(index.column(), option.state));
+    const QPixmap image = PixmapLoader::load(imageFor(index.column(), option.state));
     if (image.isNull())
         return;
     QRect cell = option.rect;
     if (index.column() == ColumnRemove)
         cell.setRight(cell.right() - 11);
-    QRect target(QPoint(0, 0), image.size());
+    QRect target(QPoint(0, 0), image.size() / image.devicePixelRatio());
     target.moveCenter(cell.center());
     painter->drawPixmap(target, image);
 }

@@ -1,11 +1,11 @@
 #include "merge/MergeLauncher.h"
 
 #include "app/FileUtils.h"
+#include "app/InstallLayout.h"
 #include "app/Logger.h"
 #include "split/WorkerCode.h"
 #include "split/WorkerFile.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
@@ -45,12 +45,7 @@ bool MergeLauncher::isRunning() const
 
 QString MergeLauncher::workerExecutable()
 {
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("/pdfworker.exe");
-#else
-    const QString name = QStringLiteral("/pdfworker");
-#endif
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + name);
+    return InstallLayout::workerProgram();
 }
 
 QString MergeLauncher::requestPath() const

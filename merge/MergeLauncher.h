@@ -45,7 +45,7 @@ public:
     QString responsePath() const;
     // The inputs the last finished run left out (from its response).
     QStringList errorFiles() const { return m_lastResponse.errorFiles; }
-    // The worker executable beside this program.
+    // The worker executable of this program (InstallLayout::workerProgram).
     static QString workerExecutable();
 
 signals:

@@ -5,6 +5,7 @@
 #include "merge/InformationWorker.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QMimeData>
 #include <algorithm>
 
@@ -76,6 +77,9 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
         if (index.column() == NumberColumn || index.column() == PagesColumn)
             return int(Qt::AlignHCenter | Qt::AlignVCenter);
         return QVariant();
+    case Qt::ToolTipRole:
+        // The column shows the name only, cut when long: the whole path.
+        return index.column() == FileNameColumn ? QVariant(QDir::toNativeSeparators(item.fullPath)) : QVariant();
     case FullPathRole:
         return item.fullPath;
     case HasPasswordRole:

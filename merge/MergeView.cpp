@@ -269,6 +269,7 @@ void MergeView::setSaveFolder(const QString &folder)
     m_saveFolder = folder;
     m_editFolder->setText(QDir::toNativeSeparators(folder));
     m_editFolder->setCursorPosition(0);
+    m_editFolder->setToolTip(m_editFolder->text());
 }
 
 bool MergeView::isMerging() const

@@ -4,12 +4,14 @@
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeView.h"
+#include "shell/KeyboardShortcuts.h"
 #include "shell/SettingsView.h"
 #include "shell/TabButton.h"
 #include "shell/TabWidget.h"
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
 #include "widgets/DocumentViewer.h"
+#include "widgets/PixmapLoader.h"
 #include "shell/WindowBar.h"
 #include "split/SplitView.h"
 
@@ -46,6 +48,7 @@ MainView::MainView(QWidget *parent)
     m_tabWidget->addTab(m_mergeScreen, 2, m_buttonTabMerge);
     m_tabWidget->setCurrentIndex(0);
     connectSignals();
+    KeyboardShortcuts::install(this);
     retranslate();
     setFixedSize(windowWidth, windowHeight);
     // A frameless window gets no placement from a window manager decoration:
@@ -128,7 +131,7 @@ QFrame *MainView::buildStartScreen()
     auto *layout = new QVBoxLayout(screen);
     auto *logo = new QLabel(screen);
     logo->setObjectName(QStringLiteral("logo"));
-    logo->setPixmap(QPixmap(QStringLiteral(":/style/images/logo.png")));
+    logo->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/logo.png")));
     logo->setAlignment(Qt::AlignCenter);
 
     m_buttonNavigateToSplit = new Button(screen);

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Application.h"
+#include "app/InstallLayout.h"
 #include "shell/SaveFolderDelegate.h"
 #include "shell/SaveFolderModel.h"
 #include "widgets/Button.h"
@@ -123,7 +124,7 @@ QList<QPair<QString, QString>> SettingsView::availableLanguages(const QString &t
 void SettingsView::fillLanguages()
 {
     const QString folder = Application::instance() ? Application::instance()->translationsDirectory()
-                                                   : QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+                                                   : InstallLayout::translationsDirectory();
     for (const auto &language : availableLanguages(folder))
         m_language->addItem(language.first, language.second);
 }

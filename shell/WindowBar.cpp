@@ -1,5 +1,7 @@
 #include "shell/WindowBar.h"
 
+#include "widgets/PixmapLoader.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
@@ -20,9 +22,9 @@ WindowBar::WindowBar(QWidget *parent)
     , m_minimize(new QPushButton(this))
     , m_close(new QPushButton(this))
 {
-    const QPixmap icon(QStringLiteral(":/style/images/icon16.png"));
+    const QPixmap icon = PixmapLoader::load(QStringLiteral(":/style/images/icon16.png"));
     m_icon->setPixmap(icon);
-    m_icon->setFixedSize(icon.size());
+    m_icon->setFixedSize(icon.size() / icon.devicePixelRatio());
     m_title->setObjectName(QStringLiteral("windowBarLabel"));
     m_title->setAlignment(Qt::AlignCenter);
     m_minimize->setObjectName(QStringLiteral("windowminimize"));

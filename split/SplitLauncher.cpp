@@ -1,11 +1,11 @@
 #include "split/SplitLauncher.h"
 
 #include "app/FileUtils.h"
+#include "app/InstallLayout.h"
 #include "app/Logger.h"
 #include "split/WorkerCode.h"
 #include "split/WorkerFile.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
 #include <QFile>
@@ -35,12 +35,7 @@ SplitLauncher::~SplitLauncher()
 
 QString SplitLauncher::defaultWorkerProgram()
 {
-#ifdef Q_OS_WIN
-    const QString name = QStringLiteral("/pdfworker.exe");
-#else
-    const QString name = QStringLiteral("/pdfworker");
-#endif
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + name);
+    return InstallLayout::workerProgram();
 }
 
 void SplitLauncher::setRequest(const SplitRequest &request)

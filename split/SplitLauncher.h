@@ -29,7 +29,7 @@ public:
     // True while a worker process exists and is running.
     bool isRunning() const;
 
-    // The worker beside the running program ("pdfworker", ".exe" on Windows).
+    // The worker of the running program (InstallLayout::workerProgram).
     static QString defaultWorkerProgram();
     // Replaces the program to start (for a relocated installation).
     void setWorkerProgram(const QString &program) { m_workerProgram = program; }

@@ -12,6 +12,7 @@
 #include "widgets/Button.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
+#include "widgets/PixmapLoader.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"
 
@@ -125,7 +126,7 @@ QWidget *SplitView::buildHelpRow(QLabel *text, bool limitHeight)
     auto *row = new QHBoxLayout(frame);
     row->setContentsMargins(0, 0, 0, 0);
     auto *picture = new QLabel(frame);
-    picture->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
+    picture->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/helplabel.png")));
     row->addWidget(picture, 0, Qt::AlignTop);
     text->setObjectName(QStringLiteral("help"));
     text->setWordWrap(true);

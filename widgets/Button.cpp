@@ -1,5 +1,7 @@
 #include "widgets/Button.h"
 
+#include "widgets/PixmapLoader.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
@@ -125,8 +127,7 @@ void Button::paintEvent(QPaintEvent *)
     const QString iconPath = iconForState(option.state);
     const Geometry geometry = geometryFor(iconPath);
     if (!iconPath.isEmpty())
-        painter.drawPixmap(geometry.icon, QPixmap(iconPath),
-                           QRect(0, 0, geometry.icon.width(), geometry.icon.height()));
+        PixmapLoader::drawPart(painter, geometry.icon, iconPath);
     if (!text().isEmpty())
         drawColoredText(painter, geometry.text, text(), textColorForState(option.state));
 }

@@ -1,5 +1,7 @@
 #include "widgets/ButtonDescription.h"
 
+#include "widgets/PixmapLoader.h"
+
 #include <QPainter>
 #include <QPixmap>
 
@@ -69,8 +71,7 @@ void ButtonDescription::paintEvent(QPaintEvent *)
     const QString iconPath = iconForState(option.state);
     const DescriptionGeometry geometry = descriptionGeometryFor(iconPath);
     if (!iconPath.isEmpty())
-        painter.drawPixmap(geometry.icon, QPixmap(iconPath),
-                           QRect(0, 0, geometry.icon.width(), geometry.icon.height()));
+        PixmapLoader::drawPart(painter, geometry.icon, iconPath);
     if (!m_description.isEmpty())
         drawColoredText(painter, geometry.description, m_description,
                         descriptionColorForState(option.state));

@@ -4,6 +4,7 @@
 #include "widgets/PageView.h"
 #include "shell/WindowBar.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMouseEvent>
@@ -49,6 +50,7 @@ bool DocumentViewer::open(const QString &fileName, const QString &password)
 {
     const QString title = QStringLiteral("%1 - Sheafwright").arg(QFileInfo(fileName).fileName());
     m_windowBar->setTitle(title);
+    m_windowBar->setToolTip(QDir::toNativeSeparators(fileName));
     setWindowTitle(title);
     return m_pageView->open(fileName, password);
 }

@@ -9,6 +9,7 @@
 #include "widgets/MessagePassword.h"
 #include "widgets/MessageView.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -136,8 +137,11 @@ void PreviewWidget::refresh()
         return;
     // Elide with the font the style sheet gives the title.
     m_title->ensurePolished();
-    m_title->setText(m_title->fontMetrics().elidedText(split->displayName(), Qt::ElideRight, 530));
+    const QString title = split->displayName();
+    m_title->setText(m_title->fontMetrics().elidedText(title, Qt::ElideRight, 530));
+    m_title->setToolTip(m_title->text() != title ? title : QString());
     m_file->setText(split->fileName());
+    m_file->setToolTip(QDir::toNativeSeparators(split->fileName()));
     const int pageCount = split->pageCount();
     m_pages->setText(tr("Pages: %1").arg(pageCount > 0 ? QString::number(pageCount) : QStringLiteral("?")));
     // A document without readable pages is shown like a locked one.

@@ -4,6 +4,10 @@
 <context>
     <name>BookmarkModePage</name>
     <message>
+        <source>Files: %1</source>
+        <translation>Dateien: %1</translation>
+    </message>
+    <message>
         <source>Bookmark level:</source>
         <translation>Lesezeichen-Ebene:</translation>
     </message>
@@ -15,9 +19,40 @@
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>An jedem Lesezeichen dieser Ebene und der Ebenen darüber beginnt eine neue Datei, benannt nach dem Lesezeichen. Seiten vor dem ersten Lesezeichen bilden eine eigene Datei.</translation>
     </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
-        <source>Files: %1</source>
-        <translation>Dateien: %1</translation>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation>Teilt PDF-Dateien und fügt sie zusammen. Eine PDF-Datei öffnet sich im Bildschirm „Teilen“, mehrere kommen in der angegebenen Reihenfolge in die Liste zum Zusammenfügen.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformation an.</translation>
+    </message>
+    <message>
+        <source>PDF files to open.</source>
+        <translation>Zu öffnende PDF-Dateien.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a PDF file.</source>
+        <translation>%1 ist ein Ordner, keine PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 kann nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file.</source>
+        <translation>%1 ist keine PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright --help&quot; for more information.</source>
+        <translation>Mehr Informationen mit „sheafwright --help“.</translation>
     </message>
 </context>
 <context>
@@ -40,10 +75,32 @@
     </message>
 </context>
 <context>
+    <name>FileOpener</name>
+    <message>
+        <source>File not opened</source>
+        <translation>Datei nicht geöffnet</translation>
+    </message>
+    <message>
+        <source>Files not opened</source>
+        <translation>Dateien nicht geöffnet</translation>
+    </message>
+</context>
+<context>
     <name>InformationWorkerList</name>
     <message>
         <source>%1 out of %2 files. %3</source>
         <translation>Datei %1 von %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardShortcuts</name>
+    <message>
+        <source>Open PDF files</source>
+        <translation>PDF-Dateien öffnen</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
 </context>
 <context>

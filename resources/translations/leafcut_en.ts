@@ -4,6 +4,10 @@
 <context>
     <name>BookmarkModePage</name>
     <message>
+        <source>Files: %1</source>
+        <translation>Files: %1</translation>
+    </message>
+    <message>
         <source>Bookmark level:</source>
         <translation>Bookmark level:</translation>
     </message>
@@ -15,9 +19,40 @@
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</translation>
     </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
-        <source>Files: %1</source>
-        <translation>Files: %1</translation>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Displays version information.</translation>
+    </message>
+    <message>
+        <source>PDF files to open.</source>
+        <translation>PDF files to open.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a PDF file.</source>
+        <translation>%1 is a folder, not a PDF file.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file.</source>
+        <translation>%1 is not a PDF file.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright --help&quot; for more information.</source>
+        <translation>Try &quot;sheafwright --help&quot; for more information.</translation>
     </message>
 </context>
 <context>
@@ -40,10 +75,32 @@
     </message>
 </context>
 <context>
+    <name>FileOpener</name>
+    <message>
+        <source>File not opened</source>
+        <translation>File not opened</translation>
+    </message>
+    <message>
+        <source>Files not opened</source>
+        <translation>Files not opened</translation>
+    </message>
+</context>
+<context>
     <name>InformationWorkerList</name>
     <message>
         <source>%1 out of %2 files. %3</source>
         <translation>%1 out of %2 files. %3</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardShortcuts</name>
+    <message>
+        <source>Open PDF files</source>
+        <translation>Open PDF files</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Files (*.pdf)</translation>
     </message>
 </context>
 <context>

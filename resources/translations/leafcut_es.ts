@@ -4,6 +4,10 @@
 <context>
     <name>BookmarkModePage</name>
     <message>
+        <source>Files: %1</source>
+        <translation>Archivos: %1</translation>
+    </message>
+    <message>
         <source>Bookmark level:</source>
         <translation>Nivel de marcadores:</translation>
     </message>
@@ -15,9 +19,40 @@
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>Un archivo nuevo empieza en cada marcador de este nivel y de los superiores, con el nombre del marcador. Las páginas anteriores al primer marcador forman un archivo propio.</translation>
     </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
-        <source>Files: %1</source>
-        <translation>Archivos: %1</translation>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation>Divide y une archivos PDF. Un solo archivo PDF se abre en la pantalla de dividir; varios van a la lista de unir en el orden indicado.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>PDF files to open.</source>
+        <translation>Archivos PDF que abrir.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a PDF file.</source>
+        <translation>%1 es una carpeta, no un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>No se puede leer %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file.</source>
+        <translation>%1 no es un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright --help&quot; for more information.</source>
+        <translation>Pruebe «sheafwright --help» para más información.</translation>
     </message>
 </context>
 <context>
@@ -40,10 +75,32 @@
     </message>
 </context>
 <context>
+    <name>FileOpener</name>
+    <message>
+        <source>File not opened</source>
+        <translation>Archivo no abierto</translation>
+    </message>
+    <message>
+        <source>Files not opened</source>
+        <translation>Archivos no abiertos</translation>
+    </message>
+</context>
+<context>
     <name>InformationWorkerList</name>
     <message>
         <source>%1 out of %2 files. %3</source>
         <translation>Archivo %1 de %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardShortcuts</name>
+    <message>
+        <source>Open PDF files</source>
+        <translation>Abrir archivos PDF</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,10 @@
 <context>
     <name>BookmarkModePage</name>
     <message>
+        <source>Files: %1</source>
+        <translation>Fichiers&#xa0;: %1</translation>
+    </message>
+    <message>
         <source>Bookmark level:</source>
         <translation>Niveau de signets&#xa0;:</translation>
     </message>
@@ -15,9 +19,40 @@
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>Un nouveau fichier commence à chaque signet de ce niveau et des niveaux supérieurs, et porte le nom du signet. Les pages avant le premier signet forment un fichier à part.</translation>
     </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
-        <source>Files: %1</source>
-        <translation>Fichiers&#xa0;: %1</translation>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation>Divise et fusionne des fichiers PDF. Un seul fichier PDF s’ouvre sur l’écran de division ; plusieurs vont dans la liste de fusion dans l’ordre donné.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>PDF files to open.</source>
+        <translation>Fichiers PDF à ouvrir.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation>%1 n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a PDF file.</source>
+        <translation>%1 est un dossier, pas un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 ne peut pas être lu.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PDF file.</source>
+        <translation>%1 n’est pas un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright --help&quot; for more information.</source>
+        <translation>Essayez « sheafwright --help » pour plus d’informations.</translation>
     </message>
 </context>
 <context>
@@ -40,10 +75,32 @@
     </message>
 </context>
 <context>
+    <name>FileOpener</name>
+    <message>
+        <source>File not opened</source>
+        <translation>Fichier non ouvert</translation>
+    </message>
+    <message>
+        <source>Files not opened</source>
+        <translation>Fichiers non ouverts</translation>
+    </message>
+</context>
+<context>
     <name>InformationWorkerList</name>
     <message>
         <source>%1 out of %2 files. %3</source>
         <translation>Fichier %1 sur %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>KeyboardShortcuts</name>
+    <message>
+        <source>Open PDF files</source>
+        <translation>Ouvrir des fichiers PDF</translation>
+    </message>
+    <message>
+        <source>Files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
 </context>
 <context>

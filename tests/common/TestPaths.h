@@ -11,6 +11,7 @@ namespace TestPaths {
 inline QString fixturesDir() { return QStringLiteral(SW_FIXTURES_DIR); }
 inline QString binDir() { return QStringLiteral(SW_BIN_DIR); }
 inline QString sourceDir() { return QStringLiteral(SW_SOURCE_DIR); }
+inline QString buildDir() { return QStringLiteral(SW_BUILD_DIR); }
 inline QString workerPath() { return binDir() + QStringLiteral("/pdfworker"); }
 
 // A shared fixture by file name; a missing fixture fails the calling test.

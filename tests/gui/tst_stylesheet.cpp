@@ -161,9 +161,18 @@ private slots:
             listedNames.insert(picture.name);
         }
         const QStringList embedded = QDir(QStringLiteral(":/style/images")).entryList(QDir::Files);
-        for (const QString &file : embedded)
-            QVERIFY2(listedNames.contains(QFileInfo(file).completeBaseName()),
+        for (const QString &file : embedded) {
+            QString name = QFileInfo(file).completeBaseName();
+            // "<name>@2x" is the twin for scaled screens, at twice the size.
+            const bool twin = name.endsWith(QLatin1String("@2x"));
+            if (twin)
+                name.chop(3);
+            QVERIFY2(listedNames.contains(name),
                      qPrintable(file + QStringLiteral(" is embedded but not made from a listed source")));
+            if (twin)
+                QCOMPARE(QImage(QStringLiteral(":/style/images/") + file).size(),
+                         QImage(QStringLiteral(":/style/images/%1.png").arg(name)).size() * 2);
+        }
     }
 
     // Pictures that are drawn with visible content, not blank canvases.

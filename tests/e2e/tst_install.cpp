@@ -1,0 +1,229 @@
+#include "TestPaths.h"
+#include "TestPdf.h"
+#include "app/AppSettings.h"
+#include "app/InstallLayout.h"
+
+#include <QDirIterator>
+#include <QImage>
+#include <QProcess>
+#include <QSet>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString appId = QStringLiteral("org.sheafwright.Sheafwright");
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run run(const QString &program, const QStringList &arguments, int timeoutMs = 120000)
+{
+    QProcess process;
+    process.start(program, arguments);
+    Run result;
+    if (!process.waitForStarted(10000) || !process.waitForFinished(timeoutMs)) {
+        process.kill();
+        process.waitForFinished(5000);
+        result.err = "did not finish: " + program.toUtf8();
+        return result;
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = process.readAllStandardOutput();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+// A program the test needs, from a package of scripts/packages.txt.
+QString tool(const QString &name, const char *package)
+{
+    const QString path = QStandardPaths::findExecutable(name);
+    if (path.isEmpty())
+        qWarning("%s is missing: install the package %s (scripts/install-deps.sh)", qPrintable(name), package);
+    return path;
+}
+
+QSet<QString> filesBelow(const QString &root)
+{
+    QSet<QString> files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.insert(QDir(root).relativeFilePath(it.next()));
+    return files;
+}
+
+} // namespace
+
+// The installed tree: cmake --install into a staging folder, the launcher
+// entry and the AppStream data through their validators, the installed
+// program answering on its command line, and the lookup that finds the
+// worker and the translations relative to the installed program.
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_prefix;
+
+    QString staged(const QString &relative) const { return m_prefix + QLatin1Char('/') + relative; }
+    QString program() const { return staged(QStringLiteral("bin/sheafwright")); }
+
+private slots:
+    void initTestCase()
+    {
+        AppSettings::applyIdentity();
+        QVERIFY(m_dir.isValid());
+        m_prefix = m_dir.filePath(QStringLiteral("stage/usr"));
+        const Run install = run(QStringLiteral(SW_CMAKE_COMMAND),
+                                {QStringLiteral("--install"), TestPaths::buildDir(), QStringLiteral("--prefix"), m_prefix});
+        QVERIFY2(install.exitCode == 0, install.err.constData());
+    }
+
+    void treeHoldsExactlyTheProgramAndItsFiles()
+    {
+        QSet<QString> expected{
+            QStringLiteral("bin/sheafwright"),
+            QStringLiteral("libexec/sheafwright/pdfworker"),
+            QStringLiteral("share/applications/%1.desktop").arg(appId),
+            QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId),
+            QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(appId),
+            QStringLiteral("share/doc/sheafwright/copyright"),
+        };
+        const QStringList sources = QDir(TestPaths::sourceDir() + QStringLiteral("/resources/translations"))
+                                        .entryList({QStringLiteral("leafcut_*.ts")}, QDir::Files);
+        QVERIFY(sources.size() >= 4);
+        for (QString ts : sources)
+            expected.insert(QStringLiteral("share/sheafwright/translations/") + ts.replace(QLatin1String(".ts"), QLatin1String(".qm")));
+        const QList<int> sizes{16, 24, 32, 48, 64, 128, 256, 512};
+        for (int size : sizes)
+            expected.insert(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(appId));
+
+        // Nothing more: no test program, no build file.
+        QCOMPARE(filesBelow(m_prefix), expected);
+        QVERIFY(QFileInfo(program()).isExecutable());
+        QVERIFY(QFileInfo(staged(QStringLiteral("libexec/sheafwright/pdfworker"))).isExecutable());
+        for (int size : sizes) {
+            const QImage icon(staged(QStringLiteral("share/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(appId)));
+            QCOMPARE(icon.size(), QSize(size, size));
+            QVERIFY(icon.hasAlphaChannel());
+        }
+    }
+
+    void launcherEntryAndAppStreamDataValidate()
+    {
+        const QString desktop = staged(QStringLiteral("share/applications/%1.desktop").arg(appId));
+        const QString validateDesktop = tool(QStringLiteral("desktop-file-validate"), "desktop-file-utils");
+        QVERIFY2(!validateDesktop.isEmpty(), "desktop-file-validate is missing (package desktop-file-utils)");
+        const Run entry = run(validateDesktop, {desktop});
+        QVERIFY2(entry.exitCode == 0 && entry.out.trimmed().isEmpty(), entry.out.constData());
+
+        const QString appstream = tool(QStringLiteral("appstreamcli"), "appstream");
+        QVERIFY2(!appstream.isEmpty(), "appstreamcli is missing (package appstream)");
+        const Run metainfo = run(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                             staged(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId))});
+        QVERIFY2(metainfo.exitCode == 0, (metainfo.out + metainfo.err).constData());
+
+        // The entry opens PDF files by handing them to the program's command line.
+        QSettings entryFile(desktop, QSettings::IniFormat);
+        entryFile.beginGroup(QStringLiteral("Desktop Entry"));
+        QCOMPARE(entryFile.value(QStringLiteral("Exec")).toString(), QStringLiteral("sheafwright %F"));
+        QVERIFY(entryFile.value(QStringLiteral("MimeType")).toString().split(QLatin1Char(';'))
+                    .contains(QStringLiteral("application/pdf")));
+        QCOMPARE(entryFile.value(QStringLiteral("Icon")).toString(), appId);
+    }
+
+    void installedProgramAnswersVersionAndHelp()
+    {
+        const Run version = run(program(), {QStringLiteral("--version")});
+        QCOMPARE(version.exitCode, 0);
+        QCOMPARE(QString::fromUtf8(version.out), QStringLiteral("Sheafwright 2.0.10\n"));
+
+        AppSettings::open()->setValue(QLatin1String(AppSettings::keyLanguage), QStringLiteral("en"));
+        const Run help = run(program(), {QStringLiteral("--help")});
+        QCOMPARE(help.exitCode, 0);
+        const QString helpText = QString::fromUtf8(help.out);
+        QVERIFY2(helpText.contains(QLatin1String("[FILE...]")), qPrintable(helpText));
+        QVERIFY2(helpText.contains(QLatin1String("PDF files to open")), qPrintable(helpText));
+
+        // In German the text comes from the staged translations.
+        AppSettings::open()->setValue(QLatin1String(AppSettings::keyLanguage), QStringLiteral("de"));
+        const Run german = run(program(), {QStringLiteral("--help")});
+        AppSettings::open()->remove(QLatin1String(AppSettings::keyLanguage));
+        QCOMPARE(german.exitCode, 0);
+        QVERIFY2(QString::fromUtf8(german.out).contains(QStringLiteral("Zu öffnende PDF-Dateien")), german.out.constData());
+
+        const Run wrong = run(program(), {QStringLiteral("--no-such-option")});
+        QCOMPARE(wrong.exitCode, 2);
+        QVERIFY2(wrong.err.contains("no-such-option") && wrong.err.contains("--help"), wrong.err.constData());
+    }
+
+    void installedProgramStartsAndNamesFilesItCannotOpen()
+    {
+        const QString pdf = m_dir.filePath(QStringLiteral("present.pdf"));
+        QVERIFY(TestPdf::writeNumbered(pdf, 2));
+        const QString text = m_dir.filePath(QStringLiteral("notes.pdf"));
+        QFile notes(text);
+        QVERIFY(notes.open(QIODevice::WriteOnly));
+        notes.write("plain text, not a document\n");
+        notes.close();
+        const QString missing = m_dir.filePath(QStringLiteral("gone.pdf"));
+
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.start(program(), {pdf, missing, text});
+        QVERIFY(process.waitForStarted(10000));
+        QByteArray err;
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 30000 && !(err.contains("gone.pdf") && err.contains("notes.pdf"))) {
+            process.waitForReadyRead(500);
+            err += process.readAllStandardError();
+        }
+        QVERIFY2(err.contains("gone.pdf does not exist."), err.constData());
+        QVERIFY2(err.contains("notes.pdf is not a PDF file."), err.constData());
+        QVERIFY2(!err.contains("present.pdf does") && !err.contains("present.pdf is"), err.constData());
+        // Past the splash screen the window is up: the program keeps running.
+        QTest::qWait(4500);
+        QCOMPARE(process.state(), QProcess::Running);
+        process.kill();
+        process.waitForFinished(5000);
+    }
+
+    void lookupFindsTheStagedWorkerAndTranslations()
+    {
+        const QString bin = staged(QStringLiteral("bin"));
+        QCOMPARE(InstallLayout::workerProgram(bin), staged(QStringLiteral("libexec/sheafwright/pdfworker")));
+        QCOMPARE(InstallLayout::translationsDirectory(bin), staged(QStringLiteral("share/sheafwright/translations")));
+
+        // Beside the program comes first (the build folder, Windows); with
+        // neither, the path beside the program names what is missing.
+        QTemporaryDir other;
+        QVERIFY(QDir(other.path()).mkpath(QStringLiteral("translations")));
+        QFile worker(other.filePath(QStringLiteral("pdfworker")));
+        QVERIFY(worker.open(QIODevice::WriteOnly));
+        worker.close();
+        QCOMPARE(InstallLayout::workerProgram(other.path()), other.filePath(QStringLiteral("pdfworker")));
+        QCOMPARE(InstallLayout::translationsDirectory(other.path()), other.filePath(QStringLiteral("translations")));
+        QTemporaryDir empty;
+        QCOMPARE(InstallLayout::workerProgram(empty.path()), empty.filePath(QStringLiteral("pdfworker")));
+    }
+
+    void testProgramsLiveApartFromTheProgram()
+    {
+        QVERIFY(QDir(QCoreApplication::applicationDirPath()) != QDir(TestPaths::binDir()));
+        // ... and still find the built worker and translations.
+        QCOMPARE(InstallLayout::workerProgram(), TestPaths::workerPath());
+        QVERIFY(QFileInfo::exists(InstallLayout::translationsDirectory() + QStringLiteral("/leafcut_de.qm")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInstall)
+#include "tst_install.moc"
