@@ -249,6 +249,38 @@ private slots:
         QCOMPARE(pages, 101);
     }
 
+    // Stopping a split by size: what was written before is whole and within
+    // the limit, and no file being measured stays behind.
+    void bySizeStopped()
+    {
+        const QString out = freshDir("by-size-stopped");
+        SplitRequest r = request(m_mixed, m_mixedPages, out);
+        r.mode = SplitRequest::ModeBySize;
+        r.maxSizeKb = 120;
+        SplitLauncher launcher;
+        launcher.setRequest(r);
+        QSignalSpy finished(&launcher, &SplitLauncher::finished);
+        bool stopped = false;
+        connect(&launcher, &SplitLauncher::progressChanged, this, [&](double value) {
+            if (!stopped && value > 0) {
+                stopped = true;
+                launcher.cancel();
+            }
+        });
+        launcher.run();
+        QVERIFY(finished.wait(120000));
+        QVERIFY(stopped);
+        QVERIFY(finished.first().at(0).toInt() != 0);
+        const QStringList left = QDir(out).entryList(QDir::Files | QDir::Hidden);
+        QVERIFY(left.size() < 102);
+        for (const QString &name : left) {
+            QVERIFY2(!name.startsWith(QLatin1Char('.')), qPrintable(name));
+            QVERIFY2(PdfProbe::isComplete(out + "/" + name), qPrintable(name));
+            QVERIFY2(QFileInfo(out + "/" + name).size() <= 120 * 1000 || name == QLatin1String("mixed_p51.pdf"),
+                     qPrintable(name));
+        }
+    }
+
     // A limit above the document's size gives one file with every page; an
     // unreadable source gives nothing.
     void bySizeEdges()
