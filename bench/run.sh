@@ -56,3 +56,15 @@ if [ -x "$bench/bench_merge" ]; then
     "$bench/bench_merge" "${SW_BENCH_SINGLES:-2000}" "${SW_BENCH_LARGE_PAGES:-3000}" 2>&1 \
         | grep -v -e 'DebenuService' -e 'removeDirectory'
 fi
+
+# Splitting by size against one file per page on a real manual (by default
+# the LilyPond notation manual when installed, else the auto-multiple-choice
+# manual of scripts/packages.txt): CPU time, files written to measure sizes,
+# how full the parts are.
+if [ -x "$bench/bench_splitbysize" ]; then
+    echo "== bench_splitbysize"
+    manual=/usr/share/doc/lilypond/html/Documentation/notation.pdf
+    [ -f "$manual" ] || manual=/usr/share/doc/auto-multiple-choice/auto-multiple-choice.en.pdf
+    "$bench/bench_splitbysize" --file "${SW_BENCH_MANUAL:-$manual}" --repeat "${SW_BENCH_REPEAT:-3}" 2>&1 \
+        | grep -v -e 'DebenuService'
+fi
