@@ -1,6 +1,7 @@
 #include "split/BookmarkModePage.h"
 
 #include "split/Split.h"
+#include "widgets/PixmapLoader.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -36,7 +37,7 @@ BookmarkModePage::BookmarkModePage(Split *split, QWidget *parent)
 
     auto *helpRow = new QHBoxLayout();
     auto *picture = new QLabel(this);
-    picture->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
+    picture->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/helplabel.png")));
     m_help->setObjectName(QStringLiteral("help"));
     m_help->setWordWrap(true);
     helpRow->addWidget(picture, 0, Qt::AlignTop);

@@ -1,5 +1,7 @@
 #include "split/SizeModePage.h"
 
+#include "widgets/PixmapLoader.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -42,7 +44,7 @@ SizeModePage::SizeModePage(QWidget *parent)
 
     auto *helpRow = new QHBoxLayout();
     auto *picture = new QLabel(this);
-    picture->setPixmap(QPixmap(QStringLiteral(":/style/images/helplabel.png")));
+    picture->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/helplabel.png")));
     m_help->setObjectName(QStringLiteral("help"));
     m_help->setWordWrap(true);
     helpRow->addWidget(picture, 0, Qt::AlignTop);
