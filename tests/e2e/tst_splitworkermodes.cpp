@@ -293,6 +293,23 @@ private slots:
         QCOMPARE(namesOf(result.files), QStringList{"five_p1-5.pdf"});
         QCOMPARE(TestPdf::pageWidths(result.files.first()), (QList<int>{201, 202, 203, 204, 205}));
 
+        // A protected source opens with its password; the parts are plain.
+        r = request(TestPaths::fixture("enc-XI-R6,V5,U=view,O=master.pdf"), 30, freshDir("protected-source"));
+        r.mode = SplitRequest::ModeBySize;
+        r.maxSizeKb = 5;
+        r.filePassword = QStringLiteral("view");
+        result = runToEnd(r);
+        QCOMPARE(result.code, 0);
+        int pages = 0;
+        for (const QString &part : result.files) {
+            QCOMPARE(SplitTestPdf::encryptionRevision(part, QString()), 0);
+            pages += PdfProbe::pageCount(part);
+        }
+        QCOMPARE(pages, 30);
+        r.filePassword = QStringLiteral("wrong");
+        r.outDirectory = freshDir("protected-wrong");
+        QCOMPARE(runToEnd(r).code, int(WorkerCode::NothingProduced));
+
         const QString damaged = m_dir.filePath("damaged.pdf");
         QFile file(damaged);
         QVERIFY(file.open(QIODevice::WriteOnly));
