@@ -1,6 +1,8 @@
 #include "app/AppSettings.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QLocale>
 #include <QStandardPaths>
 
@@ -40,7 +42,12 @@ QString AppSettings::systemLanguage()
 
 QString AppSettings::desktopFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // Many Linux desktops have no desktop folder at all: a default that does
+    // not exist would leave nowhere to save.
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    if (!desktop.isEmpty() && QFileInfo(desktop).isDir())
+        return desktop;
+    return QDir::homePath();
 }
 
 QString AppSettings::language()

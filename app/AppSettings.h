@@ -36,10 +36,11 @@ public:
     static QString language();             // system locale's two letters when unset or empty
     static QString publisher();            // "Pinecone Sheafwright"
     static int saveMode();                 // 0
-    static QString savePath();             // desktop folder
-    static QString lastSelectFolder();     // desktop folder
-    static QString mergeLastSaveFolder();  // desktop folder
+    static QString savePath();             // desktopFolder()
+    static QString lastSelectFolder();     // desktopFolder()
+    static QString mergeLastSaveFolder();  // desktopFolder()
 
     static QString systemLanguage();
+    // The user's desktop folder when it exists, else the home folder.
     static QString desktopFolder();
 };

@@ -4,6 +4,7 @@
 #include "app/InstallLayout.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PageRenderer.h"
+#include "widgets/Compositor.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGraphicsDropShadowEffect>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 #include <QUrl>
 #include <QWidget>
@@ -81,13 +84,29 @@ bool Application::loadLanguage(const QString &code)
     if (m_translator)
         removeTranslator(m_translator);
     else
-        m_translator = new QTranslator();
+        m_translator = new QTranslator(this);
+    if (m_qtTranslator)
+        removeTranslator(m_qtTranslator);
+    else
+        m_qtTranslator = new QTranslator(this);
+
     const QString path = translationsDirectory() + QLatin1Char('/')
                          + QStringLiteral("leafcut_%1.qm").arg(code);
     const bool loaded = m_translator->load(path, QString(), QString(), QString());
     qDebug() << Q_FUNC_INFO << "Load translation:" << path;
     qDebug() << Q_FUNC_INFO << "Result:" << loaded;
+    // The texts of the sources are drafts; the English file holds their
+    // proofread wording, so a language without a file of its own gets that.
+    if (!loaded)
+        m_translator->load(translationsDirectory() + QStringLiteral("/leafcut_en.qm"), QString(), QString(), QString());
     installTranslator(m_translator);
+
+    // Qt's own dialogs and context menus ("Look in", "Cancel") in the same
+    // language, from the system's Qt translations.
+    const bool qtLoaded = m_qtTranslator->load(QLocale(code), QStringLiteral("qt"), QStringLiteral("_"),
+                                               QLibraryInfo::location(QLibraryInfo::TranslationsPath));
+    qDebug() << Q_FUNC_INFO << "Qt translation for" << code << ":" << qtLoaded;
+    installTranslator(m_qtTranslator);
     return loaded;
 }
 
@@ -146,6 +165,9 @@ void Application::openFolderAndSelect(const QString &path)
 
 void applyDropShadow(QWidget *widget, QWidget *target)
 {
+    // Without a compositing manager translucent pixels turn black.
+    if (!Compositor::isRunning())
+        return;
     widget->setAttribute(Qt::WA_TranslucentBackground);
     auto *shadow = new QGraphicsDropShadowEffect(widget);
     shadow->setOffset(0, 0);

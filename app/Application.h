@@ -48,7 +48,8 @@ public:
     void openFolderAndSelect(const QString &path);
 
     // Installs the translation "leafcut_<code>.qm" from the translations folder
-    // (InstallLayout); an unknown code still installs an (empty) translator.
+    // (InstallLayout), and Qt's own translation for the language. False
+    // when the program has no file for code: the English one stands in.
     bool loadLanguage(const QString &code);
 
     QString translationsDirectory() const;
@@ -61,10 +62,12 @@ private:
     void loadStyleSheet();
 
     QTranslator *m_translator = nullptr;
+    QTranslator *m_qtTranslator = nullptr;
     std::shared_ptr<DebenuService> m_pdfService;
     Split m_split;
     Merge m_merge;
 };
 
-// Frameless dialogs: translucent widget, shadow (offset 0, blur 20) on target.
+// Frameless dialogs: translucent widget, shadow (offset 0, blur 20) on
+// target; nothing where no compositing manager runs (Compositor).
 void applyDropShadow(QWidget *widget, QWidget *target);

@@ -7,12 +7,14 @@
 //    `mutool merge`: time, peak memory and output size against the document
 //    they were split from.
 // Usage: bench_merge [single files] [pages of the large documents in all]
-// (defaults 2000 and 3000). Needs /usr/bin/time for the peak memory.
+// (defaults 2000 and 3000). Times and peak memory of the children are
+// measured here (wait4), against qpdf and mutool started the same way.
 
 #ifndef POINTERHOLDER_TRANSITION
 #define POINTERHOLDER_TRANSITION 4
 #endif
 
+#include "ChildRun.h"
 #include "app/FileUtils.h"
 #include "merge/MergeLauncher.h"
 #include "merge/MergeRequest.h"
@@ -111,34 +113,16 @@ bool writeDocument(const QString &path, int pages, unsigned seed)
     }
 }
 
-// Runs the command under /usr/bin/time for its wall time and peak memory.
+// Runs the command; its times and peak memory measured here.
 Measure measure(const QString &program, const QStringList &arguments)
 {
+    const ChildRun child = runChild(QStringList{program} + arguments);
     Measure result;
-    const QString timeTool = QStringLiteral("/usr/bin/time");
-    QProcess process;
-    process.setStandardOutputFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    if (QFileInfo(timeTool).isExecutable())
-        process.start(timeTool, QStringList{QStringLiteral("-f"), QStringLiteral("@@ %e %M %U %S")} + QStringList{program}
-                                    + arguments);
-    else
-        process.start(program, arguments);
-    if (!process.waitForFinished(-1))
-        return result;
-    result.seconds = timer.elapsed() / 1000.0;
-    const QStringList lines = QString::fromLocal8Bit(process.readAllStandardError()).split(QLatin1Char('\n'));
-    for (const QString &line : lines) {
-        if (line.startsWith(QLatin1String("@@ "))) {
-            const QStringList parts = line.split(QLatin1Char(' '));
-            result.seconds = parts.value(1).toDouble();
-            result.peakKb = parts.value(2).toLong();
-            result.cpuSeconds = parts.value(3).toDouble() + parts.value(4).toDouble();
-        }
-    }
+    result.seconds = child.wall;
+    result.cpuSeconds = child.cpu;
+    result.peakKb = child.peakKb;
     // qpdf exits 3 after warnings; the output is still complete.
-    result.ok = process.exitStatus() == QProcess::NormalExit && (process.exitCode() == 0 || process.exitCode() == 3);
+    result.ok = child.exitCode == 0 || child.exitCode == 3;
     return result;
 }
 

@@ -6,6 +6,7 @@
 
 #include "pdf/DebenuDocument.h"
 #include "pdf/DebenuService.h"
+#include "pdf/PageRenderer.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -113,6 +114,7 @@ int main(int argc, char *argv[])
                 QFile(source).size() / 1e6, timer.nsecsElapsed() / 1e9);
 
     auto service = std::make_shared<DebenuService>();
+    service->installRenderer(std::make_shared<PageRenderer>());
 
     // Open + page count + every page rendered at 72 dpi, images kept in memory.
     timer.restart();

@@ -7,6 +7,7 @@
 // The document (N pages, default 2400) is drawn with QPdfWriter, so it carries
 // embedded font subsets shared by all pages, as office exports do.
 
+#include "ChildRun.h"
 #include "app/FileUtils.h"
 #include "split/SplitRequest.h"
 #include "split/WorkerFile.h"
@@ -22,15 +23,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
-#include <spawn.h>
 #include <unistd.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <vector>
-
-extern char **environ;
 
 namespace {
 
@@ -41,50 +36,15 @@ struct Measure
     bool ok = true;
 };
 
-// Runs a program to its end; wall time and peak resident memory. The peak
-// comes from GNU time when present: wait4() here would also count this
-// process's own memory, which the spawned child shares until it execs.
+// Runs a program to its end; wall time and peak resident memory, measured
+// here (wait4).
 Measure runProgram(const QStringList &program, bool quiet = true)
 {
-    static const QString gnuTime = QStringLiteral("/usr/bin/time");
-    static const QString peakFile = QDir::temp().filePath(QStringLiteral("bench_split-peak-%1").arg(getpid()));
-    const bool useTime = QFileInfo(gnuTime).isExecutable();
-    QStringList command = program;
-    if (useTime)
-        command = QStringList{gnuTime, QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"), peakFile} + program;
-    std::vector<QByteArray> storage;
-    for (const QString &part : command)
-        storage.push_back(part.toLocal8Bit());
-    std::vector<char *> argv;
-    for (QByteArray &part : storage)
-        argv.push_back(part.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (quiet) {
-        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    }
+    const ChildRun child = runChild(program, quiet);
     Measure m;
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-        m.ok = false;
-        return m;
-    }
-    int status = 0;
-    struct rusage usage {};
-    wait4(pid, &status, 0, &usage);
-    m.seconds = timer.nsecsElapsed() / 1e9;
-    m.peakKb = usage.ru_maxrss;
-    m.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    posix_spawn_file_actions_destroy(&actions);
-    if (useTime) {
-        QFile file(peakFile);
-        m.peakKb = file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).trimmed().split(QLatin1Char('\n')).last().toLong() : 0;
-        file.remove();
-    }
+    m.seconds = child.wall;
+    m.peakKb = child.peakKb;
+    m.ok = child.exitCode == 0;
     return m;
 }
 

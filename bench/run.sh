@@ -68,3 +68,11 @@ if [ -x "$bench/bench_splitbysize" ]; then
     "$bench/bench_splitbysize" --file "${SW_BENCH_MANUAL:-$manual}" --repeat "${SW_BENCH_REPEAT:-3}" 2>&1 \
         | grep -v -e 'DebenuService'
 fi
+
+# Real manuals (installed by the script itself): merging a manual with itself,
+# all the manuals of a package, one file per page, each at 1x, 2x and 4x,
+# against qpdf and mutool. SW_BENCH_REAL=0 leaves it out.
+if [ "${SW_BENCH_REAL:-1}" != 0 ]; then
+    echo "== bench_real"
+    bash "$root/bench/real-documents.sh" --repeat "${SW_BENCH_REAL_REPEAT:-1}"
+fi

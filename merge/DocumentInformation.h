@@ -17,6 +17,7 @@ struct DocumentInformation
     QPixmap preview;                   // page 1 when asked for, in a GUI application's main thread
     QImage previewImage;               // page 1 when asked for, on any thread
     bool locked = false;               // found, but the password is missing or wrong
+    bool unreadable = false;           // missing, damaged or not a PDF: no password would help
     bool contentCopyPermitted = false;
 };
 

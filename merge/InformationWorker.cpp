@@ -51,6 +51,10 @@ void InformationWorker::run()
                     information.preview = QPixmap::fromImage(information.previewImage);
             }
             information.contentCopyPermitted = document.contentCopyPermitted();
+            // Opens, but holds nothing to show, split or merge.
+            information.unreadable = information.pageCount <= 0;
+        } else {
+            information.unreadable = true;
         }
         m_done = true;
         m_result = information;

@@ -55,7 +55,7 @@ void InformationWorkerList::run()
         const QString &path = m_paths.at(i - 1);
         const QFileInfo info(path);
         if (info.isFile() && path.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
-            sink->setText(tr("%1 out of %2 files. %3").arg(i).arg(total).arg(info.fileName()));
+            sink->setText(tr("%1 out of %2 files. %3", nullptr, total).arg(i).arg(total).arg(info.fileName()));
             m_items.append(readItem(path));
         }
         sink->setValue(i);

@@ -2,6 +2,9 @@
 
 #include "app/AppSettings.h"
 
+#include <QDir>
+#include <QSet>
+
 Merge::Merge(std::shared_ptr<DebenuService> service, QObject *parent)
     : QObject(parent)
 {
@@ -69,12 +72,40 @@ void Merge::run()
     request.setProperties(documentProperties());
     request.saveFileName = m_saveFileName;
     request.tasks = m_model.tasks();
+    m_leftOutByList.clear();
+    QSet<QString> sent;
+    for (const MergeTask &task : request.tasks)
+        sent.insert(QDir::cleanPath(task.fullPath));
+    for (int row = 0; row < m_model.count(); ++row) {
+        const QString path = m_model.item(row).fullPath;
+        if (!sent.contains(QDir::cleanPath(path)))
+            m_leftOutByList << path;
+    }
     m_launcher.setRequest(request);
+    m_cancelRequested = false;
     m_launcher.run();
+}
+
+QStringList Merge::leftOutFiles() const
+{
+    QStringList result = m_leftOutByList;
+    QSet<QString> listed;
+    for (const QString &path : result)
+        listed.insert(QDir::cleanPath(QDir::fromNativeSeparators(path)));
+    for (const QString &path : m_launcher.errorFiles()) {
+        const QString key = QDir::cleanPath(QDir::fromNativeSeparators(path));
+        if (!listed.contains(key)) {
+            listed.insert(key);
+            result << path;
+        }
+    }
+    return result;
 }
 
 void Merge::cancel()
 {
+    if (m_launcher.isRunning())
+        m_cancelRequested = true;
     m_launcher.cancel();
 }
 

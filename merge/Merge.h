@@ -38,11 +38,20 @@ public:
     DocumentProperties documentProperties() const;
 
     bool isRunning() const;
+    // The user asked to stop the current (or last) run.
+    bool isCancelRequested() const { return m_cancelRequested; }
     // The request of the current or last run (holds passwords: never log it).
     MergeRequest request() const;
     // Inputs the last run left out (wrong password, unreadable), as the
     // worker reported them.
     QStringList errorFiles() const { return m_launcher.errorFiles(); }
+    // Every file of the list that is not in the last run's merged file,
+    // whoever left it out: the password walk (skipped, unreadable, without
+    // pages) or the worker (errorFiles()). In list order, full paths.
+    QStringList leftOutFiles() const;
+
+    // The worker launcher (for replacing the worker program).
+    MergeLauncher *launcher() { return &m_launcher; }
 
 signals:
     void started();
@@ -62,4 +71,7 @@ private:
     MergeLauncher m_launcher;
     QString m_password;
     QString m_saveFileName;
+    // Files of the list that the password walk kept out of the last request.
+    QStringList m_leftOutByList;
+    bool m_cancelRequested = false;
 };

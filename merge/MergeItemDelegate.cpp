@@ -22,11 +22,35 @@ MergeItemDelegate::MergeItemDelegate(QObject *parent)
 {
 }
 
+namespace {
+
+bool needsPassword(const QModelIndex &index)
+{
+    return index.data(MergeModel::HasPasswordRole).toBool()
+           && index.data(MergeModel::PasswordRole).toString().isEmpty();
+}
+
+// Opened without pages, or not opened at all though no password is wanted:
+// damaged, not a PDF, or gone.
+bool isUnreadable(const QModelIndex &index)
+{
+    return !needsPassword(index) && index.data(MergeModel::PageCountRole).toInt() <= 0;
+}
+
+} // namespace
+
+QStringList MergeItemDelegate::passwordTexts()
+{
+    return {tr("Enter Password"), tr("unreadable"), tr("ok")};
+}
+
 QString MergeItemDelegate::passwordText(const QModelIndex &index)
 {
-    const bool needsPassword = index.data(MergeModel::HasPasswordRole).toBool()
-                               && index.data(MergeModel::PasswordRole).toString().isEmpty();
-    return needsPassword ? tr("Enter Password") : tr("ok");
+    if (needsPassword(index))
+        return tr("Enter Password");
+    if (isUnreadable(index))
+        return tr("unreadable");
+    return tr("ok");
 }
 
 void MergeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -70,13 +94,14 @@ void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewI
     } else {
         painter->setPen(option.palette.text().color());
     }
-    const bool needsPassword = index.data(MergeModel::HasPasswordRole).toBool()
-                               && index.data(MergeModel::PasswordRole).toString().isEmpty();
-    if (needsPassword) {
+    if (needsPassword(index)) {
         QFont font = option.font;
         font.setUnderline(true);
         painter->setFont(font);
         painter->setPen(QColor(4, 106, 208));
+    } else if (isUnreadable(index)) {
+        painter->setFont(option.font);
+        painter->setPen(QColor(151, 52, 57));
     } else {
         painter->setFont(option.font);
     }

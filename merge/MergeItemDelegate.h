@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPersistentModelIndex>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
 // Paints the merge table's cells: the password state as text, the preview and
@@ -42,6 +43,8 @@ public:
 
     // The text the password cell shows for a row.
     static QString passwordText(const QModelIndex &index);
+    // Every text the password cell can show, in the current language.
+    static QStringList passwordTexts();
 
 public slots:
     void setDragState(bool enabled) { m_dragEnabled = enabled; }

@@ -9,6 +9,7 @@
 #include <QDebug>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimer>
 
 namespace {
 const int startTimeoutMs = 30000;
@@ -16,6 +17,7 @@ const int startTimeoutMs = 30000;
 
 MergeLauncher::MergeLauncher(QObject *parent)
     : QObject(parent)
+    , m_workerProgram(workerExecutable())
 {
 }
 
@@ -69,7 +71,7 @@ void MergeLauncher::run()
     m_request.sessionId = m_sessionId;
     writeRequestData(m_request);
     replaceProcess();
-    m_process->start(workerExecutable(), {QStringLiteral("--merge"), requestPath()}, QIODevice::ReadWrite);
+    m_process->start(m_workerProgram, {QStringLiteral("--merge"), requestPath()}, QIODevice::ReadWrite);
     m_process->waitForStarted(startTimeoutMs);
 }
 
@@ -161,6 +163,14 @@ void MergeLauncher::onStarted()
 void MergeLauncher::onError(QProcess::ProcessError error)
 {
     qDebug() << Q_FUNC_INFO << QStringLiteral("Error:%1").arg(int(error));
+    // A worker that never started sends no finished() of its own. Queued, so
+    // that run() has returned first, as with a worker that ran.
+    if (error == QProcess::FailedToStart) {
+        Logger::instance().log(QStringLiteral("Can not start merge worker:%1 (%2)")
+                                   .arg(m_workerProgram, m_process ? m_process->errorString() : QString()),
+                               LogError);
+        QTimer::singleShot(0, this, [this] { emit finished(WorkerCode::NotStarted, QString()); });
+    }
 }
 
 void MergeLauncher::onReadyReadStandardError()

@@ -47,6 +47,8 @@ public:
     QStringList errorFiles() const { return m_lastResponse.errorFiles; }
     // The worker executable of this program (InstallLayout::workerProgram).
     static QString workerExecutable();
+    // Replaces the program to start (for a relocated installation).
+    void setWorkerProgram(const QString &program) { m_workerProgram = program; }
 
 signals:
     void started();
@@ -59,6 +61,8 @@ public slots:
     void cancel();
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
     void onStarted();
+    // A worker that cannot be started (missing, not executable) ends the
+    // run with finished(WorkerCode::NotStarted, ""), once.
     void onError(QProcess::ProcessError error);
     void onReadyReadStandardError();
     void onReadyReadStandardOutput();
@@ -71,6 +75,7 @@ private:
     QProcess *m_process = nullptr;
     QString m_sessionId;
     QString m_sessionDirectory;
+    QString m_workerProgram;
     MergeRequest m_request;
     MergeResponse m_lastResponse;
 };

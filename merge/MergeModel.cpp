@@ -4,8 +4,10 @@
 #include "merge/IPasswordPrompt.h"
 #include "merge/InformationWorker.h"
 
+#include <QCollator>
 #include <QDebug>
 #include <QDir>
+#include <QLocale>
 #include <QMimeData>
 #include <algorithm>
 
@@ -88,6 +90,8 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
         return item.password;
     case HasSecurityRole:
         return item.hasSecurity;
+    case PageCountRole:
+        return item.pageCount;
     default:
         return QVariant();
     }
@@ -182,6 +186,7 @@ bool MergeModel::dropMimeData(const QMimeData *data, Qt::DropAction action, int 
         --target;
     if (source == target)
         return false;
+    setSorted(false);
     if (source + 1 == target) {
         swapItems(source, target);
         emit rowMoved(target);
@@ -212,12 +217,31 @@ void MergeModel::sort(int column, Qt::SortOrder order)
 {
     if (column != FileNameColumn)
         return;
+    // The C locale ("LANG=C") makes the collator a plain code-point compare
+    // that ignores the numeric mode: English rules stand in for it then.
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English);
+    QCollator collator(locale);
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
     beginResetModel();
-    std::sort(m_items.begin(), m_items.end(), [order](const MergeItem &a, const MergeItem &b) {
-        const int c = a.fileName.compare(b.fileName, Qt::CaseInsensitive);
+    std::stable_sort(m_items.begin(), m_items.end(), [&collator, order](const MergeItem &a, const MergeItem &b) {
+        const int c = collator.compare(a.fileName, b.fileName);
         return order == Qt::AscendingOrder ? c < 0 : c > 0;
     });
     endResetModel();
+    setSorted(true, order);
+}
+
+void MergeModel::setSorted(bool sorted, Qt::SortOrder order)
+{
+    if (sorted == m_sorted && (!sorted || order == m_sortOrder))
+        return;
+    m_sorted = sorted;
+    if (sorted)
+        m_sortOrder = order;
+    emit sortStateChanged();
 }
 
 int MergeModel::count() const
@@ -250,6 +274,8 @@ void MergeModel::setItem(int row, const MergeItem &item)
 
 void MergeModel::addItems(const MergeItemList &items)
 {
+    if (!items.isEmpty())
+        setSorted(false);
     beginResetModel();
     m_items.append(items);
     endResetModel();
@@ -272,6 +298,7 @@ void MergeModel::clear()
     beginResetModel();
     m_items.clear();
     endResetModel();
+    setSorted(false);
     emit changed();
 }
 
@@ -288,6 +315,7 @@ bool MergeModel::moveUp(const QModelIndex &index)
     const int row = index.row();
     if (row - 1 < 0 || row >= m_items.size())
         return false;
+    setSorted(false);
     swapItems(row - 1, row);
     return true;
 }
@@ -297,6 +325,7 @@ bool MergeModel::moveDown(const QModelIndex &index)
     const int row = index.row();
     if (row < 0 || row + 1 >= m_items.size())
         return false;
+    setSorted(false);
     swapItems(row, row + 1);
     return true;
 }

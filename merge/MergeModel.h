@@ -35,7 +35,8 @@ public:
         HasPasswordRole,                 // 258
         PasswordRole,                    // 259
         HasSecurityRole,                 // 260
-        FillerRowRole                    // 261: true for rows past the last item
+        FillerRowRole,                   // 261: true for rows past the last item
+        PageCountRole                    // 262: the page count as a number (0: none read)
     };
 
     // The drag payload of a row move inside the table.
@@ -68,8 +69,14 @@ public:
     // Removes count items from row; false (and no change) for a range that is
     // not inside the list. Emits no changed().
     bool removeRows(int row, int count, const QModelIndex &parent = QModelIndex()) override;
-    // Only the file-name column sorts (case-insensitive); others do nothing.
+    // Only the file-name column sorts; others do nothing. Names compare as
+    // people read them: letter case aside, and runs of digits by their
+    // value ("p2" < "p10" < "p100"). Equal names keep their order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // True while the rows are still in the order of the last sort: adding
+    // rows or moving one ends it, removing rows does not.
+    bool isSorted() const { return m_sorted; }
+    Qt::SortOrder sortOrder() const { return m_sortOrder; }
 
     int count() const;
     bool isEmpty() const;
@@ -104,6 +111,8 @@ signals:
     void changed();
     void rowMoved(int row);
     void addFiles(const QStringList &urls);
+    // isSorted() or sortOrder() changed.
+    void sortStateChanged();
 
 private:
     enum class Check { Accepted, Rejected, Failed };
@@ -111,8 +120,11 @@ private:
     bool askForPassword(MergeItem &item, bool &skipAll);
     bool isFillerRow(int row) const;
     void swapItems(int upper, int lower);
+    void setSorted(bool sorted, Qt::SortOrder order = Qt::AscendingOrder);
 
     MergeItemList m_items;
     std::shared_ptr<DebenuService> m_service;
     IPasswordPrompt *m_prompt = nullptr;
+    bool m_sorted = false;
+    Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
 };

@@ -1,6 +1,5 @@
 #include "merge/MergeTableHeader.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 namespace {
@@ -16,14 +15,6 @@ MergeTableHeader::MergeTableHeader(Qt::Orientation orientation, QWidget *parent)
     , m_sortDescending(QStringLiteral(":/style/images/SortDown.png"))
 {
     setMouseTracking(true);
-}
-
-void MergeTableHeader::mousePressEvent(QMouseEvent *event)
-{
-    const int logical = logicalIndexAt(event->pos());
-    // Other columns do not sort, so the arrow must not suggest they did.
-    setSortIndicatorShown(logical >= 0 && visualIndex(logical) == FileNameSection);
-    QHeaderView::mousePressEvent(event);
 }
 
 void MergeTableHeader::paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const

@@ -4,7 +4,8 @@
 #include <QPixmap>
 
 // Horizontal header of the merge table. Only the file-name section sorts, so
-// only it paints a sort arrow, drawn beside its text rather than at the edge.
+// only it paints a sort arrow (while the sort indicator is shown), drawn
+// beside its text rather than at the edge.
 class MergeTableHeader : public QHeaderView
 {
     Q_OBJECT
@@ -12,7 +13,6 @@ public:
     explicit MergeTableHeader(Qt::Orientation orientation, QWidget *parent = nullptr);
 
 protected:
-    void mousePressEvent(QMouseEvent *event) override;
     void paintSection(QPainter *painter, const QRect &rect, int logicalIndex) const override;
 
 private:

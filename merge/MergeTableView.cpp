@@ -9,16 +9,24 @@
 #include <QDebug>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QEvent>
+#include <QHeaderView>
 #include <QMimeData>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace {
 
 const char *const RowListMimeType = "application/vnd.text.list";
 const int ColumnCount = 6;
-// Columns 0 to 4 are fixed; the last takes what is left of the viewport.
-const int ColumnWidths[] = {29, 356, 50, 106, 41};
-const int FixedColumnsWidth = 582;
+// The narrowest the columns get; the pages and password columns widen to
+// their texts in the current language, and the name column takes the rest.
+const int NumberWidth = 29;
+const int PagesWidth = 50;
+const int PasswordWidth = 106;
+const int PreviewWidth = 41;
+const int RemoveWidth = 49;
+const int CellPadding = 16;
 
 } // namespace
 
@@ -48,22 +56,25 @@ MergeTableView::MergeTableView(MergeModel *model, QWidget *parent)
     viewport()->setAcceptDrops(true);
     setMouseTracking(true);
 
-    // The header goes in before sorting is switched on, so the view wires its
-    // sort signal to this header.
+    // The view sorts by itself only through the name header (see
+    // onHeaderClicked), so the arrow can follow the model: shown only while
+    // the rows are in the order of a sort.
     auto *header = new MergeTableHeader(Qt::Horizontal, this);
     setHorizontalHeader(header);
-    header->setSortIndicatorShown(true);
+    header->setSortIndicator(MergeModel::FileNameColumn, Qt::AscendingOrder);
+    header->setSortIndicatorShown(false);
     header->setSectionsClickable(true);
     header->setHighlightSections(false);
     header->setSectionResizeMode(QHeaderView::Fixed);
     // The style's minimum would widen the narrow number column.
     header->setMinimumSectionSize(1);
     verticalHeader()->hide();
-    setSortingEnabled(true);
+    setSortingEnabled(false);
+    connect(header, &QHeaderView::sectionClicked, this, &MergeTableView::onHeaderClicked);
+    connect(model, &MergeModel::sortStateChanged, this, &MergeTableView::showSortState);
 
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setFocusPolicy(Qt::NoFocus);
-    sortByColumn(1, Qt::AscendingOrder);
 
     m_dropArea = new DropArea(this);
     m_dropArea->multiSelect = true;
@@ -99,6 +110,25 @@ void MergeTableView::selectionRowMoveDown()
     const QModelIndex current = currentIndex();
     if (current.isValid() && m_model->moveDown(current))
         makeRowCurrent(current.row() + 1);
+}
+
+void MergeTableView::onHeaderClicked(int section)
+{
+    if (section == MergeModel::FileNameColumn) {
+        // An unsorted list sorts A to Z first; a sorted one turns round.
+        const bool ascendingNow = m_model->isSorted() && m_model->sortOrder() == Qt::AscendingOrder;
+        m_model->sort(MergeModel::FileNameColumn, ascendingNow ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
+    // The header flipped its own indicator on the click; the model decides.
+    showSortState();
+}
+
+void MergeTableView::showSortState()
+{
+    QHeaderView *header = horizontalHeader();
+    header->setSortIndicator(MergeModel::FileNameColumn, m_model->sortOrder());
+    header->setSortIndicatorShown(m_model->isSorted());
+    header->viewport()->update();
 }
 
 void MergeTableView::onDataChanged()
@@ -141,11 +171,42 @@ void MergeTableView::selectionRowChanged(const QModelIndex &current, const QMode
         clearSelection();
 }
 
+int MergeTableView::textColumnWidth(int column, int minimum, const QStringList &cellTexts)
+{
+    ensurePolished();
+    QHeaderView *header = horizontalHeader();
+    header->ensurePolished();
+    // The header counts room for a sort arrow in every section while one is
+    // shown; only the name section draws it.
+    const bool arrow = header->isSortIndicatorShown();
+    header->setSortIndicatorShown(false);
+    int width = std::max(minimum, header->sectionSizeHint(column));
+    header->setSortIndicatorShown(arrow);
+    for (const QString &text : cellTexts)
+        width = std::max(width, fontMetrics().horizontalAdvance(text) + CellPadding);
+    return width;
+}
+
 void MergeTableView::updateColumnWidths()
 {
-    for (int column = 0; column < ColumnCount - 1; ++column)
-        setColumnWidth(column, ColumnWidths[column]);
-    setColumnWidth(ColumnCount - 1, viewport()->width() - FixedColumnsWidth);
+    const int pages = textColumnWidth(MergeModel::PagesColumn, PagesWidth, {});
+    const int password = textColumnWidth(MergeModel::PasswordColumn, PasswordWidth,
+                                         MergeItemDelegate::passwordTexts());
+    setColumnWidth(MergeModel::NumberColumn, NumberWidth);
+    setColumnWidth(MergeModel::PagesColumn, pages);
+    setColumnWidth(MergeModel::PasswordColumn, password);
+    setColumnWidth(MergeModel::PreviewColumn, PreviewWidth);
+    setColumnWidth(MergeModel::RemoveColumn, RemoveWidth);
+    setColumnWidth(MergeModel::FileNameColumn,
+                   viewport()->width() - NumberWidth - pages - password - PreviewWidth - RemoveWidth);
+}
+
+void MergeTableView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange
+        || event->type() == QEvent::StyleChange)
+        updateColumnWidths();
 }
 
 void MergeTableView::resizeEvent(QResizeEvent *event)

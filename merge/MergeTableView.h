@@ -33,9 +33,14 @@ public slots:
                      const QModelIndex &destinationParent, int destinationRow);
     void onRowMoved(int row);
     void selectionRowChanged(const QModelIndex &current, const QModelIndex &previous);
+    // A click on the name header sorts by name; other headers do nothing.
+    void onHeaderClicked(int section);
+    // The header's arrow: shown while the model's rows are sorted.
+    void showSortState();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
@@ -48,6 +53,8 @@ private:
     void setDropTarget(const QModelIndex &index);
     void clearDropTarget();
     void updateColumnWidths();
+    // At least minimum; wide enough for the header and each of cellTexts.
+    int textColumnWidth(int column, int minimum, const QStringList &cellTexts);
     void makeRowCurrent(int row);
 
     MergeModel *m_model = nullptr;

@@ -4,17 +4,20 @@
 #include "app/Application.h"
 #include "app/FileUtils.h"
 #include "app/Logger.h"
+#include "app/OutputFolder.h"
 #include "merge/InformationWorker.h"
 #include "merge/InformationWorkerList.h"
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "merge/PasswordPromptDialog.h"
+#include "split/WorkerCode.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/MessageMerge.h"
 #include "widgets/MessagePassword.h"
 #include "widgets/MessageView.h"
+#include "widgets/PdfFileDialog.h"
 #include "widgets/ProgressControl.h"
 #include "widgets/ProgressDialog.h"
 
@@ -163,7 +166,7 @@ QWidget *MergeView::buildOutputPage()
     auto *page = new QFrame(this);
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(15);
+    grid->setVerticalSpacing(12);
     grid->setColumnMinimumWidth(2, 10);
 
     m_labelFolder = new QLabel(page);
@@ -199,14 +202,10 @@ QWidget *MergeView::buildOutputPage()
     m_labelExtension->setObjectName(QStringLiteral("labelHigh"));
     nameRow->addWidget(m_editName, 1);
     nameRow->addWidget(m_labelExtension);
+    // The switch has a row of its own under the name: beside it, a long
+    // translation would squeeze the name field until the name is cut.
     m_passwordSwitch = new CheckBox(page);
-    m_passwordSwitch->setMaximumWidth(100);
-    m_passwordSwitch->setMinimumHeight(36);
-    auto *nameLine = new QHBoxLayout();
-    nameLine->setContentsMargins(0, 0, 0, 0);
-    nameLine->setSpacing(10);
-    nameLine->addWidget(nameBox, 1);
-    nameLine->addWidget(m_passwordSwitch);
+    m_passwordSwitch->setMinimumHeight(24);
 
     m_buttonMerge = new Button(page);
     m_buttonMerge->setObjectName(QStringLiteral("buttonMerge"));
@@ -217,8 +216,9 @@ QWidget *MergeView::buildOutputPage()
     grid->addWidget(folderBox, 0, 1);
     grid->addWidget(m_labelTotalPages, 0, 3);
     grid->addWidget(m_labelFileName, 1, 0);
-    grid->addLayout(nameLine, 1, 1);
+    grid->addWidget(nameBox, 1, 1);
     grid->addWidget(m_buttonMerge, 1, 3);
+    grid->addWidget(m_passwordSwitch, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     return page;
 }
@@ -279,9 +279,8 @@ bool MergeView::isMerging() const
 
 void MergeView::onButtonAdd()
 {
-    const QStringList files = QFileDialog::getOpenFileNames(
-        this, tr("Select one or more files to open"), AppSettings::lastSelectFolder(),
-        tr("Files (*.pdf)"));
+    const QStringList files = PdfFileDialog::getOpenFileNames(
+        this, tr("Select one or more files to open"), AppSettings::lastSelectFolder());
     if (files.isEmpty())
         return;
     AppSettings::open()->setValue(QLatin1String(AppSettings::keyLastSelectFolder),
@@ -343,7 +342,8 @@ void MergeView::moveToCenter(QWidget *srcWidget, int srcWidth, int srcHeight, QW
 
 void MergeView::updateTotalPages()
 {
-    m_labelTotalPages->setText(tr("%1 pages total").arg(m_model->totalPages()));
+    const int total = m_model->totalPages();
+    m_labelTotalPages->setText(tr("%1 pages total", nullptr, total).arg(total));
 }
 
 void MergeView::updateMoveButtons()
@@ -393,14 +393,42 @@ void MergeView::onSetPassword(int state)
 
 void MergeView::onButtonMerge()
 {
+    if (m_merge->isRunning())
+        return;
     const QString folder = m_saveFolder.trimmed();
     QString name = m_editName->text().trimmed();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir() || name.isEmpty())
+    if (refuseMerge(name))
         return;
+    QString problem;
+    if (!OutputFolder::ensure(folder, &problem)) {
+        showMessage(tr("Merge failed"), problem);
+        return;
+    }
     if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         name += QLatin1String(".pdf");
     m_merge->setSaveFileName(FileUtils::uniqueFilePath(folder, name));
     m_merge->run();
+}
+
+bool MergeView::refuseMerge(const QString &name)
+{
+    const QString caption = tr("Nothing to merge");
+    if (m_model->count() < 2) {
+        showMessage(caption, tr("Add at least two PDF files to merge."));
+        return true;
+    }
+    if (name.isEmpty()) {
+        showMessage(tr("File name"), tr("Enter a name for the merged file."));
+        m_editName->setFocus();
+        return true;
+    }
+    // "../x" and ".x" would make a hidden file, or one outside the folder.
+    if (name.startsWith(QLatin1Char('.'))) {
+        showMessage(tr("File name"), tr("A file name cannot start with a dot."));
+        m_editName->setFocus();
+        return true;
+    }
+    return false;
 }
 
 void MergeView::onMergeStarted()
@@ -418,8 +446,6 @@ void MergeView::onMergeComplete()
 {
     QMetaObject::invokeMethod(m_tableBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, true));
     QMetaObject::invokeMethod(m_pageStack, "setCurrentIndex", Qt::QueuedConnection, Q_ARG(int, 0));
-    QMetaObject::invokeMethod(m_editName, "setText", Qt::QueuedConnection,
-                              Q_ARG(QString, defaultFileName()));
 }
 
 void MergeView::showMessage(const QString &caption, const QString &text)
@@ -441,14 +467,30 @@ void MergeView::showMergeDone(const QStringList &leftOut)
 
 void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
 {
-    if (errorCode == 0 && !mergedFileName.isEmpty() && QFileInfo::exists(mergedFileName)) {
+    if (errorCode == WorkerCode::Success && !mergedFileName.isEmpty() && QFileInfo::exists(mergedFileName)) {
         auto *app = Application::instance();
         app->lastMergeFile = mergedFileName;
         emit app->lastFolderChanged();
-        showMergeDone(m_merge->errorFiles());
-        return;
+        // The name was used: the next merge gets a fresh one. After a cancel
+        // or a failure the user's name stays for another try.
+        m_editName->setText(defaultFileName());
+        showMergeDone(m_merge->leftOutFiles());
+    } else if (errorCode == WorkerCode::Canceled || m_merge->isCancelRequested()) {
+        // Also a worker stopped without a word: a stopped merge writes nothing.
+        showMessage(tr("Merge canceled"), tr("The merge was stopped. No merged file was written."));
+    } else if (errorCode == WorkerCode::NotStarted) {
+        showMessage(tr("Merge failed"), tr("The merge could not start: the helper program pdfworker is missing "
+                                           "or cannot be run. Reinstalling Sheafwright should mend this."));
+    } else {
+        QString text = tr("Merge files failed");
+        QStringList names;
+        for (const QString &path : m_merge->leftOutFiles())
+            names << QFileInfo(path).fileName();
+        if (!names.isEmpty())
+            text += QStringLiteral("\n\n") + tr("Files that could not be used: %1").arg(names.join(QStringLiteral(", ")));
+        showMessage(tr("Merge failed"), text);
     }
-    showMessage(tr("Merge failed"), tr("Merge files failed"));
+    emit runReported();
 }
 
 void MergeView::onMergeTableClicked(QModelIndex index)
@@ -461,7 +503,12 @@ void MergeView::onMergeTableClicked(QModelIndex index)
         const QString path = index.data(MergeModel::FullPathRole).toString();
         const QString password = index.data(MergeModel::PasswordRole).toString();
         const bool needsPassword = index.data(MergeModel::HasPasswordRole).toBool() && password.isEmpty();
-        if (!path.isEmpty() && !needsPassword)
+        if (path.isEmpty() || needsPassword)
+            break;
+        // Nothing to show of a file that cannot be read: say so instead.
+        if (index.data(MergeModel::PageCountRole).toInt() <= 0)
+            showUnreadable(index.row());
+        else
             emit preview(path, password);
         break;
     }
@@ -477,11 +524,22 @@ void MergeView::onMergeTableClicked(QModelIndex index)
     }
 }
 
+void MergeView::showUnreadable(int row)
+{
+    showMessage(tr("Can not open file"),
+                tr("%1 cannot be read. The file is damaged or is not a PDF.").arg(m_model->item(row).fileName));
+}
+
 void MergeView::askPasswordForRow(int row)
 {
     MergeItem item = m_model->item(row);
-    if (item.fullPath.isEmpty() || !item.needsPassword())
+    if (item.fullPath.isEmpty())
         return;
+    if (!item.needsPassword()) {
+        if (item.isUnreadable())
+            showUnreadable(row);
+        return;
+    }
     MessagePassword dialog(this);
     dialog.setText(item.fileName);
     if (dialog.exec() != QDialog::Accepted)

@@ -42,12 +42,15 @@ public:
     MergeModel *model() const { return m_model; }
     ProgressControl *mergeProgress() const { return m_mergeProgress; }
     ProgressDialog *addProgress() const { return m_addProgress; }
+    QLineEdit *nameEdit() const { return m_editName; }
     QString saveFolder() const { return m_saveFolder; }
     void setSaveFolder(const QString &folder);
     bool isMerging() const;
 
 signals:
     void preview(QString fileName, QString password);
+    // A merge's end has been reported to the user (its dialog is closed).
+    void runReported();
 
 public slots:
     void onButtonAdd();
@@ -78,7 +81,11 @@ private:
     void retranslate();
     void showMessage(const QString &caption, const QString &text);
     void askPasswordForRow(int row);
+    // Tells the user that the row's file cannot be read.
+    void showUnreadable(int row);
     void showMergeDone(const QStringList &leftOut);
+    // Says why MERGE cannot start now; false when it can.
+    bool refuseMerge(const QString &name);
 
     Merge *m_merge = nullptr;
     MergeModel *m_model = nullptr;

@@ -146,10 +146,12 @@ struct DebenuPDFLibraryDLLQt1016::Private
     QHash<int, std::shared_ptr<OpenDocument>> documents;
     QHash<int, std::shared_ptr<OpenDocument>> files;
     QHash<QString, QStringList> fileLists;
-    SourceCache sources;
+    // One parse at a time, so memory follows the largest document.
+    SourceCache sources{1};
     // The extractor of the source ExtractFilePages used last: extracting
     // range after range from one file analyses it once.
     std::shared_ptr<PageExtractor> lastExtractor;
+    QString lastExtractorPath;
     std::shared_ptr<PageRendering> renderer;
 
     // Runs body with the qpdf exceptions caught: any exception fails the
@@ -245,6 +247,11 @@ struct DebenuPDFLibraryDLLQt1016::Private
     // cache hands out the same parse.
     std::shared_ptr<PageExtractor> extractorFor(const QString &path, const QString &password)
     {
+        // Another file's extractor goes first, so its parse is not kept
+        // beside the new one.
+        if (lastExtractorPath != path)
+            lastExtractor.reset();
+        lastExtractorPath = path;
         int error = PdfErrorCode::None;
         std::shared_ptr<QPDF> source = sources.open(path, password, &error);
         if (!source) {
@@ -782,10 +789,10 @@ int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QStr
             return 0;
         }
         // Reading the file now refuses what the merge could not use. The
-        // parse is not kept: the merge reads one input at a time, so its
-        // memory follows the largest input, not the sum of them.
+        // cache keeps this parse only until the next file is read, and the
+        // merge takes it from there when it is the file it starts with.
         int error = PdfErrorCode::None;
-        if (!SourceCache::parse(FileName, QString(), &error)) {
+        if (!d->sources.open(FileName, QString(), &error)) {
             d->lastError = error;
             return 0;
         }
@@ -812,7 +819,7 @@ int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const 
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        DocumentMerger merger;
+        DocumentMerger merger(&d->sources);
         const int pages = merger.merge(files, OutputFileName);
         d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
         if (pages > 0)
@@ -830,7 +837,7 @@ int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const 
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        DocumentMerger merger;
+        DocumentMerger merger(&d->sources);
         const int pages = merger.merge(files, OutputFileName, &Options);
         d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
         if (pages > 0)
@@ -861,7 +868,14 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
     const std::shared_ptr<QPDF> source = openSource(input, password);
     if (!source)
         return 0;
-    PageExtractor extractor(source, input, password);
+    // Written straight from the source, outputs skip copying pages, but the
+    // first one reads every object of the source: worth it when the outputs
+    // hold a good part of the document, not for a few pages of a long one.
+    qint64 requested = 0;
+    const int pageCount = int(source->getAllPages().size());
+    for (const PageRangeOutput &range : ranges)
+        requested += PageExtractor::parseRangeList(range.pages, pageCount).size();
+    PageExtractor extractor(source, input, password, requested * 4 >= pageCount);
     const QString baseName = QFileInfo(input).baseName();
     int written = 0;
     int failure = PdfErrorCode::None;

@@ -9,6 +9,7 @@
 #include "app/Logger.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfOutputOptions.h"
+#include "pdf/SourceCache.h"
 #include "pdf/UniqueNames.h"
 
 #include <QFile>
@@ -36,6 +37,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -45,9 +47,6 @@ using Handle = QPDFObjectHandle;
 // Deeper resource graphs than this are copied without sharing, so that a
 // pathological file cannot exhaust the stack.
 const int maxSharedDepth = 64;
-
-// Larger inputs are parsed straight from the file.
-const qint64 maxInMemoryInput = 512LL * 1024 * 1024;
 
 std::string toStd(const QString &text)
 {
@@ -206,6 +205,14 @@ bool isDictionaryOfType(Handle object, const char *type)
     return object.isDictionary() && object.getKey("/Type").isNameAndEquals(type);
 }
 
+bool isPageOrPageTreeNode(Handle object)
+{
+    if (!object.isDictionary())
+        return false;
+    Handle type = object.getKey("/Type");
+    return type.isNameAndEquals("/Page") || type.isNameAndEquals("/Pages");
+}
+
 // Objects that belong to one place in the document (pages, annotations,
 // outline items, form fields) are never shared, even when equal.
 bool hasIdentity(Handle object)
@@ -223,6 +230,12 @@ bool hasIdentity(Handle object)
     return isDictionaryOfType(object, "/Annot") || isDictionaryOfType(object, "/Outlines");
 }
 
+// Copies of the shareable objects (streams, resource objects) of one input
+// that lead to nothing of the input's own: when the same parsed document
+// comes again, they serve its copy as they are, without reading and
+// comparing them again.
+using SharedCopies = std::unordered_map<QPDFObjGen, Handle, ObjGenHash>;
+
 // Copies the objects of one input into the output. Every foreign object is
 // copied once per input; streams and the objects under resource dictionaries
 // are copied bottom-up and shared through the content store; everything else
@@ -232,8 +245,11 @@ bool hasIdentity(Handle object)
 class InputCopier
 {
 public:
-    InputCopier(QPDF &out, ContentStore &store, const DestinationRenames &renames)
-        : m_out(out), m_store(store), m_renames(renames)
+    // reusable: shared copies made from the same document before (may be
+    // null); recorded receives this input's.
+    InputCopier(QPDF &out, ContentStore &store, const DestinationRenames &renames, const SharedCopies *reusable,
+                SharedCopies &recorded)
+        : m_out(out), m_store(store), m_renames(renames), m_reusable(reusable), m_recorded(recorded)
     {
     }
 
@@ -257,6 +273,7 @@ private:
         Handle copy;
         bool inProgress = false;
         bool referenced = false;   // handed out while in progress: cannot be shared
+        bool pure = false;         // a shared copy that leads to nothing of this input's own
     };
     struct Pending
     {
@@ -274,29 +291,42 @@ private:
         return value.shallowCopy();   // a direct scalar still belongs to the input
     }
 
+    // Arrays and dictionaries are built whole from their copied items: one
+    // allocation each instead of one per item.
     Handle copyDirect(Handle value, bool inResources, int depth)
     {
-        if (value.isArray()) {
-            Handle result = Handle::newArray();
-            for (Handle item : value.aitems())
-                result.appendItem(copyValue(item, inResources, depth + 1));
-            return result;
-        }
-        Handle result = Handle::newDictionary();
-        fillDictionary(value, result, inResources, depth);
-        return result;
+        if (value.isArray())
+            return Handle::newArray(copiedItems(value, inResources, depth));
+        return Handle::newDictionary(copiedItems(value, inResources, depth, "/SE"));
     }
 
-    void fillDictionary(Handle from, Handle to, bool inResources, int depth)
+    std::vector<Handle> copiedItems(Handle array, bool inResources, int depth)
     {
-        for (auto item : from.getDictAsMap()) {
-            if (item.first == "/SE")   // structure element of an outline item
-                continue;
-            Handle copied = copyValue(item.second, inResources || item.first == "/Resources", depth + 1);
-            if (!copied.isNull())
-                to.replaceKey(item.first, copied);
+        std::vector<Handle> items = array.getArrayAsVector();
+        for (Handle &item : items)
+            item = copyValue(item, inResources, depth + 1);
+        return items;
+    }
+
+    // The copies of a dictionary's entries but skipped (a structure element
+    // of an outline item, a stream's length) and those copied to null;
+    // destinations renamed.
+    std::map<std::string, Handle> copiedItems(Handle dictionary, bool inResources, int depth, const char *skipped)
+    {
+        std::map<std::string, Handle> items = dictionary.getDictAsMap();
+        for (auto it = items.begin(); it != items.end();) {
+            Handle copied;
+            if (it->first != skipped)
+                copied = copyValue(it->second, inResources || it->first == "/Resources", depth + 1);
+            if (!copied.isInitialized() || copied.isNull()) {
+                it = items.erase(it);
+            } else {
+                it->second = copied;
+                ++it;
+            }
         }
-        renameDestinations(to);
+        renameDestinations(items);
+        return items;
     }
 
     Handle copyIndirect(Handle value, bool inResources, int depth)
@@ -306,13 +336,25 @@ private:
         if (it != m_map.end()) {
             if (it->second.inProgress)
                 it->second.referenced = true;
+            if (!it->second.pure)
+                m_impure = true;
             return it->second.copy;
+        }
+        if (m_reusable) {
+            const auto reused = m_reusable->find(og);
+            if (reused != m_reusable->end()) {
+                Entry &entry = m_map[og];
+                entry.copy = reused->second;
+                entry.pure = true;
+                m_recorded.emplace(og, reused->second);
+                return reused->second;
+            }
         }
         if (value.isNull())
             return Handle::newNull();
         if (value.isStream())
             return copyStream(value, depth);
-        if (isDictionaryOfType(value, "/Page") || isDictionaryOfType(value, "/Pages")) {
+        if (isPageOrPageTreeNode(value)) {
             // Pages are mapped before anything is copied; any other page or
             // page tree node belongs to the input's own structure.
             m_map[og].copy = Handle::newNull();
@@ -330,14 +372,11 @@ private:
         Entry &entry = m_map[stream.getObjGen()];
         entry.copy = copy;
         entry.inProgress = true;
-        Handle dictionary = Handle::newDictionary();
-        for (auto item : stream.getDict().getDictAsMap()) {
-            if (item.first == "/Length")
-                continue;
-            Handle copied = copyValue(item.second, true, std::min(depth + 1, maxSharedDepth));
-            if (!copied.isNull())
-                dictionary.replaceKey(item.first, copied);
-        }
+        const bool outerImpure = std::exchange(m_impure, false);
+        Handle dictionary =
+            Handle::newDictionary(copiedItems(stream.getDict(), true, std::min(depth, maxSharedDepth - 1), "/Length"));
+        const bool pure = !m_impure;
+        m_impure = outerImpure || !pure;
         std::shared_ptr<Buffer> data = stream.getRawStreamData();
         compressIfUnfiltered(dictionary, data);
         const std::string dictKey = dictionary.unparse();
@@ -347,6 +386,7 @@ private:
             if (kept.isInitialized()) {
                 ++m_store.sharedCount;
                 entry.copy = kept;
+                record(stream.getObjGen(), entry, pure);
                 return kept;
             }
         }
@@ -356,6 +396,7 @@ private:
         // input cannot fail the whole write) nor recompresses it.
         copy.setFilterOnWrite(false);
         m_store.addStream(copy, data, dictKey);
+        record(stream.getObjGen(), entry, pure && !entry.referenced);
         return copy;
     }
 
@@ -365,7 +406,10 @@ private:
         Entry &entry = m_map[object.getObjGen()];
         entry.copy = placeholder;
         entry.inProgress = true;
+        const bool outerImpure = std::exchange(m_impure, false);
         Handle direct = copyDirect(object, true, depth);
+        const bool pure = !m_impure;
+        m_impure = outerImpure || !pure;
         entry.inProgress = false;
         const std::string key = direct.unparse();
         if (!entry.referenced) {
@@ -373,16 +417,26 @@ private:
             if (kept.isInitialized()) {
                 ++m_store.sharedCount;
                 entry.copy = kept;
+                record(object.getObjGen(), entry, pure);
                 return kept;
             }
         }
         m_out.replaceObject(placeholder.getObjGen(), direct);
         m_store.addObject(key, placeholder);
+        record(object.getObjGen(), entry, pure && !entry.referenced);
         return placeholder;
+    }
+
+    void record(QPDFObjGen og, Entry &entry, bool pure)
+    {
+        entry.pure = pure;
+        if (pure)
+            m_recorded.emplace(og, entry.copy);
     }
 
     Handle copyLater(Handle object, bool inResources)
     {
+        m_impure = true;
         Handle shell;
         if (object.isDictionary())
             shell = m_out.makeIndirectObject(Handle::newDictionary());
@@ -402,33 +456,41 @@ private:
             Pending next = m_queue.front();
             m_queue.pop_front();
             if (next.foreign.isDictionary()) {
-                fillDictionary(next.foreign, next.shell, next.inResources, 0);
+                for (auto &item : copiedItems(next.foreign, next.inResources, 0, "/SE"))
+                    next.shell.replaceKey(item.first, item.second);
             } else {
-                for (Handle item : next.foreign.aitems())
-                    next.shell.appendItem(copyValue(item, next.inResources, 0));
+                next.shell.setArrayFromVector(copiedItems(next.foreign, next.inResources, -1));
             }
         }
     }
 
     // Links and outline items of this input point at its destinations by
     // their new names.
-    void renameDestinations(Handle dictionary)
+    void renameDestinations(std::map<std::string, Handle> &items) const
     {
         if (m_renames.empty())
             return;
-        Handle dest = m_renames.renamed(dictionary.getKey("/Dest"));
-        if (dest.isInitialized())
-            dictionary.replaceKey("/Dest", dest);
-        if (dictionary.getKey("/S").isNameAndEquals("/GoTo")) {
-            Handle target = m_renames.renamed(dictionary.getKey("/D"));
-            if (target.isInitialized())
-                dictionary.replaceKey("/D", target);
+        const auto dest = items.find("/Dest");
+        if (dest != items.end()) {
+            Handle renamed = m_renames.renamed(dest->second);
+            if (renamed.isInitialized())
+                dest->second = renamed;
+        }
+        const auto action = items.find("/S");
+        const auto target = items.find("/D");
+        if (action != items.end() && target != items.end() && action->second.isNameAndEquals("/GoTo")) {
+            Handle renamed = m_renames.renamed(target->second);
+            if (renamed.isInitialized())
+                target->second = renamed;
         }
     }
 
     QPDF &m_out;
     ContentStore &m_store;
     const DestinationRenames &m_renames;
+    const SharedCopies *m_reusable;
+    SharedCopies &m_recorded;
+    bool m_impure = false;   // something of this input's own was reached since the innermost shared copy began
     std::unordered_map<QPDFObjGen, Entry, ObjGenHash> m_map;
     std::deque<Pending> m_queue;
 };
@@ -520,11 +582,19 @@ struct DocumentMerger::Private
     QStringList failed;
     int errorCode = PdfErrorCode::None;
 
+    // Inputs are parsed through a cache that keeps the last one: an input
+    // given again in a row (a document merged with itself) is parsed once,
+    // and the library's own cache hands over the parse its check made.
+    SourceCache ownSources{1};
+    SourceCache *sources = &ownSources;
+    std::weak_ptr<QPDF> sharedSource;   // the input sharedCopies were made from
+    SharedCopies sharedCopies;
+
     Private() { out.emptyPDF(); }
 
     bool add(const QString &path, const QString &password, const QString &title);
-    bool leaveOut(const QString &path, const std::exception &e);
-    void addInput(QPDF &in, const QString &title);
+    bool leaveOut(const QString &path, const QString &reason);
+    void addInput(QPDF &in, const QString &title, const SharedCopies *reusable, SharedCopies &recorded);
     DestinationRenames planDestinations(QPDF &in);
     void commitNames();
     void rollbackNames();
@@ -543,60 +613,51 @@ struct DocumentMerger::Private
 
 bool DocumentMerger::Private::add(const QString &path, const QString &password, const QString &title)
 {
+    int openError = PdfErrorCode::None;
+    const std::shared_ptr<QPDF> in = sources->open(path, password, &openError);
+    if (!in) {
+        errorCode = openError;
+        return leaveOut(path, QStringLiteral("error code %1").arg(openError));
+    }
+    // The same parsed document again (merged with itself): its shareable
+    // copies serve again.
+    const SharedCopies *reusable = sharedSource.lock() == in ? &sharedCopies : nullptr;
+    SharedCopies recorded;
     try {
-        // Inputs of ordinary size are read whole first: parsing from memory
-        // saves a seek and a read system call for every object and stream.
-        QByteArray contents;
-        Buffer view;
-        QPDF in;
-        in.setSuppressWarnings(true);
-        const std::string name = QFile::encodeName(path).toStdString();
-        QFile file(path);
-        if (file.size() > 0 && file.size() <= maxInMemoryInput && file.open(QIODevice::ReadOnly)) {
-            contents = file.readAll();
-            file.close();
-        }
-        if (!contents.isEmpty()) {
-            view = Buffer(reinterpret_cast<unsigned char *>(contents.data()), static_cast<size_t>(contents.size()));
-            in.processInputSource(std::make_shared<BufferInputSource>(name, &view), toStd(password).c_str());
-        } else {
-            in.processFile(name.c_str(), toStd(password).c_str());
-        }
-        addInput(in, title);
+        addInput(*in, title, reusable, recorded);
         store.commit();
         commitNames();
+        sharedCopies = std::move(recorded);
+        sharedSource = in;
         return true;
-    } catch (const QPDFExc &e) {
-        store.rollback();
-        rollbackNames();
-        errorCode = e.getErrorCode() == qpdf_e_password ? PdfErrorCode::PasswordNeeded : PdfErrorCode::NotPdf;
-        return leaveOut(path, e);
     } catch (const std::exception &e) {
         store.rollback();
         rollbackNames();
-        errorCode = QFileInfo(path).isFile() ? PdfErrorCode::NotPdf : PdfErrorCode::FileNotFound;
-        return leaveOut(path, e);
+        sharedCopies.clear();
+        sharedSource.reset();
+        errorCode = PdfErrorCode::NotPdf;
+        return leaveOut(path, QString::fromUtf8(e.what()));
     }
 }
 
-bool DocumentMerger::Private::leaveOut(const QString &path, const std::exception &e)
+bool DocumentMerger::Private::leaveOut(const QString &path, const QString &reason)
 {
-    Logger::instance().log(QStringLiteral("Merge: file left out: %1 (%2)").arg(path, QString::fromUtf8(e.what())),
-                           LogError);
+    Logger::instance().log(QStringLiteral("Merge: file left out: %1 (%2)").arg(path, reason), LogError);
     failed << path;
     return false;
 }
 
 // Copies the pages first (an input whose pages cannot be copied is left out
 // whole); the rest is kept where it can be read and skipped where it cannot.
-void DocumentMerger::Private::addInput(QPDF &in, const QString &title)
+void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const SharedCopies *reusable,
+                                      SharedCopies &recorded)
 {
     in.pushInheritedAttributesToPage();
     std::vector<Handle> inputPages = in.getAllPages();
     if (inputPages.empty())
         throw std::runtime_error("the document has no pages");
     const DestinationRenames renames = planDestinations(in);
-    InputCopier copier(out, store, renames);
+    InputCopier copier(out, store, renames, reusable, recorded);
     std::vector<Handle> copies;
     copies.reserve(inputPages.size());
     for (Handle page : inputPages) {
@@ -968,9 +1029,11 @@ void DocumentMerger::Private::buildCatalog()
     }
 }
 
-DocumentMerger::DocumentMerger()
+DocumentMerger::DocumentMerger(SourceCache *sources)
     : d(new Private)
 {
+    if (sources)
+        d->sources = sources;
 }
 
 DocumentMerger::~DocumentMerger() = default;

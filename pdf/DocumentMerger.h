@@ -5,6 +5,7 @@
 
 #include <memory>
 
+class SourceCache;
 struct PdfOutputOptions;
 
 // Joins whole PDF documents into one file, keeping what a plain page copy
@@ -16,12 +17,17 @@ struct PdfOutputOptions;
 // dictionary) and identical resource objects are stored once, and the result
 // is written with object streams, at a version no lower than any input's.
 //
-// Each input is read, copied and released inside addFile(): only one input
-// file is open at a time and only the data that is kept stays in memory.
+// Each input is read, copied and released inside addFile(): no input file
+// stays open, and of the inputs only the last one's parse and the data that
+// is kept stay in memory.
 class DocumentMerger
 {
 public:
-    DocumentMerger();
+    // Inputs are parsed through sources (the merger's own cache when null),
+    // which keeps the last parse: an input that comes twice in a row is
+    // parsed once. The parses are normalised (inherited page attributes
+    // pushed to the pages), which changes nothing a reader sees.
+    explicit DocumentMerger(SourceCache *sources = nullptr);
     ~DocumentMerger();
     DocumentMerger(const DocumentMerger &) = delete;
     DocumentMerger &operator=(const DocumentMerger &) = delete;

@@ -20,6 +20,7 @@
 #include <map>
 #include <set>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -198,16 +199,211 @@ bool loadOutline(QPDF &source, SourceIndex &index, QPDFObjectHandle first, std::
     return inOrder;
 }
 
+using ObjGenSet = std::unordered_set<QPDFObjGen, ObjGenHash>;
+
+// Makes the indirect objects of an output. For outputs written from the
+// source itself, each output's objects take the numbers of the previous
+// output's (which nothing reaches any more): qpdf spends time in proportion
+// to the whole document on numbering the first new object after a write.
+class IndirectObjects
+{
+public:
+    IndirectObjects(QPDF &pdf, bool reuse)
+        : m_pdf(pdf), m_reuse(reuse)
+    {
+    }
+
+    QPDFObjectHandle make(QPDFObjectHandle direct)
+    {
+        if (!m_reuse)
+            return m_pdf.makeIndirectObject(direct);
+        if (m_used < m_pool.size()) {
+            m_pdf.replaceObject(m_pool[m_used].getObjGen(), direct);
+            return m_pool[m_used++];
+        }
+        m_pool.push_back(m_pdf.makeIndirectObject(direct));
+        m_numbers.insert(m_pool.back().getObjGen());
+        ++m_used;
+        return m_pool.back();
+    }
+
+    // The objects made so far are free for the next output.
+    void startOutput() { m_used = 0; }
+    bool isReused(QPDFObjGen og) const { return m_numbers.count(og) > 0; }
+
+private:
+    QPDF &m_pdf;
+    bool m_reuse;
+    std::vector<QPDFObjectHandle> m_pool;
+    ObjGenSet m_numbers;
+    size_t m_used = 0;
+};
+
+// Answers whether an output written straight from the source would lead to
+// a page it leaves out (through a link, an annotation's page, a page tree
+// node, ...): such an output has to be copied instead. Objects found to lead
+// to no page at all are remembered across outputs, so after the first few
+// outputs a check looks at little more than the kept pages themselves.
+class PageReach
+{
+public:
+    // Objects that objects vouches for change between outputs: nothing is
+    // remembered about them.
+    PageReach(const SourceIndex &index, const IndirectObjects &objects)
+        : m_index(index), m_objects(objects)
+    {
+    }
+
+    // True when something reachable from start (an indirect object) is a
+    // page not in kept, or a page tree node other than tree.
+    bool leavesOut(QPDFObjectHandle start, QPDFObjectHandle tree, const ObjGenSet &kept)
+    {
+        enum State { InProgress, ReachesPage, PageFree };
+        struct Frame
+        {
+            QPDFObjGen og;
+            std::vector<QPDFObjectHandle> children;
+            size_t next = 0;
+            bool page = false;       // reaches a (kept) page
+            bool uncertain = false;  // reaches an object still in progress (a cycle)
+        };
+        std::unordered_map<QPDFObjGen, State, ObjGenHash> states;
+        std::vector<Frame> stack;
+        const auto enter = [&](QPDFObjectHandle object, bool page) {
+            states[object.getObjGen()] = InProgress;
+            Frame frame;
+            frame.og = object.getObjGen();
+            frame.page = page;
+            gather(object, frame.children, 0);
+            stack.push_back(std::move(frame));
+        };
+        enter(start, false);
+        while (!stack.empty()) {
+            Frame &frame = stack.back();
+            if (frame.next < frame.children.size()) {
+                QPDFObjectHandle child = frame.children[frame.next++];
+                const QPDFObjGen og = child.getObjGen();
+                if (m_pageFree.count(og))
+                    continue;
+                const auto known = states.find(og);
+                if (known != states.end()) {
+                    frame.uncertain = frame.uncertain || known->second == InProgress;
+                    frame.page = frame.page || known->second == ReachesPage;
+                    continue;
+                }
+                const bool page = m_index.pageIndex.count(og) > 0;
+                if (page && !kept.count(og))
+                    return true;
+                if (!page && og != tree.getObjGen() && child.isDictionary()
+                    && child.getKey("/Type").isNameAndEquals("/Pages"))
+                    return true;
+                enter(child, page);
+                continue;
+            }
+            const Frame done = std::move(frame);
+            stack.pop_back();
+            states[done.og] = done.page ? ReachesPage : PageFree;
+            if (!done.page && !done.uncertain && !m_objects.isReused(done.og))
+                m_pageFree.insert(done.og);
+            if (!stack.empty()) {
+                stack.back().page = stack.back().page || done.page;
+                stack.back().uncertain = stack.back().uncertain || done.uncertain;
+            }
+        }
+        return false;
+    }
+
+private:
+    // The indirect objects value refers to directly or through direct
+    // arrays and dictionaries (a stream through its dictionary).
+    static void gather(QPDFObjectHandle value, std::vector<QPDFObjectHandle> &out, int depth)
+    {
+        if (depth > 0 && value.isIndirect()) {
+            out.push_back(value);
+            return;
+        }
+        if (depth > maxOutlineDepth)
+            return;
+        if (value.isStream())
+            value = value.getDict();
+        if (value.isArray()) {
+            for (QPDFObjectHandle item : value.getArrayAsVector())
+                gather(item, out, depth + 1);
+        } else if (value.isDictionary()) {
+            for (auto const &item : value.getDictAsMap())
+                gather(item.second, out, depth + 1);
+        }
+    }
+
+    const SourceIndex &m_index;
+    const IndirectObjects &m_objects;
+    ObjGenSet m_pageFree;
+};
+
+// Keys of source objects changed while one output is written straight from
+// the source, put back as they were by undo() (or on destruction).
+class TemporaryChanges
+{
+public:
+    ~TemporaryChanges() { undo(); }
+
+    void set(QPDFObjectHandle object, const std::string &key, QPDFObjectHandle value)
+    {
+        remember(object, key);
+        object.replaceKey(key, value);
+    }
+    void remove(QPDFObjectHandle object, const std::string &key)
+    {
+        remember(object, key);
+        object.removeKey(key);
+    }
+    void undo()
+    {
+        for (auto it = m_old.rbegin(); it != m_old.rend(); ++it) {
+            if (it->value.isInitialized())
+                it->object.replaceKey(it->key, it->value);
+            else
+                it->object.removeKey(it->key);
+        }
+        m_old.clear();
+    }
+
+private:
+    struct Old
+    {
+        QPDFObjectHandle object;
+        std::string key;
+        QPDFObjectHandle value;   // uninitialised: the key was absent
+    };
+    void remember(QPDFObjectHandle object, const std::string &key)
+    {
+        m_old.push_back(Old{object, key, object.hasKey(key) ? object.getKey(key) : QPDFObjectHandle()});
+    }
+
+    std::vector<Old> m_old;
+};
+
 // Everything one output is made of.
 struct Extraction
 {
+    Extraction(QPDF &source, SourceIndex &index, QPDF &target, QPDFObjectHandle targetRoot, IndirectObjects &objects)
+        : source(source), index(index), target(target), targetRoot(targetRoot), objects(objects)
+    {
+    }
+
     QPDF &source;
     SourceIndex &index;
     QPDF &target;
     QPDFObjectHandle targetRoot;                    // catalog of the output (not yet installed when working in place)
+    IndirectObjects &objects;                       // makes the output's new indirect objects
     std::unordered_map<int, int> firstCopy;         // source page -> position of its first copy in target
     std::vector<int> kept;                          // source pages kept, ascending, each once
     std::vector<QPDFObjectHandle> targetPages;
+    // Written from the source itself: its objects stay untouched, and a page
+    // whose links into left-out pages go gets its remaining annotations here
+    // instead, for a temporary /Annots.
+    bool view = false;
+    std::vector<std::pair<QPDFObjectHandle, std::vector<QPDFObjectHandle>>> viewAnnots;
 
     bool anyKeptIn(int first, int last) const
     {
@@ -287,7 +483,7 @@ std::vector<BuiltItem> buildOutline(Extraction &x, const std::vector<OutlineNode
         }
         QPDFObjectHandle from = node.item;
         QPDFObjectHandle title = from.getKey("/Title");
-        QPDFObjectHandle item = x.target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        QPDFObjectHandle item = x.objects.make(QPDFObjectHandle::newDictionary());
         item.replaceKey("/Title", QPDFObjectHandle::newString(title.isString() ? title.getStringValue()
                                                                                : std::string()));
         item.replaceKey("/Dest", retargeted(node.destination, page));
@@ -322,7 +518,7 @@ void copyOutline(Extraction &x)
     const std::vector<BuiltItem> top = buildOutline(x, x.index.outline, x.index.outlineInPageOrder);
     if (top.empty())
         return;
-    QPDFObjectHandle root = x.target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    QPDFObjectHandle root = x.objects.make(QPDFObjectHandle::newDictionary());
     root.replaceKey("/Type", QPDFObjectHandle::newName("/Outlines"));
     linkChildren(root, top);
     root.replaceKey("/Count", QPDFObjectHandle::newInteger(visibleCount(top)));
@@ -349,7 +545,7 @@ void fixLinks(Extraction &x, QPDFObjectHandle sourcePage, QPDFObjectHandle targe
     for (int i = 0; i < n; ++i) {
         QPDFObjectHandle from = sourceAnnots.getArrayItem(i);
         QPDFObjectHandle to = targetAnnots.getArrayItem(i);
-        if (to.isDictionary() && to.hasKey("/P"))
+        if (!x.view && to.isDictionary() && to.hasKey("/P"))
             to.replaceKey("/P", targetPage);
         QPDFObjectHandle destination = from.isDictionary() ? localDestination(from)
                                                                  : QPDFObjectHandle::newNull();
@@ -369,11 +565,13 @@ void fixLinks(Extraction &x, QPDFObjectHandle sourcePage, QPDFObjectHandle targe
             continue;
         }
         if (destination.isArray()) {
-            QPDFObjectHandle fixed = retargeted(array, copy);
-            if (to.hasKey("/Dest"))
-                to.replaceKey("/Dest", fixed);
-            else
-                to.getKey("/A").replaceKey("/D", fixed);
+            if (!x.view) {   // (in place it points at the kept page itself)
+                QPDFObjectHandle fixed = retargeted(array, copy);
+                if (to.hasKey("/Dest"))
+                    to.replaceKey("/Dest", fixed);
+                else
+                    to.getKey("/A").replaceKey("/D", fixed);
+            }
         } else if (destination.isName()) {
             usedNames.emplace(destination.getName(), retargeted(array, copy));
         } else if (destination.isString()) {
@@ -381,12 +579,14 @@ void fixLinks(Extraction &x, QPDFObjectHandle sourcePage, QPDFObjectHandle targe
         }
         kept.push_back(to);
     }
-    if (removed)
+    if (removed && x.view)
+        x.viewAnnots.emplace_back(targetPage, std::move(kept));
+    else if (removed)
         targetAnnots.setArrayFromVector(kept);
 }
 
 
-void writeNamedDestinations(QPDF &target, QPDFObjectHandle targetRoot, const std::map<std::string, QPDFObjectHandle> &usedStrings,
+void writeNamedDestinations(Extraction &x, const std::map<std::string, QPDFObjectHandle> &usedStrings,
                             const std::map<std::string, QPDFObjectHandle> &usedNames)
 {
     if (!usedStrings.empty()) {
@@ -395,17 +595,17 @@ void writeNamedDestinations(QPDF &target, QPDFObjectHandle targetRoot, const std
             pairs.push_back(QPDFObjectHandle::newString(entry.first));
             pairs.push_back(entry.second);
         }
-        QPDFObjectHandle tree = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        QPDFObjectHandle tree = x.objects.make(QPDFObjectHandle::newDictionary());
         tree.replaceKey("/Names", QPDFObjectHandle::newArray(pairs));
         QPDFObjectHandle names = QPDFObjectHandle::newDictionary();
         names.replaceKey("/Dests", tree);
-        targetRoot.replaceKey("/Names", names);
+        x.targetRoot.replaceKey("/Names", names);
     }
     if (!usedNames.empty()) {
-        QPDFObjectHandle dests = target.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        QPDFObjectHandle dests = x.objects.make(QPDFObjectHandle::newDictionary());
         for (const auto &entry : usedNames)
             dests.replaceKey(entry.first, entry.second);
-        targetRoot.replaceKey("/Dests", dests);
+        x.targetRoot.replaceKey("/Dests", dests);
     }
 }
 
@@ -440,7 +640,7 @@ void copyPageLabels(Extraction &x, const QList<int> &numbers)
     }
     QPDFObjectHandle tree = QPDFObjectHandle::newDictionary();
     tree.replaceKey("/Nums", QPDFObjectHandle::newArray(nums));
-    x.targetRoot.replaceKey("/PageLabels", x.target.makeIndirectObject(tree));
+    x.targetRoot.replaceKey("/PageLabels", x.objects.make(tree));
 }
 
 // True when the list keeps at least half of pageCount pages, each once, in
@@ -467,7 +667,7 @@ void carryOver(Extraction &x, const QList<int> &numbers)
     std::map<std::string, QPDFObjectHandle> usedNames;
     for (int i = 0; i < numbers.size(); ++i)
         fixLinks(x, x.index.pages[size_t(numbers.at(i) - 1)], x.targetPages[size_t(i)], usedStrings, usedNames);
-    writeNamedDestinations(x.target, x.targetRoot, usedStrings, usedNames);
+    writeNamedDestinations(x, usedStrings, usedNames);
     copyOutline(x);
     copyPageLabels(x, numbers);
 }
@@ -488,6 +688,9 @@ bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOut
         // be handled again for every file).
         writer.setDecodeLevel(qpdf_dl_none);
         writer.setCompressStreams(false);
+        // No object streams: keeping the source's would walk its whole cross-
+        // reference table for every output.
+        writer.setObjectStreamMode(qpdf_o_disable);
         options.applyProtection(writer);
         writer.write();
         return true;
@@ -504,12 +707,18 @@ struct PageExtractor::Private
     std::shared_ptr<QPDF> source;
     QString path;
     QString password;
+    bool privateSource = false;
     SourceIndex index;
     int errorCode = PdfErrorCode::None;
+    // For outputs written from the source itself.
+    std::unique_ptr<IndirectObjects> viewObjects;
+    std::unique_ptr<PageReach> reach;
 
     QPDFAcroFormDocumentHelper *sourceForm();
     int extract(const QList<int> &numbers, const QString &output, const PdfOutputOptions *finish);
     int extractInPlace(const QList<int> &numbers, const QString &output, const PdfOutputOptions &finish);
+    int extractFromSource(const QList<int> &numbers, const QString &output, const PdfOutputOptions &finish);
+    bool canWriteFromSource(const QList<int> &numbers);
 };
 
 QPDFAcroFormDocumentHelper *PageExtractor::Private::sourceForm()
@@ -523,12 +732,21 @@ QPDFAcroFormDocumentHelper *PageExtractor::Private::sourceForm()
     return index.form.get();
 }
 
-PageExtractor::PageExtractor(std::shared_ptr<QPDF> source, const QString &path, const QString &password)
+PageExtractor::PageExtractor(std::shared_ptr<QPDF> source, const QString &path, const QString &password,
+                             bool privateSource)
     : d(new Private)
 {
     d->source = std::move(source);
     d->path = path;
     d->password = password;
+    d->privateSource = privateSource;
+    if (privateSource) {
+        // Pages carry what they inherit, so each can stand alone under
+        // another page tree node.
+        d->source->pushInheritedAttributesToPage();
+        d->viewObjects = std::make_unique<IndirectObjects>(*d->source, true);
+        d->reach = std::make_unique<PageReach>(d->index, *d->viewObjects);
+    }
     d->index.pages = d->source->getAllPages();
     d->index.pageIndex.reserve(d->index.pages.size());
     for (size_t i = 0; i < d->index.pages.size(); ++i)
@@ -603,7 +821,14 @@ int PageExtractor::Private::extract(const QList<int> &numbers, const QString &ou
         return 0;
     }
     try {
-        if (finish && keepsMostPagesInOrder(numbers, pageCount) && !sourceForm()) {
+        if (finish && canWriteFromSource(numbers)) {
+            const int written = extractFromSource(numbers, output, *finish);
+            if (written >= 0)
+                return written;
+            // Something of the kept pages leads to a page left out: copy.
+            source->updateAllPagesCache();
+        }
+        if (finish && !privateSource && keepsMostPagesInOrder(numbers, pageCount) && !sourceForm()) {
             // Most of the document stays: dropping the other pages from a
             // private parse costs less time and memory than copying the kept
             // ones into a new document.
@@ -612,7 +837,8 @@ int PageExtractor::Private::extract(const QList<int> &numbers, const QString &ou
         QPDF target;
         target.setSuppressWarnings(true);
         target.emptyPDF();
-        Extraction x{*source, index, target, target.getRoot(), {}, {}, {}};
+        IndirectObjects objects(target, false);
+        Extraction x(*source, index, target, target.getRoot(), objects);
         QPDFPageDocumentHelper targetPages(target);
         for (int i = 0; i < numbers.size(); ++i) {
             targetPages.addPage(QPDFPageObjectHelper(index.pages[size_t(numbers.at(i) - 1)]), false);
@@ -669,7 +895,8 @@ int PageExtractor::Private::extractInPlace(const QList<int> &numbers, const QStr
     catalog.replaceKey("/Type", QPDFObjectHandle::newName("/Catalog"));
     catalog.replaceKey("/Pages", pdf.getRoot().getKey("/Pages"));
     catalog = pdf.makeIndirectObject(catalog);
-    Extraction x{pdf, ownIndex, pdf, catalog, {}, {}, {}};
+    IndirectObjects objects(pdf, false);
+    Extraction x(pdf, ownIndex, pdf, catalog, objects);
     for (int i = 0; i < numbers.size(); ++i)
         x.firstCopy.emplace(numbers.at(i) - 1, i);
     QPDFPageDocumentHelper helper(pdf);
@@ -683,6 +910,71 @@ int PageExtractor::Private::extractInPlace(const QList<int> &numbers, const QStr
     carryOver(x, numbers);
     pdf.getTrailer().replaceKey("/Root", catalog);
     pdf.getTrailer().removeKey("/Info");
+    if (!writeFinished(pdf, pdf, output, finish)) {
+        errorCode = PdfErrorCode::WriteFailed;
+        return 0;
+    }
+    return 1;
+}
+
+// Outputs are written straight from a private source without forms (whose
+// field trees lead from page to page), each page once.
+bool PageExtractor::Private::canWriteFromSource(const QList<int> &numbers)
+{
+    if (!privateSource || sourceForm())
+        return false;
+    ObjGenSet seen;
+    for (int number : numbers) {
+        if (!seen.insert(index.pages[size_t(number - 1)].getObjGen()).second)
+            return false;
+    }
+    return true;
+}
+
+// The kept pages go under a page tree node of their own in a catalog of
+// their own, with their outline, labels and named destinations; the trailer
+// points at that catalog while the writer, which writes only what it can
+// reach from the trailer, runs. No page is copied. 1 written, 0 failed, -1
+// when the output would reach a page left out (nothing is written then).
+int PageExtractor::Private::extractFromSource(const QList<int> &numbers, const QString &output,
+                                              const PdfOutputOptions &finish)
+{
+    QPDF &pdf = *source;
+    std::vector<QPDFObjectHandle> pages;
+    ObjGenSet kept;
+    for (int number : numbers) {
+        pages.push_back(index.pages[size_t(number - 1)]);
+        kept.insert(pages.back().getObjGen());
+    }
+    viewObjects->startOutput();
+    QPDFObjectHandle tree = viewObjects->make(QPDFObjectHandle::newDictionary());
+    tree.replaceKey("/Type", QPDFObjectHandle::newName("/Pages"));
+    tree.replaceKey("/Kids", QPDFObjectHandle::newArray(pages));
+    tree.replaceKey("/Count", QPDFObjectHandle::newInteger(static_cast<long long>(pages.size())));
+    QPDFObjectHandle catalog = viewObjects->make(QPDFObjectHandle::newDictionary());
+    catalog.replaceKey("/Type", QPDFObjectHandle::newName("/Catalog"));
+    catalog.replaceKey("/Pages", tree);
+
+    Extraction x(pdf, index, pdf, catalog, *viewObjects);
+    x.targetPages = pages;
+    x.view = true;
+    for (int i = 0; i < numbers.size(); ++i)
+        x.firstCopy.emplace(numbers.at(i) - 1, i);
+    carryOver(x, numbers);   // reads the source's own catalog, still in place
+
+    TemporaryChanges changes;
+    for (QPDFObjectHandle page : pages) {
+        changes.set(page, "/Parent", tree);
+        changes.remove(page, "/B");   // article beads lead through their thread to other pages
+    }
+    for (auto &annotations : x.viewAnnots)
+        changes.set(annotations.first, "/Annots", QPDFObjectHandle::newArray(annotations.second));
+    QPDFObjectHandle trailer = pdf.getTrailer();
+    changes.set(trailer, "/Root", catalog);
+    changes.set(trailer, "/Info", viewObjects->make(QPDFObjectHandle::newDictionary()));
+    if (reach->leavesOut(catalog, tree, kept))
+        return -1;
+    pdf.updateAllPagesCache();   // the writer asks for the pages: the kept ones
     if (!writeFinished(pdf, pdf, output, finish)) {
         errorCode = PdfErrorCode::WriteFailed;
         return 0;

@@ -22,10 +22,16 @@ struct PdfOutputOptions;
 class PageExtractor
 {
 public:
-    // source is only read (it may be shared with other readers). path and
-    // password are those it was opened from: an output that keeps most pages
-    // is made by dropping the others from a private parse of that file.
-    PageExtractor(std::shared_ptr<QPDF> source, const QString &path, const QString &password);
+    // path and password are those source was opened from. A source shared
+    // with other readers is only read: an output that keeps most pages is
+    // then made by dropping the others from a private parse of that file.
+    // With privateSource, the source is this extractor's alone: finished
+    // outputs are then written straight from it (no page is copied; the
+    // source's objects are changed only while an output is written), except
+    // for documents with form fields and for outputs that would lead to a
+    // page they leave out, which are copied.
+    PageExtractor(std::shared_ptr<QPDF> source, const QString &path, const QString &password,
+                  bool privateSource = false);
     ~PageExtractor();
     PageExtractor(const PageExtractor &) = delete;
     PageExtractor &operator=(const PageExtractor &) = delete;

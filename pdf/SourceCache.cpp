@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QMutexLocker>
 
+#include <qpdf/Buffer.hh>
+#include <qpdf/BufferInputSource.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -37,6 +39,19 @@ QByteArray passwordDigest(const QString &password)
 {
     return QCryptographicHash::hash(password.toUtf8(), QCryptographicHash::Sha256);
 }
+
+// Larger files are parsed straight from the file.
+const qint64 maxInMemorySource = 512LL * 1024 * 1024;
+
+// A document parsed from the file's bytes in memory: every object and stream
+// is then read without a seek and a read system call, and the file is closed
+// at once (thousands of inputs never hold thousands of handles).
+struct InMemoryDocument
+{
+    QByteArray bytes;
+    Buffer view;
+    QPDF pdf;
+};
 
 // Readers look for the header within the first 1024 bytes. Refusing files
 // without one here spares a repair scan through, say, a renamed video.
@@ -89,10 +104,25 @@ std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &pas
         setError(errorCode, PdfErrorCode::NotPdf);
         return {};
     }
-    auto pdf = std::make_shared<QPDF>();
+    std::shared_ptr<QPDF> pdf;
     try {
-        pdf->setSuppressWarnings(true);
-        pdf->processFile(QFile::encodeName(path).constData(), password.toUtf8().constData());
+        const std::string name = QFile::encodeName(path).toStdString();
+        const std::string secret = password.toUtf8().toStdString();
+        QFile file(path);
+        if (file.size() > 0 && file.size() <= maxInMemorySource && file.open(QIODevice::ReadOnly)) {
+            auto document = std::make_shared<InMemoryDocument>();
+            document->bytes = file.readAll();
+            file.close();
+            document->view = Buffer(reinterpret_cast<unsigned char *>(document->bytes.data()),
+                                    size_t(document->bytes.size()));
+            pdf = std::shared_ptr<QPDF>(document, &document->pdf);
+            pdf->setSuppressWarnings(true);
+            pdf->processInputSource(std::make_shared<BufferInputSource>(name, &document->view), secret.c_str());
+        } else {
+            pdf = std::make_shared<QPDF>();
+            pdf->setSuppressWarnings(true);
+            pdf->processFile(name.c_str(), secret.c_str());
+        }
         // Reading the page tree now turns a broken tree into a load failure
         // instead of a failure in whatever asks for pages first.
         QPDFPageDocumentHelper(*pdf).getAllPages();
@@ -127,6 +157,10 @@ std::shared_ptr<QPDF> SourceCache::open(const QString &path, const QString &pass
             m_entries.removeAt(i); // the file changed: its parse is stale
             break;
         }
+        // Room for the new parse is made before it is made, so a full cache
+        // never holds more parses than its capacity.
+        while (m_entries.size() >= m_capacity)
+            m_entries.removeLast();
     }
 
     // Parsing runs outside the lock; two threads may parse the same file once each.

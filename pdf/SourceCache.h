@@ -28,7 +28,8 @@ public:
     // PdfErrorCode (404 when the password is needed or wrong).
     std::shared_ptr<QPDF> open(const QString &path, const QString &password, int *errorCode = nullptr);
 
-    // A freshly parsed document that nobody else holds; same failures as open().
+    // A freshly parsed document that nobody else holds; same failures as
+    // open(). Files up to 512 MB are read into memory first and closed.
     static std::shared_ptr<QPDF> parse(const QString &path, const QString &password,
                                        int *errorCode = nullptr);
 

@@ -1,29 +1,42 @@
 #!/usr/bin/env bash
-# Screenshots of Sheafwright under a virtual X server, written to docs/:
-# start screen, split screen with a document, merge screen with files,
-# the password dialog and the settings panel, once per language given.
-# Developer tool: needs xvfb, xdotool, imagemagick and qpdf, and a build.
-# Sample documents are made here; nothing outside a temporary folder is
-# touched (HOME points there, so the settings file is a fresh one).
-# Usage: scripts/screenshots.sh [language ...]     (default: en de)
+# Screenshots of Sheafwright for docs/, taken from the built program under a
+# virtual X server with a window manager (openbox) and no compositing manager,
+# as on many Linux desktops: the windows draw without their shadow margin
+# there. The program is driven with xdotool as a person would drive it, and
+# each picture is the program's own window (or a dialog over it, or the page
+# viewer) cut from the screen with ImageMagick.
+#
+# Per language (default: en de fr es): start screen, split screen with page
+# ranges, the split-complete dialog, the merge screen holding the split's
+# results, the settings panel. In English also: the splash screen, the loaded
+# document, the page viewer, the merge list with a protected and a damaged
+# file, the password dialog, the merge-complete dialog with and without
+# left-out files, a damaged file on the split screen, a live change of the
+# language, and the question asked when the window is closed during a split.
+#
+# Developer tool: needs xvfb, openbox, xdotool, imagemagick and qpdf, and a
+# build. Sample documents are made here; nothing outside a temporary folder is
+# touched (HOME points there, so each language starts from a fresh profile,
+# without a desktop folder). Look at every picture it writes.
+# Usage: scripts/screenshots.sh [language ...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 program=${BUILD_DIR:-$root/build}/bin/sheafwright
 out=$root/docs
 languages=("$@")
-[ ${#languages[@]} -gt 0 ] || languages=(en de)
-for tool in Xvfb xdotool import convert qpdf; do
+[ ${#languages[@]} -gt 0 ] || languages=(en de fr es)
+for tool in Xvfb openbox xdotool import convert qpdf; do
     command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
 done
 [ -x "$program" ] || { echo "build the program first: $program" >&2; exit 1; }
 mkdir -p "$out"
 work=$(mktemp -d)
 display=:$((90 + RANDOM % 9))
-server_pid=""
+pids=()
 program_pid=""
 cleanup() {
     [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null || true
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -58,93 +71,223 @@ mkdir -p "$docs"
 make_pdf "$docs/Annual report.pdf" "Annual report 2026" 12
 make_pdf "$docs/Budget.pdf" "Budget plan" 4
 make_pdf "$docs/Minutes.pdf" "Board minutes" 3
+make_pdf "$docs/Manual part.pdf" "Long manual" 50
+pages=()
+for ((i = 0; i < 600; i++)); do pages+=("$docs/Manual part.pdf"); done
+qpdf --empty --pages "${pages[@]}" -- "$docs/Long manual.pdf"
 qpdf --encrypt reader owner 256 -- "$docs/Budget.pdf" "$docs/Budget (protected).pdf"
+# A scan cut short in the middle of its download: damaged beyond repair.
+head -c $(($(stat -c %s "$docs/Minutes.pdf") / 2)) "$docs/Minutes.pdf" > "$docs/Broken scan.pdf"
 
 Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
-server_pid=$!
+pids+=($!)
 export DISPLAY=$display
 sleep 1
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
 
-# Window geometry "x y w h" of the program's main window.
 window_id=""
-window_geometry() {
-    eval "$(xdotool getwindowgeometry --shell "$window_id")"
+# geometry WINDOW: "x y w h" of a window.
+geometry() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
     echo "$X $Y $WIDTH $HEIGHT"
 }
-# click X Y: a left click at window coordinates.
+# click X Y [PAUSE]: a left click at main-window coordinates.
 click() {
     xdotool mousemove --window "$window_id" "$1" "$2" click 1
     sleep "${3:-0.8}"
 }
-# shot NAME [W H]: the window body (inside its 20-pixel shadow margin, which
-# a server without compositing paints black) into docs/NAME.png; W and H
-# widen the picture for a dialog that stands out over the window.
+keys() { xdotool key --delay 120 "$@"; sleep 0.4; }
+# click_dialog X Y [PAUSE]: a click in the dialog that has the focus now;
+# negative X and Y count from its right and bottom edges.
+click_dialog() {
+    local id x y w h px=$1 py=$2
+    id=$(xdotool getactivewindow)
+    read -r x y w h < <(geometry "$id")
+    [ "$px" -lt 0 ] && px=$((w + px))
+    [ "$py" -lt 0 ] && py=$((h + py))
+    xdotool mousemove --window "$id" "$px" "$py" click 1
+    sleep "${3:-0.8}"
+}
+type_text() { xdotool type --delay 20 "$1"; sleep 0.3; }
+# shot NAME [W H]: the main window into docs/NAME.png; W and H widen the
+# picture around the window's centre, for a dialog that stands out over it.
 shot() {
     local x y w h
-    read -r x y w h < <(window_geometry)
-    local cw=${2:-$((w - 40))} ch=${3:-$((h - 40))}
-    local cx=$((x + 20 - (cw - (w - 40)) / 2)) cy=$((y + 20 - (ch - (h - 40)) / 2))
+    read -r x y w h < <(geometry "$window_id")
+    local cw=${2:-$w} ch=${3:-$h}
+    local cx=$((x - (cw - w) / 2)) cy=$((y - (ch - h) / 2))
     import -window root -crop "${cw}x${ch}+${cx}+${cy}" +repage "$out/$1.png"
+    echo "wrote docs/$1.png"
+}
+# shot_window NAME PATTERN: the newest visible window whose title matches.
+shot_window() {
+    local id x y w h
+    id=$(xdotool search --onlyvisible --name "$2" | tail -1)
+    read -r x y w h < <(geometry "$id")
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$1.png"
     echo "wrote docs/$1.png"
 }
 # choose_files PATH...: fill the open-file dialog that is open now and accept it.
 choose_files() {
     local text=""
-    if [ $# -eq 1 ]; then text=$1; else for f in "$@"; do text+="\"$f\" "; done; fi
+    if [ $# -eq 1 ]; then text=$1; else for f in "$@"; do text+="\"$(basename "$f")\" "; done; fi
     sleep 1
     xdotool key ctrl+a
     xdotool type --delay 5 "$text"
     xdotool key Return
+    sleep 2
+}
+
+# Main-window coordinates (703 x 466, no shadow margin) of what is clicked.
+# Where a translated text moves a control the keyboard reaches it instead.
+start_split=(238 263)
+split_tab=(65 41)
+mode_single=(110 217)
+mode_ranges=(110 323)
+split_button=(660 394)
+preview_button=(520 160)
+delete_button=(640 160)
+merge_button=(630 358)
+table_add=(674 111)
+settings_button=(682 439)
+declare -A add_file=([en]=292 [de]=221 [fr]=219 [es]=240)
+row_y() { echo $((106 + 31 * ($1 - 1))); }
+
+start_program() {
+    "$program" >"$work/program-$1.log" 2>&1 &
+    program_pid=$!
+    if [ "$1" = en ]; then
+        # The splash screen, for three seconds before the window.
+        sleep 1.2
+        local sx=$(((1280 - 480) / 2)) sy=$(((800 - 300) / 2))
+        import -window root -crop "480x300+$sx+$sy" +repage "$out/screen-splash.png"
+        echo "wrote docs/screen-splash.png"
+    fi
+    window_id=$(xdotool search --sync --onlyvisible --name '^Sheafwright$' | head -1)
+    # The pointer away from the window, so no button shows its hover look.
+    xdotool mousemove 5 5
     sleep 1.5
 }
 
-# Window coordinates (including the 20-pixel margin) of what is clicked;
-# where a translated text moves a control, the keyboard reaches it instead.
-start_split=(258 283)
-add_file=(311 142)
-mode_ranges=(130 345)
-range_from=(335 233)
-split_button=(640 414)
-settings_button=(690 459)
+stop_program() {
+    kill "$program_pid" 2>/dev/null || true
+    wait "$program_pid" 2>/dev/null || true
+    program_pid=""
+}
 
 for lang in "${languages[@]}"; do
     export HOME=$work/home-$lang
     export XDG_CONFIG_HOME=$HOME/.config
-    mkdir -p "$XDG_CONFIG_HOME/Pinecone" "$HOME/Desktop"
+    mkdir -p "$XDG_CONFIG_HOME/Pinecone"
     printf '[General]\nLanguage=%s\nlast_select_folder=%s\n' "$lang" "$docs" > "$XDG_CONFIG_HOME/Pinecone/Pinecone Sheafwright.ini"
     rm -rf "$docs/Annual report"
-    "$program" >"$work/program-$lang.log" 2>&1 &
-    program_pid=$!
-    window_id=$(xdotool search --sync --onlyvisible --name '^Sheafwright$' | head -1)
-    sleep 1
+    start_program "$lang"
     shot "start-$lang"
+    [ "$lang" = en ] && cp "$out/start-en.png" "$out/screen-start.png"
 
     # Split screen: a document, the page-range mode and three ranges.
     click "${start_split[@]}"
-    # The add button sits left of its caption, which is longer in German.
-    case $lang in de) click 238 "${add_file[1]}" 0.5 ;; *) click "${add_file[@]}" 0.5 ;; esac
+    click "${add_file[$lang]}" 122 0.5
     choose_files "$docs/Annual report.pdf"
+    if [ "$lang" = en ]; then
+        shot screen-split-loaded
+        # The page viewer, scrolled to the end of the first page.
+        click "${preview_button[@]}" 2
+        viewer=$(xdotool search --onlyvisible --name ' - Sheafwright$' | tail -1)
+        xdotool mousemove --window "$viewer" 350 300 click 5 click 5 click 5 click 5 click 5 click 5 click 5
+        sleep 1
+        shot_window screen-viewer ' - Sheafwright$'
+        xdotool windowactivate --sync "$viewer" key alt+F4
+        sleep 0.8
+    fi
     click "${mode_ranges[@]}" 0.5
+    keys Tab
     for range in "1 4" "5 8" "9 12"; do
         set -- $range
-        click "${range_from[@]}" 0.2
-        xdotool type "$1"; xdotool key Tab; xdotool type "$2"; xdotool key Tab space
-        sleep 0.3
+        type_text "$1"; keys Tab; type_text "$2"; keys Tab space
     done
     shot "split-$lang"
+    [ "$lang" = en ] && cp "$out/split-en.png" "$out/screen-split-ranges.png"
 
-    # The split-complete dialog over the window, then its third choice
-    # hands the three files to the merge screen.
+    # The split-complete dialog over the window; its third choice hands the
+    # three files to the merge screen.
     click "${split_button[@]}" 4
     shot "dialog-$lang"
-    # Its third button: the dialog is centred on the window; German words are longer.
-    case $lang in de) click 484 307 3 ;; *) click 476 309 3 ;; esac
+    [ "$lang" = en ] && cp "$out/dialog-en.png" "$out/screen-split-complete.png"
+    # The rightmost button, whatever the language makes of its text.
+    click_dialog -50 -33 2
     shot "merge-$lang"
+    [ "$lang" = en ] && cp "$out/merge-en.png" "$out/screen-merge-after-split.png"
+
+    if [ "$lang" = en ]; then
+        # MERGE: everything merged.
+        click "${merge_button[@]}" 4
+        shot screen-merge-complete
+        keys Return
+        sleep 1
+        # Three more with +: a protected file, a plain one and a damaged one.
+        click "${table_add[@]}" 1
+        choose_files "$docs/Budget (protected).pdf" "$docs/Minutes.pdf" "$docs/Broken scan.pdf"
+        sleep 1
+        click 200 "$(row_y 5)" 0.5
+        shot screen-merge-list
+        # The protected row's Password cell asks for its password.
+        click 466 "$(row_y 4)" 1.5
+        shot screen-merge-password
+        keys Escape
+        # MERGE again: the protected file is skipped at the prompt; the
+        # dialog names it and the damaged file.
+        click "${merge_button[@]}" 2
+        keys Tab Tab space
+        sleep 4
+        shot screen-merge-left-out
+        keys Return
+        sleep 1
+    fi
 
     click "${settings_button[@]}" 1.5
     shot "settings-$lang"
-    xdotool key Escape
-    kill "$program_pid" 2>/dev/null || true
-    wait "$program_pid" 2>/dev/null || true
-    program_pid=""
+    [ "$lang" = en ] && cp "$out/settings-en.png" "$out/screen-settings.png"
+    keys Escape
+    sleep 1
+
+    if [ "$lang" = en ]; then
+        # A damaged file on the split screen.
+        click "${split_tab[@]}" 1
+        click "${delete_button[@]}" 1
+        click "${add_file[en]}" 122 0.5
+        choose_files "$docs/Broken scan.pdf"
+        shot screen-split-damaged
+        # Closing the window during a long split asks first; stopping it
+        # says what was kept, then the window closes.
+        click "${delete_button[@]}" 1
+        click "${add_file[en]}" 122 0.5
+        choose_files "$docs/Long manual.pdf"
+        click "${mode_single[@]}" 0.5
+        click "${split_button[@]}" 0.7
+        xdotool windowactivate --sync "$window_id" key alt+F4
+        sleep 1.2
+        shot screen-close-question
+        # "STOP AND CLOSE", left of the centre.
+        read -r _ _ qw _ < <(geometry "$(xdotool getactivewindow)")
+        click_dialog $((qw / 2 - 70)) -40 2
+        shot screen-split-canceled
+        keys Return
+        sleep 1
+        wait "$program_pid" 2>/dev/null || true
+        program_pid=""
+
+        # A live change of the language: German, chosen and saved in the
+        # settings, over the split screen.
+        start_program en-again
+        click "${start_split[@]}"
+        click "${settings_button[@]}" 1.5
+        click 400 116 0.8
+        keys Home Return
+        click 212 433 2
+        shot screen-language-german
+    fi
+    stop_program
 done

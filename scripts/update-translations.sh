@@ -5,8 +5,10 @@
 # translation (so a text that comes back keeps it) unless --drop-vanished. Translate the new entries
 # afterwards (Qt Linguist or a text editor); tests/gui/tst_translations.cpp
 # fails while any entry is unfinished.
-# English is the language of the sources; its file repeats each source text,
-# so that "English" can be chosen in the settings like any other language.
+# English: the texts in the sources are drafts kept as they are; the English
+# file holds their proofread wording (and the singular and plural of each
+# count), and stands in for any language without a file of its own. New
+# entries arrive in it pre-filled with the source text: proofread them.
 # Usage: scripts/update-translations.sh            refresh the .ts files
 #        scripts/update-translations.sh --drop-vanished   ... and drop texts
 #                                                  that left the sources

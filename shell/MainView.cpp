@@ -11,12 +11,16 @@
 #include "widgets/Button.h"
 #include "widgets/ButtonDescription.h"
 #include "widgets/DocumentViewer.h"
+#include "widgets/MessageView.h"
 #include "widgets/PixmapLoader.h"
 #include "shell/WindowBar.h"
+#include "widgets/Compositor.h"
 #include "split/SplitView.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
 #include <QScreen>
@@ -33,14 +37,17 @@
 namespace {
 const int bodyWidth = 703;
 const int bodyHeight = 466;
-const int windowWidth = 743;
-const int windowHeight = 506;
+const int shadowMargin = 20;
 }
 
 MainView::MainView(QWidget *parent)
     : QFrame(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_shadowMargin(Compositor::isRunning() ? shadowMargin : 0)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
+    // The window's edge is a translucent shadow only where a compositing
+    // manager draws it; elsewhere it would be a black frame.
+    if (m_shadowMargin > 0)
+        setAttribute(Qt::WA_TranslucentBackground);
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
     buildWidgets();
     m_tabWidget->addTab(m_startScreen, 0);
@@ -50,7 +57,7 @@ MainView::MainView(QWidget *parent)
     connectSignals();
     KeyboardShortcuts::install(this);
     retranslate();
-    setFixedSize(windowWidth, windowHeight);
+    setFixedSize(bodyWidth + 2 * m_shadowMargin, bodyHeight + 2 * m_shadowMargin);
     // A frameless window gets no placement from a window manager decoration:
     // start in the middle of the screen.
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -80,14 +87,15 @@ void MainView::buildWidgets()
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     auto *shadow = new QFrame(this);
-    shadow->setObjectName(QStringLiteral("mainViewShadow"));
-    shadow->setFixedSize(windowWidth, windowHeight);
+    shadow->setObjectName(m_shadowMargin > 0 ? QStringLiteral("mainViewShadow") : QStringLiteral("mainViewFlat"));
+    shadow->setFixedSize(bodyWidth + 2 * m_shadowMargin, bodyHeight + 2 * m_shadowMargin);
     outer->addWidget(shadow);
-    // The body sits 20 pixels in, over the shadow's border image; placed by
-    // hand since the style sheet's border would add to a layout's margin.
+    // The body sits inside the shadow's border image; placed by hand since
+    // the style sheet's border would add to a layout's margin.
     m_body = new QFrame(shadow);
     m_body->setObjectName(QStringLiteral("mainview"));
-    m_body->setGeometry((windowWidth - bodyWidth) / 2, (windowHeight - bodyHeight) / 2, bodyWidth, bodyHeight);
+    m_body->setProperty("flat", m_shadowMargin == 0);
+    m_body->setGeometry(m_shadowMargin, m_shadowMargin, bodyWidth, bodyHeight);
     m_body->setFixedSize(bodyWidth, bodyHeight);
     auto *layout = new QVBoxLayout(m_body);
     layout->setContentsMargins(9, 1, 8, 9);
@@ -214,6 +222,8 @@ void MainView::connectScreen(QWidget *screen)
     if (meta->indexOfSignal("onMergeSplittedFiles(QStringList)") >= 0)
         connect(screen, SIGNAL(onMergeSplittedFiles(QStringList)),
                 this, SLOT(onNavigateToMergeAfterSplit(QStringList)));
+    if (meta->indexOfSignal("runReported()") >= 0)
+        connect(screen, SIGNAL(runReported()), this, SLOT(onRunReported()));
 }
 
 void MainView::connectSignals()
@@ -422,11 +432,66 @@ void MainView::changeEvent(QEvent *event)
     QFrame::changeEvent(event);
 }
 
+bool MainView::isWorking() const
+{
+    auto *app = Application::instance();
+    return app && (app->split()->isRunning() || app->merge()->isRunning());
+}
+
+bool MainView::confirmStop()
+{
+    auto *app = Application::instance();
+    QStringList lines;
+    if (app->split()->isRunning())
+        lines << tr("A split is still running. If you close the window now, it stops; the files it has "
+                    "written so far are kept.");
+    if (app->merge()->isRunning())
+        lines << tr("A merge is still running. If you close the window now, it stops and no merged file "
+                    "is written.");
+    MessageView question(tr("Stop and close?"), lines.join(QStringLiteral("\n\n")), this);
+    auto *stop = new QPushButton(tr("STOP AND CLOSE"));
+    stop->setObjectName(QStringLiteral("buttonSaveSettings"));
+    auto *goOn = new QPushButton(tr("GO ON"));
+    goOn->setObjectName(QStringLiteral("buttonCancel"));
+    for (QPushButton *button : {stop, goOn}) {
+        button->setFixedHeight(42);
+        button->setMinimumWidth(120);
+    }
+    question.buttonBox()->addButton(stop, QDialogButtonBox::DestructiveRole);
+    question.buttonBox()->addButton(goOn, QDialogButtonBox::RejectRole);
+    goOn->setDefault(true);
+    return question.exec() == QDialogButtonBox::DestructiveRole;
+}
+
 void MainView::closeEvent(QCloseEvent *event)
 {
+    // Closing during a run would kill the worker unasked: ask first, and
+    // once the runs have stopped and said what they kept, close.
+    if (isWorking()) {
+        event->ignore();
+        if (m_closeAfterRuns || !confirmStop())
+            return;
+        if (isWorking()) {
+            m_closeAfterRuns = true;
+            auto *app = Application::instance();
+            app->split()->cancel();
+            app->merge()->cancel();
+            return;
+        }
+        // The run ended while the question was open.
+        QMetaObject::invokeMethod(this, "close", Qt::QueuedConnection);
+        return;
+    }
+    m_closeAfterRuns = false;
     if (m_viewer)
         m_viewer->close();
     QFrame::closeEvent(event);
+}
+
+void MainView::onRunReported()
+{
+    if (m_closeAfterRuns && !isWorking())
+        QMetaObject::invokeMethod(this, "close", Qt::QueuedConnection);
 }
 
 void MainView::mousePressEvent(QMouseEvent *event)

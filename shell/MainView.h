@@ -57,6 +57,9 @@ public slots:
     // Opens fileName in the page viewer and shows the viewer.
     void onPreview(const QString &fileName, const QString &password);
     void onDragWindow(const QPoint &newPos);
+    // A screen has told the user how its run ended; closes the window when
+    // the user chose to stop and close and nothing runs any more.
+    void onRunReported();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -77,6 +80,10 @@ private:
     // Settings panel geometry: hidden at the right of the body, or slid in.
     QRect settingsOutside(int extra) const;
     int bodyRightEdge() const;
+    // A split or a merge worker is running.
+    bool isWorking() const;
+    // Asks whether to stop the running work and close; true to stop.
+    bool confirmStop();
 
     QFrame *m_body = nullptr;
     WindowBar *m_windowBar = nullptr;
@@ -97,7 +104,9 @@ private:
     SettingsView *m_settingsView = nullptr;
     DocumentViewer *m_viewer = nullptr;
     QSequentialAnimationGroup *m_settingsAnimation = nullptr;
+    int m_shadowMargin = 0;
     bool m_viewerPlaced = false;
+    bool m_closeAfterRuns = false;
     bool m_dragging = false;
     QPoint m_pressPosition;
 };

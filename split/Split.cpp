@@ -5,6 +5,7 @@
 #include "merge/InformationWorker.h"
 #include "pdf/DebenuService.h"
 #include "split/SplitFactory.h"
+#include "split/WorkerCode.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -27,6 +28,8 @@ void Split::forgetDocument()
     m_pageCount = -1;
     m_thumbnail = QPixmap();
     m_loaded = false;
+    m_locked = false;
+    m_unreadable = false;
     m_contentCopyPermitted = false;
     m_outline.clear();
     m_outlineRead = false;
@@ -51,14 +54,20 @@ void Split::load(const QString &fileName, const QString &password)
         m_password = info.locked ? QString() : info.password;
         m_pageCount = info.pageCount;
         m_contentCopyPermitted = !info.locked && info.contentCopyPermitted;
-        m_loaded = !info.locked;
+        m_locked = info.locked;
+        // A damaged file is not a locked one: it must not ask for a password.
+        m_unreadable = !info.locked && info.unreadable;
+        m_loaded = !info.locked && !m_unreadable;
         if (info.locked)
             m_thumbnail = QPixmap(QStringLiteral(":/style/images/locked.png")).scaled(35, 35);
         else
             m_thumbnail = info.preview;
         m_certainPages.setInterval(1, m_pageCount);
         m_pageRanges.setInterval(1, m_pageCount);
+        if (m_unreadable)
+            Logger::instance().log(QStringLiteral("Can not read file:%1").arg(fileName), LogError);
     } else {
+        m_unreadable = true;
         Logger::instance().log(QStringLiteral("Can not load file:%1").arg(fileName), LogError);
         m_certainPages.setInterval(0, 0);
         m_pageRanges.setInterval(0, 0);
@@ -94,6 +103,16 @@ PageRanges *Split::pageRanges()
 bool Split::isLoaded() const
 {
     return m_loaded;
+}
+
+bool Split::isLocked() const
+{
+    return m_locked;
+}
+
+bool Split::isUnreadable() const
+{
+    return m_unreadable;
 }
 
 bool Split::isRunning() const
@@ -292,18 +311,23 @@ void Split::run()
     request.creator = properties.creator;
     request.producer = properties.producer;
     m_launcher.setRequest(request);
+    m_cancelRequested = false;
     m_launcher.run();
 }
 
 void Split::cancel()
 {
+    if (m_launcher.isRunning())
+        m_cancelRequested = true;
     m_launcher.cancel();
 }
 
 void Split::onSplitFinished(int exitCode, QStringList files)
 {
     emit complete();
-    if (exitCode != 0)
+    if (exitCode == WorkerCode::Canceled)
+        emit splitCanceled(files);
+    else if (exitCode != WorkerCode::Success)
         emit splitFailed(exitCode);
     else
         emit finished(files);

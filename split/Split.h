@@ -50,8 +50,16 @@ public:
     PageRanges *certainPages();
     PageRanges *pageRanges();
 
+    // A document is loaded, opened and has pages (false while locked).
     bool isLoaded() const;
+    // The loaded file wants a password it has not been given yet.
+    bool isLocked() const;
+    // The loaded file could not be read at all: damaged, not a PDF, gone,
+    // or without pages. No password would help.
+    bool isUnreadable() const;
     bool isRunning() const;
+    // The user asked to stop the current (or last) run.
+    bool isCancelRequested() const { return m_cancelRequested; }
     bool isContentCopyPermitted() const;
 
     void setMode(int mode);
@@ -100,6 +108,8 @@ public:
     // Of the files of the last split by size, those holding a single page
     // larger than the limit.
     QStringList oversizedFiles() const;
+    // The worker launcher (for replacing the worker program).
+    SplitLauncher *launcher() { return &m_launcher; }
 
 signals:
     void loadFinished();
@@ -109,6 +119,9 @@ signals:
     void finished(QStringList files);
     void complete();
     void splitFailed(int errorCode);
+    // The split was stopped on request; files: those written whole before
+    // the stop (they stay where they are). Emitted instead of splitFailed.
+    void splitCanceled(QStringList files);
     void contentCopyDisabled();
 
 public slots:
@@ -117,7 +130,8 @@ public slots:
     // or when the mode yields no range; emits contentCopyDisabled() when the
     // document forbids copying its content.
     void run();
-    // Kills a running worker; the run then ends with splitFailed().
+    // Stops a running worker; the run then ends with splitCanceled() (or
+    // finished() when the worker had already written everything).
     void cancel();
     void onSplitFinished(int exitCode, QStringList files);
 
@@ -133,6 +147,9 @@ private:
     int m_pageCount = -1;
     QPixmap m_thumbnail;
     bool m_loaded = false;
+    bool m_locked = false;
+    bool m_unreadable = false;
+    bool m_cancelRequested = false;
     bool m_contentCopyPermitted = false;
     int m_startFrom = 1;
     int m_groupSize = 1;

@@ -186,6 +186,14 @@ void SplitLauncher::onStarted()
 void SplitLauncher::onError(QProcess::ProcessError error)
 {
     qDebug() << Q_FUNC_INFO << QStringLiteral("Error:%1").arg(int(error));
+    // A worker that never started sends no finished() of its own: without
+    // this the split would simply never end for the screen.
+    if (error == QProcess::FailedToStart) {
+        Logger::instance().log(QStringLiteral("Can not start split worker:%1 (%2)")
+                                   .arg(m_workerProgram, m_process ? m_process->errorString() : QString()),
+                               LogError);
+        finishWithoutWorker(WorkerCode::NotStarted);
+    }
 }
 
 void SplitLauncher::onReadyReadStandardError()

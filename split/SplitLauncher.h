@@ -66,6 +66,8 @@ public slots:
     void cancel();
     void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
     void onStarted();
+    // A worker that cannot be started (missing, not executable) ends the
+    // run with finished(WorkerCode::NotStarted, {}), once.
     void onError(QProcess::ProcessError error);
     void onReadyReadStandardError();
     void onReadyReadStandardOutput();

@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Application.h"
+#include "app/OutputFolder.h"
 #include "shell/SaveFolderDelegate.h"
 #include "shell/SaveFolderModel.h"
 #include "split/BookmarkModePage.h"
@@ -9,6 +10,7 @@
 #include "split/RangeListView.h"
 #include "split/SizeModePage.h"
 #include "split/Split.h"
+#include "split/WorkerCode.h"
 #include "widgets/Button.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
@@ -18,6 +20,7 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
 #include <QDebug>
 #include <QEvent>
 #include <QFileDialog>
@@ -70,6 +73,7 @@ SplitView::SplitView(QWidget *parent, Split *split)
     auto *areaLayout = new QHBoxLayout(m_splitArea);
     areaLayout->addWidget(buildModeList());
     m_modePages = new QStackedLayout();
+    // One page per mode button, in the order of their ids.
     m_modePages->addWidget(buildSinglePagesPage());
     m_modePages->addWidget(buildGroupsPage());
     m_modePages->addWidget(buildRemovePagesPage());
@@ -78,6 +82,7 @@ SplitView::SplitView(QWidget *parent, Split *split)
     m_modePages->addWidget(m_bookmarkPage);
     m_sizePage = new SizeModePage(this);
     m_modePages->addWidget(m_sizePage);
+    Q_ASSERT(m_modePages->count() == m_modeButtons.size());
     areaLayout->addLayout(m_modePages, 1);
     layout->addWidget(m_splitArea);
 
@@ -103,11 +108,12 @@ QWidget *SplitView::buildModeList()
     auto *column = new QVBoxLayout(frame);
     m_modeGroup = new QButtonGroup(this);
     m_modeGroup->setExclusive(true);
-    for (int id = 0; id < 6; ++id) {
-        m_modeButtons[id] = new QRadioButton(frame);
-        m_modeButtons[id]->setCheckable(true);
-        m_modeGroup->addButton(m_modeButtons[id], id);
-        column->addWidget(m_modeButtons[id]);
+    for (int id : {ModeSinglePages, ModeGroups, ModeRemovePages, ModeRanges, ModeBookmarks, ModeSize}) {
+        auto *button = new QRadioButton(frame);
+        button->setCheckable(true);
+        m_modeGroup->addButton(button, id);
+        column->addWidget(button);
+        m_modeButtons.append(button);
     }
     column->addStretch();
     m_modeButtons[ModeSinglePages]->setChecked(true);
@@ -322,8 +328,8 @@ void SplitView::connectController()
     connect(m_split, &Split::finished, this, &SplitView::onFinished);
     connect(m_split, &Split::complete, this, &SplitView::onComplete);
     connect(m_split, &Split::splitFailed, this, &SplitView::onFailed);
+    connect(m_split, &Split::splitCanceled, this, &SplitView::onCanceled);
     connect(m_split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
-    connect(m_progress, &ProgressControl::canceled, this, [this] { m_cancelRequested = true; });
     connect(m_progress, &ProgressControl::canceled, m_split, &Split::cancel);
     connect(m_bookmarkPage, &BookmarkModePage::changed, this, &SplitView::updateSplitButton);
 }
@@ -357,13 +363,6 @@ void SplitView::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QFrame::changeEvent(event);
-}
-
-void SplitView::showEvent(QShowEvent *event)
-{
-    QFrame::showEvent(event);
-    if (!isSplitting())
-        readSettings();
 }
 
 int SplitView::currentMode() const
@@ -400,17 +399,72 @@ QString SplitView::outputFolder() const
 
 void SplitView::split()
 {
-    m_split->setOutDirectory(outputFolder());
+    if (m_split->isRunning())
+        return;
+    // A protected document asks for its password first, then goes on.
+    if (m_split->isLocked() && !m_preview->askPassword())
+        return;
     m_split->setMode(currentMode());
     m_split->setGroupSize(m_editGroupSize->text().toInt(nullptr, 10));
     m_split->setStartFrom(m_editStartFrom->text().toInt(nullptr, 10));
     m_split->setMaxSizeKb(m_sizePage->maxSizeKb());
-    if (currentMode() == ModeSize && m_split->maxSizeKb() < 1) {
-        showInfo(tr("Nothing to split"), tr("Enter the largest file size first."));
+    if (refuseSplit())
+        return;
+    if (!m_split->isContentCopyPermitted()) {
+        m_split->run(); // refuses with contentCopyDisabled(), before any folder is made
         return;
     }
-    m_cancelRequested = false;
+    const QString folder = outputFolder();
+    QString problem;
+    if (!OutputFolder::ensure(folder, &problem)) {
+        showInfo(tr("Split failed"), problem);
+        return;
+    }
+    m_split->setOutDirectory(folder);
     m_split->run();
+}
+
+bool SplitView::refuseSplit()
+{
+    const QString caption = tr("Nothing to split");
+    if (m_split->fileName().isEmpty()) {
+        showInfo(caption, tr("Add a PDF file to split first."));
+        return true;
+    }
+    if (m_split->isUnreadable()) {
+        showInfo(tr("Split failed"), PreviewWidget::unreadableText(QFileInfo(m_split->fileName()).fileName()));
+        return true;
+    }
+    if (!m_split->isLoaded())
+        return true;
+    if (m_split->pageCount() < 2) {
+        showInfo(caption, tr("This document has only one page."));
+        return true;
+    }
+    if (!m_split->isContentCopyPermitted())
+        return false; // split() lets the controller refuse it, with its own message
+    if (!m_split->requestedRanges().isEmpty())
+        return false;
+    switch (currentMode()) {
+    case ModeGroups:
+        showInfo(caption, tr("The start page is after the last page of the document."));
+        break;
+    case ModeRemovePages:
+        showInfo(caption, tr("Add the pages to remove first."));
+        break;
+    case ModeRanges:
+        showInfo(caption, tr("Add at least one page range first."));
+        break;
+    case ModeBookmarks:
+        showInfo(caption, tr("This document has no bookmarks, so it cannot be split at them."));
+        break;
+    case ModeSize:
+        showInfo(caption, tr("Enter the largest file size first."));
+        break;
+    default:
+        break;
+    }
+    return true;
 }
 
 void SplitView::splitModeChanged(int splitMode)
@@ -470,6 +524,11 @@ void SplitView::onChangeOutFolder(int index)
 
 void SplitView::readSettings()
 {
+    applyStoredFolderChoice(false);
+}
+
+void SplitView::applyStoredFolderChoice(bool force)
+{
     auto settings = AppSettings::open();
     settings->beginGroup(QLatin1String(AppSettings::keySaveModeGroup));
     int mode = settings->value(QLatin1String(AppSettings::keySaveMode), 0).toInt();
@@ -478,6 +537,12 @@ void SplitView::readSettings()
     settings->endGroup();
     if (mode < 0 || mode >= m_folderModel->rowCount())
         mode = 0;
+    // Settings saved with another language or publisher leave the choice
+    // made on this screen alone.
+    if (!force && mode == m_storedMode && path == m_storedPath)
+        return;
+    m_storedMode = mode;
+    m_storedPath = path;
     if (mode == SaveFolderModel::ModeSelectFolder)
         m_folderModel->setData(m_folderModel->index(2, SaveFolderModel::ColumnValue), path, Qt::EditRole);
     m_folderBox->setCurrentIndex(mode);
@@ -509,6 +574,8 @@ void SplitView::onChangedPageRangeList()
 
 void SplitView::onPreview()
 {
+    if (m_split->isLocked() && !m_preview->askPassword())
+        return;
     if (m_split->isLoaded())
         emit preview(m_split->fileName(), m_split->password());
 }
@@ -555,18 +622,26 @@ QString SplitView::oversizedNote() const
         .arg(names.join(QStringLiteral(", ")));
 }
 
+void SplitView::rememberLastFile(const QStringList &files)
+{
+    auto *app = Application::instance();
+    if (!app || files.isEmpty())
+        return;
+    app->lastSplitFolder = files.last();
+    emit app->lastFolderChanged();
+}
+
 void SplitView::onFinished(QStringList splitedFiles)
 {
     MessageSplit message(splitedFiles.count(), this);
     message.setNote(oversizedNote());
     message.exec();
-    if (splitedFiles.isEmpty())
+    if (splitedFiles.isEmpty()) {
+        emit runReported();
         return;
-    auto *app = Application::instance();
-    if (app) {
-        app->lastSplitFolder = splitedFiles.last();
-        emit app->lastFolderChanged();
     }
+    rememberLastFile(splitedFiles);
+    auto *app = Application::instance();
     switch (message.choice()) {
     case 1:
         if (app)
@@ -578,6 +653,7 @@ void SplitView::onFinished(QStringList splitedFiles)
     default:
         break;
     }
+    emit runReported();
 }
 
 void SplitView::showInfo(const QString &caption, const QString &text)
@@ -589,13 +665,38 @@ void SplitView::showInfo(const QString &caption, const QString &text)
 
 void SplitView::onFailed(int errorCode)
 {
-    // A stop by the user and a real failure look the same to the controller;
-    // only the screen knows which one it was, so it tells the user.
-    if (m_cancelRequested)
-        showInfo(tr("Split failed"), tr("Split canceled"));
-    else
+    const bool canceled = m_split->isCancelRequested();
+    const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
+    if (errorCode == WorkerCode::NotStarted) {
+        showInfo(tr("Split failed"), tr("The split could not start: the helper program pdfworker is missing or "
+                                        "cannot be run. Reinstalling Sheafwright should mend this."));
+    } else if (canceled) {
+        // A worker stopped without a word about what it wrote.
+        showInfo(tr("Split canceled"), tr("The split was stopped. Files written into %1 before the stop "
+                                          "are complete.").arg(folder));
+    } else if (errorCode == WorkerCode::NothingProduced) {
+        showInfo(tr("Split failed"), tr("No file could be written into %1. Check that the folder can be "
+                                        "written to and that the disk is not full.").arg(folder));
+    } else {
         showInfo(tr("Split failed"), tr("The document could not be split (error %1).").arg(errorCode));
-    m_cancelRequested = false;
+    }
+    emit runReported();
+}
+
+void SplitView::onCanceled(QStringList files)
+{
+    const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
+    if (files.isEmpty()) {
+        showInfo(tr("Split canceled"), tr("The split was stopped before any file was written."));
+    } else {
+        rememberLastFile(files);
+        showInfo(tr("Split canceled"),
+                 tr("The split was stopped. %1 files written before the stop are complete and were kept in %2.",
+                    nullptr, files.count())
+                     .arg(files.count())
+                     .arg(folder));
+    }
+    emit runReported();
 }
 
 void SplitView::onContentCopyDisabled()
@@ -605,7 +706,7 @@ void SplitView::onContentCopyDisabled()
 
 void SplitView::setInitialState()
 {
-    readSettings();
+    applyStoredFolderChoice(true);
     m_certainList->clear();
     m_rangeList->clear();
     m_editGroupSize->setText(QStringLiteral("3"));

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QStringList>
+#include <QVector>
 
 class BookmarkModePage;
 class Button;
@@ -27,6 +28,7 @@ class SplitView : public QFrame
 {
     Q_OBJECT
 public:
+    // Ids of the mode buttons, also the indexes of their pages.
     enum Mode { ModeSinglePages = 0, ModeGroups = 1, ModeRemovePages = 2, ModeRanges = 3, ModeBookmarks = 4,
                 ModeSize = 5 };
 
@@ -59,6 +61,8 @@ signals:
     void onMergeSplittedFiles(QStringList files);
     // The user asked for a full preview of the loaded document.
     void preview(QString fileName, QString password);
+    // A split's end has been reported to the user (its dialog is closed).
+    void runReported();
 
 public slots:
     void split();
@@ -75,12 +79,13 @@ public slots:
     void onFinished(QStringList splitedFiles);
     void onComplete();
     void onFailed(int errorCode);
+    // The split was stopped; files: those written whole before the stop.
+    void onCanceled(QStringList files);
     void onContentCopyDisabled();
     void setInitialState();
 
 protected:
     void changeEvent(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     QWidget *buildModeList();
@@ -95,6 +100,13 @@ private:
     void connectController();
     void retranslate();
     void showInfo(const QString &caption, const QString &text);
+    // Says why SPLIT cannot start now; false when it can.
+    bool refuseSplit();
+    // The last of files becomes the application's last split result.
+    void rememberLastFile(const QStringList &files);
+    // Reads the stored save-folder choice; applies it at start and when the
+    // stored choice changed, so a choice made on this screen lasts the session.
+    void applyStoredFolderChoice(bool force);
     void updateListPage(bool empty, QWidget *help, RangeListView *list, QPushButton *clear);
     // SPLIT is off while the bookmarks page shows a document without bookmarks.
     void updateSplitButton();
@@ -105,7 +117,7 @@ private:
     PreviewWidget *m_preview = nullptr;
     QFrame *m_splitArea = nullptr;
     QButtonGroup *m_modeGroup = nullptr;
-    QRadioButton *m_modeButtons[6] = {};
+    QVector<QRadioButton *> m_modeButtons;
     QStackedLayout *m_modePages = nullptr;
 
     QLabel *m_helpSinglePages = nullptr;
@@ -143,5 +155,6 @@ private:
     ProgressControl *m_progress = nullptr;
 
     int m_lastFolderIndex = 0;
-    bool m_cancelRequested = false;
+    int m_storedMode = -1;
+    QString m_storedPath;
 };

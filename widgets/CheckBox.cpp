@@ -11,15 +11,15 @@ CheckBox::CheckBox(QWidget *parent)
     , m_box(new QCheckBox(this))
 {
     m_label->setObjectName(QStringLiteral("textCheckBox"));
-    m_label->setWordWrap(true);
-    setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
+    // One line: a switch whose words wrap reads badly and gets cut in a
+    // row of fixed height. The layout gives it the width its text needs.
+    m_label->setWordWrap(false);
+    setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
 
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_box);
-    // The label takes the free width; otherwise a word-wrapping label breaks
-    // short texts into narrow lines.
     layout->addWidget(m_label, 1);
     layout->addStretch();
 

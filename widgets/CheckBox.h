@@ -6,7 +6,7 @@
 class QCheckBox;
 class QLabel;
 
-// A check box whose text is a separate word-wrapping label; a click anywhere
+// A check box whose text is a separate one-line label; a click anywhere
 // on the frame or the label toggles the box.
 class CheckBox : public QFrame
 {

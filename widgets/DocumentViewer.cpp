@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "widgets/PageView.h"
 #include "shell/WindowBar.h"
+#include "widgets/Compositor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,16 +15,24 @@
 DocumentViewer::DocumentViewer(QWidget *parent, std::shared_ptr<DebenuService> service)
     : QDialog(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Without a compositing manager the translucent shadow margin would be
+    // painted black: the content then fills the window.
+    const bool shadow = Compositor::isRunning();
+    if (shadow)
+        setAttribute(Qt::WA_TranslucentBackground);
     // First child, outside the layout: it lies under the content and its
     // border image draws the shadow.
     m_shadow = new QFrame(this);
     m_shadow->setObjectName(QStringLiteral("previewShadow"));
+    if (!shadow)
+        m_shadow->hide();
 
+    const int margin = shadow ? 20 : 0;
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 20, 20, 20);
+    layout->setContentsMargins(margin, margin, margin, margin);
     auto *content = new QFrame(this);
     content->setObjectName(QStringLiteral("documentViewer"));
+    content->setProperty("flat", !shadow);
     layout->addWidget(content);
 
     auto *contentLayout = new QVBoxLayout(content);

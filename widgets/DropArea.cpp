@@ -1,10 +1,10 @@
 #include "widgets/DropArea.h"
 
 #include "app/AppSettings.h"
+#include "widgets/PdfFileDialog.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,14 +64,15 @@ QString DropArea::startFolder()
 QStringList DropArea::chooseFiles(const QString &caption, const QString &folder, const QString &filter)
 {
     if (multiSelect)
-        return QFileDialog::getOpenFileNames(this, caption, folder, filter);
-    const QString file = QFileDialog::getOpenFileName(this, caption, folder, filter);
+        return QFileDialog::getOpenFileNames(this, caption, folder, filter, nullptr, PdfFileDialog::options());
+    const QString file = QFileDialog::getOpenFileName(this, caption, folder, filter, nullptr,
+                                                      PdfFileDialog::options());
     return file.isEmpty() ? QStringList() : QStringList{file};
 }
 
 void DropArea::buttonAdd()
 {
-    const QStringList files = chooseFiles(tr("Open file"), startFolder(), tr("Files (*.pdf)"));
+    const QStringList files = chooseFiles(tr("Open file"), startFolder(), PdfFileDialog::filter());
     if (files.isEmpty())
         return;
     AppSettings::open()->setValue(QString::fromLatin1(AppSettings::keyLastSelectFolder),

@@ -2,6 +2,7 @@
 
 #include "app/Application.h"
 #include "shell/WindowBar.h"
+#include "widgets/Compositor.h"
 
 #include <QFrame>
 #include <QMouseEvent>
@@ -13,9 +14,14 @@ FramelessDialog::FramelessDialog(const Frame &frame, Qt::WindowFlags flags, QWid
     , m_contentLayout(new QVBoxLayout(m_content))
     , m_bar(new WindowBar(m_content))
 {
+    // The transparent margin carries the shadow; without a compositor it
+    // would be a black frame, so the content then fills the window.
+    const bool shadow = Compositor::isRunning();
+    const int margin = shadow ? 20 : 0;
     auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(20, 20, 20, 20);
+    outer->setContentsMargins(margin, margin, margin, margin);
     outer->addWidget(m_content);
+    m_content->setProperty("flat", !shadow);
 
     m_content->setObjectName(frame.objectName);
     m_content->setMinimumSize(frame.minimumSize);

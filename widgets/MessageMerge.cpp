@@ -53,6 +53,7 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     buttons->addStretch();
 
     QVBoxLayout *layout = contentLayout();
+    layout->addSpacing(6);
     layout->addStretch();
     layout->addWidget(m_text);
     layout->addWidget(m_leftOutCaption);
@@ -90,7 +91,7 @@ void MessageMerge::retranslate()
     else
         m_text->setText(tr("Your files have been merged, except those listed below. You can open the "
                            "folder to view the result"));
-    m_leftOutCaption->setText(tr("Left out of the merged file: %1").arg(m_leftOut.size()));
+    m_leftOutCaption->setText(tr("Left out of the merged file: %1", nullptr, m_leftOut.size()).arg(m_leftOut.size()));
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN FOLDER"));
 }

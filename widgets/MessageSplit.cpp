@@ -61,7 +61,7 @@ void MessageSplit::retranslate()
 {
     windowBar()->setTitle(tr("Split complete"));
     m_text->setText(tr("Your document was split in %1 files. You can open folder to view the "
-                       "results of proceed of merging them.").arg(m_fileCount));
+                       "results of proceed of merging them.", nullptr, m_fileCount).arg(m_fileCount));
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));
     m_merge->setText(tr("MERGE RESULTS"));

@@ -2,6 +2,7 @@
 
 #include "pdf/DebenuDocument.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -37,6 +38,11 @@ QString Page::cacheKey() const
     return cacheKey(m_document ? m_document->documentId() : 0, m_pageNumber);
 }
 
+QString Page::labelText(int pageNumber)
+{
+    return tr("Page %1").arg(pageNumber);
+}
+
 QRect Page::labelRect(const QRect &imageRect, int textWidth)
 {
     const int width = qMax(textWidth + 10, 100);
@@ -48,7 +54,7 @@ QRect Page::labelRect(const QRect &imageRect, int textWidth)
 void Page::drawLabel(QPainter &painter, const QRect &imageRect, int pageNumber)
 {
     painter.save();
-    const QString text = QStringLiteral("Page %1").arg(pageNumber);
+    const QString text = labelText(pageNumber);
     const QRect box = labelRect(imageRect, painter.fontMetrics().horizontalAdvance(text));
     // Same corner radii as a rounded rectangle of roundness 8 relative to the
     // box's shorter side.
@@ -85,6 +91,16 @@ QPixmap Page::pagePixmap()
     if (rendered)
         QPixmapCache::insert(key, pixmap);
     return pixmap;
+}
+
+void Page::changeEvent(QEvent *event)
+{
+    // The label is part of the cached image: draw it again in the new language.
+    if (event->type() == QEvent::LanguageChange) {
+        QPixmapCache::remove(cacheKey());
+        update();
+    }
+    QLabel::changeEvent(event);
 }
 
 void Page::paintEvent(QPaintEvent *)

@@ -26,10 +26,13 @@ public:
     // The label box for an image rectangle and a label text width: at least
     // 100 wide, 30 high, centred, ending one pixel above the bottom edge.
     static QRect labelRect(const QRect &imageRect, int textWidth);
+    // "Page n" in the current language.
+    static QString labelText(int pageNumber);
     // Draws "Page n" in its box onto an image, keeping the painter's state.
     static void drawLabel(QPainter &painter, const QRect &imageRect, int pageNumber);
 
 protected:
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:

@@ -75,10 +75,17 @@ QWidget *PreviewWidget::buildInformationPage()
     m_title = new QLabel(QStringLiteral("Title"), details);
     m_title->setObjectName(QStringLiteral("previewTitle"));
     m_file = new QLabel(QStringLiteral("File name:"), details);
+    // A deep path must not widen the panel past the window.
+    m_file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_file->installEventFilter(this);
     m_passwordLabel = new QLabel(details);
     m_passwordLink = new QPushButton(details);
     m_passwordLink->setObjectName(QStringLiteral("buttonURL"));
     m_passwordLink->setCursor(Qt::PointingHandCursor);
+    m_problem = new QLabel(details);
+    m_problem->setObjectName(QStringLiteral("previewProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->hide();
     m_passwordRow = new QHBoxLayout;
     m_passwordRow->setContentsMargins(0, 0, 0, 0);
     m_passwordRow->addWidget(m_passwordLabel);
@@ -87,6 +94,7 @@ QWidget *PreviewWidget::buildInformationPage()
     m_passwordRow->addStretch();
     detailsLayout->addWidget(m_title);
     detailsLayout->addWidget(m_file);
+    detailsLayout->addWidget(m_problem);
     detailsLayout->addLayout(m_passwordRow);
     detailsLayout->addStretch();
 
@@ -130,6 +138,11 @@ void PreviewWidget::retranslate()
     m_passwordLabel->setText(tr("Password protected:"));
 }
 
+QString PreviewWidget::unreadableText(const QString &fileName)
+{
+    return tr("%1 cannot be read. The file is damaged or is not a PDF.").arg(fileName);
+}
+
 void PreviewWidget::refresh()
 {
     Split *split = controller();
@@ -140,18 +153,45 @@ void PreviewWidget::refresh()
     const QString title = split->displayName();
     m_title->setText(m_title->fontMetrics().elidedText(title, Qt::ElideRight, 530));
     m_title->setToolTip(m_title->text() != title ? title : QString());
-    m_file->setText(split->fileName());
-    m_file->setToolTip(QDir::toNativeSeparators(split->fileName()));
+    m_path = QDir::toNativeSeparators(split->fileName());
+    showPath();
     const int pageCount = split->pageCount();
     m_pages->setText(tr("Pages: %1").arg(pageCount > 0 ? QString::number(pageCount) : QStringLiteral("?")));
-    // A document without readable pages is shown like a locked one.
-    const bool loaded = split->isLoaded() && pageCount > 0;
-    if (loaded)
-        m_cover->setCover(Cover::CoverImage, split->thumbnail());
+    // Three states: readable, locked (a password may open it) and unreadable
+    // (damaged or not a PDF: no password would help, nothing to preview).
+    const bool locked = split->isLocked();
+    const bool unreadable = split->isUnreadable();
+    if (unreadable)
+        m_cover->setCover(Cover::CoverEmpty);
+    else if (locked)
+        m_cover->setCover(Cover::CoverLocked);
     else
-        m_cover->setCover(Cover::CoverLocked, QPixmap());
-    m_passwordLabel->setVisible(!loaded);
-    m_passwordLink->setVisible(!loaded);
+        m_cover->setCover(Cover::CoverImage, split->thumbnail());
+    m_passwordLabel->setVisible(locked);
+    m_passwordLink->setVisible(locked);
+    m_problem->setText(unreadable ? unreadableText(QFileInfo(split->fileName()).fileName()) : QString());
+    m_problem->setVisible(unreadable);
+    m_pages->setVisible(!unreadable);
+    m_preview->setVisible(!unreadable);
+}
+
+void PreviewWidget::showPath()
+{
+    // Until it is shown the label has no width of its own to elide to.
+    const int width = m_file->width();
+    const QString shown = m_file->isVisible() && width > 0
+                              ? m_file->fontMetrics().elidedText(m_path, Qt::ElideMiddle, width)
+                              : m_path;
+    m_file->setText(shown);
+    m_file->setToolTip(m_path);
+}
+
+bool PreviewWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_file && (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+        && !m_path.isEmpty())
+        showPath();
+    return QFrame::eventFilter(watched, event);
 }
 
 void PreviewWidget::onLoaded()
@@ -185,24 +225,31 @@ void PreviewWidget::onDroppedFiles(const QStringList &files)
 
 void PreviewWidget::onEnterPassword()
 {
+    askPassword();
+}
+
+bool PreviewWidget::askPassword()
+{
     Split *split = controller();
-    if (!split)
-        return;
+    if (!split || split->fileName().isEmpty() || split->isUnreadable())
+        return false;
+    if (!split->isLocked())
+        return split->isLoaded();
     const QString baseName = QFileInfo(split->fileName()).completeBaseName();
-    auto *dialog = new MessagePassword(this);
-    dialog->setText(baseName);
-    const bool accepted = dialog->exec() == QDialog::Accepted;
-    const QString password = dialog->password().trimmed();
-    dialog->deleteLater();
+    MessagePassword dialog(this);
+    dialog.setText(baseName);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    const QString password = dialog.password().trimmed();
     if (!accepted || password.isEmpty())
-        return;
+        return false;
     split->load(split->fileName(), password);
-    if (!split->isLoaded()) {
-        MessageView *message = MessageView::createMessage(
-            tr("Can not open file"), tr("The password for %1 is incorrect").arg(baseName), this);
-        message->exec();
-        message->deleteLater();
-    }
+    if (split->isLoaded())
+        return true;
+    MessageView *message = MessageView::createMessage(
+        tr("Can not open file"), tr("The password for %1 is incorrect").arg(baseName), this);
+    message->exec();
+    message->deleteLater();
+    return false;
 }
 
 void PreviewWidget::changeEvent(QEvent *event)

@@ -25,6 +25,15 @@ public:
     // Shown page: 0 the drop area, 1 the document's information.
     int currentPage() const;
 
+    // Asks for the password of the loaded, locked document and reloads it
+    // with the answer; tells the user when the password is wrong. True when
+    // the document is unlocked afterwards (also when it was not locked).
+    bool askPassword();
+
+    // "<name> cannot be read ...": what the panel says about a file that
+    // could not be read.
+    static QString unreadableText(const QString &fileName);
+
 signals:
     void previewDocument();
 
@@ -38,12 +47,15 @@ public slots:
 
 protected:
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QWidget *buildInformationPage();
     void retranslate();
     // Reads title, path, page count, cover and lock state from the controller.
     void refresh();
+    // The path, shortened in the middle to the label's width when needed.
+    void showPath();
     Split *controller() const;
 
     QStackedLayout *m_stack = nullptr;
@@ -52,7 +64,9 @@ private:
     Cover *m_cover = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_file = nullptr;
+    QString m_path;
     QLabel *m_passwordLabel = nullptr;
+    QLabel *m_problem = nullptr;
     QLabel *m_pages = nullptr;
     QPushButton *m_passwordLink = nullptr;
     Button *m_delete = nullptr;

@@ -69,10 +69,6 @@
         <source>Open file</source>
         <translation>Datei öffnen</translation>
     </message>
-    <message>
-        <source>Files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
 </context>
 <context>
     <name>FileOpener</name>
@@ -87,9 +83,12 @@
 </context>
 <context>
     <name>InformationWorkerList</name>
-    <message>
+    <message numerus="yes">
         <source>%1 out of %2 files. %3</source>
-        <translation>Datei %1 von %2: %3</translation>
+        <translation>
+            <numerusform>Datei %1 von %2: %3</numerusform>
+            <numerusform>Datei %1 von %2: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +136,26 @@
         <source>Last merge:</source>
         <translation>Zuletzt zusammengeführt:</translation>
     </message>
+    <message>
+        <source>A split is still running. If you close the window now, it stops; the files it has written so far are kept.</source>
+        <translation>Es wird noch geteilt. Wenn Sie das Fenster jetzt schließen, wird das Teilen abgebrochen; die bereits geschriebenen Dateien bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>A merge is still running. If you close the window now, it stops and no merged file is written.</source>
+        <translation>Es wird noch zusammengeführt. Wenn Sie das Fenster jetzt schließen, wird das Zusammenführen abgebrochen und keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Stop and close?</source>
+        <translation>Abbrechen und schließen?</translation>
+    </message>
+    <message>
+        <source>STOP AND CLOSE</source>
+        <translation>ABBRECHEN</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>WEITER</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -147,6 +166,10 @@
     <message>
         <source>ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>Unlesbar</translation>
     </message>
 </context>
 <context>
@@ -169,7 +192,7 @@
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
+        <translation>Das Passwort für %1 ist falsch.</translation>
     </message>
 </context>
 <context>
@@ -188,19 +211,18 @@
     </message>
     <message>
         <source>Set Password</source>
-        <translation>Passwort festlegen</translation>
+        <translation>Mit Passwort</translation>
     </message>
     <message>
         <source>Select one or more files to open</source>
         <translation>Eine oder mehrere Dateien öffnen</translation>
     </message>
-    <message>
-        <source>Files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pages total</source>
-        <translation>%1 Seiten insgesamt</translation>
+        <translation>
+            <numerusform>%1 Seite insgesamt</numerusform>
+            <numerusform>%1 Seiten insgesamt</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -220,7 +242,7 @@
     </message>
     <message>
         <source>Merge files failed</source>
-        <translation>Die Dateien konnten nicht zusammengeführt werden</translation>
+        <translation>Die Dateien konnten nicht zusammengeführt werden.</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -228,7 +250,47 @@
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
+        <translation>Das Passwort für %1 ist falsch.</translation>
+    </message>
+    <message>
+        <source>Nothing to merge</source>
+        <translation>Nichts zusammenzuführen</translation>
+    </message>
+    <message>
+        <source>Add at least two PDF files to merge.</source>
+        <translation>Fügen Sie mindestens zwei PDF-Dateien zum Zusammenführen hinzu.</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Enter a name for the merged file.</source>
+        <translation>Geben Sie einen Namen für die zusammengeführte Datei ein.</translation>
+    </message>
+    <message>
+        <source>A file name cannot start with a dot.</source>
+        <translation>Ein Dateiname darf nicht mit einem Punkt beginnen.</translation>
+    </message>
+    <message>
+        <source>Merge canceled</source>
+        <translation>Zusammenführen abgebrochen</translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>Das Zusammenführen wurde abgebrochen. Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>Das Zusammenführen konnte nicht beginnen: Das Hilfsprogramm pdfworker fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+    </message>
+    <message>
+        <source>Files that could not be used: %1</source>
+        <translation>Nicht verwendbare Dateien: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
+        <translation>%1 kann nicht gelesen werden. Die Datei ist beschädigt oder keine PDF-Datei.</translation>
     </message>
 </context>
 <context>
@@ -239,7 +301,7 @@
     </message>
     <message>
         <source>%1 out of %2. Add for merge %3</source>
-        <translation>%1 von %2. Zum Zusammenführen hinzugefügt: %3</translation>
+        <translation>%1 von %2: %3 wird hinzugefügt</translation>
     </message>
 </context>
 <context>
@@ -256,9 +318,12 @@
         <source>Your files have been merged, except those listed below. You can open the folder to view the result</source>
         <translation>Ihre Dateien wurden zusammengeführt, bis auf die unten aufgeführten. Öffnen Sie den Ordner, um das Ergebnis anzusehen.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Left out of the merged file: %1</source>
-        <translation>Nicht in die Datei übernommen: %1</translation>
+        <translation>
+            <numerusform>%1 Datei fehlt in der zusammengeführten Datei:</numerusform>
+            <numerusform>%1 Dateien fehlen in der zusammengeführten Datei:</numerusform>
+        </translation>
     </message>
     <message>
         <source>OK</source>
@@ -298,9 +363,12 @@
         <source>Split complete</source>
         <translation>Teilen abgeschlossen</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Ihr Dokument wurde in %1 Dateien geteilt. Sie können den Ordner öffnen, um die Ergebnisse anzusehen, oder die Dateien zusammenführen.</translation>
+        <translation>
+            <numerusform>Ihr Dokument wurde in %1 Datei geteilt. Öffnen Sie den Ordner, um sie anzusehen, oder führen Sie sie mit anderen Dateien zusammen.</numerusform>
+            <numerusform>Ihr Dokument wurde in %1 Dateien geteilt. Öffnen Sie den Ordner, um sie anzusehen, oder führen Sie die Dateien zusammen.</numerusform>
+        </translation>
     </message>
     <message>
         <source>OK</source>
@@ -320,6 +388,43 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No folder is chosen to save into.</source>
+        <translation>Es ist kein Zielordner gewählt.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder, so %2 cannot be created.</source>
+        <translation>%1 ist eine Datei, kein Ordner; daher kann %2 nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to save files in %1.</source>
+        <translation>Sie haben keine Berechtigung, Dateien in %1 zu speichern.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and cannot be created: you do not have permission to create folders in %2.</source>
+        <translation>Der Ordner %1 existiert nicht und kann nicht angelegt werden: Sie haben keine Berechtigung, in %2 Ordner anzulegen.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and could not be created.</source>
+        <translation>Der Ordner %1 existiert nicht und konnte nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFileDialog</name>
+    <message>
+        <source>PDF files</source>
+        <translation>PDF-Dateien</translation>
     </message>
 </context>
 <context>
@@ -350,7 +455,11 @@
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>Das Passwort für %1 ist falsch</translation>
+        <translation>Das Passwort für %1 ist falsch.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
+        <translation>%1 kann nicht gelesen werden. Die Datei ist beschädigt oder keine PDF-Datei.</translation>
     </message>
 </context>
 <context>
@@ -476,11 +585,11 @@
     </message>
     <message>
         <source>Clear all</source>
-        <translation>Alle entfernen</translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>You can choose and add pages which you want to delete...</source>
-        <translation>Wählen Sie die Seiten aus, die entfernt werden sollen, und fügen Sie sie hinzu.</translation>
+        <translation>Fügen Sie die Seiten hinzu, die entfernt werden sollen; eine Kopie des Dokuments ohne sie wird gespeichert.</translation>
     </message>
     <message>
         <source>From:</source>
@@ -496,7 +605,7 @@
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
-        <translation>Wählen Sie die Seitenbereiche aus, die als eigene Dateien gespeichert werden sollen, und fügen Sie sie hinzu.</translation>
+        <translation>Fügen Sie die gewünschten Seitenbereiche hinzu; jeder Bereich wird als eigene Datei gespeichert.</translation>
     </message>
     <message>
         <source>Save to:</source>
@@ -516,7 +625,7 @@
     </message>
     <message>
         <source>Split canceled</source>
-        <translation>Das Teilen wurde abgebrochen</translation>
+        <translation>Teilen abgebrochen</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
@@ -524,7 +633,54 @@
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
-        <translation>Fehler: Diese Datei darf nur gelesen werden!</translation>
+        <translation>Dieses Dokument erlaubt nicht, seine Seiten zu kopieren; es kann daher nicht geteilt werden.</translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation>Nichts zu teilen</translation>
+    </message>
+    <message>
+        <source>Add a PDF file to split first.</source>
+        <translation>Fügen Sie zuerst eine PDF-Datei zum Teilen hinzu.</translation>
+    </message>
+    <message>
+        <source>This document has only one page.</source>
+        <translation>Dieses Dokument hat nur eine Seite.</translation>
+    </message>
+    <message>
+        <source>The start page is after the last page of the document.</source>
+        <translation>Die Startseite liegt hinter der letzten Seite des Dokuments.</translation>
+    </message>
+    <message>
+        <source>Add the pages to remove first.</source>
+        <translation>Fügen Sie zuerst die zu entfernenden Seiten hinzu.</translation>
+    </message>
+    <message>
+        <source>Add at least one page range first.</source>
+        <translation>Fügen Sie zuerst mindestens einen Seitenbereich hinzu.</translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>Das Teilen konnte nicht beginnen: Das Hilfsprogramm pdfworker fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+    </message>
+    <message>
+        <source>The split was stopped. Files written into %1 before the stop are complete.</source>
+        <translation>Das Teilen wurde abgebrochen. Die vorher in %1 geschriebenen Dateien sind vollständig.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
+        <translation>In %1 konnte keine Datei geschrieben werden. Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist.</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>Das Teilen wurde abgebrochen, bevor eine Datei geschrieben wurde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. %1 files written before the stop are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Das Teilen wurde abgebrochen. Die %1 vorher geschriebene Datei ist vollständig und bleibt in %2.</numerusform>
+            <numerusform>Das Teilen wurde abgebrochen. Die %1 vorher geschriebenen Dateien sind vollständig und bleiben in %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>By bookmarks</source>
@@ -535,16 +691,16 @@
         <translation>Nach Größe</translation>
     </message>
     <message>
-        <source>Nothing to split</source>
-        <translation>Nichts zu teilen</translation>
-    </message>
-    <message>
         <source>Enter the largest file size first.</source>
         <translation>Geben Sie zuerst die höchste Dateigröße an.</translation>
     </message>
     <message>
         <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
         <translation>Seiten, die allein größer als die Höchstgröße sind, stehen jeweils in einer eigenen Datei: %1</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Dieses Dokument hat keine Lesezeichen und kann daher nicht an ihnen geteilt werden.</translation>
     </message>
 </context>
 </TS>

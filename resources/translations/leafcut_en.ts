@@ -69,10 +69,6 @@
         <source>Open file</source>
         <translation>Open file</translation>
     </message>
-    <message>
-        <source>Files (*.pdf)</source>
-        <translation>Files (*.pdf)</translation>
-    </message>
 </context>
 <context>
     <name>FileOpener</name>
@@ -87,9 +83,12 @@
 </context>
 <context>
     <name>InformationWorkerList</name>
-    <message>
+    <message numerus="yes">
         <source>%1 out of %2 files. %3</source>
-        <translation>%1 out of %2 files. %3</translation>
+        <translation>
+            <numerusform>File %1 of %2: %3</numerusform>
+            <numerusform>File %1 of %2: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,16 +136,40 @@
         <source>Last merge:</source>
         <translation>Last merge:</translation>
     </message>
+    <message>
+        <source>A split is still running. If you close the window now, it stops; the files it has written so far are kept.</source>
+        <translation>A split is still running. If you close the window now, it stops; the files it has written so far are kept.</translation>
+    </message>
+    <message>
+        <source>A merge is still running. If you close the window now, it stops and no merged file is written.</source>
+        <translation>A merge is still running. If you close the window now, it stops and no merged file is written.</translation>
+    </message>
+    <message>
+        <source>Stop and close?</source>
+        <translation>Stop and close?</translation>
+    </message>
+    <message>
+        <source>STOP AND CLOSE</source>
+        <translation>STOP AND CLOSE</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>GO ON</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
     <message>
         <source>Enter Password</source>
-        <translation>Enter Password</translation>
+        <translation>Enter password</translation>
     </message>
     <message>
         <source>ok</source>
-        <translation>ok</translation>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>Unreadable</translation>
     </message>
 </context>
 <context>
@@ -165,11 +188,11 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open the file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>The password for %1 is incorrect</translation>
+        <translation>The password for %1 is incorrect.</translation>
     </message>
 </context>
 <context>
@@ -188,19 +211,18 @@
     </message>
     <message>
         <source>Set Password</source>
-        <translation>Set Password</translation>
+        <translation>Set password</translation>
     </message>
     <message>
         <source>Select one or more files to open</source>
         <translation>Select one or more files to open</translation>
     </message>
-    <message>
-        <source>Files (*.pdf)</source>
-        <translation>Files (*.pdf)</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pages total</source>
-        <translation>%1 pages total</translation>
+        <translation>
+            <numerusform>%1 page in total</numerusform>
+            <numerusform>%1 pages in total</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -212,7 +234,7 @@
     </message>
     <message>
         <source>Merging files..</source>
-        <translation>Merging files..</translation>
+        <translation>Merging files…</translation>
     </message>
     <message>
         <source>Merge failed</source>
@@ -220,26 +242,66 @@
     </message>
     <message>
         <source>Merge files failed</source>
-        <translation>Merge files failed</translation>
+        <translation>The files could not be merged.</translation>
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open the file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>The password for %1 is incorrect</translation>
+        <translation>The password for %1 is incorrect.</translation>
+    </message>
+    <message>
+        <source>Nothing to merge</source>
+        <translation>Nothing to merge</translation>
+    </message>
+    <message>
+        <source>Add at least two PDF files to merge.</source>
+        <translation>Add at least two PDF files to merge.</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message>
+        <source>Enter a name for the merged file.</source>
+        <translation>Enter a name for the merged file.</translation>
+    </message>
+    <message>
+        <source>A file name cannot start with a dot.</source>
+        <translation>A file name cannot start with a dot.</translation>
+    </message>
+    <message>
+        <source>Merge canceled</source>
+        <translation>Merge canceled</translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>The merge was stopped. No merged file was written.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+    </message>
+    <message>
+        <source>Files that could not be used: %1</source>
+        <translation>Files that could not be used: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
+        <translation>%1 cannot be read. The file is damaged or is not a PDF.</translation>
     </message>
 </context>
 <context>
     <name>MergeWorker</name>
     <message>
         <source>Merging files..</source>
-        <translation>Merging files..</translation>
+        <translation>Merging files…</translation>
     </message>
     <message>
         <source>%1 out of %2. Add for merge %3</source>
-        <translation>%1 out of %2. Add for merge %3</translation>
+        <translation>%1 of %2: adding %3</translation>
     </message>
 </context>
 <context>
@@ -250,15 +312,18 @@
     </message>
     <message>
         <source>All of your files have been merged. You can open the folder to view the result</source>
-        <translation>All of your files have been merged. You can open the folder to view the result</translation>
+        <translation>All your files have been merged. Open the folder to see the result.</translation>
     </message>
     <message>
         <source>Your files have been merged, except those listed below. You can open the folder to view the result</source>
-        <translation>Your files have been merged, except those listed below. You can open the folder to view the result</translation>
+        <translation>Your files have been merged, except those listed below. Open the folder to see the result.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Left out of the merged file: %1</source>
-        <translation>Left out of the merged file: %1</translation>
+        <translation>
+            <numerusform>%1 file is not in the merged file:</numerusform>
+            <numerusform>%1 files are not in the merged file:</numerusform>
+        </translation>
     </message>
     <message>
         <source>OK</source>
@@ -298,9 +363,12 @@
         <source>Split complete</source>
         <translation>Split complete</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</translation>
+        <translation>
+            <numerusform>Your document was split into %1 file. Open the folder to see it, or merge the result with other files.</numerusform>
+            <numerusform>Your document was split into %1 files. Open the folder to see them, or merge them again.</numerusform>
+        </translation>
     </message>
     <message>
         <source>OK</source>
@@ -320,6 +388,43 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No folder is chosen to save into.</source>
+        <translation>No folder is chosen to save into.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder, so %2 cannot be created.</source>
+        <translation>%1 is a file, not a folder, so %2 cannot be created.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to save files in %1.</source>
+        <translation>You do not have permission to save files in %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and cannot be created: you do not have permission to create folders in %2.</source>
+        <translation>The folder %1 does not exist and cannot be created: you do not have permission to create folders in %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and could not be created.</source>
+        <translation>The folder %1 does not exist and could not be created.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFileDialog</name>
+    <message>
+        <source>PDF files</source>
+        <translation>PDF files</translation>
     </message>
 </context>
 <context>
@@ -346,11 +451,15 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Can not open file</translation>
+        <translation>Cannot open the file</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>The password for %1 is incorrect</translation>
+        <translation>The password for %1 is incorrect.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
+        <translation>%1 cannot be read. The file is damaged or is not a PDF.</translation>
     </message>
 </context>
 <context>
@@ -448,7 +557,7 @@
     </message>
     <message>
         <source>Get rid of certain pages</source>
-        <translation>Get rid of certain pages</translation>
+        <translation>Remove certain pages</translation>
     </message>
     <message>
         <source>By page ranges</source>
@@ -456,7 +565,7 @@
     </message>
     <message>
         <source>Every page will be splited to isolated file...</source>
-        <translation>Every page will be splited to isolated file...</translation>
+        <translation>Every page will be saved as a file of its own.</translation>
     </message>
     <message>
         <source>Group of pages:</source>
@@ -468,7 +577,7 @@
     </message>
     <message>
         <source>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</source>
-        <translation>Choose how much pages will be in every group and you should choose pages, where splitting will be started...</translation>
+        <translation>Choose how many pages each group holds and the page where the first group starts.</translation>
     </message>
     <message>
         <source>Add page</source>
@@ -480,7 +589,7 @@
     </message>
     <message>
         <source>You can choose and add pages which you want to delete...</source>
-        <translation>You can choose and add pages which you want to delete...</translation>
+        <translation>Add the pages you want to remove; a copy of the document without them is saved.</translation>
     </message>
     <message>
         <source>From:</source>
@@ -496,7 +605,7 @@
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
-        <translation>You should choose and add a interval from document, which you will want to split...</translation>
+        <translation>Add the page ranges you want; each range is saved as a file of its own.</translation>
     </message>
     <message>
         <source>Save to:</source>
@@ -524,7 +633,54 @@
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
-        <translation>Error: this file has read permission only!</translation>
+        <translation>This document does not allow copying its pages, so it cannot be split.</translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation>Nothing to split</translation>
+    </message>
+    <message>
+        <source>Add a PDF file to split first.</source>
+        <translation>Add a PDF file to split first.</translation>
+    </message>
+    <message>
+        <source>This document has only one page.</source>
+        <translation>This document has only one page.</translation>
+    </message>
+    <message>
+        <source>The start page is after the last page of the document.</source>
+        <translation>The start page is after the last page of the document.</translation>
+    </message>
+    <message>
+        <source>Add the pages to remove first.</source>
+        <translation>Add the pages to remove first.</translation>
+    </message>
+    <message>
+        <source>Add at least one page range first.</source>
+        <translation>Add at least one page range first.</translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+    </message>
+    <message>
+        <source>The split was stopped. Files written into %1 before the stop are complete.</source>
+        <translation>The split was stopped. The files written into %1 before the stop are complete.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
+        <translation>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>The split was stopped before any file was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. %1 files written before the stop are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>The split was stopped. The %1 file written before the stop is complete and was kept in %2.</numerusform>
+            <numerusform>The split was stopped. The %1 files written before the stop are complete and were kept in %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>By bookmarks</source>
@@ -535,16 +691,16 @@
         <translation>By size</translation>
     </message>
     <message>
-        <source>Nothing to split</source>
-        <translation>Nothing to split</translation>
-    </message>
-    <message>
         <source>Enter the largest file size first.</source>
         <translation>Enter the largest file size first.</translation>
     </message>
     <message>
         <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
         <translation>Pages that alone are larger than the size limit are each in a file of their own: %1</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>This document has no bookmarks, so it cannot be split at them.</translation>
     </message>
 </context>
 </TS>

@@ -69,10 +69,6 @@
         <source>Open file</source>
         <translation>Abrir archivo</translation>
     </message>
-    <message>
-        <source>Files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
 </context>
 <context>
     <name>FileOpener</name>
@@ -87,9 +83,12 @@
 </context>
 <context>
     <name>InformationWorkerList</name>
-    <message>
+    <message numerus="yes">
         <source>%1 out of %2 files. %3</source>
-        <translation>Archivo %1 de %2: %3</translation>
+        <translation>
+            <numerusform>Archivo %1 de %2: %3</numerusform>
+            <numerusform>Archivo %1 de %2: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +136,26 @@
         <source>Last merge:</source>
         <translation>Última unión:</translation>
     </message>
+    <message>
+        <source>A split is still running. If you close the window now, it stops; the files it has written so far are kept.</source>
+        <translation>Hay una división en curso. Si cierra la ventana ahora, se detiene; los archivos ya escritos se conservan.</translation>
+    </message>
+    <message>
+        <source>A merge is still running. If you close the window now, it stops and no merged file is written.</source>
+        <translation>Hay una unión en curso. Si cierra la ventana ahora, se detiene y no se escribe ningún archivo unido.</translation>
+    </message>
+    <message>
+        <source>Stop and close?</source>
+        <translation>¿Detener y cerrar?</translation>
+    </message>
+    <message>
+        <source>STOP AND CLOSE</source>
+        <translation>DETENER</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>CONTINUAR</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -147,6 +166,10 @@
     <message>
         <source>ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>Ilegible</translation>
     </message>
 </context>
 <context>
@@ -169,7 +192,7 @@
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>La contraseña de %1 es incorrecta</translation>
+        <translation>La contraseña de %1 es incorrecta.</translation>
     </message>
 </context>
 <context>
@@ -188,19 +211,18 @@
     </message>
     <message>
         <source>Set Password</source>
-        <translation>Poner contraseña</translation>
+        <translation>Con contraseña</translation>
     </message>
     <message>
         <source>Select one or more files to open</source>
         <translation>Seleccione uno o varios archivos para abrir</translation>
     </message>
-    <message>
-        <source>Files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pages total</source>
-        <translation>%1 páginas en total</translation>
+        <translation>
+            <numerusform>%1 página en total</numerusform>
+            <numerusform>%1 páginas en total</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -220,7 +242,7 @@
     </message>
     <message>
         <source>Merge files failed</source>
-        <translation>No se han podido unir los archivos</translation>
+        <translation>No se han podido unir los archivos.</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -228,7 +250,47 @@
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>La contraseña de %1 es incorrecta</translation>
+        <translation>La contraseña de %1 es incorrecta.</translation>
+    </message>
+    <message>
+        <source>Nothing to merge</source>
+        <translation>Nada que unir</translation>
+    </message>
+    <message>
+        <source>Add at least two PDF files to merge.</source>
+        <translation>Añada al menos dos archivos PDF para unir.</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Enter a name for the merged file.</source>
+        <translation>Escriba un nombre para el archivo unido.</translation>
+    </message>
+    <message>
+        <source>A file name cannot start with a dot.</source>
+        <translation>Un nombre de archivo no puede empezar por un punto.</translation>
+    </message>
+    <message>
+        <source>Merge canceled</source>
+        <translation>Unión cancelada</translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>Se ha detenido la unión. No se ha escrito ningún archivo unido.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>No se ha podido iniciar la unión: falta el programa auxiliar pdfworker o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+    </message>
+    <message>
+        <source>Files that could not be used: %1</source>
+        <translation>Archivos que no se han podido usar: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
+        <translation>No se puede leer %1. El archivo está dañado o no es un PDF.</translation>
     </message>
 </context>
 <context>
@@ -239,7 +301,7 @@
     </message>
     <message>
         <source>%1 out of %2. Add for merge %3</source>
-        <translation>%1 de %2. Añadido para unir: %3</translation>
+        <translation>%1 de %2: añadiendo %3</translation>
     </message>
 </context>
 <context>
@@ -250,15 +312,18 @@
     </message>
     <message>
         <source>All of your files have been merged. You can open the folder to view the result</source>
-        <translation>Todos sus archivos se han unido. Puede abrir la carpeta para ver el resultado.</translation>
+        <translation>Todos sus archivos se han unido. Abra la carpeta para ver el resultado.</translation>
     </message>
     <message>
         <source>Your files have been merged, except those listed below. You can open the folder to view the result</source>
-        <translation>Sus archivos se han unido, salvo los que se indican a continuación. Puede abrir la carpeta para ver el resultado.</translation>
+        <translation>Sus archivos se han unido, salvo los que se indican a continuación. Abra la carpeta para ver el resultado.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Left out of the merged file: %1</source>
-        <translation>No incluidos en el archivo unido: %1</translation>
+        <translation>
+            <numerusform>%1 archivo no se ha unido:</numerusform>
+            <numerusform>%1 archivos no se han unido:</numerusform>
+        </translation>
     </message>
     <message>
         <source>OK</source>
@@ -298,9 +363,12 @@
         <source>Split complete</source>
         <translation>División completada</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Su documento se ha dividido en %1 archivos. Puede abrir la carpeta para ver el resultado o unir los archivos.</translation>
+        <translation>
+            <numerusform>Su documento se ha dividido en %1 archivo. Abra la carpeta para verlo o únalo con otros archivos.</numerusform>
+            <numerusform>Su documento se ha dividido en %1 archivos. Abra la carpeta para verlos o únalos.</numerusform>
+        </translation>
     </message>
     <message>
         <source>OK</source>
@@ -320,6 +388,43 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No folder is chosen to save into.</source>
+        <translation>No se ha elegido ninguna carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder, so %2 cannot be created.</source>
+        <translation>%1 es un archivo, no una carpeta, así que no se puede crear %2.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to save files in %1.</source>
+        <translation>No tiene permiso para guardar archivos en %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and cannot be created: you do not have permission to create folders in %2.</source>
+        <translation>La carpeta %1 no existe y no se puede crear: no tiene permiso para crear carpetas en %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and could not be created.</source>
+        <translation>La carpeta %1 no existe y no se ha podido crear.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFileDialog</name>
+    <message>
+        <source>PDF files</source>
+        <translation>Archivos PDF</translation>
     </message>
 </context>
 <context>
@@ -350,7 +455,11 @@
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>La contraseña de %1 es incorrecta</translation>
+        <translation>La contraseña de %1 es incorrecta.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
+        <translation>No se puede leer %1. El archivo está dañado o no es un PDF.</translation>
     </message>
 </context>
 <context>
@@ -480,7 +589,7 @@
     </message>
     <message>
         <source>You can choose and add pages which you want to delete...</source>
-        <translation>Elija las páginas que desea quitar y añádalas a la lista.</translation>
+        <translation>Añada las páginas que desea quitar; se guarda una copia del documento sin ellas.</translation>
     </message>
     <message>
         <source>From:</source>
@@ -496,7 +605,7 @@
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
-        <translation>Elija los intervalos de páginas que desea separar y añádalos: cada uno será un archivo.</translation>
+        <translation>Añada los intervalos de páginas que desee; cada uno se guarda en un archivo independiente.</translation>
     </message>
     <message>
         <source>Save to:</source>
@@ -516,7 +625,7 @@
     </message>
     <message>
         <source>Split canceled</source>
-        <translation>Se ha cancelado la división</translation>
+        <translation>División cancelada</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
@@ -524,7 +633,54 @@
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
-        <translation>Error: ¡este archivo solo tiene permiso de lectura!</translation>
+        <translation>Este documento no permite copiar sus páginas, así que no se puede dividir.</translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation>Nada que dividir</translation>
+    </message>
+    <message>
+        <source>Add a PDF file to split first.</source>
+        <translation>Añada primero un archivo PDF para dividir.</translation>
+    </message>
+    <message>
+        <source>This document has only one page.</source>
+        <translation>Este documento solo tiene una página.</translation>
+    </message>
+    <message>
+        <source>The start page is after the last page of the document.</source>
+        <translation>La página inicial está después de la última página del documento.</translation>
+    </message>
+    <message>
+        <source>Add the pages to remove first.</source>
+        <translation>Añada primero las páginas que desea quitar.</translation>
+    </message>
+    <message>
+        <source>Add at least one page range first.</source>
+        <translation>Añada primero al menos un intervalo de páginas.</translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>No se ha podido iniciar la división: falta el programa auxiliar pdfworker o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+    </message>
+    <message>
+        <source>The split was stopped. Files written into %1 before the stop are complete.</source>
+        <translation>Se ha detenido la división. Los archivos escritos en %1 antes de detenerla están completos.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
+        <translation>No se ha podido escribir ningún archivo en %1. Compruebe que se puede escribir en la carpeta y que el disco no está lleno.</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>Se ha detenido la división antes de escribir ningún archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. %1 files written before the stop are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Se ha detenido la división. El %1 archivo escrito antes de detenerla está completo y se ha conservado en %2.</numerusform>
+            <numerusform>Se ha detenido la división. Los %1 archivos escritos antes de detenerla están completos y se han conservado en %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>By bookmarks</source>
@@ -535,16 +691,16 @@
         <translation>Por tamaño</translation>
     </message>
     <message>
-        <source>Nothing to split</source>
-        <translation>Nada que dividir</translation>
-    </message>
-    <message>
         <source>Enter the largest file size first.</source>
         <translation>Indique primero el tamaño máximo de archivo.</translation>
     </message>
     <message>
         <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
         <translation>Las páginas que por sí solas superan el tamaño máximo van cada una en un archivo propio: %1</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Este documento no tiene marcadores, así que no se puede dividir por ellos.</translation>
     </message>
 </context>
 </TS>

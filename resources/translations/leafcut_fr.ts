@@ -69,10 +69,6 @@
         <source>Open file</source>
         <translation>Ouvrir un fichier</translation>
     </message>
-    <message>
-        <source>Files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
 </context>
 <context>
     <name>FileOpener</name>
@@ -87,9 +83,12 @@
 </context>
 <context>
     <name>InformationWorkerList</name>
-    <message>
+    <message numerus="yes">
         <source>%1 out of %2 files. %3</source>
-        <translation>Fichier %1 sur %2&#xa0;: %3</translation>
+        <translation>
+            <numerusform>Fichier %1 sur %2&#xa0;: %3</numerusform>
+            <numerusform>Fichier %1 sur %2&#xa0;: %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -137,6 +136,26 @@
         <source>Last merge:</source>
         <translation>Dernière fusion&#xa0;:</translation>
     </message>
+    <message>
+        <source>A split is still running. If you close the window now, it stops; the files it has written so far are kept.</source>
+        <translation>Une division est en cours. Si vous fermez la fenêtre maintenant, elle s’arrête&#xa0;; les fichiers déjà écrits sont conservés.</translation>
+    </message>
+    <message>
+        <source>A merge is still running. If you close the window now, it stops and no merged file is written.</source>
+        <translation>Une fusion est en cours. Si vous fermez la fenêtre maintenant, elle s’arrête et aucun fichier fusionné n’est écrit.</translation>
+    </message>
+    <message>
+        <source>Stop and close?</source>
+        <translation>Arrêter et fermer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>STOP AND CLOSE</source>
+        <translation>ARRÊTER</translation>
+    </message>
+    <message>
+        <source>GO ON</source>
+        <translation>CONTINUER</translation>
+    </message>
 </context>
 <context>
     <name>MergeItemDelegate</name>
@@ -147,6 +166,10 @@
     <message>
         <source>ok</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>Illisible</translation>
     </message>
 </context>
 <context>
@@ -165,11 +188,11 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
+        <translation>Impossible d’ouvrir le fichier</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
+        <translation>Le mot de passe de %1 est incorrect.</translation>
     </message>
 </context>
 <context>
@@ -188,19 +211,18 @@
     </message>
     <message>
         <source>Set Password</source>
-        <translation>Définir un mot de passe</translation>
+        <translation>Avec mot de passe</translation>
     </message>
     <message>
         <source>Select one or more files to open</source>
         <translation>Choisissez un ou plusieurs fichiers à ouvrir</translation>
     </message>
-    <message>
-        <source>Files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
+    <message numerus="yes">
         <source>%1 pages total</source>
-        <translation>%1 pages au total</translation>
+        <translation>
+            <numerusform>%1 page au total</numerusform>
+            <numerusform>%1 pages au total</numerusform>
+        </translation>
     </message>
     <message>
         <source>Select destination folder</source>
@@ -220,15 +242,55 @@
     </message>
     <message>
         <source>Merge files failed</source>
-        <translation>Les fichiers n&apos;ont pas pu être fusionnés</translation>
+        <translation>Les fichiers n’ont pas pu être fusionnés.</translation>
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
+        <translation>Impossible d’ouvrir le fichier</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
+        <translation>Le mot de passe de %1 est incorrect.</translation>
+    </message>
+    <message>
+        <source>Nothing to merge</source>
+        <translation>Rien à fusionner</translation>
+    </message>
+    <message>
+        <source>Add at least two PDF files to merge.</source>
+        <translation>Ajoutez au moins deux fichiers PDF à fusionner.</translation>
+    </message>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Enter a name for the merged file.</source>
+        <translation>Saisissez un nom pour le fichier fusionné.</translation>
+    </message>
+    <message>
+        <source>A file name cannot start with a dot.</source>
+        <translation>Un nom de fichier ne peut pas commencer par un point.</translation>
+    </message>
+    <message>
+        <source>Merge canceled</source>
+        <translation>Fusion annulée</translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>La fusion a été arrêtée. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>La fusion n’a pas pu démarrer&#xa0;: le programme auxiliaire pdfworker est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+    </message>
+    <message>
+        <source>Files that could not be used: %1</source>
+        <translation>Fichiers inutilisables&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
+        <translation>%1 est illisible. Le fichier est endommagé ou n’est pas un PDF.</translation>
     </message>
 </context>
 <context>
@@ -239,7 +301,7 @@
     </message>
     <message>
         <source>%1 out of %2. Add for merge %3</source>
-        <translation>%1 sur %2. Ajouté à la fusion&#xa0;: %3</translation>
+        <translation>%1 sur %2&#xa0;: ajout de %3</translation>
     </message>
 </context>
 <context>
@@ -250,15 +312,18 @@
     </message>
     <message>
         <source>All of your files have been merged. You can open the folder to view the result</source>
-        <translation>Tous vos fichiers ont été fusionnés. Vous pouvez ouvrir le dossier pour voir le résultat.</translation>
+        <translation>Tous vos fichiers ont été fusionnés. Ouvrez le dossier pour voir le résultat.</translation>
     </message>
     <message>
         <source>Your files have been merged, except those listed below. You can open the folder to view the result</source>
-        <translation>Vos fichiers ont été fusionnés, sauf ceux indiqués ci-dessous. Vous pouvez ouvrir le dossier pour voir le résultat.</translation>
+        <translation>Vos fichiers ont été fusionnés, sauf ceux indiqués ci-dessous. Ouvrez le dossier pour voir le résultat.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Left out of the merged file: %1</source>
-        <translation>Non repris dans le fichier fusionné&#xa0;: %1</translation>
+        <translation>
+            <numerusform>%1 fichier n’a pas été fusionné&#xa0;:</numerusform>
+            <numerusform>%1 fichiers n’ont pas été fusionnés&#xa0;:</numerusform>
+        </translation>
     </message>
     <message>
         <source>OK</source>
@@ -298,9 +363,12 @@
         <source>Split complete</source>
         <translation>Division terminée</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <source>Your document was split in %1 files. You can open folder to view the results of proceed of merging them.</source>
-        <translation>Votre document a été divisé en %1 fichiers. Vous pouvez ouvrir le dossier pour voir le résultat ou fusionner ces fichiers.</translation>
+        <translation>
+            <numerusform>Votre document a été divisé en %1 fichier. Ouvrez le dossier pour le voir, ou fusionnez-le avec d’autres fichiers.</numerusform>
+            <numerusform>Votre document a été divisé en %1 fichiers. Ouvrez le dossier pour les voir, ou fusionnez-les.</numerusform>
+        </translation>
     </message>
     <message>
         <source>OK</source>
@@ -320,6 +388,43 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>OutputFolder</name>
+    <message>
+        <source>No folder is chosen to save into.</source>
+        <translation>Aucun dossier de destination n’est choisi.</translation>
+    </message>
+    <message>
+        <source>%1 is a file, not a folder, so %2 cannot be created.</source>
+        <translation>%1 est un fichier et non un dossier&#xa0;: %2 ne peut donc pas être créé.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to save files in %1.</source>
+        <translation>Vous n’avez pas l’autorisation d’enregistrer des fichiers dans %1.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and cannot be created: you do not have permission to create folders in %2.</source>
+        <translation>Le dossier %1 n’existe pas et ne peut pas être créé&#xa0;: vous n’avez pas l’autorisation de créer des dossiers dans %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist and could not be created.</source>
+        <translation>Le dossier %1 n’existe pas et n’a pas pu être créé.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFileDialog</name>
+    <message>
+        <source>PDF files</source>
+        <translation>Fichiers PDF</translation>
     </message>
 </context>
 <context>
@@ -346,11 +451,15 @@
     </message>
     <message>
         <source>Can not open file</source>
-        <translation>Impossible d&apos;ouvrir le fichier</translation>
+        <translation>Impossible d’ouvrir le fichier</translation>
     </message>
     <message>
         <source>The password for %1 is incorrect</source>
-        <translation>Le mot de passe de %1 est incorrect</translation>
+        <translation>Le mot de passe de %1 est incorrect.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
+        <translation>%1 est illisible. Le fichier est endommagé ou n’est pas un PDF.</translation>
     </message>
 </context>
 <context>
@@ -448,7 +557,7 @@
     </message>
     <message>
         <source>Get rid of certain pages</source>
-        <translation>Supprimer certaines pages</translation>
+        <translation>Supprimer des pages</translation>
     </message>
     <message>
         <source>By page ranges</source>
@@ -480,7 +589,7 @@
     </message>
     <message>
         <source>You can choose and add pages which you want to delete...</source>
-        <translation>Choisissez les pages à supprimer et ajoutez-les à la liste.</translation>
+        <translation>Ajoutez les pages à supprimer&#xa0;; une copie du document sans ces pages est enregistrée.</translation>
     </message>
     <message>
         <source>From:</source>
@@ -496,7 +605,7 @@
     </message>
     <message>
         <source>You should choose and add a interval from document, which you will want to split...</source>
-        <translation>Choisissez les plages de pages à extraire et ajoutez-les : chacune deviendra un fichier.</translation>
+        <translation>Ajoutez les plages de pages voulues&#xa0;; chacune est enregistrée dans un fichier distinct.</translation>
     </message>
     <message>
         <source>Save to:</source>
@@ -516,7 +625,7 @@
     </message>
     <message>
         <source>Split canceled</source>
-        <translation>La division a été annulée</translation>
+        <translation>Division annulée</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
@@ -524,7 +633,54 @@
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
-        <translation>Erreur&#xa0;: ce fichier n&apos;est autorisé qu&apos;en lecture&#xa0;!</translation>
+        <translation>Ce document n’autorise pas la copie de ses pages&#xa0;: il ne peut donc pas être divisé.</translation>
+    </message>
+    <message>
+        <source>Nothing to split</source>
+        <translation>Rien à diviser</translation>
+    </message>
+    <message>
+        <source>Add a PDF file to split first.</source>
+        <translation>Ajoutez d’abord un fichier PDF à diviser.</translation>
+    </message>
+    <message>
+        <source>This document has only one page.</source>
+        <translation>Ce document n’a qu’une seule page.</translation>
+    </message>
+    <message>
+        <source>The start page is after the last page of the document.</source>
+        <translation>La page de départ se trouve après la dernière page du document.</translation>
+    </message>
+    <message>
+        <source>Add the pages to remove first.</source>
+        <translation>Ajoutez d’abord les pages à supprimer.</translation>
+    </message>
+    <message>
+        <source>Add at least one page range first.</source>
+        <translation>Ajoutez d’abord au moins une plage de pages.</translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>La division n’a pas pu démarrer&#xa0;: le programme auxiliaire pdfworker est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+    </message>
+    <message>
+        <source>The split was stopped. Files written into %1 before the stop are complete.</source>
+        <translation>La division a été arrêtée. Les fichiers écrits dans %1 avant l’arrêt sont complets.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
+        <translation>Aucun fichier n’a pu être écrit dans %1. Vérifiez que le dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The split was stopped before any file was written.</source>
+        <translation>La division a été arrêtée avant l’écriture du moindre fichier.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The split was stopped. %1 files written before the stop are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>La division a été arrêtée. Le fichier écrit avant l’arrêt (%1) est complet et a été conservé dans %2.</numerusform>
+            <numerusform>La division a été arrêtée. Les %1 fichiers écrits avant l’arrêt sont complets et ont été conservés dans %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>By bookmarks</source>
@@ -535,16 +691,16 @@
         <translation>Par taille</translation>
     </message>
     <message>
-        <source>Nothing to split</source>
-        <translation>Rien à diviser</translation>
-    </message>
-    <message>
         <source>Enter the largest file size first.</source>
         <translation>Indiquez d’abord la taille maximale des fichiers.</translation>
     </message>
     <message>
         <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
         <translation>Les pages qui dépassent à elles seules la taille maximale forment chacune un fichier à part&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Ce document n’a pas de signets&#xa0;: il ne peut pas être divisé selon ses signets.</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,8 @@
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -231,14 +233,21 @@ private slots:
             }
             QVERIFY2(index >= 3 && index < 33, qPrintable(QString::number(index)));
         }
-        // Another reader lists the fields of both forms.
-        QProcess pdftk;
-        pdftk.start(QStringLiteral("pdftk"), {output, QStringLiteral("dump_data_fields_utf8")});
-        QVERIFY(pdftk.waitForFinished(60000));
-        const QString fields = QString::fromUtf8(pdftk.readAllStandardOutput());
-        QVERIFY(fields.contains(QStringLiteral("FieldName: Text Box 1\n")));
-        QVERIFY(fields.contains(QStringLiteral("FieldName: Text Box 1_2\n")));
-        QCOMPARE(fields.count(QStringLiteral("FieldValue: salad")), 2);
+        // The qpdf command lists the fields of both forms, the second one's
+        // renamed, each with its filled-in value.
+        QByteArray json;
+        QCOMPARE(qpdfExitCode({QStringLiteral("--json=2"), QStringLiteral("--json-key=acroform"), output}, &json), 0);
+        QStringList names;
+        QStringList values;
+        const QJsonArray fields = QJsonDocument::fromJson(json).object().value(QStringLiteral("acroform"))
+                                      .toObject().value(QStringLiteral("fields")).toArray();
+        for (const QJsonValue &field : fields) {
+            names << field.toObject().value(QStringLiteral("fullname")).toString();
+            values << field.toObject().value(QStringLiteral("value")).toString();
+        }
+        QVERIFY2(names.contains(QStringLiteral("Text Box 1")), qPrintable(names.join(QLatin1Char(','))));
+        QVERIFY2(names.contains(QStringLiteral("Text Box 1_2")), qPrintable(names.join(QLatin1Char(','))));
+        QCOMPARE(values.filter(QStringLiteral("salad")).count(), 2);
         QPDFAcroFormDocumentHelper acroForm(*pdf);
         QCOMPARE(int(acroForm.getFormFields().size()), 2 * int(QPDFAcroFormDocumentHelper(*open(form)).getFormFields().size()));
         // Structurally sound for qpdf, with no warnings.
@@ -268,6 +277,40 @@ private slots:
         launcher.cancel();
         QTest::qWait(100);
         QCOMPARE(finished.count(), 1);
+    }
+
+    // A worker that cannot be started ends the run as a failure, once, and
+    // not from inside run().
+    void unstartableWorkerIsReportedOnce()
+    {
+        const QString a = sample(QStringLiteral("a.pdf"), 1, QStringLiteral("first"));
+        const QString b = sample(QStringLiteral("b.pdf"), 2, QStringLiteral("second"));
+        for (const bool exists : {false, true}) {
+            const QString program = path(QStringLiteral("no-worker-%1").arg(int(exists)));
+            if (exists) {
+                QFile file(program);
+                QVERIFY(file.open(QIODevice::WriteOnly));
+                file.write("#!/bin/sh\nexit 0\n");
+                file.close();
+                QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+            }
+            MergeLauncher launcher;
+            launcher.setWorkerProgram(program);
+            const QString output = path(QStringLiteral("never.pdf"));
+            launcher.setRequest(request({task(a, 0), task(b, 1)}, output));
+            QSignalSpy started(&launcher, &MergeLauncher::started);
+            QSignalSpy finished(&launcher, &MergeLauncher::finished);
+            launcher.run();
+            QCOMPARE(finished.count(), 0);
+            QTRY_COMPARE(finished.count(), 1);
+            QTest::qWait(200);
+            QCOMPARE(finished.count(), 1);
+            QCOMPARE(started.count(), 0);
+            QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::NotStarted));
+            QVERIFY(finished.first().at(1).toString().isEmpty());
+            QVERIFY(!launcher.isRunning());
+            QVERIFY(!QFileInfo::exists(output));
+        }
     }
 
     void secondRunWhileRunningIsIgnored()

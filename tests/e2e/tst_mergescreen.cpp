@@ -4,6 +4,7 @@
 #include "app/Application.h"
 #include "merge/Merge.h"
 #include "merge/MergeItemDelegate.h"
+#include "merge/MergeLauncher.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "merge/MergeView.h"
@@ -12,6 +13,7 @@
 #include "widgets/MessageMerge.h"
 #include "widgets/ProgressControl.h"
 #include "widgets/ProgressDialog.h"
+#include "split/WorkerCode.h"
 
 #include <QCheckBox>
 #include <QDirIterator>
@@ -135,7 +137,7 @@ private slots:
     {
         QVERIFY(m_model->isEmpty());
         QVERIFY(m_view->table()->dropArea()->isVisible());
-        QCOMPARE(totalText(), QStringLiteral("0 pages total"));
+        QCOMPARE(totalText(), QStringLiteral("0 pages in total"));
         QVERIFY(!button(QStringLiteral("buttonMoveUp"))->isEnabled());
         QVERIFY(!button(QStringLiteral("buttonMoveDown"))->isEnabled());
         const auto edits = m_view->findChildren<QLineEdit *>(QStringLiteral("cleanEdit"));
@@ -164,29 +166,38 @@ private slots:
                                        QStringLiteral("charlie.pdf"), QStringLiteral("delta.pdf"),
                                        QStringLiteral("echo.pdf")}));
         QCOMPARE(m_model->index(2, 2).data().toString(), QStringLiteral("?"));
-        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(2, 3)), QStringLiteral("Enter Password"));
-        QCOMPARE(totalText(), QStringLiteral("7 pages total"));
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(2, 3)), QStringLiteral("Enter password"));
+        QCOMPARE(totalText(), QStringLiteral("7 pages in total"));
 
         // Remove a row from its Remove cell.
         clickCell(rowOf(QStringLiteral("delta.pdf")), 5);
         QCOMPARE(m_model->count(), 4);
-        QCOMPARE(totalText(), QStringLiteral("6 pages total"));
+        QCOMPARE(totalText(), QStringLiteral("6 pages in total"));
 
-        // Sort by name: descending first (the list starts ascending), then back.
+        // Sort by name: the added order is no sort, so no arrow; the first
+        // click sorts A to Z, the second Z to A, the third A to Z again.
         QHeaderView *header = m_view->table()->horizontalHeader();
+        QVERIFY(!header->isSortIndicatorShown());
         const QPoint nameSection(header->sectionViewportPosition(1) + 30, header->height() / 2);
-        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
-        QCOMPARE(names(), (QStringList{QStringLiteral("echo.pdf"), QStringLiteral("charlie.pdf"),
-                                       QStringLiteral("bravo.pdf"), QStringLiteral("alpha.pdf")}));
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
         QCOMPARE(names(), (QStringList{QStringLiteral("alpha.pdf"), QStringLiteral("bravo.pdf"),
                                        QStringLiteral("charlie.pdf"), QStringLiteral("echo.pdf")}));
+        QVERIFY(header->isSortIndicatorShown());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
+        QCOMPARE(names(), (QStringList{QStringLiteral("echo.pdf"), QStringLiteral("charlie.pdf"),
+                                       QStringLiteral("bravo.pdf"), QStringLiteral("alpha.pdf")}));
+        QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
+        QCOMPARE(names(), (QStringList{QStringLiteral("alpha.pdf"), QStringLiteral("bravo.pdf"),
+                                       QStringLiteral("charlie.pdf"), QStringLiteral("echo.pdf")}));
+        QVERIFY(header->isSortIndicatorShown());
 
-        // Drag charlie onto the first row.
+        // Drag charlie onto the first row: the rows are no longer sorted.
         dragRow(2, 0);
         QCOMPARE(names(), (QStringList{QStringLiteral("charlie.pdf"), QStringLiteral("alpha.pdf"),
                                        QStringLiteral("bravo.pdf"), QStringLiteral("echo.pdf")}));
         QCOMPARE(m_model->count(), 4);
+        QVERIFY(!header->isSortIndicatorShown());
 
         // Select bravo and move it up, down and up again.
         clickCell(2, 1);
@@ -212,13 +223,13 @@ private slots:
         clickCell(0, 3);
         QTRY_COMPARE(driver.pending(), 0);
         QVERIFY(driver.seen().last().contains(QStringLiteral("The password for charlie.pdf is incorrect")));
-        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(0, 3)), QStringLiteral("Enter Password"));
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(0, 3)), QStringLiteral("Enter password"));
         driver.expect(ModalDriver::typeAndPress(QStringLiteral("view"), QStringLiteral("OK")));
         clickCell(0, 3);
         QTRY_COMPARE(driver.pending(), 0);
-        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(0, 3)), QStringLiteral("ok"));
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(0, 3)), QStringLiteral("OK"));
         QCOMPARE(m_model->index(0, 2).data().toInt(), 30);
-        QCOMPARE(totalText(), QStringLiteral("36 pages total"));
+        QCOMPARE(totalText(), QStringLiteral("36 pages in total"));
 
         // The password switch: closing the dialog leaves it off; then "secret".
         auto *passwordSwitch = m_view->findChild<CheckBox *>();
@@ -305,6 +316,7 @@ private slots:
         const QString outFolder = m_dir.filePath(QStringLiteral("cancel"));
         QDir().mkpath(outFolder);
         m_view->setSaveFolder(outFolder);
+        m_view->nameEdit()->setText(QStringLiteral("my merge"));
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
         QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
         QTRY_VERIFY(m_view->isMerging());
@@ -312,10 +324,10 @@ private slots:
         QVERIFY(stop);
         QTest::mouseClick(stop, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
-        QVERIFY2(driver.seen().last().contains(QStringLiteral("Merge failed"))
-                     && driver.seen().last().contains(QStringLiteral("Merge files failed")),
-                 qPrintable(driver.seen().last()));
+        QCOMPARE(driver.seen().last(), QStringLiteral("Merge canceled|The merge was stopped. No merged file was written."));
         QTRY_VERIFY(!m_view->isMerging());
+        // The name the user typed stays for another try.
+        QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("my merge"));
         QVERIFY(m_view->findChild<QWidget *>(QStringLiteral("tableBox"))->isEnabled());
         QTest::qWait(200);
         QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
@@ -328,6 +340,172 @@ private slots:
         const QStringList written = QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
         QCOMPARE(written.count(), 1);
         QCOMPARE(PdfProbe::pageCount(outFolder + QLatin1Char('/') + written.first()), 9000);
+    }
+
+    // A cancelled merge says so, not "failed", and keeps the user's name.
+    void cancelIsReportedAsCanceled()
+    {
+        ModalDriver driver;
+        m_view->nameEdit()->setText(QStringLiteral("kept name"));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        emit Application::instance()->merge()->launcher()->finished(WorkerCode::Canceled, QString());
+        QTRY_COMPARE(driver.pending(), 0);
+        QCOMPARE(driver.seen().last(), QStringLiteral("Merge canceled|The merge was stopped. No merged file was written."));
+        QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("kept name"));
+    }
+
+    // Every file that is not in the merged file is named in the
+    // merge-complete dialog, whoever left it out: the user (SKIP at the
+    // password prompt), or the list (damaged, not a PDF).
+    void everyLeftOutFileIsListed()
+    {
+        ModalDriver driver;
+        m_model->clear();
+        const QString alpha = writeMarked(QStringLiteral("left-alpha.pdf"), QStringLiteral("ALPHA"), 2);
+        const QString bravo = writeMarked(QStringLiteral("left-bravo.pdf"), QStringLiteral("BRAVO"), 3);
+        const QString locked = m_dir.filePath(QStringLiteral("left-locked.pdf"));
+        QVERIFY(QFile::copy(TestPaths::fixture(QStringLiteral("enc-XI-R6,V5,U=view,O=master.pdf")), locked));
+        const QString cut = m_dir.filePath(QStringLiteral("left-cut.pdf"));
+        {
+            QFile source(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QByteArray whole = source.readAll();
+            QFile file(cut);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(whole.left(whole.size() / 2));
+        }
+        const QString notes = m_dir.filePath(QStringLiteral("left-notes.pdf"));
+        {
+            QFile file(notes);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("Shopping list: bread, milk.\n");
+        }
+        addAndWait({alpha, locked, cut, bravo, notes}, 5);
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(2, 3)), QStringLiteral("Unreadable"));
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(4, 3)), QStringLiteral("Unreadable"));
+        QCOMPARE(MergeItemDelegate::passwordText(m_model->index(1, 3)), QStringLiteral("Enter password"));
+
+        // The unreadable row's cell says what is wrong with the file.
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        clickCell(2, 3);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("left-cut.pdf cannot be read. The file is damaged or is not a PDF.")),
+                 qPrintable(driver.seen().last()));
+        // Its Preview cell says the same instead of opening an empty viewer.
+        QSignalSpy previews(m_view, &MergeView::preview);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        clickCell(4, 4);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("left-notes.pdf cannot be read.")), qPrintable(driver.seen().last()));
+        QCOMPARE(previews.count(), 0);
+
+        const QString outFolder = m_dir.filePath(QStringLiteral("leftout"));
+        QDir().mkpath(outFolder);
+        m_view->setSaveFolder(outFolder);
+        m_view->nameEdit()->setText(QStringLiteral("partial"));
+        QStringList leftOut;
+        QString doneText;
+        driver.expect(ModalDriver::press(QStringLiteral("SKIP")));
+        driver.expect([&](QWidget *dialog) {
+            doneText = ModalDriver::textOf(dialog);
+            if (auto *done = qobject_cast<MessageMerge *>(dialog))
+                leftOut = done->leftOutFiles();
+            ModalDriver::click(dialog, QStringLiteral("OK"));
+        });
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
+        QVERIFY2(doneText.contains(QStringLiteral("except those listed")), qPrintable(doneText));
+        QVERIFY2(!doneText.contains(QStringLiteral("All your files")), qPrintable(doneText));
+        QVERIFY2(doneText.contains(QStringLiteral("3 files are not in the merged file:")), qPrintable(doneText));
+        QCOMPARE(leftOut, (QStringList{locked, cut, notes}));
+        QCOMPARE(PdfProbe::pageCount(outFolder + QStringLiteral("/partial.pdf")), 5);
+        QTRY_VERIFY(!m_view->isMerging());
+        m_model->clear();
+    }
+
+    // MERGE says why it cannot start instead of doing nothing: too few
+    // files, no name, a name that starts with a dot; a missing save folder
+    // is created, one that cannot be is refused with the reason.
+    void mergeSaysWhyItCannotStart()
+    {
+        ModalDriver driver;
+        m_model->clear();
+        QSignalSpy started(Application::instance()->merge(), &Merge::started);
+        const QString alpha = writeMarked(QStringLiteral("why-alpha.pdf"), QStringLiteral("ALPHA"), 1);
+        const QString bravo = writeMarked(QStringLiteral("why-bravo.pdf"), QStringLiteral("BRAVO"), 1);
+        addAndWait({alpha}, 1);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QCOMPARE(driver.seen().last(), QStringLiteral("Nothing to merge|Add at least two PDF files to merge."));
+        addAndWait({bravo}, 2);
+
+        m_view->nameEdit()->clear();
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QCOMPARE(driver.seen().last(), QStringLiteral("File name|Enter a name for the merged file."));
+
+        // "../escape" loses its slash to the field; the leading dots are refused.
+        QTest::keyClicks(m_view->nameEdit(), QStringLiteral("../escape"));
+        QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("..escape"));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QCOMPARE(driver.seen().last(), QStringLiteral("File name|A file name cannot start with a dot."));
+        QCOMPARE(started.count(), 0);
+
+        // A save folder that is not there yet (a fresh profile's) is made.
+        const QString missing = m_dir.filePath(QStringLiteral("fresh/profile/out"));
+        m_view->setSaveFolder(missing);
+        m_view->nameEdit()->setText(QStringLiteral("both"));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Merge complete")), qPrintable(driver.seen().last()));
+        QCOMPARE(PdfProbe::pageCount(missing + QStringLiteral("/both.pdf")), 2);
+        QTRY_VERIFY(!m_view->isMerging());
+
+        // A file where the folder should be: refused, with the reason.
+        QFile blocker(m_dir.filePath(QStringLiteral("merge-blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        m_view->setSaveFolder(blocker.fileName() + QStringLiteral("/out"));
+        started.clear();
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().startsWith(QStringLiteral("Merge failed|%1 is a file, not a folder")
+                                                     .arg(QDir::toNativeSeparators(blocker.fileName()))),
+                 qPrintable(driver.seen().last()));
+        QCOMPARE(started.count(), 0);
+    }
+
+    // A worker that cannot be started is a failed merge, said in words; the
+    // user's file name stays.
+    void unstartableWorkerIsAFailedMerge()
+    {
+        ModalDriver driver;
+        QCOMPARE(m_model->count(), 2);
+        const QString outFolder = m_dir.filePath(QStringLiteral("noworker"));
+        QDir().mkpath(outFolder);
+        m_view->setSaveFolder(outFolder);
+        m_view->nameEdit()->setText(QStringLiteral("never"));
+        MergeLauncher *launcher = Application::instance()->merge()->launcher();
+        launcher->setWorkerProgram(m_dir.filePath(QStringLiteral("no-such-pdfworker")));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(driver.pending(), 0, 10000);
+        launcher->setWorkerProgram(MergeLauncher::workerExecutable());
+        QVERIFY2(driver.seen().last().startsWith(QStringLiteral("Merge failed|The merge could not start: the helper "
+                                                                "program pdfworker is missing")),
+                 qPrintable(driver.seen().last()));
+        QTest::qWait(200);
+        QCOMPARE(driver.seen().size(), 1);
+        QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("never"));
+        QCOMPARE(QDir(outFolder).entryList(QDir::Files), QStringList());
+        QTRY_VERIFY(!m_view->isMerging());
+        m_model->clear();
     }
 };
 

@@ -238,6 +238,40 @@ private slots:
         QVERIFY(split.password().isEmpty());
     }
 
+    // Three different states, told apart: a protected file is locked (a
+    // password may open it), a file damaged beyond repair is unreadable (no
+    // password would help), and one qpdf can repair loads as any other.
+    void lockedDamagedAndRepairableFilesAreToldApart()
+    {
+        Split split(service);
+        split.load(TestPaths::fixture("enc-R3,V2,U=view,O=master.pdf"), QString());
+        QVERIFY(split.isLocked());
+        QVERIFY(!split.isUnreadable());
+
+        QTemporaryDir dir;
+        QFile source(TestPaths::fixture("c-object-streams.pdf"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray whole = source.readAll();
+        const QString cut = dir.filePath(QStringLiteral("cut.pdf"));
+        QFile file(cut);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(whole.left(whole.size() / 2));
+        file.close();
+        split.load(cut, QString());
+        QVERIFY(split.isUnreadable());
+        QVERIFY(!split.isLocked());
+        QVERIFY(!split.isLoaded());
+        QCOMPARE(split.pageCount(), 0);
+
+        for (const char *repairable : {"bad-xref.pdf", "damaged-stream.pdf"}) {
+            split.load(TestPaths::fixture(repairable), QString());
+            QVERIFY2(split.isLoaded(), repairable);
+            QVERIFY(!split.isUnreadable());
+            QVERIFY(!split.isLocked());
+            QCOMPARE(split.pageCount(), 1);
+        }
+    }
+
     void restrictedDocumentIsRefused()
     {
         Split split(service);

@@ -9,7 +9,9 @@
 #include "split/RangeItemView.h"
 #include "split/RangeListView.h"
 #include "split/Split.h"
+#include "split/SplitLauncher.h"
 #include "split/SplitView.h"
+#include "split/WorkerCode.h"
 #include "widgets/DropArea.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"
@@ -19,6 +21,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -86,6 +89,20 @@ class TestSplitScreen : public QObject
         QDropEvent drop(center, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(area, &drop);
         QCOMPARE(m_split->fileName(), path);
+    }
+
+    // Stores a save-folder choice as the settings panel does, and tells the
+    // screens that settings changed.
+    void setStoredSaveFolder(int mode, const QString &path)
+    {
+        {
+            auto settings = AppSettings::open();
+            settings->beginGroup(QLatin1String(AppSettings::keySaveModeGroup));
+            settings->setValue(QLatin1String(AppSettings::keySaveMode), mode);
+            settings->setValue(QLatin1String(AppSettings::keySavePath), path);
+            settings->endGroup();
+        }
+        Application::instance()->reloadSettings();
     }
 
     void chooseMode(int mode)
@@ -178,7 +195,7 @@ private slots:
         // One page per file.
         chooseMode(0);
         QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
-        QVERIFY2(shown.contains(QStringLiteral("split in 11 files")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("split into 11 files")), qPrintable(shown));
         QCOMPARE(pageCounts(pdfsIn(outFolder)), QVector<int>(11, 1).toList());
         QCOMPARE(Application::instance()->lastSplitFolder.isEmpty(), false);
         QDir(outFolder).removeRecursively();
@@ -188,7 +205,7 @@ private slots:
         m_view->groupSizeEdit()->setText(QStringLiteral("4"));
         m_view->startFromEdit()->setText(QStringLiteral("2"));
         shown = splitAndAnswer(driver, QStringLiteral("OK"));
-        QVERIFY2(shown.contains(QStringLiteral("split in 3 files")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("split into 3 files")), qPrintable(shown));
         QCOMPARE(pageCounts(pdfsIn(outFolder)), (QList<int>{2, 4, 4}));
         QDir(outFolder).removeRecursively();
 
@@ -204,7 +221,7 @@ private slots:
         QVERIFY(m_view->certainPagesList()->isVisible());
         QVERIFY(visibleButton(QStringLiteral("buttonClear")));
         shown = splitAndAnswer(driver, QStringLiteral("OK"));
-        QVERIFY2(shown.contains(QStringLiteral("split in 1 files")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("split into 1 file")), qPrintable(shown));
         const QStringList edited = pdfsIn(outFolder);
         QCOMPARE(edited.count(), 1);
         QVERIFY(QFileInfo(edited.first()).fileName().startsWith(QStringLiteral("eleven_edited_")));
@@ -239,7 +256,7 @@ private slots:
             mergeModel->requestAddFiles(files); // as the main window does
         });
         shown = splitAndAnswer(driver, QStringLiteral("MERGE RESULTS"));
-        QVERIFY2(shown.contains(QStringLiteral("split in 2 files")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("split into 2 files")), qPrintable(shown));
         QCOMPARE(handed.count(), 2);
         QCOMPARE(pageCounts(handed), (QList<int>{1, 3}));
         QCOMPARE(Application::instance()->lastSplitFolder, handed.last());
@@ -271,7 +288,7 @@ private slots:
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
         QTest::mouseClick(link, Qt::LeftButton);
         QTRY_COMPARE(driver.pending(), 0);
-        QVERIFY2(driver.seen().last().contains(QStringLiteral("The password for locked is incorrect")),
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("The password for locked is incorrect.")),
                  qPrintable(driver.seen().join(QLatin1Char('\n'))));
         QVERIFY(!m_split->isLoaded());
         QVERIFY(link->isVisible());
@@ -288,7 +305,7 @@ private slots:
         m_view->rangeToEdit()->setText(QStringLiteral("4"));
         QTest::mouseClick(button(QStringLiteral("buttonAddNormal")), Qt::LeftButton);
         const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
-        QVERIFY2(shown.contains(QStringLiteral("split in 1 files")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("split into 1 file")), qPrintable(shown));
         const QStringList files = pdfsIn(m_dir.filePath(QStringLiteral("locked/locked")));
         QCOMPARE(files.count(), 1);
         QCOMPARE(PdfProbe::pageCount(files.first()), 3); // opens without a password
@@ -306,12 +323,12 @@ private slots:
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
         QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
         QTRY_COMPARE(driver.pending(), 0);
-        QVERIFY2(driver.seen().last().contains(QStringLiteral("Error: this file has read permission only!")),
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("This document does not allow copying its pages, so it cannot be split.")),
                  qPrintable(driver.seen().last()));
         QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("readonly/readonly"))));
     }
 
-    void cancelledSplitLeavesNoHalfFiles()
+    void cancelledSplitKeepsWholeFilesAndSaysSo()
     {
         ModalDriver driver;
         const QString folder = m_dir.filePath(QStringLiteral("big"));
@@ -332,14 +349,17 @@ private slots:
         QTest::qWait(300);
         QTest::mouseClick(stop, Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
-        QVERIFY2(driver.seen().last().contains(QStringLiteral("Split failed"))
-                     && driver.seen().last().contains(QStringLiteral("Split canceled")),
-                 qPrintable(driver.seen().last()));
+        const QString outFolder = folder + QStringLiteral("/big");
+        // Not "failed": the user stopped it, and is told where the files are.
+        const QString shown = driver.seen().last();
+        QVERIFY2(shown.contains(QStringLiteral("Split canceled")), qPrintable(shown));
+        QVERIFY2(!shown.contains(QStringLiteral("Split failed")), qPrintable(shown));
+        QVERIFY2(shown.contains(QDir::toNativeSeparators(outFolder)) || shown.contains(QStringLiteral("before any file")),
+                 qPrintable(shown));
         QTRY_VERIFY(!m_view->isSplitting());
         QTRY_VERIFY(m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder"))->isEnabled());
 
-        // Whatever was written before the stop is whole; nothing is cut off.
-        const QString outFolder = folder + QStringLiteral("/big");
+        // Whatever was written before the stop is whole and was kept.
         QDirIterator it(outFolder, QDir::Files | QDir::Hidden | QDir::System);
         int files = 0;
         while (it.hasNext()) {
@@ -349,6 +369,215 @@ private slots:
             QVERIFY2(PdfProbe::isComplete(path), qPrintable(path));
         }
         QVERIFY(files < 3000);
+        // A count in the message is the count on disk.
+        const QRegularExpression counted(QStringLiteral("The (\\d+) files? written"));
+        const QRegularExpressionMatch match = counted.match(shown);
+        if (match.hasMatch())
+            QCOMPARE(match.captured(1).toInt(), files);
+    }
+
+    // What the worker side reports after a stop reaches the user with the
+    // right words: whole files kept, none written, or a stop that came after
+    // the last file (reported as the finished split it is).
+    void cancelOutcomesAsReported()
+    {
+        ModalDriver driver;
+        const QString source = copyFixture(QStringLiteral("11-pages-with-labels.pdf"),
+                                           QStringLiteral("stops"), QStringLiteral("stops.pdf"));
+        dropOnScreen(source);
+        m_split->setOutDirectory(m_dir.filePath(QStringLiteral("stops/stops")));
+        const QString folder = QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("stops/stops")));
+        SplitLauncher *launcher = m_split->launcher();
+
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        emit launcher->finished(WorkerCode::Canceled, {source + QStringLiteral("_p1.pdf"), source + QStringLiteral("_p2.pdf")});
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Split canceled|The split was stopped. The 2 files written "
+                                                              "before the stop are complete and were kept in %1.").arg(folder)),
+                 qPrintable(driver.seen().last()));
+
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        emit launcher->finished(WorkerCode::Canceled, {source + QStringLiteral("_p1.pdf")});
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("The 1 file written before the stop is complete")),
+                 qPrintable(driver.seen().last()));
+
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        emit launcher->finished(WorkerCode::Canceled, {});
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("The split was stopped before any file was written.")),
+                 qPrintable(driver.seen().last()));
+
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        emit launcher->finished(WorkerCode::Success, {source + QStringLiteral("_p1.pdf"), source + QStringLiteral("_p2.pdf")});
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Split complete")), qPrintable(driver.seen().last()));
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("split into 2 files")), qPrintable(driver.seen().last()));
+    }
+
+    // A truncated PDF and a text file named .pdf are not protected files:
+    // no lock, no password link, no preview, and SPLIT says why not.
+    void damagedFilesSayTheyCannotBeRead_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("truncated") << QStringLiteral("truncated");
+        QTest::newRow("text") << QStringLiteral("text");
+    }
+
+    void damagedFilesSayTheyCannotBeRead()
+    {
+        QFETCH(QString, kind);
+        ModalDriver driver;
+        const QString folder = m_dir.filePath(QStringLiteral("damaged"));
+        QDir().mkpath(folder);
+        QString path;
+        if (kind == QLatin1String("truncated")) {
+            path = folder + QStringLiteral("/cut-short.pdf");
+            QFile source(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QByteArray whole = source.readAll();
+            QFile cut(path);
+            QVERIFY(cut.open(QIODevice::WriteOnly));
+            cut.write(whole.left(whole.size() / 2));
+        } else {
+            path = folder + QStringLiteral("/notes.pdf");
+            QFile text(path);
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write("Shopping list: bread, milk.\n");
+        }
+        dropOnScreen(path);
+        QVERIFY(m_split->isUnreadable());
+        const QString name = QFileInfo(path).fileName();
+        auto *link = m_view->preview()->findChild<QPushButton *>(QStringLiteral("buttonURL"));
+        QVERIFY(!link->isVisible());
+        QVERIFY(!m_view->preview()->findChild<QWidget *>(QStringLiteral("buttonPreview"))->isVisible());
+        const QString problem = name + QStringLiteral(" cannot be read. The file is damaged or is not a PDF.");
+        QVERIFY(ModalDriver::textOf(m_view->preview()).contains(problem));
+
+        chooseMode(0);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last() == QStringLiteral("Split failed|") + problem, qPrintable(driver.seen().last()));
+        QVERIFY(!m_view->isSplitting());
+        QVERIFY(!QFileInfo::exists(folder + QLatin1Char('/') + QFileInfo(path).completeBaseName()));
+    }
+
+    // SPLIT and Preview on a protected file ask for its password and then
+    // go on, as the merge screen does.
+    void lockedFileAsksForItsPasswordOnSplitAndPreview()
+    {
+        ModalDriver driver;
+        const QString source = copyFixture(QStringLiteral("enc-XI-R6,V5,U=view,O=master.pdf"),
+                                           QStringLiteral("ask"), QStringLiteral("ask.pdf"));
+        dropOnScreen(source);
+        QVERIFY(m_split->isLocked());
+        QSignalSpy previews(m_view, QOverload<QString, QString>::of(&SplitView::preview));
+        driver.expect(ModalDriver::typeAndPress(QStringLiteral("view"), QStringLiteral("OK")));
+        QTest::mouseClick(m_view->preview()->findChild<QPushButton *>(QStringLiteral("buttonPreview")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QCOMPARE(previews.count(), 1);
+        QCOMPARE(previews.first().at(0).toString(), source);
+        QCOMPARE(previews.first().at(1).toString(), QStringLiteral("view"));
+
+        dropOnScreen(source); // locked again
+        QVERIFY(m_split->isLocked());
+        chooseMode(1);
+        m_view->groupSizeEdit()->setText(QStringLiteral("10"));
+        m_view->startFromEdit()->setText(QStringLiteral("1"));
+        driver.expect(ModalDriver::typeAndPress(QStringLiteral("view"), QStringLiteral("OK")));
+        const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split into 3 files")), qPrintable(shown));
+        QCOMPARE(pageCounts(pdfsIn(m_dir.filePath(QStringLiteral("ask/ask")))), (QList<int>{10, 10, 10}));
+
+        // Closing the password prompt splits nothing.
+        dropOnScreen(source);
+        driver.expect([](QWidget *dialog) { QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection); });
+        QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QTest::qWait(100);
+        QVERIFY(!m_view->isSplitting());
+        QVERIFY(m_split->isLocked());
+    }
+
+    // A chosen save folder that is missing is created; one that cannot be
+    // created is refused with the reason, before any worker starts.
+    void chosenSaveFolderIsCreatedOrRefusedWithReason()
+    {
+        ModalDriver driver;
+        const QString source = copyFixture(QStringLiteral("11-pages-with-labels.pdf"),
+                                           QStringLiteral("chosen"), QStringLiteral("chosen.pdf"));
+        dropOnScreen(source);
+        const QString missing = m_dir.filePath(QStringLiteral("not/yet/there"));
+        setStoredSaveFolder(2, missing);
+        QCOMPARE(m_view->outputFolder(), missing);
+        chooseMode(3);
+        m_view->rangeFromEdit()->setText(QStringLiteral("1"));
+        m_view->rangeToEdit()->setText(QStringLiteral("2"));
+        QTest::mouseClick(button(QStringLiteral("buttonAddNormal")), Qt::LeftButton);
+        const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split into 1 file")), qPrintable(shown));
+        QCOMPARE(pageCounts(pdfsIn(missing)), (QList<int>{2}));
+
+        QFile blocker(m_dir.filePath(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        setStoredSaveFolder(2, blocker.fileName() + QStringLiteral("/out"));
+        QSignalSpy started(m_split, &Split::started);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Split failed"))
+                     && driver.seen().last().contains(QStringLiteral("%1 is a file, not a folder")
+                                                          .arg(QDir::toNativeSeparators(blocker.fileName()))),
+                 qPrintable(driver.seen().last()));
+        QCOMPARE(started.count(), 0);
+        m_split->pageRanges()->clear();
+        setStoredSaveFolder(0, QString());
+    }
+
+    // A worker that cannot be started is a failed split, said in words.
+    void unstartableWorkerIsAFailedSplit()
+    {
+        ModalDriver driver;
+        const QString source = copyFixture(QStringLiteral("11-pages-with-labels.pdf"),
+                                           QStringLiteral("noworker"), QStringLiteral("noworker.pdf"));
+        dropOnScreen(source);
+        chooseMode(0);
+        m_split->launcher()->setWorkerProgram(m_dir.filePath(QStringLiteral("no-such-pdfworker")));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(driver.pending(), 0, 10000);
+        m_split->launcher()->setWorkerProgram(SplitLauncher::defaultWorkerProgram());
+        QVERIFY2(driver.seen().last().startsWith(QStringLiteral("Split failed|The split could not start: the helper "
+                                                                "program pdfworker is missing")),
+                 qPrintable(driver.seen().last()));
+        QTest::qWait(200);
+        QCOMPARE(driver.seen().size(), 1);
+        QTRY_VERIFY(!m_view->isSplitting());
+        QTRY_VERIFY(m_view->preview()->isEnabled());
+    }
+
+    // The "Save to" choice made on the screen lasts while the program runs:
+    // leaving the screen and coming back, or saving settings that leave the
+    // stored choice as it was, keeps it; a new stored choice replaces it.
+    void saveToChoiceLastsTheSession()
+    {
+        setStoredSaveFolder(0, QString());
+        QComboBox *box = m_view->folderBox();
+        box->setCurrentIndex(1);
+        emit box->activated(1);
+        QCOMPARE(box->currentIndex(), 1);
+        m_view->hide();
+        m_view->show();
+        QCOMPARE(box->currentIndex(), 1);
+        AppSettings::open()->setValue(QLatin1String(AppSettings::keyPublisher), QStringLiteral("Someone"));
+        Application::instance()->reloadSettings();
+        QCOMPARE(box->currentIndex(), 1);
+        setStoredSaveFolder(2, m_dir.filePath(QStringLiteral("stored")));
+        QCOMPARE(box->currentIndex(), 2);
+        setStoredSaveFolder(0, QString());
+        QCOMPARE(box->currentIndex(), 0);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "app/Application.h"
 
 #include <QGraphicsDropShadowEffect>
+#include <QLibraryInfo>
 #include <QtTest>
 
 // Application is a QApplication: one per process, built by hand here.
@@ -16,7 +17,15 @@ private slots:
         QCOMPARE(AppSettings::language(), QLocale::system().name().left(2));
         QCOMPARE(AppSettings::publisher(), QStringLiteral("Pinecone Sheafwright"));
         QCOMPARE(AppSettings::saveMode(), 0);
-        const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        // The desktop folder only where one exists (a fresh profile often has
+        // none), else the home folder: never a folder that is not there.
+        const QString desktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        QDir(desktopPath).removeRecursively();
+        QCOMPARE(AppSettings::desktopFolder(), QDir::homePath());
+        QVERIFY(QDir().mkpath(desktopPath));
+        QCOMPARE(AppSettings::desktopFolder(), desktopPath);
+        QVERIFY(QDir(desktopPath).removeRecursively());
+        const QString desktop = QDir::homePath();
         QCOMPARE(AppSettings::savePath(), desktop);
         QCOMPARE(AppSettings::lastSelectFolder(), desktop);
         QCOMPARE(AppSettings::mergeLastSaveFolder(), desktop);
@@ -54,9 +63,26 @@ private slots:
         QCOMPARE(QCoreApplication::translate("SettingsView", "English"), QStringLiteral("Deutsch"));
         QVERIFY(app->loadLanguage(QStringLiteral("fr")));
         QCOMPARE(QCoreApplication::translate("SettingsView", "English"), QStringLiteral("Français"));
-        // No file for this code: an empty translator, English texts.
+        // No file for this code: the proofread English of the sources.
         QVERIFY(!app->loadLanguage(QStringLiteral("xx")));
         QCOMPARE(QCoreApplication::translate("SettingsView", "English"), QStringLiteral("English"));
+        QCOMPARE(QCoreApplication::translate("SplitView", "Every page will be splited to isolated file..."),
+                 QStringLiteral("Every page will be saved as a file of its own."));
+    }
+
+    // Qt's own dialogs (the file chooser's "Look in:", its buttons) speak the
+    // chosen language too.
+    void qtsOwnTextsFollowTheLanguage()
+    {
+        auto *app = Application::instance();
+        const QString qtFile = QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QStringLiteral("/qt_de.qm");
+        QVERIFY2(QFile::exists(qtFile), qPrintable(qtFile + QStringLiteral(" is missing: install qttranslations5-l10n")));
+        QVERIFY(app->loadLanguage(QStringLiteral("de")));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+        QVERIFY(app->loadLanguage(QStringLiteral("fr")));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Voir dans :"));
+        QVERIFY(app->loadLanguage(QStringLiteral("en")));
+        QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Look in:"));
     }
 
     void reloadSettingsSignals()

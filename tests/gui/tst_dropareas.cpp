@@ -2,8 +2,13 @@
 #include "app/Application.h"
 #include "widgets/BaseFrame.h"
 #include "widgets/DropArea.h"
+#include "widgets/PdfFileDialog.h"
 
 #include <QDir>
+#include <fnmatch.h>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QListView>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -147,6 +152,54 @@ private slots:
         QCOMPARE(many.at(0).at(0).toStringList(), (QStringList{m_a, m_archive, m_c}));
     }
 
+    // The open-file dialog offers "Report.PDF" and "b.Pdf" as well as
+    // "a.pdf", and nothing else. Desktop file choosers (GTK's among them)
+    // match the filter's patterns as shell globs, case-sensitively, like
+    // fnmatch(); Qt's own dialog shows the same files.
+    void fileDialogFilterIgnoresLetterCase()
+    {
+        const QString filter = PdfFileDialog::filter();
+        const int open = filter.lastIndexOf(QLatin1Char('('));
+        const QStringList patterns = filter.mid(open + 1, filter.size() - open - 2).split(QLatin1Char(' '));
+        QVERIFY(!patterns.isEmpty());
+        auto offered = [&patterns](const char *name) {
+            for (const QString &pattern : patterns)
+                if (::fnmatch(pattern.toUtf8().constData(), name, 0) == 0)
+                    return true;
+            return false;
+        };
+        for (const char *name : {"a.pdf", "Report.PDF", "b.Pdf", "c.pDF"})
+            QVERIFY2(offered(name), name);
+        for (const char *name : {"notes.txt", "pdf", "a.pdf.txt", "a.pd"})
+            QVERIFY2(!offered(name), name);
+
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        for (const char *name : {"a.pdf", "Report.PDF", "b.Pdf", "notes.txt", "pdf"}) {
+            QFile file(dir.filePath(QString::fromLatin1(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QFileDialog dialog(nullptr, QStringLiteral("Open"), dir.path(), PdfFileDialog::filter());
+        dialog.setOptions(PdfFileDialog::options() | QFileDialog::DontUseNativeDialog);
+        auto *model = dialog.findChild<QFileSystemModel *>();
+        QVERIFY(model);
+        QSignalSpy loaded(model, &QFileSystemModel::directoryLoaded);
+        dialog.show();
+        QVERIFY(loaded.wait(5000) || model->rowCount(model->index(dir.path())) > 0);
+        QTest::qWait(200);
+        auto *list = dialog.findChild<QListView *>(QStringLiteral("listView"));
+        QVERIFY(list);
+        QStringList shown;
+        const QModelIndex root = list->rootIndex();
+        for (int row = 0; row < list->model()->rowCount(root); ++row)
+            shown << list->model()->index(row, 0, root).data().toString();
+        shown.sort();
+        QCOMPARE(shown, (QStringList{QStringLiteral("Report.PDF"), QStringLiteral("a.pdf"), QStringLiteral("b.Pdf")}));
+        // The patterns stay out of the filter box; it names the kind of file.
+        QVERIFY(dialog.testOption(QFileDialog::HideNameFilterDetails));
+        dialog.close();
+    }
+
     void dropAreaOpenFileDialog()
     {
         AppSettings::open()->remove(QString::fromLatin1(AppSettings::keyLastSelectFolder));
@@ -155,9 +208,9 @@ private slots:
 
         area.answer = QStringList();
         area.buttonAdd();
-        QCOMPARE(area.askedFolder, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+        QCOMPARE(area.askedFolder, AppSettings::desktopFolder());
         QCOMPARE(area.askedCaption, QStringLiteral("Open file"));
-        QCOMPARE(area.askedFilter, QStringLiteral("Files (*.pdf)"));
+        QCOMPARE(area.askedFilter, PdfFileDialog::filter());
         QCOMPARE(one.count(), 0);
         QVERIFY(lastFolderSetting().isEmpty());
 

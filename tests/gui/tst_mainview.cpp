@@ -7,6 +7,8 @@
 #include "shell/TabButton.h"
 #include "shell/TabWidget.h"
 #include "widgets/ButtonDescription.h"
+#include "widgets/Compositor.h"
+#include "widgets/MessageView.h"
 #include "widgets/DocumentViewer.h"
 #include "widgets/PageView.h"
 #include "shell/WindowBar.h"
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -141,6 +144,45 @@ private slots:
         QCOMPARE(view.tabWidget()->widget(1), view.splitScreen());
         QCOMPARE(view.tabWidget()->widget(2), view.mergeScreen());
         QCOMPARE(view.windowTitle(), QStringLiteral("Sheafwright"));
+    }
+
+    // Without a compositing manager the translucent shadow margin would show
+    // as a black frame: the windows then draw without it, edge to edge.
+    void noShadowMarginWithoutCompositor()
+    {
+        Compositor::setOverride(0);
+        {
+            MainView view;
+            QCOMPARE(view.size(), QSize(703, 466));
+            QVERIFY(!view.testAttribute(Qt::WA_TranslucentBackground));
+            QCOMPARE(view.findChild<QWidget *>(QStringLiteral("mainview"))->geometry(), QRect(0, 0, 703, 466));
+            QVERIFY(!view.findChild<QWidget *>(QStringLiteral("mainViewShadow")));
+            MessageView *message = MessageView::createMessage(QStringLiteral("Caption"), QStringLiteral("Text"), &view);
+            QVERIFY(!message->testAttribute(Qt::WA_TranslucentBackground));
+            QVERIFY(!message->content()->graphicsEffect());
+            QCOMPARE(message->layout()->contentsMargins(), QMargins());
+            delete message;
+            DocumentViewer viewer;
+            QVERIFY(!viewer.testAttribute(Qt::WA_TranslucentBackground));
+            QVERIFY(viewer.findChild<QWidget *>(QStringLiteral("previewShadow"))->isHidden());
+            QCOMPARE(viewer.layout()->contentsMargins(), QMargins());
+        }
+        Compositor::setOverride(1);
+        {
+            MainView view;
+            QCOMPARE(view.size(), QSize(743, 506));
+            QVERIFY(view.testAttribute(Qt::WA_TranslucentBackground));
+            QCOMPARE(view.findChild<QWidget *>(QStringLiteral("mainview"))->geometry(), QRect(20, 20, 703, 466));
+            MessageView *message = MessageView::createMessage(QStringLiteral("Caption"), QStringLiteral("Text"), &view);
+            QVERIFY(message->testAttribute(Qt::WA_TranslucentBackground));
+            QVERIFY(message->content()->graphicsEffect());
+            QCOMPARE(message->layout()->contentsMargins(), QMargins(20, 20, 20, 20));
+            delete message;
+            DocumentViewer viewer;
+            QVERIFY(viewer.testAttribute(Qt::WA_TranslucentBackground));
+            QCOMPARE(viewer.layout()->contentsMargins(), QMargins(20, 20, 20, 20));
+        }
+        Compositor::setOverride(-1);
     }
 
     void navigationButtonsSwitchTabs()

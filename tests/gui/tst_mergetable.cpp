@@ -88,9 +88,19 @@ private slots:
     void columnsAndLastColumnWidth()
     {
         Fixture f;
-        const int widths[] = {29, 356, 50, 106, 41, 49};
+        // Fixed number, preview and remove columns; pages and password at
+        // least as wide as of old and as their texts; the name takes the rest.
+        QCOMPARE(f.table->columnWidth(0), 29);
+        QVERIFY(f.table->columnWidth(2) >= 50);
+        QVERIFY(f.table->columnWidth(3) >= 106);
+        QVERIFY(f.table->columnWidth(3) > f.table->fontMetrics().horizontalAdvance(QStringLiteral("Enter Password")));
+        QCOMPARE(f.table->columnWidth(4), 41);
+        QCOMPARE(f.table->columnWidth(5), 49);
+        int total = 0;
         for (int column = 0; column < 6; ++column)
-            QCOMPARE(f.table->columnWidth(column), widths[column]);
+            total += f.table->columnWidth(column);
+        QCOMPARE(total, f.table->viewport()->width());
+        QVERIFY(f.table->columnWidth(1) >= 300);
         QCOMPARE(f.table->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
         QVERIFY(qobject_cast<MergeTableHeader *>(f.table->horizontalHeader()));
         QCOMPARE(f.table->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -244,6 +254,7 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
         QVERIFY(header->isSortIndicatorShown());
         const Qt::SortOrder first = header->sortIndicatorOrder();
+        QCOMPARE(first, Qt::AscendingOrder); // an unsorted list sorts A to Z first
         const QStringList ascending{QStringLiteral("a.pdf"), QStringLiteral("b.pdf"), QStringLiteral("C.pdf")};
         QStringList descending = ascending;
         std::reverse(descending.begin(), descending.end());
@@ -260,15 +271,27 @@ private slots:
                 if (QColor(image.pixel(x, y)).lightness() < 200)
                     arrowPixels = true;
         QVERIFY(arrowPixels);
+
+        // A row added or moved ends the sort: the arrow goes.
+        f.model.addItems({makeItem(QStringLiteral("0.pdf"), 1)});
+        QVERIFY(!header->isSortIndicatorShown());
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, nameSection);
+        QVERIFY(header->isSortIndicatorShown());
+        QCOMPARE(header->sortIndicatorOrder(), Qt::AscendingOrder);
+        f.model.moveDown(f.model.index(0, 0));
+        QVERIFY(!header->isSortIndicatorShown());
     }
 
     void passwordCellText()
     {
         Fixture f;
         f.model.addItems({makeItem(QStringLiteral("open.pdf"), 2),
-                          makeItem(QStringLiteral("locked.pdf"), 0, true)});
+                          makeItem(QStringLiteral("locked.pdf"), 0, true),
+                          makeItem(QStringLiteral("damaged.pdf"), 0)});
         QCOMPARE(MergeItemDelegate::passwordText(f.model.index(0, 3)), QStringLiteral("ok"));
         QCOMPARE(MergeItemDelegate::passwordText(f.model.index(1, 3)), QStringLiteral("Enter Password"));
+        // A file that could not be read is marked so, not "ok".
+        QCOMPARE(MergeItemDelegate::passwordText(f.model.index(2, 3)), QStringLiteral("unreadable"));
 
         // Blue, underlined text in the locked row's cell.
         const QRect cell = f.table->visualRect(f.model.index(1, 3));

@@ -155,8 +155,8 @@ private slots:
     {
         MessageSplit one(1);
         const QString text = one.findChild<QLabel *>(QStringLiteral("messageText"))->text();
-        QCOMPARE(text, QStringLiteral("Your document was split in 1 files. You can open folder to view the results "
-                                      "of proceed of merging them."));
+        QCOMPARE(text, QStringLiteral("Your document was split into 1 file. Open the folder to see it, or merge the "
+                                      "result with other files."));
         QCOMPARE(one.choice(), 0);
         QCOMPARE(buttonWithText(one, QStringLiteral("OK"))->objectName(), QStringLiteral("buttonSplitOk"));
         QCOMPARE(buttonWithText(one, QStringLiteral("OPEN"))->objectName(), QStringLiteral("buttonSplitOpen"));
@@ -252,20 +252,55 @@ private slots:
     void mergeListsLeftOutFiles()
     {
         MessageMerge all;
-        QCOMPARE(all.text(), QStringLiteral("All of your files have been merged. You can open the folder to view the result"));
+        QCOMPARE(all.text(), QStringLiteral("All your files have been merged. Open the folder to see the result."));
         QVERIFY(all.findChild<QListWidget *>()->isHidden());
 
         const QStringList leftOut{QStringLiteral("/data/in/locked.pdf"), QStringLiteral("/data/in/broken.pdf")};
         MessageMerge some(leftOut, nullptr);
         QCOMPARE(some.leftOutFiles(), leftOut);
-        QVERIFY(!some.text().startsWith(QStringLiteral("All of your files")));
+        QVERIFY(!some.text().startsWith(QStringLiteral("All your files")));
         auto *list = some.findChild<QListWidget *>();
         QVERIFY(!list->isHidden());
         QCOMPARE(list->count(), 2);
         QCOMPARE(list->item(1)->text(), QStringLiteral("/data/in/broken.pdf"));
         some.setLeftOutFiles({});
         QVERIFY(list->isHidden());
-        QVERIFY(some.text().startsWith(QStringLiteral("All of your files")));
+        QVERIFY(some.text().startsWith(QStringLiteral("All your files")));
+    }
+
+    // Counts read right in every language: "1 file", "2 files", and the
+    // same in German, French and Spanish.
+    void countsUsePluralForms_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("one");
+        QTest::addColumn<QString>("two");
+        QTest::addColumn<QString>("leftOutOne");
+        QTest::newRow("en") << "en" << "split into 1 file." << "split into 2 files." << "1 file is not";
+        QTest::newRow("de") << "de" << "in 1 Datei geteilt" << "in 2 Dateien geteilt" << "1 Datei fehlt";
+        QTest::newRow("fr") << "fr" << "divisé en 1 fichier." << "divisé en 2 fichiers." << "1 fichier n’a pas";
+        QTest::newRow("es") << "es" << "dividido en 1 archivo." << "dividido en 2 archivos." << "1 archivo no se ha";
+    }
+
+    void countsUsePluralForms()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, one);
+        QFETCH(QString, two);
+        QFETCH(QString, leftOutOne);
+        QVERIFY(Application::instance()->loadLanguage(language));
+        MessageSplit single(1);
+        MessageSplit pair(2);
+        const QString singleText = single.findChild<QLabel *>(QStringLiteral("messageText"))->text();
+        const QString pairText = pair.findChild<QLabel *>(QStringLiteral("messageText"))->text();
+        QVERIFY2(singleText.contains(one), qPrintable(singleText));
+        QVERIFY2(pairText.contains(two), qPrintable(pairText));
+        MessageMerge merged({QStringLiteral("/data/a.pdf")}, nullptr);
+        QStringList texts;
+        for (const QLabel *label : merged.findChildren<QLabel *>())
+            texts << label->text();
+        QVERIFY2(texts.join(QLatin1Char('|')).contains(leftOutOne), qPrintable(texts.join(QLatin1Char('|'))));
+        Application::instance()->loadLanguage(QStringLiteral("en"));
     }
 
     // --- MessagePassword ---------------------------------------------------------

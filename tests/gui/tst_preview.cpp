@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "pdf/DebenuDocument.h"
 #include "split/Split.h"
+#include "widgets/Cover.h"
 #include "widgets/DocumentViewer.h"
 #include "widgets/Page.h"
 #include "widgets/PageView.h"
@@ -17,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -252,6 +254,44 @@ private slots:
         QCOMPARE(viewer.pageView()->pageCount(), 11);
     }
 
+    // The viewer's scroll bars keep their arrow buttons (the slim bars
+    // elsewhere have none): 15 pixels at each end, with the arrow drawn.
+    void viewerScrollBarsHaveArrows()
+    {
+        DocumentViewer viewer;
+        QVERIFY(viewer.open(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString()));
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        for (const char *name : {"scrollDocVertical", "scrollDocHorizontal"}) {
+            auto *bar = viewer.findChild<QScrollBar *>(QString::fromLatin1(name));
+            QVERIFY(bar);
+            QStyleOptionSlider option;
+            option.initFrom(bar);
+            option.orientation = bar->orientation();
+            option.minimum = 0;
+            option.maximum = 100;
+            option.pageStep = 10;
+            option.subControls = QStyle::SC_All;
+            const bool vertical = bar->orientation() == Qt::Vertical;
+            option.rect = QRect(0, 0, vertical ? 15 : 300, vertical ? 300 : 15);
+            const QRect sub = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSubLine, bar);
+            const QRect add = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarAddLine, bar);
+            QVERIFY2(!sub.isEmpty() && !add.isEmpty(), name);
+            QCOMPARE(vertical ? sub.height() : sub.width(), 15);
+            QCOMPARE(vertical ? add.height() : add.width(), 15);
+        }
+        // The arrow itself: light pixels on the dark button at the top end.
+        auto *vertical = viewer.findChild<QScrollBar *>(QStringLiteral("scrollDocVertical"));
+        QVERIFY(vertical->isVisible());
+        const QImage top = vertical->grab(QRect(0, 0, vertical->width(), 15)).toImage();
+        bool light = false;
+        for (int y = 0; y < top.height() && !light; ++y)
+            for (int x = 0; x < top.width(); ++x)
+                if (QColor(top.pixel(x, y)).lightness() > 180)
+                    light = true;
+        QVERIFY(light);
+    }
+
     void reopeningTheSameFileChangesNothing()
     {
         DocumentViewer viewer;
@@ -352,14 +392,48 @@ private slots:
         QVERIFY(passwordLinkShown(preview));
     }
 
-    void previewShowsLockForUnreadableDocument()
+    // A damaged file or a text file named .pdf is not a protected one: the
+    // panel says it cannot be read, with no lock, password link or preview.
+    void previewTellsWhenAFileCannotBeRead_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::newRow("text named .pdf") << QStringLiteral("text");
+        QTest::newRow("truncated PDF") << QStringLiteral("truncated");
+    }
+
+    void previewTellsWhenAFileCannotBeRead()
+    {
+        QFETCH(QString, kind);
         QTemporaryDir folder;
+        QString path = writeGarbage(folder.path());
+        if (kind == QLatin1String("truncated")) {
+            QFile source(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            const QByteArray whole = source.readAll();
+            path = folder.filePath(QStringLiteral("cut-short.pdf"));
+            QFile cut(path);
+            QVERIFY(cut.open(QIODevice::WriteOnly));
+            cut.write(whole.left(whole.size() / 2));
+        }
         PreviewWidget preview;
-        preview.onDroppedFile(writeGarbage(folder.path()));
+        preview.resize(680, 123);
+        preview.show();
+        preview.onDroppedFile(path);
+        Split *split = Application::instance()->split();
+        QVERIFY(split->isUnreadable());
+        QVERIFY(!split->isLocked());
+        QVERIFY(!split->isLoaded());
         QCOMPARE(preview.currentPage(), 1);
-        QCOMPARE(pagesText(preview), QStringLiteral("Pages: ?"));
-        QVERIFY(passwordLinkShown(preview));
+        QVERIFY(!passwordLinkShown(preview));
+        QVERIFY(preview.findChild<QWidget *>(QStringLiteral("buttonPreview"))->isHidden());
+        auto *cover = preview.findChild<Cover *>();
+        QVERIFY(cover->imageLabel()->pixmap(Qt::ReturnByValue).isNull());
+        const QString name = QFileInfo(path).fileName();
+        QVERIFY2(labelTexts(&preview).contains(name + QStringLiteral(" cannot be read. The file is damaged or is not a PDF.")),
+                 qPrintable(labelTexts(&preview).join(QLatin1Char('|'))));
+        // Asking for a password makes no sense here: nothing is asked.
+        QVERIFY(!preview.askPassword());
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void longTitleIsElided()
@@ -406,9 +480,9 @@ private slots:
             buttonWithText(prompt, QStringLiteral("OK"))->click();
         });
         preview.onEnterPassword();
-        QVERIFY2(messageTexts.contains(QStringLiteral("The password for enc-R3,V2,U=view,O=master is incorrect")),
+        QVERIFY2(messageTexts.contains(QStringLiteral("The password for enc-R3,V2,U=view,O=master is incorrect.")),
                  qPrintable(messageTexts.join(QLatin1Char('|'))));
-        QVERIFY(messageTexts.contains(QStringLiteral("Can not open file")));
+        QVERIFY(messageTexts.contains(QStringLiteral("Cannot open the file")));
         QVERIFY(passwordLinkShown(preview));
         QVERIFY(!Application::instance()->split()->isLoaded());
     }
@@ -450,6 +524,8 @@ private slots:
         QVERIFY(Application::instance()->loadLanguage(QStringLiteral("de")));
         QCoreApplication::processEvents();
         QCOMPARE(previewButton->text(), QStringLiteral("Vorschau"));
+        // The label under each page of the viewer speaks the language too.
+        QCOMPARE(Page::labelText(3), QStringLiteral("Seite 3"));
         QCOMPARE(pagesText(preview), QString());
         QVERIFY(labelTexts(&preview).contains(QStringLiteral("Seiten: 11")));
         Application::instance()->loadLanguage(QStringLiteral("en"));

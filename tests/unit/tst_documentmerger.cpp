@@ -494,6 +494,39 @@ private slots:
         QVERIFY(!QFileInfo::exists(out));
     }
 
+    // A document merged with itself, three times in a row: every copy keeps
+    // its own pages, links and destination names; what the copies share
+    // (page contents, fonts) is stored once.
+    void documentMergedWithItselfKeepsEachCopyApart()
+    {
+        MergeSamples::Options options;
+        options.pages = 3;
+        options.fontBytes = 20000;
+        options.destination = QStringLiteral("end");
+        const QString doc = sample(QStringLiteral("self.pdf"), options);
+        const QString out = path(QStringLiteral("self-merged.pdf"));
+        QCOMPARE(DocumentMerger::mergeFiles({doc, doc, doc}, out), 9);
+
+        auto pdf = open(out);
+        std::vector<QPDFObjectHandle> pages = pdf->getAllPages();
+        QCOMPARE(streamCountWithLength(*pdf, 20000), 1);
+        QPDFNameTreeObjectHelper tree(pdf->getRoot().getKey("/Names").getKey("/Dests"), *pdf);
+        const QStringList names{QStringLiteral("end"), QStringLiteral("end-2"), QStringLiteral("end-3")};
+        for (int copy = 0; copy < 3; ++copy) {
+            const size_t first = size_t(copy) * 3;
+            for (size_t page = 0; page < 3; ++page)
+                QVERIFY(pages[first + page].getKey("/Contents").getObjGen() == pages[page].getKey("/Contents").getObjGen());
+            QPDFObjectHandle link = pages[first].getKey("/Annots").getArrayItem(0);
+            QCOMPARE(QString::fromStdString(link.getKey("/Dest").getStringValue()), names[copy]);
+            if (copy > 0)
+                QVERIFY(link.getObjGen() != pages[0].getKey("/Annots").getArrayItem(0).getObjGen());
+            QPDFObjectHandle target;
+            QVERIFY(tree.findObject(names[copy].toStdString(), target));
+            QCOMPARE(pageIndex(*pdf, target.getArrayItem(0)), int(first) + 2);
+        }
+        QCOMPARE(int(QPDFOutlineDocumentHelper(*pdf).getTopLevelOutlines().size()), 3);
+    }
+
     void inputsAreClosedOnceCopied()
     {
         MergeSamples::Options options;

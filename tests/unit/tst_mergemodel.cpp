@@ -302,6 +302,37 @@ private slots:
         QCOMPARE(changed.count(), 0);
     }
 
+    // Numbers in names compare by value, so the results of a split come back
+    // in page order; letter case still does not count, and the model knows
+    // whether its rows are still in the order of the last sort.
+    void sortReadsNumbersAsNumbers()
+    {
+        model->addItems({makeItem("p100.pdf", 1), makeItem("p20.pdf", 1), makeItem("P3.pdf", 1),
+                         makeItem("p1.pdf", 1), makeItem("report_p10.pdf", 1), makeItem("report_p9.pdf", 1)});
+        QVERIFY(!model->isSorted());
+        QSignalSpy sortState(model, &MergeModel::sortStateChanged);
+        model->sort(1, Qt::AscendingOrder);
+        QCOMPARE(names(*model), (QStringList{"p1.pdf", "P3.pdf", "p20.pdf", "p100.pdf", "report_p9.pdf", "report_p10.pdf"}));
+        QVERIFY(model->isSorted());
+        QCOMPARE(model->sortOrder(), Qt::AscendingOrder);
+        model->sort(1, Qt::DescendingOrder);
+        QCOMPARE(names(*model).first(), QStringLiteral("report_p10.pdf"));
+        QCOMPARE(model->sortOrder(), Qt::DescendingOrder);
+        QCOMPARE(sortState.count(), 2);
+
+        // Removing keeps the order sorted; adding or moving a row ends it.
+        model->removeItem(0);
+        QVERIFY(model->isSorted());
+        model->moveDown(model->index(0, 0));
+        QVERIFY(!model->isSorted());
+        model->sort(1, Qt::AscendingOrder);
+        model->addItems({makeItem("a.pdf", 1)});
+        QVERIFY(!model->isSorted());
+        model->sort(1, Qt::AscendingOrder);
+        model->clear();
+        QVERIFY(!model->isSorted());
+    }
+
     void moveUpAndDown()
     {
         fill({"0", "1", "2"});

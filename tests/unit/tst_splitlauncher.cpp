@@ -68,16 +68,45 @@ private slots:
         QVERIFY(launcher.sessionDirectory().isEmpty());
     }
 
-    void missingWorkerEmitsNoFinished()
+    // A worker that cannot be started ends the run as a failure the screen
+    // can report, exactly once: missing, and present but not executable.
+    void unstartableWorkerIsReportedOnce_data()
     {
+        QTest::addColumn<bool>("exists");
+        QTest::newRow("missing") << false;
+        QTest::newRow("not executable") << true;
+    }
+
+    void unstartableWorkerIsReportedOnce()
+    {
+        QFETCH(bool, exists);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString program = dir.filePath(QStringLiteral("pdfworker"));
+        if (exists) {
+            QFile file(program);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("#!/bin/sh\nexit 0\n");
+            file.close();
+            QVERIFY(file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        }
         SplitLauncher launcher;
-        launcher.setWorkerProgram(QDir::temp().filePath("no-such-pdfworker-" + FileUtils::uniqueId()));
+        launcher.setWorkerProgram(program);
+        SplitRequest request;
+        request.fileName = dir.filePath(QStringLiteral("a.pdf"));
+        request.pageCount = 2;
+        request.ranges = {{1, 1}};
+        launcher.setRequest(request);
         QSignalSpy started(&launcher, &SplitLauncher::started);
         QSignalSpy finished(&launcher, &SplitLauncher::finished);
         launcher.run();
-        QTest::qWait(100);
+        QCOMPARE(finished.count(), 0); // not from inside run()
+        QTRY_COMPARE(finished.count(), 1);
+        QTest::qWait(200);
+        QCOMPARE(finished.count(), 1);
         QCOMPARE(started.count(), 0);
-        QCOMPARE(finished.count(), 0);
+        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::NotStarted));
+        QVERIFY(finished.first().at(1).toStringList().isEmpty());
         QVERIFY(!launcher.isRunning());
     }
 

@@ -1,0 +1,90 @@
+#include "ModalDriver.h"
+#include "PdfProbe.h"
+#include "TestPaths.h"
+#include "app/Application.h"
+#include "shell/MainView.h"
+#include "shell/TabWidget.h"
+#include "split/Split.h"
+#include "split/SplitView.h"
+
+#include <QDirIterator>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Closing the main window while a split runs asks first: "GO ON" leaves the
+// split running, "STOP AND CLOSE" stops it, reports what was kept, and
+// closes. Without a run the window closes at once.
+class TestCloseDuringRun : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void closingWithoutARunAsksNothing()
+    {
+        ModalDriver driver;
+        MainView view;
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QVERIFY(view.close());
+        QVERIFY(!view.isVisible());
+        QTest::qWait(100);
+        QVERIFY(driver.seen().isEmpty());
+    }
+
+    void closingDuringASplitAsksFirst()
+    {
+        ModalDriver driver;
+        const QString source = m_dir.filePath(QStringLiteral("long.pdf"));
+        QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source));
+        MainView view;
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.tabWidget()->setCurrentIndex(1);
+        Split *split = Application::instance()->split();
+        split->load(source, QString());
+        QCOMPARE(split->pageCount(), 3000);
+        auto *screen = qobject_cast<SplitView *>(view.splitScreen());
+        QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        QTRY_VERIFY(split->isRunning());
+
+        driver.expect(ModalDriver::press(QStringLiteral("GO ON")));
+        view.close();
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().startsWith(QStringLiteral("Stop and close?|A split is still running.")),
+                 qPrintable(driver.seen().last()));
+        QVERIFY(view.isVisible());
+        QVERIFY(split->isRunning());
+
+        driver.expect(ModalDriver::press(QStringLiteral("STOP AND CLOSE")));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        view.close();
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Split canceled")), qPrintable(driver.seen().last()));
+        QTRY_VERIFY(!view.isVisible());
+        QVERIFY(!split->isRunning());
+
+        // What was written before the stop is whole.
+        QDirIterator it(m_dir.filePath(QStringLiteral("long")), QDir::Files | QDir::Hidden);
+        int files = 0;
+        while (it.hasNext()) {
+            const QString path = it.next();
+            ++files;
+            QVERIFY2(PdfProbe::isComplete(path), qPrintable(path));
+        }
+        QVERIFY(files < 3000);
+        split->reset();
+    }
+};
+
+int main(int argc, char **argv)
+{
+    Application app(argc, argv);
+    TestCloseDuringRun test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_closeduringrun.moc"
