@@ -94,7 +94,7 @@ void BookmarkModePage::showCount()
         return;
     }
     const int files = m_split->bookmarkParts().size();
-    m_count->setText(tr("Files: %1").arg(files));
+    m_count->setText(tr("%1 files", nullptr, files).arg(files));
 }
 
 void BookmarkModePage::retranslate()

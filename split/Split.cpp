@@ -33,6 +33,8 @@ void Split::forgetDocument()
     m_contentCopyPermitted = false;
     m_outline.clear();
     m_outlineRead = false;
+    // A level belongs to one outline: the next document starts at its top.
+    m_bookmarkLevel = 1;
 }
 
 void Split::load(const QString &fileName, const QString &password)

@@ -95,7 +95,8 @@ public:
     // The loaded document's outline, read through the PDF service the first
     // time it is asked for after a load (empty without a readable document).
     const OutlineEntries &outline() const;
-    // Splitting by bookmarks cuts at the entries of levels 1 to this one.
+    // Splitting by bookmarks cuts at the entries of levels 1 to this one;
+    // each document loaded starts at level 1.
     void setBookmarkLevel(int level);
     int bookmarkLevel() const;
     // The outline levels that exist, and the parts the chosen level gives.

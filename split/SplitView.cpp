@@ -41,6 +41,7 @@ const int NumberEditWidth = 55;
 const int NumberEditHeight = 30;
 const int HelpMaxHeight = 70;
 const int RangeListHeight = 70;
+const int ModeListTopMargin = 8;
 
 // A decimal integer from trimmed text; ok is false for anything else.
 int parseNumber(const QString &text, bool *ok)
@@ -106,6 +107,11 @@ QWidget *SplitView::buildModeList()
 {
     auto *frame = new QFrame(this);
     auto *column = new QVBoxLayout(frame);
+    // Six modes share the height the fixed window leaves the split area: the
+    // buttons (24 px each in the style sheet) stand without gaps, the first
+    // level with the first row of the mode page beside them.
+    column->setContentsMargins(9, ModeListTopMargin, 9, 0);
+    column->setSpacing(0);
     m_modeGroup = new QButtonGroup(this);
     m_modeGroup->setExclusive(true);
     for (int id : {ModeSinglePages, ModeGroups, ModeRemovePages, ModeRanges, ModeBookmarks, ModeSize}) {
@@ -618,8 +624,9 @@ QString SplitView::oversizedNote() const
         names << QFileInfo(file).fileName();
     if (oversized.size() > 3)
         names << QStringLiteral("\u2026");
-    return tr("Pages that alone are larger than the size limit are each in a file of their own: %1")
-        .arg(names.join(QStringLiteral(", ")));
+    return tr("%1 pages are larger than the size limit by themselves and were each saved in a file of their "
+              "own: %2", nullptr, oversized.size())
+        .arg(QString::number(oversized.size()), names.join(QStringLiteral(", ")));
 }
 
 void SplitView::rememberLastFile(const QStringList &files)

@@ -20,7 +20,7 @@ class SaveFolderModel;
 class SizeModePage;
 class Split;
 
-// The split screen: the document preview on top, the four split modes with
+// The split screen: the document preview on top, the six split modes with
 // the controls of the chosen one in the middle, and at the bottom either the
 // save-folder choice with "SPLIT" or, while a split runs, the progress
 // control. It drives the application's split controller.

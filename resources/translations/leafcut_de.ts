@@ -4,10 +4,6 @@
 <context>
     <name>BookmarkModePage</name>
     <message>
-        <source>Files: %1</source>
-        <translation>Dateien: %1</translation>
-    </message>
-    <message>
         <source>Bookmark level:</source>
         <translation>Lesezeichen-Ebene:</translation>
     </message>
@@ -18,6 +14,13 @@
     <message>
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>An jedem Lesezeichen dieser Ebene und der Ebenen darüber beginnt eine neue Datei, benannt nach dem Lesezeichen. Seiten vor dem ersten Lesezeichen bilden eine eigene Datei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 Datei</numerusform>
+            <numerusform>%1 Dateien</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -527,7 +530,7 @@
     </message>
     <message>
         <source>KB</source>
-        <translation>KB</translation>
+        <translation>kB</translation>
     </message>
     <message>
         <source>MB</source>
@@ -695,12 +698,15 @@
         <translation>Geben Sie zuerst die höchste Dateigröße an.</translation>
     </message>
     <message>
-        <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
-        <translation>Seiten, die allein größer als die Höchstgröße sind, stehen jeweils in einer eigenen Datei: %1</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks, so it cannot be split at them.</source>
         <translation>Dieses Dokument hat keine Lesezeichen und kann daher nicht an ihnen geteilt werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 Seite ist für sich allein größer als die Höchstgröße und wurde in einer eigenen Datei gespeichert: %2</numerusform>
+            <numerusform>%1 Seiten sind für sich allein größer als die Höchstgröße und wurden jeweils in einer eigenen Datei gespeichert: %2</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

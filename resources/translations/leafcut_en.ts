@@ -4,10 +4,6 @@
 <context>
     <name>BookmarkModePage</name>
     <message>
-        <source>Files: %1</source>
-        <translation>Files: %1</translation>
-    </message>
-    <message>
         <source>Bookmark level:</source>
         <translation>Bookmark level:</translation>
     </message>
@@ -17,7 +13,14 @@
     </message>
     <message>
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
-        <translation>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</translation>
+        <translation>Each bookmark of this level or a level above starts a new file, named after the bookmark. Pages before the first bookmark form a file of their own.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 file</numerusform>
+            <numerusform>%1 files</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -527,7 +530,7 @@
     </message>
     <message>
         <source>KB</source>
-        <translation>KB</translation>
+        <translation>kB</translation>
     </message>
     <message>
         <source>MB</source>
@@ -535,7 +538,7 @@
     </message>
     <message>
         <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
-        <translation>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</translation>
+        <translation>Pages go, in order, into files no larger than this, for example to fit an email attachment. A page that is larger by itself gets a file of its own.</translation>
     </message>
 </context>
 <context>
@@ -695,12 +698,15 @@
         <translation>Enter the largest file size first.</translation>
     </message>
     <message>
-        <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
-        <translation>Pages that alone are larger than the size limit are each in a file of their own: %1</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks, so it cannot be split at them.</source>
         <translation>This document has no bookmarks, so it cannot be split at them.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 page is larger than the size limit by itself and was saved in a file of its own: %2</numerusform>
+            <numerusform>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,6 @@
 <context>
     <name>BookmarkModePage</name>
     <message>
-        <source>Files: %1</source>
-        <translation>Archivos: %1</translation>
-    </message>
-    <message>
         <source>Bookmark level:</source>
         <translation>Nivel de marcadores:</translation>
     </message>
@@ -18,6 +14,13 @@
     <message>
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>Un archivo nuevo empieza en cada marcador de este nivel y de los superiores, con el nombre del marcador. Las páginas anteriores al primer marcador forman un archivo propio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 archivo</numerusform>
+            <numerusform>%1 archivos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -527,7 +530,7 @@
     </message>
     <message>
         <source>KB</source>
-        <translation>KB</translation>
+        <translation>kB</translation>
     </message>
     <message>
         <source>MB</source>
@@ -695,12 +698,15 @@
         <translation>Indique primero el tamaño máximo de archivo.</translation>
     </message>
     <message>
-        <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
-        <translation>Las páginas que por sí solas superan el tamaño máximo van cada una en un archivo propio: %1</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks, so it cannot be split at them.</source>
         <translation>Este documento no tiene marcadores, así que no se puede dividir por ellos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 página supera por sí sola el tamaño máximo y se guardó en un archivo propio: %2</numerusform>
+            <numerusform>%1 páginas superan por sí solas el tamaño máximo y se guardaron cada una en un archivo propio: %2</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,6 @@
 <context>
     <name>BookmarkModePage</name>
     <message>
-        <source>Files: %1</source>
-        <translation>Fichiers&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>Bookmark level:</source>
         <translation>Niveau de signets&#xa0;:</translation>
     </message>
@@ -18,6 +14,13 @@
     <message>
         <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
         <translation>Un nouveau fichier commence à chaque signet de ce niveau et des niveaux supérieurs, et porte le nom du signet. Les pages avant le premier signet forment un fichier à part.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 fichier</numerusform>
+            <numerusform>%1 fichiers</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -695,12 +698,15 @@
         <translation>Indiquez d’abord la taille maximale des fichiers.</translation>
     </message>
     <message>
-        <source>Pages that alone are larger than the size limit are each in a file of their own: %1</source>
-        <translation>Les pages qui dépassent à elles seules la taille maximale forment chacune un fichier à part&#xa0;: %1</translation>
-    </message>
-    <message>
         <source>This document has no bookmarks, so it cannot be split at them.</source>
         <translation>Ce document n’a pas de signets&#xa0;: il ne peut pas être divisé selon ses signets.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 page dépasse à elle seule la taille maximale et a été enregistrée dans un fichier à part&#xa0;: %2</numerusform>
+            <numerusform>%1 pages dépassent à elles seules la taille maximale et ont été enregistrées chacune dans un fichier à part&#xa0;: %2</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

@@ -147,13 +147,13 @@ private slots:
         QCOMPARE(levels->count(), 4);
         QCOMPARE(levels->itemText(0), QStringLiteral("1"));
         QCOMPARE(levels->itemText(3), QStringLiteral("4"));
-        QCOMPARE(page->countLabel()->text(), QStringLiteral("Files: 3"));
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("3 files"));
         QVERIFY(splitButton()->isEnabled());
         levels->setCurrentIndex(1);
-        QCOMPARE(page->countLabel()->text(), QStringLiteral("Files: 5"));
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("5 files"));
 
         QString shown = splitAndAnswer(QStringLiteral("OK"));
-        QVERIFY2(shown.contains(QStringLiteral("split in 5 files")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("split into 5 files")), qPrintable(shown));
         QCOMPARE(pdfsIn(out), (QStringList{"01 p1-5.pdf", "02 Is\u00eds 1 -> 5: _XYZ null null null.pdf",
                                            "03 Amanda 1.1 -> 11: _Fit.pdf",
                                            "04 Sandy \u00f7\u03a3\u03b1\u03bd\u03b4\u03b9\u00f7 1.2 -> 13: _FitH 792.pdf",
@@ -162,15 +162,22 @@ private slots:
 
         // Level 1 again, and the files go on to the merge screen.
         levels->setCurrentIndex(0);
-        QCOMPARE(page->countLabel()->text(), QStringLiteral("Files: 3"));
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("3 files"));
         QSignalSpy merge(m_view, &SplitView::onMergeSplittedFiles);
         shown = splitAndAnswer(QStringLiteral("MERGE RESULTS"));
-        QVERIFY2(shown.contains(QStringLiteral("split in 3 files")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("split into 3 files")), qPrintable(shown));
         QCOMPARE(merge.count(), 1);
         const QStringList handed = merge.first().first().toStringList();
         QCOMPARE(handed.size(), 3);
         QCOMPARE(QFileInfo(handed.at(0)).fileName(), QStringLiteral("(1)01 p1-5.pdf"));
         QCOMPARE(PdfProbe::pageCount(handed.at(1)), 10);
+
+        // Another document starts at the top level, whatever the last one used.
+        levels->setCurrentIndex(2);
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("7 files"));
+        dropOnScreen(copyInto(TestPaths::fixture("direct-outlines.pdf"), "next", "next.pdf"));
+        QCOMPARE(levels->currentText(), QStringLiteral("1"));
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("3 files"));
     }
 
     // A document without bookmarks says so, and SPLIT is off in that mode
@@ -230,13 +237,13 @@ private slots:
         page->unitBox()->setCurrentIndex(SizeModePage::Kilobytes);
         QCOMPARE(page->maxSizeKb(), 200);
         shown = splitAndAnswer(QStringLiteral("OK"));
-        QVERIFY2(shown.contains(QStringLiteral("Pages that alone are larger than the size limit are each in a file "
-                                               "of their own: mixed_p31.pdf")),
+        QVERIFY2(shown.contains(QStringLiteral("1 page is larger than the size limit by itself and was saved in a "
+                                               "file of its own: mixed_p31.pdf")),
                  qPrintable(shown));
         const QString out = m_dir.filePath("size/mixed");
         const QStringList files = pdfsIn(out);
         QVERIFY(files.size() >= 3);
-        QVERIFY2(shown.contains(QStringLiteral("split in %1 files").arg(files.size())), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("split into %1 files").arg(files.size())), qPrintable(shown));
         int pages = 0;
         for (const QString &name : files) {
             const qint64 size = QFileInfo(out + "/" + name).size();
@@ -251,7 +258,7 @@ private slots:
         page->unitBox()->setCurrentIndex(SizeModePage::Megabytes);
         QCOMPARE(page->maxSizeKb(), 1000);
         shown = splitAndAnswer(QStringLiteral("OK"));
-        QVERIFY2(shown.contains(QStringLiteral("split in 1 files")) && !shown.contains(QStringLiteral("larger")),
+        QVERIFY2(shown.contains(QStringLiteral("split into 1 file.")) && !shown.contains(QStringLiteral("larger")),
                  qPrintable(shown));
         QVERIFY(m_split->oversizedFiles().isEmpty());
         QCOMPARE(PdfProbe::pageCount(out + "/mixed_p1-41.pdf"), 41);
@@ -278,7 +285,9 @@ private slots:
             const QStringList cut = clipped(m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder")));
             QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
         }
-        QVERIFY(m_view->bookmarkPage()->countLabel()->text().endsWith(QStringLiteral(" 10")));
+        // The manual's ten top entries, at the level every new document starts at.
+        const QString count = m_view->bookmarkPage()->countLabel()->text();
+        QVERIFY2(count.startsWith(QStringLiteral("10 ")), qPrintable(count));
         Application::instance()->loadLanguage(QStringLiteral("en"));
     }
 };
