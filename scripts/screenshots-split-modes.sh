@@ -4,8 +4,9 @@
 # language given. The document is the English auto-multiple-choice manual
 # (package auto-multiple-choice-doc-pdf, in scripts/packages.txt): a real
 # manual with a five-level outline whose pages mostly weigh 80 to 110 kB.
-# Developer tool like scripts/screenshots.sh: needs xvfb, xdotool,
-# imagemagick and a build; openbox when present manages the windows.
+# Developer tool like scripts/screenshots.sh: needs xvfb, openbox, xdotool,
+# imagemagick and a build. Without a compositing manager (as there) the
+# windows have no shadow margin: each picture is the whole window.
 # Usage: scripts/screenshots-split-modes.sh [language ...]   (default: en de fr es)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +15,7 @@ manual=/usr/share/doc/auto-multiple-choice/auto-multiple-choice.en.pdf
 out=$root/docs
 languages=("$@")
 [ ${#languages[@]} -gt 0 ] || languages=(en de fr es)
-for tool in Xvfb xdotool import; do
+for tool in Xvfb openbox xdotool import; do
     command -v "$tool" >/dev/null || { echo "missing $tool" >&2; exit 1; }
 done
 [ -x "$program" ] || { echo "build the program first: $program" >&2; exit 1; }
@@ -22,7 +23,9 @@ done
 work=$(mktemp -d)
 display=:$((70 + RANDOM % 9))
 pids=()
+program_pid=""
 cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null || true
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     rm -rf "$work"
 }
@@ -36,31 +39,25 @@ Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY=$display
 sleep 1
-if command -v openbox >/dev/null; then
-    openbox >/dev/null 2>&1 &
-    pids+=($!)
-    sleep 1
-fi
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
 
 window_id=""
 click() {
     xdotool mousemove --window "$window_id" "$1" "$2" click 1
     sleep "${3:-0.8}"
 }
-# shot NAME: the main window body (inside its 20-pixel shadow margin).
-shot() {
-    eval "$(xdotool getwindowgeometry --shell "$window_id")"
-    import -window root -crop "$((WIDTH - 40))x$((HEIGHT - 40))+$((X + 20))+$((Y + 20))" +repage "$out/$1.png"
-    echo "wrote docs/$1.png"
+# shot_of WINDOW NAME: that window into docs/NAME.png.
+shot_of() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$out/$2.png"
+    echo "wrote docs/$2.png"
 }
-# shot_dialog NAME: the active dialog's body (inside its shadow margin).
-shot_dialog() {
-    local dialog
-    dialog=$(xdotool getactivewindow)
-    eval "$(xdotool getwindowgeometry --shell "$dialog")"
-    import -window root -crop "$((WIDTH - 40))x$((HEIGHT - 40))+$((X + 20))+$((Y + 20))" +repage "$out/$1.png"
-    echo "wrote docs/$1.png"
-}
+# shot NAME: the main window.
+shot() { shot_of "$window_id" "$1"; }
+# shot_dialog NAME: the dialog that has the focus.
+shot_dialog() { shot_of "$(xdotool getactivewindow)" "$1"; }
 
 # Waits until a window other than the main one has the focus, then a little.
 wait_for_dialog() {
@@ -71,11 +68,13 @@ wait_for_dialog() {
     sleep 1
 }
 
-# Window coordinates (with the 20-pixel margin) of what is clicked.
-mode_bookmarks=(130 331)
-mode_size=(130 355)
-size_edit=(415 236)   # right of "Largest file size:", whose length differs by language
-split_button=(640 414)
+# Main-window coordinates (703 x 466) of what is clicked.
+mode_bookmarks=(110 311)
+mode_size=(110 335)
+# The size field, right of "Largest file size:", whose length differs by language.
+size_edit_y=218
+declare -A size_edit_x=([en]=385 [de]=454 [fr]=388 [es]=420)
+split_button=(660 394)
 
 for lang in "${languages[@]}"; do
     export HOME=$work/home-$lang
@@ -87,18 +86,23 @@ for lang in "${languages[@]}"; do
     "$program" "$docs/AMC manual.pdf" >"$work/program-$lang.log" 2>&1 &
     program_pid=$!
     window_id=$(xdotool search --sync --onlyvisible --name '^Sheafwright$' | head -1)
+    # The pointer away from the window, so no button shows its hover look.
+    xdotool mousemove 5 5
     sleep 3
 
     click "${mode_bookmarks[@]}"
+    xdotool mousemove 5 5
+    sleep 0.3
     shot "split-bookmarks-$lang"
 
     # 100 KB: most pages of this manual fit two or three to a file; the
     # heaviest are larger alone.
     click "${mode_size[@]}"
-    case $lang in de) click 470 "${size_edit[1]}" 0.2 ;; *) click "${size_edit[@]}" 0.2 ;; esac
+    click "${size_edit_x[$lang]}" "$size_edit_y" 0.2
     xdotool key ctrl+a
     xdotool type 100
     xdotool key Tab Up
+    xdotool mousemove 5 5
     sleep 0.5
     shot "split-size-$lang"
     click "${split_button[@]}" 0.2
