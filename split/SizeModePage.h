@@ -7,7 +7,7 @@ class QLabel;
 class QLineEdit;
 
 // The split screen's page for splitting by size: the largest file size, a
-// number with its unit (KB or MB, decimal: 1 MB = 1000 KB = 1,000,000
+// number with its unit (kB or MB, decimal: 1 MB = 1000 kB = 1,000,000
 // bytes, as the desktop's file managers count, so a limit also holds where
 // sizes are counted in units of 1024).
 class SizeModePage : public QFrame
