@@ -57,6 +57,18 @@ if [ -x "$bench/bench_merge" ]; then
         | grep -v -e 'DebenuService' -e 'removeDirectory'
 fi
 
+# Splitting by size against one file per page on a real manual (by default
+# the LilyPond notation manual when installed, else the auto-multiple-choice
+# manual of scripts/packages.txt): CPU time, files written to measure sizes,
+# how full the parts are.
+if [ -x "$bench/bench_splitbysize" ]; then
+    echo "== bench_splitbysize"
+    manual=/usr/share/doc/lilypond/html/Documentation/notation.pdf
+    [ -f "$manual" ] || manual=/usr/share/doc/auto-multiple-choice/auto-multiple-choice.en.pdf
+    "$bench/bench_splitbysize" --file "${SW_BENCH_MANUAL:-$manual}" --repeat "${SW_BENCH_REPEAT:-3}" 2>&1 \
+        | grep -v -e 'DebenuService'
+fi
+
 # Real manuals (installed by the script itself): merging a manual with itself,
 # all the manuals of a package, one file per page, each at 1x, 2x and 4x,
 # against qpdf and mutool. SW_BENCH_REAL=0 leaves it out.

@@ -2,12 +2,14 @@
 
 #include "app/FileUtils.h"
 #include "pdf/DocumentMerger.h"
+#include "pdf/OutlineReader.h"
 #include "pdf/PageExtractor.h"
 #include "pdf/PageRendering.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
 #include "pdf/PdfInformation.h"
 #include "pdf/PdfOutputOptions.h"
+#include "pdf/SizeSplitter.h"
 #include "pdf/SourceCache.h"
 
 #include <QDebug>
@@ -914,6 +916,46 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
     }
     lastError = written > 0 ? PdfErrorCode::None : failure;
     return written;
+}
+
+int DebenuPDFLibraryDLLQt1016::ExtractPagesBySize(const QString &InputFileName, const QString &Password,
+                                                 qint64 MaxBytes, const QString &OutputFolder,
+                                                 const PdfOutputOptions &Options, const SizeLimitedPart::Namer &Namer,
+                                                 const SizeLimitedPart::Report &Report)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        if (MaxBytes < 1 || !Namer || OutputFolder.isEmpty() || !QFileInfo(OutputFolder).isDir()) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        const std::shared_ptr<QPDF> source = d->openSource(InputFileName, Password);
+        if (!source)
+            return 0;
+        SizeSplitter splitter(source, InputFileName, Password);
+        const int written = splitter.run(MaxBytes, OutputFolder, Options, Namer, [&](const SizeLimitedPart &part) {
+            if (!part.path.isEmpty())
+                d->sources.release(part.path);
+            return !Report || Report(part);
+        });
+        d->lastError = splitter.errorCode();
+        return written;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::ReadOutline(const QString &InputFileName, const QString &Password,
+                                          OutlineEntries &Entries)
+{
+    Entries.clear();
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        int error = PdfErrorCode::None;
+        const std::shared_ptr<QPDF> source = d->sources.open(InputFileName, Password, &error);
+        if (!source) {
+            d->lastError = error;
+            return 0;
+        }
+        Entries = OutlineReader::read(*source);
+        return 1;
+    });
 }
 
 void DebenuPDFLibraryDLLQt1016::InstallRenderer(std::shared_ptr<PageRendering> Renderer)

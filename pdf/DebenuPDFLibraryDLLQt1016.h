@@ -1,6 +1,8 @@
 #pragma once
 
+#include "pdf/OutlineEntry.h"
 #include "pdf/PageRangeOutput.h"
+#include "pdf/SizeLimitedPart.h"
 
 #include <QList>
 #include <QObject>
@@ -132,6 +134,21 @@ public:
     int ExtractPageRanges(const QString &InputFileName, const QString &Password, const QList<PageRangeOutput> &Ranges,
                           const QString &OutputFolder, const PdfOutputOptions &Options,
                           const PageRangeOutput::Report &Report);
+
+    // Splits every page of InputFileName, in order, into consecutive files
+    // in OutputFolder of at most MaxBytes each (a page larger than that on
+    // its own gets a file of its own), finished with Options and named by
+    // Namer; see SizeSplitter. Calls Report after each file. Returns how
+    // many files were written; LastErrorCode() tells why a run ended early.
+    int ExtractPagesBySize(const QString &InputFileName, const QString &Password, qint64 MaxBytes,
+                           const QString &OutputFolder, const PdfOutputOptions &Options,
+                           const SizeLimitedPart::Namer &Namer, const SizeLimitedPart::Report &Report);
+
+    // The outline of InputFileName, every entry with the page it goes to
+    // (named destinations resolved); see OutlineReader. 1 on success, also
+    // for a document without outline (Entries is then empty); 0 when the
+    // file cannot be read.
+    int ReadOutline(const QString &InputFileName, const QString &Password, OutlineEntries &Entries);
 
     // Pages are drawn by renderer from now on (null: by nothing).
     void InstallRenderer(std::shared_ptr<PageRendering> Renderer);

@@ -276,6 +276,24 @@ int DebenuService::extractPageRanges(const QString &input, const QString &passwo
     return ExtractPageRanges(input, password, ranges, outputFolder, options, report);
 }
 
+int DebenuService::extractPagesBySize(const QString &input, const QString &password, qint64 maxBytes,
+                                      const QString &outputFolder, const PdfOutputOptions &options,
+                                      const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report)
+{
+    QMutexLocker lock(&m_mutex);
+    return ExtractPagesBySize(input, password, maxBytes, outputFolder, options, namer, report);
+}
+
+bool DebenuService::outline(const QString &path, const QString &password, OutlineEntries *entries)
+{
+    QMutexLocker lock(&m_mutex);
+    OutlineEntries read;
+    const bool ok = ReadOutline(path, password, read) == 1;
+    if (entries)
+        *entries = read;
+    return ok;
+}
+
 int DebenuService::lastErrorCode()
 {
     QMutexLocker lock(&m_mutex);

@@ -84,6 +84,15 @@ public:
     int extractPageRanges(const QString &input, const QString &password, const QList<PageRangeOutput> &ranges,
                           const QString &outputFolder, const PdfOutputOptions &options,
                           const PageRangeOutput::Report &report);
+    // Splits input into consecutive files of at most maxBytes each; see
+    // DebenuPDFLibraryDLLQt1016::ExtractPagesBySize. report runs under the
+    // service's lock: it must not call the service.
+    int extractPagesBySize(const QString &input, const QString &password, qint64 maxBytes,
+                           const QString &outputFolder, const PdfOutputOptions &options,
+                           const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report);
+    // The document's outline with the page of every entry; false (entries
+    // empty) when the file cannot be read.
+    bool outline(const QString &path, const QString &password, OutlineEntries *entries);
     int lastErrorCode();
 
 private:

@@ -144,8 +144,8 @@ choose_files() {
 # Where a translated text moves a control the keyboard reaches it instead.
 start_split=(238 263)
 split_tab=(65 41)
-mode_single=(110 217)
-mode_ranges=(110 323)
+mode_single=(110 215)
+mode_ranges=(110 287)
 split_button=(660 394)
 preview_button=(520 160)
 delete_button=(640 160)

@@ -3,6 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/Logger.h"
 #include "merge/InformationWorker.h"
+#include "pdf/DebenuService.h"
 #include "split/SplitFactory.h"
 #include "split/WorkerCode.h"
 
@@ -30,6 +31,10 @@ void Split::forgetDocument()
     m_locked = false;
     m_unreadable = false;
     m_contentCopyPermitted = false;
+    m_outline.clear();
+    m_outlineRead = false;
+    // A level belongs to one outline: the next document starts at its top.
+    m_bookmarkLevel = 1;
 }
 
 void Split::load(const QString &fileName, const QString &password)
@@ -215,9 +220,63 @@ QList<QPair<int, int>> Split::requestedRanges() const
         return m_certainPages.ranges();
     case ByPageRanges:
         return m_pageRanges.ranges();
+    case ByBookmarks: {
+        QList<QPair<int, int>> ranges;
+        for (const BookmarkParts::Part &part : bookmarkParts())
+            ranges.append(qMakePair(part.from, part.to));
+        return ranges;
+    }
+    case BySize:
+        if (m_maxSizeKb >= 1 && m_pageCount >= 1)
+            return {qMakePair(1, m_pageCount)};
+        return {};
     default:
         return {};
     }
+}
+
+const OutlineEntries &Split::outline() const
+{
+    if (!m_outlineRead && m_loaded && m_service) {
+        m_outlineRead = true;
+        m_service->outline(m_fileName, m_password, &m_outline);
+    }
+    return m_outline;
+}
+
+void Split::setBookmarkLevel(int level)
+{
+    m_bookmarkLevel = level;
+}
+
+int Split::bookmarkLevel() const
+{
+    return m_bookmarkLevel;
+}
+
+QList<int> Split::bookmarkLevels() const
+{
+    return BookmarkParts::levels(outline());
+}
+
+QList<BookmarkParts::Part> Split::bookmarkParts() const
+{
+    return BookmarkParts::parts(outline(), m_bookmarkLevel, m_pageCount);
+}
+
+void Split::setMaxSizeKb(int kilobytes)
+{
+    m_maxSizeKb = kilobytes;
+}
+
+int Split::maxSizeKb() const
+{
+    return m_maxSizeKb;
+}
+
+QStringList Split::oversizedFiles() const
+{
+    return m_launcher.oversizedFiles();
 }
 
 void Split::run()
@@ -233,11 +292,19 @@ void Split::run()
         return;
 
     SplitRequest request;
-    request.mode = m_mode == WithoutCertainPages ? 1 : 0;
+    request.mode = m_mode == WithoutCertainPages ? SplitRequest::ModeWithoutPages : SplitRequest::ModeRanges;
     request.fileName = m_fileName;
     request.filePassword = m_password;
     request.pageCount = m_pageCount;
     request.ranges = ranges;
+    if (m_mode == ByBookmarks) {
+        for (const BookmarkParts::Part &part : bookmarkParts())
+            request.rangeNames.append(part.name);
+    } else if (m_mode == BySize) {
+        request.mode = SplitRequest::ModeBySize;
+        request.ranges.clear();
+        request.maxSizeKb = m_maxSizeKb;
+    }
     request.outDirectory = m_outDirectory;
     const DocumentProperties properties = documentProperties();
     request.author = properties.author;

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "merge/DocumentProperties.h"
+#include "pdf/OutlineEntry.h"
+#include "split/BookmarkParts.h"
 #include "split/PageRanges.h"
 #include "split/SplitLauncher.h"
 
@@ -27,7 +29,9 @@ public:
         OnePagePerFile = 0,      // "Into files of 1 page"
         GroupsOfPages = 1,       // "By groups of pages"
         WithoutCertainPages = 2, // "Get rid of certain pages"
-        ByPageRanges = 3         // "By page ranges"
+        ByPageRanges = 3,        // "By page ranges"
+        ByBookmarks = 4,         // "By bookmarks"
+        BySize = 5               // "By size"
     };
 
     explicit Split(std::shared_ptr<DebenuService> service = nullptr, QObject *parent = nullptr);
@@ -84,8 +88,27 @@ public:
     static QList<QPair<int, int>> groupRanges(int startPage, int groupSize, int lastPage);
 
     // The ranges the current mode sends to the worker (empty: nothing to do).
+    // By size: the whole document as one range while a limit is set (the
+    // worker finds the parts).
     QList<QPair<int, int>> requestedRanges() const;
 
+    // The loaded document's outline, read through the PDF service the first
+    // time it is asked for after a load (empty without a readable document).
+    const OutlineEntries &outline() const;
+    // Splitting by bookmarks cuts at the entries of levels 1 to this one;
+    // each document loaded starts at level 1.
+    void setBookmarkLevel(int level);
+    int bookmarkLevel() const;
+    // The outline levels that exist, and the parts the chosen level gives.
+    QList<int> bookmarkLevels() const;
+    QList<BookmarkParts::Part> bookmarkParts() const;
+
+    // Splitting by size: the largest output, in kilobytes of 1000 bytes.
+    void setMaxSizeKb(int kilobytes);
+    int maxSizeKb() const;
+    // Of the files of the last split by size, those holding a single page
+    // larger than the limit.
+    QStringList oversizedFiles() const;
     // The worker launcher (for replacing the worker program).
     SplitLauncher *launcher() { return &m_launcher; }
 
@@ -131,6 +154,10 @@ private:
     bool m_contentCopyPermitted = false;
     int m_startFrom = 1;
     int m_groupSize = 1;
+    int m_bookmarkLevel = 1;
+    int m_maxSizeKb = 0;
+    mutable OutlineEntries m_outline;
+    mutable bool m_outlineRead = false;
     PageRanges m_certainPages;
     PageRanges m_pageRanges;
     SplitLauncher m_launcher;

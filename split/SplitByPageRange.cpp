@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "merge/IProgress.h"
+#include "split/OutputName.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -52,7 +53,9 @@ void SplitByPageRange::run()
             continue;
         }
         const QString text = rangeText(range);
-        outputs.append(PageRangeOutput{text, QStringLiteral("%1_p%2.pdf").arg(baseName, text)});
+        const QString name = OutputName::makeSafe(m_names.value(k));
+        outputs.append(PageRangeOutput{text, name.isEmpty() ? QStringLiteral("%1_p%2.pdf").arg(baseName, text)
+                                                            : name + QStringLiteral(".pdf")});
         positions.append(k);
     }
     // Progress moves range by range, skipped ranges included, as long as the

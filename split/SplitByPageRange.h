@@ -3,7 +3,8 @@
 #include "split/SplitWorker.h"
 
 // Writes one output file per range, named "<base>_p<range>.pdf" after the
-// source's base name (up to the first dot) and the range ("7" or "3-6").
+// source's base name (up to the first dot) and the range ("7" or "3-6"), or
+// "<name>.pdf" for a range given a name (made safe: OutputName).
 // Ranges outside 1 .. pageCount or reversed are logged and skipped.
 // Cancellation is looked at between ranges.
 class SplitByPageRange : public SplitWorker
@@ -15,6 +16,10 @@ public:
                      std::shared_ptr<DebenuService> service, QObject *parent = nullptr);
 
     QList<QPair<int, int>> ranges() const { return m_ranges; }
+    // One name per range ("" for an unnamed one); names beyond the ranges
+    // are ignored.
+    void setRangeNames(const QStringList &names) { m_names = names; }
+    QStringList rangeNames() const { return m_names; }
 
     // The library's range text: "7" for (7, 7), else "3-6".
     static QString rangeText(const QPair<int, int> &range);
@@ -26,4 +31,5 @@ public slots:
 
 private:
     QList<QPair<int, int>> m_ranges;
+    QStringList m_names;
 };

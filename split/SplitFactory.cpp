@@ -2,6 +2,7 @@
 
 #include "split/SplitByCertainPage.h"
 #include "split/SplitByPageRange.h"
+#include "split/SplitBySize.h"
 
 namespace SplitFactory {
 
@@ -44,6 +45,22 @@ std::unique_ptr<SplitWorker> groups(const Input &input, int startPage, int group
 std::unique_ptr<SplitWorker> pageRanges(const Input &input, const QList<QPair<int, int>> &ranges)
 {
     auto engine = std::make_unique<SplitByPageRange>(input.progress, ranges, input.service);
+    configure(*engine, input);
+    return engine;
+}
+
+std::unique_ptr<SplitWorker> namedRanges(const Input &input, const QList<QPair<int, int>> &ranges,
+                                         const QStringList &names)
+{
+    auto engine = std::make_unique<SplitByPageRange>(input.progress, ranges, input.service);
+    engine->setRangeNames(names);
+    configure(*engine, input);
+    return engine;
+}
+
+std::unique_ptr<SplitWorker> bySize(const Input &input, qint64 maxBytes)
+{
+    auto engine = std::make_unique<SplitBySize>(input.progress, maxBytes, input.service);
     configure(*engine, input);
     return engine;
 }

@@ -30,6 +30,11 @@ QList<QPair<int, int>> groupRanges(int startPage, int groupSize, int lastPage);
 std::unique_ptr<SplitWorker> onePagePerFile(const Input &input);
 std::unique_ptr<SplitWorker> groups(const Input &input, int startPage, int groupSize);
 std::unique_ptr<SplitWorker> pageRanges(const Input &input, const QList<QPair<int, int>> &ranges);
+// The same with a name per range ("" for an unnamed one).
+std::unique_ptr<SplitWorker> namedRanges(const Input &input, const QList<QPair<int, int>> &ranges,
+                                         const QStringList &names);
+// Consecutive files of at most maxBytes each.
+std::unique_ptr<SplitWorker> bySize(const Input &input, qint64 maxBytes);
 std::unique_ptr<SplitWorker> certainPages(const Input &input, const QList<QPair<int, int>> &ranges);
 
 } // namespace SplitFactory

@@ -84,6 +84,7 @@ void SplitLauncher::run()
     if (m_process && m_process->state() != QProcess::NotRunning)
         return;
     m_files.clear();
+    m_oversized.clear();
     m_progressBuffer.clear();
     m_cancelRequested = false;
     m_killTimer.stop();
@@ -193,6 +194,7 @@ void SplitLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     }
     const SplitResponse response = readResponse();
     m_files = response.files;
+    m_oversized = response.oversized;
     emit finished(response.errorCode, m_files);
 }
 

@@ -50,6 +50,8 @@ public:
     QString sessionDirectory() const;
     QString sessionId() const;
     QStringList files() const { return m_files; }
+    // Of files(), those a split by size reported larger than its limit.
+    QStringList oversizedFiles() const { return m_oversized; }
 
     // Writes the request file of the pending request's session: Base64 of its
     // JSON. False when the file could not be written. The trace line shows the
@@ -103,6 +105,7 @@ private:
 
     SplitRequest m_request;
     QStringList m_files;
+    QStringList m_oversized;
     QProcess *m_process = nullptr;
     std::unique_ptr<SessionFolder> m_session;
     QString m_outDirectory;   // of the current run, whatever setRequest() does meanwhile

@@ -6,6 +6,8 @@
 #include <QJsonArray>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 const QString keyMode = QStringLiteral("mode");
@@ -15,6 +17,8 @@ const QString keyPageCount = QStringLiteral("page_coount");   // spelled so in t
 const QString keyRanges = QStringLiteral("ranges");
 const QString keyFrom = QStringLiteral("from");
 const QString keyTo = QStringLiteral("to");
+const QString keyName = QStringLiteral("name");
+const QString keyMaxSizeKb = QStringLiteral("max_size_kb");
 const QString keyOutDirectory = QStringLiteral("out_directory");
 const QString keyAuthor = QStringLiteral("property_author");
 const QString keyTitle = QStringLiteral("property_title");
@@ -24,7 +28,7 @@ const QString keyProducer = QStringLiteral("property_producer");
 const QString keySessionPath = QStringLiteral("session_path");
 const QString keySessionId = QStringLiteral("session_id");
 
-QList<QPair<int, int>> rangesFromJson(const QJsonObject &object, QStringList *problems)
+QList<QPair<int, int>> rangesFromJson(const QJsonObject &object, QStringList *problems, QStringList *names)
 {
     QList<QPair<int, int>> ranges;
     const QJsonValue value = object.value(keyRanges);
@@ -50,7 +54,11 @@ QList<QPair<int, int>> rangesFromJson(const QJsonObject &object, QStringList *pr
         const QJsonObject range = entry.toObject();
         ranges.append(qMakePair(WorkerFile::intField(range, keyFrom, problems),
                                 WorkerFile::intField(range, keyTo, problems)));
+        names->append(WorkerFile::stringField(range, keyName, problems));
     }
+    // Unnamed ranges only: no names at all, as requests without them read.
+    if (std::all_of(names->cbegin(), names->cend(), [](const QString &name) { return name.isEmpty(); }))
+        names->clear();
     return ranges;
 }
 
@@ -59,9 +67,13 @@ QList<QPair<int, int>> rangesFromJson(const QJsonObject &object, QStringList *pr
 QJsonObject SplitRequest::toJson() const
 {
     QJsonArray rangeArray;
-    for (const auto &range : ranges)
-        rangeArray.append(QJsonObject{{keyFrom, range.first}, {keyTo, range.second}});
-    return QJsonObject{
+    for (int i = 0; i < ranges.size(); ++i) {
+        QJsonObject range{{keyFrom, ranges.at(i).first}, {keyTo, ranges.at(i).second}};
+        if (!rangeNames.value(i).isEmpty())
+            range.insert(keyName, rangeNames.at(i));
+        rangeArray.append(range);
+    }
+    QJsonObject object{
         {keyMode, mode},
         {keyFileName, QDir::toNativeSeparators(fileName)},
         {keyFilePassword, filePassword},
@@ -76,6 +88,9 @@ QJsonObject SplitRequest::toJson() const
         {keySessionPath, QDir::toNativeSeparators(sessionPath)},
         {keySessionId, sessionId},
     };
+    if (mode == ModeBySize)
+        object.insert(keyMaxSizeKb, maxSizeKb);
+    return object;
 }
 
 SplitRequest SplitRequest::fromJson(const QJsonObject &object, QStringList *problems)
@@ -85,7 +100,8 @@ SplitRequest SplitRequest::fromJson(const QJsonObject &object, QStringList *prob
     request.fileName = WorkerFile::stringField(object, keyFileName, problems);
     request.filePassword = WorkerFile::stringField(object, keyFilePassword, problems);
     request.pageCount = WorkerFile::intField(object, keyPageCount, problems);
-    request.ranges = rangesFromJson(object, problems);
+    request.ranges = rangesFromJson(object, problems, &request.rangeNames);
+    request.maxSizeKb = WorkerFile::intField(object, keyMaxSizeKb, problems);
     request.outDirectory = WorkerFile::stringField(object, keyOutDirectory, problems);
     request.author = WorkerFile::stringField(object, keyAuthor, problems);
     request.title = WorkerFile::stringField(object, keyTitle, problems);
@@ -100,8 +116,12 @@ SplitRequest SplitRequest::fromJson(const QJsonObject &object, QStringList *prob
 QStringList SplitRequest::validate() const
 {
     QStringList problems;
-    if (mode != 0 && mode != 1)
+    if (mode != ModeRanges && mode != ModeWithoutPages && mode != ModeBySize)
         problems << QStringLiteral("unknown mode %1").arg(mode);
+    if (mode == ModeBySize && maxSizeKb < 1)
+        problems << QStringLiteral("size limit %1 kB").arg(maxSizeKb);
+    if (!rangeNames.isEmpty() && rangeNames.size() != ranges.size())
+        problems << QStringLiteral("%1 names for %2 ranges").arg(rangeNames.size()).arg(ranges.size());
     if (pageCount < 0 || pageCount > maxPageCount)
         problems << QStringLiteral("page count %1 out of bounds").arg(pageCount);
     if (ranges.size() > maxPageCount)
@@ -134,7 +154,8 @@ QStringList SplitRequest::sessionProblems() const
 bool SplitRequest::operator==(const SplitRequest &other) const
 {
     return mode == other.mode && fileName == other.fileName && filePassword == other.filePassword
-        && pageCount == other.pageCount && ranges == other.ranges && outDirectory == other.outDirectory
+        && pageCount == other.pageCount && ranges == other.ranges && rangeNames == other.rangeNames
+        && maxSizeKb == other.maxSizeKb && outDirectory == other.outDirectory
         && author == other.author && title == other.title && password == other.password
         && creator == other.creator && producer == other.producer && sessionPath == other.sessionPath
         && sessionId == other.sessionId;

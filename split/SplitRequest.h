@@ -14,11 +14,19 @@ struct SplitRequest
     // is refused before any work (no real document comes near it).
     static constexpr int maxPageCount = 1000000;
 
-    int mode = 0;                   // 0: one file per range, 1: one file without the listed pages
+    // Modes of "mode".
+    enum { ModeRanges = 0, ModeWithoutPages = 1, ModeBySize = 2 };
+
+    int mode = 0;                   // 0: one file per range, 1: one file without the listed pages,
+                                    // 2: consecutive files of at most maxSizeKb each
     QString fileName;               // source PDF
     QString filePassword;           // open password of the source, empty when none
     int pageCount = 0;              // page count as read by the interface
     QList<QPair<int, int>> ranges;  // 1-based, both ends inclusive; mode 1: (p, p) per page to drop
+    // Mode 0: the output name of each range ("name"; ".pdf" is added and the
+    // name made safe). Empty, or as many as ranges with "" for an unnamed one.
+    QStringList rangeNames;
+    int maxSizeKb = 0;              // mode 2: the largest output, in kilobytes of 1000 bytes
     QString outDirectory;
     QString author;
     QString title;

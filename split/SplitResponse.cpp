@@ -10,6 +10,33 @@ const QString keySessionId = QStringLiteral("session_id");
 const QString keyErrorCode = QStringLiteral("error_code");
 const QString keyFiles = QStringLiteral("files");
 const QString keyFileName = QStringLiteral("file_name");
+const QString keyOversized = QStringLiteral("oversized");
+
+QJsonArray fileArray(const QStringList &files)
+{
+    QJsonArray array;
+    for (const QString &file : files)
+        array.append(QJsonObject{{keyFileName, file}});
+    return array;
+}
+
+QStringList filesFromJson(const QJsonObject &object, const QString &key, QStringList *problems)
+{
+    QStringList files;
+    const QJsonValue value = object.value(key);
+    if (value.isArray()) {
+        for (const QJsonValue &entry : value.toArray()) {
+            const QString name = WorkerFile::stringField(entry.toObject(), keyFileName, problems);
+            if (!entry.isObject() && problems)
+                problems->append(QStringLiteral("a \"%1\" entry is not an object").arg(key));
+            if (!name.isEmpty())
+                files.append(name);
+        }
+    } else if (!value.isUndefined() && !value.isNull() && problems) {
+        problems->append(QStringLiteral("\"%1\" is not an array").arg(key));
+    }
+    return files;
+}
 
 SplitResponse failed()
 {
@@ -21,10 +48,10 @@ SplitResponse failed()
 
 QJsonObject SplitResponse::toJson() const
 {
-    QJsonArray fileArray;
-    for (const QString &file : files)
-        fileArray.append(QJsonObject{{keyFileName, file}});
-    return QJsonObject{{keySessionId, sessionId}, {keyErrorCode, errorCode}, {keyFiles, fileArray}};
+    QJsonObject object{{keySessionId, sessionId}, {keyErrorCode, errorCode}, {keyFiles, fileArray(files)}};
+    if (!oversized.isEmpty())
+        object.insert(keyOversized, fileArray(oversized));
+    return object;
 }
 
 SplitResponse SplitResponse::fromJson(const QJsonObject &object, QStringList *problems)
@@ -32,18 +59,8 @@ SplitResponse SplitResponse::fromJson(const QJsonObject &object, QStringList *pr
     SplitResponse response;
     response.sessionId = WorkerFile::stringField(object, keySessionId, problems);
     response.errorCode = WorkerFile::intField(object, keyErrorCode, problems);
-    const QJsonValue files = object.value(keyFiles);
-    if (files.isArray()) {
-        for (const QJsonValue &entry : files.toArray()) {
-            const QString name = WorkerFile::stringField(entry.toObject(), keyFileName, problems);
-            if (!entry.isObject() && problems)
-                problems->append(QStringLiteral("a \"files\" entry is not an object"));
-            if (!name.isEmpty())
-                response.files.append(name);
-        }
-    } else if (!files.isUndefined() && !files.isNull() && problems) {
-        problems->append(QStringLiteral("\"files\" is not an array"));
-    }
+    response.files = filesFromJson(object, keyFiles, problems);
+    response.oversized = filesFromJson(object, keyOversized, problems);
     return response;
 }
 
@@ -73,5 +90,6 @@ SplitResponse SplitResponse::readFile(const QString &path, const QString &expect
 
 bool SplitResponse::operator==(const SplitResponse &other) const
 {
-    return sessionId == other.sessionId && errorCode == other.errorCode && files == other.files;
+    return sessionId == other.sessionId && errorCode == other.errorCode && files == other.files
+        && oversized == other.oversized;
 }

@@ -11,6 +11,9 @@ struct SplitResponse
     QString sessionId;
     int errorCode = 0;   // 0 success; other values: WorkerCode
     QStringList files;   // produced output files, in the order produced
+    // Of files, those larger than a split by size allowed: each holds one
+    // page that alone is larger ("oversized"; absent when none).
+    QStringList oversized;
 
     QJsonObject toJson() const;
 

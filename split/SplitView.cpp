@@ -5,8 +5,10 @@
 #include "app/OutputFolder.h"
 #include "shell/SaveFolderDelegate.h"
 #include "shell/SaveFolderModel.h"
+#include "split/BookmarkModePage.h"
 #include "split/PageRanges.h"
 #include "split/RangeListView.h"
+#include "split/SizeModePage.h"
 #include "split/Split.h"
 #include "split/WorkerCode.h"
 #include "widgets/Button.h"
@@ -39,6 +41,7 @@ const int NumberEditWidth = 55;
 const int NumberEditHeight = 30;
 const int HelpMaxHeight = 70;
 const int RangeListHeight = 70;
+const int ModeListTopMargin = 8;
 
 // A decimal integer from trimmed text; ok is false for anything else.
 int parseNumber(const QString &text, bool *ok)
@@ -76,6 +79,10 @@ SplitView::SplitView(QWidget *parent, Split *split)
     m_modePages->addWidget(buildGroupsPage());
     m_modePages->addWidget(buildRemovePagesPage());
     m_modePages->addWidget(buildRangesPage());
+    m_bookmarkPage = new BookmarkModePage(m_split, this);
+    m_modePages->addWidget(m_bookmarkPage);
+    m_sizePage = new SizeModePage(this);
+    m_modePages->addWidget(m_sizePage);
     Q_ASSERT(m_modePages->count() == m_modeButtons.size());
     areaLayout->addLayout(m_modePages, 1);
     layout->addWidget(m_splitArea);
@@ -100,9 +107,14 @@ QWidget *SplitView::buildModeList()
 {
     auto *frame = new QFrame(this);
     auto *column = new QVBoxLayout(frame);
+    // Six modes share the height the fixed window leaves the split area: the
+    // buttons (24 px each in the style sheet) stand without gaps, the first
+    // level with the first row of the mode page beside them.
+    column->setContentsMargins(9, ModeListTopMargin, 9, 0);
+    column->setSpacing(0);
     m_modeGroup = new QButtonGroup(this);
     m_modeGroup->setExclusive(true);
-    for (int id : {ModeSinglePages, ModeGroups, ModeRemovePages, ModeRanges}) {
+    for (int id : {ModeSinglePages, ModeGroups, ModeRemovePages, ModeRanges, ModeBookmarks, ModeSize}) {
         auto *button = new QRadioButton(frame);
         button->setCheckable(true);
         m_modeGroup->addButton(button, id);
@@ -325,6 +337,7 @@ void SplitView::connectController()
     connect(m_split, &Split::splitCanceled, this, &SplitView::onCanceled);
     connect(m_split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
     connect(m_progress, &ProgressControl::canceled, m_split, &Split::cancel);
+    connect(m_bookmarkPage, &BookmarkModePage::changed, this, &SplitView::updateSplitButton);
 }
 
 void SplitView::retranslate()
@@ -333,6 +346,8 @@ void SplitView::retranslate()
     m_modeButtons[ModeGroups]->setText(tr("By groups of pages"));
     m_modeButtons[ModeRemovePages]->setText(tr("Get rid of certain pages"));
     m_modeButtons[ModeRanges]->setText(tr("By page ranges"));
+    m_modeButtons[ModeBookmarks]->setText(tr("By bookmarks"));
+    m_modeButtons[ModeSize]->setText(tr("By size"));
     m_helpSinglePages->setText(tr("Every page will be splited to isolated file..."));
     m_labelGroupSize->setText(tr("Group of pages:"));
     m_labelStartFrom->setText(tr("Starting from:"));
@@ -398,6 +413,7 @@ void SplitView::split()
     m_split->setMode(currentMode());
     m_split->setGroupSize(m_editGroupSize->text().toInt(nullptr, 10));
     m_split->setStartFrom(m_editStartFrom->text().toInt(nullptr, 10));
+    m_split->setMaxSizeKb(m_sizePage->maxSizeKb());
     if (refuseSplit())
         return;
     if (!m_split->isContentCopyPermitted()) {
@@ -445,6 +461,12 @@ bool SplitView::refuseSplit()
     case ModeRanges:
         showInfo(caption, tr("Add at least one page range first."));
         break;
+    case ModeBookmarks:
+        showInfo(caption, tr("This document has no bookmarks, so it cannot be split at them."));
+        break;
+    case ModeSize:
+        showInfo(caption, tr("Enter the largest file size first."));
+        break;
     default:
         break;
     }
@@ -455,6 +477,7 @@ void SplitView::splitModeChanged(int splitMode)
 {
     if (splitMode >= 0 && splitMode < m_modePages->count())
         m_modePages->setCurrentIndex(splitMode);
+    updateSplitButton();
 }
 
 void SplitView::onButtonAddRidPage()
@@ -586,6 +609,26 @@ void SplitView::onComplete()
     m_bottomStack->setCurrentIndex(0);
 }
 
+void SplitView::updateSplitButton()
+{
+    m_buttonSplit->setEnabled(currentMode() != ModeBookmarks || m_bookmarkPage->canSplit());
+}
+
+QString SplitView::oversizedNote() const
+{
+    const QStringList oversized = m_split->oversizedFiles();
+    if (oversized.isEmpty())
+        return QString();
+    QStringList names;
+    for (const QString &file : oversized.mid(0, 3))
+        names << QFileInfo(file).fileName();
+    if (oversized.size() > 3)
+        names << QStringLiteral("\u2026");
+    return tr("%1 pages are larger than the size limit by themselves and were each saved in a file of their "
+              "own: %2", nullptr, oversized.size())
+        .arg(QString::number(oversized.size()), names.join(QStringLiteral(", ")));
+}
+
 void SplitView::rememberLastFile(const QStringList &files)
 {
     auto *app = Application::instance();
@@ -598,6 +641,7 @@ void SplitView::rememberLastFile(const QStringList &files)
 void SplitView::onFinished(QStringList splitedFiles)
 {
     MessageSplit message(splitedFiles.count(), this);
+    message.setNote(oversizedNote());
     message.exec();
     if (splitedFiles.isEmpty()) {
         emit runReported();

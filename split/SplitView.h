@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <QVector>
 
+class BookmarkModePage;
 class Button;
 class PreviewWidget;
 class ProgressControl;
@@ -16,9 +17,10 @@ class QRadioButton;
 class QStackedLayout;
 class RangeListView;
 class SaveFolderModel;
+class SizeModePage;
 class Split;
 
-// The split screen: the document preview on top, the four split modes with
+// The split screen: the document preview on top, the six split modes with
 // the controls of the chosen one in the middle, and at the bottom either the
 // save-folder choice with "SPLIT" or, while a split runs, the progress
 // control. It drives the application's split controller.
@@ -27,7 +29,8 @@ class SplitView : public QFrame
     Q_OBJECT
 public:
     // Ids of the mode buttons, also the indexes of their pages.
-    enum Mode { ModeSinglePages = 0, ModeGroups = 1, ModeRemovePages = 2, ModeRanges = 3 };
+    enum Mode { ModeSinglePages = 0, ModeGroups = 1, ModeRemovePages = 2, ModeRanges = 3, ModeBookmarks = 4,
+                ModeSize = 5 };
 
     // split: the controller to drive; null takes the application's.
     explicit SplitView(QWidget *parent = nullptr, Split *split = nullptr);
@@ -47,6 +50,8 @@ public:
     QLineEdit *rangeFromEdit() const { return m_editFrom; }
     QLineEdit *rangeToEdit() const { return m_editTo; }
     QComboBox *folderBox() const { return m_folderBox; }
+    BookmarkModePage *bookmarkPage() const { return m_bookmarkPage; }
+    SizeModePage *sizePage() const { return m_sizePage; }
     int currentMode() const;
     int currentPage() const;
     bool isSplitting() const;
@@ -103,6 +108,10 @@ private:
     // stored choice changed, so a choice made on this screen lasts the session.
     void applyStoredFolderChoice(bool force);
     void updateListPage(bool empty, QWidget *help, RangeListView *list, QPushButton *clear);
+    // SPLIT is off while the bookmarks page shows a document without bookmarks.
+    void updateSplitButton();
+    // What the completion dialog adds about pages larger than the size limit.
+    QString oversizedNote() const;
 
     Split *m_split = nullptr;
     PreviewWidget *m_preview = nullptr;
@@ -134,6 +143,9 @@ private:
     RangeListView *m_rangeList = nullptr;
     QWidget *m_helpRangesFrame = nullptr;
     QLabel *m_helpRanges = nullptr;
+
+    BookmarkModePage *m_bookmarkPage = nullptr;
+    SizeModePage *m_sizePage = nullptr;
 
     QStackedLayout *m_bottomStack = nullptr;
     QLabel *m_saveToLabel = nullptr;

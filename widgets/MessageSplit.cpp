@@ -15,6 +15,7 @@ MessageSplit::MessageSplit(int fileCount, QWidget *parent)
                       Qt::Window | Qt::FramelessWindowHint, parent)
     , m_fileCount(fileCount)
     , m_text(new QLabel(content()))
+    , m_note(new QLabel(content()))
     , m_ok(new Button(content()))
     , m_open(new Button(content()))
     , m_merge(new Button(content()))
@@ -23,6 +24,10 @@ MessageSplit::MessageSplit(int fileCount, QWidget *parent)
     m_text->setObjectName(QStringLiteral("messageText"));
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);
+    m_note->setObjectName(QStringLiteral("messageText"));
+    m_note->setAlignment(Qt::AlignCenter);
+    m_note->setWordWrap(true);
+    m_note->hide();
     m_ok->setObjectName(QStringLiteral("buttonSplitOk"));
     m_ok->setMinimumWidth(80);
     m_open->setObjectName(QStringLiteral("buttonSplitOpen"));
@@ -41,6 +46,7 @@ MessageSplit::MessageSplit(int fileCount, QWidget *parent)
     QVBoxLayout *layout = contentLayout();
     layout->addStretch();
     layout->addWidget(m_text);
+    layout->addWidget(m_note);
     layout->addStretch();
     layout->addLayout(buttons);
 
@@ -59,6 +65,12 @@ void MessageSplit::retranslate()
     m_ok->setText(tr("OK"));
     m_open->setText(tr("OPEN"));
     m_merge->setText(tr("MERGE RESULTS"));
+}
+
+void MessageSplit::setNote(const QString &note)
+{
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
 }
 
 void MessageSplit::onOk()

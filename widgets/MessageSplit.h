@@ -15,6 +15,9 @@ public:
 
     explicit MessageSplit(int fileCount, QWidget *parent = nullptr);
 
+    // A second paragraph under the count (hidden when empty).
+    void setNote(const QString &note);
+
     // What the user chose; closing with the window bar counts as "OK".
     int choice() const { return m_choice; }
 
@@ -33,6 +36,7 @@ private:
     int m_fileCount;
     int m_choice = ChoiceOk;
     QLabel *m_text;
+    QLabel *m_note;
     Button *m_ok;
     Button *m_open;
     Button *m_merge;

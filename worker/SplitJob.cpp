@@ -5,6 +5,7 @@
 #include "app/StopRequest.h"
 #include "pdf/DebenuService.h"
 #include "split/SplitByPageRange.h"
+#include "split/SplitBySize.h"
 #include "split/SplitFactory.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
@@ -68,12 +69,14 @@ private:
     int m_recorded = 0;
 };
 
-int respond(const SplitRequest &request, int errorCode, const QStringList &files)
+int respond(const SplitRequest &request, int errorCode, const QStringList &files,
+            const QStringList &oversized = QStringList())
 {
     SplitResponse response;
     response.sessionId = request.sessionId;
     response.errorCode = errorCode;
     response.files = files;
+    response.oversized = oversized;
     if (WorkerFile::write(responsePath(request), response.toJson())) {
         QFile::remove(WorkerFile::writtenListPath(request.sessionPath, request.sessionId));   // superseded
         return WorkerCode::Success;
@@ -84,17 +87,26 @@ int respond(const SplitRequest &request, int errorCode, const QStringList &files
 
 std::unique_ptr<SplitWorker> buildEngine(const SplitRequest &request, const SplitFactory::Input &input)
 {
-    return request.mode == 1 ? SplitFactory::certainPages(input, request.ranges)
-                             : SplitFactory::pageRanges(input, request.ranges);
+    switch (request.mode) {
+    case SplitRequest::ModeWithoutPages:
+        return SplitFactory::certainPages(input, request.ranges);
+    case SplitRequest::ModeBySize:
+        return SplitFactory::bySize(input, qint64(request.maxSizeKb) * 1000);
+    default:
+        return SplitFactory::namedRanges(input, request.ranges, request.rangeNames);
+    }
 }
 
 // How many files the request asks for: one per range that fits the page
-// count (the engine skips the others and says so in the log), or the one
-// file of mode 1.
+// count (the engine skips the others and says so in the log), the one file
+// without the listed pages, or -1 for a split by size, whose engine alone
+// knows (and itself reports a part it could not write).
 int expectedOutputs(const SplitRequest &request)
 {
-    if (request.mode == 1)
+    if (request.mode == SplitRequest::ModeWithoutPages)
         return 1;
+    if (request.mode == SplitRequest::ModeBySize)
+        return -1;
     int count = 0;
     for (const auto &range : request.ranges) {
         if (SplitByPageRange::isValidRange(range, request.pageCount))
@@ -107,9 +119,11 @@ int expectedOutputs(const SplitRequest &request)
 // asked for, or why not.
 int outcome(const SplitRequest &request, const QStringList &files)
 {
-    const int missing = expectedOutputs(request) - files.size();
-    // Stopped on request: a failure only when something asked for is missing.
-    if (StopRequest::isSet() && missing > 0) {
+    const int expected = expectedOutputs(request);
+    const int missing = expected < 0 ? 0 : expected - files.size();
+    // Stopped on request: a failure only when something asked for is missing
+    // (or may be: a split by size cannot tell).
+    if (StopRequest::isSet() && (missing > 0 || expected < 0)) {
         Logger::instance().log(QStringLiteral("Split. Stopped on request after %1 file(s)").arg(files.size()),
                                LogInfo);
         return WorkerCode::Canceled;
@@ -174,5 +188,6 @@ int SplitJob::run(const QString &requestPath)
     const QStringList files = engine->splitFiles();
     const int code = engine->errorCode() != WorkerCode::Success ? engine->errorCode()
                                                                 : outcome(request, files);
-    return respond(request, code, files);
+    const auto *bySize = qobject_cast<const SplitBySize *>(engine.get());
+    return respond(request, code, files, bySize ? bySize->oversizedFiles() : QStringList());
 }

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>BookmarkModePage</name>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Lesezeichen-Ebene:</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Dieses Dokument hat keine Lesezeichen und kann daher nicht an ihnen geteilt werden.</translation>
+    </message>
+    <message>
+        <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
+        <translation>An jedem Lesezeichen dieser Ebene und der Ebenen darüber beginnt eine neue Datei, benannt nach dem Lesezeichen. Seiten vor dem ersten Lesezeichen bilden eine eigene Datei.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 Datei</numerusform>
+            <numerusform>%1 Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
@@ -501,6 +523,25 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>Largest file size:</source>
+        <translation>Höchste Dateigröße:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
+        <translation>Die Seiten kommen der Reihe nach in Dateien, die nicht größer sind, etwa für einen E-Mail-Anhang. Eine Seite, die allein größer ist, erhält eine eigene Datei.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -642,6 +683,29 @@
         <translation>
             <numerusform>Das Teilen wurde abgebrochen. Die %1 vorher geschriebene Datei ist vollständig und bleibt in %2.</numerusform>
             <numerusform>Das Teilen wurde abgebrochen. Die %1 vorher geschriebenen Dateien sind vollständig und bleiben in %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Nach Lesezeichen</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Nach Größe</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size first.</source>
+        <translation>Geben Sie zuerst die höchste Dateigröße an.</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Dieses Dokument hat keine Lesezeichen und kann daher nicht an ihnen geteilt werden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 Seite ist für sich allein größer als die Höchstgröße und wurde in einer eigenen Datei gespeichert: %2</numerusform>
+            <numerusform>%1 Seiten sind für sich allein größer als die Höchstgröße und wurden jeweils in einer eigenen Datei gespeichert: %2</numerusform>
         </translation>
     </message>
 </context>

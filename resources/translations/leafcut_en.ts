@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BookmarkModePage</name>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Bookmark level:</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>This document has no bookmarks, so it cannot be split at them.</translation>
+    </message>
+    <message>
+        <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
+        <translation>Each bookmark of this level or a level above starts a new file, named after the bookmark. Pages before the first bookmark form a file of their own.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 file</numerusform>
+            <numerusform>%1 files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
@@ -501,6 +523,25 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>Largest file size:</source>
+        <translation>Largest file size:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
+        <translation>Pages go, in order, into files no larger than this, for example to fit an email attachment. A page that is larger by itself gets a file of its own.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -642,6 +683,29 @@
         <translation>
             <numerusform>The split was stopped. The %1 file written before the stop is complete and was kept in %2.</numerusform>
             <numerusform>The split was stopped. The %1 files written before the stop are complete and were kept in %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>By bookmarks</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>By size</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size first.</source>
+        <translation>Enter the largest file size first.</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>This document has no bookmarks, so it cannot be split at them.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 page is larger than the size limit by itself and was saved in a file of its own: %2</numerusform>
+            <numerusform>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</numerusform>
         </translation>
     </message>
 </context>

@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>BookmarkModePage</name>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Nivel de marcadores:</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Este documento no tiene marcadores, así que no se puede dividir por ellos.</translation>
+    </message>
+    <message>
+        <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
+        <translation>Un archivo nuevo empieza en cada marcador de este nivel y de los superiores, con el nombre del marcador. Las páginas anteriores al primer marcador forman un archivo propio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 archivo</numerusform>
+            <numerusform>%1 archivos</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
@@ -501,6 +523,25 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>Largest file size:</source>
+        <translation>Tamaño máximo:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>kB</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>MB</translation>
+    </message>
+    <message>
+        <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
+        <translation>Las páginas se reparten en orden en archivos que no superan este tamaño, por ejemplo para adjuntarlos a un correo. Una página que por sí sola es mayor va en un archivo propio.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -642,6 +683,29 @@
         <translation>
             <numerusform>Se ha detenido la división. El %1 archivo escrito antes de detenerla está completo y se ha conservado en %2.</numerusform>
             <numerusform>Se ha detenido la división. Los %1 archivos escritos antes de detenerla están completos y se han conservado en %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Por marcadores</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Por tamaño</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size first.</source>
+        <translation>Indique primero el tamaño máximo de archivo.</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Este documento no tiene marcadores, así que no se puede dividir por ellos.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 página supera por sí sola el tamaño máximo y se guardó en un archivo propio: %2</numerusform>
+            <numerusform>%1 páginas superan por sí solas el tamaño máximo y se guardaron cada una en un archivo propio: %2</numerusform>
         </translation>
     </message>
 </context>

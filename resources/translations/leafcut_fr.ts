@@ -2,6 +2,28 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>BookmarkModePage</name>
+    <message>
+        <source>Bookmark level:</source>
+        <translation>Niveau de signets&#xa0;:</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Ce document n’a pas de signets&#xa0;: il ne peut pas être divisé selon ses signets.</translation>
+    </message>
+    <message>
+        <source>A new file starts at every bookmark of this level and the levels above it, named after the bookmark. Pages before the first bookmark form a file of their own.</source>
+        <translation>Un nouveau fichier commence à chaque signet de ce niveau et des niveaux supérieurs, et porte le nom du signet. Les pages avant le premier signet forment un fichier à part.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files</source>
+        <translation>
+            <numerusform>%1 fichier</numerusform>
+            <numerusform>%1 fichiers</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
@@ -501,6 +523,25 @@
     </message>
 </context>
 <context>
+    <name>SizeModePage</name>
+    <message>
+        <source>Largest file size:</source>
+        <translation>Taille maximale&#xa0;:</translation>
+    </message>
+    <message>
+        <source>KB</source>
+        <translation>Ko</translation>
+    </message>
+    <message>
+        <source>MB</source>
+        <translation>Mo</translation>
+    </message>
+    <message>
+        <source>The pages are put in order into files no larger than this, for example to fit a mail attachment. A page that alone is larger gets a file of its own.</source>
+        <translation>Les pages sont réparties dans l’ordre en fichiers qui ne dépassent pas cette taille, par exemple pour une pièce jointe. Une page plus grande à elle seule forme un fichier à part.</translation>
+    </message>
+</context>
+<context>
     <name>SplashScreen</name>
     <message>
         <source>Loading%1</source>
@@ -642,6 +683,29 @@
         <translation>
             <numerusform>La division a été arrêtée. Le fichier écrit avant l’arrêt (%1) est complet et a été conservé dans %2.</numerusform>
             <numerusform>La division a été arrêtée. Les %1 fichiers écrits avant l’arrêt sont complets et ont été conservés dans %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>By bookmarks</source>
+        <translation>Par signets</translation>
+    </message>
+    <message>
+        <source>By size</source>
+        <translation>Par taille</translation>
+    </message>
+    <message>
+        <source>Enter the largest file size first.</source>
+        <translation>Indiquez d’abord la taille maximale des fichiers.</translation>
+    </message>
+    <message>
+        <source>This document has no bookmarks, so it cannot be split at them.</source>
+        <translation>Ce document n’a pas de signets&#xa0;: il ne peut pas être divisé selon ses signets.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 page dépasse à elle seule la taille maximale et a été enregistrée dans un fichier à part&#xa0;: %2</numerusform>
+            <numerusform>%1 pages dépassent à elles seules la taille maximale et ont été enregistrées chacune dans un fichier à part&#xa0;: %2</numerusform>
         </translation>
     </message>
 </context>

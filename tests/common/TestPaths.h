@@ -32,6 +32,18 @@ inline QString program(const QString &name)
     return QStandardPaths::findExecutable(name);
 }
 
+// A real manual nobody here made: the English auto-multiple-choice manual
+// (101 pages; an outline of three levels whose entries go to named
+// destinations, several to the same page), from the Debian package
+// auto-multiple-choice-doc-pdf that scripts/packages.txt installs.
+inline QString realManual()
+{
+    const QString path = QStringLiteral("/usr/share/doc/auto-multiple-choice/auto-multiple-choice.en.pdf");
+    if (!QFileInfo::exists(path))
+        qFatal("missing %s: install the package auto-multiple-choice-doc-pdf (scripts/packages.txt)", qPrintable(path));
+    return path;
+}
+
 } // namespace TestPaths
 
 // Fails the calling test, naming the program, when it is not installed.

@@ -76,4 +76,30 @@ inline bool repeatPages(const QString &source, int copies, const QString &target
     return code == 0 || code == 3; // 3: written with warnings
 }
 
+// The outline as MuPDF reads it ("mutool show FILE outline"): one line
+// "level:title->page" per entry in reading order, page 0 for an entry that
+// goes to no page of the document.
+inline QStringList outline(const QString &path)
+{
+    QStringList entries;
+    const QStringList lines = run(QStringLiteral("mutool"), {QStringLiteral("show"), path, QStringLiteral("outline")})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    static const QRegularExpression pageRef(QStringLiteral("#page=(\\d+)"));
+    for (const QString &line : lines) {
+        const int open = line.indexOf(QLatin1Char('"'));
+        const int close = line.lastIndexOf(QLatin1Char('"'));
+        if (open < 1 || close <= open)
+            continue;
+        const int level = line.left(open).count(QLatin1Char('\t'));
+        const QRegularExpressionMatch page = pageRef.match(line, close);
+        // mutool writes a title with C-style escapes.
+        QString title = line.mid(open + 1, close - open - 1);
+        title.replace(QLatin1String("\\\\"), QLatin1String("\x01")).replace(QLatin1String("\\\""), QLatin1String("\""));
+        title.replace(QLatin1Char('\x01'), QLatin1Char('\\'));
+        entries << QStringLiteral("%1:%2->%3").arg(level).arg(title)
+                       .arg(page.hasMatch() ? page.captured(1).toInt() : 0);
+    }
+    return entries;
+}
+
 } // namespace PdfProbe

@@ -108,7 +108,7 @@ class TestSplitScreen : public QObject
     void chooseMode(int mode)
     {
         const auto buttons = m_view->findChildren<QRadioButton *>();
-        QCOMPARE(buttons.count(), 4);
+        QCOMPARE(buttons.count(), 6);
         QTest::mouseClick(buttons.at(mode), Qt::LeftButton);
         QCOMPARE(m_view->currentMode(), mode);
         QCOMPARE(m_view->currentPage(), mode);

@@ -383,6 +383,19 @@ private slots:
             MessageSplit done(files, m_window.get());
             check(&done, QStringLiteral("split complete %1").arg(files));
         }
+        // After a split by size, the note on pages larger than the limit,
+        // with as many names as the screen lists.
+        for (int oversized : {1, 12}) {
+            MessageSplit done(24, m_window.get());
+            const QString names = oversized == 1 ? QStringLiteral("Annual report 2026_p31.pdf")
+                                                 : QStringLiteral("Annual report 2026_p3.pdf, Annual report 2026_p17.pdf, "
+                                                                  "Annual report 2026_p31.pdf, \u2026");
+            done.setNote(QCoreApplication::translate("SplitView", "%1 pages are larger than the size limit by themselves "
+                                                                  "and were each saved in a file of their own: %2",
+                                                     nullptr, oversized)
+                             .arg(QString::number(oversized), names));
+            check(&done, QStringLiteral("split by size complete, %1 oversized").arg(oversized));
+        }
         MessageMerge merged({m_garbage, m_truncated}, m_window.get());
         check(&merged, QStringLiteral("merge complete with left-out files"));
         MessageMerge all(m_window.get());

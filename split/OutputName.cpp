@@ -1,0 +1,71 @@
+#include "split/OutputName.h"
+
+#include <QFile>
+
+namespace {
+
+bool isSeparator(QChar c)
+{
+    if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
+        return true;
+#ifdef Q_OS_WIN
+    // Characters Windows refuses in names.
+    static const QString reserved = QStringLiteral("<>:\"|?*");
+    return reserved.contains(c);
+#else
+    return false;
+#endif
+}
+
+bool isBreakOrControl(QChar c)
+{
+    const QChar::Category category = c.category();
+    return category == QChar::Other_Control || category == QChar::Separator_Line
+        || category == QChar::Separator_Paragraph;
+}
+
+// Cuts text to at most maxLength characters and maxBytes encoded bytes,
+// never inside a surrogate pair.
+QString cut(QString text)
+{
+    auto fits = [](const QString &candidate) {
+        return candidate.size() <= OutputName::maxLength && QFile::encodeName(candidate).size() <= OutputName::maxBytes;
+    };
+    while (!text.isEmpty() && !fits(text)) {
+        int end = qMin(text.size(), OutputName::maxLength + 1) - 1;
+        if (end > 0 && text.at(end).isLowSurrogate() && text.at(end - 1).isHighSurrogate())
+            --end;
+        text.truncate(end);
+    }
+    return text;
+}
+
+} // namespace
+
+QString OutputName::makeSafe(const QString &text)
+{
+    QString cleaned;
+    cleaned.reserve(text.size());
+    for (const QChar c : text) {
+        if (isSeparator(c))
+            cleaned.append(QLatin1Char('_'));
+        else if (isBreakOrControl(c) || c.isSpace())
+            cleaned.append(QLatin1Char(' '));
+        else
+            cleaned.append(c);
+    }
+    cleaned = cleaned.simplified();
+    int skip = 0;
+    while (skip < cleaned.size() && (cleaned.at(skip) == QLatin1Char('.') || cleaned.at(skip) == QLatin1Char(' ')))
+        ++skip;
+    return cut(cleaned.mid(skip)).trimmed();
+}
+
+QString OutputName::numbered(int number, int count, const QString &title, const QString &fallback)
+{
+    const int width = qMax(2, QString::number(qMax(count, number)).size());
+    QString text = makeSafe(title);
+    if (text.isEmpty())
+        text = makeSafe(fallback);
+    return makeSafe(QStringLiteral("%1 %2").arg(number, width, 10, QLatin1Char('0')).arg(text));
+}

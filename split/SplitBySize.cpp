@@ -1,0 +1,71 @@
+#include "split/SplitBySize.h"
+
+#include "app/Logger.h"
+#include "merge/IProgress.h"
+#include "pdf/DebenuService.h"
+#include "split/SplitByPageRange.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+SplitBySize::SplitBySize(IProgress *progress, qint64 maxBytes, std::shared_ptr<DebenuService> service,
+                         QObject *parent)
+    : SplitWorker(progress, std::move(service), parent), m_maxBytes(maxBytes)
+{
+}
+
+void SplitBySize::run()
+{
+    progress()->reset();
+    progress()->setMinimum(0);
+    progress()->setMaximum(qMax(1, pageCount()));
+    progress()->setText(QString());
+    progress()->setValue(0);
+    emit started();
+    QCoreApplication::processEvents();
+
+    if (!checkSource()) {
+        finishEarly();
+        return;
+    }
+    ensureOutDirectory();
+    const QString baseName = QFileInfo(sourceFile()).baseName();
+    const auto namer = [&baseName](int from, int to) {
+        return QStringLiteral("%1_p%2.pdf").arg(baseName, SplitByPageRange::rangeText(qMakePair(from, to)));
+    };
+    bool incomplete = false;
+    QStringList files = splitFiles();
+    const auto report = [&](const SizeLimitedPart &part) {
+        if (part.path.isEmpty()) {
+            incomplete = true;
+            Logger::instance().log(QStringLiteral("Split. Can not write the part from page %1 of:%2. Error code:%3")
+                                       .arg(part.from)
+                                       .arg(QDir::toNativeSeparators(sourceFile()))
+                                       .arg(part.errorCode),
+                                   LogError);
+            return false;
+        }
+        files.append(part.path);
+        if (part.oversized)
+            m_oversized.append(part.path);
+        progress()->setValue(part.to);
+        return !progress()->isCanceled();
+    };
+    const DocumentProperties p = documentProperties();
+    const PdfOutputOptions options = service()->outputOptions(p.author, p.title, p.password, p.creator, p.producer);
+    const int written = service()->extractPagesBySize(sourceFile(), password(), m_maxBytes, outDirectory(), options,
+                                                      namer, report);
+    setSplitFiles(files);
+    if (written == 0 && !incomplete)
+        Logger::instance().log(QStringLiteral("Split. Nothing written from:%1. Error code:%2")
+                                   .arg(QDir::toNativeSeparators(sourceFile()))
+                                   .arg(service()->lastErrorCode()),
+                               LogError);
+    if (incomplete && written > 0) {
+        setErrorCode(Incomplete);   // pages were left out: never a success
+        finishEarly();
+        return;
+    }
+    finish();
+}
