@@ -7,6 +7,7 @@
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
+#include "pdf/DocumentDisposal.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
 #include "pdf/PdfOutputOptions.h"
@@ -1037,7 +1038,12 @@ DocumentMerger::DocumentMerger(SourceCache *sources)
         d->sources = sources;
 }
 
-DocumentMerger::~DocumentMerger() = default;
+// The merged document, its copies and the last input's records go as one:
+// kept to the end of a worker process, freed at once elsewhere.
+DocumentMerger::~DocumentMerger()
+{
+    DocumentDisposal::dispose(std::shared_ptr<Private>(std::move(d)));
+}
 
 bool DocumentMerger::addFile(const QString &path, const QString &password, const QString &outlineTitle)
 {

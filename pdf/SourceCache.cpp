@@ -1,5 +1,6 @@
 #include "pdf/SourceCache.h"
 
+#include "pdf/DocumentDisposal.h"
 #include "pdf/PdfErrorCode.h"
 
 #include <QCryptographicHash>
@@ -193,8 +194,13 @@ void SourceCache::release(const QString &path)
 
 void SourceCache::clear()
 {
-    QMutexLocker lock(&m_mutex);
-    m_entries.clear();
+    QList<std::shared_ptr<Entry>> entries;
+    {
+        QMutexLocker lock(&m_mutex);
+        entries.swap(m_entries);
+    }
+    for (const std::shared_ptr<Entry> &entry : qAsConst(entries))
+        DocumentDisposal::dispose(entry);
 }
 
 int SourceCache::size() const

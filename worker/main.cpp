@@ -1,6 +1,7 @@
 #include "app/AppSettings.h"
 #include "app/Logger.h"
 #include "app/StopRequest.h"
+#include "pdf/DocumentDisposal.h"
 #include "split/WorkerCode.h"
 #include "worker/MergeCommand.h"
 #include "worker/SplitJob.h"
@@ -34,6 +35,8 @@ int main(int argc, char *argv[])
     // what was written whole.
     StopRequest::installSignalHandler();
     QCoreApplication app(argc, argv);
+    // One job per process: parsed documents are left to the exit.
+    DocumentDisposal::keepUntilExit();
     AppSettings::applyIdentity();
     const QStringList args = app.arguments();
     if (args.size() != 3 || args.at(2).isEmpty()) {
