@@ -627,6 +627,10 @@ bool DocumentMerger::Private::add(const QString &path, const QString &password, 
     SharedCopies recorded;
     try {
         addInput(*in, title, reusable, recorded);
+        // Everything of the input is copied: its file's bytes need not stay
+        // in memory (a second pass over the same parse reads the little it
+        // copies again from the file).
+        sources->releaseBytes(in);
         store.commit();
         commitNames();
         sharedCopies = std::move(recorded);

@@ -1,6 +1,7 @@
 #include "pdf/SourceCache.h"
 
 #include "pdf/DocumentDisposal.h"
+#include "pdf/MemoryFileSource.h"
 #include "pdf/PdfErrorCode.h"
 
 #include <QCryptographicHash>
@@ -25,6 +26,7 @@ struct SourceCache::Entry
     QByteArray stamp;
     QByteArray passwordHash;
     std::shared_ptr<QPDF> pdf;
+    std::shared_ptr<MemoryFileSource> memory;   // null when parsed straight from the file
 };
 
 namespace {
@@ -44,13 +46,10 @@ QByteArray passwordDigest(const QString &password)
 // Larger files are parsed straight from the file.
 const qint64 maxInMemorySource = 512LL * 1024 * 1024;
 
-// A document parsed from the file's bytes in memory: every object and stream
-// is then read without a seek and a read system call, and the file is closed
-// at once (thousands of inputs never hold thousands of handles).
+// A document parsed from the file's bytes in memory (MemoryFileSource):
+// thousands of inputs never hold thousands of handles.
 struct InMemoryDocument
 {
-    QByteArray bytes;
-    Buffer view;
     QPDF pdf;
 };
 
@@ -95,6 +94,12 @@ QByteArray SourceCache::fileStamp(const QString &path)
 
 std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &password, int *errorCode)
 {
+    return parse(path, password, errorCode, nullptr);
+}
+
+std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &password, int *errorCode,
+                                         std::shared_ptr<MemoryFileSource> *memory)
+{
     setError(errorCode, PdfErrorCode::None);
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
@@ -111,14 +116,16 @@ std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &pas
         const std::string secret = password.toUtf8().toStdString();
         QFile file(path);
         if (file.size() > 0 && file.size() <= maxInMemorySource && file.open(QIODevice::ReadOnly)) {
-            auto document = std::make_shared<InMemoryDocument>();
-            document->bytes = file.readAll();
+            const QByteArray stamp = fileStamp(path);
+            const QByteArray bytes = file.readAll();
             file.close();
-            document->view = Buffer(reinterpret_cast<unsigned char *>(document->bytes.data()),
-                                    size_t(document->bytes.size()));
+            auto source = std::make_shared<MemoryFileSource>(name, path, bytes, stamp);
+            auto document = std::make_shared<InMemoryDocument>();
             pdf = std::shared_ptr<QPDF>(document, &document->pdf);
             pdf->setSuppressWarnings(true);
-            pdf->processInputSource(std::make_shared<BufferInputSource>(name, &document->view), secret.c_str());
+            pdf->processInputSource(source, secret.c_str());
+            if (memory)
+                *memory = source;
         } else {
             pdf = std::make_shared<QPDF>();
             pdf->setSuppressWarnings(true);
@@ -165,7 +172,8 @@ std::shared_ptr<QPDF> SourceCache::open(const QString &path, const QString &pass
     }
 
     // Parsing runs outside the lock; two threads may parse the same file once each.
-    std::shared_ptr<QPDF> pdf = parse(absolute, password, errorCode);
+    std::shared_ptr<MemoryFileSource> memory;
+    std::shared_ptr<QPDF> pdf = parse(absolute, password, errorCode, &memory);
     if (!pdf || stamp.isEmpty())
         return pdf;
 
@@ -174,6 +182,7 @@ std::shared_ptr<QPDF> SourceCache::open(const QString &path, const QString &pass
     entry->stamp = stamp;
     entry->passwordHash = digest;
     entry->pdf = pdf;
+    entry->memory = memory;
     QMutexLocker lock(&m_mutex);
     ++m_parseCount;
     m_entries.prepend(entry);
@@ -189,6 +198,15 @@ void SourceCache::release(const QString &path)
     for (int i = m_entries.size() - 1; i >= 0; --i) {
         if (m_entries.at(i)->path == absolute)
             m_entries.removeAt(i);
+    }
+}
+
+void SourceCache::releaseBytes(const std::shared_ptr<QPDF> &pdf)
+{
+    QMutexLocker lock(&m_mutex);
+    for (const std::shared_ptr<Entry> &entry : qAsConst(m_entries)) {
+        if (entry->pdf == pdf && entry->memory)
+            entry->memory->releaseBytes();
     }
 }
 

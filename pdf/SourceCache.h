@@ -6,6 +6,7 @@
 #include <QString>
 #include <memory>
 
+class MemoryFileSource;
 class QPDF;
 
 // Parsed source documents kept between operations, so that repeated work on
@@ -33,6 +34,12 @@ public:
     static std::shared_ptr<QPDF> parse(const QString &path, const QString &password,
                                        int *errorCode = nullptr);
 
+    // Gives back the memory holding the file's bytes of pdf, a document this
+    // cache handed out: the parse stays, and whatever it still has to read
+    // comes from the file, as long as the file is unchanged. For callers that
+    // have read what they need (a merge, once an input is copied).
+    void releaseBytes(const std::shared_ptr<QPDF> &pdf);
+
     // Drops every entry for path (any password); clear() drops all entries.
     void release(const QString &path);
     void clear();
@@ -47,6 +54,9 @@ public:
 
 private:
     struct Entry;
+
+    static std::shared_ptr<QPDF> parse(const QString &path, const QString &password, int *errorCode,
+                                       std::shared_ptr<MemoryFileSource> *memory);
 
     mutable QMutex m_mutex;
     QList<std::shared_ptr<Entry>> m_entries; // most recently used first
