@@ -335,6 +335,7 @@ void SplitView::connectController()
     connect(m_split, &Split::complete, this, &SplitView::onComplete);
     connect(m_split, &Split::splitFailed, this, &SplitView::onFailed);
     connect(m_split, &Split::splitCanceled, this, &SplitView::onCanceled);
+    connect(m_split, &Split::splitIncomplete, this, &SplitView::onIncomplete);
     connect(m_split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
     connect(m_progress, &ProgressControl::canceled, m_split, &Split::cancel);
     connect(m_bookmarkPage, &BookmarkModePage::changed, this, &SplitView::updateSplitButton);
@@ -703,6 +704,25 @@ void SplitView::onCanceled(QStringList files)
                      .arg(files.count())
                      .arg(folder));
     }
+    emit runReported();
+}
+
+void SplitView::onIncomplete(int errorCode, QStringList files)
+{
+    if (m_split->isCancelRequested()) {
+        onCanceled(files);
+        return;
+    }
+    rememberLastFile(files);
+    const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
+    const QString kept = tr("%1 files written before the failure are complete and were kept in %2.", nullptr,
+                            files.count())
+                             .arg(files.count())
+                             .arg(folder);
+    const QString reason = errorCode == WorkerCode::Incomplete
+        ? tr("Not every file could be written. Check that the disk is not full.")
+        : tr("The split stopped unexpectedly (error %1).").arg(errorCode);
+    showInfo(tr("Split failed"), reason + QLatin1Char(' ') + kept);
     emit runReported();
 }
 

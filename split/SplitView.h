@@ -81,6 +81,7 @@ public slots:
     void onFailed(int errorCode);
     // The split was stopped; files: those written whole before the stop.
     void onCanceled(QStringList files);
+    void onIncomplete(int errorCode, QStringList files);
     void onContentCopyDisabled();
     void setInitialState();
 

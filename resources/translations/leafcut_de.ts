@@ -708,5 +708,20 @@
             <numerusform>%1 Seiten sind für sich allein größer als die Höchstgröße und wurden jeweils in einer eigenen Datei gespeichert: %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Die %1 vorher geschriebene Datei ist vollständig und bleibt in %2.</numerusform>
+            <numerusform>Die %1 vorher geschriebenen Dateien sind vollständig und bleiben in %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Nicht alle Dateien konnten geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly (error %1).</source>
+        <translation>Das Teilen brach unerwartet ab (Fehler %1).</translation>
+    </message>
 </context>
 </TS>

@@ -708,5 +708,20 @@
             <numerusform>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>The %1 file written before the failure is complete and was kept in %2.</numerusform>
+            <numerusform>The %1 files written before the failure are complete and were kept in %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Not every file could be written. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly (error %1).</source>
+        <translation>The split stopped unexpectedly (error %1).</translation>
+    </message>
 </context>
 </TS>

@@ -708,5 +708,20 @@
             <numerusform>%1 páginas superan por sí solas el tamaño máximo y se guardaron cada una en un archivo propio: %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>El %1 archivo escrito antes del fallo está completo y se guardó en %2.</numerusform>
+            <numerusform>Los %1 archivos escritos antes del fallo están completos y se guardaron en %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>No se pudieron escribir todos los archivos. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly (error %1).</source>
+        <translation>La división se detuvo de forma inesperada (error %1).</translation>
+    </message>
 </context>
 </TS>

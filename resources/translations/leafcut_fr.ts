@@ -708,5 +708,20 @@
             <numerusform>%1 pages dépassent à elles seules la taille maximale et ont été enregistrées chacune dans un fichier à part&#xa0;: %2</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Le fichier écrit avant l’échec (%1) est complet et a été conservé dans %2.</numerusform>
+            <numerusform>Les %1 fichiers écrits avant l’échec sont complets et ont été conservés dans %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Tous les fichiers n’ont pas pu être écrits. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly (error %1).</source>
+        <translation>La division s’est arrêtée de façon inattendue (erreur %1).</translation>
+    </message>
 </context>
 </TS>
