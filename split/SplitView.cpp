@@ -14,7 +14,7 @@
 #include "widgets/Button.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
-#include "widgets/PixmapLoader.h"
+#include "widgets/HelpRow.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"
 
@@ -134,18 +134,7 @@ QWidget *SplitView::buildModeList()
 
 QWidget *SplitView::buildHelpRow(QLabel *text, bool limitHeight)
 {
-    auto *frame = new QFrame(this);
-    auto *row = new QHBoxLayout(frame);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto *picture = new QLabel(frame);
-    picture->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/helplabel.png")));
-    row->addWidget(picture, 0, Qt::AlignTop);
-    text->setObjectName(QStringLiteral("help"));
-    text->setWordWrap(true);
-    if (limitHeight)
-        text->setMaximumHeight(HelpMaxHeight);
-    row->addWidget(text, 1, Qt::AlignTop);
-    return frame;
+    return new HelpRow(text, this, limitHeight ? HelpMaxHeight : QWIDGETSIZE_MAX);
 }
 
 QLineEdit *SplitView::createNumberEdit(QWidget *parent, QValidator *validator)
