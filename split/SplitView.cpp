@@ -671,6 +671,8 @@ void SplitView::onFailed(int errorCode)
         // A worker stopped without a word about what it wrote.
         showInfo(tr("Split canceled"), tr("The split was stopped. Files written into %1 before the stop "
                                           "are complete.").arg(folder));
+    } else if (errorCode == WorkerCode::Crashed) {
+        showInfo(tr("Split failed"), workerEndedText() + QLatin1Char(' ') + tr("No file was written."));
     } else if (errorCode == WorkerCode::NothingProduced) {
         showInfo(tr("Split failed"), tr("No file could be written into %1. Check that the folder can be "
                                         "written to and that the disk is not full.").arg(folder));
@@ -678,6 +680,11 @@ void SplitView::onFailed(int errorCode)
         showInfo(tr("Split failed"), tr("The document could not be split (error %1).").arg(errorCode));
     }
     emit runReported();
+}
+
+QString SplitView::workerEndedText()
+{
+    return tr("The split stopped unexpectedly: the helper program pdfworker ended before it finished.");
 }
 
 void SplitView::onCanceled(QStringList files)
@@ -708,9 +715,9 @@ void SplitView::onIncomplete(int errorCode, QStringList files)
                             files.count())
                              .arg(files.count())
                              .arg(folder);
-    const QString reason = errorCode == WorkerCode::Incomplete
-        ? tr("Not every file could be written. Check that the disk is not full.")
-        : tr("The split stopped unexpectedly (error %1).").arg(errorCode);
+    const QString reason = errorCode == WorkerCode::Incomplete ? tr("Not every file could be written. Check that the disk is not full.")
+        : errorCode == WorkerCode::Crashed ? workerEndedText()
+                                           : tr("The split stopped unexpectedly (error %1).").arg(errorCode);
     showInfo(tr("Split failed"), reason + QLatin1Char(' ') + kept);
     emit runReported();
 }

@@ -89,6 +89,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Why a split whose worker was killed or crashed ended.
+    static QString workerEndedText();
     QWidget *buildModeList();
     QWidget *buildSinglePagesPage();
     QWidget *buildGroupsPage();

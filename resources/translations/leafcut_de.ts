@@ -295,6 +295,10 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 kann nicht gelesen werden. Die Datei ist beschädigt oder keine PDF-Datei.</translation>
     </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -722,6 +726,14 @@
     <message>
         <source>The split stopped unexpectedly (error %1).</source>
         <translation>Das Teilen brach unerwartet ab (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
     </message>
 </context>
 </TS>

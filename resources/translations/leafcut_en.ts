@@ -295,6 +295,10 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 cannot be read. The file is damaged or is not a PDF.</translation>
     </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -722,6 +726,14 @@
     <message>
         <source>The split stopped unexpectedly (error %1).</source>
         <translation>The split stopped unexpectedly (error %1).</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No file was written.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
     </message>
 </context>
 </TS>

@@ -295,6 +295,10 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>No se puede leer %1. El archivo está dañado o no es un PDF.</translation>
     </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -722,6 +726,14 @@
     <message>
         <source>The split stopped unexpectedly (error %1).</source>
         <translation>La división se detuvo de forma inesperada (error %1).</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No se escribió ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
     </message>
 </context>
 </TS>

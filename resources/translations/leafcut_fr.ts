@@ -295,6 +295,10 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 est illisible. Le fichier est endommagé ou n’est pas un PDF.</translation>
     </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -722,6 +726,14 @@
     <message>
         <source>The split stopped unexpectedly (error %1).</source>
         <translation>La division s’est arrêtée de façon inattendue (erreur %1).</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
     </message>
 </context>
 </TS>

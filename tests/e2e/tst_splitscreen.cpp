@@ -1,6 +1,7 @@
 #include "ModalDriver.h"
 #include "PdfProbe.h"
 #include "TestPaths.h"
+#include "WorkerChild.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
 #include "merge/Merge.h"
@@ -331,10 +332,19 @@ private slots:
         QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("readonly/readonly"))));
     }
 
-    void cancelledSplitKeepsWholeFilesAndSaysSo()
+    // A split stopped half-way, by the user or by a worker that was killed:
+    // the files written before stay whole, and the message counts them.
+    void stoppedSplitKeepsWholeFilesAndSaysSo_data()
     {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("stopped by the user") << false;
+        QTest::newRow("worker killed") << true;
+    }
+    void stoppedSplitKeepsWholeFilesAndSaysSo()
+    {
+        QFETCH(bool, killed);
         ModalDriver driver;
-        const QString folder = m_dir.filePath(QStringLiteral("big"));
+        const QString folder = m_dir.filePath(killed ? QStringLiteral("killed") : QStringLiteral("big"));
         QDir().mkpath(folder);
         const QString source = folder + QStringLiteral("/big.pdf");
         QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source));
@@ -350,15 +360,25 @@ private slots:
         QPushButton *stop = m_view->progressControl()->findChild<QPushButton *>(QStringLiteral("buttonStop"));
         QVERIFY(stop);
         QTest::qWait(300);
-        QTest::mouseClick(stop, Qt::LeftButton);
+        if (killed) {
+            const pid_t worker = workerChild();
+            QVERIFY(worker > 0);
+            QCOMPARE(::kill(worker, SIGKILL), 0);
+        } else {
+            QTest::mouseClick(stop, Qt::LeftButton);
+        }
         QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
         const QString outFolder = folder + QStringLiteral("/big");
-        // Not "failed": the user stopped it, and is told where the files are.
         const QString shown = driver.seen().last();
-        QVERIFY2(shown.contains(QStringLiteral("Split canceled")), qPrintable(shown));
-        QVERIFY2(!shown.contains(QStringLiteral("Split failed")), qPrintable(shown));
-        QVERIFY2(shown.contains(QDir::toNativeSeparators(outFolder)) || shown.contains(QStringLiteral("before any file")),
-                 qPrintable(shown));
+        if (killed) {
+            // Not a cancel, and not a bare error number: what ended, and what is left.
+            QVERIFY2(shown.startsWith(QStringLiteral("Split failed")), qPrintable(shown));
+            QVERIFY2(shown.contains(QStringLiteral("the helper program pdfworker ended before it finished")),
+                     qPrintable(shown));
+        } else {
+            // Not "failed": the user stopped it, and is told where the files are.
+            QVERIFY2(shown.startsWith(QStringLiteral("Split canceled")), qPrintable(shown));
+        }
         QTRY_VERIFY(!m_view->isSplitting());
         QTRY_VERIFY(m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder"))->isEnabled());
 
@@ -372,14 +392,16 @@ private slots:
             QVERIFY2(PdfProbe::isComplete(path), qPrintable(path));
         }
         QVERIFY(files < 3000);
-        // A count in the message is the count on disk.
         // The message counts what is on disk, or says nothing was written.
-        const QRegularExpression counted(QStringLiteral("The (\\d+) files? written"));
+        const QRegularExpression counted(QStringLiteral("The (\\d+) files? written .* kept in (.*)\\.$"));
         const QRegularExpressionMatch match = counted.match(shown);
-        if (files == 0)
-            QVERIFY2(shown.contains(QStringLiteral("before any file")), qPrintable(shown));
-        else
+        if (files == 0) {
+            QVERIFY2(shown.contains(QStringLiteral("before any file")) || shown.contains(QStringLiteral("No file was written")),
+                     qPrintable(shown));
+        } else {
             QVERIFY2(match.hasMatch() && match.captured(1).toInt() == files, qPrintable(shown));
+            QCOMPARE(match.captured(2), QDir::toNativeSeparators(outFolder));
+        }
     }
 
     // A disk that fills up during a split: the outputs written before stay
