@@ -195,7 +195,7 @@ void MergeLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     // A killed worker may report exit code 0: never read a response that a
     // dead worker may have left half-done.
     if (exitStatus != QProcess::NormalExit) {
-        emit finished(m_cancelRequested ? int(WorkerCode::Canceled) : ResponseUnreadableCode, QString());
+        emit finished(m_cancelRequested ? int(WorkerCode::Canceled) : int(WorkerCode::Crashed), QString());
         return;
     }
     if (exitCode != 0) {

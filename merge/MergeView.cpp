@@ -478,6 +478,9 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
     } else if (errorCode == WorkerCode::Canceled || m_merge->isCancelRequested()) {
         // Also a worker stopped without a word: a stopped merge writes nothing.
         showMessage(tr("Merge canceled"), tr("The merge was stopped. No merged file was written."));
+    } else if (errorCode == WorkerCode::Crashed) {
+        showMessage(tr("Merge failed"), tr("The merge stopped unexpectedly: the helper program pdfworker ended "
+                                           "before it finished. No merged file was written."));
     } else if (errorCode == WorkerCode::NotStarted) {
         showMessage(tr("Merge failed"), tr("The merge could not start: the helper program pdfworker is missing "
                                            "or cannot be run. Reinstalling Sheafwright should mend this."));

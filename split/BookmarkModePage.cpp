@@ -1,7 +1,7 @@
 #include "split/BookmarkModePage.h"
 
 #include "split/Split.h"
-#include "widgets/PixmapLoader.h"
+#include "widgets/HelpRow.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -35,14 +35,7 @@ BookmarkModePage::BookmarkModePage(Split *split, QWidget *parent)
     layout->addLayout(row);
     layout->addSpacing(12);
 
-    auto *helpRow = new QHBoxLayout();
-    auto *picture = new QLabel(this);
-    picture->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/helplabel.png")));
-    m_help->setObjectName(QStringLiteral("help"));
-    m_help->setWordWrap(true);
-    helpRow->addWidget(picture, 0, Qt::AlignTop);
-    helpRow->addWidget(m_help, 1, Qt::AlignTop);
-    layout->addLayout(helpRow);
+    layout->addWidget(new HelpRow(m_help, this));
     layout->addStretch();
 
     connect(m_levels, QOverload<int>::of(&QComboBox::currentIndexChanged), this, &BookmarkModePage::onLevelChosen);

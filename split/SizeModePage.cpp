@@ -1,6 +1,6 @@
 #include "split/SizeModePage.h"
 
-#include "widgets/PixmapLoader.h"
+#include "widgets/HelpRow.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -42,14 +42,7 @@ SizeModePage::SizeModePage(QWidget *parent)
     layout->addLayout(row);
     layout->addSpacing(12);
 
-    auto *helpRow = new QHBoxLayout();
-    auto *picture = new QLabel(this);
-    picture->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/helplabel.png")));
-    m_help->setObjectName(QStringLiteral("help"));
-    m_help->setWordWrap(true);
-    helpRow->addWidget(picture, 0, Qt::AlignTop);
-    helpRow->addWidget(m_help, 1, Qt::AlignTop);
-    layout->addLayout(helpRow);
+    layout->addWidget(new HelpRow(m_help, this));
     layout->addStretch();
 
     setLimit(10, Megabytes);

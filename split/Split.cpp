@@ -329,6 +329,8 @@ void Split::onSplitFinished(int exitCode, QStringList files)
     emit complete();
     if (exitCode == WorkerCode::Canceled)
         emit splitCanceled(files);
+    else if (exitCode != WorkerCode::Success && !files.isEmpty())
+        emit splitIncomplete(exitCode, files);
     else if (exitCode != WorkerCode::Success)
         emit splitFailed(exitCode);
     else

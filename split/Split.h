@@ -123,6 +123,10 @@ signals:
     // The split was stopped on request; files: those written whole before
     // the stop (they stay where they are). Emitted instead of splitFailed.
     void splitCanceled(QStringList files);
+    // The split failed with errorCode after writing files whole (a full disk,
+    // a worker that died): they stay where they are. Emitted instead of
+    // splitFailed whenever a failed run kept any file.
+    void splitIncomplete(int errorCode, QStringList files);
     void contentCopyDisabled();
 
 public slots:

@@ -38,19 +38,9 @@ QString SplitByCertainPage::outputFileName(const QString &sourceFile, const QDat
 
 void SplitByCertainPage::run()
 {
-    emit started();
-    progress()->reset();
-    progress()->setMinimum(0);
-    progress()->setMaximum(m_ranges.size());
-    progress()->setText(QString());
-    progress()->setValue(0);
-
-    if (!checkSource()) {
-        finishEarly();
+    if (!beginRun(m_ranges.size()))
         return;
-    }
     const QString fileName = outputFileName(sourceFile(), QDateTime::currentDateTime());
-    ensureOutDirectory();
     const QString pages = keptPageList(m_ranges, pageCount());
 
     progress()->setMinimum(0);

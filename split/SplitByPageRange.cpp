@@ -4,7 +4,6 @@
 #include "merge/IProgress.h"
 #include "split/OutputName.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 
 SplitByPageRange::SplitByPageRange(IProgress *progress, const QList<QPair<int, int>> &ranges,
@@ -28,19 +27,8 @@ bool SplitByPageRange::isValidRange(const QPair<int, int> &range, int pageCount)
 
 void SplitByPageRange::run()
 {
-    progress()->reset();
-    progress()->setMinimum(0);
-    progress()->setMaximum(m_ranges.size());
-    progress()->setText(QString());
-    progress()->setValue(0);
-    emit started();
-    QCoreApplication::processEvents();
-
-    if (!checkSource()) {
-        finishEarly();
+    if (!beginRun(m_ranges.size()))
         return;
-    }
-    ensureOutDirectory();
     const QString baseName = QFileInfo(sourceFile()).baseName();
 
     QList<PageRangeOutput> outputs;

@@ -5,7 +5,6 @@
 #include "pdf/DebenuService.h"
 #include "split/SplitByPageRange.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,19 +16,8 @@ SplitBySize::SplitBySize(IProgress *progress, qint64 maxBytes, std::shared_ptr<D
 
 void SplitBySize::run()
 {
-    progress()->reset();
-    progress()->setMinimum(0);
-    progress()->setMaximum(qMax(1, pageCount()));
-    progress()->setText(QString());
-    progress()->setValue(0);
-    emit started();
-    QCoreApplication::processEvents();
-
-    if (!checkSource()) {
-        finishEarly();
+    if (!beginRun(qMax(1, pageCount())))
         return;
-    }
-    ensureOutDirectory();
     const QString baseName = QFileInfo(sourceFile()).baseName();
     const auto namer = [&baseName](int from, int to) {
         return QStringLiteral("%1_p%2.pdf").arg(baseName, SplitByPageRange::rangeText(qMakePair(from, to)));

@@ -184,7 +184,7 @@ void SplitLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     // had moved into place before is whole and is reported.
     if (exitStatus == QProcess::CrashExit) {
         m_files = filesWrittenSoFar();
-        emit finished(m_cancelRequested ? int(WorkerCode::Canceled) : int(WorkerCode::Failed), m_files);
+        emit finished(m_cancelRequested ? int(WorkerCode::Canceled) : int(WorkerCode::Crashed), m_files);
         return;
     }
     if (exitCode != 0) {

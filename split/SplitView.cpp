@@ -14,7 +14,7 @@
 #include "widgets/Button.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
-#include "widgets/PixmapLoader.h"
+#include "widgets/HelpRow.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"
 
@@ -134,18 +134,7 @@ QWidget *SplitView::buildModeList()
 
 QWidget *SplitView::buildHelpRow(QLabel *text, bool limitHeight)
 {
-    auto *frame = new QFrame(this);
-    auto *row = new QHBoxLayout(frame);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto *picture = new QLabel(frame);
-    picture->setPixmap(PixmapLoader::load(QStringLiteral(":/style/images/helplabel.png")));
-    row->addWidget(picture, 0, Qt::AlignTop);
-    text->setObjectName(QStringLiteral("help"));
-    text->setWordWrap(true);
-    if (limitHeight)
-        text->setMaximumHeight(HelpMaxHeight);
-    row->addWidget(text, 1, Qt::AlignTop);
-    return frame;
+    return new HelpRow(text, this, limitHeight ? HelpMaxHeight : QWIDGETSIZE_MAX);
 }
 
 QLineEdit *SplitView::createNumberEdit(QWidget *parent, QValidator *validator)
@@ -335,6 +324,7 @@ void SplitView::connectController()
     connect(m_split, &Split::complete, this, &SplitView::onComplete);
     connect(m_split, &Split::splitFailed, this, &SplitView::onFailed);
     connect(m_split, &Split::splitCanceled, this, &SplitView::onCanceled);
+    connect(m_split, &Split::splitIncomplete, this, &SplitView::onIncomplete);
     connect(m_split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
     connect(m_progress, &ProgressControl::canceled, m_split, &Split::cancel);
     connect(m_bookmarkPage, &BookmarkModePage::changed, this, &SplitView::updateSplitButton);
@@ -681,6 +671,8 @@ void SplitView::onFailed(int errorCode)
         // A worker stopped without a word about what it wrote.
         showInfo(tr("Split canceled"), tr("The split was stopped. Files written into %1 before the stop "
                                           "are complete.").arg(folder));
+    } else if (errorCode == WorkerCode::Crashed) {
+        showInfo(tr("Split failed"), workerEndedText() + QLatin1Char(' ') + tr("No file was written."));
     } else if (errorCode == WorkerCode::NothingProduced) {
         showInfo(tr("Split failed"), tr("No file could be written into %1. Check that the folder can be "
                                         "written to and that the disk is not full.").arg(folder));
@@ -688,6 +680,11 @@ void SplitView::onFailed(int errorCode)
         showInfo(tr("Split failed"), tr("The document could not be split (error %1).").arg(errorCode));
     }
     emit runReported();
+}
+
+QString SplitView::workerEndedText()
+{
+    return tr("The split stopped unexpectedly: the helper program pdfworker ended before it finished.");
 }
 
 void SplitView::onCanceled(QStringList files)
@@ -703,6 +700,25 @@ void SplitView::onCanceled(QStringList files)
                      .arg(files.count())
                      .arg(folder));
     }
+    emit runReported();
+}
+
+void SplitView::onIncomplete(int errorCode, QStringList files)
+{
+    if (m_split->isCancelRequested()) {
+        onCanceled(files);
+        return;
+    }
+    rememberLastFile(files);
+    const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
+    const QString kept = tr("%1 files written before the failure are complete and were kept in %2.", nullptr,
+                            files.count())
+                             .arg(files.count())
+                             .arg(folder);
+    const QString reason = errorCode == WorkerCode::Incomplete ? tr("Not every file could be written. Check that the disk is not full.")
+        : errorCode == WorkerCode::Crashed ? workerEndedText()
+                                           : tr("The split stopped unexpectedly (error %1).").arg(errorCode);
+    showInfo(tr("Split failed"), reason + QLatin1Char(' ') + kept);
     emit runReported();
 }
 

@@ -81,6 +81,7 @@ public slots:
     void onFailed(int errorCode);
     // The split was stopped; files: those written whole before the stop.
     void onCanceled(QStringList files);
+    void onIncomplete(int errorCode, QStringList files);
     void onContentCopyDisabled();
     void setInitialState();
 
@@ -88,6 +89,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // Why a split whose worker was killed or crashed ended.
+    static QString workerEndedText();
     QWidget *buildModeList();
     QWidget *buildSinglePagesPage();
     QWidget *buildGroupsPage();

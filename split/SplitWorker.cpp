@@ -5,6 +5,7 @@
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -35,6 +36,23 @@ bool SplitWorker::checkSource()
     Logger::instance().log(QStringLiteral("Split. Source file not found:%1").arg(m_sourceFile), LogDebug);
     m_errorCode = SourceMissing;
     return false;
+}
+
+bool SplitWorker::beginRun(int steps)
+{
+    m_progress->reset();
+    m_progress->setMinimum(0);
+    m_progress->setMaximum(steps);
+    m_progress->setText(QString());
+    m_progress->setValue(0);
+    emit started();
+    QCoreApplication::processEvents();
+    if (!checkSource()) {
+        finishEarly();
+        return false;
+    }
+    ensureOutDirectory();
+    return true;
 }
 
 void SplitWorker::ensureOutDirectory() const

@@ -70,6 +70,10 @@ protected:
     IProgress *progress() const { return m_progress; }
     std::shared_ptr<DebenuService> service() const { return m_service; }
 
+    // The common opening of a run: the progress reset to steps, started()
+    // emitted, the source checked and the output folder made. False when the
+    // source is missing: the run has then been finished early.
+    bool beginRun(int steps);
     // Logs and records a missing source; true when the source exists.
     bool checkSource();
     // Creates the output folder when missing (one level only).

@@ -23,5 +23,8 @@ enum : int {
     // write error, a page that cannot be copied): the response lists the
     // files that were written whole; none of the others is left behind.
     Incomplete = 9,
+    // launcher: the worker was killed or crashed before it finished; its
+    // response, if any, is not trusted.
+    Crashed = 10,
 };
 } // namespace WorkerCode

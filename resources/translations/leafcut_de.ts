@@ -295,6 +295,10 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 kann nicht gelesen werden. Die Datei ist beschädigt oder keine PDF-Datei.</translation>
     </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -707,6 +711,29 @@
             <numerusform>%1 Seite ist für sich allein größer als die Höchstgröße und wurde in einer eigenen Datei gespeichert: %2</numerusform>
             <numerusform>%1 Seiten sind für sich allein größer als die Höchstgröße und wurden jeweils in einer eigenen Datei gespeichert: %2</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Die %1 vorher geschriebene Datei ist vollständig und bleibt in %2.</numerusform>
+            <numerusform>Die %1 vorher geschriebenen Dateien sind vollständig und bleiben in %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Nicht alle Dateien konnten geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly (error %1).</source>
+        <translation>Das Teilen brach unerwartet ab (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
     </message>
 </context>
 </TS>

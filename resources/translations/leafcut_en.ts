@@ -295,6 +295,10 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 cannot be read. The file is damaged or is not a PDF.</translation>
     </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -707,6 +711,29 @@
             <numerusform>%1 page is larger than the size limit by itself and was saved in a file of its own: %2</numerusform>
             <numerusform>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>The %1 file written before the failure is complete and was kept in %2.</numerusform>
+            <numerusform>The %1 files written before the failure are complete and were kept in %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Not every file could be written. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly (error %1).</source>
+        <translation>The split stopped unexpectedly (error %1).</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No file was written.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
     </message>
 </context>
 </TS>

@@ -295,6 +295,10 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>No se puede leer %1. El archivo está dañado o no es un PDF.</translation>
     </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -707,6 +711,29 @@
             <numerusform>%1 página supera por sí sola el tamaño máximo y se guardó en un archivo propio: %2</numerusform>
             <numerusform>%1 páginas superan por sí solas el tamaño máximo y se guardaron cada una en un archivo propio: %2</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>El %1 archivo escrito antes del fallo está completo y se guardó en %2.</numerusform>
+            <numerusform>Los %1 archivos escritos antes del fallo están completos y se guardaron en %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>No se pudieron escribir todos los archivos. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly (error %1).</source>
+        <translation>La división se detuvo de forma inesperada (error %1).</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No se escribió ningún archivo.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
     </message>
 </context>
 </TS>

@@ -295,6 +295,10 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 est illisible. Le fichier est endommagé ou n’est pas un PDF.</translation>
     </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -707,6 +711,29 @@
             <numerusform>%1 page dépasse à elle seule la taille maximale et a été enregistrée dans un fichier à part&#xa0;: %2</numerusform>
             <numerusform>%1 pages dépassent à elles seules la taille maximale et ont été enregistrées chacune dans un fichier à part&#xa0;: %2</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Le fichier écrit avant l’échec (%1) est complet et a été conservé dans %2.</numerusform>
+            <numerusform>Les %1 fichiers écrits avant l’échec sont complets et ont été conservés dans %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Tous les fichiers n’ont pas pu être écrits. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly (error %1).</source>
+        <translation>La division s’est arrêtée de façon inattendue (erreur %1).</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
     </message>
 </context>
 </TS>

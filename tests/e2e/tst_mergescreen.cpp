@@ -1,6 +1,7 @@
 #include "ModalDriver.h"
 #include "PdfProbe.h"
 #include "TestPaths.h"
+#include "WorkerChild.h"
 #include "app/Application.h"
 #include "merge/Merge.h"
 #include "merge/MergeItemDelegate.h"
@@ -27,6 +28,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
 
 // The merge screen driven as a person would: files added through the
 // model's request path, reordered by drag and drop, by the move buttons and
@@ -332,7 +335,19 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
 
-        // The same merge left alone succeeds: the stop was what ended it.
+        // A worker killed mid-run is a failure that says what ended, not a cancel.
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY(workerChild() > 0);
+        QCOMPARE(::kill(workerChild(), SIGKILL), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
+        QCOMPARE(driver.seen().last(), QStringLiteral("Merge failed|The merge stopped unexpectedly: the helper program "
+                                                      "pdfworker ended before it finished. No merged file was written."));
+        QTRY_VERIFY(!m_view->isMerging());
+        QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("my merge"));
+        QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
+
+        // The same merge left alone succeeds: the stops were what ended it.
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
         QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);

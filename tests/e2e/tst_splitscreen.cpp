@@ -1,6 +1,7 @@
 #include "ModalDriver.h"
 #include "PdfProbe.h"
 #include "TestPaths.h"
+#include "WorkerChild.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
 #include "merge/Merge.h"
@@ -27,6 +28,9 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
 
 // The split screen driven as a person would: a document dropped on it, each
 // of the four modes, the completion dialog, the files on disk checked with
@@ -328,10 +332,19 @@ private slots:
         QVERIFY(!QFileInfo::exists(m_dir.filePath(QStringLiteral("readonly/readonly"))));
     }
 
-    void cancelledSplitKeepsWholeFilesAndSaysSo()
+    // A split stopped half-way, by the user or by a worker that was killed:
+    // the files written before stay whole, and the message counts them.
+    void stoppedSplitKeepsWholeFilesAndSaysSo_data()
     {
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("stopped by the user") << false;
+        QTest::newRow("worker killed") << true;
+    }
+    void stoppedSplitKeepsWholeFilesAndSaysSo()
+    {
+        QFETCH(bool, killed);
         ModalDriver driver;
-        const QString folder = m_dir.filePath(QStringLiteral("big"));
+        const QString folder = m_dir.filePath(killed ? QStringLiteral("killed") : QStringLiteral("big"));
         QDir().mkpath(folder);
         const QString source = folder + QStringLiteral("/big.pdf");
         QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source));
@@ -347,15 +360,25 @@ private slots:
         QPushButton *stop = m_view->progressControl()->findChild<QPushButton *>(QStringLiteral("buttonStop"));
         QVERIFY(stop);
         QTest::qWait(300);
-        QTest::mouseClick(stop, Qt::LeftButton);
+        if (killed) {
+            const pid_t worker = workerChild();
+            QVERIFY(worker > 0);
+            QCOMPARE(::kill(worker, SIGKILL), 0);
+        } else {
+            QTest::mouseClick(stop, Qt::LeftButton);
+        }
         QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
         const QString outFolder = folder + QStringLiteral("/big");
-        // Not "failed": the user stopped it, and is told where the files are.
         const QString shown = driver.seen().last();
-        QVERIFY2(shown.contains(QStringLiteral("Split canceled")), qPrintable(shown));
-        QVERIFY2(!shown.contains(QStringLiteral("Split failed")), qPrintable(shown));
-        QVERIFY2(shown.contains(QDir::toNativeSeparators(outFolder)) || shown.contains(QStringLiteral("before any file")),
-                 qPrintable(shown));
+        if (killed) {
+            // Not a cancel, and not a bare error number: what ended, and what is left.
+            QVERIFY2(shown.startsWith(QStringLiteral("Split failed")), qPrintable(shown));
+            QVERIFY2(shown.contains(QStringLiteral("the helper program pdfworker ended before it finished")),
+                     qPrintable(shown));
+        } else {
+            // Not "failed": the user stopped it, and is told where the files are.
+            QVERIFY2(shown.startsWith(QStringLiteral("Split canceled")), qPrintable(shown));
+        }
         QTRY_VERIFY(!m_view->isSplitting());
         QTRY_VERIFY(m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder"))->isEnabled());
 
@@ -369,11 +392,59 @@ private slots:
             QVERIFY2(PdfProbe::isComplete(path), qPrintable(path));
         }
         QVERIFY(files < 3000);
-        // A count in the message is the count on disk.
-        const QRegularExpression counted(QStringLiteral("The (\\d+) files? written"));
+        // The message counts what is on disk, or says nothing was written.
+        const QRegularExpression counted(QStringLiteral("The (\\d+) files? written .* kept in (.*)\\.$"));
         const QRegularExpressionMatch match = counted.match(shown);
-        if (match.hasMatch())
-            QCOMPARE(match.captured(1).toInt(), files);
+        if (files == 0) {
+            QVERIFY2(shown.contains(QStringLiteral("before any file")) || shown.contains(QStringLiteral("No file was written")),
+                     qPrintable(shown));
+        } else {
+            QVERIFY2(match.hasMatch() && match.captured(1).toInt() == files, qPrintable(shown));
+            QCOMPARE(match.captured(2), QDir::toNativeSeparators(outFolder));
+        }
+    }
+
+    // A disk that fills up during a split: the outputs written before stay
+    // whole and are named in the failure message; the one that did not fit
+    // leaves nothing behind. A file-size limit on this process, inherited by
+    // the worker, makes its writes fail as on a full disk.
+    void fullDiskKeepsTheWholeFilesAndSaysWhatFailed()
+    {
+        ModalDriver driver;
+        const QString folder = m_dir.filePath(QStringLiteral("full"));
+        QDir().mkpath(folder);
+        const QString source = folder + QStringLiteral("/full.pdf");
+        QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 40, source));
+        const QString outFolder = folder + QStringLiteral("/full");
+        dropOnScreen(source);
+        QCOMPARE(m_split->pageCount(), 1200);
+        chooseMode(3);
+        for (const auto &range : {qMakePair(1, 1), qMakePair(1, 1200), qMakePair(2, 2)}) {
+            m_view->rangeFromEdit()->setText(QString::number(range.first));
+            m_view->rangeToEdit()->setText(QString::number(range.second));
+            QTest::mouseClick(button(QStringLiteral("buttonAddNormal")), Qt::LeftButton);
+        }
+        QCOMPARE(m_split->pageRanges()->ranges().count(), 3);
+
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = 64 * 1024;
+        const auto savedHandler = ::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, savedHandler);
+
+        QVERIFY2(shown.startsWith(QStringLiteral("Split failed")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("Check that the disk is not full")), qPrintable(shown));
+        QVERIFY2(shown.contains(QStringLiteral("The 2 files written before the failure are complete and were kept in %1")
+                                    .arg(QDir::toNativeSeparators(outFolder))),
+                 qPrintable(shown));
+        const QStringList names = QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        QCOMPARE(names, (QStringList{QStringLiteral("full_p1.pdf"), QStringLiteral("full_p2.pdf")}));
+        for (const QString &name : names)
+            QVERIFY2(PdfProbe::isComplete(outFolder + QLatin1Char('/') + name), qPrintable(name));
     }
 
     // What the worker side reports after a stop reaches the user with the

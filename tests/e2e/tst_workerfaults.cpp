@@ -1,5 +1,6 @@
 #include "TestPaths.h"
 #include "TestPdf.h"
+#include "WorkerChild.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
 #include "app/SessionFolder.h"
@@ -95,24 +96,6 @@ QByteArray bulk(int bytes, quint32 seed = 42)
     while (data.size() < bytes)
         data += QByteArray::number(random.generate64(), 36) + ' ';
     return data + '\n';
-}
-
-// The pid of our running pdfworker child, 0 when there is none.
-pid_t workerChild()
-{
-    QDirIterator it(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        const QString dir = it.next();
-        QFile stat(dir + QStringLiteral("/stat"));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        const int close = line.lastIndexOf(')');
-        const QList<QByteArray> fields = line.mid(close + 2).split(' ');
-        if (line.contains("(pdfworker)") && fields.size() > 1 && fields.at(1).toLongLong() == ::getpid())
-            return pid_t(it.fileName().toLongLong());
-    }
-    return 0;
 }
 
 } // namespace
@@ -522,7 +505,7 @@ private slots:
         QVERIFY(worker > 0);
         QCOMPARE(::kill(worker, SIGKILL), 0);
         QVERIFY(finished.wait(30000));
-        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Failed));
+        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Crashed));
         QVERIFY(finished.first().at(1).toString().isEmpty());
         QCOMPARE(entries(out), QStringList());
     }
@@ -551,7 +534,7 @@ private slots:
         launcher.run();
         QVERIFY(finished.wait(60000));
         QVERIFY(killed);
-        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Failed));
+        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Crashed));
         const QStringList reported = finished.first().at(1).toStringList();
         QVERIFY(reported.size() > 10 && reported.size() < 300);
         // Exactly the reported files are there, each whole; nothing hidden.
