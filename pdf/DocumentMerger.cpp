@@ -131,6 +131,27 @@ public:
 
     int sharedCount = 0;   // references redirected to an object kept before
 
+    // One copy of each name, integer and boolean serves every place in the
+    // output that holds it: a manual holds millions of them (/Type /Annot,
+    // /Link, 0), each otherwise an allocation of its own. Such values cannot
+    // change in place; they are never made indirect.
+    Handle scalar(Handle value)
+    {
+        std::string key;
+        if (value.isName())
+            key = value.getName();
+        else if (value.isInteger())
+            key = std::to_string(value.getIntValue());
+        else if (value.isBool())
+            key = value.getBoolValue() ? "true" : "false";
+        else
+            return value.shallowCopy();
+        auto it = m_scalars.find(key);
+        if (it == m_scalars.end())
+            it = m_scalars.emplace(std::move(key), value.shallowCopy()).first;
+        return it->second;
+    }
+
 private:
     struct StreamRecord
     {
@@ -164,6 +185,7 @@ private:
 
     StreamMap m_streams;
     std::unordered_map<std::string, Handle> m_objects;
+    std::unordered_map<std::string, Handle> m_scalars;
     std::vector<StreamMap::iterator> m_addedStreams;
     std::vector<std::string> m_addedObjects;
 };
@@ -290,7 +312,7 @@ private:
             return copyIndirect(value, inResources, depth);
         if (value.isDictionary() || value.isArray())
             return copyDirect(value, inResources, depth);
-        return value.shallowCopy();   // a direct scalar still belongs to the input
+        return m_store.scalar(value);   // a direct scalar still belongs to the input
     }
 
     // Arrays and dictionaries are built whole from their copied items: one
@@ -497,6 +519,58 @@ private:
     std::deque<Pending> m_queue;
 };
 
+// Page attributes a page inherits from its page tree nodes (resources, boxes,
+// rotation) are set on its copy. The input itself is left as it is: moving
+// them down in the input would make the library read every object of the
+// input first. A value held by a node is copied once for all its pages.
+class InheritedValues
+{
+public:
+    InheritedValues(QPDF &out, InputCopier &copier) : m_out(out), m_copier(copier) {}
+
+    void giveTo(Handle page, Handle copy)
+    {
+        for (const char *key : {"/Resources", "/MediaBox", "/CropBox", "/Rotate"}) {
+            if (page.hasKey(key))
+                continue;
+            Handle value = valueOf(page, key);
+            if (value.isInitialized() && !value.isNull())
+                copy.replaceKey(key, value);
+        }
+    }
+
+private:
+    // The copy of the nearest ancestor's value of key, or an uninitialised
+    // handle when no ancestor holds one.
+    Handle valueOf(Handle page, const std::string &key)
+    {
+        std::set<QPDFObjGen> seen;
+        for (Handle node = page.getKey("/Parent"); node.isDictionary(); node = node.getKey("/Parent")) {
+            if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
+                break;   // a looping page tree
+            Handle value = node.getKey(key);
+            if (value.isNull())
+                continue;
+            if (!node.isIndirect())
+                return m_copier.copy(value, key == "/Resources");
+            const auto known = m_copies.find({node.getObjGen(), key});
+            if (known != m_copies.end())
+                return known->second;
+            Handle copied = m_copier.copy(value, key == "/Resources");
+            // A direct dictionary or array shared by many pages is written once.
+            if (!copied.isIndirect() && (copied.isDictionary() || copied.isArray()))
+                copied = m_out.makeIndirectObject(copied);
+            m_copies.emplace(std::make_pair(node.getObjGen(), key), copied);
+            return copied;
+        }
+        return Handle();
+    }
+
+    QPDF &m_out;
+    InputCopier &m_copier;
+    std::map<std::pair<QPDFObjGen, std::string>, Handle> m_copies;
+};
+
 // The entries of a name tree with their keys as raw bytes, leaves in order;
 // each node is visited once even in a looping tree.
 void collectNameTree(Handle node, std::vector<std::pair<std::string, Handle>> &entries, std::set<QPDFObjGen> &seen)
@@ -590,6 +664,7 @@ struct DocumentMerger::Private
     SourceCache ownSources{1};
     SourceCache *sources = &ownSources;
     std::weak_ptr<QPDF> sharedSource;   // the input sharedCopies were made from
+    QString lastInput;                  // the path of the last input copied
     SharedCopies sharedCopies;
 
     Private() { out.emptyPDF(); }
@@ -635,6 +710,7 @@ bool DocumentMerger::Private::add(const QString &path, const QString &password, 
         commitNames();
         sharedCopies = std::move(recorded);
         sharedSource = in;
+        lastInput = path;
         return true;
     } catch (const std::exception &e) {
         store.rollback();
@@ -658,7 +734,6 @@ bool DocumentMerger::Private::leaveOut(const QString &path, const QString &reaso
 void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const SharedCopies *reusable,
                                       SharedCopies &recorded)
 {
-    in.pushInheritedAttributesToPage();
     std::vector<Handle> inputPages = in.getAllPages();
     if (inputPages.empty())
         throw std::runtime_error("the document has no pages");
@@ -671,6 +746,7 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Sha
         copier.mapTo(page, copy);
         copies.push_back(copy);
     }
+    InheritedValues inherited(out, copier);
     for (size_t i = 0; i < inputPages.size(); ++i) {
         for (auto item : inputPages[i].getDictAsMap()) {
             if (item.first == "/Parent" || item.first == "/B")
@@ -679,6 +755,7 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Sha
             if (!copied.isNull())
                 copies[i].replaceKey(item.first, copied);
         }
+        inherited.giveTo(inputPages[i], copies[i]);
     }
     const long long offset = static_cast<long long>(pages.size());
     pages.insert(pages.end(), copies.begin(), copies.end());
@@ -1098,6 +1175,10 @@ bool DocumentMerger::write(const QString &outputPath, const PdfOutputOptions *op
     const QFileInfo target(outputPath);
     const QString partPath = FileUtils::temporaryPathIn(target.absolutePath());
     const QByteArray path = QFile::encodeName(partPath);
+    // Every input is copied: the parse of the last one leaves memory before
+    // the writer needs its own.
+    if (!d->lastInput.isEmpty())
+        d->sources->release(d->lastInput);
     try {
         d->buildCatalog();
         if (options)

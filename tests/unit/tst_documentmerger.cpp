@@ -8,11 +8,13 @@
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstring>
 #include <map>
 #include <memory>
 #include <set>
@@ -390,6 +392,53 @@ private slots:
         QCOMPARE(files.getAsMap().size(), inputFiles.getAsMap().size());
         for (const auto &entry : files.getAsMap())
             QVERIFY(QPDFObjectHandle(entry.second).getKey("/EF").getKey("/F").isStream());
+    }
+
+    // Resources, page box and rotation held by the page tree, not by the
+    // pages: every copy of every page gets them, a page's own value wins,
+    // and a value the tree holds once is stored once per copy.
+    void attributesInheritedFromThePageTreeReachEveryPage()
+    {
+        const char *text =
+            "%PDF-1.4\n"
+            "1 0 obj << /Type /Catalog /Pages 2 0 R >> endobj\n"
+            "2 0 obj << /Type /Pages /Kids [3 0 R 4 0 R] /Count 3 /MediaBox [0 0 300 400] /Rotate 90\n"
+            "  /Resources << /Font << /F1 5 0 R >> >> >> endobj\n"
+            "3 0 obj << /Type /Page /Parent 2 0 R /Contents 6 0 R >> endobj\n"
+            "4 0 obj << /Type /Pages /Parent 2 0 R /Kids [7 0 R 8 0 R] /Count 2 /CropBox [10 10 290 390] >> endobj\n"
+            "5 0 obj << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> endobj\n"
+            "6 0 obj << /Length 34 >> stream\nBT /F1 12 Tf 20 20 Td (tree) Tj ET\nendstream endobj\n"
+            "7 0 obj << /Type /Page /Parent 4 0 R /Contents 6 0 R /MediaBox [0 0 500 500] >> endobj\n"
+            "8 0 obj << /Type /Page /Parent 4 0 R /Contents 6 0 R /Rotate 0 >> endobj\n"
+            "trailer << /Root 1 0 R /Size 9 >>\n%%EOF\n";
+        const QString input = path(QStringLiteral("inherited.pdf"));
+        {
+            QPDF source;
+            source.setSuppressWarnings(true);
+            source.processMemoryFile("inherited", text, std::strlen(text));
+            QPDFWriter writer(source, QFile::encodeName(input).constData());
+            writer.write();
+        }
+        const QString out = path(QStringLiteral("inherited-merged.pdf"));
+        QCOMPARE(DocumentMerger::mergeFiles({input, input}, out), 6);
+
+        auto pdf = open(out);
+        std::vector<QPDFObjectHandle> pages = pdf->getAllPages();
+        QCOMPARE(int(pages.size()), 6);
+        const char *mediaBoxes[] = {"[ 0 0 300 400 ]", "[ 0 0 500 500 ]", "[ 0 0 300 400 ]"};
+        const int rotations[] = {90, 90, 0};
+        for (size_t i = 0; i < pages.size(); ++i) {
+            QPDFObjectHandle page = pages[i];
+            const size_t inInput = i % 3;
+            QCOMPARE(page.getKey("/MediaBox").unparseResolved(), std::string(mediaBoxes[inInput]));
+            QCOMPARE(int(page.getKey("/Rotate").getIntValue()), rotations[inInput]);
+            QCOMPARE(page.getKey("/CropBox").isArray(), inInput != 0);
+            QCOMPARE(page.getKey("/Resources").getKey("/Font").getKey("/F1").getKey("/BaseFont").getName(),
+                     std::string("/Helvetica"));
+        }
+        QVERIFY(pages[0].getKey("/Resources").isIndirect());
+        QCOMPARE(pages[0].getKey("/Resources").getObjGen(), pages[1].getKey("/Resources").getObjGen());
+        QCOMPARE(pages[1].getKey("/CropBox").getObjGen(), pages[2].getKey("/CropBox").getObjGen());
     }
 
     void unreadableAndProtectedInputs()
