@@ -148,6 +148,11 @@ struct DebenuPDFLibraryDLLQt1016::Private
     QHash<QString, QStringList> fileLists;
     // One parse at a time, so memory follows the largest document.
     SourceCache sources{1};
+    // The files checked for a merge list: the merge takes their parses
+    // over instead of parsing each file again (the merge lets each go once
+    // it is copied).
+    SourceCache mergeSources{8};
+    std::shared_ptr<QPDF> lastChecked;   // the newest of them, the only one that keeps its file's bytes
     // The extractor of the source ExtractFilePages used last: extracting
     // range after range from one file analyses it once.
     std::shared_ptr<PageExtractor> lastExtractor;
@@ -334,6 +339,8 @@ int DebenuPDFLibraryDLLQt1016::ReleaseLibrary(int InstanceID)
     d->selectedDocument = 0;
     d->lastExtractor.reset();
     d->sources.clear();
+    d->lastChecked.reset();
+    d->mergeSources.clear();
     if (d->renderer)
         d->renderer->clear();
     d->instanceId = 0;
@@ -352,7 +359,7 @@ int DebenuPDFLibraryDLLQt1016::StringResultLength()
 
 int DebenuPDFLibraryDLLQt1016::cachedSourceParses() const
 {
-    return d->sources.parseCount();
+    return d->sources.parseCount() + d->mergeSources.parseCount();
 }
 
 // --- Loaded documents -------------------------------------------------------
@@ -789,14 +796,18 @@ int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QStr
             return 0;
         }
         // Reading the file now refuses what the merge could not use. The
-        // cache keeps this parse only until the next file is read, and the
-        // merge takes it from there when it is the file it starts with.
+        // merge takes the parse from here for the last few files listed.
         int error = PdfErrorCode::None;
-        const std::shared_ptr<QPDF> source = d->sources.open(FileName, QString(), &error);
+        const std::shared_ptr<QPDF> source = d->mergeSources.open(FileName, QString(), &error);
         if (!source) {
             d->lastError = error;
             return 0;
         }
+        // Of the parses waiting for the merge, only the newest holds its
+        // whole file in memory; the others read from their files.
+        if (d->lastChecked && d->lastChecked != source)
+            d->mergeSources.releaseBytes(d->lastChecked);
+        d->lastChecked = source;
         // A document without pages has nothing to merge, and the merge would
         // refuse it: it is left out here, like an unreadable one.
         if (source->getAllPages().empty()) {
@@ -826,9 +837,11 @@ int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const 
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        DocumentMerger merger(&d->sources);
+        DocumentMerger merger(&d->mergeSources);
         const int pages = merger.merge(files, OutputFileName);
         d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
+        d->lastChecked.reset();
+        d->mergeSources.clear();
         if (pages > 0)
             d->sources.release(OutputFileName);
         return pages;
@@ -844,9 +857,11 @@ int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const 
             d->lastError = PdfErrorCode::InvalidArgument;
             return 0;
         }
-        DocumentMerger merger(&d->sources);
+        DocumentMerger merger(&d->mergeSources);
         const int pages = merger.merge(files, OutputFileName, &Options);
         d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
+        d->lastChecked.reset();
+        d->mergeSources.clear();
         if (pages > 0)
             d->sources.release(OutputFileName);
         return pages;

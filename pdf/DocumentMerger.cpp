@@ -690,6 +690,10 @@ struct DocumentMerger::Private
 
 bool DocumentMerger::Private::add(const QString &path, const QString &password, const QString &title)
 {
+    // The previous input's parse goes before another file is read (the same
+    // file again keeps it: its copies serve again).
+    if (!lastInput.isEmpty() && QFileInfo(lastInput) != QFileInfo(path))
+        sources->release(lastInput);
     int openError = PdfErrorCode::None;
     const std::shared_ptr<QPDF> in = sources->open(path, password, &openError);
     if (!in) {

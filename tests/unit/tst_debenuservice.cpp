@@ -546,6 +546,25 @@ private slots:
         QVERIFY(!QFile::exists(temp(QStringLiteral("none.pdf"))));
     }
 
+    // The parse made when a file is listed serves the merge too, and the
+    // file's bytes stay readable after the next file is listed.
+    void mergeParsesEachListedFileOnce()
+    {
+        const QString list = QStringLiteral("parsed-once");
+        QStringList files;
+        for (int i = 0; i < 3; ++i) {
+            files << temp(QStringLiteral("once-%1.pdf").arg(i));
+            QVERIFY(TestPdf::writeNumbered(files.last(), 2 + i));
+        }
+        const int before = m_service->cachedSourceParses();
+        for (const QString &file : qAsConst(files))
+            QCOMPARE(m_service->addToFileList(list, file), 1);
+        const QString output = temp(QStringLiteral("once.pdf"));
+        QCOMPARE(m_service->mergeFileListFast(list, output), 9);
+        QCOMPARE(m_service->cachedSourceParses() - before, 3);
+        QCOMPARE(TestPdf::pageWidths(output), (QList<int>{201, 202, 201, 202, 203, 201, 202, 203, 204}));
+    }
+
     void mergeKeepsTheHighestVersion()
     {
         const QString list = QStringLiteral("versions");
