@@ -478,6 +478,10 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
     } else if (errorCode == WorkerCode::Canceled || m_merge->isCancelRequested()) {
         // Also a worker stopped without a word: a stopped merge writes nothing.
         showMessage(tr("Merge canceled"), tr("The merge was stopped. No merged file was written."));
+    } else if (errorCode == WorkerCode::Incomplete) {
+        showMessage(tr("Merge failed"), tr("The merged file could not be written into %1. Check that the disk is not "
+                                           "full. Nothing was left behind.")
+                                            .arg(QDir::toNativeSeparators(m_saveFolder.trimmed())));
     } else if (errorCode == WorkerCode::Crashed) {
         showMessage(tr("Merge failed"), tr("The merge stopped unexpectedly: the helper program pdfworker ended "
                                            "before it finished. No merged file was written."));

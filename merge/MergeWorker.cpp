@@ -4,6 +4,7 @@
 #include "app/Logger.h"
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
+#include "pdf/PdfErrorCode.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -74,12 +75,15 @@ void MergeWorker::run()
     const int mergeFileCount = m_service->mergeFileList(listName, staged, options);
     if (mergeFileCount == 0) {
         Logger::instance().log(QStringLiteral("Merge error code:%1").arg(m_service->lastErrorCode()), LogError);
-        stopRequested();
+        if (!stopRequested() && m_service->lastErrorCode() == PdfErrorCode::WriteFailed)
+            m_resultCode = OutputNotWritten;
     } else if (stopRequested()) {
         // Written, but no longer wanted: the staged file goes with the clean-up.
     } else {
         Logger::instance().log(QStringLiteral("Merge successed."), LogDebug);
         m_mergedFile = commit(staged);
+        if (m_mergedFile.isEmpty())
+            m_resultCode = OutputNotWritten;
     }
     finish(mergeFileCount);
 }

@@ -32,6 +32,9 @@ public:
         PropertiesFailed = 3,
         EncryptionFailed = 4,
         Canceled = 8,          // stopped on request (WorkerCode::Canceled); nothing was written
+        // The merged file could not be written (a full disk, a write error)
+        // and nothing was left behind: WorkerCode::Incomplete.
+        OutputNotWritten = 9,
     };
 
     // progress is not owned and must outlive run().

@@ -299,6 +299,10 @@
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
         <translation>Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
     </message>
+    <message>
+        <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
+        <translation>Die zusammengeführte Datei konnte nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es blieb nichts zurück.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

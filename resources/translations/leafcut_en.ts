@@ -299,6 +299,10 @@
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
         <translation>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
     </message>
+    <message>
+        <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
+        <translation>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

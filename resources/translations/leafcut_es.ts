@@ -299,6 +299,10 @@
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
         <translation>La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
     </message>
+    <message>
+        <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
+        <translation>No se pudo escribir el archivo combinado en %1. Compruebe que el disco no esté lleno. No quedó nada a medias.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -299,6 +299,10 @@
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
         <translation>La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
+    <message>
+        <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
+        <translation>Le fichier fusionné n’a pas pu être écrit dans %1. Vérifiez que le disque n’est pas plein. Rien n’a été laissé.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

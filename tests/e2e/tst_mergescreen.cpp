@@ -30,6 +30,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <sys/resource.h>
 
 // The merge screen driven as a person would: files added through the
 // model's request path, reordered by drag and drop, by the move buttons and
@@ -355,6 +356,56 @@ private slots:
         const QStringList written = QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
         QCOMPARE(written.count(), 1);
         QCOMPARE(PdfProbe::pageCount(outFolder + QLatin1Char('/') + written.first()), 9000);
+    }
+
+    // A disk that fills up during the merge: said as such, with the folder,
+    // and nothing is left there. A file-size limit on this process, inherited
+    // by the worker, makes its writes fail as on a full disk.
+    void fullDiskSaysSoAndLeavesNothing()
+    {
+        ModalDriver driver;
+        m_model->clear();
+        QTRY_VERIFY(m_view->table()->dropArea()->isVisible());
+        const QString first = m_dir.filePath(QStringLiteral("full1.pdf"));
+        const QString second = m_dir.filePath(QStringLiteral("full2.pdf"));
+        QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 20, first));
+        QVERIFY(QFile::copy(first, second));
+        addAndWait({first, second}, 2);
+        const QString outFolder = m_dir.filePath(QStringLiteral("full"));
+        QDir().mkpath(outFolder);
+        m_view->setSaveFolder(outFolder);
+        m_view->nameEdit()->setText(QStringLiteral("too big"));
+
+        // Without a limit the merge succeeds: the limit is the only fault.
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
+        QVERIFY2(driver.seen().last().startsWith(QStringLiteral("Merge complete")), qPrintable(driver.seen().last()));
+        QTRY_VERIFY(!m_view->isMerging());
+        const QString whole = outFolder + QStringLiteral("/too big.pdf");
+        const qint64 size = QFileInfo(whole).size();
+        QVERIFY(size > 0);
+        QVERIFY(QFile::remove(whole));
+        m_view->nameEdit()->setText(QStringLiteral("too big"));
+
+        rlimit saved{};
+        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+        rlimit small = saved;
+        small.rlim_cur = rlim_t(size / 2);
+        const auto savedHandler = ::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, savedHandler);
+
+        QCOMPARE(driver.seen().last(), QStringLiteral("Merge failed|The merged file could not be written into %1. Check "
+                                                      "that the disk is not full. Nothing was left behind.")
+                                           .arg(QDir::toNativeSeparators(outFolder)));
+        QTRY_VERIFY(!m_view->isMerging());
+        QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("too big"));
+        QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());
     }
 
     // A cancelled merge says so, not "failed", and keeps the user's name.
