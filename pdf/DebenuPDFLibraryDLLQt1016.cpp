@@ -152,7 +152,7 @@ struct DebenuPDFLibraryDLLQt1016::Private
     // over instead of parsing each file again (the merge lets each go once
     // it is copied).
     SourceCache mergeSources{8};
-    std::shared_ptr<QPDF> lastChecked;   // the newest of them, the only one that keeps its file's bytes
+    std::weak_ptr<QPDF> lastChecked;   // the newest of them, the only one that keeps its file's bytes
     // The extractor of the source ExtractFilePages used last: extracting
     // range after range from one file analyses it once.
     std::shared_ptr<PageExtractor> lastExtractor;
@@ -805,8 +805,9 @@ int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QStr
         }
         // Of the parses waiting for the merge, only the newest holds its
         // whole file in memory; the others read from their files.
-        if (d->lastChecked && d->lastChecked != source)
-            d->mergeSources.releaseBytes(d->lastChecked);
+        const std::shared_ptr<QPDF> previous = d->lastChecked.lock();
+        if (previous && previous != source)
+            d->mergeSources.releaseBytes(previous);
         d->lastChecked = source;
         // A document without pages has nothing to merge, and the merge would
         // refuse it: it is left out here, like an unreadable one.
