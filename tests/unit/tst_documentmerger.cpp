@@ -416,7 +416,9 @@ private slots:
             QPDF source;
             source.setSuppressWarnings(true);
             source.processMemoryFile("inherited", text, std::strlen(text));
-            QPDFWriter writer(source, QFile::encodeName(input).constData());
+            // The writer keeps the name's pointer until write(): the bytes must outlive it.
+            const QByteArray name = QFile::encodeName(input);
+            QPDFWriter writer(source, name.constData());
             writer.write();
         }
         const QString out = path(QStringLiteral("inherited-merged.pdf"));
