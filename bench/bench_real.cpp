@@ -22,6 +22,11 @@
 //   one file per page: qpdf --split-pages IN OUT;  mutool run (a script
 //   grafting each page into a new document; MuPDF keeps no links, outline
 //   or labels there, so its job is lighter than ours and qpdf's).
+//
+// Targets, checked at the end against the figures of this run: every merge
+// and every split at most qpdf's CPU time, every merge at most qpdf's peak
+// memory, every output whole, and doubling the input at most doubling our
+// CPU time (2.2x allowed for noise). The exit code is 3 when one is missed.
 
 #include "ChildRun.h"
 #include "app/FileUtils.h"
@@ -325,6 +330,58 @@ int pagesOf(const QStringList &paths)
     return total;
 }
 
+// The targets of this benchmark, each checked as the figures come and
+// listed at the end as met or missed.
+class Targets
+{
+public:
+    void merge(const Bench::Row &row)
+    {
+        whole(row);
+        atMost(row.name + QStringLiteral(": CPU time"), row.ours.cpu, row.qpdf.cpu);
+        atMost(row.name + QStringLiteral(": peak memory"), double(row.ours.peakKb), double(row.qpdf.peakKb));
+    }
+    void split(const Bench::Row &row)
+    {
+        whole(row);
+        atMost(row.name + QStringLiteral(": CPU time"), row.ours.cpu, row.qpdf.cpu);
+    }
+    void growth(const QString &what, const QList<Bench::Row> &rows)
+    {
+        for (int i = 1; i < rows.size(); ++i) {
+            const double factor = rows[i - 1].ours.cpu > 0 ? rows[i].ours.cpu / rows[i - 1].ours.cpu : 0;
+            record(QStringLiteral("%1, %2x->%3x: CPU time %4x per doubling (at most 2.2x)")
+                       .arg(what).arg(1 << (i - 1)).arg(1 << i).arg(factor, 0, 'f', 2),
+                   factor > 0 && factor <= 2.2);
+        }
+    }
+    // Prints every check; true when all were met.
+    bool report() const
+    {
+        std::printf("== Targets\n");
+        for (const QString &line : m_lines)
+            std::printf("  %s\n", qPrintable(line));
+        std::printf("  %d of %d met\n", m_met, int(m_lines.size()));
+        return m_met == m_lines.size();
+    }
+
+private:
+    void whole(const Bench::Row &row) { record(row.name + QStringLiteral(": every output whole"), row.ours.ok); }
+    void atMost(const QString &what, double ours, double qpdf)
+    {
+        record(QStringLiteral("%1 %2x qpdf's (at most 1.00x)").arg(what).arg(qpdf > 0 ? ours / qpdf : 0, 0, 'f', 2),
+               qpdf > 0 && ours <= qpdf);
+    }
+    void record(const QString &line, bool met)
+    {
+        m_lines << (met ? QStringLiteral("met     ") : QStringLiteral("MISSED  ")) + line;
+        m_met += met ? 1 : 0;
+    }
+
+    QStringList m_lines;
+    int m_met = 0;
+};
+
 void growth(const char *what, const QList<Bench::Row> &rows)
 {
     if (rows.size() < 2)
@@ -388,38 +445,46 @@ int main(int argc, char *argv[])
     }
     const int manualPages = pageCount(manual);
 
+    Targets targets;
+    const auto merged = [&](const Bench::Row &row) { targets.merge(row); return row; };
+    const auto split = [&](const Bench::Row &row) { targets.split(row); return row; };
+    const auto grown = [&](const char *what, const QList<Bench::Row> &rows) {
+        growth(what, rows);
+        targets.growth(QString::fromLatin1(what), rows);
+    };
+
     std::printf("== Merging a manual with itself\n");
-    bench.merge(QStringLiteral("2,400-page manual (internals+notation+snippets) with itself"), {manual, manual},
-                2 * manualPages);
+    merged(bench.merge(QStringLiteral("2,400-page manual (internals+notation+snippets) with itself"), {manual, manual},
+                       2 * manualPages));
     QList<Bench::Row> self;
-    self << bench.merge(QStringLiteral("notation.pdf with itself, 1x"), {notation, notation}, 2 * notationPages);
-    self << bench.merge(QStringLiteral("notation.pdf with itself, 2x"), {notation2, notation2}, 4 * notationPages);
+    self << merged(bench.merge(QStringLiteral("notation.pdf with itself, 1x"), {notation, notation}, 2 * notationPages));
+    self << merged(bench.merge(QStringLiteral("notation.pdf with itself, 2x"), {notation2, notation2}, 4 * notationPages));
     if (fourTimes)
-        self << bench.merge(QStringLiteral("notation.pdf with itself, 4x"), {notation4, notation4}, 8 * notationPages);
-    growth("merging a manual with itself", self);
+        self << merged(bench.merge(QStringLiteral("notation.pdf with itself, 4x"), {notation4, notation4}, 8 * notationPages));
+    grown("merging a manual with itself", self);
 
     std::printf("== Merging all the manuals of a package\n");
-    bench.merge(QStringLiteral("asymptote-doc, all manuals"), asymptote, pagesOf(asymptote));
-    bench.merge(QStringLiteral("auto-multiple-choice-doc-pdf, all manuals"), amc, pagesOf(amc));
+    merged(bench.merge(QStringLiteral("asymptote-doc, all manuals"), asymptote, pagesOf(asymptote)));
+    merged(bench.merge(QStringLiteral("auto-multiple-choice-doc-pdf, all manuals"), amc, pagesOf(amc)));
     QList<Bench::Row> package;
     const int lilypondPages = pagesOf(lilypond);
-    package << bench.merge(QStringLiteral("lilypond-doc-pdf, all manuals, 1x"), lilypond, lilypondPages);
-    package << bench.merge(QStringLiteral("lilypond-doc-pdf, all manuals, 2x (two copies of each)"),
-                           bench.copies(lilypond, 2), 2 * lilypondPages);
+    package << merged(bench.merge(QStringLiteral("lilypond-doc-pdf, all manuals, 1x"), lilypond, lilypondPages));
+    package << merged(bench.merge(QStringLiteral("lilypond-doc-pdf, all manuals, 2x (two copies of each)"),
+                                  bench.copies(lilypond, 2), 2 * lilypondPages));
     if (fourTimes)
-        package << bench.merge(QStringLiteral("lilypond-doc-pdf, all manuals, 4x (four copies of each)"),
-                               bench.copies(lilypond, 4), 4 * lilypondPages);
-    growth("merging a package's manuals", package);
+        package << merged(bench.merge(QStringLiteral("lilypond-doc-pdf, all manuals, 4x (four copies of each)"),
+                                      bench.copies(lilypond, 4), 4 * lilypondPages));
+    grown("merging a package's manuals", package);
 
     std::printf("== One file per page\n");
-    bench.splitPages(QStringLiteral("2,400-page manual, one file per page"), manual, manualPages);
-    QList<Bench::Row> split;
-    split << bench.splitPages(QStringLiteral("notation.pdf, one file per page, 1x"), notation, notationPages);
-    split << bench.splitPages(QStringLiteral("notation.pdf, one file per page, 2x"), notation2, 2 * notationPages);
+    split(bench.splitPages(QStringLiteral("2,400-page manual, one file per page"), manual, manualPages));
+    QList<Bench::Row> pages;
+    pages << split(bench.splitPages(QStringLiteral("notation.pdf, one file per page, 1x"), notation, notationPages));
+    pages << split(bench.splitPages(QStringLiteral("notation.pdf, one file per page, 2x"), notation2, 2 * notationPages));
     if (fourTimes)
-        split << bench.splitPages(QStringLiteral("notation.pdf, one file per page, 4x"), notation4, 4 * notationPages);
-    growth("one file per page", split);
+        pages << split(bench.splitPages(QStringLiteral("notation.pdf, one file per page, 4x"), notation4, 4 * notationPages));
+    grown("one file per page", pages);
 
-    std::printf("(bench_real itself peaked at %.0f MB: no child's peak can read lower)\n", ownPeakKb() / 1024.0);
-    return 0;
+    std::printf("(bench_real itself peaked at %.0f MB: no child's peak can read lower)\n\n", ownPeakKb() / 1024.0);
+    return targets.report() ? 0 : 3;
 }

@@ -49,13 +49,27 @@ QSet<QString> dependencyNames(const QString &depends)
 
 // The Debian packages that hold the shared libraries executable links
 // directly (its NEEDED entries, resolved as the loader does).
-QSet<QString> packagesOfLinkedLibraries(const QString &executable)
+// The shared libraries executable names itself (its NEEDED entries).
+QSet<QString> neededLibraries(const QString &executable)
 {
     QSet<QString> needed;
     const Run dynamic = run(tool(QStringLiteral("readelf")), {QStringLiteral("-d"), executable});
     static const QRegularExpression neededEntry(QStringLiteral("\\(NEEDED\\)\\s+Shared library: \\[([^\\]]+)\\]"));
     for (auto it = neededEntry.globalMatch(QString::fromUtf8(dynamic.out)); it.hasNext();)
         needed.insert(it.next().captured(1));
+    return needed;
+}
+
+// Whether executable holds a symbol of that name (static libraries included).
+bool hasSymbol(const QString &executable, const QString &symbol)
+{
+    const Run symbols = run(tool(QStringLiteral("readelf")), {QStringLiteral("-sW"), executable});
+    return QString::fromUtf8(symbols.out).contains(QLatin1Char(' ') + symbol + QLatin1Char('\n'));
+}
+
+QSet<QString> packagesOfLinkedLibraries(const QString &executable)
+{
+    QSet<QString> needed = neededLibraries(executable);
 
     QSet<QString> packages;
     const Run ldd = run(tool(QStringLiteral("ldd")), {executable});
@@ -141,6 +155,24 @@ private slots:
             QVERIFY2(depends.contains(name),
                      qPrintable(QStringLiteral("%1 missing from Depends: %2").arg(name, field(QStringLiteral("Depends")))));
         }
+    }
+
+    // The worker does structure only: it carries neither MuPDF (linked
+    // statically, so looked for among the symbols) nor Qt's GUI libraries,
+    // while the program that renders carries both.
+    void workerCarriesNoRenderingOrWidgets()
+    {
+        const QString program = TestPaths::binDir() + QStringLiteral("/sheafwright");
+        QVERIFY(hasSymbol(program, QStringLiteral("fz_new_context_imp")));
+        QVERIFY(neededLibraries(program).contains(QStringLiteral("libQt5Gui.so.5")));
+        QVERIFY(!hasSymbol(TestPaths::workerPath(), QStringLiteral("fz_new_context_imp")));
+        const QSet<QString> needed = neededLibraries(TestPaths::workerPath());
+        const QStringList names = needed.values();
+        QVERIFY2(!names.filter(QRegularExpression(QStringLiteral("^libqpdf\\.so"))).isEmpty(),
+                 qPrintable(names.join(QLatin1Char(' '))));
+        for (const QString &library : needed)
+            QVERIFY2(!library.startsWith(QLatin1String("libQt5Gui")) && !library.startsWith(QLatin1String("libQt5Widgets")),
+                     qPrintable(library));
     }
 
     void holdsTheInstalledTreeAndNoTestProgram()
