@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include "PdfProbe.h"
+#include "FileSizeLimit.h"
 #include "TestPaths.h"
 #include "WorkerChild.h"
 #include "app/Application.h"
@@ -30,7 +31,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <sys/resource.h>
 
 // The merge screen driven as a person would: files added through the
 // model's request path, reordered by drag and drop, by the move buttons and
@@ -388,17 +388,13 @@ private slots:
         QVERIFY(QFile::remove(whole));
         m_view->nameEdit()->setText(QStringLiteral("too big"));
 
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = rlim_t(size / 2);
-        const auto savedHandler = ::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        driver.expect(ModalDriver::press(QStringLiteral("OK")));
-        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        ::signal(SIGXFSZ, savedHandler);
+        {
+            const FileSizeLimit fullDisk(rlim_t(size / 2));
+            QVERIFY(fullDisk.isSet());
+            driver.expect(ModalDriver::press(QStringLiteral("OK")));
+            QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
+        }
 
         QCOMPARE(driver.seen().last(), QStringLiteral("Merge failed|The merged file could not be written into %1. Check "
                                                       "that the disk is not full. Nothing was left behind.")

@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include "PdfProbe.h"
+#include "FileSizeLimit.h"
 #include "TestPaths.h"
 #include "WorkerChild.h"
 #include "app/AppSettings.h"
@@ -30,7 +31,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <sys/resource.h>
 
 // The split screen driven as a person would: a document dropped on it, each
 // of the four modes, the completion dialog, the files on disk checked with
@@ -426,15 +426,12 @@ private slots:
         }
         QCOMPARE(m_split->pageRanges()->ranges().count(), 3);
 
-        rlimit saved{};
-        QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-        rlimit small = saved;
-        small.rlim_cur = 64 * 1024;
-        const auto savedHandler = ::signal(SIGXFSZ, SIG_IGN);
-        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
-        const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        ::signal(SIGXFSZ, savedHandler);
+        QString shown;
+        {
+            const FileSizeLimit fullDisk(64 * 1024);
+            QVERIFY(fullDisk.isSet());
+            shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        }
 
         QVERIFY2(shown.startsWith(QStringLiteral("Split failed")), qPrintable(shown));
         QVERIFY2(shown.contains(QStringLiteral("Check that the disk is not full")), qPrintable(shown));
