@@ -1,5 +1,6 @@
 #include "TestPaths.h"
 #include "TestPdf.h"
+#include "ToolRun.h"
 #include "app/AppSettings.h"
 #include "app/InstallLayout.h"
 
@@ -15,30 +16,6 @@
 namespace {
 
 const QString appId = QStringLiteral("org.sheafwright.Sheafwright");
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run run(const QString &program, const QStringList &arguments, int timeoutMs = 120000)
-{
-    QProcess process;
-    process.start(program, arguments);
-    Run result;
-    if (!process.waitForStarted(10000) || !process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(5000);
-        result.err = "did not finish: " + program.toUtf8();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
 
 // A program the test needs, from a package of scripts/packages.txt.
 QString tool(const QString &name, const char *package)
@@ -80,7 +57,7 @@ private slots:
         AppSettings::applyIdentity();
         QVERIFY(m_dir.isValid());
         m_prefix = m_dir.filePath(QStringLiteral("stage/usr"));
-        const Run install = run(QStringLiteral(SW_CMAKE_COMMAND),
+        const ToolRun install = runTool(QStringLiteral(SW_CMAKE_COMMAND),
                                 {QStringLiteral("--install"), TestPaths::buildDir(), QStringLiteral("--prefix"), m_prefix});
         QVERIFY2(install.exitCode == 0, install.err.constData());
     }
@@ -120,12 +97,12 @@ private slots:
         const QString desktop = staged(QStringLiteral("share/applications/%1.desktop").arg(appId));
         const QString validateDesktop = tool(QStringLiteral("desktop-file-validate"), "desktop-file-utils");
         QVERIFY2(!validateDesktop.isEmpty(), "desktop-file-validate is missing (package desktop-file-utils)");
-        const Run entry = run(validateDesktop, {desktop});
+        const ToolRun entry = runTool(validateDesktop, {desktop});
         QVERIFY2(entry.exitCode == 0 && entry.out.trimmed().isEmpty(), entry.out.constData());
 
         const QString appstream = tool(QStringLiteral("appstreamcli"), "appstream");
         QVERIFY2(!appstream.isEmpty(), "appstreamcli is missing (package appstream)");
-        const Run metainfo = run(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
+        const ToolRun metainfo = runTool(appstream, {QStringLiteral("validate"), QStringLiteral("--no-net"),
                                              staged(QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId))});
         QVERIFY2(metainfo.exitCode == 0, (metainfo.out + metainfo.err).constData());
 
@@ -140,12 +117,12 @@ private slots:
 
     void installedProgramAnswersVersionAndHelp()
     {
-        const Run version = run(program(), {QStringLiteral("--version")});
+        const ToolRun version = runTool(program(), {QStringLiteral("--version")});
         QCOMPARE(version.exitCode, 0);
         QCOMPARE(QString::fromUtf8(version.out), QStringLiteral("Sheafwright 2.0.10\n"));
 
         AppSettings::open()->setValue(QLatin1String(AppSettings::keyLanguage), QStringLiteral("en"));
-        const Run help = run(program(), {QStringLiteral("--help")});
+        const ToolRun help = runTool(program(), {QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);
         const QString helpText = QString::fromUtf8(help.out);
         QVERIFY2(helpText.contains(QLatin1String("[FILE...]")), qPrintable(helpText));
@@ -153,12 +130,12 @@ private slots:
 
         // In German the text comes from the staged translations.
         AppSettings::open()->setValue(QLatin1String(AppSettings::keyLanguage), QStringLiteral("de"));
-        const Run german = run(program(), {QStringLiteral("--help")});
+        const ToolRun german = runTool(program(), {QStringLiteral("--help")});
         AppSettings::open()->remove(QLatin1String(AppSettings::keyLanguage));
         QCOMPARE(german.exitCode, 0);
         QVERIFY2(QString::fromUtf8(german.out).contains(QStringLiteral("Zu öffnende PDF-Dateien")), german.out.constData());
 
-        const Run wrong = run(program(), {QStringLiteral("--no-such-option")});
+        const ToolRun wrong = runTool(program(), {QStringLiteral("--no-such-option")});
         QCOMPARE(wrong.exitCode, 2);
         QVERIFY2(wrong.err.contains("no-such-option") && wrong.err.contains("--help"), wrong.err.constData());
     }

@@ -1,4 +1,5 @@
 #include "TestPaths.h"
+#include "ToolRun.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -7,30 +8,6 @@
 #include <QtTest>
 
 namespace {
-
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run run(const QString &program, const QStringList &arguments, int timeoutMs = 300000)
-{
-    QProcess process;
-    process.start(program, arguments);
-    Run result;
-    if (!process.waitForStarted(10000) || !process.waitForFinished(timeoutMs)) {
-        process.kill();
-        process.waitForFinished(5000);
-        result.err = "did not finish: " + program.toUtf8();
-        return result;
-    }
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
 
 QString tool(const QString &name)
 {
@@ -53,7 +30,7 @@ QSet<QString> dependencyNames(const QString &depends)
 QSet<QString> neededLibraries(const QString &executable)
 {
     QSet<QString> needed;
-    const Run dynamic = run(tool(QStringLiteral("readelf")), {QStringLiteral("-d"), executable});
+    const ToolRun dynamic = runTool(tool(QStringLiteral("readelf")), {QStringLiteral("-d"), executable});
     static const QRegularExpression neededEntry(QStringLiteral("\\(NEEDED\\)\\s+Shared library: \\[([^\\]]+)\\]"));
     for (auto it = neededEntry.globalMatch(QString::fromUtf8(dynamic.out)); it.hasNext();)
         needed.insert(it.next().captured(1));
@@ -63,7 +40,7 @@ QSet<QString> neededLibraries(const QString &executable)
 // Whether executable holds a symbol of that name (static libraries included).
 bool hasSymbol(const QString &executable, const QString &symbol)
 {
-    const Run symbols = run(tool(QStringLiteral("readelf")), {QStringLiteral("-sW"), executable});
+    const ToolRun symbols = runTool(tool(QStringLiteral("readelf")), {QStringLiteral("-sW"), executable});
     return QString::fromUtf8(symbols.out).contains(QLatin1Char(' ') + symbol + QLatin1Char('\n'));
 }
 
@@ -72,7 +49,7 @@ QSet<QString> packagesOfLinkedLibraries(const QString &executable)
     QSet<QString> needed = neededLibraries(executable);
 
     QSet<QString> packages;
-    const Run ldd = run(tool(QStringLiteral("ldd")), {executable});
+    const ToolRun ldd = runTool(tool(QStringLiteral("ldd")), {executable});
     static const QRegularExpression resolved(QStringLiteral("^\\s*(\\S+) => (/\\S+)"), QRegularExpression::MultilineOption);
     for (auto it = resolved.globalMatch(QString::fromUtf8(ldd.out)); it.hasNext();) {
         const auto match = it.next();
@@ -84,7 +61,7 @@ QSet<QString> packagesOfLinkedLibraries(const QString &executable)
         for (const QString &name : QStringList(names))
             names << (name.startsWith(QLatin1String("/usr/")) ? name.mid(4) : QStringLiteral("/usr") + name);
         for (const QString &name : names) {
-            const Run owner = run(tool(QStringLiteral("dpkg-query")), {QStringLiteral("-S"), name});
+            const ToolRun owner = runTool(tool(QStringLiteral("dpkg-query")), {QStringLiteral("-S"), name});
             if (owner.exitCode == 0) {
                 packages.insert(QString::fromUtf8(owner.out).section(QLatin1Char(':'), 0, 0).trimmed());
                 break;
@@ -111,7 +88,7 @@ class TestPackage : public QObject
 
     QString field(const QString &name)
     {
-        const Run f = run(tool(QStringLiteral("dpkg-deb")), {QStringLiteral("-f"), m_deb, name});
+        const ToolRun f = runTool(tool(QStringLiteral("dpkg-deb")), {QStringLiteral("-f"), m_deb, name});
         return QString::fromUtf8(f.out).simplified();
     }
 
@@ -122,7 +99,7 @@ private slots:
             QVERIFY2(!tool(QString::fromLatin1(needed)).isEmpty(),
                      qPrintable(QStringLiteral("%1 is missing: install the packages of scripts/packages.txt").arg(QLatin1String(needed))));
         // Uncompressed: the same package in seconds instead of minutes.
-        const Run cpack = run(QStringLiteral(SW_CPACK_COMMAND),
+        const ToolRun cpack = runTool(QStringLiteral(SW_CPACK_COMMAND),
                               {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
                                TestPaths::buildDir() + QStringLiteral("/CPackConfig.cmake"),
                                QStringLiteral("-D"), QStringLiteral("CPACK_DEBIAN_COMPRESSION_TYPE=none"),
@@ -137,7 +114,7 @@ private slots:
     {
         QCOMPARE(field(QStringLiteral("Package")), QStringLiteral("sheafwright"));
         QCOMPARE(field(QStringLiteral("Version")), QStringLiteral("2.0.10"));
-        const Run arch = run(tool(QStringLiteral("dpkg")), {QStringLiteral("--print-architecture")});
+        const ToolRun arch = runTool(tool(QStringLiteral("dpkg")), {QStringLiteral("--print-architecture")});
         QCOMPARE(field(QStringLiteral("Architecture")), QString::fromUtf8(arch.out).trimmed());
         QVERIFY(m_deb.endsWith(QStringLiteral("sheafwright_2.0.10_%1.deb").arg(QString::fromUtf8(arch.out).trimmed())));
         QVERIFY(!field(QStringLiteral("Description")).isEmpty());
@@ -177,7 +154,7 @@ private slots:
 
     void holdsTheInstalledTreeAndNoTestProgram()
     {
-        const Run list = run(tool(QStringLiteral("dpkg-deb")), {QStringLiteral("--contents"), m_deb});
+        const ToolRun list = runTool(tool(QStringLiteral("dpkg-deb")), {QStringLiteral("--contents"), m_deb});
         QCOMPARE(list.exitCode, 0);
         QStringList files;
         for (const QString &line : QString::fromUtf8(list.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts))

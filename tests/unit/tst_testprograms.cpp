@@ -55,7 +55,7 @@ class TestTestPrograms : public QObject
     static QMap<QString, QString> startedPrograms()
     {
         static const QRegularExpression started(QStringLiteral(
-            "\\b(?:start|execute|run|startDetached|tool|findExecutable|program|SW_REQUIRE_PROGRAM)\\(\\s*"
+            "\\b(?:start|execute|run|runTool|startDetached|tool|findExecutable|program|SW_REQUIRE_PROGRAM)\\(\\s*"
             "(?:QStringLiteral\\(|QString\\(|QLatin1String\\()?\\s*\"([A-Za-z0-9_.+-]+)\""));
         QMap<QString, QString> programs;   // name -> first file naming it
         for (const QString &folder : {QStringLiteral("/tests"), QStringLiteral("/bench")}) {
