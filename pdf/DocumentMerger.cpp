@@ -216,6 +216,14 @@ struct DestinationRenames
     }
 };
 
+// The named destinations of one input: the entries of its name tree, read
+// once, and the new names of those an earlier input already uses.
+struct InputDestinations
+{
+    std::vector<std::pair<std::string, Handle>> tree;
+    DestinationRenames renames;
+};
+
 struct ObjGenHash
 {
     size_t operator()(const QPDFObjGen &og) const
@@ -287,6 +295,20 @@ public:
     Handle copy(Handle foreign, bool inResources = false)
     {
         Handle result = copyValue(foreign, inResources, 0);
+        drain();
+        return result;
+    }
+
+    // The copy of a value written where it is used (a destination in the
+    // name tree): an array or dictionary that is an object of its own in the
+    // input becomes a direct one. A manual has thousands of destinations;
+    // as objects of their own each costs an object number, an offset and
+    // its share of the object streams.
+    Handle copyInline(Handle foreign)
+    {
+        if (!foreign.isIndirect() || foreign.isStream() || !(foreign.isArray() || foreign.isDictionary()))
+            return copy(foreign);
+        Handle result = copyDirect(foreign, false, 0);
         drain();
         return result;
     }
@@ -672,11 +694,11 @@ struct DocumentMerger::Private
     bool add(const QString &path, const QString &password, const QString &title);
     bool leaveOut(const QString &path, const QString &reason);
     void addInput(QPDF &in, const QString &title, const SharedCopies *reusable, SharedCopies &recorded);
-    DestinationRenames planDestinations(QPDF &in);
+    InputDestinations planDestinations(QPDF &in);
     void commitNames();
     void rollbackNames();
     void copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count);
-    void copyDestinations(QPDF &in, InputCopier &copier, const DestinationRenames &renames);
+    void copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations);
     void copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title);
     void copyAttachments(QPDF &in, InputCopier &copier);
     void copyLayers(QPDF &in, InputCopier &copier);
@@ -741,8 +763,8 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Sha
     std::vector<Handle> inputPages = in.getAllPages();
     if (inputPages.empty())
         throw std::runtime_error("the document has no pages");
-    const DestinationRenames renames = planDestinations(in);
-    InputCopier copier(out, store, renames, reusable, recorded);
+    const InputDestinations destinations = planDestinations(in);
+    InputCopier copier(out, store, destinations.renames, reusable, recorded);
     std::vector<Handle> copies;
     copies.reserve(inputPages.size());
     for (Handle page : inputPages) {
@@ -766,7 +788,7 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Sha
     version.updateIfGreater(parseVersion(in.getPDFVersion(), in.getExtensionLevel()));
 
     tryPart("page labels", [&] { copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
-    tryPart("destinations", [&] { copyDestinations(in, copier, renames); });
+    tryPart("destinations", [&] { copyDestinations(in, copier, destinations); });
     tryPart("outline", [&] { copyOutline(in, copier, copies.front(), title); });
     tryPart("form", [&] { copyForm(in, copier); });
     tryPart("attachments", [&] { copyAttachments(in, copier); });
@@ -796,23 +818,22 @@ void DocumentMerger::Private::rollbackNames()
         names->rollback();
 }
 
-// Chooses the output names of this input's destinations: a name an earlier
-// input already uses gets the first free "name-N".
-DestinationRenames DocumentMerger::Private::planDestinations(QPDF &in)
+// Reads this input's destinations and chooses their output names: a name an
+// earlier input already uses gets the first free "name-N".
+InputDestinations DocumentMerger::Private::planDestinations(QPDF &in)
 {
-    DestinationRenames renames;
+    InputDestinations destinations;
     Handle root = in.getRoot();
     Handle dests = root.getKey("/Dests");
     if (dests.isDictionary())
-        renames.names = planNames(dests.getKeys(), destinationNames);
-    std::vector<std::pair<std::string, Handle>> entries;
+        destinations.renames.names = planNames(dests.getKeys(), destinationNames);
     std::set<QPDFObjGen> seen;
-    collectNameTree(root.getKey("/Names").getKey("/Dests"), entries, seen);
+    collectNameTree(root.getKey("/Names").getKey("/Dests"), destinations.tree, seen);
     std::set<std::string> own;
-    for (const auto &entry : entries)
+    for (const auto &entry : destinations.tree)
         own.insert(entry.first);
-    renames.strings = planNames(own, destinationStrings);
-    return renames;
+    destinations.renames.strings = planNames(own, destinationStrings);
+    return destinations;
 }
 
 void DocumentMerger::Private::copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count)
@@ -832,25 +853,22 @@ void DocumentMerger::Private::copyLabels(QPDF &in, InputCopier &copier, long lon
     anyLabels = true;
 }
 
-void DocumentMerger::Private::copyDestinations(QPDF &in, InputCopier &copier, const DestinationRenames &renames)
+void DocumentMerger::Private::copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations)
 {
-    Handle root = in.getRoot();
-    Handle dests = root.getKey("/Dests");
+    const DestinationRenames &renames = destinations.renames;
+    Handle dests = in.getRoot().getKey("/Dests");
     if (dests.isDictionary()) {
         for (auto item : dests.ditems()) {
             const auto renamed = renames.names.find(item.first);
             const std::string key = renamed == renames.names.end() ? item.first : renamed->second;
-            nameDestinations[key] = copier.copy(item.second);
+            nameDestinations[key] = copier.copyInline(item.second);
         }
     }
-    std::vector<std::pair<std::string, Handle>> entries;
-    std::set<QPDFObjGen> seen;
-    collectNameTree(root.getKey("/Names").getKey("/Dests"), entries, seen);
-    for (const auto &entry : entries) {
+    for (const auto &entry : destinations.tree) {
         const auto renamed = renames.strings.find(entry.first);
-        const std::string key = renamed == renames.strings.end() ? entry.first : renamed->second;
+        const std::string &key = renamed == renames.strings.end() ? entry.first : renamed->second;
         if (!stringDestinations.count(key))
-            stringDestinations[key] = copier.copy(entry.second);
+            stringDestinations[key] = copier.copyInline(entry.second);
     }
 }
 

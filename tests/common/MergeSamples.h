@@ -29,6 +29,7 @@ struct Options
     int fontBytes = 0;            // size of the shared font stream; 0 for none
     char fontSeed = 'F';          // documents with the same seed share the font
     QString destination;          // a named destination on the last page, linked from page 1
+    bool destinationObject = false;   // the destination an object of its own, as TeX writes them
     QString fieldName;            // a text field on page 1 with this name
     QString fieldValue;
     QString layer;                // page 1 draws inside this optional content group, hidden by default
@@ -119,7 +120,7 @@ inline bool write(const QString &path, const Options &options)
         dest.appendItem(QPDFObjectHandle::newName("/Fit"));
         QPDFObjectHandle names = QPDFObjectHandle::newArray();
         names.appendItem(QPDFObjectHandle::newString(options.destination.toStdString()));
-        names.appendItem(dest);
+        names.appendItem(options.destinationObject ? pdf.makeIndirectObject(dest) : dest);
         QPDFObjectHandle tree = QPDFObjectHandle::newDictionary();
         tree.replaceKey("/Names", names);
         QPDFObjectHandle nameDict = QPDFObjectHandle::newDictionary();

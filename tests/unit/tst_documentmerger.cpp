@@ -554,6 +554,7 @@ private slots:
         options.pages = 3;
         options.fontBytes = 20000;
         options.destination = QStringLiteral("end");
+        options.destinationObject = true;
         const QString doc = sample(QStringLiteral("self.pdf"), options);
         const QString out = path(QStringLiteral("self-merged.pdf"));
         QCOMPARE(DocumentMerger::mergeFiles({doc, doc, doc}, out), 9);
