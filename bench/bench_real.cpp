@@ -23,10 +23,21 @@
 //   grafting each page into a new document; MuPDF keeps no links, outline
 //   or labels there, so its job is lighter than ours and qpdf's).
 //
+// What each merged file keeps of its inputs' navigation is counted too
+// (bookmarks, named destinations, links, and references by name that find
+// no destination), by this program started again as
+//   bench_real --navigation FILE
+// so that reading large outputs never swells the benchmark's own memory.
+//
 // Targets, checked at the end against the figures of this run: every merge
 // and every split at most qpdf's CPU time, every merge at most qpdf's peak
-// memory, every output whole, and doubling the input at most doubling our
-// CPU time (2.2x allowed for noise). The exit code is 3 when one is missed.
+// memory, every output whole, every merge keeping its inputs' bookmarks,
+// named destinations and links, and doubling the input at most doubling our
+// CPU time, taken over the whole range from 1x to 4x (2.2x per doubling
+// allowed for noise). The exit code is 3 when one is missed.
+//
+// The jobs of a case run in turn, round after round, and short ones more
+// often (see interleaved()), so that the ratios hold on a noisy machine.
 
 #include "ChildRun.h"
 #include "app/FileUtils.h"
@@ -35,6 +46,8 @@
 #include "split/WorkerFile.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -42,9 +55,17 @@
 #include <QProcess>
 #include <QStringList>
 
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFNameTreeObjectHelper.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <functional>
+#include <set>
+#include <string>
 #include <vector>
 
 namespace {
@@ -52,6 +73,33 @@ namespace {
 const char *const lilypondDir = "/usr/share/doc/lilypond/html/Documentation";
 const char *const asymptoteDir = "/usr/share/doc/asymptote";
 const char *const amcDir = "/usr/share/doc/auto-multiple-choice";
+
+// What a file offers to move around in it.
+struct Navigation
+{
+    long bookmarks = 0;
+    long names = 0;           // named destinations
+    long links = 0;           // link annotations
+    long missingTargets = 0;  // links and bookmarks that go to a name the file lacks
+    bool read = false;
+
+    Navigation &operator+=(const Navigation &other)
+    {
+        bookmarks += other.bookmarks;
+        names += other.names;
+        links += other.links;
+        missingTargets += other.missingTargets;
+        read = read && other.read;
+        return *this;
+    }
+    QString text() const
+    {
+        if (!read)
+            return QStringLiteral("unreadable");
+        return QStringLiteral("%1 bookmarks, %2 named destinations, %3 links, %4 to a missing name")
+            .arg(bookmarks).arg(names).arg(links).arg(missingTargets);
+    }
+};
 
 struct Measure
 {
@@ -62,6 +110,8 @@ struct Measure
     int outputs = 0;
     bool ok = false;
     bool ran = false;
+    Navigation navigation;   // merges only
+    int runs = 1;            // the figures are the median of this many runs
 };
 
 Measure run(const QStringList &command)
@@ -76,16 +126,44 @@ Measure run(const QStringList &command)
     return m;
 }
 
-// The median run by CPU time of `repeat` runs; prepare() runs before each.
-Measure median(int repeat, const std::function<void()> &prepare, const std::function<Measure()> &job)
+// Runs the jobs (ours, then the reference tools) in turn, round after round,
+// so that a change in the machine's speed touches them alike: at least
+// `repeat` rounds, and for short jobs as many as make about 3 s of ours (at
+// most 15), since a median of a few runs of 0.2 s is mostly noise. The
+// first run of ours sets the number of rounds. prepare()
+// runs before every run; finish(i, m) reads job i's output right after its
+// run in the last round. Each figure is the median run by CPU time, whole
+// only if every run was.
+std::vector<Measure> interleaved(int repeat, const std::function<void()> &prepare,
+                                 const std::vector<std::function<Measure()>> &jobs,
+                                 const std::function<void(size_t, Measure &)> &finish)
 {
-    std::vector<Measure> runs;
-    for (int i = 0; i < repeat; ++i) {
-        prepare();
-        runs.push_back(job());
+    std::vector<std::vector<Measure>> runs(jobs.size());
+    int rounds = repeat;
+    for (int round = 0; round < rounds; ++round) {
+        for (size_t i = 0; i < jobs.size(); ++i) {
+            prepare();
+            runs[i].push_back(jobs[i]());
+            if (round == 0 && i == 0)
+                rounds = std::clamp(int(3.0 / std::max(runs[0][0].cpu, 0.01)), repeat, std::max(repeat, 15));
+            if (round + 1 == rounds)
+                finish(i, runs[i].back());
+        }
     }
-    std::sort(runs.begin(), runs.end(), [](const Measure &a, const Measure &b) { return a.cpu < b.cpu; });
-    return runs[runs.size() / 2];
+    std::vector<Measure> medians;
+    for (std::vector<Measure> &series : runs) {
+        const bool allOk = std::all_of(series.begin(), series.end(), [](const Measure &m) { return m.ok; });
+        const Measure last = series.back();
+        std::sort(series.begin(), series.end(), [](const Measure &a, const Measure &b) { return a.cpu < b.cpu; });
+        Measure median = series[series.size() / 2];
+        median.outputBytes = last.outputBytes;
+        median.outputs = last.outputs;
+        median.navigation = last.navigation;
+        median.ok = allOk && last.ok;
+        median.runs = int(series.size());
+        medians.push_back(median);
+    }
+    return medians;
 }
 
 // Page count as qpdf reads it; -1 when it cannot.
@@ -96,6 +174,66 @@ int pageCount(const QString &path)
     if (!qpdf.waitForFinished(600000) || qpdf.exitStatus() != QProcess::NormalExit || qpdf.exitCode() != 0)
         return -1;
     return qpdf.readAllStandardOutput().trimmed().toInt();
+}
+
+// The --navigation mode: counts what file offers and prints it on one line.
+int printNavigation(const QString &file)
+{
+    using Handle = QPDFObjectHandle;
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(file).constData());
+        Handle root = pdf.getRoot();
+        std::set<std::string> strings;   // the name tree's keys
+        std::set<std::string> names;     // the catalog's /Dests keys
+        Handle tree = root.getKey("/Names").getKey("/Dests");
+        if (tree.isDictionary()) {
+            for (const auto &entry : QPDFNameTreeObjectHelper(tree, pdf))
+                strings.insert(entry.first);
+        }
+        if (root.getKey("/Dests").isDictionary())
+            names = root.getKey("/Dests").getKeys();
+        Navigation counted;
+        const auto checkTarget = [&](Handle item) {
+            Handle dest = item.getKey("/Dest");
+            Handle action = item.getKey("/A");
+            if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo"))
+                dest = action.getKey("/D");
+            if ((dest.isString() && !strings.count(dest.getStringValue())) || (dest.isName() && !names.count(dest.getName())))
+                ++counted.missingTargets;
+        };
+        std::set<QPDFObjGen> seen;
+        std::function<void(QPDFOutlineObjectHelper &)> walk = [&](QPDFOutlineObjectHelper &entry) {
+            Handle item = entry.getObjectHandle();
+            if (item.isIndirect() && !seen.insert(item.getObjGen()).second)
+                return;
+            ++counted.bookmarks;
+            checkTarget(item);
+            for (QPDFOutlineObjectHelper &kid : entry.getKids())
+                walk(kid);
+        };
+        QPDFOutlineDocumentHelper outline(pdf);
+        for (QPDFOutlineObjectHelper &entry : outline.getTopLevelOutlines())
+            walk(entry);
+        for (QPDFPageObjectHelper &page : QPDFPageDocumentHelper(pdf).getAllPages()) {
+            Handle annotations = page.getObjectHandle().getKey("/Annots");
+            if (!annotations.isArray())
+                continue;
+            for (Handle annotation : annotations.aitems()) {
+                if (annotation.isDictionary() && annotation.getKey("/Subtype").isNameAndEquals("/Link")) {
+                    ++counted.links;
+                    checkTarget(annotation);
+                }
+            }
+        }
+        counted.names = long(strings.size() + names.size());
+        std::printf("%ld %ld %ld %ld\n", counted.bookmarks, counted.names, counted.links, counted.missingTargets);
+        return 0;
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
 }
 
 QString freshDir(const QString &path)
@@ -188,29 +326,34 @@ public:
         QString name;
         int pages = 0;
         Measure ours, qpdf, mutool;
+        int inputCount = 0;
+        Navigation inputs;   // summed over the inputs of a merge
     };
 
     Row merge(const QString &name, const QStringList &inputs, int pages)
     {
-        Row row{name, pages, {}, {}, {}};
+        Row row{name, pages, {}, {}, {}, int(inputs.size()), inputNavigation(inputs)};
         const QString out = m_work + QStringLiteral("/merged.pdf");
         const auto clean = [&] { QFile::remove(out); };
-        const auto finish = [&](Measure &m) {
+        const auto finish = [&](size_t, Measure &m) {
             m.outputBytes = QFileInfo(out).size();
             m.outputs = 1;
             m.ok = m.ok && pageCount(out) == pages;
+            m.navigation = navigation(out);
         };
-        row.ours = median(m_repeat, clean, [&] { return oursMerge(inputs, out); });
-        finish(row.ours);
-        row.qpdf = median(m_repeat, clean, [&] {
-            return run(QStringList{QStringLiteral("qpdf"), QStringLiteral("--empty"), QStringLiteral("--pages")} + inputs
-                       + QStringList{QStringLiteral("--"), out});
-        });
-        finish(row.qpdf);
-        row.mutool = median(m_repeat, clean, [&] {
-            return run(QStringList{QStringLiteral("mutool"), QStringLiteral("merge"), QStringLiteral("-o"), out} + inputs);
-        });
-        finish(row.mutool);
+        const std::vector<Measure> figures = interleaved(m_repeat, clean, {
+            [&] { return oursMerge(inputs, out); },
+            [&] {
+                return run(QStringList{QStringLiteral("qpdf"), QStringLiteral("--empty"), QStringLiteral("--pages")}
+                           + inputs + QStringList{QStringLiteral("--"), out});
+            },
+            [&] {
+                return run(QStringList{QStringLiteral("mutool"), QStringLiteral("merge"), QStringLiteral("-o"), out}
+                           + inputs);
+            }}, finish);
+        row.ours = figures[0];
+        row.qpdf = figures[1];
+        row.mutool = figures[2];
         clean();
         report(row);
         return row;
@@ -218,25 +361,28 @@ public:
 
     Row splitPages(const QString &name, const QString &source, int pages)
     {
-        Row row{name, pages, {}, {}, {}};
+        Row row{name, pages, {}, {}, {}, 0, {}};
         const QString folder = m_work + QStringLiteral("/pages");
         const auto clean = [&] { freshDir(folder); };
-        const auto finish = [&](Measure &m) {
+        const auto finish = [&](size_t, Measure &m) {
             const Output out = folderOutput(folder);
             m.outputBytes = out.bytes;
             m.outputs = out.files;
             m.ok = m.ok && out.files == pages;
         };
-        row.ours = median(m_repeat, clean, [&] { return oursSplit(source, pages, folder); });
-        finish(row.ours);
-        row.qpdf = median(m_repeat, clean, [&] {
-            return run({QStringLiteral("qpdf"), QStringLiteral("--split-pages"), source, folder + QStringLiteral("/p.pdf")});
-        });
-        finish(row.qpdf);
-        row.mutool = median(m_repeat, clean, [&] {
-            return run({QStringLiteral("mutool"), QStringLiteral("run"), m_work + QStringLiteral("/split-pages.js"), source, folder});
-        });
-        finish(row.mutool);
+        const std::vector<Measure> figures = interleaved(m_repeat, clean, {
+            [&] { return oursSplit(source, pages, folder); },
+            [&] {
+                return run({QStringLiteral("qpdf"), QStringLiteral("--split-pages"), source,
+                            folder + QStringLiteral("/p.pdf")});
+            },
+            [&] {
+                return run({QStringLiteral("mutool"), QStringLiteral("run"), m_work + QStringLiteral("/split-pages.js"),
+                            source, folder});
+            }}, finish);
+        row.ours = figures[0];
+        row.qpdf = figures[1];
+        row.mutool = figures[2];
         freshDir(folder);
         report(row);
         return row;
@@ -256,6 +402,43 @@ public:
         const Measure plain = run({QStringLiteral("qpdf"), QStringLiteral("--object-streams=disable"), merged, path});
         QFile::remove(merged);
         return plain.ok ? path : QString();
+    }
+
+    // What file offers, counted by this program in its --navigation mode.
+    static Navigation navigation(const QString &file)
+    {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--navigation"), file});
+        Navigation counted;
+        if (!child.waitForFinished(600000) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+            return counted;
+        const QList<QByteArray> fields = child.readAllStandardOutput().simplified().split(' ');
+        if (fields.size() != 4)
+            return counted;
+        counted.bookmarks = fields[0].toLong();
+        counted.names = fields[1].toLong();
+        counted.links = fields[2].toLong();
+        counted.missingTargets = fields[3].toLong();
+        counted.read = true;
+        return counted;
+    }
+
+    // The inputs' navigation summed; each distinct file content is read once.
+    Navigation inputNavigation(const QStringList &inputs)
+    {
+        Navigation sum;
+        sum.read = true;
+        for (const QString &input : inputs) {
+            QFile file(input);
+            QCryptographicHash hash(QCryptographicHash::Sha1);
+            if (!file.open(QIODevice::ReadOnly) || !hash.addData(&file))
+                return Navigation();
+            const QByteArray key = hash.result();
+            if (!m_inputNavigation.contains(key))
+                m_inputNavigation.insert(key, navigation(input));
+            sum += m_inputNavigation.value(key);
+        }
+        return sum;
     }
 
     // times copies of each input under names of their own, so that every
@@ -278,7 +461,8 @@ public:
 
     static void report(const Row &row)
     {
-        std::printf("%s (%d pages)\n", qPrintable(row.name), row.pages);
+        std::printf("%s (%d pages; medians of %d runs, in turn with the other tools)\n", qPrintable(row.name), row.pages,
+                    row.ours.runs);
         const auto line = [](const char *tool, const Measure &m) {
             if (!m.ran)
                 return;
@@ -289,6 +473,16 @@ public:
         line("pdfworker", row.ours);
         line("qpdf", row.qpdf);
         line("mutool", row.mutool);
+        if (row.inputCount > 0) {
+            std::printf("  navigation of the inputs: %s\n", qPrintable(row.inputs.text()));
+            const auto kept = [](const char *tool, const Measure &m) {
+                if (m.ran)
+                    std::printf("    kept by %-9s %s\n", tool, qPrintable(m.navigation.text()));
+            };
+            kept("pdfworker", row.ours);
+            kept("qpdf", row.qpdf);
+            kept("mutool", row.mutool);
+        }
         std::printf("  ratio     cpu %s  wall %s  peak memory %s  size %s\n",
                     qPrintable(ratios(row, [](const Measure &m) { return m.cpu; })),
                     qPrintable(ratios(row, [](const Measure &m) { return m.wall; })),
@@ -312,6 +506,7 @@ private:
     QString m_worker;
     QString m_work;
     int m_repeat;
+    QHash<QByteArray, Navigation> m_inputNavigation;
 };
 
 QStringList pdfsIn(const char *dir)
@@ -338,6 +533,12 @@ public:
     void merge(const Bench::Row &row)
     {
         whole(row);
+        // One bookmark more per input: the entry that opens it.
+        const Navigation &in = row.inputs;
+        const Navigation &out = row.ours.navigation;
+        record(row.name + QStringLiteral(": every bookmark, named destination and link kept (%1)").arg(out.text()),
+               in.read && out.read && out.bookmarks == in.bookmarks + row.inputCount && out.names == in.names
+                   && out.links == in.links && out.missingTargets <= in.missingTargets);
         atMost(row.name + QStringLiteral(": CPU time"), row.ours.cpu, row.qpdf.cpu);
         atMost(row.name + QStringLiteral(": peak memory"), double(row.ours.peakKb), double(row.qpdf.peakKb));
     }
@@ -346,14 +547,18 @@ public:
         whole(row);
         atMost(row.name + QStringLiteral(": CPU time"), row.ours.cpu, row.qpdf.cpu);
     }
+    // Over the whole range (1x to 4x): the middle figure's noise would
+    // otherwise count twice, once in each step.
     void growth(const QString &what, const QList<Bench::Row> &rows)
     {
-        for (int i = 1; i < rows.size(); ++i) {
-            const double factor = rows[i - 1].ours.cpu > 0 ? rows[i].ours.cpu / rows[i - 1].ours.cpu : 0;
-            record(QStringLiteral("%1, %2x->%3x: CPU time %4x per doubling (at most 2.2x)")
-                       .arg(what).arg(1 << (i - 1)).arg(1 << i).arg(factor, 0, 'f', 2),
-                   factor > 0 && factor <= 2.2);
-        }
+        const int doublings = int(rows.size()) - 1;
+        if (doublings < 1)
+            return;
+        const double first = rows.front().ours.cpu;
+        const double factor = first > 0 ? std::pow(rows.back().ours.cpu / first, 1.0 / doublings) : 0;
+        record(QStringLiteral("%1, 1x->%2x: CPU time %3x per doubling (at most 2.2x)")
+                   .arg(what).arg(1 << doublings).arg(factor, 0, 'f', 2),
+               factor > 0 && factor <= 2.2);
     }
     // Prints every check; true when all were met.
     bool report() const
@@ -401,6 +606,8 @@ void growth(const char *what, const QList<Bench::Row> &rows)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--navigation")
+        return printNavigation(QString::fromLocal8Bit(argv[2]));
     QString worker;
     QString work = QDir::temp().filePath(QStringLiteral("bench_real"));
     int repeat = 1;
@@ -430,7 +637,8 @@ int main(int argc, char *argv[])
     }
     QDir().mkpath(work);
     Bench bench(worker, work, repeat);
-    std::printf("bench_real: %d run(s) per figure, median by cpu time; work folder %s\n\n", repeat, qPrintable(work));
+    std::printf("bench_real: at least %d run(s) per figure, more for short jobs, median by cpu time; work folder %s\n\n",
+                repeat, qPrintable(work));
 
     const QString notation = QString::fromLatin1(lilypondDir) + QStringLiteral("/notation.pdf");
     const int notationPages = pageCount(notation);
