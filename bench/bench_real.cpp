@@ -47,11 +47,11 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
-#include <QHash>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QProcess>
 #include <QStringList>
 
@@ -129,14 +129,13 @@ Measure run(const QStringList &command)
 // Runs the jobs (ours, then the reference tools) in turn, round after round,
 // so that a change in the machine's speed touches them alike: at least
 // `repeat` rounds, and for short jobs as many as make about 3 s of ours (at
-// most 15), since a median of a few runs of 0.2 s is mostly noise. The
-// first run of ours sets the number of rounds. prepare()
-// runs before every run; finish(i, m) reads job i's output right after its
-// run in the last round. Each figure is the median run by CPU time, whole
-// only if every run was.
+// most 15), since a median of a few runs of 0.2 s is mostly noise; the first
+// run of ours sets the number of rounds. prepare() runs before every run;
+// finish() reads a job's output right after its run in the last round. Each
+// figure is the median run by CPU time, whole only if every run was.
 std::vector<Measure> interleaved(int repeat, const std::function<void()> &prepare,
                                  const std::vector<std::function<Measure()>> &jobs,
-                                 const std::function<void(size_t, Measure &)> &finish)
+                                 const std::function<void(Measure &)> &finish)
 {
     std::vector<std::vector<Measure>> runs(jobs.size());
     int rounds = repeat;
@@ -147,7 +146,7 @@ std::vector<Measure> interleaved(int repeat, const std::function<void()> &prepar
             if (round == 0 && i == 0)
                 rounds = std::clamp(int(3.0 / std::max(runs[0][0].cpu, 0.01)), repeat, std::max(repeat, 15));
             if (round + 1 == rounds)
-                finish(i, runs[i].back());
+                finish(runs[i].back());
         }
     }
     std::vector<Measure> medians;
@@ -335,7 +334,7 @@ public:
         Row row{name, pages, {}, {}, {}, int(inputs.size()), inputNavigation(inputs)};
         const QString out = m_work + QStringLiteral("/merged.pdf");
         const auto clean = [&] { QFile::remove(out); };
-        const auto finish = [&](size_t, Measure &m) {
+        const auto finish = [&](Measure &m) {
             m.outputBytes = QFileInfo(out).size();
             m.outputs = 1;
             m.ok = m.ok && pageCount(out) == pages;
@@ -364,7 +363,7 @@ public:
         Row row{name, pages, {}, {}, {}, 0, {}};
         const QString folder = m_work + QStringLiteral("/pages");
         const auto clean = [&] { freshDir(folder); };
-        const auto finish = [&](size_t, Measure &m) {
+        const auto finish = [&](Measure &m) {
             const Output out = folderOutput(folder);
             m.outputBytes = out.bytes;
             m.outputs = out.files;
