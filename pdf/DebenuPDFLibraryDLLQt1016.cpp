@@ -9,6 +9,7 @@
 #include "pdf/PdfFileWriter.h"
 #include "pdf/PdfInformation.h"
 #include "pdf/PdfOutputOptions.h"
+#include "pdf/PendingRanges.h"
 #include "pdf/SizeSplitter.h"
 #include "pdf/SourceCache.h"
 
@@ -899,37 +900,40 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
     for (const PageRangeOutput &range : ranges)
         requested += PageExtractor::parseRangeList(range.pages, pageCount).size();
     PageExtractor extractor(source, input, password, requested * 4 >= pageCount);
+    PendingRanges pending(folder);
+    extractor.setSyncBatch(&pending.batch());
     const QString baseName = QFileInfo(input).baseName();
     int written = 0;
     int failure = PdfErrorCode::None;
-    for (int i = 0; i < ranges.size(); ++i) {
-        const PageRangeOutput &range = ranges.at(i);
-        PageRangeOutput::Result result;
-        result.index = i;
-        const QList<int> pages = PageExtractor::parseRangeList(range.pages, extractor.pageCount());
-        // Written under a hidden temporary name first: a run killed while
-        // writing leaves no file that looks like a finished output.
-        const QString temporary = FileUtils::temporaryPathIn(folder);
-        if (extractor.extract(pages, temporary, options) != 1) {
-            result.errorCode = extractor.errorCode();
-        } else {
-            const QString name = range.fileName.isEmpty()
-                                     ? QStringLiteral("%1_p%2.pdf").arg(baseName, range.pages)
-                                     : range.fileName;
-            result.path = FileUtils::commitUnique(temporary, folder, name);
-            if (result.path.isEmpty())
-                result.errorCode = PdfErrorCode::WriteFailed;
-        }
+    const auto deliver = [&](const PageRangeOutput::Result &result) {
         if (result.path.isEmpty()) {
-            QFile::remove(temporary);
             failure = result.errorCode;
         } else {
             ++written;
             sources.release(result.path);
         }
-        if (report && !report(result))
-            break;
+        return !report || report(result);
+    };
+    bool stopped = false;
+    for (int i = 0; i < ranges.size() && !stopped; ++i) {
+        const PageRangeOutput &range = ranges.at(i);
+        const QList<int> pages = PageExtractor::parseRangeList(range.pages, extractor.pageCount());
+        // Written under a hidden temporary name first: a run killed while
+        // writing leaves no file that looks like a finished output.
+        const QString temporary = FileUtils::temporaryPathIn(folder);
+        if (extractor.extract(pages, temporary, options) == 1) {
+            pending.addWritten(i, temporary,
+                               range.fileName.isEmpty() ? QStringLiteral("%1_p%2.pdf").arg(baseName, range.pages)
+                                                        : range.fileName);
+        } else {
+            QFile::remove(temporary);
+            pending.addFailed(i, extractor.errorCode());
+        }
+        if (pending.wantsSettling())
+            stopped = !pending.settle(deliver);
     }
+    if (!stopped)
+        pending.settle(deliver);
     lastError = written > 0 ? PdfErrorCode::None : failure;
     return written;
 }

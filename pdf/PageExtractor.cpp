@@ -675,7 +675,8 @@ void carryOver(Extraction &x, const QList<int> &numbers)
 // Writes target straight to path with the information and protection of
 // options; the version is not lower than the source's. False when writing
 // failed (nothing is then left at path).
-bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOutputOptions &options)
+bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOutputOptions &options,
+                   SyncBatch *batch)
 {
     try {
         options.applyInformation(target);
@@ -690,7 +691,7 @@ bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOut
         // reference table for every output.
         writer.setObjectStreamMode(qpdf_o_disable);
         options.applyProtection(writer);
-        return PdfFileWriter::writeWhole(target, writer, path);
+        return PdfFileWriter::writeWhole(target, writer, path, nullptr, batch);
     } catch (const std::exception &e) {
         qDebug() << Q_FUNC_INFO << "failed:" << e.what();
         return false;
@@ -710,6 +711,7 @@ struct PageExtractor::Private
     // For outputs written from the source itself.
     std::unique_ptr<IndirectObjects> viewObjects;
     std::unique_ptr<PageReach> reach;
+    SyncBatch *syncBatch = nullptr;
 
     QPDFAcroFormDocumentHelper *sourceForm();
     int extract(const QList<int> &numbers, const QString &output, const PdfOutputOptions *finish);
@@ -808,6 +810,11 @@ int PageExtractor::extract(const QList<int> &pages, const QString &output, const
     return d->extract(pages, output, &options);
 }
 
+void PageExtractor::setSyncBatch(SyncBatch *batch)
+{
+    d->syncBatch = batch;
+}
+
 int PageExtractor::Private::extract(const QList<int> &numbers, const QString &output, const PdfOutputOptions *finish)
 {
     errorCode = PdfErrorCode::None;
@@ -853,7 +860,7 @@ int PageExtractor::Private::extract(const QList<int> &numbers, const QString &ou
         carryOver(x, numbers);
 
         if (finish) {
-            if (!writeFinished(target, *source, output, *finish)) {
+            if (!writeFinished(target, *source, output, *finish, syncBatch)) {
                 errorCode = PdfErrorCode::WriteFailed;
                 return 0;
             }
@@ -907,7 +914,7 @@ int PageExtractor::Private::extractInPlace(const QList<int> &numbers, const QStr
     carryOver(x, numbers);
     pdf.getTrailer().replaceKey("/Root", catalog);
     pdf.getTrailer().removeKey("/Info");
-    if (!writeFinished(pdf, pdf, output, finish)) {
+    if (!writeFinished(pdf, pdf, output, finish, syncBatch)) {
         errorCode = PdfErrorCode::WriteFailed;
         return 0;
     }
@@ -972,7 +979,7 @@ int PageExtractor::Private::extractFromSource(const QList<int> &numbers, const Q
     if (reach->leavesOut(catalog, tree, kept))
         return -1;
     pdf.updateAllPagesCache();   // the writer asks for the pages: the kept ones
-    if (!writeFinished(pdf, pdf, output, finish)) {
+    if (!writeFinished(pdf, pdf, output, finish, syncBatch)) {
         errorCode = PdfErrorCode::WriteFailed;
         return 0;
     }

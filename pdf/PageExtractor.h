@@ -6,6 +6,7 @@
 #include <memory>
 
 class QPDF;
+class SyncBatch;
 struct PdfOutputOptions;
 
 // Writes chosen pages of one parsed source PDF into new files, one output
@@ -52,6 +53,11 @@ public:
     // fresh temporary path, move the result into place and remove it on
     // failure.
     int extract(const QList<int> &pages, const QString &output, const PdfOutputOptions &options);
+
+    // Finished outputs are from now on handed to batch, written but not yet
+    // synced (see PdfFileWriter::writeWhole): the caller finishes the batch
+    // before it moves them into place. nullptr: each is synced as written.
+    void setSyncBatch(SyncBatch *batch);
 
     int errorCode() const;
 

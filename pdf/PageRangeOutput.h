@@ -12,7 +12,8 @@ struct PageRangeOutput
     // File name in the output folder; empty: "<source base name>_p<pages>.pdf".
     QString fileName;
 
-    // What became of one output, reported as soon as it is known.
+    // What became of one output, reported in order once its file is on the
+    // disk (outputs are synced a batch at a time).
     struct Result
     {
         int index = -1;     // position in the list of outputs

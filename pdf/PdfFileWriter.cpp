@@ -4,6 +4,7 @@
 #include "app/Logger.h"
 #include "app/StopRequest.h"
 #include "pdf/PdfErrorCode.h"
+#include "pdf/SyncBatch.h"
 
 #include <QDir>
 #include <QFile>
@@ -262,7 +263,8 @@ bool PdfFileWriter::write(QPDF &pdf, const QString &path, const Options &options
     return written;
 }
 
-bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &path, int *errorCode)
+bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &path, int *errorCode,
+                               SyncBatch *batch)
 {
     tidyTrailer(pdf);
     const QByteArray native = QFile::encodeName(path);
@@ -273,6 +275,7 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
         return false;
     };
 #ifdef Q_OS_WIN
+    Q_UNUSED(batch)
     try {
         writer.setOutputFilename(native.constData());
         writer.write();
@@ -293,9 +296,10 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
         ::fchmod(fd, 0600);
     QString problem;
     bool whole = false;
+    const bool deferSync = batch && !scratch;
     // Outside the try: qpdf finishes its pipelines while it unwinds from a
     // failed write, and the sink keeps the first failure for the report.
-    WholeFileSink sink(fd, !scratch);
+    WholeFileSink sink(fd, !scratch && !deferSync);
     try {
         writer.setOutputPipeline(&sink);
         writer.write();
@@ -304,6 +308,10 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
         problem = sink.problem();
     } catch (const std::exception &e) {
         problem = sink.problem().isEmpty() ? QString::fromUtf8(e.what()) : sink.problem();
+    }
+    if (whole && deferSync) {
+        batch->add(fd, path);
+        return true;
     }
     if (::close(fd) != 0 && whole) {
         whole = false;

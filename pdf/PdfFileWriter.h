@@ -4,6 +4,7 @@
 
 class QPDF;
 class QPDFWriter;
+class SyncBatch;
 
 // Writes qpdf documents to files: through a temporary file beside the target,
 // so the target is either the complete new file or untouched, and so a
@@ -39,7 +40,11 @@ public:
     // trailer is reduced to the entries a PDF defines, with /Size: a damaged source's stray entries
     // would otherwise make a damaged output. Every writer of PDF files in the
     // program goes through here, so no output can look finished when it is not.
-    static bool writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &path, int *errorCode = nullptr);
+    // With a batch, an output that is not scratch is handed to it written
+    // but still open: it is synced and closed in SyncBatch::finish(), and
+    // is whole only when that says so.
+    static bool writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &path, int *errorCode = nullptr,
+                           SyncBatch *batch = nullptr);
 
     // Sets writer up to encrypt as options ask (nothing for strength -1).
     static void applyEncryption(QPDFWriter &writer, const Options &options);

@@ -4,7 +4,9 @@
 #include "app/FileUtils.h"
 #include "app/SessionFolder.h"
 #include "app/StopRequest.h"
+#include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
+#include "pdf/PendingRanges.h"
 #include "split/WorkerFile.h"
 
 #include <QTemporaryDir>
@@ -49,14 +51,14 @@ class TestOutputFiles : public QObject
     QString m_source;   // about 200 KB, most of it in one content stream
 
     // Writes m_source again to path through PdfFileWriter::writeWhole.
-    bool rewrite(const QString &path)
+    bool rewrite(const QString &path, SyncBatch *batch = nullptr)
     {
         QPDF pdf;
         pdf.processFile(QFile::encodeName(m_source).constData());
         QPDFWriter writer(pdf);
         writer.setDecodeLevel(qpdf_dl_generalized);   // written uncompressed: about 200 KB
         writer.setCompressStreams(false);
-        return PdfFileWriter::writeWhole(pdf, writer, path);
+        return PdfFileWriter::writeWhole(pdf, writer, path, nullptr, batch);
     }
 
     // rewrite() in a child whose files may not grow beyond limit bytes, as
@@ -139,6 +141,45 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("precious"));
         QVERIFY(QFileInfo(link).isSymLink());
+    }
+
+    // Split outputs are synced a batch at a time: each gets its name only
+    // once the batch says it reached the disk, one whose sync failed is
+    // reported failed and leaves nothing, and the order of reports holds.
+    void batchedOutputsAreNamedOnlyOnceSynced()
+    {
+        const QString folder = m_dir.filePath("batched");
+        QVERIFY(QDir().mkpath(folder));
+        QStringList named;
+        QList<int> errors;
+        {
+            PendingRanges pending(folder);
+            const QString first = FileUtils::temporaryPathIn(folder);
+            QVERIFY(rewrite(first, &pending.batch()));
+            pending.addWritten(0, first, QStringLiteral("first.pdf"));
+            pending.addFailed(1, PdfErrorCode::InvalidArgument);
+            // A file whose sync fails: the batch is given a descriptor that is not open.
+            const QString unsynced = FileUtils::temporaryPathIn(folder);
+            QVERIFY(rewrite(unsynced));
+            pending.batch().add(-1, unsynced);
+            pending.addWritten(2, unsynced, QStringLiteral("unsynced.pdf"));
+            const QString last = FileUtils::temporaryPathIn(folder);
+            QVERIFY(rewrite(last, &pending.batch()));
+            pending.addWritten(3, last, QStringLiteral("last.pdf"));
+            QCOMPARE(pending.batch().size(), 3);
+            QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());   // nothing named yet
+
+            QVERIFY(pending.settle([&](const PageRangeOutput::Result &result) {
+                named << QFileInfo(result.path).fileName();
+                errors << result.errorCode;
+                return true;
+            }));
+        }
+        QCOMPARE(named, (QStringList{"first.pdf", QString(), QString(), "last.pdf"}));
+        QCOMPARE(errors, (QList<int>{0, int(PdfErrorCode::InvalidArgument), int(PdfErrorCode::WriteFailed), 0}));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 (QStringList{"first.pdf", "last.pdf"}));
+        QCOMPARE(TestPdf::pageWidths(folder + "/last.pdf").size(), 2);
     }
 
     void scratchInTheSessionFolderIsOwnerOnly()
