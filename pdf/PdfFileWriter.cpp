@@ -17,6 +17,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -98,7 +99,7 @@ class WholeFileSink : public Pipeline
 public:
     // sync: fsync in complete() (files that are to reach a user's folder).
     WholeFileSink(int fd, bool sync)
-        : Pipeline("output file", nullptr), m_fd(fd), m_sync(sync), m_buffer(capacity)
+        : Pipeline("output file", nullptr), m_fd(fd), m_sync(sync), m_buffer(new unsigned char[capacity])
     {
     }
 
@@ -111,7 +112,7 @@ public:
         if (length >= capacity)
             writeAll(data, length);
         else if (m_problem.empty()) {
-            std::memcpy(m_buffer.data() + m_used, data, length);
+            std::memcpy(m_buffer.get() + m_used, data, length);
             m_used += length;
         }
         if (!m_problem.empty() && std::uncaught_exceptions() == 0)
@@ -153,7 +154,7 @@ private:
         const size_t used = m_used;
         m_used = 0;
         if (used > 0)
-            writeAll(m_buffer.data(), used);
+            writeAll(m_buffer.get(), used);
     }
 
     void writeAll(unsigned char const *data, size_t length)
@@ -185,7 +186,9 @@ private:
 
     int m_fd;
     bool m_sync;
-    std::vector<unsigned char> m_buffer;
+    // Left uninitialised: zeroing it for every output of a split into single
+    // pages took 4% of the run.
+    std::unique_ptr<unsigned char[]> m_buffer;
     size_t m_used = 0;
     bool m_finished = false;
     std::string m_problem;
