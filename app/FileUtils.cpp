@@ -251,10 +251,13 @@ int removeTemporaryFiles(const QString &folder, const QString &sessionId)
     return removed;
 }
 
-QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName, int methods)
+QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName, int methods,
+                     const std::function<void(const QString &)> &beforeMove)
 {
     for (int attempt = 0; attempt < 10000; ++attempt) {
         const QString target = uniqueFilePath(folder, fileName);
+        if (beforeMove)
+            beforeMove(target);
 #ifdef Q_OS_WIN
         Q_UNUSED(methods)
         if (QFile::rename(tempPath, target))   // refuses an existing target

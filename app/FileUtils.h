@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QMimeData;
 
 // Working folders and file naming shared by the launchers, the engines and
@@ -62,8 +64,10 @@ enum MoveMethod {
 // only where the file system lacks the one before (some FUSE mounts have
 // neither of the first two). Returns the final path (native separators) or an
 // empty string when the move failed (tempPath is then left in place).
+// beforeMove, when given, is told each path just before the move there is tried.
 QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName,
-                     int methods = AnyMoveMethod);
+                     int methods = AnyMoveMethod,
+                     const std::function<void(const QString &)> &beforeMove = nullptr);
 
 // Removes the folder and everything below it. Symbolic links are removed as
 // entries; their targets are never touched. True when the folder is gone (or

@@ -286,7 +286,8 @@ struct DebenuPDFLibraryDLLQt1016::Private
     }
 
     int extractRanges(const QString &input, const QString &password, const QList<PageRangeOutput> &ranges,
-                      const QString &folder, const PdfOutputOptions &options, const PageRangeOutput::Report &report);
+                      const QString &folder, const PdfOutputOptions &options, const PageRangeOutput::Report &report,
+                      const OutputNaming &naming);
 
     QString answer(const QString &text)
     {
@@ -874,17 +875,18 @@ int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const 
 int DebenuPDFLibraryDLLQt1016::ExtractPageRanges(const QString &InputFileName, const QString &Password,
                                                 const QList<PageRangeOutput> &Ranges, const QString &OutputFolder,
                                                 const PdfOutputOptions &Options,
-                                                const PageRangeOutput::Report &Report)
+                                                const PageRangeOutput::Report &Report, const OutputNaming &Naming)
 {
     return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
-        return d->extractRanges(InputFileName, Password, Ranges, OutputFolder, Options, Report);
+        return d->extractRanges(InputFileName, Password, Ranges, OutputFolder, Options, Report, Naming);
     });
 }
 
 int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, const QString &password,
                                                       const QList<PageRangeOutput> &ranges, const QString &folder,
                                                       const PdfOutputOptions &options,
-                                                      const PageRangeOutput::Report &report)
+                                                      const PageRangeOutput::Report &report,
+                                                      const OutputNaming &naming)
 {
     if (ranges.isEmpty() || folder.isEmpty() || !QFileInfo(folder).isDir()) {
         lastError = PdfErrorCode::InvalidArgument;
@@ -931,10 +933,10 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
             pending.addFailed(i, extractor.errorCode());
         }
         if (pending.wantsSettling())
-            stopped = !pending.settle(deliver);
+            stopped = !pending.settle(deliver, naming);
     }
     if (!stopped)
-        pending.settle(deliver);
+        pending.settle(deliver, naming);
     // The source goes where the worker's documents go: freeing a parsed
     // manual object by object costs a tenth of its split.
     DocumentDisposal::dispose(source);
@@ -945,7 +947,7 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
 int DebenuPDFLibraryDLLQt1016::ExtractPagesBySize(const QString &InputFileName, const QString &Password,
                                                  qint64 MaxBytes, const QString &OutputFolder,
                                                  const PdfOutputOptions &Options, const SizeLimitedPart::Namer &Namer,
-                                                 const SizeLimitedPart::Report &Report)
+                                                 const SizeLimitedPart::Report &Report, const OutputNaming &Naming)
 {
     return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
         if (MaxBytes < 1 || !Namer || OutputFolder.isEmpty() || !QFileInfo(OutputFolder).isDir()) {
@@ -960,7 +962,7 @@ int DebenuPDFLibraryDLLQt1016::ExtractPagesBySize(const QString &InputFileName, 
             if (!part.path.isEmpty())
                 d->sources.release(part.path);
             return !Report || Report(part);
-        });
+        }, Naming);
         DocumentDisposal::dispose(source);
         d->lastError = splitter.errorCode();
         return written;

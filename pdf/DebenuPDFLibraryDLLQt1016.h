@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdf/OutlineEntry.h"
+#include "pdf/OutputNaming.h"
 #include "pdf/PageRangeOutput.h"
 #include "pdf/SizeLimitedPart.h"
 
@@ -127,22 +128,26 @@ public:
     // password also opens when Password is wrong), and writes each of Ranges
     // into its own file in OutputFolder, finished with Options. A file never
     // replaces an existing one: a taken name gets the first free "(n)"
-    // prefix, and a file reaches its name only once complete. Calls Report
-    // after each range; a false answer stops before the next one. Returns how
-    // many files were written; when none was, LastErrorCode() tells why.
+    // prefix, and a file reaches its name only once complete and synced
+    // (outputs are synced a batch at a time). Naming hears of each name just
+    // before a file is moved there; Report follows, in order, for each range;
+    // a false answer stops. Returns how many files were written; when none
+    // was, LastErrorCode() tells why.
     // Cost: one parse of the source, then each output's own pages.
     int ExtractPageRanges(const QString &InputFileName, const QString &Password, const QList<PageRangeOutput> &Ranges,
                           const QString &OutputFolder, const PdfOutputOptions &Options,
-                          const PageRangeOutput::Report &Report);
+                          const PageRangeOutput::Report &Report, const OutputNaming &Naming = nullptr);
 
     // Splits every page of InputFileName, in order, into consecutive files
     // in OutputFolder of at most MaxBytes each (a page larger than that on
     // its own gets a file of its own), finished with Options and named by
-    // Namer; see SizeSplitter. Calls Report after each file. Returns how
-    // many files were written; LastErrorCode() tells why a run ended early.
+    // Namer; see SizeSplitter. Naming hears of each name just before a file
+    // is moved there; Report follows for each file. Returns how many files
+    // were written; LastErrorCode() tells why a run ended early.
     int ExtractPagesBySize(const QString &InputFileName, const QString &Password, qint64 MaxBytes,
                            const QString &OutputFolder, const PdfOutputOptions &Options,
-                           const SizeLimitedPart::Namer &Namer, const SizeLimitedPart::Report &Report);
+                           const SizeLimitedPart::Namer &Namer, const SizeLimitedPart::Report &Report,
+                           const OutputNaming &Naming = nullptr);
 
     // The outline of InputFileName, every entry with the page it goes to
     // (named destinations resolved); see OutlineReader. 1 on success, also

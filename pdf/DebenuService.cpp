@@ -270,18 +270,20 @@ int DebenuService::mergeFileList(const QString &listName, const QString &output,
 
 int DebenuService::extractPageRanges(const QString &input, const QString &password,
                                      const QList<PageRangeOutput> &ranges, const QString &outputFolder,
-                                     const PdfOutputOptions &options, const PageRangeOutput::Report &report)
+                                     const PdfOutputOptions &options, const PageRangeOutput::Report &report,
+                                     const OutputNaming &naming)
 {
     QMutexLocker lock(&m_mutex);
-    return ExtractPageRanges(input, password, ranges, outputFolder, options, report);
+    return ExtractPageRanges(input, password, ranges, outputFolder, options, report, naming);
 }
 
 int DebenuService::extractPagesBySize(const QString &input, const QString &password, qint64 maxBytes,
                                       const QString &outputFolder, const PdfOutputOptions &options,
-                                      const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report)
+                                      const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report,
+                                      const OutputNaming &naming)
 {
     QMutexLocker lock(&m_mutex);
-    return ExtractPagesBySize(input, password, maxBytes, outputFolder, options, namer, report);
+    return ExtractPagesBySize(input, password, maxBytes, outputFolder, options, namer, report, naming);
 }
 
 bool DebenuService::outline(const QString &path, const QString &password, OutlineEntries *entries)

@@ -80,16 +80,17 @@ public:
     int mergeFileList(const QString &listName, const QString &output, const PdfOutputOptions &options);
     // Writes each range of input into its own file in outputFolder, finished
     // with options; see DebenuPDFLibraryDLLQt1016::ExtractPageRanges. report
-    // runs under the service's lock: it must not call the service.
+    // and naming run under the service's lock: they must not call the service.
     int extractPageRanges(const QString &input, const QString &password, const QList<PageRangeOutput> &ranges,
                           const QString &outputFolder, const PdfOutputOptions &options,
-                          const PageRangeOutput::Report &report);
+                          const PageRangeOutput::Report &report, const OutputNaming &naming = nullptr);
     // Splits input into consecutive files of at most maxBytes each; see
-    // DebenuPDFLibraryDLLQt1016::ExtractPagesBySize. report runs under the
-    // service's lock: it must not call the service.
+    // DebenuPDFLibraryDLLQt1016::ExtractPagesBySize. report and naming run
+    // under the service's lock: they must not call the service.
     int extractPagesBySize(const QString &input, const QString &password, qint64 maxBytes,
                            const QString &outputFolder, const PdfOutputOptions &options,
-                           const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report);
+                           const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report,
+                           const OutputNaming &naming = nullptr);
     // The document's outline with the page of every entry; false (entries
     // empty) when the file cannot be read.
     bool outline(const QString &path, const QString &password, OutlineEntries *entries);

@@ -53,7 +53,7 @@ bool PendingRanges::wantsSettling() const
            || (!m_pending.empty() && m_sinceFirst.elapsed() >= batchMilliseconds);
 }
 
-bool PendingRanges::settle(const Deliver &deliver)
+bool PendingRanges::settle(const Deliver &deliver, const OutputNaming &naming)
 {
     const QHash<QString, QString> synced = m_batch.finish();
     for (size_t i = 0; i < m_pending.size(); ++i) {
@@ -63,7 +63,8 @@ bool PendingRanges::settle(const Deliver &deliver)
             // Not in the batch: synced as it was written (where syncing is not deferred).
             const QString problem = synced.value(pending.temporary);
             if (problem.isEmpty())
-                result.path = FileUtils::commitUnique(pending.temporary, m_folder, pending.name);
+                result.path = FileUtils::commitUnique(pending.temporary, m_folder, pending.name,
+                                                      FileUtils::AnyMoveMethod, naming);
             else
                 Logger::instance().log(QStringLiteral("Writing %1 failed (%2)")
                                            .arg(QDir::toNativeSeparators(pending.temporary), problem),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/OutputNaming.h"
 #include "pdf/PageRangeOutput.h"
 #include "pdf/SyncBatch.h"
 
@@ -40,8 +41,9 @@ public:
     // held up by large outputs).
     bool wantsSettling() const;
 
-    // Syncs, names and delivers everything added; false when deliver asked to stop.
-    bool settle(const Deliver &deliver);
+    // Syncs, names and delivers everything added; false when deliver asked
+    // to stop. naming hears of each name before the output is moved there.
+    bool settle(const Deliver &deliver, const OutputNaming &naming = nullptr);
 
 private:
     struct Pending

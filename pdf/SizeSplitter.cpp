@@ -175,7 +175,8 @@ int SizeSplitter::writes() const
 }
 
 int SizeSplitter::run(qint64 maxBytes, const QString &folder, const PdfOutputOptions &options,
-                      const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report)
+                      const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report,
+                      const OutputNaming &naming)
 {
     d->errorCode = PdfErrorCode::None;
     if (maxBytes < 1 || d->pageCount() < 1 || !namer) {
@@ -195,7 +196,8 @@ int SizeSplitter::run(qint64 maxBytes, const QString &folder, const PdfOutputOpt
             return written;
         }
         const QString scratch = part.path;
-        part.path = FileUtils::commitUnique(scratch, folder, namer(part.from, part.to));
+        part.path = FileUtils::commitUnique(scratch, folder, namer(part.from, part.to), FileUtils::AnyMoveMethod,
+                                            naming);
         if (part.path.isEmpty()) {
             QFile::remove(scratch);
             d->errorCode = part.errorCode = PdfErrorCode::WriteFailed;

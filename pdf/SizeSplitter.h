@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/OutputNaming.h"
 #include "pdf/SizeLimitedPart.h"
 
 #include <QString>
@@ -38,12 +39,13 @@ public:
 
     // Writes the parts into folder, each finished with options and named by
     // namer (a taken name gets the first free "(n)" prefix; a file reaches
-    // its name only once complete). Calls report after each part; a false
-    // answer stops before the next one. A part that cannot be written is
-    // reported with its error code and ends the run. Returns how many files
-    // were written.
+    // its name only once complete; naming hears of the name just before).
+    // Calls report after each part; a false answer stops before the next
+    // one. A part that cannot be written is reported with its error code and
+    // ends the run. Returns how many files were written.
     int run(qint64 maxBytes, const QString &folder, const PdfOutputOptions &options,
-            const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report);
+            const SizeLimitedPart::Namer &namer, const SizeLimitedPart::Report &report,
+            const OutputNaming &naming = nullptr);
 
     // The PdfErrorCode of the failure that ended the run; 0 when none did.
     int errorCode() const;

@@ -43,7 +43,7 @@ void SplitBySize::run()
     const DocumentProperties p = documentProperties();
     const PdfOutputOptions options = service()->outputOptions(p.author, p.title, p.password, p.creator, p.producer);
     const int written = service()->extractPagesBySize(sourceFile(), password(), m_maxBytes, outDirectory(), options,
-                                                      namer, report);
+                                                      namer, report, naming());
     setSplitFiles(files);
     if (written == 0 && !incomplete)
         Logger::instance().log(QStringLiteral("Split. Nothing written from:%1. Error code:%2")

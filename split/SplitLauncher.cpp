@@ -150,9 +150,12 @@ QStringList SplitLauncher::filesWrittenSoFar() const
 {
     if (!m_session)
         return {};
+    // Names are listed just before the move: one whose move never happened
+    // is missing, or is the empty claim some file systems move over.
     QStringList files;
     for (const QString &file : WorkerFile::readLines(WorkerFile::writtenListPath(m_session->path(), m_session->id()))) {
-        if (QFileInfo(file).isFile() && !files.contains(file))
+        const QFileInfo info(file);
+        if (info.isFile() && info.size() > 0 && !files.contains(file))
             files << file;
     }
     return files;

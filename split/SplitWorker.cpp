@@ -81,7 +81,8 @@ void SplitWorker::writeRanges(const QList<PageRangeOutput> &ranges, const std::f
             afterEach(result.index);
         return !m_progress->isCanceled();
     };
-    const int written = m_service->extractPageRanges(m_sourceFile, m_password, ranges, m_outDirectory, options, report);
+    const int written = m_service->extractPageRanges(m_sourceFile, m_password, ranges, m_outDirectory, options, report,
+                                                     m_naming);
     if (written == 0)
         Logger::instance().log(QStringLiteral("Split. Nothing written from:%1. Error code:%2")
                                    .arg(QDir::toNativeSeparators(m_sourceFile))

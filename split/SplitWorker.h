@@ -1,6 +1,7 @@
 #pragma once
 
 #include "merge/DocumentProperties.h"
+#include "pdf/OutputNaming.h"
 #include "pdf/PageRangeOutput.h"
 
 #include <QList>
@@ -51,6 +52,11 @@ public:
     int errorCode() const { return m_errorCode; }
     void setErrorCode(int code) { m_errorCode = code; }
 
+    // Told each output's final path just before the output is moved there
+    // (the worker records it, so that a run killed right after the move
+    // still leaves word of the file).
+    void setNaming(OutputNaming naming) { m_naming = std::move(naming); }
+
     // Folder for scratch files of engines that need them; the worker passes
     // its owner-only session folder. Default: FileUtils::cacheDirectory().
     QString scratchDirectory() const;
@@ -68,6 +74,7 @@ public slots:
 
 protected:
     IProgress *progress() const { return m_progress; }
+    const OutputNaming &naming() const { return m_naming; }
     std::shared_ptr<DebenuService> service() const { return m_service; }
 
     // The common opening of a run: the progress reset to steps, started()
@@ -100,4 +107,5 @@ private:
     QStringList m_splitFiles;
     int m_errorCode = NoError;
     QString m_scratchDirectory;
+    OutputNaming m_naming;
 };

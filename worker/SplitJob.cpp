@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 namespace {
 
@@ -54,19 +55,33 @@ public:
         PercentProgress::setValue(value);
     }
 
+    // A file about to be moved to path goes on the list before it is there:
+    // killed right after the move, this run still leaves word of it. (The
+    // launcher keeps only listed files that exist.)
+    void announce(const QString &path)
+    {
+        if (m_listPath.isEmpty())
+            return;
+        WorkerFile::appendLine(m_listPath, path);
+        m_announced.insert(path);
+    }
+
     void record()
     {
         if (!m_engine)
             return;
         const QStringList files = m_engine->splitFiles();
-        for (; m_recorded < files.size(); ++m_recorded)
-            WorkerFile::appendLine(m_listPath, files.at(m_recorded));
+        for (; m_recorded < files.size(); ++m_recorded) {
+            if (!m_announced.contains(files.at(m_recorded)))
+                WorkerFile::appendLine(m_listPath, files.at(m_recorded));
+        }
     }
 
 private:
     const SplitWorker *m_engine = nullptr;
     QString m_listPath;
     int m_recorded = 0;
+    QSet<QString> m_announced;
 };
 
 int respond(const SplitRequest &request, int errorCode, const QStringList &files,
@@ -181,6 +196,7 @@ int SplitJob::run(const QString &requestPath)
     // launcher removes even when this process gets killed.
     engine->setScratchDirectory(request.sessionPath);
     progress.follow(engine.get(), WorkerFile::writtenListPath(request.sessionPath, request.sessionId));
+    engine->setNaming([&progress](const QString &path) { progress.announce(path); });
     engine->run();
     progress.record();
     progress.reportDone();

@@ -146,11 +146,13 @@ private slots:
     // Split outputs are synced a batch at a time: each gets its name only
     // once the batch says it reached the disk, one whose sync failed is
     // reported failed and leaves nothing, and the order of reports holds.
+    // Each name is told before the move.
     void batchedOutputsAreNamedOnlyOnceSynced()
     {
         const QString folder = m_dir.filePath("batched");
         QVERIFY(QDir().mkpath(folder));
         QStringList named;
+        QStringList announced;
         QList<int> errors;
         {
             PendingRanges pending(folder);
@@ -169,12 +171,18 @@ private slots:
             QCOMPARE(pending.batch().size(), 3);
             QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList());   // nothing named yet
 
-            QVERIFY(pending.settle([&](const PageRangeOutput::Result &result) {
-                named << QFileInfo(result.path).fileName();
-                errors << result.errorCode;
-                return true;
-            }));
+            // Each name is told before the file is there (a record made then
+            // survives a kill right after the move).
+            const auto naming = [&](const QString &path) { announced << path + (QFileInfo::exists(path) ? "+" : ""); };
+            QVERIFY(pending.settle(
+                [&](const PageRangeOutput::Result &result) {
+                    named << QFileInfo(result.path).fileName();
+                    errors << result.errorCode;
+                    return true;
+                },
+                naming));
         }
+        QCOMPARE(announced, (QStringList{folder + "/first.pdf", folder + "/last.pdf"}));
         QCOMPARE(named, (QStringList{"first.pdf", QString(), QString(), "last.pdf"}));
         QCOMPARE(errors, (QList<int>{0, int(PdfErrorCode::InvalidArgument), int(PdfErrorCode::WriteFailed), 0}));
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name),
