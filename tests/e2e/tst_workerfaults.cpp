@@ -509,17 +509,29 @@ private slots:
         QCOMPARE(entries(out), QStringList());
     }
 
+    void killedSplitReportsWhatItHadWritten_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("one file per page") << int(SplitRequest::ModeRanges);
+        QTest::newRow("by size") << int(SplitRequest::ModeBySize);
+    }
     void killedSplitReportsWhatItHadWritten()
     {
+        QFETCH(int, mode);
         const QString source = m_dir.filePath("three-hundred.pdf");
-        QVERIFY(TestPdf::writeNumbered(source, 300));
-        const QString out = freshDir("killed-split");
+        if (!QFileInfo::exists(source))
+            QVERIFY(TestPdf::writeNumbered(source, 300));
+        const QString out = freshDir(QStringLiteral("killed-split-%1").arg(mode));
         SplitLauncher launcher;
         SplitRequest r;
         r.fileName = source;
         r.pageCount = 300;
-        for (int p = 1; p <= 300; ++p)
-            r.ranges.append({p, p});
+        r.mode = mode;
+        if (mode == SplitRequest::ModeBySize)
+            r.maxSizeKb = 1;   // a page or two a file
+        else
+            for (int p = 1; p <= 300; ++p)
+                r.ranges.append({p, p});
         r.outDirectory = out;
         launcher.setRequest(r);
         QSignalSpy finished(&launcher, &SplitLauncher::finished);
