@@ -28,22 +28,25 @@ PendingRanges::~PendingRanges()
 
 void PendingRanges::addWritten(int index, const QString &temporary, const QString &name)
 {
-    if (m_pending.empty())
-        m_sinceFirst.start();
     Pending pending;
     pending.result.index = index;
     pending.temporary = temporary;
     pending.name = name;
-    m_pending.push_back(pending);
+    add(pending);
 }
 
 void PendingRanges::addFailed(int index, int errorCode)
 {
-    if (m_pending.empty())
-        m_sinceFirst.start();
     Pending pending;
     pending.result.index = index;
     pending.result.errorCode = errorCode;
+    add(pending);
+}
+
+void PendingRanges::add(const Pending &pending)
+{
+    if (m_pending.empty())
+        m_sinceFirst.start();
     m_pending.push_back(pending);
 }
 

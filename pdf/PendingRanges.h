@@ -53,6 +53,7 @@ private:
         QString name;
     };
 
+    void add(const Pending &pending);
     void removeTemporaries(size_t from);
 
     QString m_folder;
