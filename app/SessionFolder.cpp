@@ -4,6 +4,7 @@
 #include "app/Logger.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRegularExpression>
@@ -13,6 +14,24 @@ namespace {
 QString lockPathFor(const QString &folder)
 {
     return folder + QStringLiteral(".lock");
+}
+
+QString outputFolderNote(const QString &folder)
+{
+    return folder + QStringLiteral("/output-folder");
+}
+
+// The temporary files a dead session left in the output folder it noted.
+void removeLeftOutputs(const QString &folder, const QString &sessionId)
+{
+    QFile note(outputFolderNote(folder));
+    if (!note.open(QIODevice::ReadOnly))
+        return;
+    const QString outputFolder = QString::fromUtf8(note.readAll());
+    const int removed = FileUtils::removeTemporaryFiles(outputFolder, sessionId);
+    if (removed > 0)
+        Logger::instance().log(QStringLiteral("Removed %1 temporary file(s) left by an earlier run in %2")
+                                   .arg(removed).arg(outputFolder), LogInfo);
 }
 
 // A lock held by a live process stays valid however old it is: only a dead
@@ -50,6 +69,17 @@ SessionFolder::~SessionFolder()
         m_lock->unlock();
 }
 
+bool SessionFolder::noteOutputFolder(const QString &folder) const
+{
+    if (!m_valid)
+        return false;
+    if (folder.isEmpty())
+        return true;   // a request without an output is refused by the worker
+    QFile note(outputFolderNote(m_path));
+    return note.open(QIODevice::WriteOnly | QIODevice::Truncate)
+           && note.write(QFileInfo(folder).absoluteFilePath().toUtf8()) >= 0 && note.flush();
+}
+
 int SessionFolder::removeStale(const QString &cacheDirectory)
 {
     if (cacheDirectory.isEmpty())
@@ -65,6 +95,7 @@ int SessionFolder::removeStale(const QString &cacheDirectory)
         std::unique_ptr<QLockFile> lock = newLock(folder);
         if (!lock->tryLock(0))
             continue;   // a live instance holds it
+        removeLeftOutputs(folder, name);
         if (FileUtils::removeDirectory(folder))
             ++removed;
         lock->unlock();

@@ -28,9 +28,15 @@ public:
     // The folder, native separators.
     QString path() const { return m_path; }
 
+    // Notes the folder the worker writes its outputs into, so that its hidden
+    // temporary files can be found there if this program and its worker die
+    // together, or the machine stops, before they are removed.
+    bool noteOutputFolder(const QString &folder) const;
+
     // Removes the session folders (and their locks) in cacheDirectory that
-    // no running process holds, including folders without a lock. Returns
-    // how many folders were removed.
+    // no running process holds, including folders without a lock, and the
+    // temporary files those sessions left in their noted output folders.
+    // Returns how many session folders were removed.
     static int removeStale(const QString &cacheDirectory);
 
 private:

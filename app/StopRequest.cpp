@@ -7,6 +7,10 @@
 #ifndef Q_OS_WIN
 #include <csignal>
 #endif
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#include <unistd.h>
+#endif
 
 namespace StopRequest {
 
@@ -34,7 +38,22 @@ void installSignalHandler()
     // Interrupted reads and writes carry on: the request is looked at
     // between outputs, not by failing whatever system call was under way.
     action.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &action, nullptr);
+    // Besides the launcher's cancel: Ctrl-C or a closed terminal reach the
+    // worker with the program that started it, and a program that has gone
+    // leaves the progress pipe without a reader. Each of them stopped the
+    // worker where it stood, leaving a batch of hidden temporary files in
+    // the output folder and no response.
+    for (int number : {SIGTERM, SIGINT, SIGHUP, SIGPIPE})
+        sigaction(number, &action, nullptr);
+#endif
+#ifdef Q_OS_LINUX
+    // A program killed outright tells its worker through the kernel. The
+    // launchers start workers from the GUI thread, which lives as long as
+    // the program. (A parent gone before this line leaves the closed pipe.)
+    const pid_t parent = getppid();
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+    if (getppid() != parent)
+        requested.store(true);
 #endif
 }
 

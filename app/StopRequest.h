@@ -8,7 +8,8 @@
 // to set from a signal handler.
 namespace StopRequest {
 
-// From now on SIGTERM sets the request instead of ending the process.
+// From now on SIGTERM, SIGINT, SIGHUP and SIGPIPE set the request instead of
+// ending the process, and so does the death of the parent process (Linux).
 void installSignalHandler();
 
 bool isSet();

@@ -90,7 +90,7 @@ void MergeLauncher::run()
     m_outputFolder = m_request.saveFileName.isEmpty() ? QString() : QFileInfo(m_request.saveFileName).absolutePath();
     m_request.cachePath = sessionDirectory();
     m_request.sessionId = sessionId();
-    if (!writeRequestData(m_request)) {
+    if (!m_session->noteOutputFolder(m_outputFolder) || !writeRequestData(m_request)) {
         Logger::instance().log(QStringLiteral("Can not write merge request: %1").arg(requestPath()), LogError);
         finishWithoutWorker(WorkerCode::NotStarted);
         return;

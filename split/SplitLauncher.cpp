@@ -94,7 +94,7 @@ void SplitLauncher::run()
     m_outDirectory = m_request.outDirectory;
     m_request.sessionId = m_session->id();
     m_request.sessionPath = m_session->path();
-    if (!m_session->isValid() || !writeRequestData(m_request)) {
+    if (!m_session->noteOutputFolder(m_outDirectory) || !writeRequestData(m_request)) {
         Logger::instance().log(QStringLiteral("Can not prepare split session:%1").arg(m_session->path()), LogError);
         finishWithoutWorker(WorkerCode::NotStarted);
         return;

@@ -24,3 +24,31 @@ inline pid_t workerChild()
     }
     return 0;
 }
+
+// The pid of a pdfworker, whoever's child, running the given request; 0 when
+// there is none. A worker whose program died belongs to init.
+inline pid_t workerRunning(const QString &requestPath)
+{
+    QDirIterator it(QStringLiteral("/proc"), QDir::Dirs | QDir::NoDotAndDotDot);
+    while (it.hasNext()) {
+        const QString dir = it.next();
+        QFile cmdline(dir + QStringLiteral("/cmdline"));
+        if (!cmdline.open(QIODevice::ReadOnly))
+            continue;
+        const QList<QByteArray> args = cmdline.readAll().split('\0');
+        if (args.size() >= 3 && args.at(0).endsWith("pdfworker") && args.at(2) == QFile::encodeName(requestPath))
+            return pid_t(it.fileName().toLongLong());
+    }
+    return 0;
+}
+
+// Whether a process has ended: gone, or a zombie nobody has reaped yet.
+inline bool hasEnded(pid_t pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    const int close = line.lastIndexOf(')');
+    return close < 0 || line.mid(close + 2, 1) == "Z";
+}

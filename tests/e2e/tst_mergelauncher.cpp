@@ -358,8 +358,10 @@ private slots:
         QVERIFY(second != first);
         QVERIFY(!QFileInfo::exists(first));
         QVERIFY(QFileInfo(second).isDir());
-        // Only the request and the response are left in the session folder.
-        QCOMPARE(QDir(second).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
+        // Only the request, the response and the note of the output folder
+        // are left in the session folder.
+        QCOMPARE(QDir(second).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name),
+                 QStringList({launcher.sessionId() + ".req", launcher.sessionId() + ".resp", "output-folder"}));
     }
 
     void responsesAsRead()

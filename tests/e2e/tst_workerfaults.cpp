@@ -90,6 +90,20 @@ QStringList namesOf(const QStringList &paths)
     return names;
 }
 
+// The rest of the first line the child prints after the tag, empty when none
+// comes within 30 s.
+QString lineAfter(QProcess &child, const QString &tag)
+{
+    while (child.canReadLine() || child.waitForReadyRead(30000)) {
+        while (child.canReadLine()) {
+            const QString line = QString::fromLocal8Bit(child.readLine()).trimmed();
+            if (line.startsWith(tag))
+                return line.mid(tag.size());
+        }
+    }
+    return QString();
+}
+
 // Printable bytes that do not compress much: a page carrying them is big.
 QByteArray bulk(int bytes, quint32 seed = 42)
 {
@@ -554,6 +568,96 @@ private slots:
             QCOMPARE(TestPdf::pageWidths(file).size(), 1);
     }
 
+    // Run in a child process: the program that a test kills mid-split.
+    void splitUntilKilled()
+    {
+        const QStringList job = qEnvironmentVariable("SW_SPLIT_UNTIL_KILLED").split('\n');
+        if (job.size() != 3)
+            QSKIP("only run by programGoneMidSplitStopsItsWorkerInOrder");
+        ::setpgid(0, 0);   // a process group of its own, as a terminal gives a program
+        SplitLauncher launcher;
+        launcher.setRequest(splitRequest(job.at(0), job.at(1).toInt(), job.at(2), QString(), QString()));
+        launcher.run();
+        std::printf("session: %s/%s\n", qPrintable(launcher.sessionDirectory()), qPrintable(launcher.sessionId()));
+        std::fflush(stdout);
+        QTest::qWait(120000);
+    }
+
+    void programGoneMidSplitStopsItsWorkerInOrder_data()
+    {
+        QTest::addColumn<int>("signalToProgram");
+        QTest::newRow("program killed") << int(SIGKILL);
+        QTest::newRow("Ctrl-C in its terminal") << int(SIGINT);   // reaches the whole process group
+    }
+    void programGoneMidSplitStopsItsWorkerInOrder()
+    {
+        QFETCH(int, signalToProgram);
+        const int pages = 1000;
+        const QString source = m_dir.filePath("thousand.pdf");
+        if (!QFileInfo::exists(source))
+            QVERIFY(TestPdf::writeNumbered(source, pages));
+        const QString out = freshDir(QStringLiteral("program-gone-%1").arg(signalToProgram));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SW_SPLIT_UNTIL_KILLED", QStringList{source, QString::number(pages), out}.join('\n'));
+        program.setProcessEnvironment(env);
+        program.start(QCoreApplication::applicationFilePath(), {"splitUntilKilled"});
+        const QString base = lineAfter(program, "session: ");   // <session folder>/<id>
+        const pid_t worker = workerRunning(base + ".req");
+        QVERIFY2(worker > 0, qPrintable(base));
+        QTRY_VERIFY_WITH_TIMEOUT(entries(out).size() > 20, 30000);
+        const pid_t target = signalToProgram == SIGINT ? -pid_t(program.processId()) : pid_t(program.processId());
+        QCOMPARE(::kill(target, signalToProgram), 0);
+        QVERIFY(program.waitForFinished(30000));
+        QTRY_VERIFY_WITH_TIMEOUT(hasEnded(worker), 30000);
+        // The worker stopped in order though nobody will read its response:
+        // the files it left are exactly those listed there, each whole, and
+        // no hidden temporary file stays behind.
+        QString problem;
+        const SplitResponse response = SplitResponse::readFile(base + ".resp", QFileInfo(base).fileName(), &problem);
+        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        QCOMPARE(response.errorCode, int(WorkerCode::Canceled));
+        QVERIFY(response.files.size() < pages);
+        QCOMPARE(entries(out), namesOf(response.files));
+        for (const QString &file : response.files)
+            QCOMPARE(TestPdf::pageWidths(file).size(), 1);
+    }
+
+    void programKilledWithItsWorkerIsTidiedAtTheNextStart()
+    {
+        const int pages = 1000;
+        const QString source = m_dir.filePath("thousand.pdf");
+        if (!QFileInfo::exists(source))
+            QVERIFY(TestPdf::writeNumbered(source, pages));
+        const QString out = freshDir(QStringLiteral("killed-together"));
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SW_SPLIT_UNTIL_KILLED", QStringList{source, QString::number(pages), out}.join('\n'));
+        program.setProcessEnvironment(env);
+        program.start(QCoreApplication::applicationFilePath(), {"splitUntilKilled"});
+        const QString base = lineAfter(program, "session: ");
+        const pid_t worker = workerRunning(base + ".req");
+        QVERIFY2(worker > 0, qPrintable(base));
+        QTRY_VERIFY_WITH_TIMEOUT(entries(out).size() > 20, 30000);
+        // Nothing can tidy up: both die at once, as under the OOM killer or
+        // a kill of the whole group.
+        QCOMPARE(::kill(-pid_t(program.processId()), SIGKILL), 0);
+        QVERIFY(program.waitForFinished(30000));
+        QTRY_VERIFY_WITH_TIMEOUT(hasEnded(worker), 30000);
+        const QStringList left = entries(out);
+        const QStringList hidden = left.filter(QRegularExpression("^\\."));
+        QVERIFY2(!hidden.isEmpty(), "the worker was killed between two files");
+
+        SplitLauncher next;   // what the program builds at its next start
+        QStringList named = left;
+        for (const QString &name : hidden)
+            named.removeOne(name);
+        QCOMPARE(entries(out), named);
+        for (const QString &name : named)
+            QCOMPARE(TestPdf::pageWidths(out + "/" + name).size(), 1);
+        QVERIFY(!QFileInfo::exists(QFileInfo(base).path()));
+    }
+
     void cancelledMergeLeavesNothing()
     {
         const QString out = freshDir("cancelled-merge");
@@ -637,14 +741,7 @@ private slots:
         env.insert("SW_HOLD_SESSION", "1");
         other.setProcessEnvironment(env);
         other.start(QCoreApplication::applicationFilePath(), {"holdSession"});
-        QString held;
-        while (held.isEmpty() && other.waitForReadyRead(30000)) {
-            while (other.canReadLine()) {
-                const QString line = QString::fromLocal8Bit(other.readLine()).trimmed();
-                if (line.startsWith("session: "))
-                    held = line.mid(9);
-            }
-        }
+        const QString held = lineAfter(other, "session: ");
         QVERIFY2(QFileInfo(held).isDir(), qPrintable(held));
         QVERIFY(WorkerFile::write(held + "/x.req", QJsonObject{{"task_password", "secret"}}));
         // A session folder of an older version, without a lock, and
