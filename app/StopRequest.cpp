@@ -43,8 +43,15 @@ void installSignalHandler()
     // leaves the progress pipe without a reader. Each of them stopped the
     // worker where it stood, leaving a batch of hidden temporary files in
     // the output folder and no response.
-    for (int number : {SIGTERM, SIGINT, SIGHUP, SIGPIPE})
+    // (Started with Ctrl-C or hangups ignored, as under nohup, it keeps
+    // ignoring them.)
+    for (int number : {SIGTERM, SIGINT, SIGHUP, SIGPIPE}) {
+        struct sigaction previous = {};
+        const bool optional = number == SIGINT || number == SIGHUP;
+        if (optional && sigaction(number, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN)
+            continue;
         sigaction(number, &action, nullptr);
+    }
 #endif
 #ifdef Q_OS_LINUX
     // A program killed outright tells its worker through the kernel. The
