@@ -190,6 +190,29 @@ class TestWorkerFaults : public QObject
         return response;
     }
 
+    static constexpr int programSplitPages = 1000;
+
+    // Starts a child process that plays the program: it splits every page
+    // of a long document into out and waits to be killed. Returns once its
+    // worker has begun writing, with "<session folder>/<session id>".
+    QString startProgramSplitting(QProcess &program, const QString &out, pid_t *worker)
+    {
+        const QString source = m_dir.filePath("thousand.pdf");
+        if (!QFileInfo::exists(source) && !TestPdf::writeNumbered(source, programSplitPages))
+            return QString();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("SW_SPLIT_UNTIL_KILLED", QStringList{source, QString::number(programSplitPages), out}.join('\n'));
+        program.setProcessEnvironment(env);
+        program.start(QCoreApplication::applicationFilePath(), {"splitUntilKilled"});
+        const QString base = lineAfter(program, "session: ");
+        *worker = base.isEmpty() ? 0 : workerRunning(base + ".req");
+        QElapsedTimer waited;
+        waited.start();
+        while (*worker > 0 && entries(out).size() <= 20 && waited.elapsed() < 30000)
+            QThread::msleep(20);
+        return base;
+    }
+
     static MergeResponse mergeResponse(const QString &session, const QString &id)
     {
         QJsonObject object;
@@ -592,20 +615,11 @@ private slots:
     void programGoneMidSplitStopsItsWorkerInOrder()
     {
         QFETCH(int, signalToProgram);
-        const int pages = 1000;
-        const QString source = m_dir.filePath("thousand.pdf");
-        if (!QFileInfo::exists(source))
-            QVERIFY(TestPdf::writeNumbered(source, pages));
         const QString out = freshDir(QStringLiteral("program-gone-%1").arg(signalToProgram));
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("SW_SPLIT_UNTIL_KILLED", QStringList{source, QString::number(pages), out}.join('\n'));
-        program.setProcessEnvironment(env);
-        program.start(QCoreApplication::applicationFilePath(), {"splitUntilKilled"});
-        const QString base = lineAfter(program, "session: ");   // <session folder>/<id>
-        const pid_t worker = workerRunning(base + ".req");
+        pid_t worker = 0;
+        const QString base = startProgramSplitting(program, out, &worker);
         QVERIFY2(worker > 0, qPrintable(base));
-        QTRY_VERIFY_WITH_TIMEOUT(entries(out).size() > 20, 30000);
         const pid_t target = signalToProgram == SIGINT ? -pid_t(program.processId()) : pid_t(program.processId());
         QCOMPARE(::kill(target, signalToProgram), 0);
         QVERIFY(program.waitForFinished(30000));
@@ -617,7 +631,7 @@ private slots:
         const SplitResponse response = SplitResponse::readFile(base + ".resp", QFileInfo(base).fileName(), &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         QCOMPARE(response.errorCode, int(WorkerCode::Canceled));
-        QVERIFY(response.files.size() < pages);
+        QVERIFY(response.files.size() < programSplitPages);
         QCOMPARE(entries(out), namesOf(response.files));
         for (const QString &file : response.files)
             QCOMPARE(TestPdf::pageWidths(file).size(), 1);
@@ -625,22 +639,13 @@ private slots:
 
     void programKilledWithItsWorkerIsTidiedAtTheNextStart()
     {
-        const int pages = 1000;
-        const QString source = m_dir.filePath("thousand.pdf");
-        if (!QFileInfo::exists(source))
-            QVERIFY(TestPdf::writeNumbered(source, pages));
         const QString out = freshDir(QStringLiteral("killed-together"));
         QProcess program;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("SW_SPLIT_UNTIL_KILLED", QStringList{source, QString::number(pages), out}.join('\n'));
-        program.setProcessEnvironment(env);
-        program.start(QCoreApplication::applicationFilePath(), {"splitUntilKilled"});
-        const QString base = lineAfter(program, "session: ");
-        const pid_t worker = workerRunning(base + ".req");
+        pid_t worker = 0;
+        const QString base = startProgramSplitting(program, out, &worker);
         QVERIFY2(worker > 0, qPrintable(base));
-        QTRY_VERIFY_WITH_TIMEOUT(entries(out).size() > 20, 30000);
-        // Nothing can tidy up: both die at once, as under the OOM killer or
-        // a kill of the whole group.
+        // Nothing can tidy up: both die at once, as when the whole process
+        // group is killed or the session is torn down.
         QCOMPARE(::kill(-pid_t(program.processId()), SIGKILL), 0);
         QVERIFY(program.waitForFinished(30000));
         QTRY_VERIFY_WITH_TIMEOUT(hasEnded(worker), 30000);
