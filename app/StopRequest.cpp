@@ -40,11 +40,10 @@ void installSignalHandler()
     action.sa_flags = SA_RESTART;
     // Besides the launcher's cancel: Ctrl-C or a closed terminal reach the
     // worker with the program that started it, and a program that has gone
-    // leaves the progress pipe without a reader. Each of them stopped the
-    // worker where it stood, leaving a batch of hidden temporary files in
-    // the output folder and no response.
-    // (Started with Ctrl-C or hangups ignored, as under nohup, it keeps
-    // ignoring them.)
+    // leaves the progress pipe without a reader. Left to their defaults they
+    // would end the worker where it stands, with a batch of hidden temporary
+    // files in the output folder and no response. A worker started with
+    // Ctrl-C or hangups ignored, as under nohup, keeps ignoring them.
     for (int number : {SIGTERM, SIGINT, SIGHUP, SIGPIPE}) {
         struct sigaction previous = {};
         const bool optional = number == SIGINT || number == SIGHUP;
