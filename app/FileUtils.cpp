@@ -17,6 +17,7 @@
 
 #ifndef Q_OS_WIN
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -274,6 +275,13 @@ QString commitUnique(const QString &tempPath, const QString &folder, const QStri
         // Someone took the name between the check and the move: try the next.
     }
     return QString();
+}
+
+void failWritesPastSizeLimit()
+{
+#ifndef Q_OS_WIN
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 bool removeDirectory(const QString &path)

@@ -69,6 +69,13 @@ QString commitUnique(const QString &tempPath, const QString &folder, const QStri
                      int methods = AnyMoveMethod,
                      const std::function<void(const QString &)> &beforeMove = nullptr);
 
+// A file size limit (ulimit -f, systemd's LimitFSIZE) ends a process with
+// SIGXFSZ at its first write past the limit, wherever that write is, a log
+// line included, leaving no word of what happened. With the signal ignored
+// such a write fails with EFBIG instead, and is reported like a full disk.
+// Call once at the start of the process.
+void failWritesPastSizeLimit();
+
 // Removes the folder and everything below it. Symbolic links are removed as
 // entries; their targets are never touched. True when the folder is gone (or
 // never existed); false at the first entry that cannot be removed.

@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/CrashInstaller.h"
+#include "app/FileUtils.h"
 #include "app/InstallLayout.h"
 #include "merge/MergeItem.h"
 #include "shell/FileOpener.h"
@@ -76,6 +77,9 @@ int answerWithoutWindows(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    // A log line or a settings file past a file size limit fails alone
+    // instead of ending the program.
+    FileUtils::failWritesPastSizeLimit();
     if (wantsTextOnly(argc, argv))
         return answerWithoutWindows(argc, argv);
 

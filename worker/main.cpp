@@ -1,4 +1,5 @@
 #include "app/AppSettings.h"
+#include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "app/StopRequest.h"
 #include "pdf/DocumentDisposal.h"
@@ -34,6 +35,9 @@ int main(int argc, char *argv[])
     // between outputs, unfinished files are removed and the response lists
     // what was written whole.
     StopRequest::installSignalHandler();
+    // Past a file size limit an output fails as on a full disk: the other
+    // outputs stay whole and the response says what was kept.
+    FileUtils::failWritesPastSizeLimit();
     QCoreApplication app(argc, argv);
     // One job per process: parsed documents are left to the exit.
     DocumentDisposal::keepUntilExit();

@@ -33,8 +33,10 @@
 
 namespace {
 
-// A worker whose files may not grow beyond a size: every write past it fails
-// with EFBIG, as on a full disk (SIGXFSZ is ignored so the write just fails).
+// A worker whose files may not grow beyond a size, as under "ulimit -f". Its
+// first write past the limit raises SIGXFSZ, left at its default here: the
+// worker has to turn that write into a failure (EFBIG), as on a full disk,
+// rather than die of the signal.
 class LimitedProcess : public QProcess
 {
 public:
@@ -45,7 +47,7 @@ protected:
     {
         const struct rlimit limit = {m_limit, m_limit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::signal(SIGXFSZ, SIG_IGN);
+        ::signal(SIGXFSZ, SIG_DFL);
     }
 
 private:
