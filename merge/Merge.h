@@ -45,6 +45,9 @@ public:
     // Inputs the last run left out (wrong password, unreadable), as the
     // worker reported them.
     QStringList errorFiles() const { return m_launcher.errorFiles(); }
+    // Why the last run could not write the merged file, when the worker
+    // could tell (WriteError values); empty otherwise.
+    QString writeError() const { return m_launcher.writeError(); }
     // Every file of the list that is not in the last run's merged file,
     // whoever left it out: the password walk (skipped, unreadable, without
     // pages) or the worker (errorFiles()). In list order, full paths.

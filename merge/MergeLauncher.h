@@ -57,6 +57,9 @@ public:
     QString responsePath() const;
     // The inputs the last finished run left out (from its response).
     QStringList errorFiles() const { return m_lastResponse.errorFiles; }
+    // Why the last run could not write the merged file, when its response
+    // told (WriteError values); empty otherwise.
+    QString writeError() const { return m_lastResponse.writeError; }
     // The worker executable of this program (InstallLayout::workerProgram).
     static QString workerExecutable();
     // Replaces the program to start (for a relocated installation).

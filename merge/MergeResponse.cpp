@@ -6,6 +6,7 @@ namespace {
 const QString keyErrorCode = QStringLiteral("error_code");
 const QString keyMergedFileName = QStringLiteral("merged_file_name");
 const QString keyErrorFiles = QStringLiteral("error_files");
+const QString keyWriteError = QStringLiteral("write_error");
 } // namespace
 
 QJsonObject MergeResponse::toJson() const
@@ -14,6 +15,8 @@ QJsonObject MergeResponse::toJson() const
     object.insert(keyErrorCode, errorCode);
     object.insert(keyMergedFileName, mergedFileName);
     object.insert(keyErrorFiles, QJsonArray::fromStringList(errorFiles));
+    if (!writeError.isEmpty())
+        object.insert(keyWriteError, writeError);
     return object;
 }
 
@@ -24,5 +27,6 @@ MergeResponse MergeResponse::fromJson(const QJsonObject &object)
     response.mergedFileName = object.value(keyMergedFileName).toString();
     for (const QJsonValue &value : object.value(keyErrorFiles).toArray())
         response.errorFiles.append(value.toString());
+    response.writeError = object.value(keyWriteError).toString();
     return response;
 }

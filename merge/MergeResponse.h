@@ -10,6 +10,9 @@ struct MergeResponse
     int errorCode = 0;          // 0 for success; passed on unchanged otherwise
     QString mergedFileName;     // empty when nothing was produced
     QStringList errorFiles;     // inputs left out (wrong password, unreadable)
+    // Why the merged file could not be written, when the system said
+    // (WriteError; "write_error", absent when empty).
+    QString writeError;
 
     QJsonObject toJson() const;
     // A missing key keeps its default (code 0, empty name, no files).

@@ -12,6 +12,7 @@
 #include "merge/MergeTableView.h"
 #include "merge/PasswordPromptDialog.h"
 #include "split/WorkerCode.h"
+#include "split/WriteError.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/MessageMerge.h"
@@ -479,9 +480,14 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
         // Also a worker stopped without a word: a stopped merge writes nothing.
         showMessage(tr("Merge canceled"), tr("The merge was stopped. No merged file was written."));
     } else if (errorCode == WorkerCode::Incomplete) {
-        showMessage(tr("Merge failed"), tr("The merged file could not be written into %1. Check that the disk is not "
-                                           "full. Nothing was left behind.")
-                                            .arg(QDir::toNativeSeparators(m_saveFolder.trimmed())));
+        const QString folder = QDir::toNativeSeparators(m_saveFolder.trimmed());
+        const QString cause = WriteError::sentence(m_merge->writeError());
+        showMessage(tr("Merge failed"),
+                    cause.isEmpty() ? tr("The merged file could not be written into %1. Check that the disk is not "
+                                         "full. Nothing was left behind.").arg(folder)
+                                    : tr("The merged file could not be written into %1.").arg(folder)
+                                          + QLatin1Char(' ') + cause + QLatin1Char(' ')
+                                          + tr("Nothing was left behind."));
     } else if (errorCode == WorkerCode::Crashed) {
         showMessage(tr("Merge failed"), tr("The merge stopped unexpectedly: the helper program pdfworker ended "
                                            "before it finished. No merged file was written."));

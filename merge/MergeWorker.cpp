@@ -75,8 +75,10 @@ void MergeWorker::run()
     const int mergeFileCount = m_service->mergeFileList(listName, staged, options);
     if (mergeFileCount == 0) {
         Logger::instance().log(QStringLiteral("Merge error code:%1").arg(m_service->lastErrorCode()), LogError);
-        if (!stopRequested() && m_service->lastErrorCode() == PdfErrorCode::WriteFailed)
+        if (!stopRequested() && PdfErrorCode::isWriteFailure(m_service->lastErrorCode())) {
             m_resultCode = OutputNotWritten;
+            m_writeFailure = m_service->lastErrorCode();
+        }
     } else if (stopRequested()) {
         // Written, but no longer wanted: the staged file goes with the clean-up.
     } else {

@@ -55,6 +55,9 @@ public:
     QString mergedFile() const { return m_mergedFile; }
     QStringList errorFiles() const { return m_errorFiles; }
     int resultCode() const { return m_resultCode; }
+    // With OutputNotWritten: the PdfErrorCode that tells why, when the
+    // system said (a full disk, a read-only drive, ...); otherwise None.
+    int writeFailure() const { return m_writeFailure; }
 
 signals:
     void started();
@@ -89,5 +92,6 @@ private:
     QStringList m_cleanup;        // files and folders removed when the run ends
     QString m_mergedFile;
     int m_resultCode = NoError;
+    int m_writeFailure = 0;
     bool m_ran = false;
 };

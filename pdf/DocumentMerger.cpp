@@ -1210,10 +1210,8 @@ bool DocumentMerger::write(const QString &outputPath, const PdfOutputOptions *op
         writer.setMinimumPDFVersion(d->version);
         if (options)
             options->applyProtection(writer);
-        if (!PdfFileWriter::writeWhole(d->out, writer, partPath)) {
-            d->errorCode = PdfErrorCode::WriteFailed;
+        if (!PdfFileWriter::writeWhole(d->out, writer, partPath, &d->errorCode))
             return false;
-        }
     } catch (const std::exception &e) {
         Logger::instance().log(QStringLiteral("Merge: writing %1 failed (%2)").arg(outputPath, QString::fromUtf8(e.what())),
                                LogError);
@@ -1222,8 +1220,8 @@ bool DocumentMerger::write(const QString &outputPath, const PdfOutputOptions *op
         return false;
     }
     if (std::rename(path.constData(), QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        d->errorCode = PdfErrorCode::writeFailure(errno);
         QFile::remove(partPath);
-        d->errorCode = PdfErrorCode::WriteFailed;
         return false;
     }
     return true;

@@ -674,9 +674,10 @@ void carryOver(Extraction &x, const QList<int> &numbers)
 
 // Writes target straight to path with the information and protection of
 // options; the version is not lower than the source's. False when writing
-// failed (nothing is then left at path).
+// failed (nothing is then left at path), with the write failure's code in
+// errorCode.
 bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOutputOptions &options,
-                   SyncBatch *batch)
+                   SyncBatch *batch, int &errorCode)
 {
     try {
         options.applyInformation(target);
@@ -691,9 +692,10 @@ bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOut
         // reference table for every output.
         writer.setObjectStreamMode(qpdf_o_disable);
         options.applyProtection(writer);
-        return PdfFileWriter::writeWhole(target, writer, path, nullptr, batch);
+        return PdfFileWriter::writeWhole(target, writer, path, &errorCode, batch);
     } catch (const std::exception &e) {
         qDebug() << Q_FUNC_INFO << "failed:" << e.what();
+        errorCode = PdfErrorCode::WriteFailed;
         return false;
     }
 }
@@ -860,10 +862,8 @@ int PageExtractor::Private::extract(const QList<int> &numbers, const QString &ou
         carryOver(x, numbers);
 
         if (finish) {
-            if (!writeFinished(target, *source, output, *finish, syncBatch)) {
-                errorCode = PdfErrorCode::WriteFailed;
+            if (!writeFinished(target, *source, output, *finish, syncBatch, errorCode))
                 return 0;
-            }
             return 1;
         }
         PdfFileWriter::Options options;
@@ -914,10 +914,8 @@ int PageExtractor::Private::extractInPlace(const QList<int> &numbers, const QStr
     carryOver(x, numbers);
     pdf.getTrailer().replaceKey("/Root", catalog);
     pdf.getTrailer().removeKey("/Info");
-    if (!writeFinished(pdf, pdf, output, finish, syncBatch)) {
-        errorCode = PdfErrorCode::WriteFailed;
+    if (!writeFinished(pdf, pdf, output, finish, syncBatch, errorCode))
         return 0;
-    }
     return 1;
 }
 
@@ -979,9 +977,7 @@ int PageExtractor::Private::extractFromSource(const QList<int> &numbers, const Q
     if (reach->leavesOut(catalog, tree, kept))
         return -1;
     pdf.updateAllPagesCache();   // the writer asks for the pages: the kept ones
-    if (!writeFinished(pdf, pdf, output, finish, syncBatch)) {
-        errorCode = PdfErrorCode::WriteFailed;
+    if (!writeFinished(pdf, pdf, output, finish, syncBatch, errorCode))
         return 0;
-    }
     return 1;
 }

@@ -139,6 +139,8 @@ public:
 
     // Finished with every byte written and synced.
     bool isWhole() const { return m_finished && m_problem.empty(); }
+    // The errno of the first failed system call; 0 when none failed.
+    int error() const { return m_error; }
     QString problem() const
     {
         if (!m_problem.empty())
@@ -180,8 +182,8 @@ private:
 
     void fail(const char *what)
     {
-        const int error = errno;
-        m_problem = std::string(what) + ": " + std::strerror(error ? error : EIO);
+        m_error = errno ? errno : EIO;
+        m_problem = std::string(what) + ": " + std::strerror(m_error);
     }
 
     int m_fd;
@@ -192,6 +194,7 @@ private:
     size_t m_used = 0;
     bool m_finished = false;
     std::string m_problem;
+    int m_error = 0;
 };
 #endif
 
@@ -259,7 +262,7 @@ bool PdfFileWriter::write(QPDF &pdf, const QString &path, const Options &options
                               QFile::encodeName(target.absoluteFilePath()).constData())
                   == 0;
         if (!written)
-            setError(errorCode, PdfErrorCode::WriteFailed);
+            setError(errorCode, PdfErrorCode::writeFailure(errno));
     }
     if (!written)
         QFile::remove(temporaryPath);
@@ -271,10 +274,11 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
 {
     tidyTrailer(pdf);
     const QByteArray native = QFile::encodeName(path);
-    auto failed = [&](const QString &reason) {
+    // error: the errno of the failed system call (0: the failure was not one).
+    auto failed = [&](const QString &reason, int error) {
         Logger::instance().log(QStringLiteral("Writing %1 failed (%2)").arg(QDir::toNativeSeparators(path), reason),
                                LogError);
-        setError(errorCode, PdfErrorCode::WriteFailed);
+        setError(errorCode, PdfErrorCode::writeFailure(error));
         return false;
     };
 #ifdef Q_OS_WIN
@@ -285,12 +289,14 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
         return true;
     } catch (const std::exception &e) {
         QFile::remove(path);
-        return failed(QString::fromUtf8(e.what()));
+        return failed(QString::fromUtf8(e.what()), 0);
     }
 #else
     const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return failed(QString::fromUtf8(std::strerror(errno)));
+    if (fd < 0) {
+        const int error = errno;
+        return failed(QString::fromUtf8(std::strerror(error)), error);
+    }
     // Scratch files in the session folder (decrypted copies, merge steps)
     // are nobody else's business, and never reach a user's folder as they
     // are: they need no sync. Outputs get the user's usual rights.
@@ -298,6 +304,7 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
     if (scratch)
         ::fchmod(fd, 0600);
     QString problem;
+    int error = 0;
     bool whole = false;
     const bool deferSync = batch && !scratch;
     // Outside the try: qpdf finishes its pipelines while it unwinds from a
@@ -312,18 +319,20 @@ bool PdfFileWriter::writeWhole(QPDF &pdf, QPDFWriter &writer, const QString &pat
     } catch (const std::exception &e) {
         problem = sink.problem().isEmpty() ? QString::fromUtf8(e.what()) : sink.problem();
     }
+    error = sink.error();
     if (whole && deferSync) {
         batch->add(fd, path);
         return true;
     }
     if (::close(fd) != 0 && whole) {
         whole = false;
-        problem = QStringLiteral("close: ") + QString::fromUtf8(std::strerror(errno));
+        error = errno;
+        problem = QStringLiteral("close: ") + QString::fromUtf8(std::strerror(error));
     }
     if (whole)
         return true;
     ::unlink(native.constData());
-    return failed(problem);
+    return failed(problem, error);
 #endif
 }
 

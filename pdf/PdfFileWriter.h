@@ -35,7 +35,9 @@ public:
     // whole file reached the disk: any failed write, flush, fsync or close
     // fails the call, and so does a stop request (StopRequest) seen while
     // writing. On failure the file is removed, the error is logged and
-    // *errorCode gets PdfErrorCode::WriteFailed. Files in the worker's
+    // *errorCode gets the write failure code for the system's reason (a full
+    // disk, a read-only drive, ...; PdfErrorCode::WriteFailed when there was
+    // none, as for a stop). Files in the worker's
     // session folder are scratch: created owner-only, not synced. The
     // trailer is reduced to the entries a PDF defines, with /Size: a damaged source's stray entries
     // would otherwise make a damaged output. Every writer of PDF files in the

@@ -58,22 +58,22 @@ bool PendingRanges::wantsSettling() const
 
 bool PendingRanges::settle(const Deliver &deliver, const OutputNaming &naming)
 {
-    const QHash<QString, QString> synced = m_batch.finish();
+    const QHash<QString, SyncBatch::Outcome> synced = m_batch.finish();
     for (size_t i = 0; i < m_pending.size(); ++i) {
         Pending &pending = m_pending[i];
         PageRangeOutput::Result &result = pending.result;
         if (!pending.temporary.isEmpty()) {
             // Not in the batch: synced as it was written (where syncing is not deferred).
-            const QString problem = synced.value(pending.temporary);
-            if (problem.isEmpty())
+            const SyncBatch::Outcome outcome = synced.value(pending.temporary);
+            if (outcome.problem.isEmpty())
                 result.path = FileUtils::commitUnique(pending.temporary, m_folder, pending.name,
                                                       FileUtils::AnyMoveMethod, naming);
             else
                 Logger::instance().log(QStringLiteral("Writing %1 failed (%2)")
-                                           .arg(QDir::toNativeSeparators(pending.temporary), problem),
+                                           .arg(QDir::toNativeSeparators(pending.temporary), outcome.problem),
                                        LogError);
             if (result.path.isEmpty()) {
-                result.errorCode = PdfErrorCode::WriteFailed;
+                result.errorCode = PdfErrorCode::writeFailure(outcome.error);
                 QFile::remove(pending.temporary);
             }
             pending.temporary.clear();

@@ -25,21 +25,25 @@ void SyncBatch::add(int fd, const QString &path)
     m_files.push_back({fd, path});
 }
 
-QHash<QString, QString> SyncBatch::finish()
+QHash<QString, SyncBatch::Outcome> SyncBatch::finish()
 {
-    QHash<QString, QString> outcome;
+    QHash<QString, Outcome> outcomes;
 #ifndef Q_OS_WIN
+    const auto failed = [](const char *what) {
+        const int error = errno;
+        return Outcome{QString::fromLatin1(what) + QString::fromUtf8(std::strerror(error)), error};
+    };
     for (const File &file : m_files) {
-        QString problem;
+        Outcome outcome;
         // EINVAL: the file cannot be synced (a pipe, some special files); nothing to wait for.
         if (::fsync(file.fd) != 0 && errno != EINVAL)
-            problem = QStringLiteral("fsync: ") + QString::fromUtf8(std::strerror(errno));
+            outcome = failed("fsync: ");
         // A network file system may report a failed write only here.
-        if (::close(file.fd) != 0 && problem.isEmpty())
-            problem = QStringLiteral("close: ") + QString::fromUtf8(std::strerror(errno));
-        outcome.insert(file.path, problem);
+        if (::close(file.fd) != 0 && outcome.problem.isEmpty())
+            outcome = failed("close: ");
+        outcomes.insert(file.path, outcome);
     }
 #endif
     m_files.clear();
-    return outcome;
+    return outcomes;
 }

@@ -26,10 +26,17 @@ public:
     void add(int fd, const QString &path);
     int size() const { return int(m_files.size()); }
 
-    // Syncs and closes every file handed over; for each path, an empty
-    // string when the whole file reached the disk, otherwise what failed.
+    // What became of one file: whole when problem is empty, otherwise what
+    // failed, with the errno the system gave.
+    struct Outcome
+    {
+        QString problem;
+        int error = 0;
+    };
+
+    // Syncs and closes every file handed over; the outcome of each, by path.
     // The batch is empty afterwards.
-    QHash<QString, QString> finish();
+    QHash<QString, Outcome> finish();
 
 private:
     struct File

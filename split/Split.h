@@ -109,6 +109,9 @@ public:
     // Of the files of the last split by size, those holding a single page
     // larger than the limit.
     QStringList oversizedFiles() const;
+    // Why outputs of the last split could not be written, when the worker
+    // could tell (WriteError values); empty otherwise.
+    QString writeError() const { return m_launcher.writeError(); }
     // The worker launcher (for replacing the worker program).
     SplitLauncher *launcher() { return &m_launcher; }
 

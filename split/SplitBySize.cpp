@@ -32,6 +32,7 @@ void SplitBySize::run()
                                        .arg(QDir::toNativeSeparators(sourceFile()))
                                        .arg(part.errorCode),
                                    LogError);
+            noteFailure(part.errorCode);
             return false;
         }
         files.append(part.path);

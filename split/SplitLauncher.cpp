@@ -85,6 +85,7 @@ void SplitLauncher::run()
         return;
     m_files.clear();
     m_oversized.clear();
+    m_writeError.clear();
     m_progressBuffer.clear();
     m_cancelRequested = false;
     m_killTimer.stop();
@@ -198,6 +199,7 @@ void SplitLauncher::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
     const SplitResponse response = readResponse();
     m_files = response.files;
     m_oversized = response.oversized;
+    m_writeError = response.writeError;
     emit finished(response.errorCode, m_files);
 }
 

@@ -52,6 +52,9 @@ public:
     QStringList files() const { return m_files; }
     // Of files(), those a split by size reported larger than its limit.
     QStringList oversizedFiles() const { return m_oversized; }
+    // Why outputs of the last run could not be written, as its response told
+    // (WriteError values; empty when it did not say).
+    QString writeError() const { return m_writeError; }
 
     // Writes the request file of the pending request's session: Base64 of its
     // JSON. False when the file could not be written. The trace line shows the
@@ -106,6 +109,7 @@ private:
     SplitRequest m_request;
     QStringList m_files;
     QStringList m_oversized;
+    QString m_writeError;
     QProcess *m_process = nullptr;
     std::unique_ptr<SessionFolder> m_session;
     QString m_outDirectory;   // of the current run, whatever setRequest() does meanwhile

@@ -11,6 +11,7 @@ const QString keyErrorCode = QStringLiteral("error_code");
 const QString keyFiles = QStringLiteral("files");
 const QString keyFileName = QStringLiteral("file_name");
 const QString keyOversized = QStringLiteral("oversized");
+const QString keyWriteError = QStringLiteral("write_error");
 
 QJsonArray fileArray(const QStringList &files)
 {
@@ -51,6 +52,8 @@ QJsonObject SplitResponse::toJson() const
     QJsonObject object{{keySessionId, sessionId}, {keyErrorCode, errorCode}, {keyFiles, fileArray(files)}};
     if (!oversized.isEmpty())
         object.insert(keyOversized, fileArray(oversized));
+    if (!writeError.isEmpty())
+        object.insert(keyWriteError, writeError);
     return object;
 }
 
@@ -61,6 +64,7 @@ SplitResponse SplitResponse::fromJson(const QJsonObject &object, QStringList *pr
     response.errorCode = WorkerFile::intField(object, keyErrorCode, problems);
     response.files = filesFromJson(object, keyFiles, problems);
     response.oversized = filesFromJson(object, keyOversized, problems);
+    response.writeError = WorkerFile::stringField(object, keyWriteError, problems);
     return response;
 }
 
@@ -91,5 +95,5 @@ SplitResponse SplitResponse::readFile(const QString &path, const QString &expect
 bool SplitResponse::operator==(const SplitResponse &other) const
 {
     return sessionId == other.sessionId && errorCode == other.errorCode && files == other.files
-        && oversized == other.oversized;
+        && oversized == other.oversized && writeError == other.writeError;
 }

@@ -14,6 +14,9 @@ struct SplitResponse
     // Of files, those larger than a split by size allowed: each holds one
     // page that alone is larger ("oversized"; absent when none).
     QStringList oversized;
+    // Why outputs asked for could not be written, when the system said
+    // (WriteError; "write_error", absent when empty).
+    QString writeError;
 
     QJsonObject toJson() const;
 

@@ -11,6 +11,7 @@
 #include "split/SizeModePage.h"
 #include "split/Split.h"
 #include "split/WorkerCode.h"
+#include "split/WriteError.h"
 #include "widgets/Button.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
@@ -674,12 +675,25 @@ void SplitView::onFailed(int errorCode)
     } else if (errorCode == WorkerCode::Crashed) {
         showInfo(tr("Split failed"), workerEndedText() + QLatin1Char(' ') + tr("No file was written."));
     } else if (errorCode == WorkerCode::NothingProduced) {
-        showInfo(tr("Split failed"), tr("No file could be written into %1. Check that the folder can be "
-                                        "written to and that the disk is not full.").arg(folder));
+        const QString cause = WriteError::sentence(m_split->writeError());
+        showInfo(tr("Split failed"),
+                 cause.isEmpty() ? tr("No file could be written into %1. Check that the folder can be written to "
+                                      "and that the disk is not full.").arg(folder)
+                                 : tr("No file could be written into %1.").arg(folder) + QLatin1Char(' ') + cause);
     } else {
         showInfo(tr("Split failed"), tr("The document could not be split (error %1).").arg(errorCode));
     }
     emit runReported();
+}
+
+// Why outputs were not written: the system's reason when the worker could
+// tell it, otherwise the usual suspect.
+QString SplitView::notWrittenText() const
+{
+    const QString cause = WriteError::sentence(m_split->writeError());
+    if (cause.isEmpty())
+        return tr("Not every file could be written. Check that the disk is not full.");
+    return tr("Not every file could be written.") + QLatin1Char(' ') + cause;
 }
 
 QString SplitView::workerEndedText()
@@ -715,7 +729,7 @@ void SplitView::onIncomplete(int errorCode, QStringList files)
                             files.count())
                              .arg(files.count())
                              .arg(folder);
-    const QString reason = errorCode == WorkerCode::Incomplete ? tr("Not every file could be written. Check that the disk is not full.")
+    const QString reason = errorCode == WorkerCode::Incomplete ? notWrittenText()
         : errorCode == WorkerCode::Crashed ? workerEndedText()
                                            : tr("The split stopped unexpectedly (error %1).").arg(errorCode);
     showInfo(tr("Split failed"), reason + QLatin1Char(' ') + kept);

@@ -91,6 +91,7 @@ protected:
 private:
     // Why a split whose worker was killed or crashed ended.
     static QString workerEndedText();
+    QString notWrittenText() const;
     QWidget *buildModeList();
     QWidget *buildSinglePagesPage();
     QWidget *buildGroupsPage();

@@ -4,6 +4,8 @@
 #include "app/Logger.h"
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
+#include "pdf/PdfErrorCode.h"
+#include "split/WriteError.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -74,6 +76,7 @@ void SplitWorker::writeRanges(const QList<PageRangeOutput> &ranges, const std::f
                                        .arg(ranges.at(result.index).pages)
                                        .arg(result.errorCode),
                                    LogDebug);
+            noteFailure(result.errorCode);
         } else {
             m_splitFiles.append(result.path);
         }
@@ -95,6 +98,12 @@ void SplitWorker::finish()
     m_errorCode = NoError;
     emit complete();
     emit finished(m_splitFiles);
+}
+
+void SplitWorker::noteFailure(int code)
+{
+    if (m_writeFailure == PdfErrorCode::None && !WriteError::fromPdfErrorCode(code).isEmpty())
+        m_writeFailure = code;
 }
 
 void SplitWorker::finishEarly()

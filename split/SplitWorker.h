@@ -51,6 +51,9 @@ public:
     void setSplitFiles(const QStringList &files) { m_splitFiles = files; }
     int errorCode() const { return m_errorCode; }
     void setErrorCode(int code) { m_errorCode = code; }
+    // The PdfErrorCode of the first output that failed for a reason the
+    // system gave (a full disk, a read-only drive, ...); None when none did.
+    int writeFailure() const { return m_writeFailure; }
 
     // Told each output's final path just before the output is moved there
     // (the worker records it, so that a run killed right after the move
@@ -95,6 +98,9 @@ protected:
     void finish();
     // Emits complete() and finished() for a run that ended early.
     void finishEarly();
+    // Keeps code as the run's write failure when it is the first one with
+    // a cause.
+    void noteFailure(int code);
 
 private:
     IProgress *m_progress;
@@ -106,6 +112,7 @@ private:
     DocumentProperties m_properties;
     QStringList m_splitFiles;
     int m_errorCode = NoError;
+    int m_writeFailure = 0;
     QString m_scratchDirectory;
     OutputNaming m_naming;
 };

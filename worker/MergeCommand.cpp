@@ -10,6 +10,7 @@
 #include "pdf/DebenuService.h"
 #include "split/WorkerCode.h"
 #include "split/WorkerFile.h"
+#include "split/WriteError.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,6 +41,7 @@ MergeResponse runEngine(const MergeRequest &request)
     response.errorCode = worker.resultCode();
     response.mergedFileName = worker.mergedFile();
     response.errorFiles = worker.errorFiles();
+    response.writeError = WriteError::fromPdfErrorCode(worker.writeFailure());
     // A merge that wrote nothing is a failure, whatever step gave up.
     if (response.errorCode == MergeWorker::NoError && response.mergedFileName.isEmpty())
         response.errorCode = WorkerCode::NothingProduced;

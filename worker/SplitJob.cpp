@@ -11,6 +11,7 @@
 #include "split/SplitResponse.h"
 #include "split/WorkerCode.h"
 #include "split/WorkerFile.h"
+#include "split/WriteError.h"
 #include "worker/PercentProgress.h"
 
 #include <QDir>
@@ -85,13 +86,14 @@ private:
 };
 
 int respond(const SplitRequest &request, int errorCode, const QStringList &files,
-            const QStringList &oversized = QStringList())
+            const QStringList &oversized = QStringList(), const QString &writeError = QString())
 {
     SplitResponse response;
     response.sessionId = request.sessionId;
     response.errorCode = errorCode;
     response.files = files;
     response.oversized = oversized;
+    response.writeError = writeError;
     if (WorkerFile::write(responsePath(request), response.toJson())) {
         QFile::remove(WorkerFile::writtenListPath(request.sessionPath, request.sessionId));   // superseded
         return WorkerCode::Success;
@@ -205,5 +207,7 @@ int SplitJob::run(const QString &requestPath)
     const int code = engine->errorCode() != WorkerCode::Success ? engine->errorCode()
                                                                 : outcome(request, files);
     const auto *bySize = qobject_cast<const SplitBySize *>(engine.get());
-    return respond(request, code, files, bySize ? bySize->oversizedFiles() : QStringList());
+    // The cause of a failed output is told only with a failure.
+    const QString writeError = code == WorkerCode::Success ? QString() : WriteError::fromPdfErrorCode(engine->writeFailure());
+    return respond(request, code, files, bySize ? bySize->oversizedFiles() : QStringList(), writeError);
 }

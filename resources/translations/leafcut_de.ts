@@ -303,6 +303,14 @@
         <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
         <translation>Die zusammengeführte Datei konnte nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es blieb nichts zurück.</translation>
     </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>Die zusammengeführte Datei konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Es blieb nichts zurück.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -738,6 +746,33 @@
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
         <translation>Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>In %1 konnte keine Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Nicht alle Dateien konnten geschrieben werden.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteError</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Der Datenträger ist voll.</translation>
+    </message>
+    <message>
+        <source>A file grew past the largest size the drive allows (4 GB on a FAT32 drive) or the system lets this program write.</source>
+        <translation>Eine Datei wurde größer, als der Datenträger zulässt (4 GB auf einem FAT32-Datenträger) oder als das System diesem Programm zu schreiben erlaubt.</translation>
+    </message>
+    <message>
+        <source>The folder is on a drive that can only be read.</source>
+        <translation>Der Ordner liegt auf einem Datenträger, der nur gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write into the folder.</source>
+        <translation>Sie haben keine Berechtigung, in diesen Ordner zu schreiben.</translation>
     </message>
 </context>
 </TS>

@@ -303,6 +303,14 @@
         <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
         <translation>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</translation>
     </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>The merged file could not be written into %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Nothing was left behind.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -738,6 +746,33 @@
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
         <translation>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>No file could be written into %1.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Not every file could be written.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteError</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>A file grew past the largest size the drive allows (4 GB on a FAT32 drive) or the system lets this program write.</source>
+        <translation>A file grew past the largest size the drive allows (4 GB on a FAT32 drive) or the system lets this program write.</translation>
+    </message>
+    <message>
+        <source>The folder is on a drive that can only be read.</source>
+        <translation>The folder is on a drive that can only be read.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write into the folder.</source>
+        <translation>You do not have permission to write into the folder.</translation>
     </message>
 </context>
 </TS>

@@ -303,6 +303,14 @@
         <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
         <translation>No se pudo escribir el archivo combinado en %1. Compruebe que el disco no esté lleno. No quedó nada a medias.</translation>
     </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>No se pudo escribir el archivo combinado en %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>No quedó nada a medias.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -738,6 +746,33 @@
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
         <translation>La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>No se ha podido escribir ningún archivo en %1.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>No se pudieron escribir todos los archivos.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteError</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>El disco está lleno.</translation>
+    </message>
+    <message>
+        <source>A file grew past the largest size the drive allows (4 GB on a FAT32 drive) or the system lets this program write.</source>
+        <translation>Un archivo superó el tamaño máximo que admite la unidad (4 GB en una unidad FAT32) o que el sistema permite escribir a este programa.</translation>
+    </message>
+    <message>
+        <source>The folder is on a drive that can only be read.</source>
+        <translation>La carpeta está en una unidad que solo se puede leer.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write into the folder.</source>
+        <translation>No tiene permiso para escribir en la carpeta.</translation>
     </message>
 </context>
 </TS>

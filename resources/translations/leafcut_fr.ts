@@ -303,6 +303,14 @@
         <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
         <translation>Le fichier fusionné n’a pas pu être écrit dans %1. Vérifiez que le disque n’est pas plein. Rien n’a été laissé.</translation>
     </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>Le fichier fusionné n’a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Rien n’a été laissé.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -738,6 +746,33 @@
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
         <translation>La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>Aucun fichier n’a pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Tous les fichiers n’ont pas pu être écrits.</translation>
+    </message>
+</context>
+<context>
+    <name>WriteError</name>
+    <message>
+        <source>The disk is full.</source>
+        <translation>Le disque est plein.</translation>
+    </message>
+    <message>
+        <source>A file grew past the largest size the drive allows (4 GB on a FAT32 drive) or the system lets this program write.</source>
+        <translation>Un fichier a dépassé la taille maximale que permet le lecteur (4 Go sur un lecteur FAT32) ou que le système autorise ce programme à écrire.</translation>
+    </message>
+    <message>
+        <source>The folder is on a drive that can only be read.</source>
+        <translation>Le dossier se trouve sur un lecteur accessible en lecture seule.</translation>
+    </message>
+    <message>
+        <source>You do not have permission to write into the folder.</source>
+        <translation>Vous n’avez pas l’autorisation d’écrire dans ce dossier.</translation>
     </message>
 </context>
 </TS>

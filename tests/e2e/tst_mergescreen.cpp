@@ -358,10 +358,11 @@ private slots:
         QCOMPARE(PdfProbe::pageCount(outFolder + QLatin1Char('/') + written.first()), 9000);
     }
 
-    // A disk that fills up during the merge: said as such, with the folder,
-    // and nothing is left there. A file-size limit on this process, inherited
-    // by the worker, makes its writes fail as on a full disk.
-    void fullDiskSaysSoAndLeavesNothing()
+    // A write that fails during the merge: the failure is said with the
+    // folder and the system's reason, and nothing is left there. A file-size
+    // limit on this process, inherited by the worker, makes its writes fail
+    // as on a FAT32 drive.
+    void failedWriteSaysWhyAndLeavesNothing()
     {
         ModalDriver driver;
         m_model->clear();
@@ -396,9 +397,11 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
         }
 
-        QCOMPARE(driver.seen().last(), QStringLiteral("Merge failed|The merged file could not be written into %1. Check "
-                                                      "that the disk is not full. Nothing was left behind.")
-                                           .arg(QDir::toNativeSeparators(outFolder)));
+        QCOMPARE(driver.seen().last(),
+                 QStringLiteral("Merge failed|The merged file could not be written into %1. A file grew past the largest "
+                                "size the drive allows (4 GB on a FAT32 drive) or the system lets this program write. "
+                                "Nothing was left behind.")
+                     .arg(QDir::toNativeSeparators(outFolder)));
         QTRY_VERIFY(!m_view->isMerging());
         QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("too big"));
         QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList());

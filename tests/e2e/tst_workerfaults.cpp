@@ -219,7 +219,7 @@ class TestWorkerFaults : public QObject
     {
         QJsonObject object;
         if (!WorkerFile::read(session + "/" + id + ".resp", object))
-            return MergeResponse{-1, QString(), {}};
+            return MergeResponse{-1, QString(), {}, QString()};
         return MergeResponse::fromJson(object);
     }
 
@@ -262,6 +262,8 @@ private slots:
         // The four small pages were written whole; the two large ones failed
         // and left nothing, not even a hidden file.
         QCOMPARE(response.errorCode, int(WorkerCode::Incomplete));
+        // The system's reason travels with the failure, for the screen to tell.
+        QCOMPARE(response.writeError, QStringLiteral("file_too_large"));
         QCOMPARE(namesOf(response.files),
                  (QStringList{"mixed_p1.pdf", "mixed_p3.pdf", "mixed_p4.pdf", "mixed_p6.pdf"}));
         QCOMPARE(entries(out), namesOf(response.files));
@@ -281,6 +283,7 @@ private slots:
         QCOMPARE(run.exitCode, 0);
         const SplitResponse response = splitResponse(session, "lost");
         QCOMPARE(response.errorCode, int(WorkerCode::NothingProduced));
+        QCOMPARE(response.writeError, QStringLiteral("file_too_large"));
         QVERIFY(response.files.isEmpty());
         QCOMPARE(entries(out), QStringList());
     }
@@ -306,6 +309,7 @@ private slots:
         // Without a limit the request succeeds: the limit is the only fault.
         QCOMPARE(runWorker({"--merge", writeRequest(r.toJson(), session, "fullmerge")}).exitCode, 0);
         QCOMPARE(mergeResponse(session, "fullmerge").mergedFileName, output);
+        QCOMPARE(mergeResponse(session, "fullmerge").writeError, QString());
         QCOMPARE(TestPdf::pageWidths(output, password).size(), 9);
         const qint64 size = QFileInfo(output).size();
         QVERIFY(QFile::remove(output));
@@ -314,8 +318,9 @@ private slots:
         const WorkerRun run = runWorker({"--merge", writeRequest(r.toJson(), session, "fullmerge")}, limit);
         QCOMPARE(run.exitCode, 0);
         const MergeResponse response = mergeResponse(session, "fullmerge");
-        // Said as a write failure, so that the screen can name the disk.
+        // Said as a write failure with its cause, so that the screen can name it.
         QCOMPARE(response.errorCode, int(WorkerCode::Incomplete));
+        QCOMPARE(response.writeError, QStringLiteral("file_too_large"));
         QVERIFY(response.mergedFileName.isEmpty());
         QCOMPARE(entries(out), QStringList());
     }
@@ -334,6 +339,7 @@ private slots:
         QCOMPARE(runWorker({"--split", writeRequest(r.toJson(), session, "cut")}, rlim_t(size - 16)).exitCode, 0);
         const SplitResponse response = splitResponse(session, "cut");
         QCOMPARE(response.errorCode, int(WorkerCode::NothingProduced));
+        QCOMPARE(response.writeError, QStringLiteral("file_too_large"));
         QCOMPARE(entries(out), QStringList());
     }
 
