@@ -84,7 +84,7 @@ void MergeLauncher::run()
     m_cancelRequested = false;
     m_killTimer.stop();
     if (!beginSession()) {
-        finishWithoutWorker(WorkerCode::NotStarted);
+        finishWithoutWorker(WorkerCode::NoWorkingFolder);
         return;
     }
     m_outputFolder = m_request.saveFileName.isEmpty() ? QString() : QFileInfo(m_request.saveFileName).absolutePath();
@@ -92,7 +92,7 @@ void MergeLauncher::run()
     m_request.sessionId = sessionId();
     if (!m_session->noteOutputFolder(m_outputFolder) || !writeRequestData(m_request)) {
         Logger::instance().log(QStringLiteral("Can not write merge request: %1").arg(requestPath()), LogError);
-        finishWithoutWorker(WorkerCode::NotStarted);
+        finishWithoutWorker(WorkerCode::NoWorkingFolder);
         return;
     }
     replaceProcess();

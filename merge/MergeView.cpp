@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRegExpValidator>
 #include <QStackedLayout>
+#include <QStandardPaths>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -494,6 +495,11 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
     } else if (errorCode == WorkerCode::NotStarted) {
         showMessage(tr("Merge failed"), tr("The merge could not start: the helper program pdfworker is missing "
                                            "or cannot be run. Reinstalling Sheafwright should mend this."));
+    } else if (errorCode == WorkerCode::NoWorkingFolder) {
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        showMessage(tr("Merge failed"), tr("The merge could not start: its working files could not be written into "
+                                           "%1. Check that the disk is not full.")
+                                            .arg(QDir::toNativeSeparators(cache)));
     } else {
         QString text = tr("Merge files failed");
         QStringList names;

@@ -97,7 +97,7 @@ void SplitLauncher::run()
     m_request.sessionPath = m_session->path();
     if (!m_session->noteOutputFolder(m_outDirectory) || !writeRequestData(m_request)) {
         Logger::instance().log(QStringLiteral("Can not prepare split session:%1").arg(m_session->path()), LogError);
-        finishWithoutWorker(WorkerCode::NotStarted);
+        finishWithoutWorker(WorkerCode::NoWorkingFolder);
         return;
     }
 

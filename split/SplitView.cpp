@@ -668,6 +668,11 @@ void SplitView::onFailed(int errorCode)
     if (errorCode == WorkerCode::NotStarted) {
         showInfo(tr("Split failed"), tr("The split could not start: the helper program pdfworker is missing or "
                                         "cannot be run. Reinstalling Sheafwright should mend this."));
+    } else if (errorCode == WorkerCode::NoWorkingFolder) {
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        showInfo(tr("Split failed"), tr("The split could not start: its working files could not be written into %1. "
+                                        "Check that the disk is not full.")
+                                         .arg(QDir::toNativeSeparators(cache)));
     } else if (canceled) {
         // A worker stopped without a word about what it wrote.
         showInfo(tr("Split canceled"), tr("The split was stopped. Files written into %1 before the stop "

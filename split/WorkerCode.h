@@ -14,8 +14,7 @@ enum : int {
     RequestInvalid = 4,      // wrong types, bad mode, absurd numbers, unsafe session values
     NothingProduced = 5,     // outputs were requested but not one file was written
     ResponseNotWritten = 6,  // exit code: the response file could not be written
-    NotStarted = 7,          // launcher: the session folder or request file could not be made,
-                             // or the worker program could not be started
+    NotStarted = 7,          // launcher: the worker program could not be started
     // The run was stopped on request: the response (when there is one) lists
     // only the files that were written whole before the stop.
     Canceled = 8,
@@ -26,5 +25,9 @@ enum : int {
     // launcher: the worker was killed or crashed before it finished; its
     // response, if any, is not trusted.
     Crashed = 10,
+    // launcher: the run's session folder or its request could not be
+    // written into the cache folder (a full disk, a read-only drive), so no
+    // worker was started.
+    NoWorkingFolder = 11,
 };
 } // namespace WorkerCode

@@ -311,6 +311,10 @@
         <source>Nothing was left behind.</source>
         <translation>Es blieb nichts zurück.</translation>
     </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Zusammenführen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -754,6 +758,10 @@
     <message>
         <source>Not every file could be written.</source>
         <translation>Nicht alle Dateien konnten geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Teilen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
 </context>
 <context>

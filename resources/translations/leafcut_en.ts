@@ -311,6 +311,10 @@
         <source>Nothing was left behind.</source>
         <translation>Nothing was left behind.</translation>
     </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -754,6 +758,10 @@
     <message>
         <source>Not every file could be written.</source>
         <translation>Not every file could be written.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The split could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
 </context>
 <context>

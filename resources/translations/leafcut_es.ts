@@ -311,6 +311,10 @@
         <source>Nothing was left behind.</source>
         <translation>No quedó nada a medias.</translation>
     </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido iniciar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -754,6 +758,10 @@
     <message>
         <source>Not every file could be written.</source>
         <translation>No se pudieron escribir todos los archivos.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido iniciar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
 </context>
 <context>

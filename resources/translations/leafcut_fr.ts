@@ -311,6 +311,10 @@
         <source>Nothing was left behind.</source>
         <translation>Rien n’a été laissé.</translation>
     </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La fusion n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -754,6 +758,10 @@
     <message>
         <source>Not every file could be written.</source>
         <translation>Tous les fichiers n’ont pas pu être écrits.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La division n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
 </context>
 <context>

@@ -572,6 +572,39 @@ private slots:
         QTRY_VERIFY(!m_view->isMerging());
         m_model->clear();
     }
+
+    // A merge whose request cannot be written into the cache folder (here
+    // past a file-size limit on this process; a full disk fails alike) says
+    // where, not that the program should be reinstalled, and writes nothing.
+    void unwritableCacheIsNotAMissingWorker()
+    {
+        ModalDriver driver;
+        m_model->clear();
+        addAndWait({TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")),
+                    TestPaths::fixture(QStringLiteral("c-object-streams.pdf"))},
+                   2);
+        const QString outFolder = m_dir.filePath(QStringLiteral("nocache"));
+        QDir().mkpath(outFolder);
+        m_view->setSaveFolder(outFolder);
+        m_view->nameEdit()->setText(QStringLiteral("never"));
+        QSignalSpy started(Application::instance()->merge()->launcher(), &MergeLauncher::started);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        {
+            const FileSizeLimit tooSmallForARequest(64);
+            QVERIFY(tooSmallForARequest.isSet());
+            QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(driver.pending(), 0, 10000);
+        }
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        QCOMPARE(driver.seen().last(), QStringLiteral("Merge failed|The merge could not start: its working files could "
+                                                      "not be written into %1. Check that the disk is not full.")
+                                           .arg(QDir::toNativeSeparators(cache)));
+        QCOMPARE(started.count(), 0);
+        QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("never"));
+        QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QTRY_VERIFY(!m_view->isMerging());
+        m_model->clear();
+    }
 };
 
 int main(int argc, char **argv)

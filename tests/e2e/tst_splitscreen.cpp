@@ -630,6 +630,32 @@ private slots:
         QTRY_VERIFY(m_view->preview()->isEnabled());
     }
 
+    // A split whose request cannot be written into the cache folder (here
+    // past a file-size limit on this process; a full disk fails alike) says
+    // where, not that the program should be reinstalled; no worker starts.
+    void unwritableCacheIsNotAMissingWorker()
+    {
+        ModalDriver driver;
+        const QString source = copyFixture(QStringLiteral("11-pages-with-labels.pdf"),
+                                           QStringLiteral("nocache"), QStringLiteral("nocache.pdf"));
+        dropOnScreen(source);
+        chooseMode(0);
+        QSignalSpy started(m_split->launcher(), &SplitLauncher::started);
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        {
+            const FileSizeLimit tooSmallForARequest(64);
+            QVERIFY(tooSmallForARequest.isSet());
+            QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(driver.pending(), 0, 10000);
+        }
+        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        QCOMPARE(driver.seen().last(), QStringLiteral("Split failed|The split could not start: its working files could "
+                                                      "not be written into %1. Check that the disk is not full.")
+                                           .arg(QDir::toNativeSeparators(cache)));
+        QCOMPARE(started.count(), 0);
+        QTRY_VERIFY(!m_view->isSplitting());
+    }
+
     // The "Save to" choice made on the screen lasts while the program runs:
     // leaving the screen and coming back, or saving settings that leave the
     // stored choice as it was, keeps it; a new stored choice replaces it.

@@ -196,7 +196,7 @@ private slots:
             QSignalSpy finished(&launcher, &SplitLauncher::finished);
             launcher.run();
             QVERIFY(finished.wait(5000));
-            QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::NotStarted));
+            QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::NoWorkingFolder));
             QCOMPARE(QDir(QStringLiteral("/")).entryList(QDir::AllEntries | QDir::Hidden), rootBefore);
             return;
         }
