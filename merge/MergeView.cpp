@@ -496,10 +496,14 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
         showMessage(tr("Merge failed"), tr("The merge could not start: the helper program pdfworker is missing "
                                            "or cannot be run. Reinstalling Sheafwright should mend this."));
     } else if (errorCode == WorkerCode::NoWorkingFolder) {
-        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
         showMessage(tr("Merge failed"), tr("The merge could not start: its working files could not be written into "
                                            "%1. Check that the disk is not full.")
-                                            .arg(QDir::toNativeSeparators(cache)));
+                                            .arg(cacheFolderText()));
+    } else if (errorCode == WorkerCode::ResponseNotWritten) {
+        // The worker takes back a merged file it cannot report.
+        showMessage(tr("Merge failed"), tr("The merge could not finish: its working files could not be written into "
+                                           "%1. Check that the disk is not full. No merged file was written.")
+                                            .arg(cacheFolderText()));
     } else {
         QString text = tr("Merge files failed");
         QStringList names;
@@ -510,6 +514,12 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
         showMessage(tr("Merge failed"), text);
     }
     emit runReported();
+}
+
+// Where the runs keep their working files: the user's cache folder.
+QString MergeView::cacheFolderText()
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
 }
 
 void MergeView::onMergeTableClicked(QModelIndex index)

@@ -668,11 +668,8 @@ void SplitView::onFailed(int errorCode)
     if (errorCode == WorkerCode::NotStarted) {
         showInfo(tr("Split failed"), tr("The split could not start: the helper program pdfworker is missing or "
                                         "cannot be run. Reinstalling Sheafwright should mend this."));
-    } else if (errorCode == WorkerCode::NoWorkingFolder) {
-        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-        showInfo(tr("Split failed"), tr("The split could not start: its working files could not be written into %1. "
-                                        "Check that the disk is not full.")
-                                         .arg(QDir::toNativeSeparators(cache)));
+    } else if (errorCode == WorkerCode::NoWorkingFolder || errorCode == WorkerCode::ResponseNotWritten) {
+        showInfo(tr("Split failed"), workingFilesText(errorCode));
     } else if (canceled) {
         // A worker stopped without a word about what it wrote.
         showInfo(tr("Split canceled"), tr("The split was stopped. Files written into %1 before the stop "
@@ -699,6 +696,21 @@ QString SplitView::notWrittenText() const
     if (cause.isEmpty())
         return tr("Not every file could be written. Check that the disk is not full.");
     return tr("Not every file could be written.") + QLatin1Char(' ') + cause;
+}
+
+// The run could not write into its working folder in the cache: before the
+// worker started (NoWorkingFolder), or the worker its response at the end.
+QString SplitView::workingFilesText(int errorCode)
+{
+    const QString cache =
+        QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+    if (errorCode == WorkerCode::NoWorkingFolder)
+        return tr("The split could not start: its working files could not be written into %1. Check that the disk "
+                  "is not full.")
+            .arg(cache);
+    return tr("The split could not finish: its working files could not be written into %1. Check that the disk is "
+              "not full.")
+        .arg(cache);
 }
 
 QString SplitView::workerEndedText()
@@ -735,8 +747,9 @@ void SplitView::onIncomplete(int errorCode, QStringList files)
                              .arg(files.count())
                              .arg(folder);
     const QString reason = errorCode == WorkerCode::Incomplete ? notWrittenText()
-        : errorCode == WorkerCode::Crashed ? workerEndedText()
-                                           : tr("The split stopped unexpectedly (error %1).").arg(errorCode);
+        : errorCode == WorkerCode::Crashed            ? workerEndedText()
+        : errorCode == WorkerCode::ResponseNotWritten ? workingFilesText(errorCode)
+                                                      : tr("The split stopped unexpectedly (error %1).").arg(errorCode);
     showInfo(tr("Split failed"), reason + QLatin1Char(' ') + kept);
     emit runReported();
 }

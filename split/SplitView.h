@@ -92,6 +92,7 @@ private:
     // Why a split whose worker was killed or crashed ended.
     static QString workerEndedText();
     QString notWrittenText() const;
+    static QString workingFilesText(int errorCode);
     QWidget *buildModeList();
     QWidget *buildSinglePagesPage();
     QWidget *buildGroupsPage();

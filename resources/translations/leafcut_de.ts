@@ -315,6 +315,10 @@
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>Das Zusammenführen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>Das Zusammenführen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -762,6 +766,10 @@
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>Das Teilen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
 </context>
 <context>

@@ -315,6 +315,10 @@
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -762,6 +766,10 @@
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>The split could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
 </context>
 <context>

@@ -315,6 +315,10 @@
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>No se ha podido iniciar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>No se ha podido terminar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno. No se escribió ningún archivo combinado.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -762,6 +766,10 @@
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>No se ha podido iniciar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido terminar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
 </context>
 <context>

@@ -315,6 +315,10 @@
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>La fusion n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>La fusion n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -762,6 +766,10 @@
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>La division n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La division n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include "PdfProbe.h"
+#include "FakeWorker.h"
 #include "FileSizeLimit.h"
 #include "TestPaths.h"
 #include "WorkerChild.h"
@@ -573,11 +574,20 @@ private slots:
         m_model->clear();
     }
 
-    // A merge whose request cannot be written into the cache folder (here
-    // past a file-size limit on this process; a full disk fails alike) says
-    // where, not that the program should be reinstalled, and writes nothing.
+    // A merge that cannot write into its working folder in the cache says
+    // where, not that the program should be reinstalled, and leaves nothing:
+    // at the start (its request past a file-size limit on this process; a
+    // full disk fails alike), when no worker starts, or at the end (a worker
+    // that exits saying its response could not be written).
+    void unwritableCacheIsNotAMissingWorker_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("request") << true;
+        QTest::newRow("response") << false;
+    }
     void unwritableCacheIsNotAMissingWorker()
     {
+        QFETCH(bool, atStart);
         ModalDriver driver;
         m_model->clear();
         addAndWait({TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")),
@@ -587,19 +597,32 @@ private slots:
         QDir().mkpath(outFolder);
         m_view->setSaveFolder(outFolder);
         m_view->nameEdit()->setText(QStringLiteral("never"));
-        QSignalSpy started(Application::instance()->merge()->launcher(), &MergeLauncher::started);
+        MergeLauncher *launcher = Application::instance()->merge()->launcher();
+        const QString noResponse = m_dir.filePath(QStringLiteral("no-response-pdfworker"));
+        QVERIFY(writeFakeWorker(noResponse, WorkerCode::ResponseNotWritten));
+        if (!atStart)
+            launcher->setWorkerProgram(noResponse);
+        QSignalSpy started(launcher, &MergeLauncher::started);
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
         {
-            const FileSizeLimit tooSmallForARequest(64);
-            QVERIFY(tooSmallForARequest.isSet());
+            std::unique_ptr<FileSizeLimit> tooSmallForARequest;
+            if (atStart)
+                tooSmallForARequest = std::make_unique<FileSizeLimit>(64);
+            QVERIFY(!atStart || tooSmallForARequest->isSet());
             QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
             QTRY_COMPARE_WITH_TIMEOUT(driver.pending(), 0, 10000);
         }
-        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-        QCOMPARE(driver.seen().last(), QStringLiteral("Merge failed|The merge could not start: its working files could "
-                                                      "not be written into %1. Check that the disk is not full.")
-                                           .arg(QDir::toNativeSeparators(cache)));
-        QCOMPARE(started.count(), 0);
+        launcher->setWorkerProgram(MergeLauncher::workerExecutable());
+        const QString cache = QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+        QCOMPARE(driver.seen().last(),
+                 atStart ? QStringLiteral("Merge failed|The merge could not start: its working files could not be "
+                                          "written into %1. Check that the disk is not full.")
+                                 .arg(cache)
+                         : QStringLiteral("Merge failed|The merge could not finish: its working files could not be "
+                                          "written into %1. Check that the disk is not full. No merged file was "
+                                          "written.")
+                                 .arg(cache));
+        QCOMPARE(started.count(), atStart ? 0 : 1);
         QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("never"));
         QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden), QStringList());
         QTRY_VERIFY(!m_view->isMerging());

@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include "PdfProbe.h"
+#include "FakeWorker.h"
 #include "FileSizeLimit.h"
 #include "TestPaths.h"
 #include "WorkerChild.h"
@@ -630,29 +631,46 @@ private slots:
         QTRY_VERIFY(m_view->preview()->isEnabled());
     }
 
-    // A split whose request cannot be written into the cache folder (here
-    // past a file-size limit on this process; a full disk fails alike) says
-    // where, not that the program should be reinstalled; no worker starts.
+    // A split that cannot write into its working folder in the cache says
+    // where, not that the program should be reinstalled: at the start (its
+    // request past a file-size limit on this process; a full disk fails
+    // alike), when no worker starts, or at the end (a worker that exits
+    // saying its response could not be written).
+    void unwritableCacheIsNotAMissingWorker_data()
+    {
+        QTest::addColumn<bool>("atStart");
+        QTest::newRow("request") << true;
+        QTest::newRow("response") << false;
+    }
     void unwritableCacheIsNotAMissingWorker()
     {
+        QFETCH(bool, atStart);
         ModalDriver driver;
         const QString source = copyFixture(QStringLiteral("11-pages-with-labels.pdf"),
                                            QStringLiteral("nocache"), QStringLiteral("nocache.pdf"));
         dropOnScreen(source);
         chooseMode(0);
+        const QString noResponse = m_dir.filePath(QStringLiteral("no-response-pdfworker"));
+        QVERIFY(writeFakeWorker(noResponse, WorkerCode::ResponseNotWritten));
+        if (!atStart)
+            m_split->launcher()->setWorkerProgram(noResponse);
         QSignalSpy started(m_split->launcher(), &SplitLauncher::started);
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
         {
-            const FileSizeLimit tooSmallForARequest(64);
-            QVERIFY(tooSmallForARequest.isSet());
+            std::unique_ptr<FileSizeLimit> tooSmallForARequest;
+            if (atStart)
+                tooSmallForARequest = std::make_unique<FileSizeLimit>(64);
+            QVERIFY(!atStart || tooSmallForARequest->isSet());
             QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
             QTRY_COMPARE_WITH_TIMEOUT(driver.pending(), 0, 10000);
         }
-        const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-        QCOMPARE(driver.seen().last(), QStringLiteral("Split failed|The split could not start: its working files could "
-                                                      "not be written into %1. Check that the disk is not full.")
-                                           .arg(QDir::toNativeSeparators(cache)));
-        QCOMPARE(started.count(), 0);
+        m_split->launcher()->setWorkerProgram(SplitLauncher::defaultWorkerProgram());
+        const QString cache = QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+        QCOMPARE(driver.seen().last(),
+                 QStringLiteral("Split failed|The split could not %1: its working files could not be written into %2. "
+                                "Check that the disk is not full.")
+                     .arg(atStart ? QStringLiteral("start") : QStringLiteral("finish"), cache));
+        QCOMPARE(started.count(), atStart ? 0 : 1);
         QTRY_VERIFY(!m_view->isSplitting());
     }
 
