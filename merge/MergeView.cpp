@@ -11,6 +11,7 @@
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "merge/PasswordPromptDialog.h"
+#include "split/OutputName.h"
 #include "split/WorkerCode.h"
 #include "split/WriteError.h"
 #include "widgets/Button.h"
@@ -27,6 +28,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -427,6 +429,14 @@ bool MergeView::refuseMerge(const QString &name)
     // "../x" and ".x" would make a hidden file, or one outside the folder.
     if (name.startsWith(QLatin1Char('.'))) {
         showMessage(tr("File name"), tr("A file name cannot start with a dot."));
+        m_editName->setFocus();
+        return true;
+    }
+    // File systems take names of up to 255 bytes, and ".pdf" and a "(n)"
+    // for a name already taken come on top: past that the merge would run,
+    // then fail to name its file.
+    if (QFile::encodeName(name).size() > OutputName::maxBytes) {
+        showMessage(tr("File name"), tr("The file name is too long. Shorten it and try again."));
         m_editName->setFocus();
         return true;
     }

@@ -61,6 +61,11 @@ QString OutputName::makeSafe(const QString &text)
     return cut(cleaned.mid(skip)).trimmed();
 }
 
+QString OutputName::fittingStem(const QString &stem)
+{
+    return cut(stem);
+}
+
 QString OutputName::numbered(int number, int count, const QString &title, const QString &fallback)
 {
     const int width = qMax(2, QString::number(qMax(count, number)).size());

@@ -2,6 +2,7 @@
 
 #include "app/Logger.h"
 #include "merge/IProgress.h"
+#include "split/OutputName.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -33,7 +34,8 @@ QString SplitByCertainPage::keptPageList(const QList<QPair<int, int>> &dropped, 
 QString SplitByCertainPage::outputFileName(const QString &sourceFile, const QDateTime &when)
 {
     return QStringLiteral("%1_edited_%2.pdf")
-        .arg(QFileInfo(sourceFile).completeBaseName(), when.toString(QStringLiteral("yyyy_MM_dd_hh-mm-ss")));
+        .arg(OutputName::fittingStem(QFileInfo(sourceFile).completeBaseName()),
+             when.toString(QStringLiteral("yyyy_MM_dd_hh-mm-ss")));
 }
 
 void SplitByCertainPage::run()

@@ -29,7 +29,7 @@ void SplitByPageRange::run()
 {
     if (!beginRun(m_ranges.size()))
         return;
-    const QString baseName = QFileInfo(sourceFile()).baseName();
+    const QString baseName = OutputName::fittingStem(QFileInfo(sourceFile()).baseName());
 
     QList<PageRangeOutput> outputs;
     QList<int> positions;   // of each output in m_ranges

@@ -3,6 +3,7 @@
 #include "app/Logger.h"
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
+#include "split/OutputName.h"
 #include "split/SplitByPageRange.h"
 
 #include <QDir>
@@ -18,7 +19,7 @@ void SplitBySize::run()
 {
     if (!beginRun(qMax(1, pageCount())))
         return;
-    const QString baseName = QFileInfo(sourceFile()).baseName();
+    const QString baseName = OutputName::fittingStem(QFileInfo(sourceFile()).baseName());
     const auto namer = [&baseName](int from, int to) {
         return QStringLiteral("%1_p%2.pdf").arg(baseName, SplitByPageRange::rangeText(qMakePair(from, to)));
     };

@@ -319,6 +319,10 @@
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
         <translation>Das Zusammenführen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es wurde keine zusammengeführte Datei geschrieben.</translation>
     </message>
+    <message>
+        <source>The file name is too long. Shorten it and try again.</source>
+        <translation>Der Dateiname ist zu lang. Kürzen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -319,6 +319,10 @@
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
         <translation>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</translation>
     </message>
+    <message>
+        <source>The file name is too long. Shorten it and try again.</source>
+        <translation>The file name is too long. Shorten it and try again.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -319,6 +319,10 @@
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
         <translation>No se ha podido terminar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno. No se escribió ningún archivo combinado.</translation>
     </message>
+    <message>
+        <source>The file name is too long. Shorten it and try again.</source>
+        <translation>El nombre del archivo es demasiado largo. Acórtelo e inténtelo de nuevo.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -319,6 +319,10 @@
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
         <translation>La fusion n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
+    <message>
+        <source>The file name is too long. Shorten it and try again.</source>
+        <translation>Le nom du fichier est trop long. Raccourcissez-le et réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -521,6 +521,15 @@ private slots:
         QCOMPARE(driver.seen().last(), QStringLiteral("File name|A file name cannot start with a dot."));
         QCOMPARE(started.count(), 0);
 
+        // A name the file system could not take (here 210 bytes, before
+        // ".pdf") is refused before any work, not failed after it.
+        m_view->nameEdit()->setText(QStringLiteral("長").repeated(70));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QCOMPARE(driver.seen().last(), QStringLiteral("File name|The file name is too long. Shorten it and try again."));
+        QCOMPARE(started.count(), 0);
+
         // A save folder that is not there yet (a fresh profile's) is made.
         const QString missing = m_dir.filePath(QStringLiteral("fresh/profile/out"));
         m_view->setSaveFolder(missing);

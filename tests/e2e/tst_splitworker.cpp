@@ -195,6 +195,41 @@ private slots:
         QCOMPARE(TestPdf::pageWidths(result.second.first()), (QList<int>{202, 203, 204}));
     }
 
+    // A source whose name nearly fills the 255 bytes a file name may have
+    // (84 Japanese characters) still gives every output: each name is its
+    // stem cut at a character boundary, with its page part whole.
+    void longSourceNameStillGivesEveryOutput_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QStringList>("suffixes");
+        QTest::newRow("page ranges") << int(SplitRequest::ModeRanges) << QStringList{"_p1-2.pdf", "_p3.pdf"};
+        QTest::newRow("without pages") << int(SplitRequest::ModeWithoutPages) << QStringList{".pdf"};
+        QTest::newRow("by size") << int(SplitRequest::ModeBySize) << QStringList{"_p1-5.pdf"};
+    }
+    void longSourceNameStillGivesEveryOutput()
+    {
+        QFETCH(int, mode);
+        QFETCH(QStringList, suffixes);
+        const QString stem = QStringLiteral("日本語の長いタイトル").repeated(8) + QStringLiteral("あいうab");
+        QCOMPARE(QFile::encodeName(stem).size(), 251);
+        const QString source = m_dir.filePath(stem + QStringLiteral(".pdf"));
+        QVERIFY(QFileInfo::exists(source) || QFile::copy(m_five, source));
+        const QString out = freshDir(QStringLiteral("long-name-%1").arg(mode));
+        SplitRequest r = request(source, 5, {{1, 2}, {3, 3}}, out, mode);
+        r.maxSizeKb = 1000;
+        SplitLauncher launcher;
+        launcher.setRequest(r);
+        const auto result = runToEnd(launcher);
+        QCOMPARE(result.first, 0);
+        QCOMPARE(result.second.size(), suffixes.size());
+        for (int i = 0; i < suffixes.size(); ++i) {
+            const QString name = QFileInfo(result.second.at(i)).fileName();
+            QVERIFY2(QFile::encodeName(name).size() <= 255, qPrintable(name));
+            QVERIFY2(name.startsWith(stem.left(40)) && name.endsWith(suffixes.at(i)), qPrintable(name));
+            QVERIFY(!TestPdf::pageWidths(result.second.at(i)).isEmpty());
+        }
+    }
+
     void cancelStopsTheWorkerBetweenOutputs()
     {
         const QString out = freshDir("cancel");
