@@ -24,15 +24,15 @@ bool isBreakOrControl(QChar c)
         || category == QChar::Separator_Paragraph;
 }
 
-// Cuts text to at most maxLength characters and maxBytes encoded bytes,
-// never inside a surrogate pair.
-QString cut(QString text)
+// Cuts text to at most maxChars characters and OutputName::maxBytes encoded
+// bytes, never inside a surrogate pair.
+QString cut(QString text, int maxChars)
 {
-    auto fits = [](const QString &candidate) {
-        return candidate.size() <= OutputName::maxLength && QFile::encodeName(candidate).size() <= OutputName::maxBytes;
+    auto fits = [maxChars](const QString &candidate) {
+        return candidate.size() <= maxChars && QFile::encodeName(candidate).size() <= OutputName::maxBytes;
     };
     while (!text.isEmpty() && !fits(text)) {
-        int end = qMin(text.size(), OutputName::maxLength + 1) - 1;
+        int end = qMin(text.size() - 1, maxChars);
         if (end > 0 && text.at(end).isLowSurrogate() && text.at(end - 1).isHighSurrogate())
             --end;
         text.truncate(end);
@@ -58,12 +58,12 @@ QString OutputName::makeSafe(const QString &text)
     int skip = 0;
     while (skip < cleaned.size() && (cleaned.at(skip) == QLatin1Char('.') || cleaned.at(skip) == QLatin1Char(' ')))
         ++skip;
-    return cut(cleaned.mid(skip)).trimmed();
+    return cut(cleaned.mid(skip), maxLength).trimmed();
 }
 
 QString OutputName::fittingStem(const QString &stem)
 {
-    return cut(stem);
+    return cut(stem, stem.size());
 }
 
 QString OutputName::numbered(int number, int count, const QString &title, const QString &fallback)

@@ -21,11 +21,12 @@ public:
     // left.
     static QString makeSafe(const QString &text);
 
-    // stem (the name of the source without its extension) cut like
-    // makeSafe() cuts, so that with an output's suffix ("_p12-14.pdf",
-    // "_edited_<time>.pdf") and a "(n)" prefix it still makes a name the
-    // file system takes: a source whose own name is near the limit would
-    // otherwise give no output at all.
+    // stem (the name of the source without its extension) cut to maxBytes
+    // bytes at a character boundary, so that with an output's suffix
+    // ("_p12-14.pdf", "_edited_<time>.pdf") and a "(n)" prefix it still
+    // makes a name the file system takes: a source whose own name is near
+    // the limit would otherwise give no output at all. Shorter stems are
+    // kept whole.
     static QString fittingStem(const QString &stem);
 
     // "NN title": number zero-padded to two digits, or as many as count

@@ -60,6 +60,12 @@ private slots:
         QCOMPARE(cutEmoji, QString::fromUtf8("\xf0\x9f\x93\x96").repeated(50));
         QVERIFY(QFile::encodeName(cutEmoji).size() <= OutputName::maxBytes);
         QCOMPARE(OutputName::makeSafe(QString(119, 'a') + "  b"), QString(119, 'a'));
+
+        // A source's stem is cut only where an output name could not be
+        // made of it: by bytes, not by characters.
+        QCOMPARE(OutputName::fittingStem(QString(150, 'a') + ".v2"), QString(150, 'a') + ".v2");
+        QCOMPARE(OutputName::fittingStem(QString(84, QChar(0x4e2d))), QString(66, QChar(0x4e2d)));
+        QCOMPARE(OutputName::fittingStem(emoji), QString::fromUtf8("\xf0\x9f\x93\x96").repeated(50));
     }
 
     void numberedNames()
