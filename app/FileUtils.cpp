@@ -146,6 +146,11 @@ QString cacheDirectory()
 #endif
 }
 
+QString userCacheFolder()
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+}
+
 bool ensureDirectory(const QString &path)
 {
     if (QFileInfo(path).isDir())

@@ -18,6 +18,10 @@ namespace FileUtils {
 // Empty when neither can be had: callers must then refuse to start a session.
 QString cacheDirectory();
 
+// The user's cache folder that holds cacheDirectory() (native separators),
+// as messages name it when working files cannot be written there.
+QString userCacheFolder();
+
 // True when the folder exists or could be created with all its parents.
 bool ensureDirectory(const QString &path);
 

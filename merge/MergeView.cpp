@@ -39,7 +39,6 @@
 #include <QPushButton>
 #include <QRegExpValidator>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -508,12 +507,12 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
     } else if (errorCode == WorkerCode::NoWorkingFolder) {
         showMessage(tr("Merge failed"), tr("The merge could not start: its working files could not be written into "
                                            "%1. Check that the disk is not full.")
-                                            .arg(cacheFolderText()));
+                                            .arg(FileUtils::userCacheFolder()));
     } else if (errorCode == WorkerCode::ResponseNotWritten) {
         // The worker takes back a merged file it cannot report.
         showMessage(tr("Merge failed"), tr("The merge could not finish: its working files could not be written into "
                                            "%1. Check that the disk is not full. No merged file was written.")
-                                            .arg(cacheFolderText()));
+                                            .arg(FileUtils::userCacheFolder()));
     } else {
         QString text = tr("Merge files failed");
         QStringList names;
@@ -524,12 +523,6 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
         showMessage(tr("Merge failed"), text);
     }
     emit runReported();
-}
-
-// Where the runs keep their working files: the user's cache folder.
-QString MergeView::cacheFolderText()
-{
-    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
 }
 
 void MergeView::onMergeTableClicked(QModelIndex index)

@@ -80,7 +80,6 @@ private:
     void connectSignals();
     void retranslate();
     void showMessage(const QString &caption, const QString &text);
-    static QString cacheFolderText();
     void askPasswordForRow(int row);
     // Tells the user that the row's file cannot be read.
     void showUnreadable(int row);

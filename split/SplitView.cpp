@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/Application.h"
+#include "app/FileUtils.h"
 #include "app/OutputFolder.h"
 #include "shell/SaveFolderDelegate.h"
 #include "shell/SaveFolderModel.h"
@@ -33,7 +34,6 @@
 #include <QRadioButton>
 #include <QRegExpValidator>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 namespace {
@@ -702,8 +702,7 @@ QString SplitView::notWrittenText() const
 // worker started (NoWorkingFolder), or the worker its response at the end.
 QString SplitView::workingFilesText(int errorCode)
 {
-    const QString cache =
-        QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+    const QString cache = FileUtils::userCacheFolder();
     if (errorCode == WorkerCode::NoWorkingFolder)
         return tr("The split could not start: its working files could not be written into %1. Check that the disk "
                   "is not full.")
