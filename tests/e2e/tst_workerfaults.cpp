@@ -36,11 +36,12 @@ namespace {
 // A worker whose files may not grow beyond a size, as under "ulimit -f". Its
 // first write past the limit raises SIGXFSZ, left at its default here: the
 // worker has to turn that write into a failure (EFBIG), as on a full disk,
-// rather than die of the signal.
+// rather than die of the signal. It may also be held to a few open files,
+// as under "ulimit -n".
 class LimitedProcess : public QProcess
 {
 public:
-    explicit LimitedProcess(rlim_t maxFileBytes) : m_limit(maxFileBytes) {}
+    LimitedProcess(rlim_t maxFileBytes, rlim_t maxOpenFiles) : m_limit(maxFileBytes), m_openFiles(maxOpenFiles) {}
 
 protected:
     void setupChildProcess() override
@@ -48,10 +49,15 @@ protected:
         const struct rlimit limit = {m_limit, m_limit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         ::signal(SIGXFSZ, SIG_DFL);
+        if (m_openFiles != RLIM_INFINITY) {
+            const struct rlimit openFiles = {m_openFiles, m_openFiles};
+            ::setrlimit(RLIMIT_NOFILE, &openFiles);
+        }
     }
 
 private:
     rlim_t m_limit;
+    rlim_t m_openFiles;
 };
 
 struct WorkerRun
@@ -60,9 +66,10 @@ struct WorkerRun
     bool crashed = true;
 };
 
-WorkerRun runWorker(const QStringList &args, rlim_t maxFileBytes = RLIM_INFINITY, const QString &workingDir = {})
+WorkerRun runWorker(const QStringList &args, rlim_t maxFileBytes = RLIM_INFINITY, const QString &workingDir = {},
+                    rlim_t maxOpenFiles = RLIM_INFINITY)
 {
-    LimitedProcess process(maxFileBytes);
+    LimitedProcess process(maxFileBytes, maxOpenFiles);
     if (!workingDir.isEmpty())
         process.setWorkingDirectory(workingDir);
     process.start(TestPaths::workerPath(), args);
@@ -509,6 +516,32 @@ private slots:
         QCOMPARE(response.mergedFileName, output);
         QCOMPARE(response.errorFiles, QStringList{empty});
         QCOMPARE(TestPdf::pageWidths(output), (QList<int>{201, 202, 203, 201, 202, 203}));
+    }
+
+    // Far more inputs than the worker may have files open: each input is let
+    // go once copied, so every page arrives, in order.
+    void mergeOfMoreFilesThanOpenHandlesKeepsEveryPage()
+    {
+        const int inputs = 300;
+        const QString folder = freshDir("many");
+        QStringList files;
+        QList<int> widths;
+        for (int i = 0; i < inputs; ++i) {
+            TestPdf::Page page;
+            page.width = 100 + i;
+            files << folder + QStringLiteral("/%1.pdf").arg(i);
+            QVERIFY(TestPdf::write(files.last(), {page}));
+            widths << page.width;
+        }
+        const QString output = freshDir("many-out") + "/merged.pdf";
+        const QString session = m_dir.filePath("many-session");
+        const MergeRequest r = mergeRequest(files, output, session, "many");
+        const WorkerRun run = runWorker({"--merge", writeRequest(r.toJson(), session, "many")}, RLIM_INFINITY, {}, 48);
+        QCOMPARE(run.exitCode, 0);
+        const MergeResponse response = mergeResponse(session, "many");
+        QCOMPARE(response.errorCode, 0);
+        QCOMPARE(response.errorFiles, QStringList());
+        QCOMPARE(TestPdf::pageWidths(output), widths);
     }
 
     // --- kills, cancels, crashes of the interface
