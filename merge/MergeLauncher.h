@@ -3,16 +3,12 @@
 #include "merge/MergeRequest.h"
 #include "merge/MergeResponse.h"
 #include "split/WorkerCode.h"
+#include "split/WorkerProcess.h"
 
 #include <QObject>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
-
-#include <memory>
-
-class SessionFolder;
 
 // Runs one merge at a time in the worker process: writes the request into a
 // fresh owner-only session folder, starts "pdfworker --merge REQUEST" and
@@ -29,7 +25,7 @@ public:
     // decoded, and when the worker was killed or crashed.
     static constexpr int ResponseUnreadableCode = WorkerCode::Failed;
     // How long a cancelled worker may take to stop in order before it is killed.
-    static constexpr int cancelGraceMs = 5000;
+    static constexpr int cancelGraceMs = WorkerProcess::cancelGraceMs;
 
     // Also removes the session folders of instances that are no longer
     // running (crashed or killed ones leave requests with passwords).
@@ -63,7 +59,7 @@ public:
     // The worker executable of this program (InstallLayout::workerProgram).
     static QString workerExecutable();
     // Replaces the program to start (for a relocated installation).
-    void setWorkerProgram(const QString &program) { m_workerProgram = program; }
+    void setWorkerProgram(const QString &program) { m_worker.setProgram(program); }
 
 signals:
     void started();
@@ -71,35 +67,19 @@ signals:
 
 public slots:
     // Starts a worker for the pending request; does nothing while one runs.
+    // A worker that cannot be started (missing, not executable) ends the
+    // run with finished(WorkerCode::NotStarted, ""), once.
     void run();
     // Asks a running worker to stop (SIGTERM); one that does not end within
     // cancelGraceMs is killed. finished() then carries WorkerCode::Canceled
     // and no file, and nothing of the merge is left behind; or 0 and the
     // file when the worker had already finished it.
     void cancel();
-    void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
-    void onStarted();
-    // A worker that cannot be started (missing, not executable) ends the
-    // run with finished(WorkerCode::NotStarted, ""), once.
-    void onError(QProcess::ProcessError error);
-    void onReadyReadStandardError();
-    void onReadyReadStandardOutput();
-    void onStateChanged(QProcess::ProcessState newState);
 
 private:
-    bool beginSession();
-    void replaceProcess();
-    void finishWithoutWorker(int code);
-    void killWorker();
-    // Deletes this session's temporary files in the output folder.
-    void removeTemporaryFiles() const;
+    void onWorkerEnded(int exitCode, QProcess::ExitStatus exitStatus);
 
-    QProcess *m_process = nullptr;
-    std::unique_ptr<SessionFolder> m_session;
-    QString m_outputFolder;   // of the current run, whatever setRequest() does meanwhile
-    QString m_workerProgram;
+    WorkerProcess m_worker;
     MergeRequest m_request;
     MergeResponse m_lastResponse;
-    QTimer m_killTimer;
-    bool m_cancelRequested = false;
 };

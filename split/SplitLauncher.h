@@ -2,16 +2,12 @@
 
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
+#include "split/WorkerProcess.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QProcess>
 #include <QStringList>
-#include <QTimer>
-
-#include <memory>
-
-class SessionFolder;
 
 // Runs one pdfworker split at a time for the split controller: writes the
 // request into a fresh owner-only session folder, starts the worker, turns
@@ -25,7 +21,7 @@ class SplitLauncher : public QObject
 
 public:
     // How long a cancelled worker may take to stop in order before it is killed.
-    static constexpr int cancelGraceMs = 5000;
+    static constexpr int cancelGraceMs = WorkerProcess::cancelGraceMs;
 
     // Also removes the session folders of instances that are no longer
     // running (crashed or killed ones leave requests with passwords).
@@ -44,7 +40,7 @@ public:
     // The worker of the running program (InstallLayout::workerProgram).
     static QString defaultWorkerProgram();
     // Replaces the program to start (for a relocated installation).
-    void setWorkerProgram(const QString &program) { m_workerProgram = program; }
+    void setWorkerProgram(const QString &program) { m_worker.setProgram(program); }
 
     // The session folder of the current run (native separators); empty before the first run.
     QString sessionDirectory() const;
@@ -81,40 +77,25 @@ signals:
 
 public slots:
     // Starts a worker for the pending request; does nothing while one runs.
+    // A worker that cannot be started (missing, not executable) ends the
+    // run with finished(WorkerCode::NotStarted, {}), once.
     void run();
     // Asks a running worker to stop (SIGTERM): it stops between outputs and
     // answers WorkerCode::Canceled with the files written whole, or 0 when it
     // had already written everything. One that does not end within
     // cancelGraceMs is killed. finished() follows either way.
     void cancel();
-    void onFinished(int exitCode, QProcess::ExitStatus exitStatus);
-    void onStarted();
-    // A worker that cannot be started (missing, not executable) ends the
-    // run with finished(WorkerCode::NotStarted, {}), once.
-    void onError(QProcess::ProcessError error);
-    void onReadyReadStandardError();
-    void onReadyReadStandardOutput();
-    void onStateChanged(QProcess::ProcessState newState);
-    void onReadRead();
 
 private:
     QString requestPath() const;
     QString responsePath() const;
-    void finishWithoutWorker(int code);
-    // Deletes the temporary files of this session in the output folder
-    // (a killed worker cannot tidy up after itself).
-    void removeTemporaryFiles() const;
-    void killWorker();
+    void onWorkerEnded(int exitCode, QProcess::ExitStatus exitStatus);
+    void onOutput(const QByteArray &data);
 
     SplitRequest m_request;
     QStringList m_files;
     QStringList m_oversized;
     QString m_writeError;
-    QProcess *m_process = nullptr;
-    std::unique_ptr<SessionFolder> m_session;
-    QString m_outDirectory;   // of the current run, whatever setRequest() does meanwhile
-    QString m_workerProgram;
+    WorkerProcess m_worker;
     QByteArray m_progressBuffer;
-    QTimer m_killTimer;
-    bool m_cancelRequested = false;
 };
