@@ -9,7 +9,7 @@
 
 MergeLauncher::MergeLauncher(QObject *parent)
     : QObject(parent)
-    , m_worker(QStringLiteral("Merge"), workerExecutable())
+    , m_worker(QStringLiteral("merge"), workerExecutable())
 {
     connect(&m_worker, &WorkerProcess::started, this, &MergeLauncher::started);
     connect(&m_worker, &WorkerProcess::ended, this, &MergeLauncher::onWorkerEnded);

@@ -10,7 +10,7 @@
 
 SplitLauncher::SplitLauncher(QObject *parent)
     : QObject(parent)
-    , m_worker(QStringLiteral("Split"), defaultWorkerProgram())
+    , m_worker(QStringLiteral("split"), defaultWorkerProgram())
 {
     connect(&m_worker, &WorkerProcess::started, this, &SplitLauncher::started);
     connect(&m_worker, &WorkerProcess::output, this, &SplitLauncher::onOutput);

@@ -133,7 +133,7 @@ void WorkerProcess::endWithoutWorker(int code)
 void WorkerProcess::killWorker()
 {
     if (isActive()) {
-        Logger::instance().log(QStringLiteral("%1 worker did not stop in time; killing it").arg(m_job), LogError);
+        Logger::instance().log(QStringLiteral("The %1 worker did not stop in time; killing it").arg(m_job), LogError);
         m_process->kill();
     }
 }
@@ -159,7 +159,7 @@ void WorkerProcess::onError(QProcess::ProcessError error)
     // A worker that never started sends no finished() of its own: without
     // this the run would never end for the screen.
     if (error == QProcess::FailedToStart) {
-        Logger::instance().log(QStringLiteral("Can not start %1 worker:%2 (%3)")
+        Logger::instance().log(QStringLiteral("Can not start the %1 worker: %2 (%3)")
                                    .arg(m_job, m_program, m_process ? m_process->errorString() : QString()),
                                LogError);
         endWithoutWorker(WorkerCode::NotStarted);

@@ -22,7 +22,7 @@ public:
     // How long a cancelled worker may take to stop in order before it is killed.
     static constexpr int cancelGraceMs = 5000;
 
-    // job names the run in log lines ("Split", "Merge"). Also removes the
+    // job names the run in log lines ("split", "merge"). Also removes the
     // session folders of instances that are no longer running (crashed or
     // killed ones leave requests with passwords).
     WorkerProcess(const QString &job, const QString &program, QObject *parent = nullptr);
