@@ -288,6 +288,9 @@ struct DebenuPDFLibraryDLLQt1016::Private
     int extractRanges(const QString &input, const QString &password, const QList<PageRangeOutput> &ranges,
                       const QString &folder, const PdfOutputOptions &options, const PageRangeOutput::Report &report,
                       const OutputNaming &naming);
+    // The files of the list merged into output (options: none, or the
+    // information and protection to write with it); the page count, 0 on failure.
+    int mergeList(const QString &listName, const QString &output, const PdfOutputOptions *options);
 
     QString answer(const QString &text)
     {
@@ -835,41 +838,31 @@ int DebenuPDFLibraryDLLQt1016::GetFileListCount(const QString &ListName)
 
 int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const QString &OutputFileName)
 {
-    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
-        const QStringList files = d->fileLists.value(ListName);
-        if (files.isEmpty()) {
-            d->lastError = PdfErrorCode::InvalidArgument;
-            return 0;
-        }
-        DocumentMerger merger(&d->mergeSources);
-        const int pages = merger.merge(files, OutputFileName);
-        d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
-        d->lastChecked.reset();
-        d->mergeSources.clear();
-        if (pages > 0)
-            d->sources.release(OutputFileName);
-        return pages;
-    });
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() { return d->mergeList(ListName, OutputFileName, nullptr); });
 }
 
 int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const QString &OutputFileName,
                                                 const PdfOutputOptions &Options)
 {
-    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
-        const QStringList files = d->fileLists.value(ListName);
-        if (files.isEmpty()) {
-            d->lastError = PdfErrorCode::InvalidArgument;
-            return 0;
-        }
-        DocumentMerger merger(&d->mergeSources);
-        const int pages = merger.merge(files, OutputFileName, &Options);
-        d->lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
-        d->lastChecked.reset();
-        d->mergeSources.clear();
-        if (pages > 0)
-            d->sources.release(OutputFileName);
-        return pages;
-    });
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() { return d->mergeList(ListName, OutputFileName, &Options); });
+}
+
+int DebenuPDFLibraryDLLQt1016::Private::mergeList(const QString &listName, const QString &output,
+                                                  const PdfOutputOptions *options)
+{
+    const QStringList files = fileLists.value(listName);
+    if (files.isEmpty()) {
+        lastError = PdfErrorCode::InvalidArgument;
+        return 0;
+    }
+    DocumentMerger merger(&mergeSources);
+    const int pages = merger.merge(files, output, options);
+    lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
+    lastChecked.reset();
+    mergeSources.clear();
+    if (pages > 0)
+        sources.release(output);
+    return pages;
 }
 
 int DebenuPDFLibraryDLLQt1016::ExtractPageRanges(const QString &InputFileName, const QString &Password,
