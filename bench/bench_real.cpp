@@ -5,8 +5,9 @@
 //   bench_real --worker PATH [--work DIR] [--repeat R] [--no-4x]
 //
 // Cases: the largest manual merged with itself; all the manuals of each
-// package merged; one file per page of the largest manual; the same at 1x,
-// 2x and 4x input, so that growth shows. The 2,400-page manual (three
+// package merged; thousands of one-page files (LilyPond's examples over and
+// over) merged with at most 1024 files open; one file per page of the
+// largest manual; the same at 1x, 2x and 4x input, so that growth shows. The 2,400-page manual (three
 // LilyPond manuals with their outlines and named destinations) and the 2x
 // and 4x manuals are made first by pdfworker itself (and rewritten by qpdf
 // without object streams, like the originals); the 2x and 4x package cases
@@ -458,6 +459,30 @@ public:
         return paths;
     }
 
+    // count inputs made of documents over and over, each under a name of
+    // its own: hard links to one copy of each document in the work folder,
+    // so that thousands of inputs take no more disk than one round.
+    QStringList manyFiles(const QStringList &documents, int count)
+    {
+        const QString originals = m_work + QStringLiteral("/one-page");
+        const QString dir = m_work + QStringLiteral("/many-%1").arg(count);
+        QDir().mkpath(originals);
+        QDir().mkpath(dir);
+        QStringList paths;
+        for (int i = 0; i < count; ++i) {
+            const QString name = QFileInfo(documents.at(i % documents.size())).fileName();
+            const QString original = originals + QLatin1Char('/') + name;
+            if (!QFileInfo::exists(original))
+                QFile::copy(documents.at(i % documents.size()), original);
+            const QString path = dir + QStringLiteral("/%1-%2").arg(i + 1, 5, 10, QLatin1Char('0')).arg(name);
+            if (!QFileInfo::exists(path)
+                && ::link(QFile::encodeName(original).constData(), QFile::encodeName(path).constData()) != 0)
+                QFile::copy(original, path);
+            paths << path;
+        }
+        return paths;
+    }
+
     static void report(const Row &row)
     {
         std::printf("%s (%d pages; medians of %d runs, in turn with the other tools)\n", qPrintable(row.name), row.pages,
@@ -508,13 +533,38 @@ private:
     QHash<QByteArray, Navigation> m_inputNavigation;
 };
 
-QStringList pdfsIn(const char *dir)
+QStringList pdfsIn(const QString &dir)
 {
     QStringList paths;
-    for (const QFileInfo &info : QDir(QString::fromLatin1(dir)).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name))
+    for (const QFileInfo &info : QDir(dir).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name))
         paths << info.absoluteFilePath();
     return paths;
 }
+
+// The soft limit on open files lowered to limit while this lives (not above
+// the hard limit), as on desktops that keep the usual 1024.
+class OpenFileLimit
+{
+public:
+    explicit OpenFileLimit(rlim_t limit)
+    {
+        m_set = ::getrlimit(RLIMIT_NOFILE, &m_saved) == 0;
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = std::min(limit, m_saved.rlim_max);
+        m_set = m_set && ::setrlimit(RLIMIT_NOFILE, &lowered) == 0;
+    }
+    ~OpenFileLimit()
+    {
+        if (m_set)
+            ::setrlimit(RLIMIT_NOFILE, &m_saved);
+    }
+    OpenFileLimit(const OpenFileLimit &) = delete;
+    OpenFileLimit &operator=(const OpenFileLimit &) = delete;
+
+private:
+    rlimit m_saved{};
+    bool m_set = false;
+};
 
 int pagesOf(const QStringList &paths)
 {
@@ -626,9 +676,9 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "usage: bench_real --worker PATH [--work DIR] [--repeat R] [--no-4x]\n");
         return 2;
     }
-    const QStringList lilypond = pdfsIn(lilypondDir);
-    const QStringList asymptote = pdfsIn(asymptoteDir);
-    const QStringList amc = pdfsIn(amcDir);
+    const QStringList lilypond = pdfsIn(QString::fromLatin1(lilypondDir));
+    const QStringList asymptote = pdfsIn(QString::fromLatin1(asymptoteDir));
+    const QStringList amc = pdfsIn(QString::fromLatin1(amcDir));
     if (lilypond.isEmpty() || asymptote.isEmpty() || amc.isEmpty()) {
         std::fprintf(stderr, "missing documents: install lilypond-doc-pdf, asymptote-doc and "
                              "auto-multiple-choice-doc-pdf (bench/real-documents.sh does)\n");
@@ -682,6 +732,24 @@ int main(int argc, char *argv[])
         package << merged(bench.merge(QStringLiteral("lilypond-doc-pdf, all manuals, 4x (four copies of each)"),
                                       bench.copies(lilypond, 4), 4 * lilypondPages));
     grown("merging a package's manuals", package);
+
+    std::printf("== Merging thousands of one-page files, with at most 1024 files open (as on most desktops)\n");
+    QStringList onePage;
+    for (const QString &example : pdfsIn(QString::fromLatin1(lilypondDir) + QStringLiteral("/ly-examples"))) {
+        if (pageCount(example) == 1)
+            onePage << example;
+    }
+    QList<Bench::Row> many;
+    {
+        const OpenFileLimit desktopLimit(1024);
+        for (int count : {1000, 2000, 4000}) {
+            if (count == 4000 && !fourTimes)
+                break;
+            many << merged(bench.merge(QStringLiteral("%1 one-page LilyPond examples, %2x").arg(count).arg(count / 1000),
+                                       bench.manyFiles(onePage, count), count));
+        }
+    }
+    grown("merging thousands of files", many);
 
     std::printf("== One file per page\n");
     split(bench.splitPages(QStringLiteral("2,400-page manual, one file per page"), manual, manualPages));
