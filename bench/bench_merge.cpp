@@ -18,7 +18,7 @@
 #include "app/FileUtils.h"
 #include "merge/MergeLauncher.h"
 #include "merge/MergeRequest.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -44,7 +44,7 @@
 #include "app/FileUtils.h"
 #include "merge/MergeRequest.h"
 #include "split/SplitRequest.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerFile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

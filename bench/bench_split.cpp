@@ -10,7 +10,7 @@
 #include "ChildRun.h"
 #include "app/FileUtils.h"
 #include "split/SplitRequest.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -2,7 +2,7 @@
 
 #include "app/InstallLayout.h"
 #include "app/Logger.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerFile.h"
 
 #include <QDebug>
 #include <QFileInfo>

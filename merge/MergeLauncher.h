@@ -2,8 +2,8 @@
 
 #include "merge/MergeRequest.h"
 #include "merge/MergeResponse.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerProcess.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerProcess.h"
 
 #include <QObject>
 #include <QProcess>

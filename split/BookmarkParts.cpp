@@ -1,6 +1,6 @@
 #include "split/BookmarkParts.h"
 
-#include "split/OutputName.h"
+#include "protocol/OutputName.h"
 
 #include <QMap>
 #include <QSet>

@@ -5,7 +5,7 @@
 #include "merge/InformationWorker.h"
 #include "pdf/DebenuService.h"
 #include "split/SplitFactory.h"
-#include "split/WorkerCode.h"
+#include "protocol/WorkerCode.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "app/Logger.h"
 #include "merge/IProgress.h"
-#include "split/OutputName.h"
+#include "protocol/OutputName.h"
 
 #include <QFileInfo>
 

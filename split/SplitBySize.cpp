@@ -3,7 +3,7 @@
 #include "app/Logger.h"
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
-#include "split/OutputName.h"
+#include "protocol/OutputName.h"
 #include "split/SplitByPageRange.h"
 
 #include <QDir>

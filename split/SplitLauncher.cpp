@@ -2,8 +2,8 @@
 
 #include "app/InstallLayout.h"
 #include "app/Logger.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <QDebug>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
-#include "split/WorkerProcess.h"
+#include "protocol/WorkerProcess.h"
 
 #include <QByteArray>
 #include <QObject>

@@ -1,6 +1,6 @@
 #include "split/SplitRequest.h"
 
-#include "split/WorkerFile.h"
+#include "protocol/WorkerFile.h"
 
 #include <QDir>
 #include <QJsonArray>

@@ -5,7 +5,7 @@
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PdfErrorCode.h"
-#include "split/WriteError.h"
+#include "protocol/WriteError.h"
 
 #include <QCoreApplication>
 #include <QDir>

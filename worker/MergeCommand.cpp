@@ -8,9 +8,9 @@
 #include "merge/MergeWorker.h"
 #include "merge/NullProgress.h"
 #include "pdf/DebenuService.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
-#include "split/WriteError.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
+#include "protocol/WriteError.h"
 
 #include <QDir>
 #include <QFile>

@@ -9,9 +9,9 @@
 #include "split/SplitFactory.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
-#include "split/WriteError.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
+#include "protocol/WriteError.h"
 #include "worker/PercentProgress.h"
 
 #include <QDir>

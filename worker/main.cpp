@@ -3,7 +3,7 @@
 #include "app/Logger.h"
 #include "app/StopRequest.h"
 #include "pdf/DocumentDisposal.h"
-#include "split/WorkerCode.h"
+#include "protocol/WorkerCode.h"
 #include "worker/MergeCommand.h"
 #include "worker/SplitJob.h"
 

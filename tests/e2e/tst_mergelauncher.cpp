@@ -3,8 +3,8 @@
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
 #include "merge/MergeLauncher.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>

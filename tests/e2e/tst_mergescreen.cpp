@@ -16,7 +16,7 @@
 #include "widgets/MessageMerge.h"
 #include "widgets/ProgressControl.h"
 #include "widgets/ProgressDialog.h"
-#include "split/WorkerCode.h"
+#include "protocol/WorkerCode.h"
 
 #include <QCheckBox>
 #include <QDirIterator>

@@ -7,8 +7,8 @@
 #include "pdf/DebenuService.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <QElapsedTimer>
 #include <QProcess>

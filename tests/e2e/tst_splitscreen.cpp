@@ -14,7 +14,7 @@
 #include "split/Split.h"
 #include "split/SplitLauncher.h"
 #include "split/SplitView.h"
-#include "split/WorkerCode.h"
+#include "protocol/WorkerCode.h"
 #include "widgets/DropArea.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"

@@ -5,8 +5,8 @@
 #include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "split/SplitLauncher.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <QProcess>
 #include <QSignalSpy>

@@ -5,8 +5,8 @@
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
 #include "split/SplitLauncher.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <QJsonArray>
 #include <QProcess>

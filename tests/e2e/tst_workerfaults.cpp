@@ -4,7 +4,7 @@
 #include "WorkerChild.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
-#include "app/SessionFolder.h"
+#include "protocol/SessionFolder.h"
 #include "merge/MergeLauncher.h"
 #include "merge/MergeRequest.h"
 #include "merge/MergeResponse.h"
@@ -12,8 +12,8 @@
 #include "split/SplitLauncher.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <QDirIterator>
 #include <QProcess>

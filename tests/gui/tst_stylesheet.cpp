@@ -41,7 +41,7 @@ QMap<QString, QString> resourcePathsInSources()
     static const QRegularExpression literal(QStringLiteral("\":/style/([^\"]*)\""));
     QMap<QString, QString> found;
     const QDir root(TestPaths::sourceDir());
-    const QStringList folders{QStringLiteral("app"), QStringLiteral("pdf"), QStringLiteral("split"),
+    const QStringList folders{QStringLiteral("app"), QStringLiteral("pdf"), QStringLiteral("protocol"), QStringLiteral("split"),
                               QStringLiteral("merge"), QStringLiteral("shell"), QStringLiteral("widgets"),
                               QStringLiteral("worker")};
     for (const QString &folder : folders) {

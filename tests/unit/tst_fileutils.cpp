@@ -3,7 +3,7 @@
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
 #include "split/SplitLauncher.h"
-#include "split/WorkerCode.h"
+#include "protocol/WorkerCode.h"
 
 #include <QMimeData>
 #include <QProcess>

@@ -1,7 +1,7 @@
 #include "merge/MergeRequest.h"
 #include "merge/MergeResponse.h"
 #include "merge/MergeTask.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -2,12 +2,12 @@
 #include "TestPdf.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
-#include "app/SessionFolder.h"
+#include "protocol/SessionFolder.h"
 #include "app/StopRequest.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
 #include "pdf/PendingRanges.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerFile.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

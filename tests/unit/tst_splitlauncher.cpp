@@ -2,8 +2,8 @@
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
 #include "split/SplitLauncher.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <QSignalSpy>
 #include <QtTest>

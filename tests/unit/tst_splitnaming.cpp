@@ -1,5 +1,5 @@
 #include "split/BookmarkParts.h"
-#include "split/OutputName.h"
+#include "protocol/OutputName.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
 

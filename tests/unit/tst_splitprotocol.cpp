@@ -1,7 +1,7 @@
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
-#include "split/WorkerCode.h"
-#include "split/WorkerFile.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <QFile>
 #include <QJsonArray>

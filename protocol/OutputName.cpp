@@ -1,4 +1,4 @@
-#include "split/OutputName.h"
+#include "protocol/OutputName.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "split/WorkerFile.h"
+#include "protocol/WorkerFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "split/WriteError.h"
+#include "protocol/WriteError.h"
 
 #include "pdf/PdfErrorCode.h"
 

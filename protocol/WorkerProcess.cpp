@@ -1,9 +1,9 @@
-#include "split/WorkerProcess.h"
+#include "protocol/WorkerProcess.h"
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
-#include "app/SessionFolder.h"
-#include "split/WorkerCode.h"
+#include "protocol/SessionFolder.h"
+#include "protocol/WorkerCode.h"
 
 #include <QDebug>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/SessionFolder.h"
+#include "protocol/SessionFolder.h"
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
