@@ -48,6 +48,7 @@ const int NumberEditHeight = 30;
 const int HelpMaxHeight = 70;
 const int RangeListHeight = 70;
 const int ModeListTopMargin = 8;
+const int ProblemGap = 12;
 
 void queueEnabled(QWidget *widget, bool enabled)
 {
@@ -146,12 +147,16 @@ QLineEdit *SplitView::createNumberEdit(QWidget *parent)
     return edit;
 }
 
+// Empty, the label is the gap between the fields and what is under them;
+// the reason takes that gap's place, so the list below moves only by the
+// lines of the reason beyond the first.
 QLabel *SplitView::createProblemLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QStringLiteral("entryProblem"));
     label->setWordWrap(true);
-    label->hide();
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(ProblemGap);
     return label;
 }
 
@@ -188,7 +193,6 @@ QWidget *SplitView::buildGroupsPage()
     layout->addLayout(row);
     m_groupsProblem = createProblemLabel(page);
     layout->addWidget(m_groupsProblem);
-    layout->addSpacing(12);
 
     m_helpGroups = new QLabel(page);
     layout->addWidget(buildHelpRow(m_helpGroups, true));
@@ -221,7 +225,6 @@ QWidget *SplitView::buildRemovePagesPage()
     layout->addLayout(row);
     m_removeProblem = createProblemLabel(page);
     layout->addWidget(m_removeProblem);
-    layout->addSpacing(12);
 
     m_certainList = new RangeListView(page);
     m_certainList->setFixedHeight(RangeListHeight);
@@ -269,7 +272,6 @@ QWidget *SplitView::buildRangesPage()
     layout->addLayout(row);
     m_rangesProblem = createProblemLabel(page);
     layout->addWidget(m_rangesProblem);
-    layout->addSpacing(12);
 
     m_rangeList = new RangeListView(page);
     m_rangeList->setFixedHeight(RangeListHeight);
@@ -621,7 +623,6 @@ void SplitView::updateListProblem(QLabel *label, const PageEntry::Result &typed,
 void SplitView::showProblem(QLabel *label, const QString &text)
 {
     label->setText(text);
-    label->setVisible(!text.isEmpty());
 }
 
 void SplitView::markOutsideEntries(PageRanges *pages, RangeListView *list)

@@ -53,7 +53,7 @@ public:
     QLineEdit *rangeFromEdit() const { return m_editFrom; }
     QLineEdit *rangeToEdit() const { return m_editTo; }
     // What the screen says beside the fields of the groups, remove and
-    // ranges modes (hidden while there is nothing to say).
+    // ranges modes (empty while there is nothing to say).
     QLabel *groupsProblemLabel() const { return m_groupsProblem; }
     QLabel *removeProblemLabel() const { return m_removeProblem; }
     QLabel *rangesProblemLabel() const { return m_rangesProblem; }

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 MessageNewPassword::MessageNewPassword(const OutputPermissions &permissions, QWidget *parent)
-    : FramelessDialog({QStringLiteral("messagePassword"), QSize(440, 250), QMargins(12, 0, 12, 9)},
+    : FramelessDialog({QStringLiteral("messagePassword"), QSize(460, 300), QMargins(12, 0, 12, 9)},
                       Qt::Window | Qt::FramelessWindowHint, parent)
     , m_text(new QLabel(content()))
     , m_fields(new NewPasswordFields(content()))
@@ -59,6 +59,12 @@ void MessageNewPassword::retranslate()
 {
     windowBar()->setTitle(tr("Protect with a password"));
     m_ok->setText(tr("OK"));
+}
+
+void MessageNewPassword::showEvent(QShowEvent *event)
+{
+    centerOnParentWindow();
+    FramelessDialog::showEvent(event);
 }
 
 void MessageNewPassword::changeEvent(QEvent *event)

@@ -26,7 +26,6 @@ NewPasswordFields::NewPasswordFields(QWidget *parent)
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_problem->setObjectName(QStringLiteral("passwordProblem"));
     m_problem->setWordWrap(true);
-    m_problem->hide();
     m_permissions->setObjectName(QStringLiteral("passwordPermissions"));
     m_permissions->setWordWrap(true);
 
@@ -36,7 +35,7 @@ NewPasswordFields::NewPasswordFields(QWidget *parent)
     grid->addWidget(m_password, 0, 1);
     grid->addWidget(m_repeatLabel, 1, 0);
     grid->addWidget(m_repeat, 1, 1);
-    grid->addWidget(m_problem, 2, 1);
+    grid->addWidget(m_problem, 2, 0, 1, 2);
     grid->addWidget(m_permissions, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     retranslate();
@@ -76,7 +75,6 @@ void NewPasswordFields::updateProblem()
 {
     const QString text = problemText();
     m_problem->setText(text);
-    m_problem->setVisible(!text.isEmpty());
     const bool acceptable = isAcceptable();
     if (acceptable == m_acceptable)
         return;
@@ -121,5 +119,9 @@ void NewPasswordFields::changeEvent(QEvent *event)
 void NewPasswordFields::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
+    // Two lines are kept for the reason, so that the fields stay in place
+    // while it comes and goes (the style sheet sets its font by now).
+    m_problem->ensurePolished();
+    m_problem->setMinimumHeight(2 * m_problem->fontMetrics().lineSpacing());
     m_password->setFocus();
 }

@@ -31,7 +31,7 @@ public:
 
     QLineEdit *passwordEdit() const { return m_password; }
     QLineEdit *repeatEdit() const { return m_repeat; }
-    // Why the password cannot be used yet (hidden while it can or while
+    // Why the password cannot be used yet (empty while it can or while
     // nothing is typed).
     QLabel *problemLabel() const { return m_problem; }
     QLabel *permissionsLabel() const { return m_permissions; }
