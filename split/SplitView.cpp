@@ -342,9 +342,15 @@ void SplitView::connectController()
     wirePageList(m_buttonClearRanges, m_split->pageRanges(), m_rangeList);
     connect(m_split->certainPages(), &PageRanges::changed, this, &SplitView::onChangeCertainPages);
     connect(m_split->pageRanges(), &PageRanges::changed, this, &SplitView::onChangedPageRangeList);
-    // Entries made for another document are kept, and told apart anew.
-    connect(m_split, &Split::loadFinished, this, &SplitView::updateEntryProblems);
-    connect(m_split, &Split::clean, this, &SplitView::updateEntryProblems);
+    // Entries made for another document are kept, and told apart anew; a
+    // refusal of what was typed spoke of the old document and goes.
+    for (auto documentChanged : {&Split::loadFinished, &Split::clean}) {
+        connect(m_split, documentChanged, this, [this] {
+            m_removeEntry = PageEntry::Result();
+            m_rangesEntry = PageEntry::Result();
+            updateEntryProblems();
+        });
+    }
 
     if (auto *app = Application::instance())
         connect(app, &Application::settingsChanged, this, &SplitView::readSettings);
@@ -549,7 +555,7 @@ void SplitView::addEntry(const PageEntry::Result &entry, PageRanges *pages, QLin
 {
     edit->setFocus();
     if (!m_split->isLoaded()) {
-        showProblem(problem, notReadyText());
+        problem->setText(notReadyText());
         return;
     }
     if (!entry.isAccepted()) {
@@ -591,7 +597,7 @@ QString SplitView::groupsProblem() const
 
 void SplitView::updateGroupsProblem()
 {
-    showProblem(m_groupsProblem, groupsProblem());
+    m_groupsProblem->setText(groupsProblem());
     updateSplitButton();
 }
 
@@ -617,11 +623,6 @@ void SplitView::updateListProblem(QLabel *label, const PageEntry::Result &typed,
         text = PageEntry::message(typed);
     else if (m_split->isLoaded() && !pages->outsideRanges().isEmpty())
         text = outsideEntriesText();
-    showProblem(label, text);
-}
-
-void SplitView::showProblem(QLabel *label, const QString &text)
-{
     label->setText(text);
 }
 

@@ -147,7 +147,6 @@ private:
     // The reason beside a list's fields: the typed entry refused, else the
     // listed entries the document does not have, else nothing.
     void updateListProblem(QLabel *label, const PageEntry::Result &typed, PageRanges *pages);
-    static void showProblem(QLabel *label, const QString &text);
     void markOutsideEntries(PageRanges *pages, RangeListView *list);
     // What the completion dialog adds about pages larger than the size limit.
     QString oversizedNote() const;
