@@ -11,12 +11,14 @@
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "merge/PasswordPromptDialog.h"
+#include "pdf/DebenuService.h"
 #include "protocol/OutputName.h"
 #include "protocol/WorkerCode.h"
 #include "protocol/WriteError.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/MessageMerge.h"
+#include "widgets/MessageNewPassword.h"
 #include "widgets/MessagePassword.h"
 #include "widgets/MessageView.h"
 #include "widgets/PdfFileDialog.h"
@@ -384,10 +386,10 @@ void MergeView::onSetPassword(int state)
         m_merge->setPassword(QString());
         return;
     }
-    MessagePassword dialog(this);
-    dialog.setText(tr("Set password"));
+    MessageNewPassword dialog(DebenuService::outputPermissions(), this);
+    dialog.setText(tr("The merged file will be protected with this password."));
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    const QString password = dialog.password().trimmed();
+    const QString password = dialog.password();
     if (accepted && !password.isEmpty())
         m_merge->setPassword(password);
     else

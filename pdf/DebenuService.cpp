@@ -242,6 +242,20 @@ int DebenuService::mergeFileListFast(const QString &listName, const QString &out
     return MergeFileListFast(listName, output);
 }
 
+OutputPermissions DebenuService::outputPermissions()
+{
+    OutputPermissions granted;
+    granted.print = kGrants[0];
+    granted.copy = kGrants[1];
+    granted.change = kGrants[2];
+    granted.addNotes = kGrants[3];
+    granted.fillForms = kGrants[4];
+    granted.copyForAccessibility = kGrants[5];
+    granted.assemble = kGrants[6];
+    granted.printFullQuality = kGrants[7];
+    return granted;
+}
+
 PdfOutputOptions DebenuService::outputOptions(const QString &author, const QString &title, const QString &password,
                                               const QString &creator, const QString &producer)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdf/DebenuPDFLibraryDLLQt1016.h"
+#include "pdf/OutputPermissions.h"
 #include "pdf/PdfOutputOptions.h"
 
 #include <QMutex>
@@ -74,6 +75,9 @@ public:
     // allowed.
     PdfOutputOptions outputOptions(const QString &author, const QString &title, const QString &password,
                                    const QString &creator, const QString &producer);
+    // The permissions outputOptions() grants a protected output: what the
+    // screens tell a person about to set an output password.
+    static OutputPermissions outputPermissions();
     // Merges the files of the list into output, finished with options in the
     // same pass (output is written directly: pass a fresh temporary path).
     // The page count of the result, 0 on failure (lastErrorCode() tells why).

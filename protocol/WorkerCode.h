@@ -29,5 +29,9 @@ enum : int {
     // written into the cache folder (a full disk, a read-only drive), so no
     // worker was started.
     NoWorkingFolder = 11,
+    // A range asks for pages the document does not have (or runs
+    // backwards): the run is refused before any file is written, rather
+    // than leaving that range out of a run called a success.
+    PagesOutsideDocument = 12,
 };
 } // namespace WorkerCode

@@ -25,15 +25,31 @@ int PageRanges::maxValue() const
     return m_maxValue;
 }
 
-void PageRanges::addRange(int from, int to)
+bool PageRanges::fits(const Range &range) const
+{
+    return range.first >= m_minValue && range.second <= m_maxValue && range.first <= range.second;
+}
+
+QList<PageRanges::Range> PageRanges::outsideRanges() const
+{
+    QList<Range> outside;
+    for (const Range &range : m_ranges) {
+        if (!fits(range))
+            outside.append(range);
+    }
+    return outside;
+}
+
+bool PageRanges::addRange(int from, int to)
 {
     if (from < m_minValue || from > m_maxValue)
-        return;
+        return false;
     if (to < m_minValue || to > m_maxValue)
-        return;
+        return false;
     m_ranges.append(qMakePair(from, to));
     emit added(from, to);
     emit changed();
+    return true;
 }
 
 void PageRanges::remove(int from, int to)
@@ -71,6 +87,9 @@ void PageRanges::clear()
 
 void PageRanges::setInterval(int minValue, int maxValue)
 {
+    if (minValue == m_minValue && maxValue == m_maxValue)
+        return;
     m_minValue = minValue;
     m_maxValue = maxValue;
+    emit intervalChanged();
 }

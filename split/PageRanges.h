@@ -7,8 +7,10 @@
 // The list of page ranges a user builds on the split screen: pages to drop, or
 // ranges that each become one output file. A range is (from, to), 1-based and
 // inclusive; a single page is (p, p). The list keeps insertion order, is never
-// sorted or merged, and may hold the same pair twice. Bounds are checked only
-// when a pair is added; changing the interval later leaves stored pairs alone.
+// sorted or merged, and may hold the same pair twice. Bounds are checked when
+// a pair is added; changing the interval later leaves stored pairs alone, and
+// those that no longer fit are told by fits() and outsideRanges(), never
+// dropped.
 class PageRanges : public QObject
 {
     Q_OBJECT
@@ -24,15 +26,23 @@ public:
     int minValue() const;
     int maxValue() const;
 
+    // The pair lies inside the interval and does not run backwards.
+    bool fits(const Range &range) const;
+    // The stored pairs that do not fit the current interval, in order.
+    QList<Range> outsideRanges() const;
+
 signals:
     void changed();
+    // setInterval() changed the bounds: stored pairs may fit or not anew.
+    void intervalChanged();
     void added(int from, int to);
     void cleared();
 
 public slots:
-    // Appends (from, to) when both ends lie inside [minValue, maxValue]; else
-    // nothing happens and nothing is emitted. from > to is not refused here.
-    void addRange(int from, int to);
+    // Appends (from, to) when both ends lie inside [minValue, maxValue] and
+    // returns true; else nothing happens, nothing is emitted and it returns
+    // false. from > to is not refused here.
+    bool addRange(int from, int to);
     // Removes every entry equal to the pair; emits changed() once if any went.
     void remove(int from, int to);
     void remove(QPair<int, int> range);
@@ -42,7 +52,8 @@ public slots:
     void cancel();
     // Empties the working list (not the snapshot); emits cleared(), changed().
     void clear();
-    // New bounds for later additions; emits nothing.
+    // New bounds for later additions and for fits(); emits intervalChanged()
+    // when they differ from the old ones.
     void setInterval(int minValue, int maxValue);
 
 private:

@@ -3,12 +3,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
+#include <QVariant>
 
 RangeItemView::RangeItemView(QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("pageitemview"));
     m_label = new QLabel(this);
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("rangeProblem"));
+    m_problem->hide();
     m_buttonRemove = new QPushButton(this);
     m_buttonRemove->setObjectName(QStringLiteral("deletelabel"));
     m_buttonRemove->setCursor(Qt::PointingHandCursor);
@@ -17,6 +22,7 @@ RangeItemView::RangeItemView(QWidget *parent)
     layout->setAlignment(Qt::AlignCenter);
     layout->setContentsMargins(5, 5, 5, 5);
     layout->addWidget(m_label);
+    layout->addWidget(m_problem);
     layout->addWidget(m_buttonRemove);
 
     connect(m_buttonRemove, &QPushButton::clicked, this, &RangeItemView::buttonRemove);
@@ -38,6 +44,25 @@ QPair<int, int> RangeItemView::range() const
 QString RangeItemView::text() const
 {
     return m_label->text();
+}
+
+void RangeItemView::setProblem(const QString &reason)
+{
+    if (reason == m_problem->text())
+        return;
+    m_problem->setText(reason);
+    m_problem->setVisible(!reason.isEmpty());
+    setToolTip(reason);
+    setProperty("invalid", QVariant(!reason.isEmpty()));
+    // The style sheet reads the property only when the tag is polished anew.
+    style()->unpolish(this);
+    style()->polish(this);
+    adjustSize();
+}
+
+QString RangeItemView::problem() const
+{
+    return m_problem->text();
 }
 
 void RangeItemView::buttonRemove()

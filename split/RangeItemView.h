@@ -7,6 +7,8 @@ class QLabel;
 class QPushButton;
 
 // One removable tag of a range list: "7" for a single page, "3 - 6" for a range.
+// A tag whose range the loaded document does not have shows why beside it,
+// in the warning colours (property "invalid").
 class RangeItemView : public QFrame
 {
     Q_OBJECT
@@ -20,6 +22,11 @@ public:
     QPushButton *removeButton() const { return m_buttonRemove; }
     QString text() const;
 
+    // Why the range does not fit the document, shown on the tag and as its
+    // tooltip; empty marks it as fine again.
+    void setProblem(const QString &reason);
+    QString problem() const;
+
 signals:
     // The tag is going away; the list updates its empty flag on it.
     void onRemove();
@@ -32,6 +39,7 @@ public slots:
 
 private:
     QLabel *m_label = nullptr;
+    QLabel *m_problem = nullptr;
     QPushButton *m_buttonRemove = nullptr;
     int m_from = 0;
     int m_to = 0;

@@ -42,6 +42,17 @@ QList<RangeItemView *> RangeListView::items() const
     return result;
 }
 
+void RangeListView::markProblems(const std::function<QString(QPair<int, int>)> &problemOf)
+{
+    const auto tags = items();
+    for (RangeItemView *tag : tags)
+        tag->setProblem(problemOf(tag->range()));
+    // Tags grown by their reason wrap anew.
+    m_flowLayout->invalidate();
+    QWidget *content = m_scrollArea->widget();
+    content->resize(content->sizeHint());
+}
+
 bool RangeListView::hasRange(int from, int to) const
 {
     const auto tags = items();

@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QPair>
+#include <functional>
 
 class FlowLayout;
 class QScrollArea;
@@ -22,6 +23,9 @@ public:
 
     // The visible tags, in layout order (for the screen's own checks and tests).
     QList<RangeItemView *> items() const;
+
+    // Gives every tag the reason problemOf tells for its range (empty: none).
+    void markProblems(const std::function<QString(QPair<int, int>)> &problemOf);
 
 signals:
     void changed();

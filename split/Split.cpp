@@ -8,7 +8,6 @@
 #include "protocol/WorkerCode.h"
 
 #include <QFileInfo>
-#include <algorithm>
 
 Split::Split(std::shared_ptr<DebenuService> service, QObject *parent)
     : QObject(parent)
@@ -201,12 +200,13 @@ DocumentProperties Split::documentProperties()
                               QString::fromLatin1(AppSettings::applicationName), publisher);
 }
 
-// The same groups the worker's group factory builds. Page 0 is no page: a
-// start below 1 starts at page 1, so that no page of the first group is
-// lost to a range the worker would refuse.
+// The same groups the worker's group factory builds. A start page or group
+// size below 1 is refused, not read as 1: the screen says why.
 QList<QPair<int, int>> Split::groupRanges(int startPage, int groupSize, int lastPage)
 {
-    return SplitFactory::groupRanges(std::max(startPage, 1), groupSize, lastPage);
+    if (startPage < 1 || groupSize < 1)
+        return {};
+    return SplitFactory::groupRanges(startPage, groupSize, lastPage);
 }
 
 QList<QPair<int, int>> Split::requestedRanges() const
@@ -230,6 +230,18 @@ QList<QPair<int, int>> Split::requestedRanges() const
         if (m_maxSizeKb >= 1 && m_pageCount >= 1)
             return {qMakePair(1, m_pageCount)};
         return {};
+    default:
+        return {};
+    }
+}
+
+QList<QPair<int, int>> Split::rangesOutsideDocument() const
+{
+    switch (m_mode) {
+    case WithoutCertainPages:
+        return m_certainPages.outsideRanges();
+    case ByPageRanges:
+        return m_pageRanges.outsideRanges();
     default:
         return {};
     }
@@ -290,6 +302,13 @@ void Split::run()
     const QList<QPair<int, int>> ranges = requestedRanges();
     if (ranges.isEmpty())
         return;
+    if (!rangesOutsideDocument().isEmpty()) {
+        Logger::instance().log(QStringLiteral("Split. %1 range(s) outside the %2 pages of:%3")
+                                   .arg(rangesOutsideDocument().size()).arg(m_pageCount).arg(m_fileName),
+                               LogError);
+        emit splitFailed(WorkerCode::PagesOutsideDocument);
+        return;
+    }
 
     SplitRequest request;
     request.mode = m_mode == WithoutCertainPages ? SplitRequest::ModeWithoutPages : SplitRequest::ModeRanges;

@@ -84,13 +84,19 @@ public:
 
     // Groups of groupSize pages from startPage to lastPage; the last group
     // may be shorter and pages before startPage are in none. Empty when
-    // lastPage < startPage. A group size below 1 counts as 1.
+    // lastPage < startPage, and for a group size or a start page below 1
+    // (nothing a person asked for, so nothing is guessed).
     static QList<QPair<int, int>> groupRanges(int startPage, int groupSize, int lastPage);
 
     // The ranges the current mode sends to the worker (empty: nothing to do).
     // By size: the whole document as one range while a limit is set (the
     // worker finds the parts).
     QList<QPair<int, int>> requestedRanges() const;
+
+    // Of the ranges the current mode sends, those the loaded document does
+    // not have (or that run backwards): entries kept from a longer document.
+    // run() refuses while there is any.
+    QList<QPair<int, int>> rangesOutsideDocument() const;
 
     // The loaded document's outline, read through the PDF service the first
     // time it is asked for after a load (empty without a readable document).
@@ -136,7 +142,9 @@ public slots:
     // Starts a split of the loaded document in the current mode. Does nothing
     // while a split runs, without a readable document of at least two pages,
     // or when the mode yields no range; emits contentCopyDisabled() when the
-    // document forbids copying its content.
+    // document forbids copying its content, and splitFailed() with
+    // WorkerCode::PagesOutsideDocument, starting nothing, while a range of
+    // the mode does not fit the document.
     void run();
     // Stops a running worker; the run then ends with splitCanceled() (or
     // finished() when the worker had already written everything).

@@ -20,8 +20,10 @@ QString SplitByCertainPage::keptPageList(const QList<QPair<int, int>> &dropped, 
         return QString();
     QVector<bool> keep(pageCount + 1, true);
     for (const auto &range : dropped) {
-        if (range.first >= 1 && range.first <= pageCount)
-            keep[range.first] = false;
+        const int from = qMax(range.first, 1);
+        const int to = qMin(range.second, pageCount);
+        for (int page = from; page <= to; ++page)
+            keep[page] = false;
     }
     QStringList pages;
     for (int page = 1; page <= pageCount; ++page) {
@@ -40,7 +42,7 @@ QString SplitByCertainPage::outputFileName(const QString &sourceFile, const QDat
 
 void SplitByCertainPage::run()
 {
-    if (!beginRun(m_ranges.size()))
+    if (!beginRun(m_ranges.size()) || !checkRanges(m_ranges))
         return;
     const QString fileName = outputFileName(sourceFile(), QDateTime::currentDateTime());
     const QString pages = keptPageList(m_ranges, pageCount());

@@ -5,8 +5,9 @@
 // Writes one output file per range, named "<base>_p<range>.pdf" after the
 // source's base name (up to the first dot) and the range ("7" or "3-6"), or
 // "<name>.pdf" for a range given a name (made safe: OutputName).
-// Ranges outside 1 .. pageCount or reversed are logged and skipped.
-// Cancellation is looked at between ranges.
+// A range outside 1 .. pageCount or reversed refuses the whole run before
+// any file is written (PagesOutsideDocument). Cancellation is looked at
+// between ranges.
 class SplitByPageRange : public SplitWorker
 {
     Q_OBJECT
@@ -23,8 +24,6 @@ public:
 
     // The library's range text: "7" for (7, 7), else "3-6".
     static QString rangeText(const QPair<int, int> &range);
-    // True when both ends lie in 1 .. pageCount and from <= to.
-    static bool isValidRange(const QPair<int, int> &range, int pageCount);
 
 public slots:
     void run() override;

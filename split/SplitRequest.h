@@ -22,7 +22,7 @@ struct SplitRequest
     QString fileName;               // source PDF
     QString filePassword;           // open password of the source, empty when none
     int pageCount = 0;              // page count as read by the interface
-    QList<QPair<int, int>> ranges;  // 1-based, both ends inclusive; mode 1: (p, p) per page to drop
+    QList<QPair<int, int>> ranges;  // 1-based, both ends inclusive; mode 1: the pages to drop ((p, p) for one)
     // Mode 0: the output name of each range ("name"; ".pdf" is added and the
     // name made safe). Empty, or as many as ranges with "" for an unnamed one.
     QStringList rangeNames;

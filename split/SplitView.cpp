@@ -7,10 +7,12 @@
 #include "shell/SaveFolderDelegate.h"
 #include "shell/SaveFolderModel.h"
 #include "split/BookmarkModePage.h"
+#include "split/PageEntry.h"
 #include "split/PageRanges.h"
 #include "split/RangeListView.h"
 #include "split/SizeModePage.h"
 #include "split/Split.h"
+#include "split/SplitByCertainPage.h"
 #include "protocol/WorkerCode.h"
 #include "protocol/WriteError.h"
 #include "widgets/Button.h"
@@ -32,23 +34,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegExpValidator>
 #include <QStackedLayout>
 #include <QVBoxLayout>
+
+#include <limits>
 
 namespace {
 
 const int NumberEditWidth = 55;
+// Wide enough for a few pages and ranges: "3, 5-7, 12-".
+const int PageListEditWidth = 110;
 const int NumberEditHeight = 30;
 const int HelpMaxHeight = 70;
 const int RangeListHeight = 70;
 const int ModeListTopMargin = 8;
-
-// A decimal integer from trimmed text; ok is false for anything else.
-int parseNumber(const QString &text, bool *ok)
-{
-    return text.trimmed().toInt(ok, 10);
-}
+const int ProblemGap = 12;
 
 void queueEnabled(QWidget *widget, bool enabled)
 {
@@ -138,12 +138,26 @@ QWidget *SplitView::buildHelpRow(QLabel *text, bool limitHeight)
     return new HelpRow(text, this, limitHeight ? HelpMaxHeight : QWIDGETSIZE_MAX);
 }
 
-QLineEdit *SplitView::createNumberEdit(QWidget *parent, QValidator *validator)
+// No validator: one would drop the keys it dislikes and so turn "3-5" into
+// "35". Whatever is typed stays as typed; PageEntry reads it or says why not.
+QLineEdit *SplitView::createNumberEdit(QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
     edit->setFixedSize(NumberEditWidth, NumberEditHeight);
-    edit->setValidator(validator);
     return edit;
+}
+
+// Empty, the label is the gap between the fields and what is under them;
+// the reason takes that gap's place, so the list below moves only by the
+// lines of the reason beyond the first.
+QLabel *SplitView::createProblemLabel(QWidget *parent)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("entryProblem"));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setMinimumHeight(ProblemGap);
+    return label;
 }
 
 QWidget *SplitView::buildSinglePagesPage()
@@ -163,15 +177,13 @@ QWidget *SplitView::buildGroupsPage()
     page->setObjectName(QStringLiteral("splitArea"));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(10, 5, 5, 0);
-    auto *validator = new QRegExpValidator(QRegExp(QStringLiteral("\\d+")), page);
-
     auto *row = new QHBoxLayout();
     m_labelGroupSize = new QLabel(page);
     m_labelGroupSize->setObjectName(QStringLiteral("help"));
-    m_editGroupSize = createNumberEdit(page, validator);
+    m_editGroupSize = createNumberEdit(page);
     m_labelStartFrom = new QLabel(page);
     m_labelStartFrom->setObjectName(QStringLiteral("help"));
-    m_editStartFrom = createNumberEdit(page, validator);
+    m_editStartFrom = createNumberEdit(page);
     row->addWidget(m_labelGroupSize);
     row->addWidget(m_editGroupSize);
     row->addSpacing(10);
@@ -179,11 +191,15 @@ QWidget *SplitView::buildGroupsPage()
     row->addWidget(m_editStartFrom);
     row->addStretch();
     layout->addLayout(row);
-    layout->addSpacing(12);
+    m_groupsProblem = createProblemLabel(page);
+    layout->addWidget(m_groupsProblem);
 
     m_helpGroups = new QLabel(page);
     layout->addWidget(buildHelpRow(m_helpGroups, true));
     layout->addStretch();
+
+    connect(m_editGroupSize, &QLineEdit::textChanged, this, &SplitView::updateGroupsProblem);
+    connect(m_editStartFrom, &QLineEdit::textChanged, this, &SplitView::updateGroupsProblem);
     return page;
 }
 
@@ -193,10 +209,10 @@ QWidget *SplitView::buildRemovePagesPage()
     page->setObjectName(QStringLiteral("splitArea"));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(10, 5, 5, 0);
-    auto *validator = new QRegExpValidator(QRegExp(QStringLiteral("\\d+")), page);
-
     auto *row = new QHBoxLayout();
-    m_editRidPage = createNumberEdit(page, validator);
+    m_editRidPage = createNumberEdit(page);
+    m_editRidPage->setFixedWidth(PageListEditWidth);
+    m_editRidPage->setPlaceholderText(QStringLiteral("3, 5-7"));
     m_buttonAddPage = new Button(page);
     m_buttonAddPage->setObjectName(QStringLiteral("buttonAddPage"));
     m_buttonClearPages = new QPushButton(page);
@@ -207,7 +223,8 @@ QWidget *SplitView::buildRemovePagesPage()
     row->addStretch();
     row->addWidget(m_buttonClearPages);
     layout->addLayout(row);
-    layout->addSpacing(12);
+    m_removeProblem = createProblemLabel(page);
+    layout->addWidget(m_removeProblem);
 
     m_certainList = new RangeListView(page);
     m_certainList->setFixedHeight(RangeListHeight);
@@ -220,6 +237,10 @@ QWidget *SplitView::buildRemovePagesPage()
 
     connect(m_buttonAddPage, &QPushButton::clicked, this, &SplitView::onButtonAddRidPage);
     connect(m_editRidPage, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRidPage);
+    connect(m_editRidPage, &QLineEdit::textEdited, this, [this] {
+        m_removeEntry = PageEntry::Result();
+        updateListProblem(m_removeProblem, m_removeEntry, m_split->certainPages());
+    });
     return page;
 }
 
@@ -229,15 +250,13 @@ QWidget *SplitView::buildRangesPage()
     page->setObjectName(QStringLiteral("splitArea"));
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(10, 5, 5, 0);
-    auto *validator = new QRegExpValidator(QRegExp(QStringLiteral("\\d+")), page);
-
     auto *row = new QHBoxLayout();
     m_labelFrom = new QLabel(page);
     m_labelFrom->setObjectName(QStringLiteral("help"));
-    m_editFrom = createNumberEdit(page, validator);
+    m_editFrom = createNumberEdit(page);
     m_labelTo = new QLabel(page);
     m_labelTo->setObjectName(QStringLiteral("help"));
-    m_editTo = createNumberEdit(page, validator);
+    m_editTo = createNumberEdit(page);
     m_buttonAddRange = new Button(page);
     m_buttonAddRange->setObjectName(QStringLiteral("buttonAddNormal"));
     m_buttonClearRanges = new QPushButton(page);
@@ -251,7 +270,8 @@ QWidget *SplitView::buildRangesPage()
     row->addStretch();
     row->addWidget(m_buttonClearRanges);
     layout->addLayout(row);
-    layout->addSpacing(12);
+    m_rangesProblem = createProblemLabel(page);
+    layout->addWidget(m_rangesProblem);
 
     m_rangeList = new RangeListView(page);
     m_rangeList->setFixedHeight(RangeListHeight);
@@ -263,7 +283,14 @@ QWidget *SplitView::buildRangesPage()
     layout->addStretch();
 
     connect(m_buttonAddRange, &QPushButton::clicked, this, &SplitView::onButtonAddRange);
+    connect(m_editFrom, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRange);
     connect(m_editTo, &QLineEdit::returnPressed, this, &SplitView::onButtonAddRange);
+    for (QLineEdit *edit : {m_editFrom, m_editTo}) {
+        connect(edit, &QLineEdit::textEdited, this, [this] {
+            m_rangesEntry = PageEntry::Result();
+            updateListProblem(m_rangesProblem, m_rangesEntry, m_split->pageRanges());
+        });
+    }
     return page;
 }
 
@@ -315,6 +342,15 @@ void SplitView::connectController()
     wirePageList(m_buttonClearRanges, m_split->pageRanges(), m_rangeList);
     connect(m_split->certainPages(), &PageRanges::changed, this, &SplitView::onChangeCertainPages);
     connect(m_split->pageRanges(), &PageRanges::changed, this, &SplitView::onChangedPageRangeList);
+    // Entries made for another document are kept, and told apart anew; a
+    // refusal of what was typed spoke of the old document and goes.
+    for (auto documentChanged : {&Split::loadFinished, &Split::clean}) {
+        connect(m_split, documentChanged, this, [this] {
+            m_removeEntry = PageEntry::Result();
+            m_rangesEntry = PageEntry::Result();
+            updateEntryProblems();
+        });
+    }
 
     if (auto *app = Application::instance())
         connect(app, &Application::settingsChanged, this, &SplitView::readSettings);
@@ -353,6 +389,7 @@ void SplitView::retranslate()
     m_helpRanges->setText(tr("You should choose and add a interval from document, which you will want to split..."));
     m_saveToLabel->setText(tr("Save to:"));
     m_buttonSplit->setText(tr("SPLIT"));
+    updateEntryProblems();
 }
 
 void SplitView::changeEvent(QEvent *event)
@@ -402,8 +439,9 @@ void SplitView::split()
     if (m_split->isLocked() && !m_preview->askPassword())
         return;
     m_split->setMode(currentMode());
-    m_split->setGroupSize(m_editGroupSize->text().toInt(nullptr, 10));
-    m_split->setStartFrom(m_editStartFrom->text().toInt(nullptr, 10));
+    // A refused entry gives 0, which the controller refuses in turn.
+    m_split->setGroupSize(groupSizeEntry().number());
+    m_split->setStartFrom(startPageEntry().number());
     m_split->setMaxSizeKb(m_sizePage->maxSizeKb());
     if (refuseSplit())
         return;
@@ -440,12 +478,22 @@ bool SplitView::refuseSplit()
     }
     if (!m_split->isContentCopyPermitted())
         return false; // split() lets the controller refuse it, with its own message
+    if (!m_split->rangesOutsideDocument().isEmpty()) {
+        showInfo(caption, outsideEntriesText());
+        return true;
+    }
+    if (currentMode() == ModeGroups && !groupsProblem().isEmpty()) {
+        showInfo(caption, groupsProblem());
+        return true;
+    }
+    if (currentMode() == ModeRemovePages && !m_split->certainPages()->isEmpty()
+        && SplitByCertainPage::keptPageList(m_split->certainPages()->ranges(), m_split->pageCount()).isEmpty()) {
+        showInfo(caption, tr("These are all the pages of the document: removing them would leave nothing."));
+        return true;
+    }
     if (!m_split->requestedRanges().isEmpty())
         return false;
     switch (currentMode()) {
-    case ModeGroups:
-        showInfo(caption, tr("The start page is after the last page of the document."));
-        break;
     case ModeRemovePages:
         showInfo(caption, tr("Add the pages to remove first."));
         break;
@@ -473,33 +521,125 @@ void SplitView::splitModeChanged(int splitMode)
 
 void SplitView::onButtonAddRidPage()
 {
-    if (!m_split->isLoaded())
-        return;
-    bool ok = false;
-    const int page = parseNumber(m_editRidPage->text(), &ok);
-    if (ok)
-        m_split->addCertainPage(page);
+    m_removeEntry = PageEntry::parseList(m_editRidPage->text(), m_split->pageCount());
+    addEntry(m_removeEntry, m_split->certainPages(), m_editRidPage, m_removeProblem);
 }
 
 void SplitView::onButtonAddRange()
 {
-    if (!m_split->isLoaded())
-        return;
-    const QString fromText = m_editFrom->text().trimmed();
-    const QString toText = m_editTo->text().trimmed();
-    if (fromText.isEmpty() || toText.isEmpty())
-        return;
-    bool fromOk = false;
-    bool toOk = false;
-    const int from = parseNumber(fromText, &fromOk);
-    const int to = parseNumber(toText, &toOk);
+    QLineEdit *atFault = m_editFrom;
+    m_rangesEntry = typedRange(&atFault);
+    addEntry(m_rangesEntry, m_split->pageRanges(), atFault, m_rangesProblem);
+}
+
+// With only "From" filled in, it takes a list like the pages to remove
+// ("3-5", "7-", "1, 4"), each part a range of its own; with both filled in,
+// each holds one page. *atFault: the field a refusal is about.
+PageEntry::Result SplitView::typedRange(QLineEdit **atFault) const
+{
     const int count = m_split->pageCount();
-    if (!fromOk || !toOk || count <= 0)
+    if (m_editTo->text().trimmed().isEmpty())
+        return PageEntry::parseList(m_editFrom->text(), count);
+    const PageEntry::Result from = PageEntry::parsePage(m_editFrom->text(), count);
+    if (!from.isAccepted())
+        return from;
+    const PageEntry::Result to = PageEntry::parsePage(m_editTo->text(), count);
+    if (!to.isAccepted()) {
+        *atFault = m_editTo;
+        return to;
+    }
+    return PageEntry::parseList(QStringLiteral("%1-%2").arg(from.number()).arg(to.number()), count);
+}
+
+void SplitView::addEntry(const PageEntry::Result &entry, PageRanges *pages, QLineEdit *edit, QLabel *problem)
+{
+    edit->setFocus();
+    if (!m_split->isLoaded()) {
+        problem->setText(notReadyText());
         return;
-    if (from <= 0 || from > count || to < from || to > count)
+    }
+    if (!entry.isAccepted()) {
+        // The text stays as typed, to be mended.
+        updateListProblem(problem, entry, pages);
         return;
-    m_editFrom->setFocus();
-    m_split->pageRanges()->addRange(from, to);
+    }
+    // Each range lies inside the interval: it was read against the page count.
+    for (const PageEntry::Range &range : entry.ranges)
+        pages->addRange(range.first, range.second);
+}
+
+PageEntry::Result SplitView::groupSizeEntry() const
+{
+    return PageEntry::parseCount(m_editGroupSize->text(), knownPageCount());
+}
+
+PageEntry::Result SplitView::startPageEntry() const
+{
+    return PageEntry::parsePage(m_editStartFrom->text(), knownPageCount());
+}
+
+int SplitView::knownPageCount() const
+{
+    // Without a document only the form of an entry can be judged.
+    return m_split->isLoaded() ? m_split->pageCount() : std::numeric_limits<int>::max();
+}
+
+QString SplitView::groupsProblem() const
+{
+    const PageEntry::Result size = groupSizeEntry();
+    if (!size.isAccepted())
+        return tr("Group of pages:") + QLatin1Char(' ') + PageEntry::message(size);
+    const PageEntry::Result start = startPageEntry();
+    if (!start.isAccepted())
+        return tr("Starting from:") + QLatin1Char(' ') + PageEntry::message(start);
+    return QString();
+}
+
+void SplitView::updateGroupsProblem()
+{
+    m_groupsProblem->setText(groupsProblem());
+    updateSplitButton();
+}
+
+QString SplitView::notReadyText() const
+{
+    if (m_split->isLocked())
+        return tr("Enter the document's password first.");
+    if (m_split->isUnreadable())
+        return PreviewWidget::unreadableText(QFileInfo(m_split->fileName()).fileName());
+    return tr("Add a PDF file to split first.");
+}
+
+QString SplitView::outsideEntriesText() const
+{
+    return tr("The entries marked in red are not in this document, which has %n pages. Remove them to split.",
+              nullptr, m_split->pageCount());
+}
+
+void SplitView::updateListProblem(QLabel *label, const PageEntry::Result &typed, PageRanges *pages)
+{
+    QString text;
+    if (!typed.isAccepted())
+        text = PageEntry::message(typed);
+    else if (m_split->isLoaded() && !pages->outsideRanges().isEmpty())
+        text = outsideEntriesText();
+    label->setText(text);
+}
+
+void SplitView::markOutsideEntries(PageRanges *pages, RangeListView *list)
+{
+    const bool known = m_split->isLoaded();
+    const QString reason = tr("the document has %n pages", nullptr, m_split->pageCount());
+    list->markProblems([=](QPair<int, int> range) { return known && !pages->fits(range) ? reason : QString(); });
+}
+
+void SplitView::updateEntryProblems()
+{
+    markOutsideEntries(m_split->certainPages(), m_certainList);
+    markOutsideEntries(m_split->pageRanges(), m_rangeList);
+    updateListProblem(m_removeProblem, m_removeEntry, m_split->certainPages());
+    updateListProblem(m_rangesProblem, m_rangesEntry, m_split->pageRanges());
+    updateGroupsProblem();
 }
 
 void SplitView::onChangeOutFolder(int index)
@@ -560,6 +700,8 @@ void SplitView::onChangeCertainPages()
 {
     updateListPage(m_certainList->isEmpty(), m_helpRemoveFrame, m_certainList, m_buttonClearPages);
     m_editRidPage->clear();
+    m_removeEntry = PageEntry::Result();
+    updateEntryProblems();
 }
 
 void SplitView::onChangedPageRangeList()
@@ -567,6 +709,8 @@ void SplitView::onChangedPageRangeList()
     updateListPage(m_split->pageRanges()->isEmpty(), m_helpRangesFrame, m_rangeList, m_buttonClearRanges);
     m_editFrom->clear();
     m_editTo->clear();
+    m_rangesEntry = PageEntry::Result();
+    updateEntryProblems();
 }
 
 void SplitView::onPreview()
@@ -602,7 +746,23 @@ void SplitView::onComplete()
 
 void SplitView::updateSplitButton()
 {
-    m_buttonSplit->setEnabled(currentMode() != ModeBookmarks || m_bookmarkPage->canSplit());
+    m_buttonSplit->setEnabled(entriesFit());
+}
+
+bool SplitView::entriesFit() const
+{
+    switch (currentMode()) {
+    case ModeGroups:
+        return groupsProblem().isEmpty();
+    case ModeRemovePages:
+        return !m_split->isLoaded() || m_split->certainPages()->outsideRanges().isEmpty();
+    case ModeRanges:
+        return !m_split->isLoaded() || m_split->pageRanges()->outsideRanges().isEmpty();
+    case ModeBookmarks:
+        return m_bookmarkPage->canSplit();
+    default:
+        return true;
+    }
 }
 
 QString SplitView::oversizedNote() const
@@ -676,6 +836,8 @@ void SplitView::onFailed(int errorCode)
                                           "are complete.").arg(folder));
     } else if (errorCode == WorkerCode::Crashed) {
         showInfo(tr("Split failed"), workerEndedText() + QLatin1Char(' ') + tr("No file was written."));
+    } else if (errorCode == WorkerCode::PagesOutsideDocument) {
+        showInfo(tr("Split failed"), outsideEntriesText() + QLatin1Char(' ') + tr("No file was written."));
     } else if (errorCode == WorkerCode::NothingProduced) {
         const QString cause = WriteError::sentence(m_split->writeError());
         showInfo(tr("Split failed"),

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "split/PageEntry.h"
+
 #include <QFrame>
 #include <QStringList>
 #include <QVector>
 
 class BookmarkModePage;
+class PageRanges;
 class Button;
 class PreviewWidget;
 class ProgressControl;
@@ -49,6 +52,11 @@ public:
     QLineEdit *removePageEdit() const { return m_editRidPage; }
     QLineEdit *rangeFromEdit() const { return m_editFrom; }
     QLineEdit *rangeToEdit() const { return m_editTo; }
+    // What the screen says beside the fields of the groups, remove and
+    // ranges modes (empty while there is nothing to say).
+    QLabel *groupsProblemLabel() const { return m_groupsProblem; }
+    QLabel *removeProblemLabel() const { return m_removeProblem; }
+    QLabel *rangesProblemLabel() const { return m_rangesProblem; }
     QComboBox *folderBox() const { return m_folderBox; }
     BookmarkModePage *bookmarkPage() const { return m_bookmarkPage; }
     SizeModePage *sizePage() const { return m_sizePage; }
@@ -84,6 +92,10 @@ public slots:
     void onIncomplete(int errorCode, QStringList files);
     void onContentCopyDisabled();
     void setInitialState();
+    // Marks the entries of every mode that do not fit the loaded document
+    // (after a load, a reset, a list change or a language change).
+    void updateEntryProblems();
+    void updateGroupsProblem();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -100,8 +112,9 @@ private:
     QWidget *buildRangesPage();
     QWidget *buildSaveRow();
     QWidget *buildHelpRow(QLabel *text, bool limitHeight);
-    QLineEdit *createNumberEdit(QWidget *parent, class QValidator *validator);
-    void wirePageList(QPushButton *clearButton, class PageRanges *pages, RangeListView *list);
+    QLineEdit *createNumberEdit(QWidget *parent);
+    QLabel *createProblemLabel(QWidget *parent);
+    void wirePageList(QPushButton *clearButton, PageRanges *pages, RangeListView *list);
     void connectController();
     void retranslate();
     void showInfo(const QString &caption, const QString &text);
@@ -113,8 +126,28 @@ private:
     // stored choice changed, so a choice made on this screen lasts the session.
     void applyStoredFolderChoice(bool force);
     void updateListPage(bool empty, QWidget *help, RangeListView *list, QPushButton *clear);
-    // SPLIT is off while the bookmarks page shows a document without bookmarks.
+    // SPLIT is off while the current mode's entries cannot be split: group
+    // values refused, listed ranges the document does not have, a document
+    // without bookmarks on the bookmarks page.
     void updateSplitButton();
+    bool entriesFit() const;
+
+    // Typed entries: read against the loaded document's page count, added
+    // to pages when accepted, else refused beside the field with the reason.
+    PageEntry::Result typedRange(QLineEdit **atFault) const;
+    void addEntry(const PageEntry::Result &entry, PageRanges *pages, QLineEdit *edit, QLabel *problem);
+    PageEntry::Result groupSizeEntry() const;
+    PageEntry::Result startPageEntry() const;
+    // The page count entries are read against (any, without a document).
+    int knownPageCount() const;
+    // Why the group values cannot be used; empty when they can.
+    QString groupsProblem() const;
+    QString notReadyText() const;
+    QString outsideEntriesText() const;
+    // The reason beside a list's fields: the typed entry refused, else the
+    // listed entries the document does not have, else nothing.
+    void updateListProblem(QLabel *label, const PageEntry::Result &typed, PageRanges *pages);
+    void markOutsideEntries(PageRanges *pages, RangeListView *list);
     // What the completion dialog adds about pages larger than the size limit.
     QString oversizedNote() const;
 
@@ -131,6 +164,7 @@ private:
     QLineEdit *m_editGroupSize = nullptr;
     QLineEdit *m_editStartFrom = nullptr;
     QLabel *m_helpGroups = nullptr;
+    QLabel *m_groupsProblem = nullptr;
 
     QLineEdit *m_editRidPage = nullptr;
     Button *m_buttonAddPage = nullptr;
@@ -138,6 +172,8 @@ private:
     RangeListView *m_certainList = nullptr;
     QWidget *m_helpRemoveFrame = nullptr;
     QLabel *m_helpRemove = nullptr;
+    QLabel *m_removeProblem = nullptr;
+    PageEntry::Result m_removeEntry;
 
     QLabel *m_labelFrom = nullptr;
     QLabel *m_labelTo = nullptr;
@@ -148,6 +184,8 @@ private:
     RangeListView *m_rangeList = nullptr;
     QWidget *m_helpRangesFrame = nullptr;
     QLabel *m_helpRanges = nullptr;
+    QLabel *m_rangesProblem = nullptr;
+    PageEntry::Result m_rangesEntry;
 
     BookmarkModePage *m_bookmarkPage = nullptr;
     SizeModePage *m_sizePage = nullptr;

@@ -40,6 +40,29 @@ bool SplitWorker::checkSource()
     return false;
 }
 
+bool SplitWorker::isValidRange(const QPair<int, int> &range, int pageCount)
+{
+    return range.first >= 1 && range.first <= pageCount && range.second >= 1 && range.second <= pageCount
+        && range.second >= range.first;
+}
+
+bool SplitWorker::checkRanges(const QList<QPair<int, int>> &ranges)
+{
+    int outside = 0;
+    for (const QPair<int, int> &range : ranges) {
+        if (isValidRange(range, m_pageCount))
+            continue;
+        ++outside;
+        Logger::instance().log(QStringLiteral("Split. Range outside the document. From:%1 To:%2 Page count:%3")
+                                   .arg(range.first).arg(range.second).arg(m_pageCount), LogError);
+    }
+    if (outside == 0)
+        return true;
+    m_errorCode = PagesOutsideDocument;
+    finishEarly();
+    return false;
+}
+
 bool SplitWorker::beginRun(int steps)
 {
     m_progress->reset();

@@ -3,6 +3,7 @@
 #include "merge/DocumentProperties.h"
 #include "pdf/OutputNaming.h"
 #include "pdf/PageRangeOutput.h"
+#include "protocol/WorkerCode.h"
 
 #include <QList>
 #include <QObject>
@@ -28,8 +29,8 @@ class SplitWorker : public QObject
     Q_OBJECT
 
 public:
-    // errorCode values set by run().
-    enum { NoError = 0, SourceMissing = 1 };
+    // errorCode values set by run(); the worker answers with them as they are.
+    enum { NoError = 0, SourceMissing = 1, PagesOutsideDocument = WorkerCode::PagesOutsideDocument };
 
     // progress is not owned and must outlive the engine; service may be null
     // only for the base class, whose run() does no PDF work.
@@ -60,6 +61,9 @@ public:
     // still leaves word of the file).
     void setNaming(OutputNaming naming) { m_naming = std::move(naming); }
 
+    // True when both ends lie in 1 .. pageCount and from <= to.
+    static bool isValidRange(const QPair<int, int> &range, int pageCount);
+
     // Folder for scratch files of engines that need them; the worker passes
     // its owner-only session folder. Default: FileUtils::cacheDirectory().
     QString scratchDirectory() const;
@@ -84,6 +88,11 @@ protected:
     // emitted, the source checked and the output folder made. False when the
     // source is missing: the run has then been finished early.
     bool beginRun(int steps);
+    // Refuses the whole run when any range does not fit the page count:
+    // every such range is logged, errorCode becomes PagesOutsideDocument and
+    // the run is finished early, before any file is written. A range is
+    // never left out of a run that goes on. True when every range fits.
+    bool checkRanges(const QList<QPair<int, int>> &ranges);
     // Logs and records a missing source; true when the source exists.
     bool checkSource();
     // Creates the output folder when missing (one level only).

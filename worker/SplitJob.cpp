@@ -4,7 +4,6 @@
 #include "app/Logger.h"
 #include "app/StopRequest.h"
 #include "pdf/DebenuService.h"
-#include "split/SplitByPageRange.h"
 #include "split/SplitBySize.h"
 #include "split/SplitFactory.h"
 #include "split/SplitRequest.h"
@@ -114,22 +113,17 @@ std::unique_ptr<SplitWorker> buildEngine(const SplitRequest &request, const Spli
     }
 }
 
-// How many files the request asks for: one per range that fits the page
-// count (the engine skips the others and says so in the log), the one file
-// without the listed pages, or -1 for a split by size, whose engine alone
-// knows (and itself reports a part it could not write).
+// How many files the request asks for: one per range (the engine refuses
+// the whole run when one does not fit the page count), the one file without
+// the listed pages, or -1 for a split by size, whose engine alone knows (and
+// itself reports a part it could not write).
 int expectedOutputs(const SplitRequest &request)
 {
     if (request.mode == SplitRequest::ModeWithoutPages)
         return 1;
     if (request.mode == SplitRequest::ModeBySize)
         return -1;
-    int count = 0;
-    for (const auto &range : request.ranges) {
-        if (SplitByPageRange::isValidRange(range, request.pageCount))
-            ++count;
-    }
-    return count;
+    return request.ranges.size();
 }
 
 // The response code for a run that found its source: every file it was

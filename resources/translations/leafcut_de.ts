@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Set password</source>
-        <translation>Passwort festlegen</translation>
+        <translation type="vanished">Passwort festlegen</translation>
     </message>
     <message>
         <source>Merging files..</source>
@@ -323,6 +323,10 @@
         <source>The file name is too long. Shorten it and try again.</source>
         <translation>Der Dateiname ist zu lang. Kürzen Sie ihn und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>The merged file will be protected with this password.</source>
+        <translation>Die zusammengeführte Datei wird mit diesem Passwort geschützt.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -363,6 +367,17 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>ORDNER ÖFFNEN</translation>
+    </message>
+</context>
+<context>
+    <name>MessageNewPassword</name>
+    <message>
+        <source>Protect with a password</source>
+        <translation>Mit Passwort schützen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -422,6 +437,62 @@
     </message>
 </context>
 <context>
+    <name>NewPasswordFields</name>
+    <message>
+        <source>Type the password a second time to make sure it has no typo.</source>
+        <translation>Geben Sie das Passwort ein zweites Mal ein, um Tippfehler auszuschließen.</translation>
+    </message>
+    <message>
+        <source>Type the password in the first field too.</source>
+        <translation>Geben Sie das Passwort auch im ersten Feld ein.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password in both fields.</source>
+        <translation>Die beiden Passwörter sind verschieden. Geben Sie in beiden Feldern dasselbe Passwort ein.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>drucken</translation>
+    </message>
+    <message>
+        <source>copy text</source>
+        <translation>Text kopieren</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>ändern</translation>
+    </message>
+    <message>
+        <source>add notes</source>
+        <translation>Notizen hinzufügen</translation>
+    </message>
+    <message>
+        <source>fill in forms</source>
+        <translation>Formulare ausfüllen</translation>
+    </message>
+    <message>
+        <source>Opening the file will need this password. Whoever has it may only read the file.</source>
+        <translation>Zum Öffnen der Datei wird dieses Passwort nötig sein. Wer es kennt, darf die Datei nur lesen.</translation>
+    </message>
+    <message>
+        <source>Opening the file will need this password. Whoever has it may: %1.</source>
+        <translation>Zum Öffnen der Datei wird dieses Passwort nötig sein. Wer es kennt, darf: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the things a reader may do</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Repeat password:</source>
+        <translation>Passwort wiederholen:</translation>
+    </message>
+</context>
+<context>
     <name>OutputFolder</name>
     <message>
         <source>No folder is chosen to save into.</source>
@@ -449,6 +520,59 @@
     <message>
         <source>Page %1</source>
         <translation>Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageEntry</name>
+    <message>
+        <source>Enter how many pages go into each file.</source>
+        <translation>Geben Sie an, wie viele Seiten in jede Datei kommen.</translation>
+    </message>
+    <message>
+        <source>Enter a page number.</source>
+        <translation>Geben Sie eine Seitenzahl ein.</translation>
+    </message>
+    <message>
+        <source>Enter pages, for example 3, 5-7 or 9-.</source>
+        <translation>Geben Sie Seiten ein, zum Beispiel 3, 5-7 oder 9-.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>„%1“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page number.</source>
+        <translation>„%1“ ist keine Seitenzahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</source>
+        <translation>„%1“ ist weder eine Seite noch ein Bereich. Schreiben Sie Seiten wie 3, 5-7 oder 9-.</translation>
+    </message>
+    <message>
+        <source>Each file needs at least 1 page.</source>
+        <translation>Jede Datei braucht mindestens 1 Seite.</translation>
+    </message>
+    <message>
+        <source>Pages are numbered from 1.</source>
+        <translation>Die Seiten werden ab 1 gezählt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A group cannot be larger than the document: it has %n pages.</source>
+        <translation>
+            <numerusform>Eine Gruppe kann nicht größer als das Dokument sein: Es hat %n Seite.</numerusform>
+            <numerusform>Eine Gruppe kann nicht größer als das Dokument sein: Es hat %n Seiten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>There is no page %1: the document has %n pages.</source>
+        <translation>
+            <numerusform>Es gibt keine Seite %1: Das Dokument hat %n Seite.</numerusform>
+            <numerusform>Es gibt keine Seite %1: Das Dokument hat %n Seiten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 runs backwards: write %2.</source>
+        <translation>%1 läuft rückwärts: Schreiben Sie %2.</translation>
     </message>
 </context>
 <context>
@@ -680,7 +804,7 @@
     </message>
     <message>
         <source>The start page is after the last page of the document.</source>
-        <translation>Die Startseite liegt hinter der letzten Seite des Dokuments.</translation>
+        <translation type="vanished">Die Startseite liegt hinter der letzten Seite des Dokuments.</translation>
     </message>
     <message>
         <source>Add the pages to remove first.</source>
@@ -774,6 +898,28 @@
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>These are all the pages of the document: removing them would leave nothing.</source>
+        <translation>Das sind alle Seiten des Dokuments: Ohne sie bliebe nichts übrig.</translation>
+    </message>
+    <message>
+        <source>Enter the document&apos;s password first.</source>
+        <translation>Geben Sie zuerst das Passwort des Dokuments ein.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The entries marked in red are not in this document, which has %n pages. Remove them to split.</source>
+        <translation>
+            <numerusform>Die rot markierten Einträge gibt es in diesem Dokument mit %n Seite nicht. Entfernen Sie sie, um zu teilen.</numerusform>
+            <numerusform>Die rot markierten Einträge gibt es in diesem Dokument mit %n Seiten nicht. Entfernen Sie sie, um zu teilen.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the document has %n pages</source>
+        <translation>
+            <numerusform>das Dokument hat %n Seite</numerusform>
+            <numerusform>das Dokument hat %n Seiten</numerusform>
+        </translation>
     </message>
 </context>
 <context>

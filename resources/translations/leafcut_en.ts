@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Set password</source>
-        <translation>Set password</translation>
+        <translation type="vanished">Set password</translation>
     </message>
     <message>
         <source>Merging files..</source>
@@ -323,6 +323,10 @@
         <source>The file name is too long. Shorten it and try again.</source>
         <translation>The file name is too long. Shorten it and try again.</translation>
     </message>
+    <message>
+        <source>The merged file will be protected with this password.</source>
+        <translation>The merged file will be protected with this password.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -363,6 +367,17 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>OPEN FOLDER</translation>
+    </message>
+</context>
+<context>
+    <name>MessageNewPassword</name>
+    <message>
+        <source>Protect with a password</source>
+        <translation>Protect with a password</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -422,6 +437,62 @@
     </message>
 </context>
 <context>
+    <name>NewPasswordFields</name>
+    <message>
+        <source>Type the password a second time to make sure it has no typo.</source>
+        <translation>Type the password a second time to make sure it has no typo.</translation>
+    </message>
+    <message>
+        <source>Type the password in the first field too.</source>
+        <translation>Type the password in the first field too.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password in both fields.</source>
+        <translation>The two passwords differ. Type the same password in both fields.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>print</translation>
+    </message>
+    <message>
+        <source>copy text</source>
+        <translation>copy text</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>change</translation>
+    </message>
+    <message>
+        <source>add notes</source>
+        <translation>add notes</translation>
+    </message>
+    <message>
+        <source>fill in forms</source>
+        <translation>fill in forms</translation>
+    </message>
+    <message>
+        <source>Opening the file will need this password. Whoever has it may only read the file.</source>
+        <translation>Opening the file will need this password. Whoever has it may only read the file.</translation>
+    </message>
+    <message>
+        <source>Opening the file will need this password. Whoever has it may: %1.</source>
+        <translation>Opening the file will need this password. Whoever has it may: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the things a reader may do</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Repeat password:</source>
+        <translation>Repeat password:</translation>
+    </message>
+</context>
+<context>
     <name>OutputFolder</name>
     <message>
         <source>No folder is chosen to save into.</source>
@@ -449,6 +520,59 @@
     <message>
         <source>Page %1</source>
         <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageEntry</name>
+    <message>
+        <source>Enter how many pages go into each file.</source>
+        <translation>Enter how many pages go into each file.</translation>
+    </message>
+    <message>
+        <source>Enter a page number.</source>
+        <translation>Enter a page number.</translation>
+    </message>
+    <message>
+        <source>Enter pages, for example 3, 5-7 or 9-.</source>
+        <translation>Enter pages, for example 3, 5-7 or 9-.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>&quot;%1&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page number.</source>
+        <translation>&quot;%1&quot; is not a page number.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</source>
+        <translation>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</translation>
+    </message>
+    <message>
+        <source>Each file needs at least 1 page.</source>
+        <translation>Each file needs at least 1 page.</translation>
+    </message>
+    <message>
+        <source>Pages are numbered from 1.</source>
+        <translation>Pages are numbered from 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A group cannot be larger than the document: it has %n pages.</source>
+        <translation>
+            <numerusform>A group cannot be larger than the document: it has %n page.</numerusform>
+            <numerusform>A group cannot be larger than the document: it has %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>There is no page %1: the document has %n pages.</source>
+        <translation>
+            <numerusform>There is no page %1: the document has %n page.</numerusform>
+            <numerusform>There is no page %1: the document has %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 runs backwards: write %2.</source>
+        <translation>%1 runs backwards: write %2.</translation>
     </message>
 </context>
 <context>
@@ -680,7 +804,7 @@
     </message>
     <message>
         <source>The start page is after the last page of the document.</source>
-        <translation>The start page is after the last page of the document.</translation>
+        <translation type="vanished">The start page is after the last page of the document.</translation>
     </message>
     <message>
         <source>Add the pages to remove first.</source>
@@ -774,6 +898,28 @@
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>These are all the pages of the document: removing them would leave nothing.</source>
+        <translation>These are all the pages of the document: removing them would leave nothing.</translation>
+    </message>
+    <message>
+        <source>Enter the document&apos;s password first.</source>
+        <translation>Enter the document&apos;s password first.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The entries marked in red are not in this document, which has %n pages. Remove them to split.</source>
+        <translation>
+            <numerusform>The entries marked in red are not in this document, which has %n page. Remove them to split.</numerusform>
+            <numerusform>The entries marked in red are not in this document, which has %n pages. Remove them to split.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the document has %n pages</source>
+        <translation>
+            <numerusform>the document has %n page</numerusform>
+            <numerusform>the document has %n pages</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Set password</source>
-        <translation>Poner contraseña</translation>
+        <translation type="vanished">Poner contraseña</translation>
     </message>
     <message>
         <source>Merging files..</source>
@@ -323,6 +323,10 @@
         <source>The file name is too long. Shorten it and try again.</source>
         <translation>El nombre del archivo es demasiado largo. Acórtelo e inténtelo de nuevo.</translation>
     </message>
+    <message>
+        <source>The merged file will be protected with this password.</source>
+        <translation>El archivo unido se protegerá con esta contraseña.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -363,6 +367,17 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>ABRIR CARPETA</translation>
+    </message>
+</context>
+<context>
+    <name>MessageNewPassword</name>
+    <message>
+        <source>Protect with a password</source>
+        <translation>Proteger con contraseña</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -422,6 +437,62 @@
     </message>
 </context>
 <context>
+    <name>NewPasswordFields</name>
+    <message>
+        <source>Type the password a second time to make sure it has no typo.</source>
+        <translation>Escriba la contraseña una segunda vez para asegurarse de que no tiene erratas.</translation>
+    </message>
+    <message>
+        <source>Type the password in the first field too.</source>
+        <translation>Escriba la contraseña también en el primer campo.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password in both fields.</source>
+        <translation>Las dos contraseñas no coinciden. Escriba la misma contraseña en ambos campos.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>imprimir</translation>
+    </message>
+    <message>
+        <source>copy text</source>
+        <translation>copiar texto</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>modificar</translation>
+    </message>
+    <message>
+        <source>add notes</source>
+        <translation>añadir notas</translation>
+    </message>
+    <message>
+        <source>fill in forms</source>
+        <translation>rellenar formularios</translation>
+    </message>
+    <message>
+        <source>Opening the file will need this password. Whoever has it may only read the file.</source>
+        <translation>Para abrir el archivo hará falta esta contraseña. Quien la tenga solo podrá leerlo.</translation>
+    </message>
+    <message>
+        <source>Opening the file will need this password. Whoever has it may: %1.</source>
+        <translation>Para abrir el archivo hará falta esta contraseña. Quien la tenga podrá: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the things a reader may do</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Repeat password:</source>
+        <translation>Repetir contraseña:</translation>
+    </message>
+</context>
+<context>
     <name>OutputFolder</name>
     <message>
         <source>No folder is chosen to save into.</source>
@@ -449,6 +520,59 @@
     <message>
         <source>Page %1</source>
         <translation>Página %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageEntry</name>
+    <message>
+        <source>Enter how many pages go into each file.</source>
+        <translation>Indique cuántas páginas van en cada archivo.</translation>
+    </message>
+    <message>
+        <source>Enter a page number.</source>
+        <translation>Escriba un número de página.</translation>
+    </message>
+    <message>
+        <source>Enter pages, for example 3, 5-7 or 9-.</source>
+        <translation>Escriba páginas, por ejemplo 3, 5-7 o 9-.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>«%1» no es un número entero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page number.</source>
+        <translation>«%1» no es un número de página.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</source>
+        <translation>«%1» no es una página ni un intervalo. Escriba páginas como 3, 5-7 o 9-.</translation>
+    </message>
+    <message>
+        <source>Each file needs at least 1 page.</source>
+        <translation>Cada archivo necesita al menos 1 página.</translation>
+    </message>
+    <message>
+        <source>Pages are numbered from 1.</source>
+        <translation>Las páginas se numeran desde 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A group cannot be larger than the document: it has %n pages.</source>
+        <translation>
+            <numerusform>Un grupo no puede ser mayor que el documento: tiene %n página.</numerusform>
+            <numerusform>Un grupo no puede ser mayor que el documento: tiene %n páginas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>There is no page %1: the document has %n pages.</source>
+        <translation>
+            <numerusform>No existe la página %1: el documento tiene %n página.</numerusform>
+            <numerusform>No existe la página %1: el documento tiene %n páginas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 runs backwards: write %2.</source>
+        <translation>%1 va al revés: escriba %2.</translation>
     </message>
 </context>
 <context>
@@ -680,7 +804,7 @@
     </message>
     <message>
         <source>The start page is after the last page of the document.</source>
-        <translation>La página inicial está después de la última página del documento.</translation>
+        <translation type="vanished">La página inicial está después de la última página del documento.</translation>
     </message>
     <message>
         <source>Add the pages to remove first.</source>
@@ -774,6 +898,28 @@
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>No se ha podido terminar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>These are all the pages of the document: removing them would leave nothing.</source>
+        <translation>Son todas las páginas del documento: quitarlas no dejaría nada.</translation>
+    </message>
+    <message>
+        <source>Enter the document&apos;s password first.</source>
+        <translation>Introduzca primero la contraseña del documento.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The entries marked in red are not in this document, which has %n pages. Remove them to split.</source>
+        <translation>
+            <numerusform>Las entradas en rojo no están en este documento, que tiene %n página. Quítelas para dividir.</numerusform>
+            <numerusform>Las entradas en rojo no están en este documento, que tiene %n páginas. Quítelas para dividir.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the document has %n pages</source>
+        <translation>
+            <numerusform>el documento tiene %n página</numerusform>
+            <numerusform>el documento tiene %n páginas</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>Set password</source>
-        <translation>Définir un mot de passe</translation>
+        <translation type="vanished">Définir un mot de passe</translation>
     </message>
     <message>
         <source>Merging files..</source>
@@ -323,6 +323,10 @@
         <source>The file name is too long. Shorten it and try again.</source>
         <translation>Le nom du fichier est trop long. Raccourcissez-le et réessayez.</translation>
     </message>
+    <message>
+        <source>The merged file will be protected with this password.</source>
+        <translation>Le fichier fusionné sera protégé par ce mot de passe.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -363,6 +367,17 @@
     <message>
         <source>OPEN FOLDER</source>
         <translation>OUVRIR LE DOSSIER</translation>
+    </message>
+</context>
+<context>
+    <name>MessageNewPassword</name>
+    <message>
+        <source>Protect with a password</source>
+        <translation>Protéger par un mot de passe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -422,6 +437,62 @@
     </message>
 </context>
 <context>
+    <name>NewPasswordFields</name>
+    <message>
+        <source>Type the password a second time to make sure it has no typo.</source>
+        <translation>Saisissez le mot de passe une seconde fois pour écarter toute faute de frappe.</translation>
+    </message>
+    <message>
+        <source>Type the password in the first field too.</source>
+        <translation>Saisissez aussi le mot de passe dans le premier champ.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ. Type the same password in both fields.</source>
+        <translation>Les deux mots de passe diffèrent. Saisissez le même mot de passe dans les deux champs.</translation>
+    </message>
+    <message>
+        <source>print</source>
+        <translation>l’imprimer</translation>
+    </message>
+    <message>
+        <source>copy text</source>
+        <translation>copier le texte</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>le modifier</translation>
+    </message>
+    <message>
+        <source>add notes</source>
+        <translation>ajouter des notes</translation>
+    </message>
+    <message>
+        <source>fill in forms</source>
+        <translation>remplir les formulaires</translation>
+    </message>
+    <message>
+        <source>Opening the file will need this password. Whoever has it may only read the file.</source>
+        <translation>Il faudra ce mot de passe pour ouvrir le fichier. Qui le connaît pourra seulement le lire.</translation>
+    </message>
+    <message>
+        <source>Opening the file will need this password. Whoever has it may: %1.</source>
+        <translation>Il faudra ce mot de passe pour ouvrir le fichier. Qui le connaît pourra&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between the things a reader may do</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Repeat password:</source>
+        <translation>Répéter le mot de passe&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>OutputFolder</name>
     <message>
         <source>No folder is chosen to save into.</source>
@@ -449,6 +520,59 @@
     <message>
         <source>Page %1</source>
         <translation>Page %1</translation>
+    </message>
+</context>
+<context>
+    <name>PageEntry</name>
+    <message>
+        <source>Enter how many pages go into each file.</source>
+        <translation>Indiquez combien de pages vont dans chaque fichier.</translation>
+    </message>
+    <message>
+        <source>Enter a page number.</source>
+        <translation>Saisissez un numéro de page.</translation>
+    </message>
+    <message>
+        <source>Enter pages, for example 3, 5-7 or 9-.</source>
+        <translation>Saisissez des pages, par exemple 3, 5-7 ou 9-.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page number.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un numéro de page.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est ni une page ni une plage. Écrivez des pages comme 3, 5-7 ou 9-.</translation>
+    </message>
+    <message>
+        <source>Each file needs at least 1 page.</source>
+        <translation>Chaque fichier doit contenir au moins 1 page.</translation>
+    </message>
+    <message>
+        <source>Pages are numbered from 1.</source>
+        <translation>Les pages sont numérotées à partir de 1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>A group cannot be larger than the document: it has %n pages.</source>
+        <translation>
+            <numerusform>Un groupe ne peut pas dépasser le document&#xa0;: il a %n page.</numerusform>
+            <numerusform>Un groupe ne peut pas dépasser le document&#xa0;: il a %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>There is no page %1: the document has %n pages.</source>
+        <translation>
+            <numerusform>Il n’y a pas de page %1&#xa0;: le document a %n page.</numerusform>
+            <numerusform>Il n’y a pas de page %1&#xa0;: le document a %n pages.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 runs backwards: write %2.</source>
+        <translation>%1 va à rebours&#xa0;: écrivez %2.</translation>
     </message>
 </context>
 <context>
@@ -680,7 +804,7 @@
     </message>
     <message>
         <source>The start page is after the last page of the document.</source>
-        <translation>La page de départ se trouve après la dernière page du document.</translation>
+        <translation type="vanished">La page de départ se trouve après la dernière page du document.</translation>
     </message>
     <message>
         <source>Add the pages to remove first.</source>
@@ -774,6 +898,28 @@
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>La division n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>These are all the pages of the document: removing them would leave nothing.</source>
+        <translation>Ce sont toutes les pages du document&#xa0;: les retirer ne laisserait rien.</translation>
+    </message>
+    <message>
+        <source>Enter the document&apos;s password first.</source>
+        <translation>Saisissez d’abord le mot de passe du document.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The entries marked in red are not in this document, which has %n pages. Remove them to split.</source>
+        <translation>
+            <numerusform>Les entrées en rouge ne sont pas dans ce document, qui a %n page. Retirez-les pour diviser.</numerusform>
+            <numerusform>Les entrées en rouge ne sont pas dans ce document, qui a %n pages. Retirez-les pour diviser.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>the document has %n pages</source>
+        <translation>
+            <numerusform>le document a %n page</numerusform>
+            <numerusform>le document a %n pages</numerusform>
+        </translation>
     </message>
 </context>
 <context>

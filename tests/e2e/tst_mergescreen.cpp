@@ -12,6 +12,7 @@
 #include "merge/MergeTableView.h"
 #include "merge/MergeView.h"
 #include "widgets/CheckBox.h"
+#include "widgets/NewPasswordFields.h"
 #include "widgets/DropArea.h"
 #include "widgets/MessageMerge.h"
 #include "widgets/ProgressControl.h"
@@ -244,9 +245,37 @@ private slots:
         QTRY_COMPARE(driver.pending(), 0);
         QTRY_VERIFY(Application::instance()->merge()->password().isEmpty());
         QCOMPARE(passwordSwitch->findChild<QCheckBox *>()->checkState(), Qt::Unchecked);
-        driver.expect(ModalDriver::typeAndPress(QStringLiteral(" secret "), QStringLiteral("OK")));
+        // Asked twice: while the two differ, OK stays off and the dialog
+        // says why; it tells what a reader who has the password may do.
+        QStringList said;
+        bool okWhileDifferent = true;
+        driver.expect([&](QWidget *dialog) {
+            auto *fields = dialog->findChild<NewPasswordFields *>();
+            auto *ok = qobject_cast<QPushButton *>(ModalDriver::button(dialog, QStringLiteral("OK")));
+            if (!fields || !ok) {
+                QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+                return;
+            }
+            said << fields->permissionsLabel()->text();
+            QTest::keyClicks(fields->passwordEdit(), QStringLiteral(" secret "));
+            said << fields->problemLabel()->text();
+            QTest::keyClicks(fields->repeatEdit(), QStringLiteral("secert"));
+            said << fields->problemLabel()->text();
+            okWhileDifferent = ok->isEnabled() || fields->problemLabel()->text().isEmpty();
+            QTest::keyClick(fields->repeatEdit(), Qt::Key_Return); // refused while they differ
+            fields->repeatEdit()->setText(QStringLiteral("secret"));
+            said << fields->problemLabel()->text();
+            ok->click();
+        });
         QTest::mouseClick(passwordSwitch, Qt::LeftButton);
         QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY(!okWhileDifferent);
+        QCOMPARE(said, (QStringList{
+                           QStringLiteral("Opening the file will need this password. Whoever has it may: print, copy "
+                                          "text, change, add notes."),
+                           QStringLiteral("Type the password a second time to make sure it has no typo."),
+                           QStringLiteral("The two passwords differ. Type the same password in both fields."),
+                           QString()}));
         QCOMPARE(Application::instance()->merge()->password(), QStringLiteral("secret"));
 
         // A file that vanished after it was added is left out, and the user is told.

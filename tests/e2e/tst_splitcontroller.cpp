@@ -2,6 +2,7 @@
 #include "app/AppSettings.h"
 #include "merge/InformationWorker.h"
 #include "pdf/DebenuService.h"
+#include "protocol/WorkerCode.h"
 #include "split/Split.h"
 
 #include <QDir>
@@ -326,6 +327,13 @@ private slots:
         split.setMode(Split::GroupsOfPages);
         split.setStartFrom(12);
         split.run();
+        // A group size or start page of 0 is not read as 1.
+        split.setStartFrom(1);
+        split.setGroupSize(0);
+        split.run();
+        split.setGroupSize(2);
+        split.setStartFrom(0);
+        split.run();
         split.setMode(7);
         split.run();
         QVERIFY(!split.isRunning());
@@ -392,6 +400,46 @@ private slots:
         QCOMPARE(split.pageCount(), -1);
         QVERIFY(split.fileName().isEmpty());
         QVERIFY(!split.isLoaded());
+    }
+
+    // Entries kept from a longer document that the loaded one does not have
+    // refuse the run (nothing started, nothing written) instead of being left
+    // out of a run reported as a success; once mended, the run goes.
+    void rangesTheDocumentLacksRefuseTheRun()
+    {
+        const QString eleven = copyOf("11-pages-with-labels.pdf", "eleven.pdf");
+        const QString five = scratch.filePath("five.pdf");
+        QCOMPARE(QProcess::execute("qpdf", {"--empty", "--pages", eleven, "1-5", "--", five}), 0);
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(eleven, QString());
+        split.pageRanges()->addRange(2, 3);
+        split.pageRanges()->addRange(4, 11);
+        split.certainPages()->addRange(10, 10);
+        split.load(five, QString());
+        QCOMPARE(split.pageCount(), 5);
+        split.setOutDirectory(outFolder("outside"));
+
+        split.setMode(Split::ByPageRanges);
+        QCOMPARE(split.rangesOutsideDocument(), (QList<QPair<int, int>>{{4, 11}}));
+        split.run();
+        QCOMPARE(run.events, QStringList{"failed"});
+        QCOMPARE(run.failure, int(WorkerCode::PagesOutsideDocument));
+        split.setMode(Split::WithoutCertainPages);
+        split.run();
+        QCOMPARE(run.events, (QStringList{"failed", "failed"}));
+        QVERIFY(!split.isRunning());
+        QVERIFY(pdfsIn(split.outDirectory()).isEmpty());
+
+        run = Run();
+        split.setMode(Split::ByPageRanges);
+        split.pageRanges()->remove(4, 11);
+        QVERIFY(split.rangesOutsideDocument().isEmpty());
+        QVERIFY(runToEnd(split, run));
+        QCOMPARE(run.events, (QStringList{"started", "complete", "finished"}));
+        QCOMPARE(run.files.size(), 1);
+        QCOMPARE(pagesOf(run.files.first()), 2);
     }
 
     void missingFileChangesNothing()

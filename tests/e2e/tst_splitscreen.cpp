@@ -1,5 +1,6 @@
 #include "ModalDriver.h"
 #include "PdfProbe.h"
+#include "TestPdf.h"
 #include "FakeWorker.h"
 #include "FileSizeLimit.h"
 #include "TestPaths.h"
@@ -178,12 +179,20 @@ private slots:
         QVERIFY(!m_view->isSplitting());
         QCOMPARE(m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder")) != nullptr, true);
         QCOMPARE(button(QStringLiteral("buttonSplit"))->text(), QStringLiteral("SPLIT"));
-        // Only digits get into the number edits.
+        // What is typed stays as typed; a group size that is no number is
+        // refused beside the field and keeps SPLIT off.
         QLineEdit *edit = m_view->groupSizeEdit();
         edit->clear();
         QTest::keyClicks(edit, QStringLiteral("4a-2"));
-        QCOMPARE(edit->text(), QStringLiteral("42"));
+        QCOMPARE(edit->text(), QStringLiteral("4a-2"));
+        QVERIFY(!m_view->groupsProblemLabel()->text().isEmpty());
+        QCOMPARE(m_view->groupsProblemLabel()->text(), QStringLiteral("Group of pages: \"4a-2\" is not a whole number."));
+        chooseMode(1);
+        QVERIFY(!button(QStringLiteral("buttonSplit"))->isEnabled());
         edit->setText(QStringLiteral("3"));
+        QVERIFY(m_view->groupsProblemLabel()->text().isEmpty());
+        QVERIFY(button(QStringLiteral("buttonSplit"))->isEnabled());
+        chooseMode(0);
     }
 
     void everyModeWritesTheExpectedFiles()
@@ -214,13 +223,21 @@ private slots:
         QCOMPARE(pageCounts(pdfsIn(outFolder)), (QList<int>{2, 4, 4}));
         QDir(outFolder).removeRecursively();
 
-        // Without pages 2 and 5 (and an out-of-range 12 that is refused).
+        // Without pages 2 and 5 (and an out-of-range 12 that is refused, and
+        // said so beside the field).
         chooseMode(2);
         for (const QString &page : {QStringLiteral("2"), QStringLiteral("12"), QStringLiteral("5")}) {
             m_view->removePageEdit()->clear(); // a refused page stays in the edit
             QTest::keyClicks(m_view->removePageEdit(), page);
             QTest::mouseClick(button(QStringLiteral("buttonAddPage")), Qt::LeftButton);
+            if (page == QStringLiteral("12")) {
+                QCOMPARE(m_view->removePageEdit()->text(), page);
+                QCOMPARE(m_view->removeProblemLabel()->text(),
+                         QStringLiteral("There is no page 12: the document has 11 pages."));
+                QVERIFY(m_view->removeProblemLabel()->isVisible());
+            }
         }
+        QVERIFY(m_view->removeProblemLabel()->text().isEmpty());
         QCOMPARE(m_split->certainPages()->ranges(), (QList<QPair<int, int>>{{2, 2}, {5, 5}}));
         QCOMPARE(m_view->certainPagesList()->items().count(), 2);
         QVERIFY(m_view->certainPagesList()->isVisible());
@@ -234,16 +251,22 @@ private slots:
         QDir(outFolder).removeRecursively();
 
         // Ranges 1-3 and 7-7; a reversed range and one past the end are refused.
+        m_view->rangesProblemLabel()->clear();
         chooseMode(3);
         const QList<QPair<QString, QString>> typed{{QStringLiteral("5"), QStringLiteral("3")},
                                                    {QStringLiteral("9"), QStringLiteral("12")},
                                                    {QStringLiteral("1"), QStringLiteral("3")},
                                                    {QStringLiteral("7"), QStringLiteral("7")}};
+        QStringList refusals;
         for (const auto &range : typed) {
             m_view->rangeFromEdit()->setText(range.first);
             m_view->rangeToEdit()->setText(range.second);
             QTest::mouseClick(button(QStringLiteral("buttonAddNormal")), Qt::LeftButton);
+            if (!m_view->rangesProblemLabel()->text().isEmpty())
+                refusals << m_view->rangesProblemLabel()->text();
         }
+        QCOMPARE(refusals, (QStringList{QStringLiteral("5-3 runs backwards: write 3-5."),
+                                        QStringLiteral("There is no page 12: the document has 11 pages.")}));
         QCOMPARE(m_split->pageRanges()->ranges(), (QList<QPair<int, int>>{{1, 3}, {7, 7}}));
         QStringList tags;
         for (const RangeItemView *tag : m_view->pageRangesList()->items())
@@ -275,6 +298,151 @@ private slots:
         QVERIFY(m_split->pageRanges()->isEmpty());
         QVERIFY(!m_view->pageRangesList()->isVisible());
         QVERIFY(!visibleButton(QStringLiteral("buttonClear")));
+    }
+
+    // Typed the way people type them, in the remove mode: "3-5" and Enter is
+    // pages 3 to 5 (never page 35), a list and an open end are taken as
+    // meant, and pages the document lacks are refused beside the field,
+    // the text left to be mended; the file on disk lacks just those pages.
+    void typedPagesAreTakenAsMeant()
+    {
+        ModalDriver driver;
+        const QString folder = m_dir.filePath(QStringLiteral("typed"));
+        QDir().mkpath(folder);
+        const QString source = folder + QStringLiteral("/numbered.pdf");
+        QVERIFY(TestPdf::writeNumbered(source, 30));
+        dropOnScreen(source);
+        chooseMode(2);
+        m_split->certainPages()->clear();
+        QLineEdit *edit = m_view->removePageEdit();
+        const auto enter = [&](const QString &typed) {
+            edit->clear();
+            QTest::keyClicks(edit, typed);
+            QTest::keyClick(edit, Qt::Key_Return);
+            return m_view->removeProblemLabel()->text();
+        };
+        QCOMPARE(enter(QStringLiteral("3-5")), QString());
+        QCOMPARE(enter(QStringLiteral("8 - 9, 11")), QString());
+        QCOMPARE(enter(QStringLiteral("28-")), QString());
+        QCOMPARE(enter(QStringLiteral("999")), QStringLiteral("There is no page 999: the document has 30 pages."));
+        QCOMPARE(edit->text(), QStringLiteral("999"));
+        QCOMPARE(enter(QStringLiteral("0")), QStringLiteral("Pages are numbered from 1."));
+        QCOMPARE(enter(QStringLiteral("12, 31")), QStringLiteral("There is no page 31: the document has 30 pages."));
+        QCOMPARE(m_split->certainPages()->ranges(), (QList<QPair<int, int>>{{3, 5}, {8, 9}, {11, 11}, {28, 30}}));
+        QStringList tags;
+        for (const RangeItemView *tag : m_view->certainPagesList()->items())
+            tags << tag->text();
+        QCOMPARE(tags, (QStringList{"3 - 5", "8 - 9", "11", "28 - 30"}));
+        // Typing again takes the reason away.
+        QTest::keyClicks(edit, QStringLiteral("2"));
+        QVERIFY(m_view->removeProblemLabel()->text().isEmpty());
+
+        const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split into 1 file")), qPrintable(shown));
+        const QStringList written = pdfsIn(folder + QStringLiteral("/numbered"));
+        QCOMPARE(written.size(), 1);
+        QList<int> kept;
+        for (int page : {1, 2, 6, 7, 10})
+            kept << 200 + page;
+        for (int page = 12; page <= 27; ++page)
+            kept << 200 + page;
+        QCOMPARE(TestPdf::pageWidths(written.first()), kept);
+
+        // A group size of 0 is refused, not read as one page per file.
+        chooseMode(1);
+        m_view->groupSizeEdit()->setText(QStringLiteral("0"));
+        QCOMPARE(m_view->groupsProblemLabel()->text(), QStringLiteral("Group of pages: Each file needs at least 1 page."));
+        QVERIFY(!button(QStringLiteral("buttonSplit"))->isEnabled());
+        m_view->groupSizeEdit()->setText(QStringLiteral("31"));
+        QCOMPARE(m_view->groupsProblemLabel()->text(),
+                 QStringLiteral("Group of pages: A group cannot be larger than the document: it has 30 pages."));
+        m_view->groupSizeEdit()->setText(QStringLiteral("3"));
+        m_view->startFromEdit()->setText(QStringLiteral("1-"));
+        QCOMPARE(m_view->groupsProblemLabel()->text(), QStringLiteral("Starting from: \"1-\" is not a page number."));
+        QVERIFY(!button(QStringLiteral("buttonSplit"))->isEnabled());
+        m_view->startFromEdit()->setText(QStringLiteral("1"));
+        QVERIFY(button(QStringLiteral("buttonSplit"))->isEnabled());
+        m_split->certainPages()->clear();
+        chooseMode(0);
+    }
+
+    // Ranges entered for a 200-page document stay listed when a 113-page one
+    // is opened over it: the ones it lacks are marked with the reason, the
+    // screen says what to do, and SPLIT stays off until they are mended;
+    // then the split writes exactly the pages asked for.
+    void rangesTheNewDocumentLacksAreMarkedUntilMended()
+    {
+        ModalDriver driver;
+        const QString folder = m_dir.filePath(QStringLiteral("shorter"));
+        QDir().mkpath(folder);
+        const QString longer = folder + QStringLiteral("/long.pdf");
+        const QString shorter = folder + QStringLiteral("/short.pdf");
+        QVERIFY(TestPdf::writeNumbered(longer, 200));
+        QVERIFY(TestPdf::writeNumbered(shorter, 113));
+        dropOnScreen(longer);
+        chooseMode(3);
+        m_split->pageRanges()->clear();
+        m_view->rangeFromEdit()->setText(QStringLiteral("150"));
+        m_view->rangeToEdit()->setText(QStringLiteral("200"));
+        QTest::keyClick(m_view->rangeToEdit(), Qt::Key_Return);
+        m_view->rangeFromEdit()->setText(QStringLiteral("100-120"));
+        QTest::keyClick(m_view->rangeFromEdit(), Qt::Key_Return);
+        QCOMPARE(m_split->pageRanges()->ranges(), (QList<QPair<int, int>>{{150, 200}, {100, 120}}));
+        QVERIFY(m_view->rangesProblemLabel()->text().isEmpty());
+        QVERIFY(button(QStringLiteral("buttonSplit"))->isEnabled());
+
+        // Opened over it, as Ctrl+O and the command line do.
+        m_split->load(shorter, QString());
+        QCOMPARE(m_split->pageCount(), 113);
+        QList<RangeItemView *> tags = m_view->pageRangesList()->items();
+        QCOMPARE(tags.size(), 2);
+        for (const RangeItemView *tag : tags) {
+            QCOMPARE(tag->problem(), QStringLiteral("the document has 113 pages"));
+            QVERIFY(tag->findChild<QLabel *>(QStringLiteral("rangeProblem"))->isVisible());
+        }
+        QCOMPARE(tags.at(0)->text(), QStringLiteral("150 - 200"));
+        QVERIFY(m_view->rangesProblemLabel()->isVisible());
+        QCOMPARE(m_view->rangesProblemLabel()->text(),
+                 QStringLiteral("The entries marked in red are not in this document, which has 113 pages. "
+                                "Remove them to split."));
+        QVERIFY(!button(QStringLiteral("buttonSplit"))->isEnabled());
+        // Pressed all the same (a shortcut, say): refused with the reason.
+        QString refusal;
+        driver.expect([&refusal](QWidget *dialog) {
+            refusal = ModalDriver::textOf(dialog);
+            ModalDriver::click(dialog, QStringLiteral("OK"));
+        });
+        QMetaObject::invokeMethod(m_view, "split", Qt::QueuedConnection);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(refusal.contains(QStringLiteral("which has 113 pages")), qPrintable(refusal));
+        QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/short")));
+
+        // Mended: the one past the end removed, the other typed anew.
+        QTest::mouseClick(tags.at(0)->removeButton(), Qt::LeftButton);
+        QVERIFY(!button(QStringLiteral("buttonSplit"))->isEnabled());
+        m_view->rangeFromEdit()->setText(QStringLiteral("100"));
+        m_view->rangeToEdit()->setText(QStringLiteral("120"));
+        QTest::keyClick(m_view->rangeToEdit(), Qt::Key_Return);
+        QCOMPARE(m_view->rangesProblemLabel()->text(), QStringLiteral("There is no page 120: the document has 113 pages."));
+        QCOMPARE(m_view->rangeFromEdit()->text(), QStringLiteral("100")); // left to be mended
+        QTest::mouseClick(tags.at(1)->removeButton(), Qt::LeftButton);
+        m_view->rangeFromEdit()->setText(QStringLiteral("100"));
+        m_view->rangeToEdit()->setText(QStringLiteral("113"));
+        QTest::keyClick(m_view->rangeToEdit(), Qt::Key_Return);
+        QCOMPARE(m_split->pageRanges()->ranges(), (QList<QPair<int, int>>{{100, 113}}));
+        QVERIFY(m_view->rangesProblemLabel()->text().isEmpty());
+        QVERIFY(button(QStringLiteral("buttonSplit"))->isEnabled());
+
+        const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split into 1 file")), qPrintable(shown));
+        const QStringList written = pdfsIn(folder + QStringLiteral("/short"));
+        QCOMPARE(written.size(), 1);
+        QList<int> widths;
+        for (int page = 100; page <= 113; ++page)
+            widths << 200 + page;
+        QCOMPARE(TestPdf::pageWidths(written.first()), widths);
+        m_split->pageRanges()->clear();
+        chooseMode(0);
     }
 
     void protectedDocumentNeedsItsPassword()

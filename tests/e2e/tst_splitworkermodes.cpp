@@ -178,6 +178,42 @@ private slots:
         QVERIFY(QDir(m_dir.filePath("refused-out")).entryList(QDir::Files | QDir::Hidden).isEmpty());
     }
 
+    // A range the document does not have is never left out of a run called
+    // a success: the whole request is refused before any file is written,
+    // in both modes that take ranges, even beside ranges that fit.
+    void rangesOutsideTheDocument_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QJsonArray>("ranges");
+        const auto range = [](int from, int to) { return QJsonObject{{"from", from}, {"to", to}}; };
+        QTest::newRow("partly past the end") << 0 << QJsonArray{range(1, 2), range(4, 7)};
+        QTest::newRow("wholly past the end") << 0 << QJsonArray{range(6, 9), range(1, 5)};
+        QTest::newRow("backwards") << 0 << QJsonArray{range(3, 2)};
+        QTest::newRow("page 0") << 0 << QJsonArray{range(0, 1)};
+        QTest::newRow("drop a page past the end") << 1 << QJsonArray{range(2, 2), range(6, 6)};
+        QTest::newRow("drop a range partly past the end") << 1 << QJsonArray{range(4, 8)};
+        QTest::newRow("drop page 0") << 1 << QJsonArray{range(0, 0)};
+    }
+    void rangesOutsideTheDocument()
+    {
+        QFETCH(int, mode);
+        QFETCH(QJsonArray, ranges);
+        QCOMPARE(codeFor(QJsonObject{{"mode", mode}, {"ranges", ranges}}), int(WorkerCode::PagesOutsideDocument));
+        QVERIFY(QDir(m_dir.filePath("refused-out")).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    }
+
+    // Pages to drop may come as ranges: every page of each goes.
+    void dropRangesWhole()
+    {
+        SplitRequest r = request(m_five, 5, freshDir("drop-ranges"));
+        r.mode = SplitRequest::ModeWithoutPages;
+        r.ranges = {{2, 3}, {5, 5}};
+        const Result result = runToEnd(r);
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.files.size(), 1);
+        QCOMPARE(TestPdf::pageWidths(result.files.first()), (QList<int>{201, 204}));
+    }
+
     // By size on a real document with one page larger than the limit: every
     // page once and in order, every file within the limit but the one that
     // holds the large page alone, which the response names.

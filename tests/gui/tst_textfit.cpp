@@ -1,4 +1,5 @@
 #include "TestPaths.h"
+#include "TestPdf.h"
 #include "app/Application.h"
 #include "merge/Merge.h"
 #include "merge/MergeItemDelegate.h"
@@ -10,10 +11,13 @@
 #include "shell/TabWidget.h"
 #include "split/Split.h"
 #include "split/SplitView.h"
+#include "pdf/DebenuService.h"
 #include "widgets/MessageMerge.h"
+#include "widgets/MessageNewPassword.h"
 #include "widgets/MessagePassword.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
+#include "widgets/NewPasswordFields.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"
 #include "widgets/ProgressDialog.h"
@@ -214,6 +218,7 @@ class TestTextFit : public QObject
     std::unique_ptr<MainView> m_window;
     QString m_truncated;
     QString m_garbage;
+    QString m_five;
 
     QString writeTruncated()
     {
@@ -255,6 +260,8 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         m_truncated = writeTruncated();
+        m_five = m_dir.filePath(QStringLiteral("five.pdf"));
+        QVERIFY(TestPdf::writeNumbered(m_five, 5));
         m_garbage = m_dir.filePath(QStringLiteral("notes.pdf"));
         QFile garbage(m_garbage);
         QVERIFY(garbage.open(QIODevice::WriteOnly));
@@ -310,6 +317,29 @@ private slots:
         for (const QLabel *label : splitView()->preview()->findChildren<QLabel *>())
             pathShown = pathShown || label->text() == QDir::toNativeSeparators(split->fileName());
         QVERIFY2(pathShown, "the document's path is shortened");
+        // Entries a shorter document lacks, marked with the reason, and
+        // entries refused beside their fields.
+        split->pageRanges()->addRange(9, 11);
+        split->certainPages()->addRange(10, 11);
+        split->load(m_five, QString());
+        SplitView *view = splitView();
+        view->removePageEdit()->setText(QStringLiteral("999"));
+        view->onButtonAddRidPage();
+        view->rangeFromEdit()->setText(QStringLiteral("12-"));
+        view->onButtonAddRange();
+        view->groupSizeEdit()->setText(QStringLiteral("6"));
+        faults << checkSplitScreen(language, QStringLiteral("entries refused"));
+        view->removePageEdit()->clear();
+        view->onButtonAddRidPage();
+        view->rangeFromEdit()->setText(QStringLiteral("5-3"));
+        view->onButtonAddRange();
+        view->groupSizeEdit()->setText(QStringLiteral("4"));
+        view->startFromEdit()->setText(QStringLiteral("1-4"));
+        faults << checkSplitScreen(language, QStringLiteral("other entries refused"));
+        view->startFromEdit()->setText(QStringLiteral("1"));
+        view->groupSizeEdit()->setText(QStringLiteral("3"));
+        split->pageRanges()->clear();
+        split->certainPages()->clear();
         split->load(TestPaths::fixture(QStringLiteral("enc-R3,V2,U=view,O=master.pdf")), QString());
         faults << checkSplitScreen(language, QStringLiteral("locked"));
         split->load(m_truncated, QString());
@@ -405,6 +435,16 @@ private slots:
         password.setSkipVisible(true);
         password.setSkipAllVisible(true);
         check(&password, QStringLiteral("password"));
+        // The output password, asked twice: the reason while the two differ,
+        // and what a reader who has it may do.
+        MessageNewPassword newPassword(DebenuService::outputPermissions(), m_window.get());
+        newPassword.setText(QCoreApplication::translate("MergeView", "The merged file will be protected with this password."));
+        newPassword.fields()->passwordEdit()->setText(QStringLiteral("secret"));
+        check(&newPassword, QStringLiteral("new password, repeat missing"));
+        newPassword.fields()->repeatEdit()->setText(QStringLiteral("secert"));
+        check(&newPassword, QStringLiteral("new password, two differ"));
+        newPassword.fields()->passwordEdit()->clear();
+        check(&newPassword, QStringLiteral("new password, first missing"));
         ProgressDialog progress(m_window.get());
         check(&progress, QStringLiteral("add progress"));
         std::unique_ptr<MessageView> message(MessageView::createMessage(

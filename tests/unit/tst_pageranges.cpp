@@ -1,3 +1,4 @@
+#include "split/PageEntry.h"
 #include "split/PageRanges.h"
 
 #include <QSignalSpy>
@@ -107,19 +108,112 @@ private slots:
         QCOMPARE(rec.events, (QStringList{"cleared", "changed"}));
     }
 
-    void narrowingTheIntervalKeepsStoredPairs()
+    // A shorter document keeps the entries made for a longer one and tells
+    // which of them it does not have; a longer one makes them fit again.
+    void narrowingTheIntervalKeepsStoredPairsAndTellsWhichDoNotFit()
     {
         PageRanges ranges;
-        ranges.setInterval(1, 10);
-        ranges.addRange(5, 8);
+        ranges.setInterval(1, 200);
+        QVERIFY(ranges.addRange(150, 200));
+        QVERIFY(ranges.addRange(2, 3));
+        QVERIFY(ranges.addRange(100, 120));
         QSignalSpy changed(&ranges, &PageRanges::changed);
-        ranges.setInterval(1, 3);
+        QSignalSpy interval(&ranges, &PageRanges::intervalChanged);
+        ranges.setInterval(1, 113);
         QCOMPARE(changed.count(), 0);
-        QCOMPARE(ranges.ranges(), (QList<Range>{{5, 8}}));
-        ranges.addRange(5, 5);
-        QCOMPARE(ranges.ranges().size(), 1);
-        QCOMPARE(ranges.minValue(), 1);
-        QCOMPARE(ranges.maxValue(), 3);
+        QCOMPARE(interval.count(), 1);
+        QCOMPARE(ranges.ranges(), (QList<Range>{{150, 200}, {2, 3}, {100, 120}}));
+        QCOMPARE(ranges.outsideRanges(), (QList<Range>{{150, 200}, {100, 120}}));
+        QVERIFY(ranges.fits({100, 113}));
+        QVERIFY(!ranges.fits({5, 4}));
+        QVERIFY(!ranges.addRange(114, 114));
+        QCOMPARE(ranges.ranges().size(), 3);
+        QCOMPARE(ranges.maxValue(), 113);
+        ranges.setInterval(1, 113);
+        QCOMPARE(interval.count(), 1); // the same bounds again: nothing new to tell
+        ranges.setInterval(1, 300);
+        QVERIFY(ranges.outsideRanges().isEmpty());
+    }
+
+    // Every way the split screen's fields are typed in, with what it reads
+    // or why it refuses, on a document of 113 pages.
+    void typedEntries_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<Range>>("read");
+        QTest::addColumn<int>("problem");
+        QTest::addColumn<QString>("message");
+        const int list = PageEntry::Pages;
+        const int page = PageEntry::Page;
+        const int count = PageEntry::Count;
+        const int ok = PageEntry::None;
+        const QList<Range> none;
+        QTest::newRow("page") << list << "7" << QList<Range>{{7, 7}} << ok << "";
+        QTest::newRow("range, not page 35") << list << "3-5" << QList<Range>{{3, 5}} << ok << "";
+        QTest::newRow("range with spaces") << list << " 3 - 5 " << QList<Range>{{3, 5}} << ok << "";
+        QTest::newRow("range with an en dash") << list << QString::fromUtf8("3–5") << QList<Range>{{3, 5}} << ok << "";
+        QTest::newRow("two pages") << list << "3,5" << QList<Range>{{3, 3}, {5, 5}} << ok << "";
+        QTest::newRow("mixed, in the order typed")
+            << list << "9-10; 1, 4-4," << QList<Range>{{9, 10}, {1, 1}, {4, 4}} << ok << "";
+        QTest::newRow("to the end") << list << "7-" << QList<Range>{{7, 113}} << ok << "";
+        QTest::newRow("from the start") << list << "-5" << QList<Range>{{1, 5}} << ok << "";
+        QTest::newRow("last page") << list << "113" << QList<Range>{{113, 113}} << ok << "";
+        QTest::newRow("nothing") << list << "  " << none << int(PageEntry::Empty)
+                                 << "Enter pages, for example 3, 5-7 or 9-.";
+        QTest::newRow("only commas") << list << ",," << none << int(PageEntry::Empty)
+                                     << "Enter pages, for example 3, 5-7 or 9-.";
+        QTest::newRow("page 0") << list << "0" << none << int(PageEntry::BelowOne) << "Pages are numbered from 1.";
+        QTest::newRow("range from 0") << list << "0-4" << none << int(PageEntry::BelowOne) << "Pages are numbered from 1.";
+        QTest::newRow("past the end") << list << "999" << none << int(PageEntry::PastEnd)
+                                      << "There is no page 999: the document has 113 pages.";
+        QTest::newRow("range partly past the end") << list << "100-120" << none << int(PageEntry::PastEnd)
+                                                   << "There is no page 120: the document has 113 pages.";
+        QTest::newRow("one bad part refuses all") << list << "2, 4, 200" << none << int(PageEntry::PastEnd)
+                                                  << "There is no page 200: the document has 113 pages.";
+        QTest::newRow("a number no int holds") << list << "99999999999999999999" << none << int(PageEntry::PastEnd)
+                                               << "There is no page 99999999999999999999: the document has 113 pages.";
+        QTest::newRow("backwards") << list << "5-3" << none << int(PageEntry::Backwards) << "5-3 runs backwards: write 3-5.";
+        QTest::newRow("letters") << list << "3a" << none << int(PageEntry::NotANumber)
+                                 << "\"3a\" is not a page or a range. Write pages like 3, 5-7 or 9-.";
+        QTest::newRow("a space is no separator") << list << "3 5" << none << int(PageEntry::NotANumber)
+                                                 << "\"3 5\" is not a page or a range. Write pages like 3, 5-7 or 9-.";
+        QTest::newRow("two dashes") << list << "3-5-7" << none << int(PageEntry::NotANumber)
+                                    << "\"3-5-7\" is not a page or a range. Write pages like 3, 5-7 or 9-.";
+        QTest::newRow("a dash alone") << list << "-" << none << int(PageEntry::NotANumber)
+                                      << "\"-\" is not a page or a range. Write pages like 3, 5-7 or 9-.";
+        QTest::newRow("a sign") << list << "+3" << none << int(PageEntry::NotANumber)
+                                << "\"+3\" is not a page or a range. Write pages like 3, 5-7 or 9-.";
+        QTest::newRow("one page") << page << " 12 " << QList<Range>{{12, 12}} << ok << "";
+        QTest::newRow("one page, not a range") << page << "3-5" << none << int(PageEntry::NotANumber)
+                                               << "\"3-5\" is not a page number.";
+        QTest::newRow("one page past the end") << page << "114" << none << int(PageEntry::PastEnd)
+                                               << "There is no page 114: the document has 113 pages.";
+        QTest::newRow("no page") << page << "" << none << int(PageEntry::Empty) << "Enter a page number.";
+        QTest::newRow("group size") << count << "4" << QList<Range>{{4, 4}} << ok << "";
+        QTest::newRow("group size 0") << count << "0" << none << int(PageEntry::BelowOne)
+                                      << "Each file needs at least 1 page.";
+        QTest::newRow("group larger than the document") << count << "114" << none << int(PageEntry::PastEnd)
+                                                        << "A group cannot be larger than the document: it has 113 pages.";
+        QTest::newRow("group size as text") << count << "four" << none << int(PageEntry::NotANumber)
+                                            << "\"four\" is not a whole number.";
+        QTest::newRow("no group size") << count << " " << none << int(PageEntry::Empty)
+                                       << "Enter how many pages go into each file.";
+    }
+    void typedEntries()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, typed);
+        QFETCH(QList<Range>, read);
+        QFETCH(int, problem);
+        QFETCH(QString, message);
+        const PageEntry::Result result = kind == PageEntry::Pages ? PageEntry::parseList(typed, 113)
+            : kind == PageEntry::Page                             ? PageEntry::parsePage(typed, 113)
+                                                                  : PageEntry::parseCount(typed, 113);
+        QCOMPARE(result.ranges, read);
+        QCOMPARE(int(result.problem), problem);
+        QCOMPARE(result.isAccepted(), problem == PageEntry::None);
+        QCOMPARE(PageEntry::message(result), message);
     }
 
     void saveAndCancelRestoreASnapshot()

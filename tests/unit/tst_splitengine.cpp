@@ -4,6 +4,7 @@
 #include "app/AppSettings.h"
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
+#include "protocol/WorkerCode.h"
 #include "split/SplitByCertainPage.h"
 #include "split/SplitByPageRange.h"
 #include "split/SplitFactory.h"
@@ -109,14 +110,26 @@ private slots:
     }
 
     // --- page ranges
-    void invalidRangesAreSkipped()
+    // One range the document lacks refuses the whole run, the ranges that
+    // fit included: never a run that leaves a range out and goes on.
+    void invalidRangesRefuseTheRun()
     {
         const QString out = freshDir("invalid");
-        auto engine = SplitFactory::pageRanges(input(numbered("eight.pdf", 8), 8, out), {{0, 2}, {5, 3}, {4, 9}});
+        auto engine = SplitFactory::pageRanges(input(numbered("eight.pdf", 8), 8, out),
+                                               {{1, 2}, {0, 2}, {5, 3}, {4, 9}});
+        QSignalSpy finished(engine.get(), &SplitWorker::finished);
         engine->run();
+        QCOMPARE(finished.count(), 1);
         QVERIFY(engine->splitFiles().isEmpty());
-        QCOMPARE(engine->errorCode(), 0);
-        QCOMPARE(m_progress.values, (QList<int>{0, 0, 1, 2}));
+        QCOMPARE(engine->errorCode(), int(SplitWorker::PagesOutsideDocument));
+        QCOMPARE(engine->errorCode(), int(WorkerCode::PagesOutsideDocument));
+        QCOMPARE(m_progress.values, QList<int>{0});
+        QVERIFY(leftovers(out).isEmpty());
+
+        auto dropping = SplitFactory::certainPages(input(numbered("eight.pdf", 8), 8, out), {{2, 2}, {9, 9}});
+        dropping->run();
+        QVERIFY(dropping->splitFiles().isEmpty());
+        QCOMPARE(dropping->errorCode(), int(SplitWorker::PagesOutsideDocument));
         QVERIFY(leftovers(out).isEmpty());
     }
 
@@ -335,8 +348,10 @@ private slots:
         QTest::addColumn<int>("pageCount");
         QTest::addColumn<QString>("kept");
         QTest::newRow("two dropped") << RangeList{{2, 2}, {4, 4}} << 5 << "1,3,5";
-        QTest::newRow("only first of pair") << RangeList{{2, 5}} << 5 << "1,3,4,5";
+        QTest::newRow("a range goes whole") << RangeList{{2, 5}} << 5 << "1";
+        QTest::newRow("ranges and pages") << RangeList{{4, 5}, {1, 1}, {7, 8}} << 9 << "2,3,6,9";
         QTest::newRow("out of range ignored") << RangeList{{0, 0}, {9, 9}, {-3, -3}} << 3 << "1,2,3";
+        QTest::newRow("only the part inside counts") << RangeList{{-3, 1}, {3, 9}} << 4 << "2";
         QTest::newRow("all") << RangeList{{1, 1}, {2, 2}} << 2 << "";
         QTest::newRow("no pages") << RangeList{} << 0 << "";
         QTest::newRow("duplicates") << RangeList{{3, 3}, {3, 3}} << 4 << "1,2,4";
