@@ -3,6 +3,8 @@
 #include "SplitTestPdf.h"
 #include "TestPaths.h"
 #include "app/AppSettings.h"
+#include "app/FileUtils.h"
+#include "app/Logger.h"
 
 #include <QDirIterator>
 #include <QJsonArray>
@@ -322,7 +324,7 @@ private slots:
         QVERIFY(pdfsIn(folder).isEmpty());
 
         const QString passwords = m_dir.filePath(QStringLiteral("passwords.txt"));
-        QVERIFY(writeFile(passwords, "wrong\r\n\nview\n"));
+        QVERIFY(writeFile(passwords, "wrong\r\n\nview\r\n"));   // line ends of another system
         const Run unlocked = sheafwright(QStringList{split.mid(0, 1)} << QStringLiteral("--password-file") << passwords
                                                                          << split.mid(1));
         QVERIFY2(unlocked.exitCode == 0, unlocked.err.constData());
@@ -359,13 +361,19 @@ private slots:
 
         // None of the passwords is left in the log, the settings or the
         // working folders.
-        QDirIterator it(QDir::homePath(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            QFile file(it.next());
+        QStringList written{AppSettings::open()->fileName()};
+        for (const QString &folder : {Logger::instance().logDirectory(), FileUtils::cacheDirectory()}) {
+            QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                written << it.next();
+        }
+        QVERIFY(written.size() >= 2);
+        for (const QString &path : written) {
+            QFile file(path);
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray data = file.readAll();
-            for (const char *password : {"s3cret pass", "asdf asdf", "master\n", "view\n"})
-                QVERIFY2(!data.contains(password), qPrintable(file.fileName() + QLatin1String(": ") + password));
+            for (const char *password : {"s3cret pass", "asdf asdf", "master\n", "view\n", "view\r"})
+                QVERIFY2(!data.contains(password), qPrintable(path + QLatin1String(": ") + password));
         }
     }
 
