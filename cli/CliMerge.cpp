@@ -91,21 +91,10 @@ bool CliMerge::tasksFor(const QStringList &paths, MergeTaskList *tasks, RunRepor
     return locked.isEmpty();
 }
 
-int CliMerge::run(const QStringList &arguments)
+// The inputs in merge order, each one argument, when all are PDF files;
+// else *problem names every one that is not.
+QStringList CliMerge::inputPaths(QString *problem) const
 {
-    if (!m_parser.parse(arguments))
-        return CommandOptions::usageError(command, m_parser.errorText());
-    if (m_common->helpWanted()) {
-        std::fputs(qPrintable(CommandOptions::helpText(m_parser,
-                                                       tr("Usage: sheafwright merge [options] -o OUTPUT FILE..."))),
-                   stdout);
-        return WorkerCode::Success;
-    }
-    QString problem;
-    QString output;
-    if (!outputPath(&output, &problem))
-        return CommandOptions::usageError(command, problem);
-    // Each argument is one input, in merge order.
     QStringList inputs;
     QStringList unusable;
     for (const QString &argument : m_parser.positionalArguments()) {
@@ -117,23 +106,56 @@ int CliMerge::run(const QStringList &arguments)
             unusable << why;
     }
     if (!unusable.isEmpty())
-        return CommandOptions::usageError(command, unusable.join(QLatin1Char('\n')));
-    if (inputs.size() < 2)
-        return CommandOptions::usageError(command, tr("Name at least two PDF files to merge."));
-    if (!m_common->read(&problem))
-        return CommandOptions::usageError(command, problem);
+        *problem = unusable.join(QLatin1Char('\n'));
+    else if (inputs.size() < 2)
+        *problem = tr("Name at least two PDF files to merge.");
+    return inputs;
+}
 
+// The output and the inputs, when the command line is well formed; else the exit code.
+bool CliMerge::readCommandLine(const QStringList &arguments, QString *output, QStringList *inputs, int *exitCode)
+{
+    if (!m_parser.parse(arguments)) {
+        *exitCode = CommandOptions::usageError(command, m_parser.errorText());
+        return false;
+    }
+    if (m_common->helpWanted()) {
+        const QString usage = tr("Usage: sheafwright merge [options] -o OUTPUT FILE...");
+        std::fputs(qPrintable(CommandOptions::helpText(m_parser, usage)), stdout);
+        *exitCode = WorkerCode::Success;
+        return false;
+    }
+    QString problem;
+    if (outputPath(output, &problem)) {
+        *inputs = inputPaths(&problem);
+        if (problem.isEmpty())
+            m_common->read(&problem);
+    }
+    if (problem.isEmpty())
+        return true;
+    // Ctrl-C at the protection password's prompt stops; it is no mistake.
+    *exitCode = InterruptNotifier::wasInterrupted() ? int(WorkerCode::Canceled)
+                                                    : CommandOptions::usageError(command, problem);
+    return false;
+}
+
+int CliMerge::run(const QStringList &arguments)
+{
+    int exitCode = WorkerCode::Success;
+    QString output;
+    QStringList inputs;
+    if (!readCommandLine(arguments, &output, &inputs, &exitCode))
+        return exitCode;
     RunReport report(command);
     MergeRequest request;
+    QString problem;
     const bool allOpen = tasksFor(inputs, &request.tasks, report, &problem);
     if (InterruptNotifier::wasInterrupted())
         return WorkerCode::Canceled;
-    if (!allOpen)
-        return CommandOptions::usageError(command, problem);
+    if (!allOpen || (!request.tasks.isEmpty() && !OutputFolder::ensure(QFileInfo(output).absolutePath(), &problem)))
+        return CommandOptions::refusal(command, problem);
     if (request.tasks.isEmpty()) {
         report.setOutcome(WorkerCode::NothingProduced, tr("No file could be merged: none of them can be read."));
-    } else if (!OutputFolder::ensure(QFileInfo(output).absolutePath(), &problem)) {
-        return CommandOptions::usageError(command, problem);
     } else {
         request.setProperties(m_common->properties());
         request.saveFileName = output;

@@ -32,6 +32,8 @@ public:
     int run(const QStringList &arguments);
 
 private:
+    bool readCommandLine(const QStringList &arguments, QString *output, QStringList *inputs, int *exitCode);
+    QStringList inputPaths(QString *problem) const;
     // The output path, absolute, checked: given and not taken.
     bool outputPath(QString *path, QString *problem) const;
     // Opens every input; the ones that cannot be merged go into report as

@@ -211,67 +211,101 @@ bool CliSplit::planFor(const InputDocument &document, SplitRequest *request, QSt
     return true;
 }
 
-int CliSplit::run(const QStringList &arguments)
+// The file to split, when the command line is well formed; else the exit code.
+bool CliSplit::readCommandLine(const QStringList &arguments, QString *path, int *exitCode)
 {
-    if (!m_parser.parse(arguments))
-        return CommandOptions::usageError(command, m_parser.errorText());
+    QString problem;
+    if (!m_parser.parse(arguments)) {
+        *exitCode = CommandOptions::usageError(command, m_parser.errorText());
+        return false;
+    }
     if (m_common->helpWanted()) {
         std::fputs(qPrintable(CommandOptions::helpText(m_parser, tr("Usage: sheafwright split [options] FILE"))),
                    stdout);
-        return WorkerCode::Success;
+        *exitCode = WorkerCode::Success;
+        return false;
     }
-    QString problem;
     const QStringList files = m_parser.positionalArguments();
-    if (files.size() != 1) {
+    if (files.size() != 1)
         problem = files.isEmpty() ? tr("Name the PDF file to split.")
                                   : tr("split takes one PDF file; run it once for each file.");
-        return CommandOptions::usageError(command, problem);
+    else if (chosenMode(&problem) && checkNumbers(&problem) && m_common->read(&problem)) {
+        *path = QFileInfo(files.first()).absoluteFilePath();
+        problem = CommandLine::problemWith(*path);
     }
-    if (!chosenMode(&problem) || !checkNumbers(&problem) || !m_common->read(&problem))
-        return CommandOptions::usageError(command, problem);
-    if (InterruptNotifier::wasInterrupted())
-        return WorkerCode::Canceled;
+    if (problem.isEmpty())
+        return true;
+    // Ctrl-C at the protection password's prompt stops; it is no mistake.
+    *exitCode = InterruptNotifier::wasInterrupted() ? int(WorkerCode::Canceled)
+                                                    : CommandOptions::usageError(command, problem);
+    return false;
+}
 
-    const QString path = QFileInfo(files.first()).absoluteFilePath();
-    problem = CommandLine::problemWith(path);
-    if (!problem.isEmpty())
-        return CommandOptions::usageError(command, problem);
-    const InputDocument document =
-        InputDocument::open(*m_service, path, m_common->inputPasswords(), PasswordInput::canAsk());
-    if (InterruptNotifier::wasInterrupted())
-        return WorkerCode::Canceled;
+// The opened source, when it can be split; else the exit code.
+bool CliSplit::openSource(const QString &path, InputDocument *document, int *exitCode) const
+{
+    *document = InputDocument::open(*m_service, path, m_common->inputPasswords(), PasswordInput::canAsk());
     const QString shown = QDir::toNativeSeparators(path);
-    if (document.state == InputDocument::Locked)
-        return CommandOptions::usageError(command, document.problem());
-    if (document.state != InputDocument::Opened) {
-        // A damaged source fails as it would in the worker.
-        std::fprintf(stderr, "sheafwright split: %s\n", qPrintable(document.problem()));
-        return WorkerCode::Failed;
+    QString problem;
+    if (InterruptNotifier::wasInterrupted()) {
+        *exitCode = WorkerCode::Canceled;
+        return false;
     }
-    if (document.pageCount < 2)
-        return CommandOptions::usageError(command, tr("%1 has a single page: there is nothing to split.").arg(shown));
-    if (!document.copyPermitted)
-        return CommandOptions::usageError(
-            command, tr("%1 does not allow copying its pages. Its owner password, given with --password-file, "
-                        "lifts that.").arg(shown));
+    if (document->state == InputDocument::Unreadable || document->state == InputDocument::Empty) {
+        // A damaged source fails as it would in the worker.
+        std::fprintf(stderr, "sheafwright split: %s\n", qPrintable(document->problem()));
+        *exitCode = WorkerCode::Failed;
+        return false;
+    }
+    if (document->state == InputDocument::Locked)
+        problem = document->problem();
+    else if (document->pageCount < 2)
+        problem = tr("%1 has a single page: there is nothing to split.").arg(shown);
+    else if (!document->copyPermitted)
+        problem = tr("%1 does not allow copying its pages. Its owner password, given with --password-file, "
+                     "lifts that.").arg(shown);
+    if (!problem.isEmpty()) {
+        *exitCode = CommandOptions::refusal(command, problem);
+        return false;
+    }
+    return true;
+}
 
-    SplitRequest request;
-    if (!planFor(document, &request, &problem))
-        return CommandOptions::usageError(command, problem);
-    request.fileName = QDir::toNativeSeparators(path);
-    request.filePassword = document.password;
-    request.pageCount = document.pageCount;
-    const QString folder =
-        QFileInfo(m_parser.isSet(m_to) ? m_parser.value(m_to) : QFileInfo(path).absolutePath()).absoluteFilePath();
-    if (!OutputFolder::ensure(folder, &problem))
-        return CommandOptions::usageError(command, problem);
-    request.outDirectory = QDir::toNativeSeparators(folder);
+// The request for the opened source; false with *problem when the options
+// do not fit it or the output folder cannot be made.
+bool CliSplit::requestFor(const InputDocument &document, SplitRequest *request, QString *problem) const
+{
+    if (!planFor(document, request, problem))
+        return false;
+    request->fileName = QDir::toNativeSeparators(document.path);
+    request->filePassword = document.password;
+    request->pageCount = document.pageCount;
+    const QString folder = QFileInfo(m_parser.isSet(m_to) ? m_parser.value(m_to)
+                                                          : QFileInfo(document.path).absolutePath())
+                               .absoluteFilePath();
+    if (!OutputFolder::ensure(folder, problem))
+        return false;
+    request->outDirectory = QDir::toNativeSeparators(folder);
     const DocumentProperties properties = m_common->properties();
-    request.author = properties.author;
-    request.title = properties.title;
-    request.password = properties.password;
-    request.creator = properties.creator;
-    request.producer = properties.producer;
+    request->author = properties.author;
+    request->title = properties.title;
+    request->password = properties.password;
+    request->creator = properties.creator;
+    request->producer = properties.producer;
+    return true;
+}
+
+int CliSplit::run(const QStringList &arguments)
+{
+    int exitCode = WorkerCode::Success;
+    QString path;
+    InputDocument document;
+    if (!readCommandLine(arguments, &path, &exitCode) || !openSource(path, &document, &exitCode))
+        return exitCode;
+    SplitRequest request;
+    QString problem;
+    if (!requestFor(document, &request, &problem))
+        return CommandOptions::refusal(command, problem);
 
     RunReport report(command);
     report.setSource(path);

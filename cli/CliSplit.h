@@ -31,6 +31,9 @@ public:
     int run(const QStringList &arguments);
 
 private:
+    bool readCommandLine(const QStringList &arguments, QString *path, int *exitCode);
+    bool openSource(const QString &path, InputDocument *document, int *exitCode) const;
+    bool requestFor(const InputDocument &document, SplitRequest *request, QString *problem) const;
     // The one mode option given, or a problem.
     const QCommandLineOption *chosenMode(QString *problem) const;
     // What the chosen mode asks of a document of its own: request.mode,

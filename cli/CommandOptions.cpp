@@ -145,3 +145,9 @@ int CommandOptions::usageError(const QString &command, const QString &problem)
                  qPrintable(tr("Try \"sheafwright %1 --help\" for more information.").arg(command)));
     return WorkerCode::BadArguments;
 }
+
+int CommandOptions::refusal(const QString &command, const QString &problem)
+{
+    std::fprintf(stderr, "sheafwright %s: %s\n", qPrintable(command), qPrintable(problem));
+    return WorkerCode::BadArguments;
+}

@@ -40,6 +40,9 @@ public:
     // Tells bad usage of command on standard error, with the way to its
     // help; returns the exit code for it (2).
     static int usageError(const QString &command, const QString &problem);
+    // The same for a command line that is well formed but does not fit the
+    // files it names (no bookmarks, a missing password): no help hint.
+    static int refusal(const QString &command, const QString &problem);
 
 private:
     bool readInputPasswords(QString *problem);
