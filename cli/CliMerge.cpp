@@ -15,6 +15,7 @@
 #include "protocol/WorkerCode.h"
 #include "protocol/WriteError.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -178,6 +179,7 @@ void CliMerge::execute(const MergeRequest &request, RunReport &report)
         loop.quit();
     });
     QObject::connect(m_interrupts, &InterruptNotifier::interrupted, &launcher, &MergeLauncher::cancel);
+    qDebug() << Q_FUNC_INFO << "Merge of" << request.tasks.size() << "files into" << request.saveFileName;
     launcher.setRequest(request);
     // The merge tells no progress of its own: a line says what is under way.
     progress.show(-1, tr("Merging %n file(s) into %1...", nullptr, request.tasks.size())

@@ -18,6 +18,7 @@
 #include "split/SplitFactory.h"
 #include "split/SplitLauncher.h"
 
+#include <QDebug>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -332,6 +333,8 @@ void CliSplit::execute(const SplitRequest &request, RunReport &report)
         loop.quit();
     });
     QObject::connect(m_interrupts, &InterruptNotifier::interrupted, &launcher, &SplitLauncher::cancel);
+    qDebug() << Q_FUNC_INFO << "Split of" << request.fileName << "mode" << request.mode << "ranges"
+             << request.ranges.size() << "into" << request.outDirectory;
     launcher.setRequest(request);
     progress.show(0, label);
     launcher.run();

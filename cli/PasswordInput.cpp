@@ -95,11 +95,22 @@ bool PasswordInput::readLines(const QString &path, QStringList *lines, QString *
                                      : tr("The password file %1 cannot be read.").arg(QDir::toNativeSeparators(path));
         return false;
     }
+    // Read to the end of input: a pipe may not have its data yet, and
+    // atEnd() would take that for the end.
+    QByteArray data;
+    char chunk[4096];
+    qint64 count = 0;
+    while ((count = file.read(chunk, sizeof chunk)) > 0)
+        data.append(chunk, int(count));
     lines->clear();
-    while (!file.atEnd()) {
-        const QByteArray line = withoutLineEnd(file.readLine());
-        if (!line.isEmpty())
-            lines->append(QString::fromUtf8(line));
+    for (const QByteArray &line : data.split('\n')) {
+        const QByteArray text = withoutLineEnd(line);
+        if (!text.isEmpty())
+            lines->append(QString::fromUtf8(text));
+    }
+    if (count < 0) {
+        *problem = tr("The password file %1 cannot be read.").arg(QDir::toNativeSeparators(path));
+        return false;
     }
     return true;
 }

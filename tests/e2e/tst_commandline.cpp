@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -330,6 +331,21 @@ private slots:
         QVERIFY2(unlocked.exitCode == 0, unlocked.err.constData());
         QCOMPARE(pagesOf(unlocked.json), QList<int>{2});
         QCOMPARE(PdfProbe::pageCount(paths(unlocked.json).first()), 2);
+
+        // From a pipe whose writer comes later (as with "<(cat file)"): the
+        // passwords are read to the end, not taken as absent.
+        const QString fifo = m_dir.filePath(QStringLiteral("passwords.fifo"));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        QProcess late;
+        late.start(program(), QStringList{split.mid(0, 1)} << QStringLiteral("--password-file") << fifo << split.mid(1));
+        QVERIFY(late.waitForStarted(10000));
+        {
+            QFile writer(fifo);
+            QVERIFY(writer.open(QIODevice::WriteOnly));   // once the command opened it to read
+            writer.write("view\n");
+        }
+        QVERIFY(late.waitForFinished(60000));
+        QVERIFY2(late.exitCode() == 0, late.readAllStandardError().constData());
 
         // Copying is not allowed without the owner password.
         const QString restricted = TestPaths::fixture(QStringLiteral("enc-R3,V2,O=master.pdf"));
