@@ -53,7 +53,8 @@ bool CommandOptions::read(QString *problem)
     // has it all the same).
     if (m_verbose)
         QLoggingCategory::setFilterRules(QString());
-    const bool passwordsFromInput = m_parser.isSet(m_passwordStdin) || m_parser.value(m_passwordFile) == standardInput;
+    const bool passwordsFromInput =
+        m_parser.isSet(m_passwordStdin) || m_parser.values(m_passwordFile).contains(standardInput);
     if (passwordsFromInput && m_parser.value(m_protectFile) == standardInput) {
         *problem = tr("Standard input can hold either the passwords of protected files or the protection password, "
                       "not both.");
