@@ -14,7 +14,7 @@
 #include "protocol/WorkerCode.h"
 #include "protocol/WriteError.h"
 #include "split/BookmarkParts.h"
-#include "split/PageRanges.h"
+#include "split/PageEntry.h"
 #include "split/SplitFactory.h"
 #include "split/SplitLauncher.h"
 
@@ -174,20 +174,20 @@ bool CliSplit::planFor(const InputDocument &document, SplitRequest *request, QSt
         }
         request->ranges = SplitFactory::groupRanges(start, m_parser.value(m_every).toInt(), pages);
     } else if (m_parser.isSet(m_ranges)) {
-        QString why;
-        if (!PageRanges::parse(m_parser.value(m_ranges), pages, &request->ranges, &why)) {
-            *problem = tr("--ranges: %1").arg(why);
+        const PageEntry::Result read = PageEntry::parseList(m_parser.value(m_ranges), pages);
+        if (!read.isAccepted()) {
+            *problem = tr("--ranges: %1").arg(PageEntry::message(read));
             return false;
         }
+        request->ranges = read.ranges;
     } else if (m_parser.isSet(m_without)) {
-        QList<QPair<int, int>> dropped;
-        QString why;
-        if (!PageRanges::parse(m_parser.value(m_without), pages, &dropped, &why)) {
-            *problem = tr("--without: %1").arg(why);
+        const PageEntry::Result read = PageEntry::parseList(m_parser.value(m_without), pages);
+        if (!read.isAccepted()) {
+            *problem = tr("--without: %1").arg(PageEntry::message(read));
             return false;
         }
         request->mode = SplitRequest::ModeWithoutPages;
-        request->ranges = singlePages(dropped);
+        request->ranges = singlePages(read.ranges);
         if (request->ranges.size() >= pages) {
             *problem = tr("--without: every page of %1 would be removed.").arg(shown);
             return false;

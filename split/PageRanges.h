@@ -24,15 +24,6 @@ public:
     int minValue() const;
     int maxValue() const;
 
-    // Reads pages and ranges as a person writes them, separated by commas:
-    // "3", "3-5", "3 - 5", "7-" (page 7 to the last), e.g. "1-3, 7, 10-".
-    // True with *ranges holding one pair per entry, in the order written,
-    // when every entry is a page or range of a document of pageCount pages.
-    // Otherwise false, *ranges untouched and *problem (when given) naming the
-    // first entry that is not and why. Empty entries are skipped; text with
-    // no entry at all is refused. Never turns one entry into another.
-    static bool parse(const QString &text, int pageCount, QList<Range> *ranges, QString *problem = nullptr);
-
 signals:
     void changed();
     void added(int from, int to);

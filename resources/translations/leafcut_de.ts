@@ -823,29 +823,56 @@
     </message>
 </context>
 <context>
-    <name>PageRanges</name>
+    <name>PageEntry</name>
     <message>
-        <source>&quot;%1&quot; is not a page number or a range such as 3-5.</source>
-        <translation>„%1“ ist keine Seitenzahl und kein Bereich wie 3-5.</translation>
+        <source>Enter how many pages go into each file.</source>
+        <translation>Geben Sie an, wie viele Seiten in jede Datei kommen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: pages are numbered from 1.</source>
-        <translation>„%1“: Seiten werden ab 1 gezählt.</translation>
+        <source>Enter a page number.</source>
+        <translation>Geben Sie eine Seitenzahl ein.</translation>
+    </message>
+    <message>
+        <source>Enter pages, for example 3, 5-7 or 9-.</source>
+        <translation>Geben Sie Seiten ein, zum Beispiel 3, 5-7 oder 9-.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>„%1“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page number.</source>
+        <translation>„%1“ ist keine Seitenzahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</source>
+        <translation>„%1“ ist weder eine Seite noch ein Bereich. Schreiben Sie Seiten wie 3, 5-7 oder 9-.</translation>
+    </message>
+    <message>
+        <source>Each file needs at least 1 page.</source>
+        <translation>Jede Datei braucht mindestens 1 Seite.</translation>
+    </message>
+    <message>
+        <source>Pages are numbered from 1.</source>
+        <translation>Die Seiten werden ab 1 gezählt.</translation>
     </message>
     <message numerus="yes">
-        <source>&quot;%1&quot;: the document has only %n page(s).</source>
+        <source>A group cannot be larger than the document: it has %n pages.</source>
         <translation>
-            <numerusform>„%1“: Das Dokument hat nur %n Seite.</numerusform>
-            <numerusform>„%1“: Das Dokument hat nur %n Seiten.</numerusform>
+            <numerusform>Eine Gruppe kann nicht größer als das Dokument sein: Es hat %n Seite.</numerusform>
+            <numerusform>Eine Gruppe kann nicht größer als das Dokument sein: Es hat %n Seiten.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>There is no page %1: the document has %n pages.</source>
+        <translation>
+            <numerusform>Es gibt keine Seite %1: Das Dokument hat %n Seite.</numerusform>
+            <numerusform>Es gibt keine Seite %1: Das Dokument hat %n Seiten.</numerusform>
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: a range goes from the lower page to the higher one.</source>
-        <translation>„%1“: Ein Bereich geht von der niedrigeren zur höheren Seite.</translation>
-    </message>
-    <message>
-        <source>No page is given.</source>
-        <translation>Es ist keine Seite angegeben.</translation>
+        <source>%1 runs backwards: write %2.</source>
+        <translation>%1 läuft rückwärts: Schreiben Sie %2.</translation>
     </message>
 </context>
 <context>

@@ -823,29 +823,56 @@
     </message>
 </context>
 <context>
-    <name>PageRanges</name>
+    <name>PageEntry</name>
     <message>
-        <source>&quot;%1&quot; is not a page number or a range such as 3-5.</source>
-        <translation>&quot;%1&quot; is not a page number or a range such as 3-5.</translation>
+        <source>Enter how many pages go into each file.</source>
+        <translation>Enter how many pages go into each file.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: pages are numbered from 1.</source>
-        <translation>&quot;%1&quot;: pages are numbered from 1.</translation>
+        <source>Enter a page number.</source>
+        <translation>Enter a page number.</translation>
+    </message>
+    <message>
+        <source>Enter pages, for example 3, 5-7 or 9-.</source>
+        <translation>Enter pages, for example 3, 5-7 or 9-.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>&quot;%1&quot; is not a whole number.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page number.</source>
+        <translation>&quot;%1&quot; is not a page number.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</source>
+        <translation>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</translation>
+    </message>
+    <message>
+        <source>Each file needs at least 1 page.</source>
+        <translation>Each file needs at least 1 page.</translation>
+    </message>
+    <message>
+        <source>Pages are numbered from 1.</source>
+        <translation>Pages are numbered from 1.</translation>
     </message>
     <message numerus="yes">
-        <source>&quot;%1&quot;: the document has only %n page(s).</source>
+        <source>A group cannot be larger than the document: it has %n pages.</source>
         <translation>
-            <numerusform>&quot;%1&quot;: the document has only %n page.</numerusform>
-            <numerusform>&quot;%1&quot;: the document has only %n pages.</numerusform>
+            <numerusform>A group cannot be larger than the document: it has %n page.</numerusform>
+            <numerusform>A group cannot be larger than the document: it has %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>There is no page %1: the document has %n pages.</source>
+        <translation>
+            <numerusform>There is no page %1: the document has %n page.</numerusform>
+            <numerusform>There is no page %1: the document has %n pages.</numerusform>
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: a range goes from the lower page to the higher one.</source>
-        <translation>&quot;%1&quot;: a range goes from the lower page to the higher one.</translation>
-    </message>
-    <message>
-        <source>No page is given.</source>
-        <translation>No page is given.</translation>
+        <source>%1 runs backwards: write %2.</source>
+        <translation>%1 runs backwards: write %2.</translation>
     </message>
 </context>
 <context>

@@ -823,29 +823,56 @@
     </message>
 </context>
 <context>
-    <name>PageRanges</name>
+    <name>PageEntry</name>
     <message>
-        <source>&quot;%1&quot; is not a page number or a range such as 3-5.</source>
-        <translation>«%1» no es un número de página ni un intervalo como 3-5.</translation>
+        <source>Enter how many pages go into each file.</source>
+        <translation>Indique cuántas páginas van en cada archivo.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: pages are numbered from 1.</source>
-        <translation>«%1»: las páginas se numeran desde 1.</translation>
+        <source>Enter a page number.</source>
+        <translation>Escriba un número de página.</translation>
+    </message>
+    <message>
+        <source>Enter pages, for example 3, 5-7 or 9-.</source>
+        <translation>Escriba páginas, por ejemplo 3, 5-7 o 9-.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>«%1» no es un número entero.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page number.</source>
+        <translation>«%1» no es un número de página.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</source>
+        <translation>«%1» no es una página ni un intervalo. Escriba páginas como 3, 5-7 o 9-.</translation>
+    </message>
+    <message>
+        <source>Each file needs at least 1 page.</source>
+        <translation>Cada archivo necesita al menos 1 página.</translation>
+    </message>
+    <message>
+        <source>Pages are numbered from 1.</source>
+        <translation>Las páginas se numeran desde 1.</translation>
     </message>
     <message numerus="yes">
-        <source>&quot;%1&quot;: the document has only %n page(s).</source>
+        <source>A group cannot be larger than the document: it has %n pages.</source>
         <translation>
-            <numerusform>«%1»: el documento solo tiene %n página.</numerusform>
-            <numerusform>«%1»: el documento solo tiene %n páginas.</numerusform>
+            <numerusform>Un grupo no puede ser mayor que el documento: tiene %n página.</numerusform>
+            <numerusform>Un grupo no puede ser mayor que el documento: tiene %n páginas.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>There is no page %1: the document has %n pages.</source>
+        <translation>
+            <numerusform>No existe la página %1: el documento tiene %n página.</numerusform>
+            <numerusform>No existe la página %1: el documento tiene %n páginas.</numerusform>
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: a range goes from the lower page to the higher one.</source>
-        <translation>«%1»: un intervalo va de la página menor a la mayor.</translation>
-    </message>
-    <message>
-        <source>No page is given.</source>
-        <translation>No se ha indicado ninguna página.</translation>
+        <source>%1 runs backwards: write %2.</source>
+        <translation>%1 va al revés: escriba %2.</translation>
     </message>
 </context>
 <context>

@@ -823,29 +823,56 @@
     </message>
 </context>
 <context>
-    <name>PageRanges</name>
+    <name>PageEntry</name>
     <message>
-        <source>&quot;%1&quot; is not a page number or a range such as 3-5.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est ni un numéro de page ni une plage comme 3-5.</translation>
+        <source>Enter how many pages go into each file.</source>
+        <translation>Indiquez combien de pages vont dans chaque fichier.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: pages are numbered from 1.</source>
-        <translation>«&#xa0;%1&#xa0;»&#xa0;: les pages sont numérotées à partir de 1.</translation>
+        <source>Enter a page number.</source>
+        <translation>Saisissez un numéro de page.</translation>
+    </message>
+    <message>
+        <source>Enter pages, for example 3, 5-7 or 9-.</source>
+        <translation>Saisissez des pages, par exemple 3, 5-7 ou 9-.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page number.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un numéro de page.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a page or a range. Write pages like 3, 5-7 or 9-.</source>
+        <translation>«&#xa0;%1&#xa0;» n’est ni une page ni une plage. Écrivez des pages comme 3, 5-7 ou 9-.</translation>
+    </message>
+    <message>
+        <source>Each file needs at least 1 page.</source>
+        <translation>Chaque fichier doit contenir au moins 1 page.</translation>
+    </message>
+    <message>
+        <source>Pages are numbered from 1.</source>
+        <translation>Les pages sont numérotées à partir de 1.</translation>
     </message>
     <message numerus="yes">
-        <source>&quot;%1&quot;: the document has only %n page(s).</source>
+        <source>A group cannot be larger than the document: it has %n pages.</source>
         <translation>
-            <numerusform>«&#xa0;%1&#xa0;»&#xa0;: le document n’a que %n page.</numerusform>
-            <numerusform>«&#xa0;%1&#xa0;»&#xa0;: le document n’a que %n pages.</numerusform>
+            <numerusform>Un groupe ne peut pas dépasser le document&#xa0;: il a %n page.</numerusform>
+            <numerusform>Un groupe ne peut pas dépasser le document&#xa0;: il a %n pages.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>There is no page %1: the document has %n pages.</source>
+        <translation>
+            <numerusform>Il n’y a pas de page %1&#xa0;: le document a %n page.</numerusform>
+            <numerusform>Il n’y a pas de page %1&#xa0;: le document a %n pages.</numerusform>
         </translation>
     </message>
     <message>
-        <source>&quot;%1&quot;: a range goes from the lower page to the higher one.</source>
-        <translation>«&#xa0;%1&#xa0;»&#xa0;: une plage va de la page la plus basse à la plus haute.</translation>
-    </message>
-    <message>
-        <source>No page is given.</source>
-        <translation>Aucune page n’est indiquée.</translation>
+        <source>%1 runs backwards: write %2.</source>
+        <translation>%1 va à rebours&#xa0;: écrivez %2.</translation>
     </message>
 </context>
 <context>

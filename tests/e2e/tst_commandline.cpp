@@ -421,11 +421,11 @@ private slots:
         QTest::newRow("two files") << QStringList{split, QStringLiteral("--per-page"), numbered, numbered} << 2
                                    << QStringLiteral("split takes one PDF file");
         QTest::newRow("backward range") << QStringList{split, QStringLiteral("--ranges"), QStringLiteral("1,5-3"), numbered}
-                                        << 2 << QStringLiteral("\"5-3\": a range goes from the lower page");
+                                        << 2 << QStringLiteral("--ranges: 5-3 runs backwards: write 3-5.");
         QTest::newRow("range past the end") << QStringList{split, QStringLiteral("--ranges"), QStringLiteral("9-12"), numbered}
-                                            << 2 << QStringLiteral("\"9-12\": the document has only 11 pages");
-        QTest::newRow("not a range") << QStringList{split, QStringLiteral("--without"), QStringLiteral("3;5"), numbered}
-                                     << 2 << QStringLiteral("\"3;5\" is not a page number or a range");
+                                            << 2 << QStringLiteral("--ranges: There is no page 12: the document has 11 pages.");
+        QTest::newRow("not a range") << QStringList{split, QStringLiteral("--without"), QStringLiteral("3, all"), numbered}
+                                     << 2 << QStringLiteral("--without: \"all\" is not a page or a range.");
         QTest::newRow("every page removed") << QStringList{split, QStringLiteral("--without"), QStringLiteral("1-"), numbered}
                                             << 2 << QStringLiteral("every page of");
         QTest::newRow("group of none") << QStringList{split, QStringLiteral("--every"), QStringLiteral("0"), numbered} << 2

@@ -146,57 +146,6 @@ private slots:
         QCOMPARE(rec.events, (QStringList{"changed", "changed"}));
     }
 
-    // What people write, read as they mean it, and what is refused with the
-    // entry named; a refused text leaves the result alone.
-    void parseReadsWhatPeopleWrite_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QList<Range>>("expected");
-        QTest::newRow("one page") << "3" << QList<Range>{{3, 3}};
-        QTest::newRow("range") << "3-5" << QList<Range>{{3, 5}};
-        QTest::newRow("spaced range") << " 3 - 5 " << QList<Range>{{3, 5}};
-        QTest::newRow("two pages") << "3,5" << QList<Range>{{3, 3}, {5, 5}};
-        QTest::newRow("to the end") << "7-" << QList<Range>{{7, 10}};
-        QTest::newRow("mixed, kept in order") << "10-, 1-3 ,7,,2" << QList<Range>{{10, 10}, {1, 3}, {7, 7}, {2, 2}};
-        QTest::newRow("last page alone") << "10-10" << QList<Range>{{10, 10}};
-    }
-    void parseReadsWhatPeopleWrite()
-    {
-        QFETCH(QString, text);
-        QFETCH(QList<Range>, expected);
-        QList<Range> ranges;
-        QString problem;
-        QVERIFY2(PageRanges::parse(text, 10, &ranges, &problem), qPrintable(problem));
-        QCOMPARE(ranges, expected);
-    }
-
-    void parseRefusesWhatItCannotRead_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("problem");
-        QTest::newRow("nothing") << " , " << "No page is given.";
-        QTest::newRow("page 0") << "0-2" << "\"0-2\": pages are numbered from 1.";
-        QTest::newRow("past the end") << "9-11" << "\"9-11\": the document has only 10 page(s).";   // (English wording from the translation)
-        QTest::newRow("backwards") << "5-3" << "\"5-3\": a range goes from the lower page to the higher one.";
-        QTest::newRow("two dashes") << "3--5" << "\"3--5\" is not a page number or a range such as 3-5.";
-        QTest::newRow("no start") << "-5" << "\"-5\" is not a page number or a range such as 3-5.";
-        QTest::newRow("space between pages") << "3 5" << "\"3 5\" is not a page number or a range such as 3-5.";
-        QTest::newRow("a word") << "1, all" << "\"all\" is not a page number or a range such as 3-5.";
-        QTest::newRow("a sign") << "+3" << "\"+3\" is not a page number or a range such as 3-5.";
-        QTest::newRow("other digits") << QString::fromUtf8("\u0663") << QString::fromUtf8("\"\u0663\" is not a page number or a range such as 3-5.");
-        QTest::newRow("too long a number") << "12345678901" << "\"12345678901\" is not a page number or a range such as 3-5.";
-    }
-    void parseRefusesWhatItCannotRead()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, problem);
-        QList<Range> ranges{{1, 1}};
-        QString why;
-        QVERIFY(!PageRanges::parse(text, 10, &ranges, &why));
-        QCOMPARE(why, problem);
-        QCOMPARE(ranges, (QList<Range>{{1, 1}}));
-    }
-
     void rangesIsACopy()
     {
         PageRanges ranges;
