@@ -27,7 +27,8 @@ CommandLine::CommandLine(const QStringList &arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         tr("Splits and merges PDF files. One PDF file opens on the split screen; "
-           "several go to the merge list in the order given."));
+           "several go to the merge list in the order given. Without a window: "
+           "\"sheafwright split --help\" and \"sheafwright merge --help\"."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      tr("Displays version information."));

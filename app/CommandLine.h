@@ -4,9 +4,10 @@
 #include <QString>
 #include <QStringList>
 
-// The program's command line: "sheafwright [FILE...]" with --help and
+// The window's command line: "sheafwright [FILE...]" with --help and
 // --version. Files that are missing, unreadable or not PDFs are left out of
 // files() with one message each in problems(), so the rest still opens.
+// (The commands "sheafwright split" and "sheafwright merge" are cli/Cli's.)
 class CommandLine
 {
     Q_DECLARE_TR_FUNCTIONS(CommandLine)

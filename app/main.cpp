@@ -4,6 +4,7 @@
 #include "app/CrashInstaller.h"
 #include "app/FileUtils.h"
 #include "app/InstallLayout.h"
+#include "cli/Cli.h"
 #include "merge/MergeItem.h"
 #include "shell/FileOpener.h"
 #include "shell/MainView.h"
@@ -80,6 +81,10 @@ int main(int argc, char *argv[])
     // A log line or a settings file past a file size limit fails alone
     // instead of ending the program.
     FileUtils::failWritesPastSizeLimit();
+    // "split" and "merge" run without a window system: decided before any
+    // application object exists.
+    if (Cli::isCommand(argc, argv))
+        return Cli::run(argc, argv);
     if (wantsTextOnly(argc, argv))
         return answerWithoutWindows(argc, argv);
 

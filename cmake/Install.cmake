@@ -1,6 +1,8 @@
 # Installation with the GNU folder layout, and the Debian package.
 #   cmake --install build [--prefix DIR]      program, worker, translations,
-#                                             launcher entry, icons, AppStream
+#                                             launcher entry, icons, AppStream,
+#                                             manual page, bash completion,
+#                                             file-manager actions
 #   scripts/package.sh                        sheafwright_<version>_<arch>.deb
 # The program is in bin; pdfworker is a private helper in libexec/sheafwright;
 # the translations are in share/sheafwright/translations. The program finds
@@ -36,6 +38,20 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/style/src/icons/app.svg
 install(DIRECTORY ${SW_DESKTOP_DIR}/icons/hicolor/
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor
         FILES_MATCHING PATTERN "*.png")
+# The manual page, with the version of the build.
+configure_file(${CMAKE_SOURCE_DIR}/resources/man/sheafwright.1.in ${CMAKE_BINARY_DIR}/man/sheafwright.1 @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/man/sheafwright.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# Completion of the commands and their options, loaded on demand by bash-completion.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/completion/sheafwright.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME sheafwright)
+# Right-click actions "Merge with Sheafwright" and "Split with Sheafwright":
+# Dolphin (KIO service menus) and Nemo read them from these folders.
+install(FILES ${CMAKE_SOURCE_DIR}/resources/filemanager/sheafwright-merge.desktop
+              ${CMAKE_SOURCE_DIR}/resources/filemanager/sheafwright-split.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/kio/servicemenus)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/filemanager/sheafwright-merge.nemo_action
+              ${CMAKE_SOURCE_DIR}/resources/filemanager/sheafwright-split.nemo_action
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/nemo/actions)
 install(FILES ${CMAKE_SOURCE_DIR}/LICENSE
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/sheafwright RENAME copyright)
 

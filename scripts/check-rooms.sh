@@ -10,6 +10,8 @@
 #   split, merge  engines, records, launchers, controllers; merge/ never
 #            uses split/, split/ uses only merge/'s progress interface,
 #            document properties and information reading
+#   cli      the commands "sheafwright split" and "merge" (their own library,
+#            on the core alone: no window system)
 #   widgets  shared widgets
 #   screens  the files of split/ and merge/ that build into the program's
 #            widget library (sheafwright_gui in CMakeLists.txt)
@@ -28,10 +30,11 @@ declare -A allowed=(
     [protocol]="app pdf protocol"
     [merge]="app pdf protocol merge"
     [split]="app pdf protocol merge split"
+    [cli]="app pdf protocol merge split cli"
     [widgets]="app pdf protocol merge split widgets"
     [screens]="app pdf protocol merge split widgets screens"
     [shell]="app pdf protocol merge split widgets screens shell top"
-    [top]="app pdf protocol merge split widgets screens shell top"
+    [top]="app pdf protocol merge split widgets screens shell top cli"
     [worker]="app pdf protocol merge split worker"
 )
 # Files a room may use although their room sits above it, as the layout
@@ -62,7 +65,7 @@ room_of() {
         case $stem in app/Application | app/main | app/CrashInstaller) echo top ;; *) echo app ;; esac ;;
     split | merge)
         if [ "${target_of[$stem]:-}" = gui ]; then echo screens; else echo "$folder"; fi ;;
-    pdf | protocol | widgets | shell | worker) echo "$folder" ;;
+    pdf | protocol | cli | widgets | shell | worker) echo "$folder" ;;
     *) echo "" ;;
     esac
 }
@@ -74,6 +77,7 @@ while IFS= read -r file; do
     [ -n "$room" ] || continue
     own_target=${target_of[${file%.*}]:-}
     [ "$room" = worker ] && own_target=core   # pdfworker links the core alone
+    [ "$room" = cli ] && own_target=core      # so does the commands' library
     own_rank=$(target_rank "$own_target")
     while IFS= read -r included; do
         [ -n "$included" ] || continue
@@ -89,7 +93,7 @@ while IFS= read -r file; do
             complain "$file" "$included" "a higher library than its own"
         fi
     done < <(sed -n -E 's/^[[:space:]]*#[[:space:]]*include[[:space:]]+"([a-z]+\/[^"]+)".*/\1/p' "$file")
-done < <(git ls-files --cached --others --exclude-standard -- 'app/*' 'pdf/*' 'protocol/*' 'split/*' 'merge/*' 'widgets/*' 'shell/*' 'worker/*' \
+done < <(git ls-files --cached --others --exclude-standard -- 'app/*' 'pdf/*' 'protocol/*' 'split/*' 'merge/*' 'widgets/*' 'shell/*' 'worker/*' 'cli/*' \
          | grep -E '\.(h|cpp|c)$')
 
 if [ "$failures" -gt 0 ]; then

@@ -20,7 +20,7 @@ cd "$root"
 export QT_SELECT=qt5
 lupdate=$(command -v lupdate || echo /usr/lib/qt5/bin/lupdate)
 inputs=(resources/translations/language-name.h)
-for folder in app protocol shell widgets split merge; do [ -d "$folder" ] && inputs+=("$folder"); done
+for folder in app protocol cli shell widgets split merge; do [ -d "$folder" ] && inputs+=("$folder"); done
 options=(-silent -locations none -extensions cpp,h -I "$root")
 if [ "${1:-}" = "--drop-vanished" ] || [ "${1:-}" = "--probe" ]; then options+=(-no-obsolete); fi
 run_lupdate() { "$lupdate" "${options[@]}" "${inputs[@]}" -ts "$@"; }

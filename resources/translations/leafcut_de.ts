@@ -24,11 +24,276 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CliMerge</name>
     <message>
-        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
-        <translation>Teilt PDF-Dateien und fügt sie zusammen. Eine PDF-Datei öffnet sich im Bildschirm „Teilen“, mehrere kommen in der angegebenen Reihenfolge in die Liste zum Zusammenfügen.</translation>
+        <source>Writes the merged file as OUTPUT (its folder is made when missing); an existing file is never replaced.</source>
+        <translation>Schreibt die zusammengefügte Datei als OUTPUT (ein fehlender Ordner wird angelegt); eine vorhandene Datei wird nie ersetzt.</translation>
     </message>
+    <message>
+        <source>Merges PDF files into one, in the order given, without opening a window. Bookmarks, links and named destinations of every file keep working in the merged file.</source>
+        <translation>Fügt PDF-Dateien in der angegebenen Reihenfolge zu einer zusammen, ohne ein Fenster zu öffnen. Lesezeichen, Links und benannte Ziele jeder Datei funktionieren in der zusammengefügten Datei weiter.</translation>
+    </message>
+    <message>
+        <source>The PDF files to merge, at least two.</source>
+        <translation>Die zusammenzufügenden PDF-Dateien, mindestens zwei.</translation>
+    </message>
+    <message>
+        <source>Name the merged file with -o OUTPUT.</source>
+        <translation>Geben Sie die zusammengefügte Datei mit -o OUTPUT an.</translation>
+    </message>
+    <message>
+        <source>%1 exists already, and a merge never replaces a file: choose another name.</source>
+        <translation>%1 gibt es schon, und das Zusammenfügen ersetzt nie eine Datei: Wählen Sie einen anderen Namen.</translation>
+    </message>
+    <message>
+        <source>It was left out.</source>
+        <translation>Sie wurde ausgelassen.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright merge [options] -o OUTPUT FILE...</source>
+        <translation>Aufruf: sheafwright merge [Optionen] -o OUTPUT FILE...</translation>
+    </message>
+    <message>
+        <source>Name at least two PDF files to merge.</source>
+        <translation>Geben Sie mindestens zwei PDF-Dateien zum Zusammenfügen an.</translation>
+    </message>
+    <message>
+        <source>No file could be merged: none of them can be read.</source>
+        <translation>Es konnte keine Datei zusammengefügt werden: Keine davon lässt sich lesen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merging %n file(s) into %1...</source>
+        <translation>
+            <numerusform>%n Datei wird zu %1 zusammengefügt...</numerusform>
+            <numerusform>%n Dateien werden zu %1 zusammengefügt...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</source>
+        <translation>%1 konnte nicht zusammengefügt werden: Die Datei ist beschädigt, oder ihre Seiten lassen sich nicht kopieren. Sie wurde ausgelassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) merged into %1.</source>
+        <translation>
+            <numerusform>%n Datei zu %1 zusammengefügt.</numerusform>
+            <numerusform>%n Dateien zu %1 zusammengefügt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was written without the %n file(s) left out.</source>
+        <translation>
+            <numerusform>%1 wurde ohne die ausgelassene Datei geschrieben.</numerusform>
+            <numerusform>%1 wurde ohne die %n ausgelassenen Dateien geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>Das Zusammenführen wurde abgebrochen. Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1. Check that the disk is not full.</source>
+        <translation>Die zusammengefügte Datei konnte nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>Die zusammengeführte Datei konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Es blieb nichts zurück.</translation>
+    </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>Das Zusammenfügen konnte nicht beginnen: Das Hilfsprogramm %1 fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Zusammenführen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>Das Zusammenführen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>No merged file was written (error %1).</source>
+        <translation>Es wurde keine zusammengefügte Datei geschrieben (Fehler %1).</translation>
+    </message>
+</context>
+<context>
+    <name>CliSplit</name>
+    <message>
+        <source>Writes one file per page.</source>
+        <translation>Schreibt eine Datei je Seite.</translation>
+    </message>
+    <message>
+        <source>Writes one file per N pages.</source>
+        <translation>Schreibt eine Datei je N Seiten.</translation>
+    </message>
+    <message>
+        <source>With --every: starts the first group at page K (pages before it are left out).</source>
+        <translation>Mit --every: Die erste Gruppe beginnt auf Seite K (die Seiten davor werden ausgelassen).</translation>
+    </message>
+    <message>
+        <source>Writes one file per page range of LIST, such as &quot;1-3, 7, 10-&quot; (&quot;10-&quot;: page 10 to the last).</source>
+        <translation>Schreibt eine Datei je Seitenbereich von LIST, etwa „1-3, 7, 10-“ („10-“: Seite 10 bis zur letzten).</translation>
+    </message>
+    <message>
+        <source>Writes one copy of the document without the pages of LIST.</source>
+        <translation>Schreibt eine Kopie des Dokuments ohne die Seiten von LIST.</translation>
+    </message>
+    <message>
+        <source>Writes one file per bookmark of levels 1 to LEVEL, named after it (1: chapters).</source>
+        <translation>Schreibt eine Datei je Lesezeichen der Ebenen 1 bis LEVEL, nach ihm benannt (1: Kapitel).</translation>
+    </message>
+    <message>
+        <source>Writes consecutive files of at most SIZE each, such as 9MB or 500KB.</source>
+        <translation>Schreibt aufeinanderfolgende Dateien von höchstens SIZE, etwa 9MB oder 500KB.</translation>
+    </message>
+    <message>
+        <source>Writes the files into FOLDER (made when missing) instead of beside FILE.</source>
+        <translation>Schreibt die Dateien in FOLDER (wird angelegt, wenn er fehlt) statt neben FILE.</translation>
+    </message>
+    <message>
+        <source>Splits one PDF file without opening a window. Give exactly one of --per-page, --every, --ranges, --without, --by-bookmarks and --by-size. Existing files are never replaced: a new file whose name is taken gets a number in front of its name.</source>
+        <translation>Teilt eine PDF-Datei, ohne ein Fenster zu öffnen. Geben Sie genau eine der Optionen --per-page, --every, --ranges, --without, --by-bookmarks und --by-size an. Vorhandene Dateien werden nie ersetzt: Eine neue Datei, deren Name vergeben ist, erhält eine Nummer vor ihrem Namen.</translation>
+    </message>
+    <message>
+        <source>The PDF file to split.</source>
+        <translation>Die zu teilende PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 are two ways to split: choose one.</source>
+        <translation>--%1 und --%2 sind zwei Arten zu teilen: Wählen Sie eine.</translation>
+    </message>
+    <message>
+        <source>Choose how to split: --per-page, --every N, --ranges LIST, --without LIST, --by-bookmarks LEVEL or --by-size SIZE.</source>
+        <translation>Wählen Sie, wie geteilt wird: --per-page, --every N, --ranges LIST, --without LIST, --by-bookmarks LEVEL oder --by-size SIZE.</translation>
+    </message>
+    <message>
+        <source>--start goes with --every.</source>
+        <translation>--start gehört zu --every.</translation>
+    </message>
+    <message>
+        <source>--every needs a whole number of pages, at least 1, not &quot;%1&quot;.</source>
+        <translation>--every braucht eine ganze Zahl von Seiten, mindestens 1, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--start needs a page number, at least 1, not &quot;%1&quot;.</source>
+        <translation>--start braucht eine Seitenzahl, mindestens 1, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--by-bookmarks needs a bookmark level, at least 1, not &quot;%1&quot;.</source>
+        <translation>--by-bookmarks braucht eine Lesezeichenebene, mindestens 1, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--by-size needs a size with its unit, at least 1KB, such as 9MB or 500KB, not &quot;%1&quot;.</source>
+        <translation>--by-size braucht eine Größe mit Einheit, mindestens 1KB, etwa 9MB oder 500KB, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--start %1 is past the last page of %2 (%3).</source>
+        <translation>--start %1 liegt hinter der letzten Seite von %2 (%3).</translation>
+    </message>
+    <message>
+        <source>--ranges: %1</source>
+        <translation>--ranges: %1</translation>
+    </message>
+    <message>
+        <source>--without: %1</source>
+        <translation>--without: %1</translation>
+    </message>
+    <message>
+        <source>--without: every page of %1 would be removed.</source>
+        <translation>--without: Jede Seite von %1 würde entfernt.</translation>
+    </message>
+    <message>
+        <source>%1 has no bookmarks that lead to its pages.</source>
+        <translation>%1 hat keine Lesezeichen, die zu seinen Seiten führen.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright split [options] FILE</source>
+        <translation>Aufruf: sheafwright split [Optionen] FILE</translation>
+    </message>
+    <message>
+        <source>Name the PDF file to split.</source>
+        <translation>Geben Sie die zu teilende PDF-Datei an.</translation>
+    </message>
+    <message>
+        <source>split takes one PDF file; run it once for each file.</source>
+        <translation>split nimmt eine PDF-Datei; rufen Sie es für jede Datei einmal auf.</translation>
+    </message>
+    <message>
+        <source>%1 has a single page: there is nothing to split.</source>
+        <translation>%1 hat nur eine Seite: Es gibt nichts zu teilen.</translation>
+    </message>
+    <message>
+        <source>%1 does not allow copying its pages. Its owner password, given with --password-file, lifts that.</source>
+        <translation>%1 erlaubt nicht, seine Seiten zu kopieren. Sein Besitzerpasswort, mit --password-file angegeben, hebt das auf.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written into %1.</source>
+        <translation>
+            <numerusform>%n Datei in %1 geschrieben.</numerusform>
+            <numerusform>%n Dateien in %1 geschrieben.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>Das Teilen konnte nicht beginnen: Das Hilfsprogramm %1 fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Teilen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The split was stopped.</source>
+        <translation>Das Teilen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
+        <translation>In %1 konnte keine Datei geschrieben werden. Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>In %1 konnte keine Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Nicht alle Dateien konnten geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Nicht alle Dateien konnten geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>Das Dokument konnte nicht geteilt werden (Fehler %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were written whole and kept in %1.</source>
+        <translation>
+            <numerusform>%n Datei wurde vollständig geschrieben und in %1 behalten.</numerusform>
+            <numerusform>%n Dateien wurden vollständig geschrieben und in %1 behalten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Displays version information.</source>
         <translation>Zeigt die Versionsinformation an.</translation>
@@ -56,6 +321,89 @@
     <message>
         <source>Try &quot;sheafwright --help&quot; for more information.</source>
         <translation>Mehr Informationen mit „sheafwright --help“.</translation>
+    </message>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</source>
+        <translation>Teilt PDF-Dateien und fügt sie zusammen. Eine PDF-Datei öffnet sich im Bildschirm „Teilen“, mehrere kommen in der angegebenen Reihenfolge in die Liste zum Zusammenfügen. Ohne Fenster: „sheafwright split --help“ und „sheafwright merge --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOptions</name>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Zeigt diese Hilfe.</translation>
+    </message>
+    <message>
+        <source>Writes TEXT as the title of the new files.</source>
+        <translation>Schreibt TEXT als Titel der neuen Dateien.</translation>
+    </message>
+    <message>
+        <source>Writes TEXT as the author of the new files.</source>
+        <translation>Schreibt TEXT als Autor der neuen Dateien.</translation>
+    </message>
+    <message>
+        <source>Opens protected files with the passwords in FILE, one per line, each tried in turn (&quot;-&quot;: read them from standard input).</source>
+        <translation>Öffnet geschützte Dateien mit den Passwörtern in FILE, eines je Zeile, der Reihe nach versucht („-“: von der Standardeingabe lesen).</translation>
+    </message>
+    <message>
+        <source>Reads the passwords of protected files from standard input, one per line.</source>
+        <translation>Liest die Passwörter geschützter Dateien von der Standardeingabe, eines je Zeile.</translation>
+    </message>
+    <message>
+        <source>Protects the new files with a password, asked for twice on the terminal.</source>
+        <translation>Schützt die neuen Dateien mit einem Passwort, das zweimal im Terminal abgefragt wird.</translation>
+    </message>
+    <message>
+        <source>Protects the new files with the password on the first line of FILE (&quot;-&quot;: read it from standard input).</source>
+        <translation>Schützt die neuen Dateien mit dem Passwort in der ersten Zeile von FILE („-“: von der Standardeingabe lesen).</translation>
+    </message>
+    <message>
+        <source>Prints what was written (files, pages, files left out and why) as JSON on standard output.</source>
+        <translation>Gibt aus, was geschrieben wurde (Dateien, Seiten, ausgelassene Dateien und warum), als JSON auf der Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s trace on standard error.</source>
+        <translation>Gibt die Ablaufprotokollierung des Programms auf der Standardfehlerausgabe aus.</translation>
+    </message>
+    <message>
+        <source>Standard input can hold either the passwords of protected files or the protection password, not both.</source>
+        <translation>Die Standardeingabe kann entweder die Passwörter geschützter Dateien oder das Schutzpasswort enthalten, nicht beides.</translation>
+    </message>
+    <message>
+        <source>--protect and --protect-password-file both give the protection password: choose one.</source>
+        <translation>--protect und --protect-password-file geben beide das Schutzpasswort an: Wählen Sie eine Option.</translation>
+    </message>
+    <message>
+        <source>The protection password file %1 holds no password.</source>
+        <translation>Die Passwortdatei %1 für den Schutz enthält kein Passwort.</translation>
+    </message>
+    <message>
+        <source>--protect asks for the password on a terminal, and there is none: use --protect-password-file instead.</source>
+        <translation>--protect fragt das Passwort im Terminal ab, und es gibt keines: Verwenden Sie stattdessen --protect-password-file.</translation>
+    </message>
+    <message>
+        <source>Password for the new files: </source>
+        <translation>Passwort für die neuen Dateien: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>Dasselbe Passwort noch einmal: </translation>
+    </message>
+    <message>
+        <source>An empty password protects nothing.</source>
+        <translation>Ein leeres Passwort schützt nichts.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>Die beiden Passwörter unterscheiden sich.</translation>
+    </message>
+    <message>
+        <source>No protection password was set.</source>
+        <translation>Es wurde kein Schutzpasswort festgelegt.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
+        <translation>Mehr Informationen mit „sheafwright %1 --help“.</translation>
     </message>
 </context>
 <context>
@@ -92,6 +440,29 @@
             <numerusform>Datei %1 von %2: %3</numerusform>
             <numerusform>Datei %1 von %2: %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>InputDocument</name>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Passwort für %1: </translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password, and none of the passwords given opens it.</source>
+        <translation>%1 ist durch ein Passwort geschützt, und keines der angegebenen Passwörter öffnet die Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password. Give it with --password-file or --password-stdin, or run the command on a terminal to be asked for it.</source>
+        <translation>%1 ist durch ein Passwort geschützt. Geben Sie es mit --password-file oder --password-stdin an, oder rufen Sie den Befehl in einem Terminal auf, um danach gefragt zu werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</source>
+        <translation>%1 lässt sich nicht als PDF-Datei lesen: Die Datei ist beschädigt oder keine PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 hat keine Seiten.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +947,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordInput</name>
+    <message>
+        <source>No password could be read from standard input.</source>
+        <translation>Von der Standardeingabe konnte kein Passwort gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The password file %1 cannot be read.</source>
+        <translation>Die Passwortdatei %1 lässt sich nicht lesen.</translation>
+    </message>
+</context>
+<context>
     <name>PdfFileDialog</name>
     <message>
         <source>PDF files</source>
@@ -622,6 +1004,16 @@
     <message>
         <source>Add files</source>
         <translation>Dateien hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message numerus="yes">
+        <source>%n file(s) are larger than the limit: each holds a single page that alone is larger.</source>
+        <translation>
+            <numerusform>%n Datei ist größer als die Grenze: Sie enthält eine einzige Seite, die allein größer ist.</numerusform>
+            <numerusform>%n Dateien sind größer als die Grenze: Jede enthält eine einzige Seite, die allein größer ist.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -24,11 +24,276 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CliMerge</name>
     <message>
-        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
-        <translation>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</translation>
+        <source>Writes the merged file as OUTPUT (its folder is made when missing); an existing file is never replaced.</source>
+        <translation>Writes the merged file as OUTPUT (its folder is made when missing); an existing file is never replaced.</translation>
     </message>
+    <message>
+        <source>Merges PDF files into one, in the order given, without opening a window. Bookmarks, links and named destinations of every file keep working in the merged file.</source>
+        <translation>Merges PDF files into one, in the order given, without opening a window. Bookmarks, links and named destinations of every file keep working in the merged file.</translation>
+    </message>
+    <message>
+        <source>The PDF files to merge, at least two.</source>
+        <translation>The PDF files to merge, at least two.</translation>
+    </message>
+    <message>
+        <source>Name the merged file with -o OUTPUT.</source>
+        <translation>Name the merged file with -o OUTPUT.</translation>
+    </message>
+    <message>
+        <source>%1 exists already, and a merge never replaces a file: choose another name.</source>
+        <translation>%1 exists already, and a merge never replaces a file: choose another name.</translation>
+    </message>
+    <message>
+        <source>It was left out.</source>
+        <translation>It was left out.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright merge [options] -o OUTPUT FILE...</source>
+        <translation>Usage: sheafwright merge [options] -o OUTPUT FILE...</translation>
+    </message>
+    <message>
+        <source>Name at least two PDF files to merge.</source>
+        <translation>Name at least two PDF files to merge.</translation>
+    </message>
+    <message>
+        <source>No file could be merged: none of them can be read.</source>
+        <translation>No file could be merged: none of them can be read.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merging %n file(s) into %1...</source>
+        <translation>
+            <numerusform>Merging %n file into %1...</numerusform>
+            <numerusform>Merging %n files into %1...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</source>
+        <translation>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) merged into %1.</source>
+        <translation>
+            <numerusform>%n file merged into %1.</numerusform>
+            <numerusform>%n files merged into %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was written without the %n file(s) left out.</source>
+        <translation>
+            <numerusform>%1 was written without the file left out.</numerusform>
+            <numerusform>%1 was written without the %n files left out.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>The merge was stopped. No merged file was written.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1. Check that the disk is not full.</source>
+        <translation>The merged file could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>The merged file could not be written into %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Nothing was left behind.</translation>
+    </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</translation>
+    </message>
+    <message>
+        <source>No merged file was written (error %1).</source>
+        <translation>No merged file was written (error %1).</translation>
+    </message>
+</context>
+<context>
+    <name>CliSplit</name>
+    <message>
+        <source>Writes one file per page.</source>
+        <translation>Writes one file per page.</translation>
+    </message>
+    <message>
+        <source>Writes one file per N pages.</source>
+        <translation>Writes one file per N pages.</translation>
+    </message>
+    <message>
+        <source>With --every: starts the first group at page K (pages before it are left out).</source>
+        <translation>With --every: starts the first group at page K (pages before it are left out).</translation>
+    </message>
+    <message>
+        <source>Writes one file per page range of LIST, such as &quot;1-3, 7, 10-&quot; (&quot;10-&quot;: page 10 to the last).</source>
+        <translation>Writes one file per page range of LIST, such as &quot;1-3, 7, 10-&quot; (&quot;10-&quot;: page 10 to the last).</translation>
+    </message>
+    <message>
+        <source>Writes one copy of the document without the pages of LIST.</source>
+        <translation>Writes one copy of the document without the pages of LIST.</translation>
+    </message>
+    <message>
+        <source>Writes one file per bookmark of levels 1 to LEVEL, named after it (1: chapters).</source>
+        <translation>Writes one file per bookmark of levels 1 to LEVEL, named after it (1: chapters).</translation>
+    </message>
+    <message>
+        <source>Writes consecutive files of at most SIZE each, such as 9MB or 500KB.</source>
+        <translation>Writes consecutive files of at most SIZE each, such as 9MB or 500KB.</translation>
+    </message>
+    <message>
+        <source>Writes the files into FOLDER (made when missing) instead of beside FILE.</source>
+        <translation>Writes the files into FOLDER (made when missing) instead of beside FILE.</translation>
+    </message>
+    <message>
+        <source>Splits one PDF file without opening a window. Give exactly one of --per-page, --every, --ranges, --without, --by-bookmarks and --by-size. Existing files are never replaced: a new file whose name is taken gets a number in front of its name.</source>
+        <translation>Splits one PDF file without opening a window. Give exactly one of --per-page, --every, --ranges, --without, --by-bookmarks and --by-size. Existing files are never replaced: a new file whose name is taken gets a number in front of its name.</translation>
+    </message>
+    <message>
+        <source>The PDF file to split.</source>
+        <translation>The PDF file to split.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 are two ways to split: choose one.</source>
+        <translation>--%1 and --%2 are two ways to split: choose one.</translation>
+    </message>
+    <message>
+        <source>Choose how to split: --per-page, --every N, --ranges LIST, --without LIST, --by-bookmarks LEVEL or --by-size SIZE.</source>
+        <translation>Choose how to split: --per-page, --every N, --ranges LIST, --without LIST, --by-bookmarks LEVEL or --by-size SIZE.</translation>
+    </message>
+    <message>
+        <source>--start goes with --every.</source>
+        <translation>--start goes with --every.</translation>
+    </message>
+    <message>
+        <source>--every needs a whole number of pages, at least 1, not &quot;%1&quot;.</source>
+        <translation>--every needs a whole number of pages, at least 1, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--start needs a page number, at least 1, not &quot;%1&quot;.</source>
+        <translation>--start needs a page number, at least 1, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--by-bookmarks needs a bookmark level, at least 1, not &quot;%1&quot;.</source>
+        <translation>--by-bookmarks needs a bookmark level, at least 1, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--by-size needs a size with its unit, at least 1KB, such as 9MB or 500KB, not &quot;%1&quot;.</source>
+        <translation>--by-size needs a size with its unit, at least 1KB, such as 9MB or 500KB, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--start %1 is past the last page of %2 (%3).</source>
+        <translation>--start %1 is past the last page of %2 (%3).</translation>
+    </message>
+    <message>
+        <source>--ranges: %1</source>
+        <translation>--ranges: %1</translation>
+    </message>
+    <message>
+        <source>--without: %1</source>
+        <translation>--without: %1</translation>
+    </message>
+    <message>
+        <source>--without: every page of %1 would be removed.</source>
+        <translation>--without: every page of %1 would be removed.</translation>
+    </message>
+    <message>
+        <source>%1 has no bookmarks that lead to its pages.</source>
+        <translation>%1 has no bookmarks that lead to its pages.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright split [options] FILE</source>
+        <translation>Usage: sheafwright split [options] FILE</translation>
+    </message>
+    <message>
+        <source>Name the PDF file to split.</source>
+        <translation>Name the PDF file to split.</translation>
+    </message>
+    <message>
+        <source>split takes one PDF file; run it once for each file.</source>
+        <translation>split takes one PDF file; run it once for each file.</translation>
+    </message>
+    <message>
+        <source>%1 has a single page: there is nothing to split.</source>
+        <translation>%1 has a single page: there is nothing to split.</translation>
+    </message>
+    <message>
+        <source>%1 does not allow copying its pages. Its owner password, given with --password-file, lifts that.</source>
+        <translation>%1 does not allow copying its pages. Its owner password, given with --password-file, lifts that.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written into %1.</source>
+        <translation>
+            <numerusform>%n file written into %1.</numerusform>
+            <numerusform>%n files written into %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The split could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The split was stopped.</source>
+        <translation>The split was stopped.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
+        <translation>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>No file could be written into %1.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Not every file could be written. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Not every file could be written.</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>The document could not be split (error %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were written whole and kept in %1.</source>
+        <translation>
+            <numerusform>%n file was written whole and kept in %1.</numerusform>
+            <numerusform>%n files were written whole and kept in %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No file was written.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Displays version information.</source>
         <translation>Displays version information.</translation>
@@ -56,6 +321,89 @@
     <message>
         <source>Try &quot;sheafwright --help&quot; for more information.</source>
         <translation>Try &quot;sheafwright --help&quot; for more information.</translation>
+    </message>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</source>
+        <translation>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOptions</name>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Shows this help.</translation>
+    </message>
+    <message>
+        <source>Writes TEXT as the title of the new files.</source>
+        <translation>Writes TEXT as the title of the new files.</translation>
+    </message>
+    <message>
+        <source>Writes TEXT as the author of the new files.</source>
+        <translation>Writes TEXT as the author of the new files.</translation>
+    </message>
+    <message>
+        <source>Opens protected files with the passwords in FILE, one per line, each tried in turn (&quot;-&quot;: read them from standard input).</source>
+        <translation>Opens protected files with the passwords in FILE, one per line, each tried in turn (&quot;-&quot;: read them from standard input).</translation>
+    </message>
+    <message>
+        <source>Reads the passwords of protected files from standard input, one per line.</source>
+        <translation>Reads the passwords of protected files from standard input, one per line.</translation>
+    </message>
+    <message>
+        <source>Protects the new files with a password, asked for twice on the terminal.</source>
+        <translation>Protects the new files with a password, asked for twice on the terminal.</translation>
+    </message>
+    <message>
+        <source>Protects the new files with the password on the first line of FILE (&quot;-&quot;: read it from standard input).</source>
+        <translation>Protects the new files with the password on the first line of FILE (&quot;-&quot;: read it from standard input).</translation>
+    </message>
+    <message>
+        <source>Prints what was written (files, pages, files left out and why) as JSON on standard output.</source>
+        <translation>Prints what was written (files, pages, files left out and why) as JSON on standard output.</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s trace on standard error.</source>
+        <translation>Prints the program&apos;s trace on standard error.</translation>
+    </message>
+    <message>
+        <source>Standard input can hold either the passwords of protected files or the protection password, not both.</source>
+        <translation>Standard input can hold either the passwords of protected files or the protection password, not both.</translation>
+    </message>
+    <message>
+        <source>--protect and --protect-password-file both give the protection password: choose one.</source>
+        <translation>--protect and --protect-password-file both give the protection password: choose one.</translation>
+    </message>
+    <message>
+        <source>The protection password file %1 holds no password.</source>
+        <translation>The protection password file %1 holds no password.</translation>
+    </message>
+    <message>
+        <source>--protect asks for the password on a terminal, and there is none: use --protect-password-file instead.</source>
+        <translation>--protect asks for the password on a terminal, and there is none: use --protect-password-file instead.</translation>
+    </message>
+    <message>
+        <source>Password for the new files: </source>
+        <translation>Password for the new files: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>The same password again: </translation>
+    </message>
+    <message>
+        <source>An empty password protects nothing.</source>
+        <translation>An empty password protects nothing.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>The two passwords differ.</translation>
+    </message>
+    <message>
+        <source>No protection password was set.</source>
+        <translation>No protection password was set.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
+        <translation>Try &quot;sheafwright %1 --help&quot; for more information.</translation>
     </message>
 </context>
 <context>
@@ -92,6 +440,29 @@
             <numerusform>File %1 of %2: %3</numerusform>
             <numerusform>File %1 of %2: %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>InputDocument</name>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Password for %1: </translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password, and none of the passwords given opens it.</source>
+        <translation>%1 is protected by a password, and none of the passwords given opens it.</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password. Give it with --password-file or --password-stdin, or run the command on a terminal to be asked for it.</source>
+        <translation>%1 is protected by a password. Give it with --password-file or --password-stdin, or run the command on a terminal to be asked for it.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</source>
+        <translation>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 has no pages.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +947,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordInput</name>
+    <message>
+        <source>No password could be read from standard input.</source>
+        <translation>No password could be read from standard input.</translation>
+    </message>
+    <message>
+        <source>The password file %1 cannot be read.</source>
+        <translation>The password file %1 cannot be read.</translation>
+    </message>
+</context>
+<context>
     <name>PdfFileDialog</name>
     <message>
         <source>PDF files</source>
@@ -622,6 +1004,16 @@
     <message>
         <source>Add files</source>
         <translation>Add files</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message numerus="yes">
+        <source>%n file(s) are larger than the limit: each holds a single page that alone is larger.</source>
+        <translation>
+            <numerusform>%n file is larger than the limit: it holds a single page that alone is larger.</numerusform>
+            <numerusform>%n files are larger than the limit: each holds a single page that alone is larger.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -24,11 +24,276 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CliMerge</name>
     <message>
-        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
-        <translation>Divide y une archivos PDF. Un solo archivo PDF se abre en la pantalla de dividir; varios van a la lista de unir en el orden indicado.</translation>
+        <source>Writes the merged file as OUTPUT (its folder is made when missing); an existing file is never replaced.</source>
+        <translation>Escribe el archivo unido como OUTPUT (su carpeta se crea si falta); nunca se reemplaza un archivo existente.</translation>
     </message>
+    <message>
+        <source>Merges PDF files into one, in the order given, without opening a window. Bookmarks, links and named destinations of every file keep working in the merged file.</source>
+        <translation>Une archivos PDF en uno, en el orden indicado, sin abrir ninguna ventana. Los marcadores, enlaces y destinos con nombre de cada archivo siguen funcionando en el archivo unido.</translation>
+    </message>
+    <message>
+        <source>The PDF files to merge, at least two.</source>
+        <translation>Los archivos PDF que se unen, al menos dos.</translation>
+    </message>
+    <message>
+        <source>Name the merged file with -o OUTPUT.</source>
+        <translation>Indique el archivo unido con -o OUTPUT.</translation>
+    </message>
+    <message>
+        <source>%1 exists already, and a merge never replaces a file: choose another name.</source>
+        <translation>%1 ya existe, y una unión nunca reemplaza un archivo: elija otro nombre.</translation>
+    </message>
+    <message>
+        <source>It was left out.</source>
+        <translation>Se ha omitido.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright merge [options] -o OUTPUT FILE...</source>
+        <translation>Uso: sheafwright merge [opciones] -o OUTPUT FILE...</translation>
+    </message>
+    <message>
+        <source>Name at least two PDF files to merge.</source>
+        <translation>Indique al menos dos archivos PDF para unir.</translation>
+    </message>
+    <message>
+        <source>No file could be merged: none of them can be read.</source>
+        <translation>No se ha podido unir ningún archivo: ninguno se puede leer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merging %n file(s) into %1...</source>
+        <translation>
+            <numerusform>Uniendo %n archivo en %1...</numerusform>
+            <numerusform>Uniendo %n archivos en %1...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</source>
+        <translation>No se ha podido unir %1: está dañado o sus páginas no se pueden copiar. Se ha omitido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) merged into %1.</source>
+        <translation>
+            <numerusform>%n archivo unido en %1.</numerusform>
+            <numerusform>%n archivos unidos en %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was written without the %n file(s) left out.</source>
+        <translation>
+            <numerusform>%1 se ha escrito sin el archivo omitido.</numerusform>
+            <numerusform>%1 se ha escrito sin los %n archivos omitidos.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>Se ha detenido la unión. No se ha escrito ningún archivo unido.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido escribir el archivo unido en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>No se pudo escribir el archivo combinado en %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>No quedó nada a medias.</translation>
+    </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>No se ha podido iniciar la unión: falta el programa auxiliar %1 o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido iniciar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>No se ha podido terminar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno. No se escribió ningún archivo combinado.</translation>
+    </message>
+    <message>
+        <source>No merged file was written (error %1).</source>
+        <translation>No se ha escrito ningún archivo unido (error %1).</translation>
+    </message>
+</context>
+<context>
+    <name>CliSplit</name>
+    <message>
+        <source>Writes one file per page.</source>
+        <translation>Escribe un archivo por página.</translation>
+    </message>
+    <message>
+        <source>Writes one file per N pages.</source>
+        <translation>Escribe un archivo cada N páginas.</translation>
+    </message>
+    <message>
+        <source>With --every: starts the first group at page K (pages before it are left out).</source>
+        <translation>Con --every: el primer grupo empieza en la página K (las páginas anteriores se omiten).</translation>
+    </message>
+    <message>
+        <source>Writes one file per page range of LIST, such as &quot;1-3, 7, 10-&quot; (&quot;10-&quot;: page 10 to the last).</source>
+        <translation>Escribe un archivo por cada intervalo de páginas de LIST, como «1-3, 7, 10-» («10-»: de la página 10 a la última).</translation>
+    </message>
+    <message>
+        <source>Writes one copy of the document without the pages of LIST.</source>
+        <translation>Escribe una copia del documento sin las páginas de LIST.</translation>
+    </message>
+    <message>
+        <source>Writes one file per bookmark of levels 1 to LEVEL, named after it (1: chapters).</source>
+        <translation>Escribe un archivo por cada marcador de los niveles 1 a LEVEL, con su nombre (1: capítulos).</translation>
+    </message>
+    <message>
+        <source>Writes consecutive files of at most SIZE each, such as 9MB or 500KB.</source>
+        <translation>Escribe archivos consecutivos de SIZE como máximo cada uno, como 9MB o 500KB.</translation>
+    </message>
+    <message>
+        <source>Writes the files into FOLDER (made when missing) instead of beside FILE.</source>
+        <translation>Escribe los archivos en FOLDER (se crea si falta) en lugar de junto a FILE.</translation>
+    </message>
+    <message>
+        <source>Splits one PDF file without opening a window. Give exactly one of --per-page, --every, --ranges, --without, --by-bookmarks and --by-size. Existing files are never replaced: a new file whose name is taken gets a number in front of its name.</source>
+        <translation>Divide un archivo PDF sin abrir ninguna ventana. Indique exactamente una de las opciones --per-page, --every, --ranges, --without, --by-bookmarks y --by-size. Nunca se reemplazan archivos existentes: un archivo nuevo cuyo nombre ya existe recibe un número delante del nombre.</translation>
+    </message>
+    <message>
+        <source>The PDF file to split.</source>
+        <translation>El archivo PDF que se divide.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 are two ways to split: choose one.</source>
+        <translation>--%1 y --%2 son dos formas de dividir: elija una.</translation>
+    </message>
+    <message>
+        <source>Choose how to split: --per-page, --every N, --ranges LIST, --without LIST, --by-bookmarks LEVEL or --by-size SIZE.</source>
+        <translation>Elija cómo dividir: --per-page, --every N, --ranges LIST, --without LIST, --by-bookmarks LEVEL o --by-size SIZE.</translation>
+    </message>
+    <message>
+        <source>--start goes with --every.</source>
+        <translation>--start va con --every.</translation>
+    </message>
+    <message>
+        <source>--every needs a whole number of pages, at least 1, not &quot;%1&quot;.</source>
+        <translation>--every necesita un número entero de páginas, al menos 1, no «%1».</translation>
+    </message>
+    <message>
+        <source>--start needs a page number, at least 1, not &quot;%1&quot;.</source>
+        <translation>--start necesita un número de página, al menos 1, no «%1».</translation>
+    </message>
+    <message>
+        <source>--by-bookmarks needs a bookmark level, at least 1, not &quot;%1&quot;.</source>
+        <translation>--by-bookmarks necesita un nivel de marcadores, al menos 1, no «%1».</translation>
+    </message>
+    <message>
+        <source>--by-size needs a size with its unit, at least 1KB, such as 9MB or 500KB, not &quot;%1&quot;.</source>
+        <translation>--by-size necesita un tamaño con su unidad, al menos 1KB, como 9MB o 500KB, no «%1».</translation>
+    </message>
+    <message>
+        <source>--start %1 is past the last page of %2 (%3).</source>
+        <translation>--start %1 está más allá de la última página de %2 (%3).</translation>
+    </message>
+    <message>
+        <source>--ranges: %1</source>
+        <translation>--ranges: %1</translation>
+    </message>
+    <message>
+        <source>--without: %1</source>
+        <translation>--without: %1</translation>
+    </message>
+    <message>
+        <source>--without: every page of %1 would be removed.</source>
+        <translation>--without: se quitarían todas las páginas de %1.</translation>
+    </message>
+    <message>
+        <source>%1 has no bookmarks that lead to its pages.</source>
+        <translation>%1 no tiene marcadores que lleven a sus páginas.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright split [options] FILE</source>
+        <translation>Uso: sheafwright split [opciones] FILE</translation>
+    </message>
+    <message>
+        <source>Name the PDF file to split.</source>
+        <translation>Indique el archivo PDF que se divide.</translation>
+    </message>
+    <message>
+        <source>split takes one PDF file; run it once for each file.</source>
+        <translation>split admite un solo archivo PDF; ejecútelo una vez por archivo.</translation>
+    </message>
+    <message>
+        <source>%1 has a single page: there is nothing to split.</source>
+        <translation>%1 tiene una sola página: no hay nada que dividir.</translation>
+    </message>
+    <message>
+        <source>%1 does not allow copying its pages. Its owner password, given with --password-file, lifts that.</source>
+        <translation>%1 no permite copiar sus páginas. Su contraseña de propietario, indicada con --password-file, lo permite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written into %1.</source>
+        <translation>
+            <numerusform>%n archivo escrito en %1.</numerusform>
+            <numerusform>%n archivos escritos en %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>No se ha podido iniciar la división: falta el programa auxiliar %1 o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido iniciar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido terminar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The split was stopped.</source>
+        <translation>Se ha detenido la división.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
+        <translation>No se ha podido escribir ningún archivo en %1. Compruebe que se puede escribir en la carpeta y que el disco no está lleno.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>No se ha podido escribir ningún archivo en %1.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>No se pudieron escribir todos los archivos. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>No se pudieron escribir todos los archivos.</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>No se ha podido dividir el documento (error %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were written whole and kept in %1.</source>
+        <translation>
+            <numerusform>%n archivo se ha escrito entero y se conserva en %1.</numerusform>
+            <numerusform>%n archivos se han escrito enteros y se conservan en %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No se escribió ningún archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Displays version information.</source>
         <translation>Muestra la información de la versión.</translation>
@@ -56,6 +321,89 @@
     <message>
         <source>Try &quot;sheafwright --help&quot; for more information.</source>
         <translation>Pruebe «sheafwright --help» para más información.</translation>
+    </message>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</source>
+        <translation>Divide y une archivos PDF. Un solo archivo PDF se abre en la pantalla de dividir; varios van a la lista de unir en el orden indicado. Sin ventana: «sheafwright split --help» y «sheafwright merge --help».</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOptions</name>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Muestra esta ayuda.</translation>
+    </message>
+    <message>
+        <source>Writes TEXT as the title of the new files.</source>
+        <translation>Escribe TEXT como título de los archivos nuevos.</translation>
+    </message>
+    <message>
+        <source>Writes TEXT as the author of the new files.</source>
+        <translation>Escribe TEXT como autor de los archivos nuevos.</translation>
+    </message>
+    <message>
+        <source>Opens protected files with the passwords in FILE, one per line, each tried in turn (&quot;-&quot;: read them from standard input).</source>
+        <translation>Abre los archivos protegidos con las contraseñas de FILE, una por línea, probadas por turno («-»: leerlas de la entrada estándar).</translation>
+    </message>
+    <message>
+        <source>Reads the passwords of protected files from standard input, one per line.</source>
+        <translation>Lee las contraseñas de los archivos protegidos de la entrada estándar, una por línea.</translation>
+    </message>
+    <message>
+        <source>Protects the new files with a password, asked for twice on the terminal.</source>
+        <translation>Protege los archivos nuevos con una contraseña, que se pide dos veces en el terminal.</translation>
+    </message>
+    <message>
+        <source>Protects the new files with the password on the first line of FILE (&quot;-&quot;: read it from standard input).</source>
+        <translation>Protege los archivos nuevos con la contraseña de la primera línea de FILE («-»: leerla de la entrada estándar).</translation>
+    </message>
+    <message>
+        <source>Prints what was written (files, pages, files left out and why) as JSON on standard output.</source>
+        <translation>Muestra lo que se ha escrito (archivos, páginas, archivos omitidos y por qué) como JSON en la salida estándar.</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s trace on standard error.</source>
+        <translation>Muestra la traza del programa en la salida de error estándar.</translation>
+    </message>
+    <message>
+        <source>Standard input can hold either the passwords of protected files or the protection password, not both.</source>
+        <translation>La entrada estándar puede contener las contraseñas de los archivos protegidos o la contraseña de protección, no ambas.</translation>
+    </message>
+    <message>
+        <source>--protect and --protect-password-file both give the protection password: choose one.</source>
+        <translation>--protect y --protect-password-file indican ambos la contraseña de protección: elija una.</translation>
+    </message>
+    <message>
+        <source>The protection password file %1 holds no password.</source>
+        <translation>El archivo de contraseña de protección %1 no contiene ninguna contraseña.</translation>
+    </message>
+    <message>
+        <source>--protect asks for the password on a terminal, and there is none: use --protect-password-file instead.</source>
+        <translation>--protect pide la contraseña en un terminal, y no hay ninguno: use --protect-password-file en su lugar.</translation>
+    </message>
+    <message>
+        <source>Password for the new files: </source>
+        <translation>Contraseña para los archivos nuevos: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>La misma contraseña otra vez: </translation>
+    </message>
+    <message>
+        <source>An empty password protects nothing.</source>
+        <translation>Una contraseña vacía no protege nada.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>Las dos contraseñas no coinciden.</translation>
+    </message>
+    <message>
+        <source>No protection password was set.</source>
+        <translation>No se ha establecido ninguna contraseña de protección.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
+        <translation>Pruebe «sheafwright %1 --help» para más información.</translation>
     </message>
 </context>
 <context>
@@ -92,6 +440,29 @@
             <numerusform>Archivo %1 de %2: %3</numerusform>
             <numerusform>Archivo %1 de %2: %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>InputDocument</name>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Contraseña de %1: </translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password, and none of the passwords given opens it.</source>
+        <translation>%1 está protegido con contraseña, y ninguna de las contraseñas indicadas lo abre.</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password. Give it with --password-file or --password-stdin, or run the command on a terminal to be asked for it.</source>
+        <translation>%1 está protegido con contraseña. Indíquela con --password-file o --password-stdin, o ejecute la orden en un terminal para que se le pida.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</source>
+        <translation>%1 no se puede leer como archivo PDF: está dañado o no es un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 no tiene páginas.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +947,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordInput</name>
+    <message>
+        <source>No password could be read from standard input.</source>
+        <translation>No se ha podido leer ninguna contraseña de la entrada estándar.</translation>
+    </message>
+    <message>
+        <source>The password file %1 cannot be read.</source>
+        <translation>No se puede leer el archivo de contraseñas %1.</translation>
+    </message>
+</context>
+<context>
     <name>PdfFileDialog</name>
     <message>
         <source>PDF files</source>
@@ -622,6 +1004,16 @@
     <message>
         <source>Add files</source>
         <translation>Añadir archivos</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message numerus="yes">
+        <source>%n file(s) are larger than the limit: each holds a single page that alone is larger.</source>
+        <translation>
+            <numerusform>%n archivo supera el límite: contiene una sola página que por sí sola es mayor.</numerusform>
+            <numerusform>%n archivos superan el límite: cada uno contiene una sola página que por sí sola es mayor.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

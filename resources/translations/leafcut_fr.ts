@@ -24,11 +24,276 @@
     </message>
 </context>
 <context>
-    <name>CommandLine</name>
+    <name>CliMerge</name>
     <message>
-        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
-        <translation>Divise et fusionne des fichiers PDF. Un seul fichier PDF s’ouvre sur l’écran de division ; plusieurs vont dans la liste de fusion dans l’ordre donné.</translation>
+        <source>Writes the merged file as OUTPUT (its folder is made when missing); an existing file is never replaced.</source>
+        <translation>Écrit le fichier fusionné sous le nom OUTPUT (son dossier est créé s’il manque)&#xa0;; un fichier existant n’est jamais remplacé.</translation>
     </message>
+    <message>
+        <source>Merges PDF files into one, in the order given, without opening a window. Bookmarks, links and named destinations of every file keep working in the merged file.</source>
+        <translation>Fusionne des fichiers PDF en un seul, dans l’ordre donné, sans ouvrir de fenêtre. Les signets, liens et destinations nommées de chaque fichier continuent de fonctionner dans le fichier fusionné.</translation>
+    </message>
+    <message>
+        <source>The PDF files to merge, at least two.</source>
+        <translation>Les fichiers PDF à fusionner, au moins deux.</translation>
+    </message>
+    <message>
+        <source>Name the merged file with -o OUTPUT.</source>
+        <translation>Nommez le fichier fusionné avec -o OUTPUT.</translation>
+    </message>
+    <message>
+        <source>%1 exists already, and a merge never replaces a file: choose another name.</source>
+        <translation>%1 existe déjà, et une fusion ne remplace jamais un fichier&#xa0;: choisissez un autre nom.</translation>
+    </message>
+    <message>
+        <source>It was left out.</source>
+        <translation>Il a été laissé de côté.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright merge [options] -o OUTPUT FILE...</source>
+        <translation>Usage&#xa0;: sheafwright merge [options] -o OUTPUT FILE...</translation>
+    </message>
+    <message>
+        <source>Name at least two PDF files to merge.</source>
+        <translation>Indiquez au moins deux fichiers PDF à fusionner.</translation>
+    </message>
+    <message>
+        <source>No file could be merged: none of them can be read.</source>
+        <translation>Aucun fichier n’a pu être fusionné&#xa0;: aucun ne peut être lu.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Merging %n file(s) into %1...</source>
+        <translation>
+            <numerusform>Fusion de %n fichier dans %1...</numerusform>
+            <numerusform>Fusion de %n fichiers dans %1...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</source>
+        <translation>%1 n’a pas pu être fusionné&#xa0;: il est endommagé ou ses pages ne peuvent pas être copiées. Il a été laissé de côté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) merged into %1.</source>
+        <translation>
+            <numerusform>%n fichier fusionné dans %1.</numerusform>
+            <numerusform>%n fichiers fusionnés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 was written without the %n file(s) left out.</source>
+        <translation>
+            <numerusform>%1 a été écrit sans le fichier laissé de côté.</numerusform>
+            <numerusform>%1 a été écrit sans les %n fichiers laissés de côté.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>La fusion a été arrêtée. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1. Check that the disk is not full.</source>
+        <translation>Le fichier fusionné n’a pas pu être écrit dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>Le fichier fusionné n’a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Rien n’a été laissé.</translation>
+    </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>La fusion n’a pas pu démarrer&#xa0;: le programme auxiliaire %1 est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La fusion n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>La fusion n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>No merged file was written (error %1).</source>
+        <translation>Aucun fichier fusionné n’a été écrit (erreur %1).</translation>
+    </message>
+</context>
+<context>
+    <name>CliSplit</name>
+    <message>
+        <source>Writes one file per page.</source>
+        <translation>Écrit un fichier par page.</translation>
+    </message>
+    <message>
+        <source>Writes one file per N pages.</source>
+        <translation>Écrit un fichier toutes les N pages.</translation>
+    </message>
+    <message>
+        <source>With --every: starts the first group at page K (pages before it are left out).</source>
+        <translation>Avec --every&#xa0;: le premier groupe commence à la page K (les pages précédentes sont laissées de côté).</translation>
+    </message>
+    <message>
+        <source>Writes one file per page range of LIST, such as &quot;1-3, 7, 10-&quot; (&quot;10-&quot;: page 10 to the last).</source>
+        <translation>Écrit un fichier par plage de pages de LIST, par exemple «&#xa0;1-3, 7, 10-&#xa0;» («&#xa0;10-&#xa0;»&#xa0;: de la page 10 à la dernière).</translation>
+    </message>
+    <message>
+        <source>Writes one copy of the document without the pages of LIST.</source>
+        <translation>Écrit une copie du document sans les pages de LIST.</translation>
+    </message>
+    <message>
+        <source>Writes one file per bookmark of levels 1 to LEVEL, named after it (1: chapters).</source>
+        <translation>Écrit un fichier par signet des niveaux 1 à LEVEL, nommé d’après lui (1&#xa0;: chapitres).</translation>
+    </message>
+    <message>
+        <source>Writes consecutive files of at most SIZE each, such as 9MB or 500KB.</source>
+        <translation>Écrit des fichiers consécutifs d’au plus SIZE chacun, par exemple 9MB ou 500KB.</translation>
+    </message>
+    <message>
+        <source>Writes the files into FOLDER (made when missing) instead of beside FILE.</source>
+        <translation>Écrit les fichiers dans FOLDER (créé s’il manque) au lieu d’à côté de FILE.</translation>
+    </message>
+    <message>
+        <source>Splits one PDF file without opening a window. Give exactly one of --per-page, --every, --ranges, --without, --by-bookmarks and --by-size. Existing files are never replaced: a new file whose name is taken gets a number in front of its name.</source>
+        <translation>Divise un fichier PDF sans ouvrir de fenêtre. Donnez exactement une des options --per-page, --every, --ranges, --without, --by-bookmarks et --by-size. Les fichiers existants ne sont jamais remplacés&#xa0;: un nouveau fichier dont le nom est pris reçoit un numéro devant son nom.</translation>
+    </message>
+    <message>
+        <source>The PDF file to split.</source>
+        <translation>Le fichier PDF à diviser.</translation>
+    </message>
+    <message>
+        <source>--%1 and --%2 are two ways to split: choose one.</source>
+        <translation>--%1 et --%2 sont deux façons de diviser&#xa0;: choisissez-en une.</translation>
+    </message>
+    <message>
+        <source>Choose how to split: --per-page, --every N, --ranges LIST, --without LIST, --by-bookmarks LEVEL or --by-size SIZE.</source>
+        <translation>Choisissez comment diviser&#xa0;: --per-page, --every N, --ranges LIST, --without LIST, --by-bookmarks LEVEL ou --by-size SIZE.</translation>
+    </message>
+    <message>
+        <source>--start goes with --every.</source>
+        <translation>--start va avec --every.</translation>
+    </message>
+    <message>
+        <source>--every needs a whole number of pages, at least 1, not &quot;%1&quot;.</source>
+        <translation>--every demande un nombre entier de pages, au moins 1, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--start needs a page number, at least 1, not &quot;%1&quot;.</source>
+        <translation>--start demande un numéro de page, au moins 1, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--by-bookmarks needs a bookmark level, at least 1, not &quot;%1&quot;.</source>
+        <translation>--by-bookmarks demande un niveau de signets, au moins 1, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--by-size needs a size with its unit, at least 1KB, such as 9MB or 500KB, not &quot;%1&quot;.</source>
+        <translation>--by-size demande une taille avec son unité, au moins 1KB, par exemple 9MB ou 500KB, pas «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--start %1 is past the last page of %2 (%3).</source>
+        <translation>--start %1 dépasse la dernière page de %2 (%3).</translation>
+    </message>
+    <message>
+        <source>--ranges: %1</source>
+        <translation>--ranges&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--without: %1</source>
+        <translation>--without&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--without: every page of %1 would be removed.</source>
+        <translation>--without&#xa0;: toutes les pages de %1 seraient retirées.</translation>
+    </message>
+    <message>
+        <source>%1 has no bookmarks that lead to its pages.</source>
+        <translation>%1 n’a aucun signet menant à ses pages.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright split [options] FILE</source>
+        <translation>Usage&#xa0;: sheafwright split [options] FILE</translation>
+    </message>
+    <message>
+        <source>Name the PDF file to split.</source>
+        <translation>Indiquez le fichier PDF à diviser.</translation>
+    </message>
+    <message>
+        <source>split takes one PDF file; run it once for each file.</source>
+        <translation>split prend un seul fichier PDF&#xa0;; lancez-le une fois par fichier.</translation>
+    </message>
+    <message>
+        <source>%1 has a single page: there is nothing to split.</source>
+        <translation>%1 n’a qu’une page&#xa0;: il n’y a rien à diviser.</translation>
+    </message>
+    <message>
+        <source>%1 does not allow copying its pages. Its owner password, given with --password-file, lifts that.</source>
+        <translation>%1 n’autorise pas la copie de ses pages. Son mot de passe propriétaire, donné avec --password-file, lève cette restriction.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) written into %1.</source>
+        <translation>
+            <numerusform>%n fichier écrit dans %1.</numerusform>
+            <numerusform>%n fichiers écrits dans %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>La division n’a pas pu démarrer&#xa0;: le programme auxiliaire %1 est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La division n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La division n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The split was stopped.</source>
+        <translation>La division a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
+        <translation>Aucun fichier n’a pu être écrit dans %1. Vérifiez que le dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>Aucun fichier n’a pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written. Check that the disk is not full.</source>
+        <translation>Tous les fichiers n’ont pas pu être écrits. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Tous les fichiers n’ont pas pu être écrits.</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>Le document n&apos;a pas pu être divisé (erreur %1).</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s) were written whole and kept in %1.</source>
+        <translation>
+            <numerusform>%n fichier a été écrit en entier et conservé dans %1.</numerusform>
+            <numerusform>%n fichiers ont été écrits en entier et conservés dans %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n’a été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
     <message>
         <source>Displays version information.</source>
         <translation>Affiche les informations de version.</translation>
@@ -56,6 +321,89 @@
     <message>
         <source>Try &quot;sheafwright --help&quot; for more information.</source>
         <translation>Essayez « sheafwright --help » pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</source>
+        <translation>Divise et fusionne des fichiers PDF. Un seul fichier PDF s’ouvre sur l’écran de division&#xa0;; plusieurs vont dans la liste de fusion dans l’ordre donné. Sans fenêtre&#xa0;: «&#xa0;sheafwright split --help&#xa0;» et «&#xa0;sheafwright merge --help&#xa0;».</translation>
+    </message>
+</context>
+<context>
+    <name>CommandOptions</name>
+    <message>
+        <source>Shows this help.</source>
+        <translation>Affiche cette aide.</translation>
+    </message>
+    <message>
+        <source>Writes TEXT as the title of the new files.</source>
+        <translation>Écrit TEXT comme titre des nouveaux fichiers.</translation>
+    </message>
+    <message>
+        <source>Writes TEXT as the author of the new files.</source>
+        <translation>Écrit TEXT comme auteur des nouveaux fichiers.</translation>
+    </message>
+    <message>
+        <source>Opens protected files with the passwords in FILE, one per line, each tried in turn (&quot;-&quot;: read them from standard input).</source>
+        <translation>Ouvre les fichiers protégés avec les mots de passe de FILE, un par ligne, essayés tour à tour («&#xa0;-&#xa0;»&#xa0;: les lire sur l’entrée standard).</translation>
+    </message>
+    <message>
+        <source>Reads the passwords of protected files from standard input, one per line.</source>
+        <translation>Lit les mots de passe des fichiers protégés sur l’entrée standard, un par ligne.</translation>
+    </message>
+    <message>
+        <source>Protects the new files with a password, asked for twice on the terminal.</source>
+        <translation>Protège les nouveaux fichiers par un mot de passe, demandé deux fois dans le terminal.</translation>
+    </message>
+    <message>
+        <source>Protects the new files with the password on the first line of FILE (&quot;-&quot;: read it from standard input).</source>
+        <translation>Protège les nouveaux fichiers par le mot de passe de la première ligne de FILE («&#xa0;-&#xa0;»&#xa0;: le lire sur l’entrée standard).</translation>
+    </message>
+    <message>
+        <source>Prints what was written (files, pages, files left out and why) as JSON on standard output.</source>
+        <translation>Affiche ce qui a été écrit (fichiers, pages, fichiers laissés de côté et pourquoi) en JSON sur la sortie standard.</translation>
+    </message>
+    <message>
+        <source>Prints the program&apos;s trace on standard error.</source>
+        <translation>Affiche la trace du programme sur la sortie d’erreur standard.</translation>
+    </message>
+    <message>
+        <source>Standard input can hold either the passwords of protected files or the protection password, not both.</source>
+        <translation>L’entrée standard peut contenir soit les mots de passe des fichiers protégés, soit le mot de passe de protection, pas les deux.</translation>
+    </message>
+    <message>
+        <source>--protect and --protect-password-file both give the protection password: choose one.</source>
+        <translation>--protect et --protect-password-file donnent tous deux le mot de passe de protection&#xa0;: choisissez-en un.</translation>
+    </message>
+    <message>
+        <source>The protection password file %1 holds no password.</source>
+        <translation>Le fichier de mot de passe de protection %1 ne contient aucun mot de passe.</translation>
+    </message>
+    <message>
+        <source>--protect asks for the password on a terminal, and there is none: use --protect-password-file instead.</source>
+        <translation>--protect demande le mot de passe dans un terminal, et il n’y en a pas&#xa0;: utilisez plutôt --protect-password-file.</translation>
+    </message>
+    <message>
+        <source>Password for the new files: </source>
+        <translation>Mot de passe des nouveaux fichiers&#xa0;: </translation>
+    </message>
+    <message>
+        <source>The same password again: </source>
+        <translation>Le même mot de passe à nouveau&#xa0;: </translation>
+    </message>
+    <message>
+        <source>An empty password protects nothing.</source>
+        <translation>Un mot de passe vide ne protège rien.</translation>
+    </message>
+    <message>
+        <source>The two passwords differ.</source>
+        <translation>Les deux mots de passe diffèrent.</translation>
+    </message>
+    <message>
+        <source>No protection password was set.</source>
+        <translation>Aucun mot de passe de protection n’a été défini.</translation>
+    </message>
+    <message>
+        <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
+        <translation>Essayez «&#xa0;sheafwright %1 --help&#xa0;» pour plus d’informations.</translation>
     </message>
 </context>
 <context>
@@ -92,6 +440,29 @@
             <numerusform>Fichier %1 sur %2&#xa0;: %3</numerusform>
             <numerusform>Fichier %1 sur %2&#xa0;: %3</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>InputDocument</name>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Mot de passe de %1&#xa0;: </translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password, and none of the passwords given opens it.</source>
+        <translation>%1 est protégé par un mot de passe, et aucun des mots de passe donnés ne l’ouvre.</translation>
+    </message>
+    <message>
+        <source>%1 is protected by a password. Give it with --password-file or --password-stdin, or run the command on a terminal to be asked for it.</source>
+        <translation>%1 est protégé par un mot de passe. Donnez-le avec --password-file ou --password-stdin, ou lancez la commande dans un terminal pour qu’il vous soit demandé.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</source>
+        <translation>%1 ne peut pas être lu comme fichier PDF&#xa0;: il est endommagé ou ce n’est pas un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>%1 has no pages.</source>
+        <translation>%1 n’a aucune page.</translation>
     </message>
 </context>
 <context>
@@ -576,6 +947,17 @@
     </message>
 </context>
 <context>
+    <name>PasswordInput</name>
+    <message>
+        <source>No password could be read from standard input.</source>
+        <translation>Aucun mot de passe n’a pu être lu sur l’entrée standard.</translation>
+    </message>
+    <message>
+        <source>The password file %1 cannot be read.</source>
+        <translation>Le fichier de mots de passe %1 ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
     <name>PdfFileDialog</name>
     <message>
         <source>PDF files</source>
@@ -622,6 +1004,16 @@
     <message>
         <source>Add files</source>
         <translation>Ajout de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>RunReport</name>
+    <message numerus="yes">
+        <source>%n file(s) are larger than the limit: each holds a single page that alone is larger.</source>
+        <translation>
+            <numerusform>%n fichier dépasse la limite&#xa0;: il contient une seule page qui, à elle seule, est plus grande.</numerusform>
+            <numerusform>%n fichiers dépassent la limite&#xa0;: chacun contient une seule page qui, à elle seule, est plus grande.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -247,7 +247,9 @@ QStringList outline(const QString &path)
     return lines;
 }
 
-QList<int> linkTargets(const QString &path, int page)
+namespace {
+
+QList<int> targetsOf(const QString &path, int page, bool internalOnly)
 {
     QList<int> targets;
     const std::unique_ptr<QPDF> pdf = open(path);
@@ -260,11 +262,28 @@ QList<int> linkTargets(const QString &path, int page)
         if (!annot.getKey("/Subtype").isName() || annot.getKey("/Subtype").getName() != "/Link")
             continue;
         QPDFObjectHandle dest = annot.getKey("/Dest");
-        if (dest.isNull() && annot.getKey("/A").isDictionary())
-            dest = annot.getKey("/A").getKey("/D");
+        QPDFObjectHandle action = annot.getKey("/A");
+        if (dest.isNull() && action.isDictionary()) {
+            const bool goTo = action.getKey("/S").isName() && action.getKey("/S").getName() == "/GoTo";
+            if (internalOnly && !goTo)
+                continue;
+            dest = action.getKey("/D");
+        }
         targets << pageNumber(*pdf, resolveNamed(*pdf, dest));
     }
     return targets;
+}
+
+} // namespace
+
+QList<int> linkTargets(const QString &path, int page)
+{
+    return targetsOf(path, page, false);
+}
+
+QList<int> internalLinkTargets(const QString &path, int page)
+{
+    return targetsOf(path, page, true);
 }
 
 } // namespace SplitTestPdf

@@ -41,5 +41,9 @@ QStringList outline(const QString &path);
 // Each link annotation of page (1-based) as the 1-based page its destination
 // resolves to (named destinations looked up), 0 for unresolvable.
 QList<int> linkTargets(const QString &path, int page);
+// The same for the links that go to a place in the document only (a
+// destination or a GoTo action), leaving out links to web addresses, files
+// and other actions.
+QList<int> internalLinkTargets(const QString &path, int page);
 
 } // namespace SplitTestPdf

@@ -7,6 +7,7 @@
 #include <QDirIterator>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QSettings>
 #include <QStandardPaths>
@@ -71,6 +72,12 @@ private slots:
             QStringLiteral("share/metainfo/%1.metainfo.xml").arg(appId),
             QStringLiteral("share/icons/hicolor/scalable/apps/%1.svg").arg(appId),
             QStringLiteral("share/doc/sheafwright/copyright"),
+            QStringLiteral("share/man/man1/sheafwright.1"),
+            QStringLiteral("share/bash-completion/completions/sheafwright"),
+            QStringLiteral("share/kio/servicemenus/sheafwright-merge.desktop"),
+            QStringLiteral("share/kio/servicemenus/sheafwright-split.desktop"),
+            QStringLiteral("share/nemo/actions/sheafwright-merge.nemo_action"),
+            QStringLiteral("share/nemo/actions/sheafwright-split.nemo_action"),
         };
         const QStringList sources = QDir(TestPaths::sourceDir() + QStringLiteral("/resources/translations"))
                                         .entryList({QStringLiteral("leafcut_*.ts")}, QDir::Files);
@@ -113,6 +120,90 @@ private slots:
         QVERIFY(entryFile.value(QStringLiteral("MimeType")).toString().split(QLatin1Char(';'))
                     .contains(QStringLiteral("application/pdf")));
         QCOMPARE(entryFile.value(QStringLiteral("Icon")).toString(), appId);
+    }
+
+    // Right-click actions for Dolphin (service menus, checked by the same
+    // validator as the launcher entry) and Nemo: merge for several PDF
+    // files, split for one, both handing the files to the program.
+    void fileManagerActionsValidate_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("countKey");
+        QTest::addColumn<QString>("nemoSelection");
+        QTest::newRow("merge") << "merge" << "Merge with Sheafwright" << "X-KDE-MinNumberOfUrls=2" << "m";
+        QTest::newRow("split") << "split" << "Split with Sheafwright" << "X-KDE-MaxNumberOfUrls=1" << "s";
+    }
+    void fileManagerActionsValidate()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, name);
+        QFETCH(QString, countKey);
+        QFETCH(QString, nemoSelection);
+        const QString validate = tool(QStringLiteral("desktop-file-validate"), "desktop-file-utils");
+        QVERIFY2(!validate.isEmpty(), "desktop-file-validate is missing (package desktop-file-utils)");
+        const QString menu = staged(QStringLiteral("share/kio/servicemenus/sheafwright-%1.desktop").arg(action));
+        const ToolRun check = runTool(validate, {menu});
+        QVERIFY2(check.exitCode == 0 && check.out.trimmed().isEmpty(), check.out.constData());
+        QFile menuFile(menu);
+        QVERIFY(menuFile.open(QIODevice::ReadOnly));
+        const QStringList menuLines = QString::fromUtf8(menuFile.readAll()).split(QLatin1Char('\n'));
+        QVERIFY(menuLines.contains(QStringLiteral("MimeType=application/pdf;")));
+        QVERIFY(menuLines.contains(countKey));
+        QVERIFY(menuLines.contains(QStringLiteral("Name=") + name));
+        const QString exec = action == QLatin1String("merge") ? QStringLiteral("Exec=sheafwright %F")
+                                                              : QStringLiteral("Exec=sheafwright %f");
+        QVERIFY(menuLines.contains(exec));
+
+        QSettings nemo(staged(QStringLiteral("share/nemo/actions/sheafwright-%1.nemo_action").arg(action)),
+                       QSettings::IniFormat);
+        nemo.beginGroup(QStringLiteral("Nemo Action"));
+        QCOMPARE(nemo.value(QStringLiteral("Name")).toString(), name);
+        QCOMPARE(nemo.value(QStringLiteral("Exec")).toString(), QStringLiteral("sheafwright %U"));
+        QCOMPARE(nemo.value(QStringLiteral("Selection")).toString(), nemoSelection);
+        // (QSettings ends a value at ';'.)
+        QCOMPARE(nemo.value(QStringLiteral("Mimetypes")).toString(), QStringLiteral("application/pdf"));
+    }
+
+    // The manual page reads without a warning from groff and names every
+    // option the commands' help lists; the bash completion offers them all.
+    void manualPageAndCompletionCoverEveryOption()
+    {
+        const QString manual = staged(QStringLiteral("share/man/man1/sheafwright.1"));
+        const QString groff = tool(QStringLiteral("groff"), "groff-base");
+        QVERIFY2(!groff.isEmpty(), "groff is missing (package groff-base)");
+        const ToolRun lint = runTool(groff, {QStringLiteral("-man"), QStringLiteral("-ww"), QStringLiteral("-z"), manual});
+        QVERIFY2(lint.exitCode == 0 && lint.err.isEmpty(), lint.err.constData());
+        QFile manualFile(manual);
+        QVERIFY(manualFile.open(QIODevice::ReadOnly));
+        const QString page = QString::fromUtf8(manualFile.readAll()).replace(QLatin1String("\\-"), QLatin1String("-"));
+        QVERIFY2(page.contains(QLatin1String("\"Sheafwright 2.0.10\"")), "the manual page names another version");
+
+        const QString bash = tool(QStringLiteral("bash"), "bash");
+        const QString completion = staged(QStringLiteral("share/bash-completion/completions/sheafwright"));
+        static const QRegularExpression option(QStringLiteral("(?:^|[ ,])(--?[a-z][a-z-]*)"), QRegularExpression::MultilineOption);
+        for (const QString &command : {QStringLiteral("split"), QStringLiteral("merge")}) {
+            const ToolRun help = runTool(program(), {command, QStringLiteral("--help")});
+            QCOMPARE(help.exitCode, 0);
+            QSet<QString> options;
+            for (auto it = option.globalMatch(QString::fromUtf8(help.out)); it.hasNext();)
+                options.insert(it.next().captured(1));
+            QVERIFY2(options.size() >= 10, help.out.constData());
+            for (const QString &name : options) {
+                const QRegularExpression heading(QStringLiteral("^\\.TP\\n\\.B[IR]? .*%1(?![a-z-])")
+                                                     .arg(QRegularExpression::escape(name)),
+                                                 QRegularExpression::MultilineOption);
+                QVERIFY2(heading.match(page).hasMatch(),
+                         qPrintable(command + QLatin1Char(' ') + name + " has no entry in the manual page"));
+            }
+
+            const QString script = QStringLiteral("source '%1'; COMP_WORDS=(sheafwright %2 -); COMP_CWORD=2; _sheafwright; "
+                                                  "printf '%s\\n' \"${COMPREPLY[@]}\"").arg(completion, command);
+            const ToolRun offered = runTool(bash, {QStringLiteral("-c"), script});
+            QCOMPARE(offered.exitCode, 0);
+            const QStringList lines = QString::fromUtf8(offered.out).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QCOMPARE(QSet<QString>(lines.begin(), lines.end()), options);
+        }
     }
 
     void installedProgramAnswersVersionAndHelp()

@@ -166,6 +166,12 @@ private slots:
         QVERIFY(files.contains(QStringLiteral("./usr/share/metainfo/org.sheafwright.Sheafwright.metainfo.xml")));
         QVERIFY(files.contains(QStringLiteral("./usr/share/icons/hicolor/scalable/apps/org.sheafwright.Sheafwright.svg")));
         QVERIFY(files.contains(QStringLiteral("./usr/share/sheafwright/translations/leafcut_de.qm")));
+        QVERIFY(files.contains(QStringLiteral("./usr/share/man/man1/sheafwright.1")));
+        QVERIFY(files.contains(QStringLiteral("./usr/share/bash-completion/completions/sheafwright")));
+        for (const char *action : {"merge", "split"}) {
+            QVERIFY(files.contains(QStringLiteral("./usr/share/kio/servicemenus/sheafwright-%1.desktop").arg(QLatin1String(action))));
+            QVERIFY(files.contains(QStringLiteral("./usr/share/nemo/actions/sheafwright-%1.nemo_action").arg(QLatin1String(action))));
+        }
         static const QRegularExpression testProgram(QStringLiteral("/(unit|gui|e2e|fuzz|bench)_[a-z]+$"));
         for (const QString &file : files)
             QVERIFY2(!testProgram.match(file).hasMatch(), qPrintable(file));

@@ -27,6 +27,7 @@ class TestTestPrograms : public QObject
         {QStringLiteral("readelf"), QStringLiteral("binutils")},
         {QStringLiteral("file"), QStringLiteral("file")},
         {QStringLiteral("dpkg-shlibdeps"), QStringLiteral("dpkg-dev")},
+        {QStringLiteral("groff"), QStringLiteral("groff-base")},
         // essential: on every Debian system
         {QStringLiteral("bash"), QString()},
         {QStringLiteral("sh"), QString()},

@@ -1,0 +1,242 @@
+#include "cli/CliMerge.h"
+
+#include "app/CommandLine.h"
+#include "app/FileUtils.h"
+#include "app/InstallLayout.h"
+#include "app/OutputFolder.h"
+#include "cli/CommandOptions.h"
+#include "cli/InputDocument.h"
+#include "cli/InterruptNotifier.h"
+#include "cli/PasswordInput.h"
+#include "cli/RunReport.h"
+#include "cli/TerminalProgress.h"
+#include "merge/MergeLauncher.h"
+#include "pdf/DebenuService.h"
+#include "protocol/WorkerCode.h"
+#include "protocol/WriteError.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace {
+
+const QString command = QStringLiteral("merge");
+
+} // namespace
+
+CliMerge::CliMerge(std::shared_ptr<DebenuService> service, InterruptNotifier *interrupts)
+    : m_service(std::move(service))
+    , m_interrupts(interrupts)
+    , m_output({QStringLiteral("o"), QStringLiteral("output")},
+               tr("Writes the merged file as OUTPUT (its folder is made when missing); an existing file is never "
+                  "replaced."),
+               QStringLiteral("OUTPUT"))
+{
+    m_parser.setApplicationDescription(
+        tr("Merges PDF files into one, in the order given, without opening a window. Bookmarks, links and named "
+           "destinations of every file keep working in the merged file."));
+    m_parser.addPositionalArgument(QStringLiteral("FILE"), tr("The PDF files to merge, at least two."),
+                                   QStringLiteral("FILE..."));
+    m_parser.addOption(m_output);
+    m_common = std::make_unique<CommandOptions>(m_parser);
+}
+
+CliMerge::~CliMerge() = default;
+
+bool CliMerge::outputPath(QString *path, QString *problem) const
+{
+    if (!m_parser.isSet(m_output) || m_parser.value(m_output).trimmed().isEmpty()) {
+        *problem = tr("Name the merged file with -o OUTPUT.");
+        return false;
+    }
+    const QFileInfo output(m_parser.value(m_output));
+    if (output.exists() || output.isSymLink()) {
+        *problem = tr("%1 exists already, and a merge never replaces a file: choose another name.")
+                       .arg(QDir::toNativeSeparators(output.absoluteFilePath()));
+        return false;
+    }
+    *path = output.absoluteFilePath();
+    return true;
+}
+
+bool CliMerge::tasksFor(const QStringList &paths, MergeTaskList *tasks, RunReport &report, QString *problem) const
+{
+    QStringList locked;
+    for (const QString &path : paths) {
+        const InputDocument document =
+            InputDocument::open(*m_service, path, m_common->inputPasswords(), PasswordInput::canAsk());
+        if (InterruptNotifier::wasInterrupted())
+            return false;
+        if (document.state == InputDocument::Locked) {
+            locked << document.problem();
+            continue;
+        }
+        if (document.state != InputDocument::Opened) {
+            report.addLeftOut(path, document.reason(), document.problem() + QLatin1Char(' ') + tr("It was left out."));
+            continue;
+        }
+        MergeTask task;
+        task.fullPath = path;
+        task.password = document.password;
+        task.hasPassword = !document.password.isEmpty();
+        task.hasSecurity = document.encrypted;
+        task.pageCount = document.pageCount;
+        task.order = tasks->size();
+        tasks->append(task);
+    }
+    *problem = locked.join(QLatin1Char('\n'));
+    return locked.isEmpty();
+}
+
+// The inputs in merge order, each one argument, when all are PDF files;
+// else *problem names every one that is not.
+QStringList CliMerge::inputPaths(QString *problem) const
+{
+    QStringList inputs;
+    QStringList unusable;
+    for (const QString &argument : m_parser.positionalArguments()) {
+        const QString path = QFileInfo(argument).absoluteFilePath();
+        const QString why = CommandLine::problemWith(path);
+        if (why.isEmpty())
+            inputs << path;
+        else
+            unusable << why;
+    }
+    if (!unusable.isEmpty())
+        *problem = unusable.join(QLatin1Char('\n'));
+    else if (inputs.size() < 2)
+        *problem = tr("Name at least two PDF files to merge.");
+    return inputs;
+}
+
+// The output and the inputs, when the command line is well formed; else the exit code.
+bool CliMerge::readCommandLine(const QStringList &arguments, QString *output, QStringList *inputs, int *exitCode)
+{
+    if (!m_parser.parse(arguments)) {
+        *exitCode = CommandOptions::usageError(command, m_parser.errorText());
+        return false;
+    }
+    if (m_common->helpWanted()) {
+        const QString usage = tr("Usage: sheafwright merge [options] -o OUTPUT FILE...");
+        std::fputs(qPrintable(CommandOptions::helpText(m_parser, usage)), stdout);
+        *exitCode = WorkerCode::Success;
+        return false;
+    }
+    QString problem;
+    if (outputPath(output, &problem)) {
+        *inputs = inputPaths(&problem);
+        if (problem.isEmpty())
+            m_common->read(&problem);
+    }
+    if (problem.isEmpty())
+        return true;
+    // Ctrl-C at the protection password's prompt stops; it is no mistake.
+    *exitCode = InterruptNotifier::wasInterrupted() ? int(WorkerCode::Canceled)
+                                                    : CommandOptions::usageError(command, problem);
+    return false;
+}
+
+int CliMerge::run(const QStringList &arguments)
+{
+    int exitCode = WorkerCode::Success;
+    QString output;
+    QStringList inputs;
+    if (!readCommandLine(arguments, &output, &inputs, &exitCode))
+        return exitCode;
+    RunReport report(command);
+    MergeRequest request;
+    QString problem;
+    const bool allOpen = tasksFor(inputs, &request.tasks, report, &problem);
+    if (InterruptNotifier::wasInterrupted())
+        return WorkerCode::Canceled;
+    if (!allOpen || (!request.tasks.isEmpty() && !OutputFolder::ensure(QFileInfo(output).absolutePath(), &problem)))
+        return CommandOptions::refusal(command, problem);
+    if (request.tasks.isEmpty()) {
+        report.setOutcome(WorkerCode::NothingProduced, tr("No file could be merged: none of them can be read."));
+    } else {
+        request.setProperties(m_common->properties());
+        request.saveFileName = output;
+        execute(request, report);
+    }
+    report.print(m_common->json());
+    return report.exitCode();
+}
+
+void CliMerge::execute(const MergeRequest &request, RunReport &report)
+{
+    MergeLauncher launcher;
+    TerminalProgress progress;
+    QEventLoop loop;
+    int code = WorkerCode::Failed;
+    QString merged;
+    QObject::connect(&launcher, &MergeLauncher::finished, &loop, [&](int exitCode, const QString &fileName) {
+        code = exitCode;
+        merged = fileName;
+        loop.quit();
+    });
+    QObject::connect(m_interrupts, &InterruptNotifier::interrupted, &launcher, &MergeLauncher::cancel);
+    qDebug() << Q_FUNC_INFO << "Merge of" << request.tasks.size() << "files into" << request.saveFileName;
+    launcher.setRequest(request);
+    // The merge tells no progress of its own: a line says what is under way.
+    progress.show(-1, tr("Merging %n file(s) into %1...", nullptr, request.tasks.size())
+                          .arg(QFileInfo(request.saveFileName).fileName()));
+    launcher.run();
+    loop.exec();
+    progress.clear();
+
+    if (code == WorkerCode::Success && merged.isEmpty())
+        code = WorkerCode::NothingProduced;
+    for (const QString &path : launcher.errorFiles())
+        report.addLeftOut(path, QStringLiteral("not_merged"),
+                          tr("%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.")
+                              .arg(QDir::toNativeSeparators(path)));
+    const QString shown = QDir::toNativeSeparators(merged);
+    if (code != WorkerCode::Success) {
+        report.setOutcome(code, failureText(code, launcher.writeError(), request.saveFileName));
+        return;
+    }
+    const QString protection = request.properties().protectionPassword();
+    report.addFile(merged, InputDocument::open(*m_service, merged, {protection}, false).pageCount);
+    if (report.leftOut().isEmpty())
+        report.setSummary(tr("%n file(s) merged into %1.", nullptr, request.tasks.size()).arg(shown));
+    else
+        report.setOutcome(code, tr("%1 was written without the %n file(s) left out.", nullptr,
+                                   report.leftOut().size()).arg(shown));
+}
+
+QString CliMerge::failureText(int code, const QString &writeError, const QString &output) const
+{
+    const QString folder = QDir::toNativeSeparators(QFileInfo(output).absolutePath());
+    const QString cause = WriteError::sentence(writeError);
+    switch (code) {
+    case WorkerCode::Canceled:
+        return tr("The merge was stopped. No merged file was written.");
+    case WorkerCode::Incomplete:
+        return (cause.isEmpty() ? tr("The merged file could not be written into %1. Check that the disk is not full.")
+                                      .arg(folder)
+                                : tr("The merged file could not be written into %1.").arg(folder) + QLatin1Char(' ')
+                                      + cause)
+            + QLatin1Char(' ') + tr("Nothing was left behind.");
+    case WorkerCode::Crashed:
+        return tr("The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged "
+                  "file was written.");
+    case WorkerCode::NotStarted:
+        return tr("The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling "
+                  "Sheafwright should mend this.")
+            .arg(QDir::toNativeSeparators(InstallLayout::workerProgram()));
+    case WorkerCode::NoWorkingFolder:
+        return tr("The merge could not start: its working files could not be written into %1. Check that the disk "
+                  "is not full.")
+            .arg(FileUtils::userCacheFolder());
+    case WorkerCode::ResponseNotWritten:
+        return tr("The merge could not finish: its working files could not be written into %1. Check that the disk "
+                  "is not full. No merged file was written.")
+            .arg(FileUtils::userCacheFolder());
+    default:
+        return tr("No merged file was written (error %1).").arg(code);
+    }
+}
