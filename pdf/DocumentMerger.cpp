@@ -12,6 +12,7 @@
 #include "pdf/DocumentDisposal.h"
 #include "pdf/InheritedValues.h"
 #include "pdf/InputCopier.h"
+#include "pdf/MergedNames.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
 #include "pdf/PdfOutputOptions.h"
@@ -55,55 +56,6 @@ std::string toStd(const QString &text)
     return text.toUtf8().toStdString();
 }
 
-// The named destinations of one input: the entries of its name tree, read
-// once, and the new names of those an earlier input already uses.
-struct InputDestinations
-{
-    std::vector<std::pair<std::string, Handle>> tree;
-    DestinationRenames renames;
-};
-
-// The entries of a name tree with their keys as raw bytes, leaves in order;
-// each node is visited once even in a looping tree.
-void collectNameTree(Handle node, std::vector<std::pair<std::string, Handle>> &entries, std::set<QPDFObjGen> &seen)
-{
-    if (!node.isDictionary())
-        return;
-    if (node.isIndirect() && !seen.insert(node.getObjGen()).second)
-        return;
-    Handle names = node.getKey("/Names");
-    if (names.isArray()) {
-        const int count = names.getArrayNItems();
-        for (int i = 0; i + 1 < count; i += 2) {
-            Handle key = names.getArrayItem(i);
-            if (key.isString())
-                entries.emplace_back(key.getStringValue(), names.getArrayItem(i + 1));
-        }
-    }
-    Handle kids = node.getKey("/Kids");
-    if (kids.isArray()) {
-        for (Handle kid : kids.aitems())
-            collectNameTree(kid, entries, seen);
-    }
-}
-
-// New names for those of own (one input's names of one kind) that taken
-// already holds; every name of own is then taken. Cost: linear in own.
-std::unordered_map<std::string, std::string> planNames(const std::set<std::string> &own, UniqueNames &taken)
-{
-    std::vector<std::string> clashing;
-    for (const std::string &name : own) {
-        if (taken.contains(name))
-            clashing.push_back(name);
-    }
-    for (const std::string &name : own)
-        taken.insert(name);
-    std::unordered_map<std::string, std::string> renames;
-    for (const std::string &name : clashing)
-        renames.emplace(name, taken.claim(name));
-    return renames;
-}
-
 PDFVersion parseVersion(const std::string &text, int extension)
 {
     int major = 1;
@@ -125,12 +77,7 @@ struct DocumentMerger::Private
     std::vector<Handle> pages;
     std::vector<std::pair<long long, Handle>> labels;
     bool anyLabels = false;
-    std::map<std::string, Handle> nameDestinations;     // catalog /Dests, keys with "/"
-    std::map<std::string, Handle> stringDestinations;   // /Names /Dests tree
-    UniqueNames destinationNames{"-"};     // taken keys of nameDestinations
-    UniqueNames destinationStrings{"-"};   // taken keys of stringDestinations
-    UniqueNames attachmentNames{"-"};
-    std::map<std::string, Handle> attachments;          // /Names /EmbeddedFiles tree
+    MergedNames names;
     std::vector<Handle> outlineEntries;
     bool anyOutline = false;
     Handle layers = Handle::newArray();        // optional content groups
@@ -164,19 +111,15 @@ struct DocumentMerger::Private
     bool add(const QString &path, const QString &password, const QString &title);
     bool leaveOut(const QString &path, const QString &reason);
     void addInput(QPDF &in, const QString &title, const InputCopier::SharedCopies *reusable, InputCopier::SharedCopies &recorded);
-    InputDestinations planDestinations(QPDF &in);
     void commitNames();
     void rollbackNames();
     void copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count);
-    void copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations);
     void copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title);
-    void copyAttachments(QPDF &in, InputCopier &copier);
     void copyLayers(QPDF &in, InputCopier &copier);
     void copyForm(QPDF &in, InputCopier &copier);
     void mergeResources(Handle resources);
     void buildCatalog();
     Handle buildOutlineRoot();
-    Handle flatNameTree(const std::map<std::string, Handle> &entries);
     void tryPart(const char *what, const std::function<void()> &part);
 };
 
@@ -233,7 +176,7 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Inp
     std::vector<Handle> inputPages = in.getAllPages();
     if (inputPages.empty())
         throw std::runtime_error("the document has no pages");
-    const InputDestinations destinations = planDestinations(in);
+    const MergedNames::InputDestinations destinations = names.planDestinations(in);
     InputCopier copier(out, store, destinations.renames, reusable, recorded);
     std::vector<Handle> copies;
     copies.reserve(inputPages.size());
@@ -258,10 +201,10 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Inp
     version.updateIfGreater(parseVersion(in.getPDFVersion(), in.getExtensionLevel()));
 
     tryPart("page labels", [&] { copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
-    tryPart("destinations", [&] { copyDestinations(in, copier, destinations); });
+    tryPart("destinations", [&] { names.copyDestinations(in, copier, destinations); });
     tryPart("outline", [&] { copyOutline(in, copier, copies.front(), title); });
     tryPart("form", [&] { copyForm(in, copier); });
-    tryPart("attachments", [&] { copyAttachments(in, copier); });
+    tryPart("attachments", [&] { names.copyAttachments(in, copier); });
     tryPart("optional content", [&] { copyLayers(in, copier); });
 }
 
@@ -278,32 +221,14 @@ void DocumentMerger::Private::tryPart(const char *what, const std::function<void
 
 void DocumentMerger::Private::commitNames()
 {
-    for (UniqueNames *names : {&destinationNames, &destinationStrings, &attachmentNames, &fieldNames})
-        names->commit();
+    names.commit();
+    fieldNames.commit();
 }
 
 void DocumentMerger::Private::rollbackNames()
 {
-    for (UniqueNames *names : {&destinationNames, &destinationStrings, &attachmentNames, &fieldNames})
-        names->rollback();
-}
-
-// Reads this input's destinations and chooses their output names: a name an
-// earlier input already uses gets the first free "name-N".
-InputDestinations DocumentMerger::Private::planDestinations(QPDF &in)
-{
-    InputDestinations destinations;
-    Handle root = in.getRoot();
-    Handle dests = root.getKey("/Dests");
-    if (dests.isDictionary())
-        destinations.renames.names = planNames(dests.getKeys(), destinationNames);
-    std::set<QPDFObjGen> seen;
-    collectNameTree(root.getKey("/Names").getKey("/Dests"), destinations.tree, seen);
-    std::set<std::string> own;
-    for (const auto &entry : destinations.tree)
-        own.insert(entry.first);
-    destinations.renames.strings = planNames(own, destinationStrings);
-    return destinations;
+    names.rollback();
+    fieldNames.rollback();
 }
 
 void DocumentMerger::Private::copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count)
@@ -321,36 +246,6 @@ void DocumentMerger::Private::copyLabels(QPDF &in, InputCopier &copier, long lon
     for (size_t i = 0; i + 1 < flat.size(); i += 2)
         labels.emplace_back(flat[i].getIntValue(), copier.copy(flat[i + 1]));
     anyLabels = true;
-}
-
-void DocumentMerger::Private::copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations)
-{
-    const DestinationRenames &renames = destinations.renames;
-    Handle dests = in.getRoot().getKey("/Dests");
-    if (dests.isDictionary()) {
-        for (auto item : dests.ditems()) {
-            const auto renamed = renames.names.find(item.first);
-            const std::string key = renamed == renames.names.end() ? item.first : renamed->second;
-            nameDestinations[key] = copier.copyInline(item.second);
-        }
-    }
-    for (const auto &entry : destinations.tree) {
-        const auto renamed = renames.strings.find(entry.first);
-        const std::string &key = renamed == renames.strings.end() ? entry.first : renamed->second;
-        if (!stringDestinations.count(key))
-            stringDestinations[key] = copier.copyInline(entry.second);
-    }
-}
-
-// Embedded files of every input; a name taken by an earlier input gets the
-// first free "name-N".
-void DocumentMerger::Private::copyAttachments(QPDF &in, InputCopier &copier)
-{
-    std::vector<std::pair<std::string, Handle>> entries;
-    std::set<QPDFObjGen> seen;
-    collectNameTree(in.getRoot().getKey("/Names").getKey("/EmbeddedFiles"), entries, seen);
-    for (const auto &entry : entries)
-        attachments[attachmentNames.claim(entry.first)] = copier.copy(entry.second);
 }
 
 // Optional content (layers): every input's groups stay listed, with the
@@ -522,19 +417,6 @@ Handle DocumentMerger::Private::buildOutlineRoot()
     return root;
 }
 
-// A name tree of one leaf; std::map keeps the keys sorted by their bytes.
-Handle DocumentMerger::Private::flatNameTree(const std::map<std::string, Handle> &entries)
-{
-    Handle flat = Handle::newArray();
-    for (const auto &entry : entries) {
-        flat.appendItem(Handle::newString(entry.first));
-        flat.appendItem(entry.second);
-    }
-    Handle tree = Handle::newDictionary();
-    tree.replaceKey("/Names", flat);
-    return out.makeIndirectObject(tree);
-}
-
 void DocumentMerger::Private::buildCatalog()
 {
     Handle root = out.getRoot();
@@ -555,19 +437,7 @@ void DocumentMerger::Private::buildCatalog()
         pageLabels.replaceKey("/Nums", nums);
         root.replaceKey("/PageLabels", out.makeIndirectObject(pageLabels));
     }
-    if (!nameDestinations.empty()) {
-        Handle dests = Handle::newDictionary();
-        for (const auto &dest : nameDestinations)
-            dests.replaceKey(dest.first, dest.second);
-        root.replaceKey("/Dests", out.makeIndirectObject(dests));
-    }
-    Handle names = Handle::newDictionary();
-    if (!stringDestinations.empty())
-        names.replaceKey("/Dests", flatNameTree(stringDestinations));
-    if (!attachments.empty())
-        names.replaceKey("/EmbeddedFiles", flatNameTree(attachments));
-    if (!names.getKeys().empty())
-        root.replaceKey("/Names", names);
+    names.writeTo(out, root);
     if (!outlineEntries.empty()) {
         root.replaceKey("/Outlines", buildOutlineRoot());
         if (anyOutline)
