@@ -12,6 +12,7 @@
 #include "pdf/DocumentDisposal.h"
 #include "pdf/InheritedValues.h"
 #include "pdf/InputCopier.h"
+#include "pdf/MergedForm.h"
 #include "pdf/MergedNames.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
@@ -86,13 +87,7 @@ struct DocumentMerger::Private
     Handle layersOff = Handle::newArray();
     Handle layerOrder = Handle::newArray();
     Handle layerRadioGroups = Handle::newArray();
-    std::vector<Handle> fields;
-    UniqueNames fieldNames{"_"};           // top-level field names taken
-    Handle defaultResources = Handle::newDictionary();
-    Handle defaultAppearance;
-    Handle calculationOrder = Handle::newArray();
-    bool needAppearances = false;
-    int signatureFlags = 0;
+    MergedForm form;
     PDFVersion version = PDFVersion(1, 3, 0);
     QStringList failed;
     int errorCode = PdfErrorCode::None;
@@ -116,8 +111,6 @@ struct DocumentMerger::Private
     void copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count);
     void copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title);
     void copyLayers(QPDF &in, InputCopier &copier);
-    void copyForm(QPDF &in, InputCopier &copier);
-    void mergeResources(Handle resources);
     void buildCatalog();
     Handle buildOutlineRoot();
     void tryPart(const char *what, const std::function<void()> &part);
@@ -203,7 +196,7 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Inp
     tryPart("page labels", [&] { copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
     tryPart("destinations", [&] { names.copyDestinations(in, copier, destinations); });
     tryPart("outline", [&] { copyOutline(in, copier, copies.front(), title); });
-    tryPart("form", [&] { copyForm(in, copier); });
+    tryPart("form", [&] { form.copy(in, copier); });
     tryPart("attachments", [&] { names.copyAttachments(in, copier); });
     tryPart("optional content", [&] { copyLayers(in, copier); });
 }
@@ -222,13 +215,13 @@ void DocumentMerger::Private::tryPart(const char *what, const std::function<void
 void DocumentMerger::Private::commitNames()
 {
     names.commit();
-    fieldNames.commit();
+    form.commit();
 }
 
 void DocumentMerger::Private::rollbackNames()
 {
     names.rollback();
-    fieldNames.rollback();
+    form.rollback();
 }
 
 void DocumentMerger::Private::copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count)
@@ -321,81 +314,6 @@ void DocumentMerger::Private::copyOutline(QPDF &in, InputCopier &copier, Handle 
     anyOutline = true;
 }
 
-// Form fields of this input join the output's form. A top-level field whose
-// name an earlier input uses is renamed, so each input keeps its own values.
-void DocumentMerger::Private::copyForm(QPDF &in, InputCopier &copier)
-{
-    Handle form = in.getRoot().getKey("/AcroForm");
-    if (!form.isDictionary() || !form.getKey("/Fields").isArray())
-        return;
-    Handle inputAppearance = form.getKey("/DA");
-    // A field clashes when an earlier input or an earlier field of this one
-    // has its name; new names avoid every name of this input too.
-    std::vector<bool> clashes;
-    std::unordered_set<std::string> ownNames;
-    for (Handle field : form.getKey("/Fields").aitems()) {
-        const bool named = field.isDictionary() && field.getKey("/T").isString();
-        const std::string name = named ? field.getKey("/T").getUTF8Value() : std::string();
-        clashes.push_back(named && (fieldNames.contains(name) || !ownNames.insert(name).second));
-    }
-    for (const std::string &name : ownNames)
-        fieldNames.insert(name);
-    size_t index = 0;
-    for (Handle field : form.getKey("/Fields").aitems()) {
-        const bool clashing = clashes[index++];
-        if (!field.isDictionary())
-            continue;
-        Handle copy = copier.copy(field);
-        if (!copy.isDictionary())
-            continue;
-        if (clashing && copy.getKey("/T").isString())
-            copy.replaceKey("/T", Handle::newUnicodeString(fieldNames.claim(copy.getKey("/T").getUTF8Value())));
-        // Values this input's fields inherited from its form stay with them.
-        if (!copy.hasKey("/DA") && inputAppearance.isString())
-            copy.replaceKey("/DA", inputAppearance.shallowCopy());
-        if (!copy.hasKey("/Q") && form.getKey("/Q").isInteger())
-            copy.replaceKey("/Q", form.getKey("/Q").shallowCopy());
-        fields.push_back(copy);
-    }
-    if (!defaultAppearance.isInitialized() && inputAppearance.isString())
-        defaultAppearance = inputAppearance.shallowCopy();
-    if (form.getKey("/DR").isDictionary())
-        mergeResources(copier.copy(form.getKey("/DR"), true));
-    if (form.getKey("/NeedAppearances").isBool() && form.getKey("/NeedAppearances").getBoolValue())
-        needAppearances = true;
-    if (form.getKey("/SigFlags").isInteger())
-        signatureFlags |= static_cast<int>(form.getKey("/SigFlags").getIntValue());
-    if (form.getKey("/CO").isArray()) {
-        for (Handle field : copier.copy(form.getKey("/CO")).aitems())
-            calculationOrder.appendItem(field);
-    }
-}
-
-// Default resources of the forms: per category, the first input to use a
-// name keeps it.
-void DocumentMerger::Private::mergeResources(Handle resources)
-{
-    if (!resources.isDictionary())
-        return;
-    for (auto category : resources.ditems()) {
-        Handle from = category.second;
-        if (!from.isDictionary()) {
-            if (!defaultResources.hasKey(category.first))
-                defaultResources.replaceKey(category.first, from);
-            continue;
-        }
-        Handle to = defaultResources.getKey(category.first);
-        if (!to.isDictionary()) {
-            to = Handle::newDictionary();
-            defaultResources.replaceKey(category.first, to);
-        }
-        for (auto item : from.ditems()) {
-            if (!to.hasKey(item.first))
-                to.replaceKey(item.first, item.second);
-        }
-    }
-}
-
 Handle DocumentMerger::Private::buildOutlineRoot()
 {
     Handle root = out.makeIndirectObject(Handle::newDictionary());
@@ -457,21 +375,7 @@ void DocumentMerger::Private::buildCatalog()
         properties.replaceKey("/D", config);
         root.replaceKey("/OCProperties", properties);
     }
-    if (!fields.empty()) {
-        Handle form = Handle::newDictionary();
-        form.replaceKey("/Fields", Handle::newArray(fields));
-        if (defaultResources.getKeys().size() > 0)
-            form.replaceKey("/DR", defaultResources);
-        if (defaultAppearance.isInitialized())
-            form.replaceKey("/DA", defaultAppearance);
-        if (needAppearances)
-            form.replaceKey("/NeedAppearances", Handle::newBool(true));
-        if (signatureFlags)
-            form.replaceKey("/SigFlags", Handle::newInteger(signatureFlags));
-        if (calculationOrder.getArrayNItems() > 0)
-            form.replaceKey("/CO", calculationOrder);
-        root.replaceKey("/AcroForm", out.makeIndirectObject(form));
-    }
+    form.writeTo(out, root);
 }
 
 DocumentMerger::DocumentMerger(SourceCache *sources)
