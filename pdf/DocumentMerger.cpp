@@ -13,7 +13,9 @@
 #include "pdf/InheritedValues.h"
 #include "pdf/InputCopier.h"
 #include "pdf/MergedForm.h"
+#include "pdf/MergedLayers.h"
 #include "pdf/MergedNames.h"
+#include "pdf/MergedOutline.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
 #include "pdf/PdfOutputOptions.h"
@@ -52,11 +54,6 @@ namespace {
 
 using Handle = QPDFObjectHandle;
 
-std::string toStd(const QString &text)
-{
-    return text.toUtf8().toStdString();
-}
-
 PDFVersion parseVersion(const std::string &text, int extension)
 {
     int major = 1;
@@ -79,14 +76,8 @@ struct DocumentMerger::Private
     std::vector<std::pair<long long, Handle>> labels;
     bool anyLabels = false;
     MergedNames names;
-    std::vector<Handle> outlineEntries;
-    bool anyOutline = false;
-    Handle layers = Handle::newArray();        // optional content groups
-    std::set<QPDFObjGen> layerIds;
-    Handle layersOn = Handle::newArray();
-    Handle layersOff = Handle::newArray();
-    Handle layerOrder = Handle::newArray();
-    Handle layerRadioGroups = Handle::newArray();
+    MergedOutline outline;
+    MergedLayers layers;
     MergedForm form;
     PDFVersion version = PDFVersion(1, 3, 0);
     QStringList failed;
@@ -109,10 +100,7 @@ struct DocumentMerger::Private
     void commitNames();
     void rollbackNames();
     void copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count);
-    void copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title);
-    void copyLayers(QPDF &in, InputCopier &copier);
     void buildCatalog();
-    Handle buildOutlineRoot();
     void tryPart(const char *what, const std::function<void()> &part);
 };
 
@@ -195,10 +183,10 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Inp
 
     tryPart("page labels", [&] { copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
     tryPart("destinations", [&] { names.copyDestinations(in, copier, destinations); });
-    tryPart("outline", [&] { copyOutline(in, copier, copies.front(), title); });
+    tryPart("outline", [&] { outline.copy(out, in, copier, copies.front(), title); });
     tryPart("form", [&] { form.copy(in, copier); });
     tryPart("attachments", [&] { names.copyAttachments(in, copier); });
-    tryPart("optional content", [&] { copyLayers(in, copier); });
+    tryPart("optional content", [&] { layers.copy(in, copier); });
 }
 
 void DocumentMerger::Private::tryPart(const char *what, const std::function<void()> &part)
@@ -241,100 +229,6 @@ void DocumentMerger::Private::copyLabels(QPDF &in, InputCopier &copier, long lon
     anyLabels = true;
 }
 
-// Optional content (layers): every input's groups stay listed, with the
-// visibility its default configuration gives them.
-void DocumentMerger::Private::copyLayers(QPDF &in, InputCopier &copier)
-{
-    Handle properties = in.getRoot().getKey("/OCProperties");
-    if (!properties.isDictionary() || !properties.getKey("/OCGs").isArray())
-        return;
-    Handle config = properties.getKey("/D");
-    const bool offByDefault = config.isDictionary() && config.getKey("/BaseState").isNameAndEquals("/OFF");
-    std::set<QPDFObjGen> switchedOn;
-    if (config.isDictionary() && config.getKey("/ON").isArray()) {
-        for (Handle group : config.getKey("/ON").aitems())
-            switchedOn.insert(group.getObjGen());
-    }
-    for (Handle group : properties.getKey("/OCGs").aitems()) {
-        Handle copy = copier.copy(group);
-        if (!copy.isIndirect() || !layerIds.insert(copy.getObjGen()).second)
-            continue;
-        layers.appendItem(copy);
-        if (offByDefault && !switchedOn.count(group.getObjGen()))
-            layersOff.appendItem(copy);
-    }
-    if (!config.isDictionary())
-        return;
-    const std::pair<const char *, Handle *> lists[] = {
-        {"/ON", &layersOn}, {"/OFF", &layersOff}, {"/Order", &layerOrder}, {"/RBGroups", &layerRadioGroups}};
-    for (const auto &list : lists) {
-        Handle items = config.getKey(list.first);
-        if (items.isArray()) {
-            for (Handle item : copier.copy(items).aitems())
-                list.second->appendItem(item);
-        }
-    }
-}
-
-// One top-level entry per input, named after it and pointing at its first
-// page, holding the input's own outline items.
-void DocumentMerger::Private::copyOutline(QPDF &in, InputCopier &copier, Handle firstPage, const QString &title)
-{
-    Handle entry = out.makeIndirectObject(Handle::newDictionary());
-    entry.replaceKey("/Title", Handle::newUnicodeString(toStd(title)));
-    Handle dest = Handle::newArray();
-    dest.appendItem(firstPage);
-    dest.appendItem(Handle::newName("/XYZ"));
-    dest.appendItem(Handle::newNull());
-    dest.appendItem(Handle::newNull());
-    dest.appendItem(Handle::newNull());
-    entry.replaceKey("/Dest", dest);
-    outlineEntries.push_back(entry);
-
-    Handle outlines = in.getRoot().getKey("/Outlines");
-    if (!outlines.isDictionary() || !outlines.getKey("/First").isDictionary())
-        return;
-    if (outlines.isIndirect())
-        copier.mapTo(outlines, entry);
-    Handle first = copier.copy(outlines.getKey("/First"));
-    Handle last = outlines.getKey("/Last").isDictionary() ? copier.copy(outlines.getKey("/Last")) : Handle();
-    long long topLevel = 0;
-    std::set<QPDFObjGen> seen;
-    for (Handle item = first; item.isDictionary() && seen.insert(item.getObjGen()).second;
-         item = item.getKey("/Next")) {
-        item.replaceKey("/Parent", entry);   // also for a direct outline root
-        last = item;
-        ++topLevel;
-    }
-    entry.replaceKey("/First", first);
-    entry.replaceKey("/Last", last);
-    Handle count = outlines.getKey("/Count");
-    const long long visible = count.isInteger() && count.getIntValue() > 0 ? count.getIntValue() : topLevel;
-    entry.replaceKey("/Count", Handle::newInteger(visible));
-    anyOutline = true;
-}
-
-Handle DocumentMerger::Private::buildOutlineRoot()
-{
-    Handle root = out.makeIndirectObject(Handle::newDictionary());
-    root.replaceKey("/Type", Handle::newName("/Outlines"));
-    long long visible = 0;
-    for (size_t i = 0; i < outlineEntries.size(); ++i) {
-        Handle entry = outlineEntries[i];
-        entry.replaceKey("/Parent", root);
-        if (i > 0)
-            entry.replaceKey("/Prev", outlineEntries[i - 1]);
-        if (i + 1 < outlineEntries.size())
-            entry.replaceKey("/Next", outlineEntries[i + 1]);
-        Handle count = entry.getKey("/Count");
-        visible += 1 + (count.isInteger() && count.getIntValue() > 0 ? count.getIntValue() : 0);
-    }
-    root.replaceKey("/First", outlineEntries.front());
-    root.replaceKey("/Last", outlineEntries.back());
-    root.replaceKey("/Count", Handle::newInteger(visible));
-    return root;
-}
-
 void DocumentMerger::Private::buildCatalog()
 {
     Handle root = out.getRoot();
@@ -356,25 +250,8 @@ void DocumentMerger::Private::buildCatalog()
         root.replaceKey("/PageLabels", out.makeIndirectObject(pageLabels));
     }
     names.writeTo(out, root);
-    if (!outlineEntries.empty()) {
-        root.replaceKey("/Outlines", buildOutlineRoot());
-        if (anyOutline)
-            root.replaceKey("/PageMode", Handle::newName("/UseOutlines"));
-    }
-    if (layers.getArrayNItems() > 0) {
-        Handle config = Handle::newDictionary();
-        config.replaceKey("/BaseState", Handle::newName("/ON"));
-        config.replaceKey("/ON", layersOn);
-        config.replaceKey("/OFF", layersOff);
-        if (layerOrder.getArrayNItems() > 0)
-            config.replaceKey("/Order", layerOrder);
-        if (layerRadioGroups.getArrayNItems() > 0)
-            config.replaceKey("/RBGroups", layerRadioGroups);
-        Handle properties = Handle::newDictionary();
-        properties.replaceKey("/OCGs", layers);
-        properties.replaceKey("/D", config);
-        root.replaceKey("/OCProperties", properties);
-    }
+    outline.writeTo(out, root);
+    layers.writeTo(root);
     form.writeTo(out, root);
 }
 
