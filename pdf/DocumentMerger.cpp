@@ -1,52 +1,36 @@
-// qpdf 11: use std::shared_ptr throughout, without the transition warning.
-#ifndef POINTERHOLDER_TRANSITION
-#define POINTERHOLDER_TRANSITION 4
-#endif
-
 #include "pdf/DocumentMerger.h"
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "pdf/ContentStore.h"
-#include "pdf/DestinationRenames.h"
 #include "pdf/DocumentDisposal.h"
-#include "pdf/InheritedValues.h"
 #include "pdf/InputCopier.h"
 #include "pdf/MergedForm.h"
 #include "pdf/MergedLayers.h"
 #include "pdf/MergedNames.h"
 #include "pdf/MergedOutline.h"
+#include "pdf/MergedPages.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
 #include "pdf/PdfOutputOptions.h"
 #include "pdf/SourceCache.h"
-#include "pdf/UniqueNames.h"
 
 #include <QFile>
 #include <QFileInfo>
 
-#include <qpdf/Buffer.hh>
-#include <qpdf/BufferInputSource.hh>
 #include <qpdf/PDFVersion.hh>
-#include <qpdf/Pl_Buffer.hh>
-#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageLabelDocumentHelper.hh>
-#include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <cerrno>
 #include <cstdio>
-
-#include <deque>
+#include <cstdlib>
 #include <exception>
 #include <functional>
-#include <map>
-#include <set>
+#include <memory>
+#include <stdexcept>
 #include <string>
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -70,11 +54,11 @@ PDFVersion parseVersion(const std::string &text, int extension)
 
 struct DocumentMerger::Private
 {
+    using SharedCopies = InputCopier::SharedCopies;
+
     QPDF out;
     ContentStore store;
-    std::vector<Handle> pages;
-    std::vector<std::pair<long long, Handle>> labels;
-    bool anyLabels = false;
+    MergedPages pages;
     MergedNames names;
     MergedOutline outline;
     MergedLayers layers;
@@ -90,16 +74,15 @@ struct DocumentMerger::Private
     SourceCache *sources = &ownSources;
     std::weak_ptr<QPDF> sharedSource;   // the input sharedCopies were made from
     QString lastInput;                  // the path of the last input copied
-    InputCopier::SharedCopies sharedCopies;
+    SharedCopies sharedCopies;
 
     Private() { out.emptyPDF(); }
 
     bool add(const QString &path, const QString &password, const QString &title);
     bool leaveOut(const QString &path, const QString &reason);
-    void addInput(QPDF &in, const QString &title, const InputCopier::SharedCopies *reusable, InputCopier::SharedCopies &recorded);
+    void addInput(QPDF &in, const QString &title, const SharedCopies *reusable, SharedCopies &recorded);
     void commitNames();
     void rollbackNames();
-    void copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count);
     void buildCatalog();
     void tryPart(const char *what, const std::function<void()> &part);
 };
@@ -118,8 +101,8 @@ bool DocumentMerger::Private::add(const QString &path, const QString &password, 
     }
     // The same parsed document again (merged with itself): its shareable
     // copies serve again.
-    const InputCopier::SharedCopies *reusable = sharedSource.lock() == in ? &sharedCopies : nullptr;
-    InputCopier::SharedCopies recorded;
+    const SharedCopies *reusable = sharedSource.lock() == in ? &sharedCopies : nullptr;
+    SharedCopies recorded;
     try {
         addInput(*in, title, reusable, recorded);
         // Everything of the input is copied: its file's bytes need not stay
@@ -151,37 +134,19 @@ bool DocumentMerger::Private::leaveOut(const QString &path, const QString &reaso
 
 // Copies the pages first (an input whose pages cannot be copied is left out
 // whole); the rest is kept where it can be read and skipped where it cannot.
-void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const InputCopier::SharedCopies *reusable,
-                                      InputCopier::SharedCopies &recorded)
+void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const SharedCopies *reusable,
+                                       SharedCopies &recorded)
 {
     std::vector<Handle> inputPages = in.getAllPages();
     if (inputPages.empty())
         throw std::runtime_error("the document has no pages");
     const MergedNames::InputDestinations destinations = names.planDestinations(in);
     InputCopier copier(out, store, destinations.renames, reusable, recorded);
-    std::vector<Handle> copies;
-    copies.reserve(inputPages.size());
-    for (Handle page : inputPages) {
-        Handle copy = out.makeIndirectObject(Handle::newDictionary());
-        copier.mapTo(page, copy);
-        copies.push_back(copy);
-    }
-    InheritedValues inherited(out, copier);
-    for (size_t i = 0; i < inputPages.size(); ++i) {
-        for (auto item : inputPages[i].getDictAsMap()) {
-            if (item.first == "/Parent" || item.first == "/B")
-                continue;
-            Handle copied = copier.copy(item.second, item.first == "/Resources");
-            if (!copied.isNull())
-                copies[i].replaceKey(item.first, copied);
-        }
-        inherited.giveTo(inputPages[i], copies[i]);
-    }
-    const long long offset = static_cast<long long>(pages.size());
-    pages.insert(pages.end(), copies.begin(), copies.end());
+    const long long offset = pages.count();
+    const std::vector<Handle> copies = pages.copy(out, copier, inputPages);
     version.updateIfGreater(parseVersion(in.getPDFVersion(), in.getExtensionLevel()));
 
-    tryPart("page labels", [&] { copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
+    tryPart("page labels", [&] { pages.copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
     tryPart("destinations", [&] { names.copyDestinations(in, copier, destinations); });
     tryPart("outline", [&] { outline.copy(out, in, copier, copies.front(), title); });
     tryPart("form", [&] { form.copy(in, copier); });
@@ -212,43 +177,10 @@ void DocumentMerger::Private::rollbackNames()
     form.rollback();
 }
 
-void DocumentMerger::Private::copyLabels(QPDF &in, InputCopier &copier, long long offset, long long count)
-{
-    QPDFPageLabelDocumentHelper helper(in);
-    if (!helper.hasPageLabels()) {
-        // Unlabelled pages read "1, 2, ..." from the start of their input.
-        Handle decimal = Handle::newDictionary();
-        decimal.replaceKey("/S", Handle::newName("/D"));
-        labels.emplace_back(offset, decimal);
-        return;
-    }
-    std::vector<Handle> flat;
-    helper.getLabelsForPageRange(0, count - 1, offset, flat);
-    for (size_t i = 0; i + 1 < flat.size(); i += 2)
-        labels.emplace_back(flat[i].getIntValue(), copier.copy(flat[i + 1]));
-    anyLabels = true;
-}
-
 void DocumentMerger::Private::buildCatalog()
 {
     Handle root = out.getRoot();
-    Handle pageTree = root.getKey("/Pages");
-    Handle kids = Handle::newArray(pages);
-    for (Handle page : pages)
-        page.replaceKey("/Parent", pageTree);
-    pageTree.replaceKey("/Kids", kids);
-    pageTree.replaceKey("/Count", Handle::newInteger(static_cast<long long>(pages.size())));
-
-    if (anyLabels) {
-        Handle nums = Handle::newArray();
-        for (const auto &label : labels) {
-            nums.appendItem(Handle::newInteger(label.first));
-            nums.appendItem(label.second);
-        }
-        Handle pageLabels = Handle::newDictionary();
-        pageLabels.replaceKey("/Nums", nums);
-        root.replaceKey("/PageLabels", out.makeIndirectObject(pageLabels));
-    }
+    pages.writeTo(out, root);
     names.writeTo(out, root);
     outline.writeTo(out, root);
     layers.writeTo(root);
@@ -282,7 +214,7 @@ bool DocumentMerger::addFile(const QString &path, const QString &password, const
 
 int DocumentMerger::pageCount() const
 {
-    return static_cast<int>(d->pages.size());
+    return static_cast<int>(d->pages.count());
 }
 
 QStringList DocumentMerger::failedFiles() const
@@ -311,7 +243,7 @@ int DocumentMerger::errorCode() const
 
 bool DocumentMerger::write(const QString &outputPath, const PdfOutputOptions *options)
 {
-    if (d->pages.empty() || outputPath.isEmpty()) {
+    if (d->pages.count() == 0 || outputPath.isEmpty()) {
         d->errorCode = PdfErrorCode::InvalidArgument;
         return false;
     }

@@ -76,7 +76,8 @@ private:
     QPDFObjectHandle copyValue(QPDFObjectHandle value, bool inResources, int depth);
     QPDFObjectHandle copyDirect(QPDFObjectHandle value, bool inResources, int depth);
     std::vector<QPDFObjectHandle> copiedItems(QPDFObjectHandle array, bool inResources, int depth);
-    std::map<std::string, QPDFObjectHandle> copiedItems(QPDFObjectHandle dictionary, bool inResources, int depth, const char *skipped);
+    std::map<std::string, QPDFObjectHandle> copiedItems(QPDFObjectHandle dictionary, bool inResources, int depth,
+                                                        const char *skipped);
     QPDFObjectHandle copyIndirect(QPDFObjectHandle value, bool inResources, int depth);
     QPDFObjectHandle copyStream(QPDFObjectHandle stream, int depth);
     QPDFObjectHandle copyShared(QPDFObjectHandle object, int depth);
