@@ -61,11 +61,6 @@ public:
 
     int errorCode() const;
 
-    // The 1-based page numbers rangeList names ("7", "3-6", "1,3,5", "6-3"
-    // for descending order), in order; empty when the list is empty,
-    // malformed, or names a page outside 1..pageCount.
-    static QList<int> parseRangeList(const QString &rangeList, int pageCount);
-
 private:
     struct Private;
     std::unique_ptr<Private> d;
