@@ -1,7 +1,8 @@
 #include "pdf/SourceIndex.h"
 
+#include "pdf/NameTree.h"
+
 #include <qpdf/QPDF.hh>
-#include <qpdf/QPDFNameTreeObjectHelper.hh>
 
 #include <algorithm>
 #include <utility>
@@ -31,9 +32,8 @@ void SourceIndex::loadDestinations(QPDF &source)
     destinationsLoaded = true;
     QPDFObjectHandle root = source.getRoot();
     QPDFObjectHandle names = root.getKey("/Names");
-    if (names.isDictionary() && names.getKey("/Dests").isDictionary()) {
-        QPDFNameTreeObjectHelper tree(names.getKey("/Dests"), source);
-        for (auto const &entry : tree)
+    if (names.isDictionary()) {
+        for (auto const &entry : NameTree::entries(names.getKey("/Dests")))
             stringDestinations.emplace(entry.first, entry.second);
     }
     QPDFObjectHandle dests = root.getKey("/Dests");
