@@ -5,6 +5,7 @@
 #include "pdf/DocumentMerger.h"
 #include "pdf/OutlineReader.h"
 #include "pdf/PageExtractor.h"
+#include "pdf/PageRangeList.h"
 #include "pdf/PageRendering.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
@@ -785,7 +786,7 @@ int DebenuPDFLibraryDLLQt1016::ExtractFilePages(const QString &InputFileName, co
         const std::shared_ptr<PageExtractor> extractor = d->extractorFor(InputFileName, Password);
         if (!extractor)
             return 0;
-        const QList<int> pages = PageExtractor::parseRangeList(RangeList, extractor->pageCount());
+        const QList<int> pages = PageRangeList::pages(RangeList, extractor->pageCount());
         const int result = extractor->extract(pages, OutputFileName);
         d->lastError = result == 1 ? PdfErrorCode::None : extractor->errorCode();
         if (result == 1)
@@ -894,7 +895,7 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
     qint64 requested = 0;
     const int pageCount = int(source->getAllPages().size());
     for (const PageRangeOutput &range : ranges)
-        requested += PageExtractor::parseRangeList(range.pages, pageCount).size();
+        requested += PageRangeList::pages(range.pages, pageCount).size();
     PageExtractor extractor(source, input, password, requested * 4 >= pageCount);
     PendingRanges pending(folder);
     extractor.setSyncBatch(&pending.batch());
@@ -913,7 +914,7 @@ int DebenuPDFLibraryDLLQt1016::Private::extractRanges(const QString &input, cons
     bool stopped = false;
     for (int i = 0; i < ranges.size() && !stopped; ++i) {
         const PageRangeOutput &range = ranges.at(i);
-        const QList<int> pages = PageExtractor::parseRangeList(range.pages, extractor.pageCount());
+        const QList<int> pages = PageRangeList::pages(range.pages, extractor.pageCount());
         // Written under a hidden temporary name first: a run killed while
         // writing leaves no file that looks like a finished output.
         const QString temporary = FileUtils::temporaryPathIn(folder);

@@ -45,6 +45,7 @@ public:
     // output not written (errorCode() then tells why, as a PdfErrorCode).
     // With options, their information and protection are written with it.
     int merge(const QStringList &files, const QString &output, const PdfOutputOptions *options = nullptr);
+    // Why the last merge(), addFile() or write() failed, as a PdfErrorCode.
     int errorCode() const;
 
     // Pages added so far.

@@ -37,14 +37,19 @@ public:
     PageExtractor(const PageExtractor &) = delete;
     PageExtractor &operator=(const PageExtractor &) = delete;
 
+    // The parsed source the extractor was made with.
     const std::shared_ptr<QPDF> &source() const;
+    // The source's page count, read when the extractor was made.
     int pageCount() const;
 
     // Writes pages (1-based source page numbers in output order; a page may
     // come twice) into a new plain file output, which is replaced only once
     // the new file is complete. The output's PDF version is not lower than
     // the source's. Returns 1 on success, 0 on failure (errorCode() tells
-    // why, as a PdfErrorCode).
+    // why, as a PdfErrorCode): InvalidArgument, with nothing written, when
+    // pages is empty or names a page outside 1..pageCount(). Cost: a copy of
+    // the pages and what they reach, one write; the source's outline and
+    // named destinations are read at most once per extractor.
     int extract(const QList<int> &pages, const QString &output);
 
     // The same, finished in one pass: the information and the protection of
@@ -59,12 +64,8 @@ public:
     // before it moves them into place. nullptr: each is synced as written.
     void setSyncBatch(SyncBatch *batch);
 
+    // Why the last extract() failed, as a PdfErrorCode; None after a success.
     int errorCode() const;
-
-    // The 1-based page numbers rangeList names ("7", "3-6", "1,3,5", "6-3"
-    // for descending order), in order; empty when the list is empty,
-    // malformed, or names a page outside 1..pageCount.
-    static QList<int> parseRangeList(const QString &rangeList, int pageCount);
 
 private:
     struct Private;

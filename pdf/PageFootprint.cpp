@@ -1,5 +1,7 @@
 #include "pdf/PageFootprint.h"
 
+#include "pdf/ObjGenHash.h"
+
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
@@ -18,15 +20,7 @@ constexpr qint64 objectOverhead = 40;
 // Per stream besides its data: "stream", "endstream".
 constexpr qint64 streamOverhead = 20;
 
-struct ObjGenHash
-{
-    size_t operator()(const QPDFObjGen &og) const
-    {
-        return std::hash<long long>()((static_cast<long long>(og.getObj()) << 16) ^ og.getGen());
-    }
-};
-
-using ObjectSet = std::unordered_set<QPDFObjGen, ObjGenHash>;
+using ObjectSet = ObjGenSet;
 
 } // namespace
 

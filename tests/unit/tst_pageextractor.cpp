@@ -3,6 +3,7 @@
 #include "TestPdf.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PageExtractor.h"
+#include "pdf/PageRangeList.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfOutputOptions.h"
 #include "pdf/SourceCache.h"
@@ -45,7 +46,7 @@ class TestPageExtractor : public QObject
             return QString();
         }
         PageExtractor extractor(pdf, source, password);
-        const QList<int> numbers = PageExtractor::parseRangeList(pages, extractor.pageCount());
+        const QList<int> numbers = PageRangeList::pages(pages, extractor.pageCount());
         const QString output = temp(name);
         const int result = options ? extractor.extract(numbers, output, *options) : extractor.extract(numbers, output);
         if (error)
@@ -355,11 +356,11 @@ private slots:
         const QString out = extract(source, pages, name + ".dropped.pdf", &options);
         QVERIFY(!out.isEmpty());
         QVERIFY(SplitTestPdf::qpdfCheckClean(out));
-        QCOMPARE(TestPdf::pageWidths(out).size(), PageExtractor::parseRangeList(pages, 100).size());
+        QCOMPARE(TestPdf::pageWidths(out).size(), PageRangeList::pages(pages, 100).size());
         QVERIFY(SplitTestPdf::version(out) >= SplitTestPdf::version(source));
         const QStringList sourceLabels = SplitTestPdf::pageLabels(source);
         const QStringList labels = SplitTestPdf::pageLabels(out);
-        const QList<int> kept = PageExtractor::parseRangeList(pages, 100);
+        const QList<int> kept = PageRangeList::pages(pages, 100);
         for (int i = 0; i < kept.size(); ++i)
             QCOMPARE(labels.at(i), sourceLabels.at(kept.at(i) - 1));
         for (const QString &item : SplitTestPdf::outline(out))

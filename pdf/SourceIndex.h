@@ -1,0 +1,82 @@
+#pragma once
+
+#include "pdf/ObjGenHash.h"
+
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
+
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class QPDF;
+
+// What extraction needs to know about the source beyond its pages: where
+// its destinations and outline items lead. Built once per source, the parts
+// besides the page index when first needed; the source must not change its
+// pages, destinations or outline meanwhile.
+struct SourceIndex
+{
+    // One outline item of the source that reaches a page.
+    struct OutlineNode
+    {
+        QPDFObjectHandle item;
+        QPDFObjectHandle destination;   // explicit destination array in the source, or null
+        int page = -1;                  // 0-based source page the item points to, -1 for none
+        int firstPage = -1;             // lowest and highest page of the item and its descendants
+        int lastPage = -1;
+        bool open = false;
+        std::vector<OutlineNode> children;
+        // The children's page spans are in page order (both ends never
+        // decrease), so the ones reaching a page range are found by search.
+        bool childrenInPageOrder = true;
+    };
+
+    std::vector<QPDFObjectHandle> pages;
+    std::unordered_map<QPDFObjGen, int, ObjGenHash> pageIndex;
+
+    bool destinationsLoaded = false;
+    std::unordered_map<std::string, QPDFObjectHandle> stringDestinations;   // /Names /Dests name tree
+    std::unordered_map<std::string, QPDFObjectHandle> nameDestinations;     // older /Dests dictionary
+
+    bool outlineLoaded = false;
+    std::vector<OutlineNode> outline;
+    bool outlineInPageOrder = true;
+
+    bool formChecked = false;
+    std::unique_ptr<QPDFAcroFormDocumentHelper> form;   // only for sources with fields
+
+    std::unique_ptr<QPDFPageLabelDocumentHelper> labels;   // only for sources with labels
+
+    // Reads source's pages into pages and pageIndex, and its page labels
+    // when it has any. Cost: one walk of the page tree.
+    void readPages(QPDF &source);
+
+    // Reads the outline items under outlines (source's outline root) into
+    // outline, once: later calls do nothing. Items that reach no page
+    // (neither they nor their descendants) are left out, as are items
+    // nested deeper than 64 levels and the rest of a looping chain.
+    void loadOutline(QPDF &source, QPDFObjectHandle outlines);
+
+    // The explicit destination array a destination (array, name, string or
+    // a dictionary holding /D, at most four steps) stands for, or null. The
+    // first name or string looked up reads all of source's named
+    // destinations.
+    QPDFObjectHandle explicitDestination(QPDF &source, QPDFObjectHandle destination);
+
+    // The 0-based index of the page an explicit destination array points
+    // at, -1 when it points at none of source's pages.
+    int pageOf(QPDFObjectHandle destinationArray) const;
+
+    // The destination an annotation or outline item goes to within the
+    // document: its /Dest, or the /D of a GoTo action. Null when it has none.
+    static QPDFObjectHandle localDestination(QPDFObjectHandle holder);
+
+private:
+    void loadDestinations(QPDF &source);
+    bool readOutline(QPDF &source, QPDFObjectHandle first, std::vector<OutlineNode> &nodes, int depth,
+                     std::set<QPDFObjGen> &seen);
+};
