@@ -49,10 +49,11 @@ PageGridDialog::PageGridDialog(PagePictureLoader::RendererFactory renderers, Pag
     m_zoomIn = new QPushButton(QStringLiteral("+"), this);
     m_cancel = new QPushButton(this);
     m_ok = new QPushButton(this);
-    for (QPushButton *button : {m_zoomOut, m_zoomIn, m_cancel}) {
-        button->setObjectName(QStringLiteral("buttonCancel"));
+    m_zoomOut->setObjectName(QStringLiteral("buttonZoom"));
+    m_zoomIn->setObjectName(QStringLiteral("buttonZoom"));
+    m_cancel->setObjectName(QStringLiteral("buttonCancel"));
+    for (QPushButton *button : {m_zoomOut, m_zoomIn, m_cancel})
         button->setAutoDefault(false);
-    }
     m_ok->setObjectName(QStringLiteral("buttonGreenSmall"));
     m_ok->setDefault(true);
     for (QPushButton *button : {m_zoomOut, m_zoomIn, m_cancel, m_ok}) {
