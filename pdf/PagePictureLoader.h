@@ -18,7 +18,8 @@ class PageRendering;
 // order asked. Each drawing thread has a renderer of its own (MuPDF keeps
 // its state per context and per document, so renderers that share nothing
 // draw side by side without a lock, and without the PDF service's lock that
-// the interface thread may be waiting on). Nothing here ever waits for a
+// the interface thread may be waiting on); the drawing threads yield to the
+// interface thread when both want a core. Nothing here ever waits for a
 // drawing thread: results come back as queued signals, and stop() or the
 // destructor return at once, leaving the threads to end on their own.
 // Interface thread only.
@@ -56,6 +57,9 @@ public:
     // How many drawing threads still run for this loader, including those
     // stopped and not yet ended (for tests and measurements).
     int runningThreads() const;
+    // Threads of every loader at work now, the stopped ones that have not
+    // ended yet included.
+    static int busyDrawingThreads();
 
     // The size of the picture request() draws of a page of pageSize (points)
     // for box: the page scaled to fit, at least one pixel each way.

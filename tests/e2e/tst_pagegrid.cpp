@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QThreadPool>
 #include <QtTest>
 
 // The page grid opened from the split screen on a real manual, driven with
@@ -274,7 +273,7 @@ private slots:
             m_split->reset();
         });
         QVERIFY(shown.isNull());
-        QTRY_COMPARE_WITH_TIMEOUT(QThreadPool::globalInstance()->activeThreadCount(), 0, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(PagePictureLoader::busyDrawingThreads(), 0, 20000);
         QVERIFY(m_split->fileName().isEmpty());
     }
 };
