@@ -47,6 +47,14 @@ struct Gate
     }
 };
 
+// Opens the gate when a test ends, also on a failed check: a render left
+// waiting at it would hold its drawing thread, and the program's exit with it.
+struct GateOpener
+{
+    std::shared_ptr<Gate> gate;
+    ~GateOpener() { gate->release(); }
+};
+
 // The program's renderer behind a gate. Its stop() is counted but not passed
 // on, so a render held at the gate when the loader stops still ends with a
 // drawn page: a late picture the loader must not deliver.
@@ -168,6 +176,7 @@ private slots:
     {
         const QString manual = TestPaths::realManual();
         auto gate = std::make_shared<Gate>();
+        const GateOpener opener{gate};
         PagePictureLoader loader(gated(gate), 1);
         QSignalSpy sizes(&loader, &PagePictureLoader::sizesRead);
         QSignalSpy pictures(&loader, &PagePictureLoader::pictureReady);
@@ -240,6 +249,7 @@ private slots:
     void stopLeavesNoLatePicture()
     {
         auto gate = std::make_shared<Gate>();
+        const GateOpener opener{gate};
         gate->close();
         PagePictureLoader loader(gated(gate), 2);
         QSignalSpy pictures(&loader, &PagePictureLoader::pictureReady);
@@ -262,6 +272,7 @@ private slots:
     void deletedWhileDrawing()
     {
         auto gate = std::make_shared<Gate>();
+        const GateOpener opener{gate};
         gate->close();
         auto *loader = new PagePictureLoader(gated(gate), 2);
         int delivered = 0;
