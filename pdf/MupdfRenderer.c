@@ -121,19 +121,28 @@ int sw_renderer_page_count(SwRenderer *renderer)
     return count;
 }
 
-/* The size of one page as drawn; 0 and 0 when its dictionary is damaged. */
+/* The size of one page as drawn; 0 and 0 when its dictionary is damaged.
+ * The page tree must be loaded (pdf_load_page_tree): the page object then
+ * comes with a reference of its own, dropped here. */
 static void sw_page_size(fz_context *ctx, pdf_document *pdf, int pageIndex, float *width, float *height)
 {
+    pdf_obj *page = NULL;
+
     *width = 0;
     *height = 0;
+    fz_var(page);
     fz_try(ctx) {
         fz_rect box;
         fz_matrix transform;
         fz_rect drawn;
-        pdf_page_obj_transform(ctx, pdf_lookup_page_obj(ctx, pdf, pageIndex), &box, &transform);
+        page = pdf_lookup_page_obj(ctx, pdf, pageIndex);
+        pdf_page_obj_transform(ctx, page, &box, &transform);
         drawn = fz_transform_rect(box, transform);
         *width = drawn.x1 - drawn.x0;
         *height = drawn.y1 - drawn.y0;
+    }
+    fz_always(ctx) {
+        pdf_drop_obj(ctx, page);
     }
     fz_catch(ctx) {
         *width = 0;
