@@ -3,6 +3,7 @@
 #include "TestPaths.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
+#include "pdf/PageRenderer.h"
 #include "split/PageRanges.h"
 #include "split/RangeItemView.h"
 #include "split/RangeListView.h"
@@ -19,6 +20,30 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QtTest>
+
+// The program's renderer, refusing one page as a damaged one would be.
+class RefusingRenderer : public PageRendering
+{
+public:
+    explicit RefusingRenderer(int refused)
+        : m_refused(refused)
+    {
+    }
+    bool render(const QString &path, const QString &password, int page, const PageBitmap &bitmap) override
+    {
+        return page != m_refused && m_inner.render(path, password, page, bitmap);
+    }
+    void clear() override { m_inner.clear(); }
+    QVector<QSizeF> pageSizes(const QString &path, const QString &password) override
+    {
+        return m_inner.pageSizes(path, password);
+    }
+    void stop() override { m_inner.stop(); }
+
+private:
+    int m_refused;
+    PageRenderer m_inner{1};
+};
 
 // The page grid opened from the split screen on a real manual, driven with
 // the mouse and the keyboard as a person would: cuts and a named part that
@@ -158,6 +183,9 @@ private slots:
             const PageParts &parts = grid->model()->parts();
             QCOMPARE(parts.ranges(), QList<PageParts::Range>({{1, 50}, {51, 101}}));
             QTRY_VERIFY_WITH_TIMEOUT(drawn(grid, 1), 20000);
+            // The manual numbers its front matter i to v, then 1, 2, ...
+            QTRY_COMPARE(grid->model()->index(0).data(PageGridModel::LabelRole).toString(), QStringLiteral("i"));
+            QCOMPARE(grid->model()->index(5).data(PageGridModel::LabelRole).toString(), QStringLiteral("1"));
             clickGapAfter(view, 50);   // joins the two ranges typed
             clickGapAfter(view, 10);   // cuts
             view->setCurrentIndex(grid->model()->index(29));
@@ -256,6 +284,20 @@ private slots:
         });
         QVERIFY(m_split->isLoaded());
         QCOMPARE(driver.classes().first(), QStringLiteral("MessagePassword"));
+    }
+
+    // The grid opens for any document, without the split screen: a page that
+    // cannot be drawn is marked, and the pages around it are drawn.
+    void aPageThatCannotBeDrawnIsMarked()
+    {
+        PageGridDialog grid([] { return std::make_unique<RefusingRenderer>(2); }, {}, 2);
+        grid.setDocument(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString(), 11,
+                         PageGridModel::ShowPages, PageParts(11));
+        grid.show();
+        QTRY_VERIFY_WITH_TIMEOUT(grid.model()->index(1).data(PageGridModel::FailedRole).toBool(), 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(drawn(&grid, 1) && drawn(&grid, 3), 20000);
+        QVERIFY(!drawn(&grid, 2));
+        QVERIFY(!grid.model()->index(0).data(PageGridModel::FailedRole).toBool());
     }
 
     // The document leaves the screen while the grid draws it: the grid
