@@ -5,10 +5,12 @@
 #include <QDebug>
 #include <QEvent>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QThread>
 #include <QVBoxLayout>
 
@@ -93,7 +95,10 @@ PageGridDialog::PageGridDialog(PagePictureLoader::RendererFactory renderers, Pag
         m_unreadable = true;
         retranslate();
     });
-    resize(920, 700);
+    // Roomy, but never larger than the screen it opens on.
+    const QScreen *screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    const QSize roomy(920, 700);
+    resize(screen ? roomy.boundedTo(screen->availableGeometry().size() * 0.9) : roomy);
     retranslate();
 }
 
