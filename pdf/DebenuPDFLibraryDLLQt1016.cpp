@@ -991,6 +991,8 @@ int DebenuPDFLibraryDLLQt1016::ReadPageLabels(const QString &InputFileName, cons
             return 0;
         }
         Labels = PageLabelReader::read(*source);
+        // The labels are all a grid wants of the file: its bytes need not stay.
+        d->sources.releaseBytes(source);
         return 1;
     });
 }
