@@ -180,6 +180,35 @@ int sw_renderer_page_sizes(SwRenderer *renderer, float *sizes, int count)
     return SW_RENDER_OK;
 }
 
+int sw_renderer_page_size(SwRenderer *renderer, int pageIndex, float *width, float *height)
+{
+    fz_context *ctx;
+    fz_page *page = NULL;
+    int result = SW_RENDER_OK;
+
+    if (!renderer || !width || !height || pageIndex < 0 || pageIndex >= sw_renderer_page_count(renderer))
+        return SW_RENDER_BAD_ARGUMENT;
+    *width = 0;
+    *height = 0;
+    ctx = renderer->ctx;
+    fz_var(page);
+    fz_var(result);
+    fz_try(ctx) {
+        fz_rect bounds;
+        page = fz_load_page(ctx, renderer->doc, pageIndex);
+        bounds = fz_bound_page(ctx, page);
+        *width = bounds.x1 - bounds.x0;
+        *height = bounds.y1 - bounds.y0;
+    }
+    fz_always(ctx) {
+        fz_drop_page(ctx, page);
+    }
+    fz_catch(ctx) {
+        result = SW_RENDER_FAILED;
+    }
+    return result;
+}
+
 SwStop *sw_stop_new(void)
 {
     return (SwStop *)calloc(1, sizeof(SwStop));

@@ -43,6 +43,11 @@ int sw_renderer_page_count(SwRenderer *renderer);
  * Returns a SwRenderStatus. */
 int sw_renderer_page_sizes(SwRenderer *renderer, float *sizes, int count);
 
+/* The size in points of page pageIndex (0-based) as sw_renderer_render draws
+ * it, into *width and *height. Loads that page only (not its content).
+ * Returns a SwRenderStatus. */
+int sw_renderer_page_size(SwRenderer *renderer, int pageIndex, float *width, float *height);
+
 /* A fresh request to stop, not yet made; NULL when out of memory. */
 SwStop *sw_stop_new(void);
 /* NULL is accepted. No render may still use it. */

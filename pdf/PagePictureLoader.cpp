@@ -5,6 +5,7 @@
 #include <QDebug>
 #include <QMutex>
 #include <QMutexLocker>
+#include <QThread>
 #include <QThreadPool>
 
 #include <cmath>
@@ -35,11 +36,23 @@ void yieldToInterface()
 #endif
 }
 
+// One thread more than there are cores: the page sizes are read beside the
+// drawing of the first pages, not before it.
+QThreadPool *drawingThreads()
+{
+    static const bool sized = [] {
+        drawingPool()->setMaxThreadCount(QThread::idealThreadCount() + 1);
+        return true;
+    }();
+    Q_UNUSED(sized)
+    return drawingPool();
+}
+
 // Starts work on a drawing thread.
 template <typename Work>
 void startDrawingThread(Work work, int priority = 0)
 {
-    drawingPool()->start(
+    drawingThreads()->start(
         [work]() {
             yieldToInterface();
             work();
@@ -146,7 +159,8 @@ struct PagePictureLoader::Shared
         std::unique_ptr<PageRendering> renderer = shared->takeRenderer();
         while (renderer) {
             int page = 0;
-            QSize size;
+            QSizeF pageSize;
+            QSize box;
             QString file;
             QString secret;
             {
@@ -155,12 +169,16 @@ struct PagePictureLoader::Shared
                     break;
                 page = shared->waiting.front();
                 shared->waiting.pop_front();
-                size = fittedSize(shared->sizes.value(page - 1), shared->box);
+                pageSize = shared->sizes.value(page - 1);
+                box = shared->box;
                 file = shared->path;
                 secret = shared->password;
                 shared->drawing.append(renderer.get());
             }
-            QImage picture(size, QImage::Format_RGB32);
+            // The first pages are drawn while the sizes of all are still being read.
+            if (pageSize.isEmpty())
+                pageSize = renderer->pageSize(file, secret, page);
+            QImage picture(fittedSize(pageSize, box), QImage::Format_RGB32);
             const PageBitmap bitmap{picture.width(), picture.height(), int(picture.bytesPerLine()), picture.bits()};
             const bool drawn = !picture.isNull() && renderer->render(file, secret, page, bitmap);
             QMutexLocker lock(&shared->mutex);
@@ -173,7 +191,8 @@ struct PagePictureLoader::Shared
         shared->endThread(gen, std::move(renderer));
     }
 
-    // Reads the page sizes, then lets the drawing begin.
+    // Reads the page sizes, beside the drawing of the first pages; its
+    // renderer is then kept for the drawing.
     static void readSizes(const Pointer &shared, quint64 gen)
     {
         std::unique_ptr<PageRendering> renderer = shared->takeRenderer();
@@ -187,17 +206,18 @@ struct PagePictureLoader::Shared
         const QVector<QSizeF> read = renderer ? renderer->pageSizes(file, secret) : QVector<QSizeF>();
         {
             QMutexLocker lock(&shared->mutex);
-            if (gen == shared->generation) {
-                shared->sizes = read;
-                shared->sizesKnown = true;
-                if (read.isEmpty())
-                    shared->deliver(gen, [](PagePictureLoader *loader) { emit loader->openFailed(); });
-                else
-                    shared->deliver(gen, [read](PagePictureLoader *loader) { emit loader->sizesRead(read); });
-            }
+            --shared->runningAll;
+            if (gen != shared->generation)
+                return; // the renderer closes when this returns, after the unlock
+            shared->sizes = read;
+            shared->sizesKnown = true;
+            if (read.isEmpty())
+                shared->deliver(gen, [](PagePictureLoader *loader) { emit loader->openFailed(); });
+            else
+                shared->deliver(gen, [read](PagePictureLoader *loader) { emit loader->sizesRead(read); });
+            if (renderer && int(shared->idle.size()) < shared->maxThreads)
+                shared->idle.push_back(std::move(renderer));
         }
-        shared->endThread(gen, std::move(renderer));
-        startDrawing(shared);
         startLabels(shared, gen);
     }
 
@@ -233,12 +253,11 @@ struct PagePictureLoader::Shared
     }
 
     // Starts drawing threads while pages wait and fewer than the most
-    // allowed run. Nothing is drawn before the sizes are known (a picture's
-    // size depends on its page's).
+    // allowed run, unless the file turned out to be unreadable.
     static void startDrawing(const Pointer &shared)
     {
         QMutexLocker lock(&shared->mutex);
-        if (!shared->sizesKnown || shared->sizes.isEmpty())
+        if (shared->sizesKnown && shared->sizes.isEmpty())
             return;
         const quint64 gen = shared->generation;
         while (shared->runningNow < shared->maxThreads && int(shared->waiting.size()) > shared->runningNow) {
@@ -276,7 +295,6 @@ void PagePictureLoader::open(const QString &path, const QString &password)
         gen = m_shared->generation;
         m_shared->path = path;
         m_shared->password = password;
-        ++m_shared->runningNow;
         ++m_shared->runningAll;
     }
     const Shared::Pointer shared = m_shared;

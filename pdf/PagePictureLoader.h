@@ -41,7 +41,7 @@ public:
     // Forgets the previous file and starts reading the page sizes of path,
     // opened with password: sizesRead() or openFailed() follows, and
     // labelsRead() when a label reader was given. Pages asked for before the
-    // sizes arrive are drawn after.
+    // sizes arrive are drawn meanwhile, each measured on its own.
     void open(const QString &path, const QString &password);
 
     // Replaces the pages waiting to be drawn by pages (1-based), drawn in

@@ -21,6 +21,16 @@ PageRenderer::~PageRenderer()
     sw_stop_free(m_stop);
 }
 
+QSizeF PageRenderer::pageSize(const QString &path, const QString &password, int pageNumber)
+{
+    SwRenderer *renderer = rendererFor(path, password);
+    float width = 0;
+    float height = 0;
+    if (!renderer || sw_renderer_page_size(renderer, pageNumber - 1, &width, &height) != SW_RENDER_OK)
+        return QSizeF();
+    return QSizeF(width, height);
+}
+
 void PageRenderer::stop()
 {
     sw_stop_request(m_stop);

@@ -28,6 +28,7 @@ public:
     // Closes every open document (for example before a file is replaced).
     void clear() override;
     QVector<QSizeF> pageSizes(const QString &path, const QString &password) override;
+    QSizeF pageSize(const QString &path, const QString &password, int pageNumber) override;
     void stop() override;
     int openDocuments() const { return m_entries.size(); }
 

@@ -42,6 +42,9 @@ public:
     // read. A page whose size cannot be read has an empty size. Empty when
     // the file or the password is refused.
     virtual QVector<QSizeF> pageSizes(const QString &path, const QString &password) = 0;
+    // The size of page pageNumber (1-based) alone, as pageSizes() gives it:
+    // for a page wanted before all sizes are read. Empty on failure.
+    virtual QSizeF pageSize(const QString &path, const QString &password, int pageNumber) = 0;
 
     // Makes a render() running on another thread give up soon and answer
     // false, and every later render() refuse at once: a stopped renderer

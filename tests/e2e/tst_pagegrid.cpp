@@ -38,6 +38,10 @@ public:
     {
         return m_inner.pageSizes(path, password);
     }
+    QSizeF pageSize(const QString &path, const QString &password, int page) override
+    {
+        return m_inner.pageSize(path, password, page);
+    }
     void stop() override { m_inner.stop(); }
 
 private:
