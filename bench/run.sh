@@ -49,6 +49,15 @@ if [ -x "$bench/bench_viewer" ]; then
     rm -rf "$work"
 fi
 
+# Page grid on the 2,400-page and the 930-page LilyPond manuals (installed by
+# bench/real-documents.sh): first screen of pictures, longest event-loop stall
+# while scrolling from the first page to the last, memory, and the cost of a
+# picture against mutool draw at the same size. SW_BENCH_REAL=0 leaves it out.
+if [ -x "$bench/bench_grid" ] && [ "${SW_BENCH_REAL:-1}" != 0 ]; then
+    echo "== bench_grid"
+    "$bench/bench_grid" 2>&1 | grep -v -e 'DebenuService' -e 'XDG_RUNTIME_DIR' -e 'PagePictureLoader' || true
+fi
+
 # Merging through pdfworker against qpdf (and mutool merge): four large
 # documents, and the one-file-per-page split of one document.
 if [ -x "$bench/bench_merge" ]; then

@@ -4,6 +4,7 @@
 #include "pdf/DocumentDisposal.h"
 #include "pdf/DocumentMerger.h"
 #include "pdf/OutlineReader.h"
+#include "pdf/PageLabelReader.h"
 #include "pdf/PageExtractor.h"
 #include "pdf/PageRangeList.h"
 #include "pdf/PageRendering.h"
@@ -975,6 +976,24 @@ int DebenuPDFLibraryDLLQt1016::ReadOutline(const QString &InputFileName, const Q
             return 0;
         }
         Entries = OutlineReader::read(*source);
+        return 1;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::ReadPageLabels(const QString &InputFileName, const QString &Password,
+                                             QStringList &Labels)
+{
+    Labels.clear();
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        int error = PdfErrorCode::None;
+        const std::shared_ptr<QPDF> source = d->sources.open(InputFileName, Password, &error);
+        if (!source) {
+            d->lastError = error;
+            return 0;
+        }
+        Labels = PageLabelReader::read(*source);
+        // The labels are all a grid wants of the file: its bytes need not stay.
+        d->sources.releaseBytes(source);
         return 1;
     });
 }

@@ -155,6 +155,11 @@ public:
     // file cannot be read.
     int ReadOutline(const QString &InputFileName, const QString &Password, OutlineEntries &Entries);
 
+    // The page label of every page of InputFileName, "" where it has none;
+    // see PageLabelReader. 1 on success, also for a document without labels;
+    // 0 when the file cannot be read.
+    int ReadPageLabels(const QString &InputFileName, const QString &Password, QStringList &Labels);
+
     // Pages are drawn by renderer from now on (null: by nothing).
     void InstallRenderer(std::shared_ptr<PageRendering> Renderer);
     bool HasRenderer() const;

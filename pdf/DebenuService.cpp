@@ -310,6 +310,16 @@ bool DebenuService::outline(const QString &path, const QString &password, Outlin
     return ok;
 }
 
+bool DebenuService::pageLabels(const QString &path, const QString &password, QStringList *labels)
+{
+    QMutexLocker lock(&m_mutex);
+    QStringList read;
+    const bool ok = ReadPageLabels(path, password, read) == 1;
+    if (labels)
+        *labels = read;
+    return ok;
+}
+
 int DebenuService::lastErrorCode()
 {
     QMutexLocker lock(&m_mutex);

@@ -98,6 +98,10 @@ public:
     // The document's outline with the page of every entry; false (entries
     // empty) when the file cannot be read.
     bool outline(const QString &path, const QString &password, OutlineEntries *entries);
+    // The page label of every page ("" where there is none); false (labels
+    // empty) when the file cannot be read. Parses the file when it is not
+    // among the sources kept parsed.
+    bool pageLabels(const QString &path, const QString &password, QStringList *labels);
     int lastErrorCode();
 
 private:

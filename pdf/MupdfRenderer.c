@@ -16,6 +16,11 @@ struct SwRenderer {
     fz_document *doc;
 };
 
+/* MuPDF looks at the cookie's abort field while it draws. */
+struct SwStop {
+    fz_cookie cookie;
+};
+
 /* The store keeps decoded fonts and images between pages of one document. */
 enum { SW_STORE_BYTES = 64 << 20 };
 
@@ -116,8 +121,117 @@ int sw_renderer_page_count(SwRenderer *renderer)
     return count;
 }
 
+/* The size of one page as drawn; 0 and 0 when its dictionary is damaged.
+ * The page tree must be loaded (pdf_load_page_tree): the page object then
+ * comes with a reference of its own, dropped here. */
+static void sw_page_size(fz_context *ctx, pdf_document *pdf, int pageIndex, float *width, float *height)
+{
+    pdf_obj *page = NULL;
+
+    *width = 0;
+    *height = 0;
+    fz_var(page);
+    fz_try(ctx) {
+        fz_rect box;
+        fz_matrix transform;
+        fz_rect drawn;
+        page = pdf_lookup_page_obj(ctx, pdf, pageIndex);
+        pdf_page_obj_transform(ctx, page, &box, &transform);
+        drawn = fz_transform_rect(box, transform);
+        *width = drawn.x1 - drawn.x0;
+        *height = drawn.y1 - drawn.y0;
+    }
+    fz_always(ctx) {
+        pdf_drop_obj(ctx, page);
+    }
+    fz_catch(ctx) {
+        *width = 0;
+        *height = 0;
+    }
+}
+
+int sw_renderer_page_sizes(SwRenderer *renderer, float *sizes, int count)
+{
+    fz_context *ctx;
+    pdf_document *pdf;
+    int result = SW_RENDER_OK;
+    int i;
+
+    if (!renderer || !sizes || count < 0)
+        return SW_RENDER_BAD_ARGUMENT;
+    ctx = renderer->ctx;
+    pdf = pdf_specifics(ctx, renderer->doc);
+    if (!pdf)
+        return SW_RENDER_FAILED;
+
+    fz_var(result);
+    fz_try(ctx) {
+        /* One walk of the page tree instead of one per page. */
+        pdf_load_page_tree(ctx, pdf);
+    }
+    fz_catch(ctx) {
+        result = SW_RENDER_FAILED;
+    }
+    if (result != SW_RENDER_OK)
+        return result;
+    for (i = 0; i < count; ++i)
+        sw_page_size(ctx, pdf, i, &sizes[2 * i], &sizes[2 * i + 1]);
+    pdf_drop_page_tree(ctx, pdf);
+    return SW_RENDER_OK;
+}
+
+int sw_renderer_page_size(SwRenderer *renderer, int pageIndex, float *width, float *height)
+{
+    fz_context *ctx;
+    fz_page *page = NULL;
+    int result = SW_RENDER_OK;
+
+    if (!renderer || !width || !height || pageIndex < 0 || pageIndex >= sw_renderer_page_count(renderer))
+        return SW_RENDER_BAD_ARGUMENT;
+    *width = 0;
+    *height = 0;
+    ctx = renderer->ctx;
+    fz_var(page);
+    fz_var(result);
+    fz_try(ctx) {
+        fz_rect bounds;
+        page = fz_load_page(ctx, renderer->doc, pageIndex);
+        bounds = fz_bound_page(ctx, page);
+        *width = bounds.x1 - bounds.x0;
+        *height = bounds.y1 - bounds.y0;
+    }
+    fz_always(ctx) {
+        fz_drop_page(ctx, page);
+    }
+    fz_catch(ctx) {
+        result = SW_RENDER_FAILED;
+    }
+    return result;
+}
+
+SwStop *sw_stop_new(void)
+{
+    return (SwStop *)calloc(1, sizeof(SwStop));
+}
+
+void sw_stop_free(SwStop *stop)
+{
+    free(stop);
+}
+
+void sw_stop_request(SwStop *stop)
+{
+    if (stop)
+        __atomic_store_n(&stop->cookie.abort, 1, __ATOMIC_RELAXED);
+}
+
+static int sw_stop_requested(SwStop *stop)
+{
+    return stop && __atomic_load_n(&stop->cookie.abort, __ATOMIC_RELAXED);
+}
+
 int sw_renderer_render(SwRenderer *renderer, int pageIndex, int width, int height,
-                       unsigned char *buffer, int stride)
+                       unsigned char *buffer, int stride, SwStop *stop)
 {
     fz_context *ctx;
     fz_page *page = NULL;
@@ -130,6 +244,8 @@ int sw_renderer_render(SwRenderer *renderer, int pageIndex, int width, int heigh
         return SW_RENDER_BAD_ARGUMENT;
     if (pageIndex >= sw_renderer_page_count(renderer))
         return SW_RENDER_BAD_ARGUMENT;
+    if (sw_stop_requested(stop))
+        return SW_RENDER_STOPPED;
 
     ctx = renderer->ctx;
     fz_var(page);
@@ -155,7 +271,7 @@ int sw_renderer_render(SwRenderer *renderer, int pageIndex, int width, int heigh
                                          stride, buffer);
         fz_clear_pixmap_with_value(ctx, pixmap, 0xff);
         device = fz_new_draw_device(ctx, fz_identity, pixmap);
-        fz_run_page(ctx, page, device, transform, NULL);
+        fz_run_page(ctx, page, device, transform, stop ? &stop->cookie : NULL);
         fz_close_device(ctx, device);
     }
     fz_always(ctx) {
@@ -166,5 +282,8 @@ int sw_renderer_render(SwRenderer *renderer, int pageIndex, int width, int heigh
     fz_catch(ctx) {
         result = SW_RENDER_FAILED;
     }
+    /* A stopped render leaves a half-drawn page: it must not pass for one. */
+    if (result == SW_RENDER_OK && sw_stop_requested(stop))
+        result = SW_RENDER_STOPPED;
     return result;
 }

@@ -15,11 +15,15 @@ extern "C" {
 
 typedef struct SwRenderer SwRenderer;
 
+/* A request to stop, shared by the renders it is passed to. */
+typedef struct SwStop SwStop;
+
 enum SwRenderStatus {
     SW_RENDER_OK = 0,
     SW_RENDER_FAILED = 1,          /* not a PDF, damaged beyond repair, no memory */
     SW_RENDER_NEEDS_PASSWORD = 2,  /* encrypted and the password did not open it */
-    SW_RENDER_BAD_ARGUMENT = 3     /* page out of range, empty size, no buffer */
+    SW_RENDER_BAD_ARGUMENT = 3,    /* page out of range, empty size, no buffer */
+    SW_RENDER_STOPPED = 4          /* given up on request (see sw_stop_request) */
 };
 
 /* Opens path (UTF-8) with password (UTF-8, may be NULL or empty). Returns a
@@ -32,14 +36,36 @@ void sw_renderer_close(SwRenderer *renderer);
 /* Number of pages, 0 when unknown. */
 int sw_renderer_page_count(SwRenderer *renderer);
 
+/* Writes the size in points of the first count pages, as sw_renderer_render
+ * draws them (crop box, rotation applied), into sizes: width and height of
+ * page i at sizes[2 * i] and sizes[2 * i + 1]; 0 and 0 for a page whose size
+ * cannot be read. Reads the page dictionaries only, never their content.
+ * Returns a SwRenderStatus. */
+int sw_renderer_page_sizes(SwRenderer *renderer, float *sizes, int count);
+
+/* The size in points of page pageIndex (0-based) as sw_renderer_render draws
+ * it, into *width and *height. Loads that page only (not its content).
+ * Returns a SwRenderStatus. */
+int sw_renderer_page_size(SwRenderer *renderer, int pageIndex, float *width, float *height);
+
+/* A fresh request to stop, not yet made; NULL when out of memory. */
+SwStop *sw_stop_new(void);
+/* NULL is accepted. No render may still use it. */
+void sw_stop_free(SwStop *stop);
+/* Makes the request: renders given stop give up as soon as MuPDF looks at it
+ * and answer SW_RENDER_STOPPED, and later ones refuse at once. The one call
+ * that may come from another thread than the render's. */
+void sw_stop_request(SwStop *stop);
+
 /* Draws page pageIndex (0-based) scaled to exactly width x height pixels into
  * buffer, 4 bytes per pixel in memory order B, G, R, 0xff (the layout of a
  * 32-bit RGB image on a little-endian machine), on a white background,
  * with page rotation and annotations applied. stride is the byte length of a
  * row (at least width * 4). Lines thinner than one pixel are drawn one pixel
- * wide. Returns a SwRenderStatus. */
+ * wide. stop (may be NULL) ends the render early when requested. Returns a
+ * SwRenderStatus. */
 int sw_renderer_render(SwRenderer *renderer, int pageIndex, int width, int height,
-                       unsigned char *buffer, int stride);
+                       unsigned char *buffer, int stride, SwStop *stop);
 
 #ifdef __cplusplus
 }

@@ -7,14 +7,49 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <vector>
+
 PageRenderer::PageRenderer(int capacity)
     : m_capacity(qMax(1, capacity))
+    , m_stop(sw_stop_new())
 {
 }
 
 PageRenderer::~PageRenderer()
 {
     clear();
+    sw_stop_free(m_stop);
+}
+
+QSizeF PageRenderer::pageSize(const QString &path, const QString &password, int pageNumber)
+{
+    SwRenderer *renderer = rendererFor(path, password);
+    float width = 0;
+    float height = 0;
+    if (!renderer || sw_renderer_page_size(renderer, pageNumber - 1, &width, &height) != SW_RENDER_OK)
+        return QSizeF();
+    return QSizeF(width, height);
+}
+
+void PageRenderer::stop()
+{
+    sw_stop_request(m_stop);
+}
+
+QVector<QSizeF> PageRenderer::pageSizes(const QString &path, const QString &password)
+{
+    SwRenderer *renderer = rendererFor(path, password);
+    const int count = renderer ? sw_renderer_page_count(renderer) : 0;
+    if (count <= 0)
+        return {};
+    std::vector<float> points(size_t(count) * 2);
+    if (sw_renderer_page_sizes(renderer, points.data(), count) != SW_RENDER_OK)
+        return {};
+    QVector<QSizeF> sizes;
+    sizes.reserve(count);
+    for (int i = 0; i < count; ++i)
+        sizes.append(QSizeF(points[size_t(i) * 2], points[size_t(i) * 2 + 1]));
+    return sizes;
 }
 
 void PageRenderer::clear()
@@ -64,6 +99,7 @@ bool PageRenderer::render(const QString &path, const QString &password, int page
     SwRenderer *renderer = rendererFor(path, password);
     if (!renderer)
         return false;
-    return sw_renderer_render(renderer, pageNumber - 1, bitmap.width, bitmap.height, bitmap.pixels, bitmap.stride)
+    return sw_renderer_render(renderer, pageNumber - 1, bitmap.width, bitmap.height, bitmap.pixels, bitmap.stride,
+                              m_stop)
            == SW_RENDER_OK;
 }

@@ -7,11 +7,12 @@
 #include <QString>
 
 struct SwRenderer;
+struct SwStop;
 
 // Renders pages with MuPDF (through the C module MupdfRenderer). Open MuPDF
 // documents are kept for the files rendered last, keyed by path, file stamp
 // and password, so a viewer that paints page after page opens its file once.
-// Not thread-safe: the owner serialises calls.
+// Not thread-safe: the owner serialises calls (stop() excepted).
 class PageRenderer : public PageRendering
 {
 public:
@@ -26,6 +27,9 @@ public:
 
     // Closes every open document (for example before a file is replaced).
     void clear() override;
+    QVector<QSizeF> pageSizes(const QString &path, const QString &password) override;
+    QSizeF pageSize(const QString &path, const QString &password, int pageNumber) override;
+    void stop() override;
     int openDocuments() const { return m_entries.size(); }
 
 private:
@@ -40,4 +44,5 @@ private:
 
     QList<Entry> m_entries; // most recently used first
     int m_capacity;
+    SwStop *m_stop = nullptr; // shared by every render of this renderer
 };

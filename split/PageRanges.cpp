@@ -52,6 +52,50 @@ bool PageRanges::addRange(int from, int to)
     return true;
 }
 
+QString PageRanges::name(const Range &range) const
+{
+    return m_names.value(range);
+}
+
+void PageRanges::setName(int from, int to, const QString &name)
+{
+    const Range range(from, to);
+    if (!m_ranges.contains(range))
+        return;
+    const QString trimmed = name.trimmed();
+    if (trimmed.isEmpty())
+        m_names.remove(range);
+    else
+        m_names.insert(range, trimmed);
+    emit named(from, to, trimmed);
+    emit changed();
+}
+
+bool PageRanges::isInInterval(int from, int to) const
+{
+    return from >= m_minValue && from <= m_maxValue && to >= m_minValue && to <= m_maxValue;
+}
+
+void PageRanges::replace(const QList<Range> &ranges, const QStringList &names)
+{
+    m_ranges.clear();
+    m_names.clear();
+    emit cleared();
+    for (int i = 0; i < ranges.size(); ++i) {
+        const Range &range = ranges.at(i);
+        if (!isInInterval(range.first, range.second))
+            continue;
+        m_ranges.append(range);
+        emit added(range.first, range.second);
+        const QString name = names.value(i).trimmed();
+        if (!name.isEmpty()) {
+            m_names.insert(range, name);
+            emit named(range.first, range.second, name);
+        }
+    }
+    emit changed();
+}
+
 void PageRanges::remove(int from, int to)
 {
     remove(qMakePair(from, to));
@@ -61,6 +105,7 @@ void PageRanges::remove(QPair<int, int> range)
 {
     if (m_ranges.removeAll(range) == 0)
         return;
+    m_names.remove(range);
     emit changed();
 }
 
@@ -81,6 +126,7 @@ void PageRanges::cancel()
 void PageRanges::clear()
 {
     m_ranges.clear();
+    m_names.clear();
     emit cleared();
     emit changed();
 }

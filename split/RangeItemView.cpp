@@ -36,6 +36,15 @@ void RangeItemView::setRange(int from, int to)
                                 : QStringLiteral("%1 - %2").arg(from).arg(to));
 }
 
+void RangeItemView::setName(const QString &name)
+{
+    const QString range = m_from == m_to ? QString::number(m_from) : QStringLiteral("%1 - %2").arg(m_from).arg(m_to);
+    const int longestName = 140;
+    const QString shown = m_label->fontMetrics().elidedText(name, Qt::ElideRight, longestName);
+    m_label->setText(name.isEmpty() ? range : tr("%1: %2", "a named page range: its name, then its pages").arg(shown, range));
+    setToolTip(name);
+}
+
 QPair<int, int> RangeItemView::range() const
 {
     return qMakePair(m_from, m_to);

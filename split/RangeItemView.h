@@ -18,6 +18,9 @@ public:
     // Stores the pair and shows it on the label.
     void setRange(int from, int to);
     QPair<int, int> range() const;
+    // Shows name before the range ("Intro: 3 - 6"; long names shortened,
+    // whole in the tooltip); "" shows the range alone.
+    void setName(const QString &name);
 
     QPushButton *removeButton() const { return m_buttonRemove; }
     QString text() const;

@@ -82,6 +82,18 @@ void RangeListView::add(int from, int to)
     QTimer::singleShot(100, this, &RangeListView::scrollDown);
 }
 
+void RangeListView::setName(int from, int to, const QString &name)
+{
+    const auto tags = items();
+    for (RangeItemView *tag : tags) {
+        if (tag->range() == qMakePair(from, to))
+            tag->setName(name);
+    }
+    m_flowLayout->invalidate();
+    QWidget *content = m_scrollArea->widget();
+    content->resize(content->sizeHint());
+}
+
 void RangeListView::add(QPair<int, int> range)
 {
     add(range.first, range.second);

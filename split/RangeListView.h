@@ -35,6 +35,8 @@ public slots:
     // Adds a tag for (from, to) unless one with the same pair is shown already.
     void add(int from, int to);
     void add(QPair<int, int> range);
+    // Shows name on the tags of (from, to).
+    void setName(int from, int to, const QString &name);
     // Deletes every tag at once; always emits changed().
     void clear();
     void onRemovedItem();

@@ -319,6 +319,8 @@ void Split::run()
     if (m_mode == ByBookmarks) {
         for (const BookmarkParts::Part &part : bookmarkParts())
             request.rangeNames.append(part.name);
+    } else if (m_mode == ByPageRanges) {
+        request.rangeNames = rangeNames(ranges);
     } else if (m_mode == BySize) {
         request.mode = SplitRequest::ModeBySize;
         request.ranges.clear();
@@ -334,6 +336,17 @@ void Split::run()
     m_launcher.setRequest(request);
     m_cancelRequested = false;
     m_launcher.run();
+}
+
+QStringList Split::rangeNames(const QList<QPair<int, int>> &ranges) const
+{
+    QStringList names;
+    bool named = false;
+    for (const auto &range : ranges) {
+        names.append(m_pageRanges.name(range));
+        named = named || !names.last().isEmpty();
+    }
+    return named ? names : QStringList();
 }
 
 void Split::cancel()

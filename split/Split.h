@@ -153,6 +153,9 @@ public slots:
 
 private:
     void forgetDocument();
+    // The names the page grid gave to ranges (see PageRanges::name), one
+    // per range; empty when none is named.
+    QStringList rangeNames(const QList<QPair<int, int>> &ranges) const;
 
     std::shared_ptr<DebenuService> m_service;
     int m_mode = OnePagePerFile;

@@ -13,8 +13,11 @@
 #include "split/SizeModePage.h"
 #include "split/Split.h"
 #include "split/SplitByCertainPage.h"
+#include "split/SplitPagesChooser.h"
 #include "protocol/WorkerCode.h"
 #include "protocol/WriteError.h"
+#include "pdf/DebenuService.h"
+#include "pdf/PageRenderer.h"
 #include "widgets/Button.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
@@ -332,6 +335,7 @@ void SplitView::wirePageList(QPushButton *clearButton, PageRanges *pages, RangeL
     connect(pages, &PageRanges::cleared, list, &RangeListView::clear);
     connect(list, &RangeListView::removedItem, pages,
             QOverload<QPair<int, int>>::of(&PageRanges::remove));
+    connect(pages, &PageRanges::named, list, &RangeListView::setName);
 }
 
 void SplitView::connectController()
@@ -355,6 +359,7 @@ void SplitView::connectController()
     if (auto *app = Application::instance())
         connect(app, &Application::settingsChanged, this, &SplitView::readSettings);
     connect(m_preview, &PreviewWidget::previewDocument, this, &SplitView::onPreview);
+    connect(m_preview, &PreviewWidget::choosePages, this, &SplitView::onChoosePages);
     connect(m_split, &Split::started, this, &SplitView::onStarted);
     connect(m_split, &Split::progressChanged, this, &SplitView::onProgressChanged);
     connect(m_split, &Split::finished, this, &SplitView::onFinished);
@@ -719,6 +724,26 @@ void SplitView::onPreview()
         return;
     if (m_split->isLoaded())
         emit preview(m_split->fileName(), m_split->password());
+}
+
+void SplitView::onChoosePages()
+{
+    if (m_split->isLocked() && !m_preview->askPassword())
+        return;
+    auto *app = Application::instance();
+    const std::shared_ptr<DebenuService> service = app ? app->pdfService() : nullptr;
+    // Each drawing thread its own renderer: they share nothing, not even the
+    // service's lock, which this screen may be waiting on.
+    SplitPagesChooser chooser(
+        m_split, [] { return std::make_unique<PageRenderer>(1); },
+        [service](const QString &path, const QString &password) {
+            QStringList labels;
+            if (service)
+                service->pageLabels(path, password, &labels);
+            return labels;
+        });
+    chooser.choose(this, currentMode(), m_editGroupSize->text().toInt(nullptr, 10),
+                   m_editStartFrom->text().toInt(nullptr, 10));
 }
 
 void SplitView::onStarted()

@@ -82,6 +82,8 @@ public slots:
     void onChangeCertainPages();
     void onChangedPageRangeList();
     void onPreview();
+    // "Choose pages…": the page grid for the loaded document in the current mode.
+    void onChoosePages();
     void onStarted();
     void onProgressChanged(double percentage);
     void onFinished(QStringList splitedFiles);

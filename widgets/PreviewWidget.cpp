@@ -46,6 +46,7 @@ PreviewWidget::PreviewWidget(QWidget *parent)
     }
     connect(m_informationPage, &BaseFrame::droppedFiles, this, &PreviewWidget::onDroppedFiles);
     connect(m_preview, &QPushButton::clicked, this, &PreviewWidget::previewDocument);
+    connect(m_choosePages, &QPushButton::clicked, this, &PreviewWidget::choosePages);
     retranslate();
 }
 
@@ -106,13 +107,16 @@ QWidget *PreviewWidget::buildInformationPage()
     m_preview->setObjectName(QStringLiteral("buttonPreview"));
     m_delete = new Button(details);
     m_delete->setObjectName(QStringLiteral("buttonDelete"));
-    for (Button *button : {m_preview, m_delete}) {
+    m_choosePages = new Button(details);
+    m_choosePages->setObjectName(QStringLiteral("buttonChoosePages"));
+    for (Button *button : {m_choosePages, m_preview, m_delete}) {
         button->setFixedHeight(34);
         button->setMinimumWidth(96);
         button->setCursor(Qt::PointingHandCursor);
     }
     bottom->addWidget(m_pages);
     bottom->addStretch();
+    bottom->addWidget(m_choosePages);
     bottom->addWidget(m_preview);
     bottom->addWidget(m_delete);
     detailsLayout->addLayout(bottom);
@@ -133,6 +137,7 @@ int PreviewWidget::currentPage() const
 void PreviewWidget::retranslate()
 {
     m_preview->setText(tr("Preview"));
+    m_choosePages->setText(tr("Choose pages…"));
     m_delete->setText(tr("Delete"));
     m_passwordLink->setText(tr("enter password"));
     m_passwordLabel->setText(tr("Password protected:"));
@@ -173,6 +178,7 @@ void PreviewWidget::refresh()
     m_problem->setVisible(unreadable);
     m_pages->setVisible(!unreadable);
     m_preview->setVisible(!unreadable);
+    m_choosePages->setVisible(!unreadable);
 }
 
 void PreviewWidget::showPath()

@@ -36,6 +36,8 @@ public:
 
 signals:
     void previewDocument();
+    // "Choose pages…": the user wants the page grid of the document.
+    void choosePages();
 
 public slots:
     void onDelete();
@@ -71,5 +73,6 @@ private:
     QPushButton *m_passwordLink = nullptr;
     Button *m_delete = nullptr;
     Button *m_preview = nullptr;
+    Button *m_choosePages = nullptr;
     QHBoxLayout *m_passwordRow = nullptr;
 };

@@ -326,6 +326,10 @@
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</source>
         <translation>Teilt PDF-Dateien und fügt sie zusammen. Eine PDF-Datei öffnet sich im Bildschirm „Teilen“, mehrere kommen in der angegebenen Reihenfolge in die Liste zum Zusammenfügen. Ohne Fenster: „sheafwright split --help“ und „sheafwright merge --help“.</translation>
     </message>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation type="vanished">Teilt PDF-Dateien und fügt sie zusammen. Eine PDF-Datei öffnet sich im Bildschirm „Teilen“, mehrere kommen in der angegebenen Reihenfolge in die Liste zum Zusammenfügen.</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
@@ -947,6 +951,119 @@
     </message>
 </context>
 <context>
+    <name>PageGridDelegate</name>
+    <message>
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+</context>
+<context>
+    <name>PageGridDialog</name>
+    <message numerus="yes">
+        <source>%n part(s)</source>
+        <translation>
+            <numerusform>%n Teil</numerusform>
+            <numerusform>%n Teile</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) left out</source>
+        <translation>
+            <numerusform>%n Seite weggelassen</numerusform>
+            <numerusform>%n Seiten weggelassen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Seiten auswählen</translation>
+    </message>
+    <message>
+        <source>Choose pages – %1</source>
+        <translation>Seiten auswählen – %1</translation>
+    </message>
+    <message>
+        <source>Click between two pages to cut the document there; click a cut again to join the parts. Double-click a part&apos;s band to name its file.</source>
+        <translation>Klicken Sie zwischen zwei Seiten, um das Dokument dort zu teilen; ein weiterer Klick auf den Schnitt fügt die Teile wieder zusammen. Doppelklicken Sie auf das Band eines Teils, um seiner Datei einen Namen zu geben.</translation>
+    </message>
+    <message>
+        <source>Click a page to leave it out, and again to keep it; Shift+click marks every page up to it.</source>
+        <translation>Klicken Sie auf eine Seite, um sie wegzulassen, und erneut, um sie zu behalten; Umschalt+Klick markiert alle Seiten bis dorthin.</translation>
+    </message>
+    <message>
+        <source>The coloured bands show the files the split will write.</source>
+        <translation>Die farbigen Bänder zeigen die Dateien, die beim Teilen entstehen.</translation>
+    </message>
+    <message>
+        <source>The pages of the document.</source>
+        <translation>Die Seiten des Dokuments.</translation>
+    </message>
+    <message>
+        <source>The pages of this document cannot be drawn; their numbers are shown.</source>
+        <translation>Die Seiten dieses Dokuments können nicht dargestellt werden; ihre Nummern werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>Smaller pages (Ctrl+minus)</source>
+        <translation>Kleinere Seiten (Strg+Minus)</translation>
+    </message>
+    <message>
+        <source>Larger pages (Ctrl+plus)</source>
+        <translation>Größere Seiten (Strg+Plus)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>PageGridView</name>
+    <message>
+        <source>Click to join the parts on both sides</source>
+        <translation>Klicken, um die Teile auf beiden Seiten zusammenzufügen</translation>
+    </message>
+    <message>
+        <source>Click to cut between page %1 and page %2</source>
+        <translation>Klicken, um zwischen Seite %1 und Seite %2 zu teilen</translation>
+    </message>
+    <message>
+        <source>Part %1: pages %2 to %3</source>
+        <translation>Teil %1: Seiten %2 bis %3</translation>
+    </message>
+    <message>
+        <source>File name: %1</source>
+        <translation>Dateiname: %1</translation>
+    </message>
+    <message>
+        <source>Double-click to name the file</source>
+        <translation>Doppelklicken, um der Datei einen Namen zu geben</translation>
+    </message>
+    <message>
+        <source>Page %1 could not be drawn.</source>
+        <translation>Seite %1 konnte nicht dargestellt werden.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordInput</name>
     <message>
         <source>No password could be read from standard input.</source>
@@ -998,12 +1115,24 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 kann nicht gelesen werden. Die Datei ist beschädigt oder keine PDF-Datei.</translation>
     </message>
+    <message>
+        <source>Choose pages…</source>
+        <translation>Seiten auswählen…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>Add files</source>
         <translation>Dateien hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>RangeItemView</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a named page range: its name, then its pages</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -326,6 +326,10 @@
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</source>
         <translation>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</translation>
     </message>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation type="vanished">Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
@@ -947,6 +951,119 @@
     </message>
 </context>
 <context>
+    <name>PageGridDelegate</name>
+    <message>
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+</context>
+<context>
+    <name>PageGridDialog</name>
+    <message numerus="yes">
+        <source>%n part(s)</source>
+        <translation>
+            <numerusform>%n part</numerusform>
+            <numerusform>%n parts</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) left out</source>
+        <translation>
+            <numerusform>%n page left out</numerusform>
+            <numerusform>%n pages left out</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choose pages</translation>
+    </message>
+    <message>
+        <source>Choose pages – %1</source>
+        <translation>Choose pages – %1</translation>
+    </message>
+    <message>
+        <source>Click between two pages to cut the document there; click a cut again to join the parts. Double-click a part&apos;s band to name its file.</source>
+        <translation>Click between two pages to cut the document there; click a cut again to join the parts. Double-click a part&apos;s band to name its file.</translation>
+    </message>
+    <message>
+        <source>Click a page to leave it out, and again to keep it; Shift+click marks every page up to it.</source>
+        <translation>Click a page to leave it out, and again to keep it; Shift+click marks every page up to it.</translation>
+    </message>
+    <message>
+        <source>The coloured bands show the files the split will write.</source>
+        <translation>The coloured bands show the files the split will write.</translation>
+    </message>
+    <message>
+        <source>The pages of the document.</source>
+        <translation>The pages of the document.</translation>
+    </message>
+    <message>
+        <source>The pages of this document cannot be drawn; their numbers are shown.</source>
+        <translation>The pages of this document cannot be drawn; their numbers are shown.</translation>
+    </message>
+    <message>
+        <source>Smaller pages (Ctrl+minus)</source>
+        <translation>Smaller pages (Ctrl+minus)</translation>
+    </message>
+    <message>
+        <source>Larger pages (Ctrl+plus)</source>
+        <translation>Larger pages (Ctrl+plus)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>PageGridView</name>
+    <message>
+        <source>Click to join the parts on both sides</source>
+        <translation>Click to join the parts on both sides</translation>
+    </message>
+    <message>
+        <source>Click to cut between page %1 and page %2</source>
+        <translation>Click to cut between page %1 and page %2</translation>
+    </message>
+    <message>
+        <source>Part %1: pages %2 to %3</source>
+        <translation>Part %1: pages %2 to %3</translation>
+    </message>
+    <message>
+        <source>File name: %1</source>
+        <translation>File name: %1</translation>
+    </message>
+    <message>
+        <source>Double-click to name the file</source>
+        <translation>Double-click to name the file</translation>
+    </message>
+    <message>
+        <source>Page %1 could not be drawn.</source>
+        <translation>Page %1 could not be drawn.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordInput</name>
     <message>
         <source>No password could be read from standard input.</source>
@@ -998,12 +1115,24 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 cannot be read. The file is damaged or is not a PDF.</translation>
     </message>
+    <message>
+        <source>Choose pages…</source>
+        <translation>Choose pages…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>Add files</source>
         <translation>Add files</translation>
+    </message>
+</context>
+<context>
+    <name>RangeItemView</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a named page range: its name, then its pages</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -326,6 +326,10 @@
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</source>
         <translation>Divide y une archivos PDF. Un solo archivo PDF se abre en la pantalla de dividir; varios van a la lista de unir en el orden indicado. Sin ventana: «sheafwright split --help» y «sheafwright merge --help».</translation>
     </message>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation type="vanished">Divide y une archivos PDF. Un solo archivo PDF se abre en la pantalla de dividir; varios van a la lista de unir en el orden indicado.</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
@@ -947,6 +951,119 @@
     </message>
 </context>
 <context>
+    <name>PageGridDelegate</name>
+    <message>
+        <source>File name</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+</context>
+<context>
+    <name>PageGridDialog</name>
+    <message numerus="yes">
+        <source>%n part(s)</source>
+        <translation>
+            <numerusform>%n parte</numerusform>
+            <numerusform>%n partes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) left out</source>
+        <translation>
+            <numerusform>%n página omitida</numerusform>
+            <numerusform>%n páginas omitidas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n archivo</numerusform>
+            <numerusform>%n archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Elegir páginas</translation>
+    </message>
+    <message>
+        <source>Choose pages – %1</source>
+        <translation>Elegir páginas – %1</translation>
+    </message>
+    <message>
+        <source>Click between two pages to cut the document there; click a cut again to join the parts. Double-click a part&apos;s band to name its file.</source>
+        <translation>Haga clic entre dos páginas para cortar el documento ahí; haga clic de nuevo en un corte para unir las partes. Haga doble clic en la banda de una parte para dar nombre a su archivo.</translation>
+    </message>
+    <message>
+        <source>Click a page to leave it out, and again to keep it; Shift+click marks every page up to it.</source>
+        <translation>Haga clic en una página para omitirla y de nuevo para conservarla; Mayús+clic marca todas las páginas hasta ella.</translation>
+    </message>
+    <message>
+        <source>The coloured bands show the files the split will write.</source>
+        <translation>Las bandas de color muestran los archivos que creará la división.</translation>
+    </message>
+    <message>
+        <source>The pages of the document.</source>
+        <translation>Las páginas del documento.</translation>
+    </message>
+    <message>
+        <source>The pages of this document cannot be drawn; their numbers are shown.</source>
+        <translation>Las páginas de este documento no se pueden mostrar; se muestran sus números.</translation>
+    </message>
+    <message>
+        <source>Smaller pages (Ctrl+minus)</source>
+        <translation>Páginas más pequeñas (Ctrl+menos)</translation>
+    </message>
+    <message>
+        <source>Larger pages (Ctrl+plus)</source>
+        <translation>Páginas más grandes (Ctrl+más)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>PageGridView</name>
+    <message>
+        <source>Click to join the parts on both sides</source>
+        <translation>Haga clic para unir las partes de ambos lados</translation>
+    </message>
+    <message>
+        <source>Click to cut between page %1 and page %2</source>
+        <translation>Haga clic para cortar entre la página %1 y la página %2</translation>
+    </message>
+    <message>
+        <source>Part %1: pages %2 to %3</source>
+        <translation>Parte %1: páginas %2 a %3</translation>
+    </message>
+    <message>
+        <source>File name: %1</source>
+        <translation>Nombre del archivo: %1</translation>
+    </message>
+    <message>
+        <source>Double-click to name the file</source>
+        <translation>Haga doble clic para dar nombre al archivo</translation>
+    </message>
+    <message>
+        <source>Page %1 could not be drawn.</source>
+        <translation>No se pudo mostrar la página %1.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordInput</name>
     <message>
         <source>No password could be read from standard input.</source>
@@ -998,12 +1115,24 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>No se puede leer %1. El archivo está dañado o no es un PDF.</translation>
     </message>
+    <message>
+        <source>Choose pages…</source>
+        <translation>Elegir páginas…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>Add files</source>
         <translation>Añadir archivos</translation>
+    </message>
+</context>
+<context>
+    <name>RangeItemView</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a named page range: its name, then its pages</comment>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>

@@ -326,6 +326,10 @@
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given. Without a window: &quot;sheafwright split --help&quot; and &quot;sheafwright merge --help&quot;.</source>
         <translation>Divise et fusionne des fichiers PDF. Un seul fichier PDF s’ouvre sur l’écran de division&#xa0;; plusieurs vont dans la liste de fusion dans l’ordre donné. Sans fenêtre&#xa0;: «&#xa0;sheafwright split --help&#xa0;» et «&#xa0;sheafwright merge --help&#xa0;».</translation>
     </message>
+    <message>
+        <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
+        <translation type="vanished">Divise et fusionne des fichiers PDF. Un seul fichier PDF s’ouvre sur l’écran de division ; plusieurs vont dans la liste de fusion dans l’ordre donné.</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
@@ -947,6 +951,119 @@
     </message>
 </context>
 <context>
+    <name>PageGridDelegate</name>
+    <message>
+        <source>File name</source>
+        <translation>Nom du fichier</translation>
+    </message>
+</context>
+<context>
+    <name>PageGridDialog</name>
+    <message numerus="yes">
+        <source>%n part(s)</source>
+        <translation>
+            <numerusform>%n partie</numerusform>
+            <numerusform>%n parties</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s) left out</source>
+        <translation>
+            <numerusform>%n page retirée</numerusform>
+            <numerusform>%n pages retirées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page(s)</source>
+        <translation>
+            <numerusform>%n page</numerusform>
+            <numerusform>%n pages</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choisir les pages</translation>
+    </message>
+    <message>
+        <source>Choose pages – %1</source>
+        <translation>Choisir les pages – %1</translation>
+    </message>
+    <message>
+        <source>Click between two pages to cut the document there; click a cut again to join the parts. Double-click a part&apos;s band to name its file.</source>
+        <translation>Cliquez entre deux pages pour y couper le document&#xa0;; cliquez à nouveau sur une coupure pour réunir les parties. Double-cliquez sur le bandeau d’une partie pour nommer son fichier.</translation>
+    </message>
+    <message>
+        <source>Click a page to leave it out, and again to keep it; Shift+click marks every page up to it.</source>
+        <translation>Cliquez sur une page pour la retirer, et à nouveau pour la garder&#xa0;; Maj+clic marque toutes les pages jusqu’à celle-ci.</translation>
+    </message>
+    <message>
+        <source>The coloured bands show the files the split will write.</source>
+        <translation>Les bandeaux de couleur montrent les fichiers que la division va créer.</translation>
+    </message>
+    <message>
+        <source>The pages of the document.</source>
+        <translation>Les pages du document.</translation>
+    </message>
+    <message>
+        <source>The pages of this document cannot be drawn; their numbers are shown.</source>
+        <translation>Les pages de ce document ne peuvent pas être affichées&#xa0;; leurs numéros sont indiqués.</translation>
+    </message>
+    <message>
+        <source>Smaller pages (Ctrl+minus)</source>
+        <translation>Pages plus petites (Ctrl+moins)</translation>
+    </message>
+    <message>
+        <source>Larger pages (Ctrl+plus)</source>
+        <translation>Pages plus grandes (Ctrl+plus)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>PageGridView</name>
+    <message>
+        <source>Click to join the parts on both sides</source>
+        <translation>Cliquez pour réunir les parties de part et d’autre</translation>
+    </message>
+    <message>
+        <source>Click to cut between page %1 and page %2</source>
+        <translation>Cliquez pour couper entre la page %1 et la page %2</translation>
+    </message>
+    <message>
+        <source>Part %1: pages %2 to %3</source>
+        <translation>Partie %1&#xa0;: pages %2 à %3</translation>
+    </message>
+    <message>
+        <source>File name: %1</source>
+        <translation>Nom du fichier&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Double-click to name the file</source>
+        <translation>Double-cliquez pour nommer le fichier</translation>
+    </message>
+    <message>
+        <source>Page %1 could not be drawn.</source>
+        <translation>La page %1 n’a pas pu être affichée.</translation>
+    </message>
+</context>
+<context>
     <name>PasswordInput</name>
     <message>
         <source>No password could be read from standard input.</source>
@@ -998,12 +1115,24 @@
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 est illisible. Le fichier est endommagé ou n’est pas un PDF.</translation>
     </message>
+    <message>
+        <source>Choose pages…</source>
+        <translation>Choisir les pages…</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
     <message>
         <source>Add files</source>
         <translation>Ajout de fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>RangeItemView</name>
+    <message>
+        <source>%1: %2</source>
+        <comment>a named page range: its name, then its pages</comment>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

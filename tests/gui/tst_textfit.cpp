@@ -18,6 +18,8 @@
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
 #include "widgets/NewPasswordFields.h"
+#include "pdf/PageRenderer.h"
+#include "widgets/PageGridDialog.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"
 #include "widgets/ProgressDialog.h"
@@ -447,6 +449,14 @@ private slots:
         check(&newPassword, QStringLiteral("new password, first missing"));
         ProgressDialog progress(m_window.get());
         check(&progress, QStringLiteral("add progress"));
+        // The page grid in each of its modes, at the size it opens with.
+        for (PageGridModel::Mode mode : {PageGridModel::CutParts, PageGridModel::MarkPages, PageGridModel::ShowParts,
+                                         PageGridModel::ShowPages}) {
+            PageGridDialog grid([] { return std::make_unique<PageRenderer>(1); }, {}, 1, m_window.get());
+            grid.setDocument(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString(), 11, mode,
+                             PageParts(11));
+            check(&grid, QStringLiteral("page grid, mode %1").arg(int(mode)));
+        }
         std::unique_ptr<MessageView> message(MessageView::createMessage(
             QCoreApplication::translate("MergeView", "Merge canceled"),
             QCoreApplication::translate("MergeView", "The merge was stopped. No merged file was written."),
