@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QThread>
 #include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QtTest>
 
 #include <csignal>
@@ -727,8 +728,10 @@ private slots:
         timer.start();
         launcher.cancel();
         QVERIFY(finished.wait(30000));
-        // It stopped in order, well before it would have been killed.
-        QVERIFY2(timer.elapsed() < MergeLauncher::cancelGraceMs, qPrintable(QString::number(timer.elapsed())));
+        // Over at once: stopped in order, or killed after a short grace. The
+        // bound is generous for a loaded machine; a cancel that waited for
+        // the merge to reach a stopping point took seconds.
+        QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
         QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Canceled));
         QCOMPARE(QDir(launcher.sessionDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
         QVERIFY(finished.first().at(1).toString().isEmpty());
@@ -810,6 +813,31 @@ private slots:
         QVERIFY(!QFileInfo::exists(held));
         QVERIFY(!QFileInfo::exists(held + ".lock"));
         QVERIFY(QFileInfo(cache + "/not-a-session").isDir());
+    }
+
+    // Earlier versions kept sessions in two hidden folders of the cache
+    // (named after the executable, then after the application): their
+    // stale sessions go at start, and so do the folders once empty.
+    void oldCacheFoldersAreRetired()
+    {
+        const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+        const QString first = base + "/.sheafwright/cache";
+        const QString second = base + "/.Pinecone Sheafwright/cache";
+        const QStringList old = FileUtils::oldCacheDirectories();
+        QCOMPARE(old, (QStringList{first, second}));
+        const QString staleFirst = first + "/" + FileUtils::uniqueId();
+        const QString staleSecond = second + "/" + FileUtils::uniqueId();
+        QVERIFY(QDir().mkpath(staleFirst) && QDir().mkpath(staleSecond));
+        QVERIFY(WorkerFile::write(staleFirst + "/x.req", QJsonObject{{"task_password", "secret"}}));
+        QVERIFY(QDir().mkpath(second + "/not-a-session"));
+
+        SplitLauncher starting;
+        QVERIFY(!QFileInfo::exists(staleFirst));
+        QVERIFY(!QFileInfo::exists(base + "/.sheafwright"));
+        QVERIFY(!QFileInfo::exists(staleSecond));
+        // What is not ours stays, and with it the folder.
+        QVERIFY(QFileInfo(second + "/not-a-session").isDir());
+        QVERIFY(QDir(second).removeRecursively());
     }
 };
 
