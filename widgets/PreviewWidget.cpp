@@ -134,6 +134,9 @@ void PreviewWidget::retranslate()
 {
     m_preview->setText(tr("Preview"));
     m_delete->setText(tr("Delete"));
+    m_preview->setToolTip(tr("Show the pages of this document"));
+    // "Delete" only takes the document off this screen.
+    m_delete->setToolTip(tr("Close this document here. The file itself is not deleted."));
     m_passwordLink->setText(tr("enter password"));
     m_passwordLabel->setText(tr("Password protected:"));
 }

@@ -57,6 +57,29 @@
         <source>Try &quot;sheafwright --help&quot; for more information.</source>
         <translation>Mehr Informationen mit „sheafwright --help“.</translation>
     </message>
+    <message>
+        <source>Writes trace messages to standard error (they always go to the log file). SHEAFWRIGHT_DEBUG=1 does the same.</source>
+        <translation>Schreibt Ablaufmeldungen in die Standardfehlerausgabe (in die Protokolldatei gehen sie immer). SHEAFWRIGHT_DEBUG=1 bewirkt dasselbe.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Type a page number and press Return to go there (Ctrl+G)</source>
+        <translation>Seitenzahl eingeben und Eingabetaste drücken, um dorthin zu gehen (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
+    </message>
 </context>
 <context>
     <name>DropArea</name>
@@ -197,6 +220,14 @@
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch.</translation>
     </message>
+    <message>
+        <source>Show the pages</source>
+        <translation>Seiten anzeigen</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -322,6 +353,41 @@
     <message>
         <source>The file name is too long. Shorten it and try again.</source>
         <translation>Der Dateiname ist zu lang. Kürzen Sie ihn und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Add PDF files to the list</source>
+        <translation>PDF-Dateien zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move the selected file up</source>
+        <translation>Ausgewählte Datei nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected file down</source>
+        <translation>Ausgewählte Datei nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Remove all files from the list</source>
+        <translation>Alle Dateien aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Clear the list?</source>
+        <translation>Liste leeren?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n files from the list? The files themselves stay where they are.</source>
+        <translation>
+            <numerusform>Die Datei aus der Liste entfernen? Die Datei selbst bleibt, wo sie ist.</numerusform>
+            <numerusform>Alle %n Dateien aus der Liste entfernen? Die Dateien selbst bleiben, wo sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>LEEREN</translation>
+    </message>
+    <message>
+        <source>KEEP</source>
+        <translation>BEHALTEN</translation>
     </message>
 </context>
 <context>
@@ -491,6 +557,14 @@
     <message>
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
         <translation>%1 kann nicht gelesen werden. Die Datei ist beschädigt oder keine PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>Show the pages of this document</source>
+        <translation>Die Seiten dieses Dokuments anzeigen</translation>
+    </message>
+    <message>
+        <source>Close this document here. The file itself is not deleted.</source>
+        <translation>Schließt das Dokument hier. Die Datei selbst wird nicht gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -774,6 +848,25 @@
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
         <translation>Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+</context>
+<context>
+    <name>WindowBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
