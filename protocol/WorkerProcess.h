@@ -23,7 +23,7 @@ public:
     // killed. Short, so a cancel is over at once: a killed worker's scratch
     // files and unfinished outputs are removed here, and what it moved into
     // place before is whole (outputs reach their names by an atomic rename).
-    static constexpr int cancelGraceMs = 250;
+    static constexpr int cancelGraceMs = 150;
 
     // job names the run in log lines ("split", "merge"). Also removes the
     // session folders of instances that are no longer running (crashed or
