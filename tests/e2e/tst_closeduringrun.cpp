@@ -23,6 +23,26 @@ class TestCloseDuringRun : public QObject
 
     QTemporaryDir m_dir;
 
+    // Shows view and starts a split of a 3,000-page document from its
+    // SPLIT button; the split controller, running, or null on failure.
+    Split *startLongSplit(MainView &view, const QString &name)
+    {
+        const QString source = m_dir.filePath(name);
+        if (!PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source))
+            return nullptr;
+        view.show();
+        if (!QTest::qWaitForWindowExposed(&view))
+            return nullptr;
+        view.tabWidget()->setCurrentIndex(1);
+        Split *split = Application::instance()->split();
+        split->load(source, QString());
+        if (split->pageCount() != 3000)
+            return nullptr;
+        auto *screen = qobject_cast<SplitView *>(view.splitScreen());
+        QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        return QTest::qWaitFor([split] { return split->isRunning(); }) ? split : nullptr;
+    }
+
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
@@ -41,18 +61,9 @@ private slots:
     void closingDuringASplitAsksFirst()
     {
         ModalDriver driver;
-        const QString source = m_dir.filePath(QStringLiteral("long.pdf"));
-        QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source));
         MainView view;
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.tabWidget()->setCurrentIndex(1);
-        Split *split = Application::instance()->split();
-        split->load(source, QString());
-        QCOMPARE(split->pageCount(), 3000);
-        auto *screen = qobject_cast<SplitView *>(view.splitScreen());
-        QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("buttonSplit")), Qt::LeftButton);
-        QTRY_VERIFY(split->isRunning());
+        Split *split = startLongSplit(view, QStringLiteral("long.pdf"));
+        QVERIFY(split && split->isRunning());
 
         driver.expect(ModalDriver::press(QStringLiteral("GO ON")));
         view.close();
@@ -88,17 +99,9 @@ private slots:
     void questionGoesWhenTheRunEnds()
     {
         ModalDriver driver;
-        const QString source = m_dir.filePath(QStringLiteral("long2.pdf"));
-        QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source));
         MainView view;
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.tabWidget()->setCurrentIndex(1);
-        Split *split = Application::instance()->split();
-        split->load(source, QString());
-        auto *screen = qobject_cast<SplitView *>(view.splitScreen());
-        QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("buttonSplit")), Qt::LeftButton);
-        QTRY_VERIFY(split->isRunning());
+        Split *split = startLongSplit(view, QStringLiteral("long2.pdf"));
+        QVERIFY(split && split->isRunning());
 
         // Left open; meanwhile the run is stopped another way.
         driver.expect([split](QWidget *) { QTimer::singleShot(100, split, &Split::cancel); });

@@ -147,6 +147,13 @@ private slots:
         QCOMPARE(view.tabWidget()->widget(1), view.splitScreen());
         QCOMPARE(view.tabWidget()->widget(2), view.mergeScreen());
         QCOMPARE(view.windowTitle(), QStringLiteral("Sheafwright"));
+        // Untitled windows (the dialogs) take the product's name too.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Sheafwright"));
+        // A second window that could not hand its files over does not hide
+        // the first one exactly.
+        MainView second;
+        second.moveAside();
+        QVERIFY(second.pos() != view.pos());
     }
 
     // Without a compositing manager the translucent shadow margin would show

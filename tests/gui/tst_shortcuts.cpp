@@ -1,4 +1,5 @@
 #include "FileDialogAnswer.h"
+#include "ModalDriver.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
 #include "app/Application.h"
@@ -36,42 +37,6 @@
 #include <QTimer>
 #include <QtTest>
 #include <functional>
-
-namespace {
-
-// Runs answer on the next modal dialog as soon as it is up.
-void answerNextModal(std::function<void(QWidget *)> answer, int attemptsLeft = 500)
-{
-    QTimer::singleShot(10, [answer, attemptsLeft]() {
-        if (QWidget *modal = QApplication::activeModalWidget()) {
-            answer(modal);
-            return;
-        }
-        if (attemptsLeft > 0)
-            answerNextModal(answer, attemptsLeft - 1);
-    });
-}
-
-namespace ModalText {
-QString of(QWidget *dialog)
-{
-    QStringList parts;
-    for (const QLabel *label : dialog->findChildren<QLabel *>())
-        parts << label->text();
-    return parts.join(QLatin1Char('|'));
-}
-void press(QWidget *dialog, const QString &text)
-{
-    for (QAbstractButton *button : dialog->findChildren<QAbstractButton *>())
-        if (button->text() == text && button->isVisible()) {
-            button->click();
-            return;
-        }
-    qWarning("no button %s", qPrintable(text));
-}
-} // namespace ModalText
-
-} // namespace
 
 // The keyboard on the main window and the viewer (the Tab chain and the
 // focus it shows, the viewer's page field), the buttons that are pictures
@@ -347,16 +312,15 @@ private slots:
         QCOMPARE(mergeNames(), (QStringList{"c.pdf", "a.pdf", "b.pdf"}));
         QVERIFY(!button("buttonMoveUp")->isEnabled());
 
-        QString asked;
-        answerNextModal([&asked](QWidget *dialog) {
-            asked = ModalText::of(dialog);
-            ModalText::press(dialog, QStringLiteral("KEEP"));
-        });
+        ModalDriver driver;
+        driver.expect(ModalDriver::press(QStringLiteral("KEEP")));
         button("buttonClearAll")->click();
-        QVERIFY2(asked.contains(QStringLiteral("Remove all 3 files")), qPrintable(asked));
+        QCOMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Remove all 3 files")), qPrintable(driver.seen().last()));
         QCOMPARE(model->count(), 3);
-        answerNextModal([](QWidget *dialog) { ModalText::press(dialog, QStringLiteral("CLEAR")); });
+        driver.expect(ModalDriver::press(QStringLiteral("CLEAR")));
         button("buttonClearAll")->click();
+        QCOMPARE(driver.pending(), 0);
         QCOMPARE(model->count(), 0);
         QVERIFY(!button("buttonClearAll")->isEnabled());
 
