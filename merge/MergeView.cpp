@@ -72,6 +72,8 @@ QPushButton *sideButton(const QString &name, QWidget *parent)
     button->setObjectName(name);
     button->setFixedSize(SideButtonSize, SideButtonSize);
     button->setCursor(Qt::PointingHandCursor);
+    // Reached with Tab; a click leaves the focus (and its frame) where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -193,6 +195,7 @@ QWidget *MergeView::buildOutputPage()
     m_buttonOpenFolder = new QPushButton(folderBox);
     m_buttonOpenFolder->setObjectName(QStringLiteral("buttonOpenFolder"));
     m_buttonOpenFolder->setCursor(Qt::PointingHandCursor);
+    m_buttonOpenFolder->setFocusPolicy(Qt::TabFocus);
     folderRow->addWidget(m_editFolder, 1);
     folderRow->addWidget(m_buttonOpenFolder);
     m_labelTotalPages = new QLabel(page);
