@@ -739,6 +739,33 @@ private slots:
         QVERIFY(!launcher.isRunning());
     }
 
+    // A worker killed outright (kill -9, the end of a cancel) cannot tidy
+    // up: the decrypted copies it made in the session go as soon as it has
+    // ended, not only with the session folder at the next run.
+    void killedMergeLeavesNoDecryptedCopies()
+    {
+        const QString out = freshDir("killed-merge");
+        MergeLauncher launcher;
+        MergeRequest r;
+        for (int i = 0; i < 100; ++i) {
+            r.tasks << task(m_mixed, i);
+            r.tasks.last().hasSecurity = true;   // each one is first copied into the session folder
+        }
+        r.saveFileName = out + "/merged.pdf";
+        launcher.setRequest(r);
+        QSignalSpy finished(&launcher, &MergeLauncher::finished);
+        launcher.run();
+        QTRY_VERIFY_WITH_TIMEOUT(!QDir(launcher.sessionDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty()
+                                     || !finished.isEmpty(),
+                                 30000);
+        QVERIFY(finished.isEmpty());
+        QCOMPARE(::kill(workerChild(), SIGKILL), 0);
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Crashed));
+        QCOMPARE(QDir(launcher.sessionDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+        QCOMPARE(entries(out), QStringList());
+    }
+
     void launcherDestroyedMidRunEndsTheWorkerAndTidiesUp()
     {
         const QString source = m_dir.filePath("two-hundred.pdf");
