@@ -67,7 +67,8 @@ MainView::MainView(QWidget *parent)
     KeyboardShortcuts::install(this);
     retranslate();
     m_windowBar->setMaximizeVisible(true);
-    m_resizer = new WindowEdgeResizer(this, m_shadowMargin + resizeBand);
+    // Owned by the window: its edges resize it.
+    new WindowEdgeResizer(this, m_shadowMargin + resizeBand);
     setMinimumSize(minimumBodySize() + QSize(2 * m_shadowMargin, 2 * m_shadowMargin));
     restoreWindowState();
 }

@@ -16,7 +16,6 @@ class SettingsView;
 class TabButton;
 class TabWidget;
 class WindowBar;
-class WindowEdgeResizer;
 
 // The program's frameless main window: window bar, the start screen and the
 // split and merge screens in tabs, a bottom bar with the last-result folder,
@@ -120,7 +119,6 @@ private:
 
     QFrame *m_shadow = nullptr;
     QFrame *m_body = nullptr;
-    WindowEdgeResizer *m_resizer = nullptr;
     QPointer<MessageView> m_stopQuestion;
     WindowBar *m_windowBar = nullptr;
     TabWidget *m_tabWidget = nullptr;

@@ -9,7 +9,7 @@ class QWidget;
 class QWindow;
 
 // Lets the user resize a frameless window by its edges and corners, as a
-// window manager's frame would: within band() pixels of an edge the cursor
+// window manager's frame would: within a band along each edge the cursor
 // shows the resize arrows, and a press there hands the drag to the window
 // manager (or, where the platform cannot take it, resizes the window here).
 // It watches the native window, so it sees the mouse above every child; it
@@ -21,9 +21,6 @@ class WindowEdgeResizer : public QObject
 public:
     // window: the top-level widget; band: the width of the edge zone.
     WindowEdgeResizer(QWidget *window, int band);
-
-    void setBand(int band) { m_band = band; }
-    int band() const { return m_band; }
 
     // The edges within band of pos, in a window of size area (none inside).
     static Qt::Edges edgesAt(const QRect &area, const QPoint &pos, int band);

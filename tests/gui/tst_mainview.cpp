@@ -11,6 +11,7 @@
 #include "widgets/MessageView.h"
 #include "widgets/DocumentViewer.h"
 #include "widgets/PageView.h"
+#include "widgets/WindowEdgeResizer.h"
 #include "shell/WindowBar.h"
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
@@ -271,6 +272,17 @@ private slots:
         QVERIFY(!AppSettings::windowMaximized());
         MainView again;
         QCOMPARE(again.size(), normal);
+
+        // Dragging the left or top edge past the smallest size stops there,
+        // with the opposite edge in place.
+        const QRect start(100, 100, 800, 600);
+        const QSize least(703, 466);
+        QCOMPARE(WindowEdgeResizer::resized(start, Qt::LeftEdge | Qt::TopEdge, QPoint(500, 500), least),
+                 QRect(QPoint(197, 234), start.bottomRight()));
+        QCOMPARE(WindowEdgeResizer::resized(start, Qt::RightEdge, QPoint(-500, 0), least), QRect(100, 100, 703, 600));
+        QCOMPARE(WindowEdgeResizer::edgesAt(QRect(0, 0, 800, 600), QPoint(2, 598), 5),
+                 Qt::Edges(Qt::LeftEdge | Qt::BottomEdge));
+        QCOMPARE(WindowEdgeResizer::edgesAt(QRect(0, 0, 800, 600), QPoint(400, 300), 5), Qt::Edges());
     }
 
     void navigationButtonsSwitchTabs()
