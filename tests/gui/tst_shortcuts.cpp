@@ -411,6 +411,10 @@ private slots:
         QVERIFY(shownTitle);
         QVERIFY(shownTitle->text() != longTitle && shownTitle->text().endsWith(QChar(0x2026)));
         QVERIFY(shownPath);
+        // "Delete" only takes the document off the screen, and says so.
+        auto *close = preview->findChild<QAbstractButton *>(QStringLiteral("buttonDelete"));
+        QCOMPARE(close->text(), QStringLiteral("Delete"));
+        QVERIFY2(close->toolTip().contains(QStringLiteral("not deleted")), qPrintable(close->toolTip()));
 
         const QString name = numbered(QStringLiteral("a name long enough to be cut in the file column of the merge list.pdf"), 1);
         fillMergeList({name, numbered(QStringLiteral("short.pdf"), 1)});
