@@ -766,6 +766,50 @@ private slots:
         QCOMPARE(entries(out), QStringList());
     }
 
+    // A cancel's kill can reach a worker that has finished and written its
+    // response while it exits (a large heap takes its time, a sanitizer's
+    // leak check more): the whole response still says what was written.
+    // Here the worker runs under a wrapper that waits, deaf to SIGTERM,
+    // after the real worker has ended.
+    void workerKilledOnItsWayOutStillReports()
+    {
+        const QString wrapper = m_dir.filePath("slow-exit-pdfworker");
+        {
+            QFile script(wrapper);
+            QVERIFY(script.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            script.write("#!/bin/sh\n\"" + QFile::encodeName(TestPaths::workerPath()) + "\" \"$@\"\n"
+                         "trap '' TERM\nexec sleep 30\n");
+            script.close();
+            QVERIFY(script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        }
+
+        const QString splitOut = freshDir("slow-exit-split");
+        SplitLauncher split;
+        split.setWorkerProgram(wrapper);
+        split.setRequest(splitRequest(m_small, 3, splitOut, QString(), QString()));
+        QSignalSpy splitFinished(&split, &SplitLauncher::finished);
+        split.run();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(split.sessionDirectory() + "/" + split.sessionId() + ".resp"), 30000);
+        split.cancel();
+        QVERIFY(splitFinished.wait(30000));
+        QCOMPARE(splitFinished.first().at(0).toInt(), int(WorkerCode::Success));
+        QCOMPARE(namesOf(splitFinished.first().at(1).toStringList()), entries(splitOut));
+        QCOMPARE(entries(splitOut).size(), 3);
+
+        const QString mergeOut = freshDir("slow-exit-merge");
+        MergeLauncher merge;
+        merge.setWorkerProgram(wrapper);
+        merge.setRequest(mergeRequest({m_small, m_small}, mergeOut + "/merged.pdf", QString(), QString()));
+        QSignalSpy mergeFinished(&merge, &MergeLauncher::finished);
+        merge.run();
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(merge.responsePath()), 30000);
+        merge.cancel();
+        QVERIFY(mergeFinished.wait(30000));
+        QCOMPARE(mergeFinished.first().at(0).toInt(), int(WorkerCode::Success));
+        QCOMPARE(mergeFinished.first().at(1).toString(), QDir::toNativeSeparators(mergeOut + "/merged.pdf"));
+        QCOMPARE(TestPdf::pageWidths(mergeOut + "/merged.pdf").size(), 6);
+    }
+
     void launcherDestroyedMidRunEndsTheWorkerAndTidiesUp()
     {
         const QString source = m_dir.filePath("two-hundred.pdf");
