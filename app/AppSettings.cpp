@@ -11,6 +11,7 @@ const char *const AppSettings::organizationName = "Pinecone";
 const char *const AppSettings::organizationDomain = "sheafwright.org";
 const char *const AppSettings::version = "2.0.10";
 const char *const AppSettings::defaultPublisher = "Pinecone Sheafwright";
+const char *const AppSettings::folderName = "sheafwright";
 
 const char *const AppSettings::keyLanguage = "Language";
 const char *const AppSettings::keyPublisher = "Publisher";
@@ -19,6 +20,9 @@ const char *const AppSettings::keySaveMode = "Mode";
 const char *const AppSettings::keySavePath = "Path";
 const char *const AppSettings::keyLastSelectFolder = "last_select_folder";
 const char *const AppSettings::keyMergeLastSaveFolder = "merge_last_save_folder";
+const char *const AppSettings::keyWindowGroup = "Window";
+const char *const AppSettings::keyWindowSize = "Size";
+const char *const AppSettings::keyWindowMaximized = "Maximized";
 
 void AppSettings::applyIdentity()
 {
@@ -83,4 +87,26 @@ QString AppSettings::lastSelectFolder()
 QString AppSettings::mergeLastSaveFolder()
 {
     return open()->value(QLatin1String(keyMergeLastSaveFolder), desktopFolder()).toString();
+}
+
+QSize AppSettings::windowSize()
+{
+    const auto settings = open();
+    settings->beginGroup(QLatin1String(keyWindowGroup));
+    return settings->value(QLatin1String(keyWindowSize)).toSize();
+}
+
+bool AppSettings::windowMaximized()
+{
+    const auto settings = open();
+    settings->beginGroup(QLatin1String(keyWindowGroup));
+    return settings->value(QLatin1String(keyWindowMaximized), false).toBool();
+}
+
+void AppSettings::saveWindowState(const QSize &size, bool maximized)
+{
+    const auto settings = open();
+    settings->beginGroup(QLatin1String(keyWindowGroup));
+    settings->setValue(QLatin1String(keyWindowSize), size);
+    settings->setValue(QLatin1String(keyWindowMaximized), maximized);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSettings>
+#include <QSize>
 #include <QString>
 #include <memory>
 
@@ -16,6 +17,9 @@ public:
     static const char *const organizationDomain;
     static const char *const version;            // "2.0.10"
     static const char *const defaultPublisher;   // Latin-1 constant
+    // The program's folder inside the XDG base folders (cache, state):
+    // "sheafwright", e.g. ~/.cache/sheafwright.
+    static const char *const folderName;
 
     // Keys, exactly as stored in the INI file.
     static const char *const keyLanguage;
@@ -25,6 +29,9 @@ public:
     static const char *const keySavePath;        // inside keySaveModeGroup
     static const char *const keyLastSelectFolder;
     static const char *const keyMergeLastSaveFolder;
+    static const char *const keyWindowGroup;
+    static const char *const keyWindowSize;       // inside keyWindowGroup
+    static const char *const keyWindowMaximized;  // inside keyWindowGroup
 
     // Sets name, organisation, domain and version on the running application.
     static void applyIdentity();
@@ -39,6 +46,11 @@ public:
     static QString savePath();             // desktopFolder()
     static QString lastSelectFolder();     // desktopFolder()
     static QString mergeLastSaveFolder();  // desktopFolder()
+    // The main window's size (without a shadow margin) when it was last
+    // closed, and whether it was maximised; an invalid size and false at first.
+    static QSize windowSize();
+    static bool windowMaximized();
+    static void saveWindowState(const QSize &size, bool maximized);
 
     static QString systemLanguage();
     // The user's desktop folder when it exists, else the home folder.

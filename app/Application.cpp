@@ -2,6 +2,7 @@
 
 #include "app/AppSettings.h"
 #include "app/InstallLayout.h"
+#include "app/Logger.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PageRenderer.h"
 #include "widgets/Compositor.h"
@@ -35,6 +36,10 @@ Application::Application(int &argc, char **argv)
 {
     m_pdfService->installRenderer(std::make_shared<PageRenderer>());
     AppSettings::applyIdentity();
+    // Windows without a title of their own (the dialogs) are named after the
+    // product in the desktop's window list, like the main window.
+    setApplicationDisplayName(QStringLiteral("Sheafwright"));
+    Logger::instance().adoptOldLogs();
     loadStyleSheet();
     loadLanguage(AppSettings::language());
     qDebug() << Q_FUNC_INFO << "Settings path:" << settings()->fileName();

@@ -33,6 +33,11 @@ CommandLine::CommandLine(const QStringList &arguments)
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")},
                                      tr("Displays version information."));
     parser.addOption(version);
+    // Read before the application starts (Logger::verboseRequested); listed
+    // here so that it is known and shown in the help.
+    parser.addOption(QCommandLineOption(QStringLiteral("verbose"),
+                                       tr("Writes trace messages to standard error (they always go to the log "
+                                          "file). SHEAFWRIGHT_DEBUG=1 does the same.")));
     parser.addPositionalArgument(QStringLiteral("FILE"), tr("PDF files to open."),
                                  QStringLiteral("[FILE...]"));
     m_helpText = parser.helpText();

@@ -28,11 +28,13 @@ namespace FileUtils {
 
 namespace {
 
+#ifdef Q_OS_WIN
 QString appName()
 {
     const QString name = QCoreApplication::applicationName();
     return name.isEmpty() ? QString::fromLatin1(AppSettings::applicationName) : name;
 }
+#endif
 
 #ifndef Q_OS_WIN
 bool isOwnedPrivateDirectory(const QString &path)
@@ -131,10 +133,10 @@ QString cacheDirectory()
     return cache;
 #else
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    const QString appTemp = base + QStringLiteral("/.") + appName();
-    const QString cache = appTemp + QStringLiteral("/cache");
+    const QString own = base + QLatin1Char('/') + QLatin1String(AppSettings::folderName);
+    const QString cache = own + QStringLiteral("/sessions");
     QDir().mkpath(base);
-    if (ensurePrivateDirectory(appTemp) && ensurePrivateDirectory(cache))
+    if (ensurePrivateDirectory(own) && ensurePrivateDirectory(cache))
         return cache;
     Logger::instance().log(QStringLiteral("Cache folder %1 is not private; using a fresh one.")
                                .arg(QDir::toNativeSeparators(cache)), LogError);
@@ -143,6 +145,21 @@ QString cacheDirectory()
         Logger::instance().log(QStringLiteral("No private folder for sessions can be made in %1.")
                                    .arg(QDir::toNativeSeparators(QDir::tempPath())), LogError);
     return fallback;
+#endif
+}
+
+QStringList oldCacheDirectories()
+{
+#ifdef Q_OS_WIN
+    return {};
+#else
+    // The folder was named after the application, whose name was the
+    // executable's until the identity was set: two names were in use.
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    QStringList folders;
+    for (const QString &name : {QStringLiteral("sheafwright"), QString::fromLatin1(AppSettings::applicationName)})
+        folders << base + QStringLiteral("/.") + name + QStringLiteral("/cache");
+    return folders;
 #endif
 }
 

@@ -11,12 +11,17 @@ class QMimeData;
 // the drop areas. Stateless; every function is re-entrant.
 namespace FileUtils {
 
-// The program's scratch folder for session folders (forward slashes). It holds
+// The program's scratch folder for session folders (forward slashes):
+// $XDG_CACHE_HOME/sheafwright/sessions, by default ~/.cache/sheafwright/sessions. It holds
 // request files with passwords and decrypted copies, so it lives in a per-user
 // location, is created owner-only and is never used when someone else owns it
 // (then a fresh private folder in the temporary folder is used instead).
 // Empty when neither can be had: callers must then refuse to start a session.
 QString cacheDirectory();
+
+// Where earlier versions kept their sessions (~/.cache/.sheafwright/cache
+// and ~/.cache/.Pinecone Sheafwright/cache); nothing is created.
+QStringList oldCacheDirectories();
 
 // The user's cache folder that holds cacheDirectory() (native separators),
 // as messages name it when working files cannot be written there.

@@ -6,8 +6,14 @@
 #include <QDebug>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
+#include <QLoggingCategory>
 #include <QSysInfo>
+
+#include <atomic>
+#include <cstdio>
+#include <cstring>
 
 #ifndef Q_OS_WIN
 #include <cerrno>
@@ -16,10 +22,82 @@
 #include <unistd.h>
 #endif
 
+namespace {
+
+// The logger's echo of its own lines: the message handler knows them by
+// this category and does not write them to the file a second time.
+Q_LOGGING_CATEGORY(logFileEcho, "sheafwright.log")
+
+std::atomic<bool> verboseOutput{false};
+
+bool isSerious(QtMsgType type)
+{
+    return type == QtWarningMsg || type == QtCriticalMsg || type == QtFatalMsg;
+}
+
+QString levelNameFor(QtMsgType type)
+{
+    switch (type) {
+    case QtDebugMsg: return Logger::levelName(LogDebug);
+    case QtInfoMsg: return Logger::levelName(LogInfo);
+    case QtWarningMsg: return Logger::levelName(LogWarning);
+    case QtCriticalMsg:
+    case QtFatalMsg: break;
+    }
+    return Logger::levelName(LogError);
+}
+
+bool isLogFileEcho(const QMessageLogContext &context)
+{
+    return context.category && std::strcmp(context.category, logFileEcho().categoryName()) == 0;
+}
+
+void routeMessage(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (!isLogFileEcho(context))
+        Logger::instance().write(message, levelNameFor(type), false);
+    if (isSerious(type) || verboseOutput.load()) {
+        const QByteArray text = qFormatLogMessage(type, context, message).toLocal8Bit();
+        std::fprintf(stderr, "%s\n", text.constData());
+        std::fflush(stderr);
+    }
+}
+
+// $XDG_STATE_HOME when it is an absolute path, else ~/.local/state.
+QString stateHome()
+{
+    const QString configured = qEnvironmentVariable("XDG_STATE_HOME");
+    if (!configured.isEmpty() && QDir::isAbsolutePath(configured))
+        return configured;
+    return QDir::homePath() + QStringLiteral("/.local/state");
+}
+
+} // namespace
+
 Logger &Logger::instance()
 {
     static Logger logger;
     return logger;
+}
+
+void Logger::installMessageHandler(bool verbose)
+{
+    verboseOutput.store(verbose);
+    qInstallMessageHandler(routeMessage);
+}
+
+bool Logger::verboseRequested(int argc, const char *const *argv)
+{
+    const QByteArray variable = qgetenv("SHEAFWRIGHT_DEBUG");
+    if (!variable.isEmpty() && variable != "0")
+        return true;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--") == 0)
+            return false;
+        if (std::strcmp(argv[i], "--verbose") == 0)
+            return true;
+    }
+    return false;
 }
 
 QString Logger::levelName(int level)
@@ -51,12 +129,24 @@ QString Logger::logFileName(const QDate &day)
     return QStringLiteral("log_%1.txt").arg(day.toString(QStringLiteral("yyyy_MM_dd")));
 }
 
-void Logger::write(const QString &message, const QString &levelName)
+void Logger::write(const QString &message, const QString &levelName, bool echo)
+{
+    const QByteArray line = append(message, levelName);
+    if (!echo)
+        return;
+    const QString text = QString::fromUtf8(line).trimmed();
+    if (levelName == Logger::levelName(LogError) || levelName == Logger::levelName(LogWarning))
+        qCWarning(logFileEcho).noquote() << text;
+    else
+        qCDebug(logFileEcho).noquote() << text;
+}
+
+QByteArray Logger::append(const QString &message, const QString &levelName) const
 {
     const QDateTime now = QDateTime::currentDateTime();
     const QByteArray line = formatLine(now, levelName, message, osName()).toUtf8();
     appendLine(QDir(logDirectory()).filePath(logFileName(now.date())), line);
-    qDebug().noquote() << QString::fromUtf8(line).trimmed();
+    return line;
 }
 
 void Logger::appendLine(const QString &path, const QByteArray &line)
@@ -89,12 +179,50 @@ QString Logger::logFilePath() const
     return QDir::toNativeSeparators(QDir(logDirectory()).filePath(name));
 }
 
+QStringList Logger::oldLogDirectories()
+{
+    // Named after the application, whose name was the executable's until
+    // the identity was set: two names were in use.
+    QStringList folders;
+    for (const QString &name : {QStringLiteral("sheafwright"), QString::fromLatin1(AppSettings::applicationName)})
+        folders << QDir::homePath() + QStringLiteral("/.") + name + QStringLiteral("/log");
+    return folders;
+}
+
+int Logger::adoptOldLogs() const
+{
+    const QDir current(logDirectory());
+    int moved = 0;
+    for (const QString &oldFolder : oldLogDirectories()) {
+        QDir old(oldFolder);
+        if (!old.exists())
+            continue;
+        for (const QString &day : old.entryList({QStringLiteral("log_*.txt")}, QDir::Files | QDir::Hidden)) {
+            const QString from = old.filePath(day);
+            const QString to = current.filePath(day);
+            if (!QFileInfo::exists(to)) {
+                moved += QFile::rename(from, to) ? 1 : 0;
+                continue;
+            }
+            // The same day in both places: the old lines join the new file.
+            QFile file(from);
+            if (file.open(QIODevice::ReadOnly)) {
+                appendLine(to, file.readAll());
+                file.close();
+                moved += QFile::remove(from) ? 1 : 0;
+            }
+        }
+        // Only empty folders go: anything else left there is not ours to delete.
+        if (old.rmdir(oldFolder))
+            QDir().rmdir(QFileInfo(oldFolder).absolutePath());
+    }
+    return moved;
+}
+
 QString Logger::logDirectory() const
 {
-    QString appName = QCoreApplication::applicationName();
-    if (appName.isEmpty())
-        appName = QString::fromLatin1(AppSettings::applicationName);
-    const QString path = QDir::homePath() + QStringLiteral("/.") + appName + QStringLiteral("/log");
+    const QString path = stateHome() + QLatin1Char('/') + QLatin1String(AppSettings::folderName)
+                         + QStringLiteral("/log");
     QDir().mkpath(path);
 #ifndef Q_OS_WIN
     // Owner-only, like the cache: the log carries full document paths.

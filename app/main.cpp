@@ -4,10 +4,12 @@
 #include "app/CrashInstaller.h"
 #include "app/FileUtils.h"
 #include "app/InstallLayout.h"
+#include "app/Logger.h"
 #include "cli/Cli.h"
 #include "merge/MergeItem.h"
 #include "shell/FileOpener.h"
 #include "shell/MainView.h"
+#include "shell/SingleInstance.h"
 #include "shell/SplashScreen.h"
 #include "widgets/PixmapLoader.h"
 
@@ -74,10 +76,26 @@ int answerWithoutWindows(int argc, char *argv[])
     return code < 0 ? 0 : code;
 }
 
+// How long a new start waits for the running window to take its files.
+constexpr int handOverTimeoutMs = 3000;
+
+// Files for the running window: it comes to the front with them.
+void receiveHandOver(MainView *view, const QStringList &files, const QStringList &problems)
+{
+    if (view->isMinimized())
+        view->showNormal();
+    view->raise();
+    view->activateWindow();
+    FileOpener::open(view, files);
+    FileOpener::reportProblems(view, problems);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    // Trace lines go to the log file, and to standard error only when asked.
+    Logger::installMessageHandler(Logger::verboseRequested(argc, argv));
     // A log line or a settings file past a file size limit fails alone
     // instead of ending the program.
     FileUtils::failWritesPastSizeLimit();
@@ -98,6 +116,11 @@ int main(int argc, char *argv[])
     const int answered = answerCommandLine(commandLine);
     if (answered >= 0)
         return answered;
+    // A window is open already: it takes the files (problems included).
+    const QString socket = SingleInstance::defaultSocketPath();
+    if (SingleInstance::handOver(socket, commandLine.files(), commandLine.problems(), handOverTimeoutMs))
+        return 0;
+    SingleInstance instance(socket);
 
     CrashInstaller crashInstaller;
     // 100 MB for rendered pages.
@@ -111,6 +134,13 @@ int main(int argc, char *argv[])
     splash.showLoading(3);
 
     MainView mainView;
+    // Another window that did not take the files is not hidden by this one.
+    if (!instance.listen())
+        mainView.moveAside();
+    QObject::connect(&instance, &SingleInstance::received, &mainView,
+                     [&mainView](const QStringList &files, const QStringList &problems) {
+                         receiveHandOver(&mainView, files, problems);
+                     });
     mainView.show();
     splash.finish(&mainView);
     FileOpener::open(&mainView, commandLine.files());

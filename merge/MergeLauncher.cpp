@@ -111,13 +111,14 @@ void MergeLauncher::cancel()
 
 void MergeLauncher::onWorkerEnded(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    // A killed worker may report exit code 0: never read a response that a
-    // dead worker may have left half-done.
-    if (exitStatus != QProcess::NormalExit) {
+    // A killed worker may report exit code 0. Its response is written whole
+    // or not at all: one that is there was written by a worker that had
+    // finished and was killed on its way out (a cancel's kill can come then).
+    if (exitStatus != QProcess::NormalExit && !QFileInfo::exists(responsePath())) {
         emit finished(m_worker.cancelRequested() ? int(WorkerCode::Canceled) : int(WorkerCode::Crashed), QString());
         return;
     }
-    if (exitCode != 0) {
+    if (exitStatus == QProcess::NormalExit && exitCode != 0) {
         emit finished(exitCode, QString());
         return;
     }

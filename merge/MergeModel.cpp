@@ -50,6 +50,18 @@ bool MergeModel::isFillerRow(int row) const
     return row >= m_items.size();
 }
 
+QVariant MergeModel::actionText(int column)
+{
+    switch (column) {
+    case PreviewColumn:
+        return tr("Show the pages");
+    case RemoveColumn:
+        return tr("Remove from the list");
+    default:
+        return QVariant();
+    }
+}
+
 QVariant MergeModel::data(const QModelIndex &index, int role) const
 {
     if (role == FillerRowRole)
@@ -81,7 +93,12 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
         return QVariant();
     case Qt::ToolTipRole:
         // The column shows the name only, cut when long: the whole path.
-        return index.column() == FileNameColumn ? QVariant(QDir::toNativeSeparators(item.fullPath)) : QVariant();
+        if (index.column() == FileNameColumn)
+            return QDir::toNativeSeparators(item.fullPath);
+        return actionText(index.column());
+    case Qt::AccessibleTextRole:
+        // The preview and remove cells are pictures: what they do.
+        return actionText(index.column());
     case FullPathRole:
         return item.fullPath;
     case HasPasswordRole:

@@ -119,6 +119,9 @@ private:
     Check tryPassword(MergeItem &item, const QString &password) const;
     bool askForPassword(MergeItem &item, bool &skipAll);
     bool isFillerRow(int row) const;
+    // What the picture in an action column does (preview, remove), for its
+    // tooltip and screen readers; nothing for the other columns.
+    static QVariant actionText(int column);
     void swapItems(int upper, int lower);
     void setSorted(bool sorted, Qt::SortOrder order = Qt::AscendingOrder);
 

@@ -74,7 +74,11 @@ MergeTableView::MergeTableView(MergeModel *model, QWidget *parent)
     connect(model, &MergeModel::sortStateChanged, this, &MergeTableView::showSortState);
 
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::NoFocus);
+    // Keyboard users reach the list with Tab and pick rows with the arrows;
+    // Delete and Ctrl+Up/Down then act on the current row.
+    setFocusPolicy(Qt::StrongFocus);
+    // Tab leaves the list for the next control instead of walking its cells.
+    setTabKeyNavigation(false);
 
     m_dropArea = new DropArea(this);
     m_dropArea->multiSelect = true;

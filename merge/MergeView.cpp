@@ -26,6 +26,7 @@
 #include "widgets/ProgressDialog.h"
 
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDebug>
 #include <QDir>
 #include <QEvent>
@@ -44,6 +45,8 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 
 const int TableWidth = 631;
@@ -58,12 +61,21 @@ void queueCall(QObject *target, const char *method)
     QMetaObject::invokeMethod(target, method, Qt::QueuedConnection);
 }
 
+// An icon-only button says what it does in its tooltip, and to screen readers.
+void nameSideButton(QPushButton *button, const QString &text)
+{
+    button->setToolTip(text);
+    button->setAccessibleName(text);
+}
+
 QPushButton *sideButton(const QString &name, QWidget *parent)
 {
     auto *button = new QPushButton(parent);
     button->setObjectName(name);
     button->setFixedSize(SideButtonSize, SideButtonSize);
     button->setCursor(Qt::PointingHandCursor);
+    // Reached with Tab; a click leaves the focus (and its frame) where it was.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
@@ -85,7 +97,7 @@ MergeView::MergeView(QWidget *parent, Merge *merge)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(buildTableBox());
+    layout->addWidget(buildTableBox(), 1);
     layout->addSpacing(20);
 
     m_pageStack = new QStackedLayout();
@@ -136,15 +148,16 @@ QWidget *MergeView::buildTableBox()
 {
     m_tableBox = new QFrame(this);
     m_tableBox->setObjectName(QStringLiteral("tableBox"));
-    m_tableBox->setFixedHeight(209);
+    // Six rows in the smallest window; a larger window shows more.
+    m_tableBox->setMinimumHeight(209);
+    m_tableBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto *row = new QHBoxLayout(m_tableBox);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
 
     m_table = new MergeTableView(m_model, m_tableBox);
-    m_table->setFixedWidth(TableWidth);
-    m_table->viewport()->setFixedWidth(TableWidth);
-    row->addWidget(m_table);
+    m_table->setMinimumWidth(TableWidth);
+    row->addWidget(m_table, 1);
 
     auto *column = new QVBoxLayout();
     column->setContentsMargins(0, 0, 5, 10);
@@ -161,7 +174,6 @@ QWidget *MergeView::buildTableBox()
     column->addWidget(m_buttonMoveDown);
     column->addStretch();
     column->addWidget(m_buttonClearAll);
-    row->addStretch();
     row->addLayout(column);
     return m_tableBox;
 }
@@ -185,6 +197,7 @@ QWidget *MergeView::buildOutputPage()
     m_buttonOpenFolder = new QPushButton(folderBox);
     m_buttonOpenFolder->setObjectName(QStringLiteral("buttonOpenFolder"));
     m_buttonOpenFolder->setCursor(Qt::PointingHandCursor);
+    m_buttonOpenFolder->setFocusPolicy(Qt::TabFocus);
     folderRow->addWidget(m_editFolder, 1);
     folderRow->addWidget(m_buttonOpenFolder);
     m_labelTotalPages = new QLabel(page);
@@ -243,6 +256,8 @@ void MergeView::connectSignals()
     connect(m_buttonClearAll, &QPushButton::clicked, this, &MergeView::onButtonClearAll);
     connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged,
             this, &MergeView::rowSelectionChanged);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged,
+            this, &MergeView::updateMoveButtons);
     connect(m_passwordSwitch, &CheckBox::stateChanged, this, &MergeView::onSetPassword);
     connect(m_model, &MergeModel::addFiles, this, &MergeView::onAddFiles);
     connect(m_merge, &Merge::started, this, &MergeView::onMergeStarted);
@@ -257,6 +272,10 @@ void MergeView::retranslate()
     m_labelFileName->setText(tr("Filename:"));
     m_buttonMerge->setText(tr("MERGE"));
     m_passwordSwitch->setText(tr("Set Password"));
+    nameSideButton(m_buttonAdd, tr("Add PDF files to the list"));
+    nameSideButton(m_buttonMoveUp, tr("Move the selected file up"));
+    nameSideButton(m_buttonMoveDown, tr("Move the selected file down"));
+    nameSideButton(m_buttonClearAll, tr("Remove all files from the list"));
     m_table->viewport()->update();
     m_table->horizontalHeader()->viewport()->update();
     updateTotalPages();
@@ -353,9 +372,13 @@ void MergeView::updateTotalPages()
 
 void MergeView::updateMoveButtons()
 {
-    const bool selected = m_table->selectionModel() && m_table->selectionModel()->hasSelection();
-    m_buttonMoveUp->setEnabled(selected);
-    m_buttonMoveDown->setEnabled(selected);
+    // The buttons move the current row, and only where it can go.
+    const QModelIndex current = m_table->currentIndex();
+    const bool selected = m_table->selectionModel() && m_table->selectionModel()->hasSelection()
+                          && current.isValid() && current.row() < m_model->count();
+    m_buttonMoveUp->setEnabled(selected && current.row() > 0);
+    m_buttonMoveDown->setEnabled(selected && current.row() < m_model->count() - 1);
+    m_buttonClearAll->setEnabled(!m_model->isEmpty());
 }
 
 void MergeView::rowSelectionChanged()
@@ -366,6 +389,16 @@ void MergeView::rowSelectionChanged()
 
 void MergeView::onButtonClearAll()
 {
+    // One click would take a whole list put together by hand: ask first.
+    const int count = m_model->count();
+    if (count > 1) {
+        std::unique_ptr<MessageView> question(MessageView::createQuestion(
+            tr("Clear the list?"),
+            tr("Remove all %n files from the list? The files themselves stay where they are.", nullptr, count),
+            tr("CLEAR"), tr("KEEP"), this));
+        if (question->exec() != QDialogButtonBox::DestructiveRole)
+            return;
+    }
     m_model->clear();
 }
 

@@ -112,3 +112,13 @@ int SessionFolder::removeStale(const QString &cacheDirectory)
     }
     return removed;
 }
+
+void SessionFolder::retireOldCache(const QString &oldCacheDirectory)
+{
+    if (oldCacheDirectory.isEmpty() || !QFileInfo(oldCacheDirectory).isDir())
+        return;
+    removeStale(oldCacheDirectory);
+    // rmdir only removes empty folders: anything else there stays.
+    if (QDir().rmdir(oldCacheDirectory))
+        QDir().rmdir(QFileInfo(oldCacheDirectory).absolutePath());
+}

@@ -38,6 +38,10 @@ public:
     // temporary files those sessions left in their noted output folders.
     // Returns how many session folders were removed.
     static int removeStale(const QString &cacheDirectory);
+    // The session folder of an older version, oldCacheDirectory: its stale
+    // sessions go as above, then the folder and its parent when nothing
+    // else is left in them. Folders a running instance holds stay.
+    static void retireOldCache(const QString &oldCacheDirectory);
 
 private:
     QString m_id;

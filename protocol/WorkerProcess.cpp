@@ -4,9 +4,11 @@
 #include "app/Logger.h"
 #include "protocol/SessionFolder.h"
 #include "protocol/WorkerCode.h"
+#include "protocol/WorkerFile.h"
 
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 constexpr int startTimeoutMs = 30000;
@@ -19,6 +21,8 @@ WorkerProcess::WorkerProcess(const QString &job, const QString &program, QObject
     , m_program(program)
 {
     SessionFolder::removeStale(FileUtils::cacheDirectory());
+    for (const QString &old : FileUtils::oldCacheDirectories())
+        SessionFolder::retireOldCache(old);
     m_killTimer.setSingleShot(true);
     m_killTimer.setInterval(cancelGraceMs);
     connect(&m_killTimer, &QTimer::timeout, this, &WorkerProcess::killWorker);
@@ -144,12 +148,30 @@ void WorkerProcess::removeTemporaryFiles() const
         FileUtils::removeTemporaryFiles(m_outputFolder, m_session->id());
 }
 
+void WorkerProcess::removeLeftoversOfKilledWorker() const
+{
+    if (!m_session || !m_session->isValid())
+        return;
+    const QDir session(m_session->path());
+    for (const QString &name : session.entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot))
+        FileUtils::removeDirectory(session.filePath(name));
+    // A name is listed just before the move to it: an empty regular file
+    // there is the claim made for that move, never a finished output.
+    for (const QString &listed : WorkerFile::readLines(WorkerFile::writtenListPath(m_session->path(), m_session->id()))) {
+        const QFileInfo claim(listed);
+        if (!claim.isSymLink() && claim.isFile() && claim.size() == 0)
+            QFile::remove(listed);
+    }
+}
+
 void WorkerProcess::onFinished(int exitCode, QProcess::ExitStatus exitStatus)
 {
     qDebug() << Q_FUNC_INFO << QStringLiteral("Exit Code:%1").arg(exitCode);
     m_killTimer.stop();
     // A worker killed during its final write leaves its unfinished output.
     removeTemporaryFiles();
+    if (exitStatus == QProcess::CrashExit)
+        removeLeftoversOfKilledWorker();
     emit ended(exitCode, exitStatus);
 }
 

@@ -19,8 +19,11 @@ class WorkerProcess : public QObject
 {
     Q_OBJECT
 public:
-    // How long a cancelled worker may take to stop in order before it is killed.
-    static constexpr int cancelGraceMs = 5000;
+    // How long a cancelled worker may take to stop in order before it is
+    // killed. Short, so a cancel is over at once: a killed worker's scratch
+    // files and unfinished outputs are removed here, and what it moved into
+    // place before is whole (outputs reach their names by an atomic rename).
+    static constexpr int cancelGraceMs = 150;
 
     // job names the run in log lines ("split", "merge"). Also removes the
     // session folders of instances that are no longer running (crashed or
@@ -75,6 +78,10 @@ private:
     void onError(QProcess::ProcessError error);
     void killWorker();
     void removeTemporaryFiles() const;
+    // After a worker that did not end by itself: its scratch folders in the
+    // session (decrypted copies, merge steps) and the empty name claims of a
+    // move it did not finish (some file systems move over such a claim).
+    void removeLeftoversOfKilledWorker() const;
 
     QString m_job;
     QString m_program;

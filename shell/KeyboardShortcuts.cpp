@@ -53,6 +53,7 @@ void KeyboardShortcuts::install(MainView *view)
     if (DocumentViewer *viewer = view->documentViewer()) {
         addShortcut(viewer, QKeySequence(Qt::Key_Home), [viewer]() { showFirstPage(viewer); });
         addShortcut(viewer, QKeySequence(Qt::Key_End), [viewer]() { showLastPage(viewer); });
+        addShortcut(viewer, QKeySequence(Qt::CTRL | Qt::Key_G), [viewer]() { viewer->focusPageField(); });
     }
 }
 

@@ -11,7 +11,8 @@ class MergeView;
 // Ctrl+O adds files on the current screen (on the start screen it opens
 // them as the command line does); on the merge screen Delete removes the
 // selected rows and Ctrl+Up / Ctrl+Down move them; in the viewer Home / End
-// go to the first / last page. Text fields keep their own editing keys.
+// go to the first / last page and Ctrl+G to the page number field. Text
+// fields keep their own editing keys.
 class KeyboardShortcuts
 {
     Q_DECLARE_TR_FUNCTIONS(KeyboardShortcuts)

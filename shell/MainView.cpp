@@ -1,5 +1,6 @@
 #include "shell/MainView.h"
 
+#include "app/AppSettings.h"
 #include "app/Application.h"
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
@@ -15,8 +16,10 @@
 #include "widgets/PixmapLoader.h"
 #include "shell/WindowBar.h"
 #include "widgets/Compositor.h"
+#include "widgets/WindowEdgeResizer.h"
 #include "split/SplitView.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
@@ -34,10 +37,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <memory>
+
 namespace {
 const int bodyWidth = 703;
 const int bodyHeight = 466;
 const int shadowMargin = 20;
+// How far into the body the resize zone of an edge reaches.
+const int resizeBand = 5;
+// How far a second window sits from the first.
+const int cascadeStep = 40;
 }
 
 MainView::MainView(QWidget *parent)
@@ -57,11 +66,109 @@ MainView::MainView(QWidget *parent)
     connectSignals();
     KeyboardShortcuts::install(this);
     retranslate();
-    setFixedSize(bodyWidth + 2 * m_shadowMargin, bodyHeight + 2 * m_shadowMargin);
+    m_windowBar->setMaximizeVisible(true);
+    // Owned by the window: its edges resize it.
+    new WindowEdgeResizer(this, m_shadowMargin + resizeBand);
+    setMinimumSize(minimumBodySize() + QSize(2 * m_shadowMargin, 2 * m_shadowMargin));
+    restoreWindowState();
+}
+
+QSize MainView::minimumBodySize()
+{
+    return QSize(bodyWidth, bodyHeight);
+}
+
+QWidget *MainView::body() const
+{
+    return m_body;
+}
+
+MessageView *MainView::stopQuestion() const
+{
+    return m_stopQuestion;
+}
+
+void MainView::restoreWindowState()
+{
+    const QSize margins(2 * m_shadowMargin, 2 * m_shadowMargin);
+    QSize size = AppSettings::windowSize();
+    if (!size.isValid())
+        size = minimumBodySize();
+    size = size.expandedTo(minimumBodySize()) + margins;
     // A frameless window gets no placement from a window manager decoration:
-    // start in the middle of the screen.
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    // start in the middle of the screen, and no larger than it.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        size = size.boundedTo(available.size()).expandedTo(minimumSize());
+        resize(size);
+        move(available.center() - rect().center());
+    } else {
+        resize(size);
+    }
+    if (AppSettings::windowMaximized())
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void MainView::saveWindowState() const
+{
+    const bool maximized = isMaximized();
+    // While maximised the size to come back to is the normal one.
+    const QSize outer = maximized && normalGeometry().isValid() ? normalGeometry().size() : size();
+    AppSettings::saveWindowState(outer - QSize(2 * m_shadowMargin, 2 * m_shadowMargin), maximized);
+}
+
+void MainView::moveAside()
+{
+    QRect placed = geometry().translated(cascadeStep, cascadeStep);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        // Back to the top left when the step would leave the screen.
+        const QRect available = screen->availableGeometry();
+        if (!available.contains(placed))
+            placed.moveTopLeft(available.topLeft());
+    }
+    move(placed.topLeft());
+}
+
+int MainView::currentShadowMargin() const
+{
+    return isMaximized() || isFullScreen() ? 0 : m_shadowMargin;
+}
+
+void MainView::layoutBody()
+{
+    const int margin = currentShadowMargin();
+    m_shadow->setGeometry(rect());
+    m_body->setGeometry(margin, margin, width() - 2 * margin, height() - 2 * margin);
+    m_settingsBackground->setGeometry(0, 0, m_body->width(), m_body->height());
+    // A panel at rest stays at the body's right edge; a moving one finishes
+    // where the body is now.
+    const bool sliding = m_settingsAnimation && m_settingsAnimation->state() == QAbstractAnimation::Running;
+    if (m_settingsView->isVisible() && !sliding)
+        m_settingsView->setGeometry(settingsInside());
+}
+
+void MainView::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    layoutBody();
+}
+
+void MainView::applyWindowState()
+{
+    const bool maximized = isMaximized() || isFullScreen();
+    m_windowBar->setMaximized(maximized);
+    m_shadow->setProperty("maximized", maximized);
+    m_shadow->style()->unpolish(m_shadow);
+    m_shadow->style()->polish(m_shadow);
+    layoutBody();
+}
+
+void MainView::onToggleMaximized()
+{
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
 }
 
 MainView::~MainView()
@@ -84,19 +191,15 @@ QString MainView::helpUrl()
 
 void MainView::buildWidgets()
 {
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    auto *shadow = new QFrame(this);
-    shadow->setObjectName(m_shadowMargin > 0 ? QStringLiteral("mainViewShadow") : QStringLiteral("mainViewFlat"));
-    shadow->setFixedSize(bodyWidth + 2 * m_shadowMargin, bodyHeight + 2 * m_shadowMargin);
-    outer->addWidget(shadow);
-    // The body sits inside the shadow's border image; placed by hand since
-    // the style sheet's border would add to a layout's margin.
-    m_body = new QFrame(shadow);
+    // The shadow fills the window and the body sits inside the shadow's
+    // border image; both placed by hand (layoutBody), since the style
+    // sheet's border would add to a layout's margin.
+    m_shadow = new QFrame(this);
+    m_shadow->setObjectName(m_shadowMargin > 0 ? QStringLiteral("mainViewShadow") : QStringLiteral("mainViewFlat"));
+    m_body = new QFrame(m_shadow);
     m_body->setObjectName(QStringLiteral("mainview"));
     m_body->setProperty("flat", m_shadowMargin == 0);
     m_body->setGeometry(m_shadowMargin, m_shadowMargin, bodyWidth, bodyHeight);
-    m_body->setFixedSize(bodyWidth, bodyHeight);
     auto *layout = new QVBoxLayout(m_body);
     layout->setContentsMargins(9, 1, 8, 9);
     layout->setSpacing(0);
@@ -123,7 +226,7 @@ void MainView::buildWidgets()
 
     m_settingsBackground = new QFrame(m_body);
     m_settingsBackground->setObjectName(QStringLiteral("backgroundSettingsView"));
-    m_settingsBackground->setFixedSize(bodyWidth, bodyHeight);
+    m_settingsBackground->resize(bodyWidth, bodyHeight);
     m_settingsBackground->setGraphicsEffect(new QGraphicsOpacityEffect(m_settingsBackground));
     m_settingsBackground->hide();
     m_settingsView = new SettingsView(m_body);
@@ -229,6 +332,7 @@ void MainView::connectScreen(QWidget *screen)
 void MainView::connectSignals()
 {
     connect(m_windowBar, &WindowBar::minimizeWindow, this, &MainView::onMinimize);
+    connect(m_windowBar, &WindowBar::toggleMaximized, this, &MainView::onToggleMaximized);
     connect(m_windowBar, &WindowBar::closeWindow, this, &MainView::close);
     connect(m_buttonSettings, &QPushButton::clicked, this, &MainView::onShowSettings);
     connect(m_settingsView, &SettingsView::onHideWindow, this, &MainView::onHideSettings);
@@ -238,8 +342,11 @@ void MainView::connectSignals()
     connect(m_buttonHelp, &QPushButton::clicked, this, &MainView::onNavigateToSiteHelp);
     connect(m_tabWidget, &TabWidget::currentIndexChanged, this, &MainView::onTabWidgetChanged);
     connect(m_buttonLastFolder, &QPushButton::clicked, this, &MainView::onButtonLastFolder);
-    if (auto *app = Application::instance())
+    if (auto *app = Application::instance()) {
         connect(app, &Application::lastFolderChanged, this, &MainView::updateLastFoderState);
+        connect(app->split(), &Split::complete, this, &MainView::onRunEnded);
+        connect(app->merge(), &Merge::complete, this, &MainView::onRunEnded);
+    }
     connectScreen(m_splitScreen);
     connectScreen(m_mergeScreen);
 }
@@ -354,6 +461,10 @@ void MainView::onHideSettings()
     slide->setStartValue(m_settingsView->geometry());
     slide->setEndValue(settingsOutside(1));
     connect(slide, &QAbstractAnimation::finished, m_settingsView, &QWidget::hide);
+    // The focus goes back to the button that opened the panel, showing
+    // there as it did before (a popup's way of giving it back).
+    if (m_settingsView->isAncestorOf(QApplication::focusWidget()) || m_settingsView->hasFocus())
+        m_buttonSettings->setFocus(Qt::PopupFocusReason);
     auto *fade = new QPropertyAnimation(opacity, "opacity");
     fade->setDuration(100);
     fade->setStartValue(0.6);
@@ -429,6 +540,8 @@ void MainView::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslate();
+    if (event->type() == QEvent::WindowStateChange)
+        applyWindowState();
     QFrame::changeEvent(event);
 }
 
@@ -448,19 +561,10 @@ bool MainView::confirmStop()
     if (app->merge()->isRunning())
         lines << tr("A merge is still running. If you close the window now, it stops and no merged file "
                     "is written.");
-    MessageView question(tr("Stop and close?"), lines.join(QStringLiteral("\n\n")), this);
-    auto *stop = new QPushButton(tr("STOP AND CLOSE"));
-    stop->setObjectName(QStringLiteral("buttonSaveSettings"));
-    auto *goOn = new QPushButton(tr("GO ON"));
-    goOn->setObjectName(QStringLiteral("buttonCancel"));
-    for (QPushButton *button : {stop, goOn}) {
-        button->setFixedHeight(42);
-        button->setMinimumWidth(120);
-    }
-    question.buttonBox()->addButton(stop, QDialogButtonBox::DestructiveRole);
-    question.buttonBox()->addButton(goOn, QDialogButtonBox::RejectRole);
-    goOn->setDefault(true);
-    return question.exec() == QDialogButtonBox::DestructiveRole;
+    std::unique_ptr<MessageView> question(MessageView::createQuestion(
+        tr("Stop and close?"), lines.join(QStringLiteral("\n\n")), tr("STOP AND CLOSE"), tr("GO ON"), this));
+    m_stopQuestion = question.get();
+    return question->exec() == QDialogButtonBox::DestructiveRole;
 }
 
 void MainView::closeEvent(QCloseEvent *event)
@@ -483,9 +587,16 @@ void MainView::closeEvent(QCloseEvent *event)
         return;
     }
     m_closeAfterRuns = false;
+    saveWindowState();
     if (m_viewer)
         m_viewer->close();
     QFrame::closeEvent(event);
+}
+
+void MainView::onRunEnded()
+{
+    if (m_stopQuestion && !isWorking())
+        m_stopQuestion->done(QDialogButtonBox::RejectRole);
 }
 
 void MainView::onRunReported()
@@ -497,7 +608,8 @@ void MainView::onRunReported()
 void MainView::mousePressEvent(QMouseEvent *event)
 {
     m_pressPosition = event->pos();
-    m_dragging = true;
+    // A maximised window stays where it is.
+    m_dragging = !isMaximized() && !isFullScreen();
     QFrame::mousePressEvent(event);
 }
 

@@ -2,11 +2,13 @@
 
 #include <QFrame>
 #include <QPoint>
+#include <QPointer>
 #include <QStringList>
 
 class Button;
 class ButtonDescription;
 class DocumentViewer;
+class MessageView;
 class QLabel;
 class QPropertyAnimation;
 class QSequentialAnimationGroup;
@@ -18,6 +20,9 @@ class WindowBar;
 // The program's frameless main window: window bar, the start screen and the
 // split and merge screens in tabs, a bottom bar with the last-result folder,
 // help and settings, the sliding settings panel and the page viewer window.
+// It opens at the size it had when it was last closed (at first 703 x 466,
+// also its smallest), maximised if it was, and can be resized by its edges
+// and maximised from its window bar.
 class MainView : public QFrame
 {
     Q_OBJECT
@@ -39,8 +44,21 @@ public:
     static QString siteUrl();
     static QString helpUrl();
 
+    // The smallest size of the window's body (without a shadow margin).
+    static QSize minimumBodySize();
+    // The body: the visible window inside the shadow margin.
+    QWidget *body() const;
+    WindowBar *windowBar() const { return m_windowBar; }
+    // The "Stop and close?" question while it is on screen.
+    MessageView *stopQuestion() const;
+    // Moves the window down and right by a step, so that a second window
+    // does not hide the first one exactly.
+    void moveAside();
+
 public slots:
     void onMinimize();
+    // Maximises a normal window, restores a maximised one.
+    void onToggleMaximized();
     void onShowSettings();
     void onHideSettings();
     void onNavigateToSplit();
@@ -60,10 +78,14 @@ public slots:
     // A screen has told the user how its run ended; closes the window when
     // the user chose to stop and close and nothing runs any more.
     void onRunReported();
+    // A run ended: a "Stop and close?" question still open has nothing left
+    // to stop and goes away (the window stays, the screen says how it ended).
+    void onRunEnded();
 
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -84,8 +106,20 @@ private:
     bool isWorking() const;
     // Asks whether to stop the running work and close; true to stop.
     bool confirmStop();
+    // The shadow margin now: none while maximised.
+    int currentShadowMargin() const;
+    // Places the body inside the margin and keeps the settings panel and its
+    // background over the body.
+    void layoutBody();
+    // Follows a change between maximised and normal.
+    void applyWindowState();
+    // The size of the last run, no larger than the screen.
+    void restoreWindowState();
+    void saveWindowState() const;
 
+    QFrame *m_shadow = nullptr;
     QFrame *m_body = nullptr;
+    QPointer<MessageView> m_stopQuestion;
     WindowBar *m_windowBar = nullptr;
     TabWidget *m_tabWidget = nullptr;
     QFrame *m_startScreen = nullptr;

@@ -8,6 +8,7 @@
 #include "widgets/Button.h"
 #include "widgets/ComboBoxItemDelegate.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -25,7 +26,9 @@ SettingsView::SettingsView(QWidget *parent)
 {
     setObjectName(QStringLiteral("settingsViewContent"));
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setFocusPolicy(Qt::StrongFocus);
+    // It takes the focus when it slides in (for Escape), but Tab goes to
+    // its controls, never to the panel itself.
+    setFocusPolicy(Qt::ClickFocus);
     buildLayout();
     fillLanguages();
     connect(m_buttonSave, &QPushButton::clicked, this, &SettingsView::saveSettings);
@@ -223,6 +226,26 @@ void SettingsView::keyPressEvent(QKeyEvent *event)
         return;
     }
     QFrame::keyPressEvent(event);
+}
+
+bool SettingsView::focusNextPrevChild(bool next)
+{
+    // The panel covers the window: Tab goes round its own controls only.
+    QList<QWidget *> controls;
+    for (QWidget *widget = nextInFocusChain(); widget != this; widget = widget->nextInFocusChain()) {
+        if (isAncestorOf(widget) && (widget->focusPolicy() & Qt::TabFocus) && widget->isVisible()
+            && widget->isEnabled())
+            controls << widget;
+    }
+    if (controls.isEmpty())
+        return false;
+    const int current = controls.indexOf(QApplication::focusWidget());
+    int target = next ? current + 1 : current - 1;
+    if (current < 0)
+        target = next ? 0 : controls.size() - 1;
+    target = (target + controls.size()) % controls.size();
+    controls.at(target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void SettingsView::retranslate()

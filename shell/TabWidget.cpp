@@ -20,6 +20,9 @@ TabWidget::TabWidget(QWidget *parent)
 
     m_tabBar = new QLabel(this);
     m_tabBar->setObjectName(QStringLiteral("labelTabBarHide"));
+    // Hidden, not only folded away by the style sheet: the site link in it
+    // must not take the keyboard focus before the bar is seen.
+    m_tabBar->hide();
     m_buttonRow = new QHBoxLayout(m_tabBar);
     m_buttonRow->setContentsMargins(0, 0, 0, 0);
     m_buttonRow->setAlignment(Qt::AlignTop);
@@ -68,6 +71,7 @@ void TabWidget::setCurrentIndex(int index)
         m_tabBar->setObjectName(QStringLiteral("labelTabBar"));
         m_tabBar->style()->unpolish(m_tabBar);
         m_tabBar->style()->polish(m_tabBar);
+        m_tabBar->show();
     }
     m_stack->setCurrentIndex(index);
     emit currentIndexChanged(index);

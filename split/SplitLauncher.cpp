@@ -120,14 +120,17 @@ void SplitLauncher::cancel()
 
 void SplitLauncher::onWorkerEnded(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    // A killed or crashed worker never wrote a trustworthy response; what it
-    // had moved into place before is whole and is reported.
-    if (exitStatus == QProcess::CrashExit) {
+    // A killed or crashed worker left no response, unless it was killed on
+    // its way out (a cancel's kill can come while a worker that has finished
+    // exits): the response is written whole or not at all, so one that is
+    // there says what happened. Otherwise what the worker had moved into
+    // place before is whole and is reported.
+    if (exitStatus == QProcess::CrashExit && !QFileInfo::exists(responsePath())) {
         m_files = filesWrittenSoFar();
         emit finished(m_worker.cancelRequested() ? int(WorkerCode::Canceled) : int(WorkerCode::Crashed), m_files);
         return;
     }
-    if (exitCode != 0) {
+    if (exitStatus == QProcess::NormalExit && exitCode != 0) {
         m_files = filesWrittenSoFar();
         emit finished(exitCode, m_files);
         return;

@@ -89,7 +89,8 @@ SplitView::SplitView(QWidget *parent, Split *split)
     m_modePages->addWidget(m_sizePage);
     Q_ASSERT(m_modePages->count() == m_modeButtons.size());
     areaLayout->addLayout(m_modePages, 1);
-    layout->addWidget(m_splitArea);
+    // The split area takes the room a larger window gives.
+    layout->addWidget(m_splitArea, 1);
 
     layout->addSpacing(10);
 
@@ -100,7 +101,6 @@ SplitView::SplitView(QWidget *parent, Split *split)
     m_progress->setPauseHidden(true);
     m_bottomStack->addWidget(m_progress);
     layout->addWidget(bottom);
-    layout->addStretch();
 
     connectController();
     retranslate();

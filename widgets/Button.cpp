@@ -3,6 +3,7 @@
 #include "widgets/PixmapLoader.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
@@ -130,6 +131,45 @@ void Button::paintEvent(QPaintEvent *)
         PixmapLoader::drawPart(painter, geometry.icon, iconPath);
     if (!text().isEmpty())
         drawColoredText(painter, geometry.text, text(), textColorForState(option.state));
+    if (showsFocus())
+        paintFocus(painter);
+}
+
+void Button::paintFocus(QPainter &painter)
+{
+    // The links' blue stands out on every background the buttons have
+    // (cream, white, the green action buttons) and on the burgundy of hover.
+    static const QColor ring(0x04, 0x6A, 0xD0);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(ring, 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    painter.restore();
+}
+
+void Button::focusInEvent(QFocusEvent *event)
+{
+    switch (event->reason()) {
+    case Qt::MouseFocusReason:
+        m_focusFromKeyboard = false;
+        break;
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;   // the focus comes back as it left
+    default:
+        m_focusFromKeyboard = true;
+        break;
+    }
+    QPushButton::focusInEvent(event);
+}
+
+void Button::focusOutEvent(QFocusEvent *event)
+{
+    // Leaving the window keeps the ring for the return.
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason)
+        m_focusFromKeyboard = false;
+    QPushButton::focusOutEvent(event);
 }
 
 QSize Button::contentSize() const

@@ -78,8 +78,16 @@ public:
     virtual QSize contentSize() const;
     QSize sizeHint() const override;
 
+    // Whether the button shows that it has the keyboard focus: it does when
+    // the focus came from the keyboard or the program, not from a click.
+    bool showsFocus() const { return hasFocus() && m_focusFromKeyboard; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    // The focus ring: a blue rounded frame just inside the button.
+    void paintFocus(QPainter &painter);
 
     // Draws background and border through the style, without text or icon.
     void paintBackground(QPainter &painter, const QStyleOptionButton &option);
@@ -103,6 +111,7 @@ private:
     QColor m_colorTextPressed;
     QColor m_colorTextChecked;
     QColor m_colorTextDisabled;
+    bool m_focusFromKeyboard = false;
 };
 
 // Picks one of five values by state: normal, then hover, pressed and checked

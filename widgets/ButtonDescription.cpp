@@ -77,6 +77,8 @@ void ButtonDescription::paintEvent(QPaintEvent *)
                         descriptionColorForState(option.state));
     if (!text().isEmpty())
         drawColoredText(painter, geometry.text, text(), textColorForState(option.state));
+    if (showsFocus())
+        paintFocus(painter);
 }
 
 QSize ButtonDescription::contentSize() const

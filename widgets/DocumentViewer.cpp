@@ -6,9 +6,16 @@
 #include "widgets/Compositor.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QSizeGrip>
 #include <QVBoxLayout>
 
@@ -41,13 +48,98 @@ DocumentViewer::DocumentViewer(QWidget *parent, std::shared_ptr<DebenuService> s
     m_pageView = new PageView(content, std::move(service));
     contentLayout->addWidget(m_windowBar);
     contentLayout->addWidget(m_pageView, 1);
-    contentLayout->addWidget(new QSizeGrip(content), 0, Qt::AlignRight | Qt::AlignBottom);
+    contentLayout->addWidget(buildPageRow(content));
 
     connect(m_windowBar, &WindowBar::minimizeWindow, this, &DocumentViewer::onWindowMinimize);
     connect(m_windowBar, &WindowBar::closeWindow, this, &DocumentViewer::onWindowClose);
+    connect(m_pageView, &PageView::currentPageChanged, this, &DocumentViewer::showCurrentPage);
+    connect(m_pageField, &QLineEdit::returnPressed, this, &DocumentViewer::goToTypedPage);
+    // A number typed and left without Return is forgotten.
+    connect(m_pageField, &QLineEdit::editingFinished, this, [this] {
+        if (!m_pageField->hasFocus())
+            showCurrentPage();
+    });
+    retranslate();
 
     setWindowIcon(QIcon(QStringLiteral(":/style/images/AppIconPdf256.png")));
     resize(700, 600);
+}
+
+QWidget *DocumentViewer::buildPageRow(QWidget *parent)
+{
+    auto *row = new QWidget(parent);
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 6, 0, 0);
+    layout->setSpacing(6);
+    m_pageLabel = new QLabel(row);
+    m_pageLabel->setObjectName(QStringLiteral("pageFieldLabel"));
+    m_pageField = new QLineEdit(row);
+    m_pageField->setObjectName(QStringLiteral("pageField"));
+    m_pageField->setAlignment(Qt::AlignCenter);
+    m_pageField->setFixedSize(64, 26);
+    // Digits only; a number past the end goes to the last page.
+    m_pageField->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,7}")), m_pageField));
+    m_pageLabel->setBuddy(m_pageField);
+    m_pageTotal = new QLabel(row);
+    m_pageTotal->setObjectName(QStringLiteral("pageFieldLabel"));
+    layout->addStretch();
+    layout->addWidget(m_pageLabel);
+    layout->addWidget(m_pageField);
+    layout->addWidget(m_pageTotal);
+    layout->addStretch();
+    layout->addWidget(new QSizeGrip(row), 0, Qt::AlignRight | Qt::AlignBottom);
+    return row;
+}
+
+void DocumentViewer::retranslate()
+{
+    m_pageLabel->setText(tr("Page"));
+    m_pageField->setToolTip(tr("Type a page number and press Return to go there (Ctrl+G)"));
+    m_pageField->setAccessibleName(tr("Page number"));
+    showCurrentPage();
+}
+
+void DocumentViewer::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void DocumentViewer::showCurrentPage()
+{
+    const int count = m_pageView->pageCount();
+    m_pageField->setEnabled(count > 0);
+    m_pageField->setText(count > 0 ? QString::number(m_pageView->currentPage()) : QString());
+    m_pageTotal->setText(tr("of %1").arg(count));
+}
+
+void DocumentViewer::goToTypedPage()
+{
+    bool ok = false;
+    const int number = m_pageField->text().toInt(&ok);
+    if (ok)
+        m_pageView->showPage(number);
+    showCurrentPage();
+    // Ready for the next number.
+    m_pageField->selectAll();
+}
+
+void DocumentViewer::focusPageField()
+{
+    m_pageField->setFocus(Qt::ShortcutFocusReason);
+    m_pageField->selectAll();
+}
+
+void DocumentViewer::keyPressEvent(QKeyEvent *event)
+{
+    // Return belongs to the page field: it never closes the viewer.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 DocumentViewer::~DocumentViewer()
@@ -61,7 +153,9 @@ bool DocumentViewer::open(const QString &fileName, const QString &password)
     m_windowBar->setTitle(title);
     m_windowBar->setToolTip(QDir::toNativeSeparators(fileName));
     setWindowTitle(title);
-    return m_pageView->open(fileName, password);
+    const bool opened = m_pageView->open(fileName, password);
+    showCurrentPage();
+    return opened;
 }
 
 void DocumentViewer::onWindowMinimize()

@@ -47,6 +47,25 @@ MessageView *MessageView::createMessage(const QString &caption, const QString &t
     return view;
 }
 
+MessageView *MessageView::createQuestion(const QString &caption, const QString &text, const QString &act,
+                                         const QString &keep, QWidget *parent)
+{
+    auto *view = new MessageView(caption, text, parent);
+    auto *actButton = new QPushButton(act);
+    actButton->setObjectName(QStringLiteral("buttonSaveSettings"));
+    auto *keepButton = new QPushButton(keep);
+    keepButton->setObjectName(QStringLiteral("buttonCancel"));
+    for (QPushButton *button : {actButton, keepButton}) {
+        button->setFixedHeight(42);
+        button->setMinimumWidth(120);
+    }
+    view->m_buttons->addButton(actButton, QDialogButtonBox::DestructiveRole);
+    view->m_buttons->addButton(keepButton, QDialogButtonBox::RejectRole);
+    keepButton->setDefault(true);
+    keepButton->setFocus();
+    return view;
+}
+
 QString MessageView::text() const
 {
     return m_text->text();

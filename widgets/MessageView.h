@@ -18,6 +18,11 @@ public:
     // The common box: caption, text and one "OK" button (ends with 1). Owned
     // by parent, not shown; the caller runs it with exec().
     static MessageView *createMessage(const QString &caption, const QString &text, QWidget *parent);
+    // A question with two buttons: act (exec() returns
+    // QDialogButtonBox::DestructiveRole) and keep (RejectRole), the default
+    // one, so that Return or Escape never acts. Owned by parent, not shown.
+    static MessageView *createQuestion(const QString &caption, const QString &text, const QString &act,
+                                       const QString &keep, QWidget *parent);
 
     QDialogButtonBox *buttonBox() const { return m_buttons; }
     QString text() const;

@@ -39,6 +39,8 @@ PageView::PageView(QWidget *parent, std::shared_ptr<DebenuService> service)
     // it, so a change of the viewer's width never moves the pages inside.
     m_scrollArea->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     layout->addWidget(m_scrollArea);
+    connect(vertical, &QScrollBar::valueChanged, this, &PageView::onScrolled);
+    connect(vertical, &QScrollBar::rangeChanged, this, &PageView::onScrolled);
 }
 
 PageView::~PageView()
@@ -59,6 +61,43 @@ int PageView::pageCount() const
     return m_pages->count();
 }
 
+int PageView::currentPage() const
+{
+    const int count = m_pages->count();
+    if (count == 0)
+        return 0;
+    // The first page whose bottom lies below the top of the view; pages are
+    // laid out top to bottom, so a binary search finds it in any manual.
+    const int top = m_scrollArea->verticalScrollBar()->value();
+    int low = 0, high = count - 1;
+    while (low < high) {
+        const int middle = (low + high) / 2;
+        if (m_pages->itemAt(middle)->geometry().bottom() < top)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    return low + 1;
+}
+
+void PageView::showPage(int number)
+{
+    const int count = m_pages->count();
+    if (count == 0)
+        return;
+    const QLayoutItem *page = m_pages->itemAt(qBound(1, number, count) - 1);
+    m_scrollArea->verticalScrollBar()->setValue(page->geometry().top());
+}
+
+void PageView::onScrolled()
+{
+    const int page = currentPage();
+    if (page == m_currentPage)
+        return;
+    m_currentPage = page;
+    emit currentPageChanged(page);
+}
+
 void PageView::clear()
 {
     QPixmapCache::clear();
@@ -75,6 +114,7 @@ void PageView::clear()
     if (wasVisible)
         m_doc->show();
     m_scrollArea->verticalScrollBar()->setValue(0);
+    onScrolled();
 }
 
 void PageView::addPages(int count)
@@ -115,5 +155,6 @@ bool PageView::open(const QString &fileName, const QString &password)
     if (count <= 0)
         return false;
     addPages(count);
+    onScrolled();
     return true;
 }

@@ -33,10 +33,21 @@ public:
     int pageCount() const;
     QScrollArea *scrollArea() const { return m_scrollArea; }
 
+    // The page at the top of the view (1-based; 0 without pages).
+    int currentPage() const;
+    // Scrolls so that page number (1-based, clamped to the pages there
+    // are) starts at the top of the view.
+    void showPage(int number);
+
+signals:
+    // The page at the top of the view changed, or other pages were loaded.
+    void currentPageChanged(int number);
+
 private:
     std::shared_ptr<DebenuService> service() const;
     // Adds a Page for each page number 1..count, in order.
     void addPages(int count);
+    void onScrolled();
 
     std::shared_ptr<DebenuService> m_service;
     std::shared_ptr<DebenuDocument> m_document;
@@ -45,4 +56,5 @@ private:
     QScrollArea *m_scrollArea = nullptr;
     QFrame *m_doc = nullptr;
     QVBoxLayout *m_pages = nullptr;
+    int m_currentPage = 0;
 };

@@ -139,6 +139,9 @@ void PreviewWidget::retranslate()
     m_preview->setText(tr("Preview"));
     m_choosePages->setText(tr("Choose pages…"));
     m_delete->setText(tr("Delete"));
+    m_preview->setToolTip(tr("Show the pages of this document"));
+    // "Delete" only takes the document off this screen.
+    m_delete->setToolTip(tr("Close this document here. The file itself is not deleted."));
     m_passwordLink->setText(tr("enter password"));
     m_passwordLabel->setText(tr("Password protected:"));
 }

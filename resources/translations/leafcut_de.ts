@@ -330,6 +330,10 @@
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
         <translation type="vanished">Teilt PDF-Dateien und fügt sie zusammen. Eine PDF-Datei öffnet sich im Bildschirm „Teilen“, mehrere kommen in der angegebenen Reihenfolge in die Liste zum Zusammenfügen.</translation>
     </message>
+    <message>
+        <source>Writes trace messages to standard error (they always go to the log file). SHEAFWRIGHT_DEBUG=1 does the same.</source>
+        <translation>Schreibt Ablaufmeldungen in die Standardfehlerausgabe (in die Protokolldatei gehen sie immer). SHEAFWRIGHT_DEBUG=1 bewirkt dasselbe.</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
@@ -408,6 +412,25 @@
     <message>
         <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
         <translation>Mehr Informationen mit „sheafwright %1 --help“.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Page</source>
+        <translation>Seite</translation>
+    </message>
+    <message>
+        <source>Type a page number and press Return to go there (Ctrl+G)</source>
+        <translation>Seitenzahl eingeben und Eingabetaste drücken, um dorthin zu gehen (Strg+G)</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Seitenzahl</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>von %1</translation>
     </message>
 </context>
 <context>
@@ -572,6 +595,14 @@
         <source>The password for %1 is incorrect</source>
         <translation>Das Passwort für %1 ist falsch.</translation>
     </message>
+    <message>
+        <source>Show the pages</source>
+        <translation>Seiten anzeigen</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -701,6 +732,41 @@
     <message>
         <source>The merged file will be protected with this password.</source>
         <translation>Die zusammengeführte Datei wird mit diesem Passwort geschützt.</translation>
+    </message>
+    <message>
+        <source>Add PDF files to the list</source>
+        <translation>PDF-Dateien zur Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move the selected file up</source>
+        <translation>Ausgewählte Datei nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected file down</source>
+        <translation>Ausgewählte Datei nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Remove all files from the list</source>
+        <translation>Alle Dateien aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Clear the list?</source>
+        <translation>Liste leeren?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n files from the list? The files themselves stay where they are.</source>
+        <translation>
+            <numerusform>Die Datei aus der Liste entfernen? Die Datei selbst bleibt, wo sie ist.</numerusform>
+            <numerusform>Alle %n Dateien aus der Liste entfernen? Die Dateien selbst bleiben, wo sie sind.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>LEEREN</translation>
+    </message>
+    <message>
+        <source>KEEP</source>
+        <translation>BEHALTEN</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1185,14 @@
         <source>Choose pages…</source>
         <translation>Seiten auswählen…</translation>
     </message>
+    <message>
+        <source>Show the pages of this document</source>
+        <translation>Die Seiten dieses Dokuments anzeigen</translation>
+    </message>
+    <message>
+        <source>Close this document here. The file itself is not deleted.</source>
+        <translation>Schließt das Dokument hier. Die Datei selbst wird nicht gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
@@ -1441,6 +1515,25 @@
             <numerusform>das Dokument hat %n Seite</numerusform>
             <numerusform>das Dokument hat %n Seiten</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,10 @@
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
         <translation type="vanished">Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</translation>
     </message>
+    <message>
+        <source>Writes trace messages to standard error (they always go to the log file). SHEAFWRIGHT_DEBUG=1 does the same.</source>
+        <translation>Writes trace messages to standard error (they always go to the log file). SHEAFWRIGHT_DEBUG=1 does the same.</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
@@ -408,6 +412,25 @@
     <message>
         <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
         <translation>Try &quot;sheafwright %1 --help&quot; for more information.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Type a page number and press Return to go there (Ctrl+G)</source>
+        <translation>Type a page number and press Return to go there (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Page number</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>of %1</translation>
     </message>
 </context>
 <context>
@@ -572,6 +595,14 @@
         <source>The password for %1 is incorrect</source>
         <translation>The password for %1 is incorrect.</translation>
     </message>
+    <message>
+        <source>Show the pages</source>
+        <translation>Show the pages</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Remove from the list</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -701,6 +732,41 @@
     <message>
         <source>The merged file will be protected with this password.</source>
         <translation>The merged file will be protected with this password.</translation>
+    </message>
+    <message>
+        <source>Add PDF files to the list</source>
+        <translation>Add PDF files to the list</translation>
+    </message>
+    <message>
+        <source>Move the selected file up</source>
+        <translation>Move the selected file up</translation>
+    </message>
+    <message>
+        <source>Move the selected file down</source>
+        <translation>Move the selected file down</translation>
+    </message>
+    <message>
+        <source>Remove all files from the list</source>
+        <translation>Remove all files from the list</translation>
+    </message>
+    <message>
+        <source>Clear the list?</source>
+        <translation>Clear the list?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n files from the list? The files themselves stay where they are.</source>
+        <translation>
+            <numerusform>Remove the file from the list? The file itself stays where it is.</numerusform>
+            <numerusform>Remove all %n files from the list? The files themselves stay where they are.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>CLEAR</translation>
+    </message>
+    <message>
+        <source>KEEP</source>
+        <translation>KEEP</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1185,14 @@
         <source>Choose pages…</source>
         <translation>Choose pages…</translation>
     </message>
+    <message>
+        <source>Show the pages of this document</source>
+        <translation>Show the pages of this document</translation>
+    </message>
+    <message>
+        <source>Close this document here. The file itself is not deleted.</source>
+        <translation>Close this document here. The file itself is not deleted.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
@@ -1441,6 +1515,25 @@
             <numerusform>the document has %n page</numerusform>
             <numerusform>the document has %n pages</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,10 @@
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
         <translation type="vanished">Divide y une archivos PDF. Un solo archivo PDF se abre en la pantalla de dividir; varios van a la lista de unir en el orden indicado.</translation>
     </message>
+    <message>
+        <source>Writes trace messages to standard error (they always go to the log file). SHEAFWRIGHT_DEBUG=1 does the same.</source>
+        <translation>Escribe los mensajes de seguimiento en la salida de error estándar (siempre van al archivo de registro). SHEAFWRIGHT_DEBUG=1 hace lo mismo.</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
@@ -408,6 +412,25 @@
     <message>
         <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
         <translation>Pruebe «sheafwright %1 --help» para más información.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Page</source>
+        <translation>Página</translation>
+    </message>
+    <message>
+        <source>Type a page number and press Return to go there (Ctrl+G)</source>
+        <translation>Escriba un número de página y pulse Intro para ir a ella (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Número de página</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>de %1</translation>
     </message>
 </context>
 <context>
@@ -572,6 +595,14 @@
         <source>The password for %1 is incorrect</source>
         <translation>La contraseña de %1 es incorrecta.</translation>
     </message>
+    <message>
+        <source>Show the pages</source>
+        <translation>Mostrar las páginas</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Quitar de la lista</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -701,6 +732,41 @@
     <message>
         <source>The merged file will be protected with this password.</source>
         <translation>El archivo unido se protegerá con esta contraseña.</translation>
+    </message>
+    <message>
+        <source>Add PDF files to the list</source>
+        <translation>Añadir archivos PDF a la lista</translation>
+    </message>
+    <message>
+        <source>Move the selected file up</source>
+        <translation>Subir el archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Move the selected file down</source>
+        <translation>Bajar el archivo seleccionado</translation>
+    </message>
+    <message>
+        <source>Remove all files from the list</source>
+        <translation>Quitar todos los archivos de la lista</translation>
+    </message>
+    <message>
+        <source>Clear the list?</source>
+        <translation>¿Vaciar la lista?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n files from the list? The files themselves stay where they are.</source>
+        <translation>
+            <numerusform>¿Quitar el archivo de la lista? El archivo en sí se queda donde está.</numerusform>
+            <numerusform>¿Quitar los %n archivos de la lista? Los archivos en sí se quedan donde están.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>VACIAR</translation>
+    </message>
+    <message>
+        <source>KEEP</source>
+        <translation>CONSERVAR</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1185,14 @@
         <source>Choose pages…</source>
         <translation>Elegir páginas…</translation>
     </message>
+    <message>
+        <source>Show the pages of this document</source>
+        <translation>Mostrar las páginas de este documento</translation>
+    </message>
+    <message>
+        <source>Close this document here. The file itself is not deleted.</source>
+        <translation>Cierra el documento aquí. El archivo en sí no se borra.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
@@ -1441,6 +1515,25 @@
             <numerusform>el documento tiene %n página</numerusform>
             <numerusform>el documento tiene %n páginas</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

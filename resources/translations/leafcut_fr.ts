@@ -330,6 +330,10 @@
         <source>Splits and merges PDF files. One PDF file opens on the split screen; several go to the merge list in the order given.</source>
         <translation type="vanished">Divise et fusionne des fichiers PDF. Un seul fichier PDF s’ouvre sur l’écran de division ; plusieurs vont dans la liste de fusion dans l’ordre donné.</translation>
     </message>
+    <message>
+        <source>Writes trace messages to standard error (they always go to the log file). SHEAFWRIGHT_DEBUG=1 does the same.</source>
+        <translation>Écrit les messages de suivi sur la sortie d&apos;erreur standard (ils vont toujours dans le fichier journal). SHEAFWRIGHT_DEBUG=1 fait de même.</translation>
+    </message>
 </context>
 <context>
     <name>CommandOptions</name>
@@ -408,6 +412,25 @@
     <message>
         <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
         <translation>Essayez «&#xa0;sheafwright %1 --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentViewer</name>
+    <message>
+        <source>Page</source>
+        <translation>Page</translation>
+    </message>
+    <message>
+        <source>Type a page number and press Return to go there (Ctrl+G)</source>
+        <translation>Tapez un numéro de page et appuyez sur Entrée pour y aller (Ctrl+G)</translation>
+    </message>
+    <message>
+        <source>Page number</source>
+        <translation>Numéro de page</translation>
+    </message>
+    <message>
+        <source>of %1</source>
+        <translation>sur %1</translation>
     </message>
 </context>
 <context>
@@ -572,6 +595,14 @@
         <source>The password for %1 is incorrect</source>
         <translation>Le mot de passe de %1 est incorrect.</translation>
     </message>
+    <message>
+        <source>Show the pages</source>
+        <translation>Afficher les pages</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Retirer de la liste</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -701,6 +732,41 @@
     <message>
         <source>The merged file will be protected with this password.</source>
         <translation>Le fichier fusionné sera protégé par ce mot de passe.</translation>
+    </message>
+    <message>
+        <source>Add PDF files to the list</source>
+        <translation>Ajouter des fichiers PDF à la liste</translation>
+    </message>
+    <message>
+        <source>Move the selected file up</source>
+        <translation>Monter le fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>Move the selected file down</source>
+        <translation>Descendre le fichier sélectionné</translation>
+    </message>
+    <message>
+        <source>Remove all files from the list</source>
+        <translation>Retirer tous les fichiers de la liste</translation>
+    </message>
+    <message>
+        <source>Clear the list?</source>
+        <translation>Vider la liste ?</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove all %n files from the list? The files themselves stay where they are.</source>
+        <translation>
+            <numerusform>Retirer le fichier de la liste ? Le fichier lui-même reste où il est.</numerusform>
+            <numerusform>Retirer les %n fichiers de la liste ? Les fichiers eux-mêmes restent où ils sont.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <translation>VIDER</translation>
+    </message>
+    <message>
+        <source>KEEP</source>
+        <translation>GARDER</translation>
     </message>
 </context>
 <context>
@@ -1119,6 +1185,14 @@
         <source>Choose pages…</source>
         <translation>Choisir les pages…</translation>
     </message>
+    <message>
+        <source>Show the pages of this document</source>
+        <translation>Afficher les pages de ce document</translation>
+    </message>
+    <message>
+        <source>Close this document here. The file itself is not deleted.</source>
+        <translation>Ferme le document ici. Le fichier lui-même n&apos;est pas supprimé.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>
@@ -1441,6 +1515,25 @@
             <numerusform>le document a %n page</numerusform>
             <numerusform>le document a %n pages</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>WindowBar</name>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

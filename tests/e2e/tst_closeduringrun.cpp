@@ -6,10 +6,12 @@
 #include "shell/TabWidget.h"
 #include "split/Split.h"
 #include "split/SplitView.h"
+#include "widgets/MessageView.h"
 
 #include <QDirIterator>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 // Closing the main window while a split runs asks first: "GO ON" leaves the
@@ -20,6 +22,26 @@ class TestCloseDuringRun : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
+
+    // Shows view and starts a split of a 3,000-page document from its
+    // SPLIT button; the split controller, running, or null on failure.
+    Split *startLongSplit(MainView &view, const QString &name)
+    {
+        const QString source = m_dir.filePath(name);
+        if (!PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source))
+            return nullptr;
+        view.show();
+        if (!QTest::qWaitForWindowExposed(&view))
+            return nullptr;
+        view.tabWidget()->setCurrentIndex(1);
+        Split *split = Application::instance()->split();
+        split->load(source, QString());
+        if (split->pageCount() != 3000)
+            return nullptr;
+        auto *screen = qobject_cast<SplitView *>(view.splitScreen());
+        QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("buttonSplit")), Qt::LeftButton);
+        return QTest::qWaitFor([split] { return split->isRunning(); }) ? split : nullptr;
+    }
 
 private slots:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
@@ -39,18 +61,9 @@ private slots:
     void closingDuringASplitAsksFirst()
     {
         ModalDriver driver;
-        const QString source = m_dir.filePath(QStringLiteral("long.pdf"));
-        QVERIFY(PdfProbe::repeatPages(TestPaths::fixture(QStringLiteral("c-object-streams.pdf")), 100, source));
         MainView view;
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        view.tabWidget()->setCurrentIndex(1);
-        Split *split = Application::instance()->split();
-        split->load(source, QString());
-        QCOMPARE(split->pageCount(), 3000);
-        auto *screen = qobject_cast<SplitView *>(view.splitScreen());
-        QTest::mouseClick(screen->findChild<QPushButton *>(QStringLiteral("buttonSplit")), Qt::LeftButton);
-        QTRY_VERIFY(split->isRunning());
+        Split *split = startLongSplit(view, QStringLiteral("long.pdf"));
+        QVERIFY(split && split->isRunning());
 
         driver.expect(ModalDriver::press(QStringLiteral("GO ON")));
         view.close();
@@ -77,6 +90,39 @@ private slots:
             QVERIFY2(PdfProbe::isComplete(path), qPrintable(path));
         }
         QVERIFY(files < 3000);
+        split->reset();
+    }
+
+    // The question asked on close goes away when the run ends while it is
+    // open (here: stopped from the split screen), instead of staying with a
+    // text about a run that is over; the window stays and says how it ended.
+    void questionGoesWhenTheRunEnds()
+    {
+        ModalDriver driver;
+        MainView view;
+        Split *split = startLongSplit(view, QStringLiteral("long2.pdf"));
+        QVERIFY(split && split->isRunning());
+
+        // Left open; meanwhile the run is stopped another way.
+        driver.expect([split](QWidget *) { QTimer::singleShot(100, split, &Split::cancel); });
+        bool questionShownWithReport = true;
+        driver.expect([&view, &questionShownWithReport](QWidget *dialog) {
+            questionShownWithReport = view.stopQuestion() && view.stopQuestion()->isVisible();
+            ModalDriver::click(dialog, QStringLiteral("OK"));
+        });
+        // Should the question stay, it is closed here so the test can fail.
+        QTimer::singleShot(15000, &view, [&view] {
+            if (view.stopQuestion())
+                view.stopQuestion()->reject();
+        });
+        view.close();
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 20000);
+        QVERIFY2(driver.seen().first().startsWith(QStringLiteral("Stop and close?")), qPrintable(driver.seen().first()));
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Split canceled")), qPrintable(driver.seen().last()));
+        QVERIFY(!questionShownWithReport);
+        QTRY_VERIFY(!view.stopQuestion());
+        QVERIFY(view.isVisible());
+        QVERIFY(!split->isRunning());
         split->reset();
     }
 };

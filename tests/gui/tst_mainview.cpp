@@ -11,9 +11,12 @@
 #include "widgets/MessageView.h"
 #include "widgets/DocumentViewer.h"
 #include "widgets/PageView.h"
+#include "widgets/WindowEdgeResizer.h"
 #include "shell/WindowBar.h"
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
+#include "merge/MergeView.h"
+#include "merge/MergeTableView.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -24,6 +27,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 #include <functional>
 
@@ -144,6 +148,13 @@ private slots:
         QCOMPARE(view.tabWidget()->widget(1), view.splitScreen());
         QCOMPARE(view.tabWidget()->widget(2), view.mergeScreen());
         QCOMPARE(view.windowTitle(), QStringLiteral("Sheafwright"));
+        // Untitled windows (the dialogs) take the product's name too.
+        QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Sheafwright"));
+        // A second window that could not hand its files over does not hide
+        // the first one exactly.
+        MainView second;
+        second.moveAside();
+        QVERIFY(second.pos() != view.pos());
     }
 
     // Without a compositing manager the translucent shadow margin would show
@@ -183,6 +194,95 @@ private slots:
             QCOMPARE(viewer.layout()->contentsMargins(), QMargins(20, 20, 20, 20));
         }
         Compositor::setOverride(-1);
+    }
+
+    // The window starts at its old fixed size, grows (the merge list and the
+    // split area with it), never shrinks below that size, maximises from
+    // its bar, and comes back at the size and state it was closed in.
+    void windowGrowsMaximizesAndRemembersItsSize()
+    {
+        const QSize smallest = MainView::minimumBodySize();
+        QSize normal;
+        int margin = 0;
+        {
+            MainView view;
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            margin = (view.width() - smallest.width()) / 2;
+            QCOMPARE(view.size(), smallest + QSize(2 * margin, 2 * margin));
+            QCOMPARE(view.minimumSize(), view.size());
+            view.onNavigateToSplit();
+            QWidget *splitArea = view.splitScreen()->findChild<QWidget *>(QStringLiteral("splitAreaBorder"));
+            QTest::qWait(0);
+            const int splitAreaBefore = splitArea->height();
+            view.onNavigateToMerge();
+            QWidget *list = qobject_cast<MergeView *>(view.mergeScreen())->table();
+            QTest::qWait(0);
+            const QSize listBefore = list->size();
+
+            // Dragging the bottom right corner: where the platform cannot
+            // move the window itself, the window resizes by hand.
+            QWindow *native = view.windowHandle();
+            const QPoint corner(view.width() - 2, view.height() - 2);
+            QTest::mousePress(native, Qt::LeftButton, Qt::NoModifier, corner);
+            QTest::mouseMove(native, corner + QPoint(60, 40));
+            QTest::mouseRelease(native, Qt::LeftButton, Qt::NoModifier, corner + QPoint(60, 40));
+            QTRY_COMPARE(view.size(), smallest + QSize(2 * margin + 60, 2 * margin + 40));
+            QCOMPARE(view.body()->size(), smallest + QSize(60, 40));
+
+            view.resize(smallest.width() + 2 * margin + 37, smallest.height() + 2 * margin + 90);
+            QTRY_COMPARE(list->width(), listBefore.width() + 37);
+            QTRY_COMPARE(list->height(), listBefore.height() + 90);
+            view.onNavigateToSplit();
+            QTRY_COMPARE(splitArea->height(), splitAreaBefore + 90);
+            // The settings panel rests at the body's right edge, full height.
+            view.onShowSettings();
+            QTRY_COMPARE_WITH_TIMEOUT(view.settingsView()->geometry(), view.settingsInside(), 2000);
+            QCOMPARE(view.settingsView()->height(), view.body()->height());
+            QCOMPARE(view.settingsBackground()->size(), view.body()->size());
+            view.settingsView()->hide();
+            view.settingsBackground()->hide();
+
+            view.resize(100, 100);
+            QCOMPARE(view.size(), view.minimumSize());
+            view.resize(smallest.width() + 2 * margin + 37, smallest.height() + 2 * margin + 90);
+            normal = view.size();
+
+            // Maximised: no shadow margin, the button turns into "restore".
+            auto *maximize = view.findChild<QAbstractButton *>(QStringLiteral("windowmaximize"));
+            QVERIFY(maximize && maximize->isVisible());
+            maximize->click();
+            QTRY_VERIFY(view.isMaximized());
+            QTRY_COMPARE(view.body()->geometry(), view.rect());
+            QCOMPARE(maximize->toolTip(), QStringLiteral("Restore"));
+            view.close();
+        }
+        QCOMPARE(AppSettings::windowSize(), normal - QSize(2 * margin, 2 * margin));
+        QVERIFY(AppSettings::windowMaximized());
+        {
+            MainView view;
+            view.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&view));
+            QTRY_VERIFY(view.isMaximized());
+            view.windowBar()->findChild<QAbstractButton *>(QStringLiteral("windowmaximize"))->click();
+            QTRY_VERIFY(!view.isMaximized());
+            QTRY_COMPARE(view.size(), normal);
+            view.close();
+        }
+        QVERIFY(!AppSettings::windowMaximized());
+        MainView again;
+        QCOMPARE(again.size(), normal);
+
+        // Dragging the left or top edge past the smallest size stops there,
+        // with the opposite edge in place.
+        const QRect start(100, 100, 800, 600);
+        const QSize least(703, 466);
+        QCOMPARE(WindowEdgeResizer::resized(start, Qt::LeftEdge | Qt::TopEdge, QPoint(500, 500), least),
+                 QRect(QPoint(197, 234), start.bottomRight()));
+        QCOMPARE(WindowEdgeResizer::resized(start, Qt::RightEdge, QPoint(-500, 0), least), QRect(100, 100, 703, 600));
+        QCOMPARE(WindowEdgeResizer::edgesAt(QRect(0, 0, 800, 600), QPoint(2, 598), 5),
+                 Qt::Edges(Qt::LeftEdge | Qt::BottomEdge));
+        QCOMPARE(WindowEdgeResizer::edgesAt(QRect(0, 0, 800, 600), QPoint(400, 300), 5), Qt::Edges());
     }
 
     void navigationButtonsSwitchTabs()

@@ -105,7 +105,7 @@ private slots:
         QVERIFY(qobject_cast<MergeTableHeader *>(f.table->horizontalHeader()));
         QCOMPARE(f.table->selectionBehavior(), QAbstractItemView::SelectRows);
         QCOMPARE(f.table->selectionMode(), QAbstractItemView::SingleSelection);
-        QCOMPARE(f.table->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(f.table->focusPolicy(), Qt::StrongFocus);
     }
 
     void dropAreaFollowsTheListState()

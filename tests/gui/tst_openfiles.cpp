@@ -3,11 +3,13 @@
 #include "TestPdf.h"
 #include "app/Application.h"
 #include "app/CommandLine.h"
+#include "app/Logger.h"
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeView.h"
 #include "shell/FileOpener.h"
 #include "shell/MainView.h"
+#include "shell/SingleInstance.h"
 #include "shell/TabWidget.h"
 #include "split/Split.h"
 #include "widgets/MessageView.h"
@@ -18,11 +20,18 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
 #include <functional>
+
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -244,6 +253,99 @@ private slots:
         QTest::keyClick(&view, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(view.tabWidget()->currentIndex(), 0);
         QCOMPARE(Application::instance()->split()->fileName(), first);
+    }
+
+    // Standard error carries what went wrong, not the start-up trace (that
+    // goes to the log file), unless the trace is asked for.
+    void aBadOptionPrintsOnlyTheError()
+    {
+        for (const bool verbose : {false, true}) {
+            QProcess program;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.remove(QStringLiteral("SHEAFWRIGHT_DEBUG"));
+            program.setProcessEnvironment(env);
+            QStringList arguments{QStringLiteral("--bogus")};
+            if (verbose)
+                arguments.prepend(QStringLiteral("--verbose"));
+            program.start(TestPaths::binDir() + QStringLiteral("/sheafwright"), arguments);
+            QVERIFY(program.waitForFinished(30000));
+            QCOMPARE(program.exitCode(), 2);
+            const QString err = QString::fromUtf8(program.readAllStandardError());
+            QVERIFY2(err.contains(QStringLiteral("Unknown option 'bogus'.")), qPrintable(err));
+            QCOMPARE(err.contains(QStringLiteral("Settings path:")), verbose);
+        }
+        QFile log(Logger::instance().logFilePath());
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        QVERIFY(log.readAll().contains("Settings path:"));
+    }
+
+    // "sheafwright a.pdf b.pdf" while a window is open: the program hands
+    // the files (and why others were left out) to that window and ends,
+    // instead of opening a second window on top of the first.
+    void secondStartHandsItsFilesToTheRunningWindow()
+    {
+        MainView view;
+        view.show();
+        const QString socket = SingleInstance::defaultSocketPath();
+        QVERIFY(!socket.isEmpty());
+        SingleInstance instance(socket);
+        QVERIFY(instance.listen());
+        QStringList problems;
+        connect(&instance, &SingleInstance::received, &view,
+                [&view, &problems](const QStringList &files, const QStringList &leftOut) {
+                    FileOpener::open(&view, files);
+                    problems = leftOut;
+                });
+        // Only one window listens.
+        SingleInstance other(socket);
+        QVERIFY(!other.listen());
+
+        const QString zebra = numbered(QStringLiteral("zebra.pdf"), 2);
+        const QString apple = numbered(QStringLiteral("apple.pdf"), 1);
+        QProcess second;
+        second.start(TestPaths::binDir() + QStringLiteral("/sheafwright"),
+                     {zebra, m_dir.filePath(QStringLiteral("missing.pdf")), apple});
+        // The event loop runs meanwhile: this window answers.
+        QTRY_VERIFY_WITH_TIMEOUT(second.state() == QProcess::NotRunning, 30000);
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(view.tabWidget()->currentIndex(), 2);
+        waitForMergeRows(qobject_cast<MergeView *>(view.mergeScreen()), 2);
+        QCOMPARE(mergeNames(), (QStringList{QStringLiteral("zebra.pdf"), QStringLiteral("apple.pdf")}));
+        QCOMPARE(problems.size(), 1);
+        QVERIFY2(problems.first().contains(QStringLiteral("missing.pdf")), qPrintable(problems.first()));
+    }
+
+    // A window that does not answer in time (busy) keeps nothing: the new
+    // start opens its own. A socket left by a window that crashed is found
+    // dead and taken over.
+    void handOverNeverOpensFilesTwiceAndOutlivesACrash()
+    {
+        const QString socket = m_dir.filePath(QStringLiteral("instance"));
+        SingleInstance busy(socket);
+        QVERIFY(busy.listen());
+        QSignalSpy received(&busy, &SingleInstance::received);
+        // This thread waits in handOver: the window cannot answer.
+        QVERIFY(!SingleInstance::handOver(socket, {QStringLiteral("/tmp/a.pdf")}, {}, 300));
+        QTest::qWait(300);
+        QCOMPARE(received.count(), 0);
+
+        // A socket file nobody listens on any more.
+        {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            QVERIFY(fd >= 0);
+            sockaddr_un address = {};
+            address.sun_family = AF_UNIX;
+            const QByteArray path = QFile::encodeName(m_dir.filePath(QStringLiteral("crashed")));
+            std::strncpy(address.sun_path, path.constData(), sizeof(address.sun_path) - 1);
+            QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+            ::close(fd);
+        }
+        const QString crashed = m_dir.filePath(QStringLiteral("crashed"));
+        QVERIFY(QFileInfo::exists(crashed));
+        QVERIFY(!SingleInstance::handOver(crashed, {}, {}, 3000));
+        SingleInstance next(crashed);
+        QVERIFY(next.listen());
     }
 };
 

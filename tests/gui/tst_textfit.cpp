@@ -16,6 +16,7 @@
 #include "widgets/MessageNewPassword.h"
 #include "widgets/MessagePassword.h"
 #include "widgets/MessageSplit.h"
+#include "widgets/DocumentViewer.h"
 #include "widgets/MessageView.h"
 #include "widgets/NewPasswordFields.h"
 #include "pdf/PageRenderer.h"
@@ -392,6 +393,25 @@ private slots:
         faults << clippedTexts(m_window.get(), language + QStringLiteral(" settings"));
         settings->hide();
 
+        // The same screens in a large window: they grow, nothing is cut.
+        m_window->resize(1180, 760);
+        settle();
+        showTab(0);
+        faults << clippedTexts(m_window.get(), language + QStringLiteral(" start, large window"));
+        split->load(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString());
+        faults << checkSplitScreen(language, QStringLiteral("large window"));
+        split->reset();
+        showTab(2);
+        faults << clippedTexts(m_window.get(), language + QStringLiteral(" merge list, large window"));
+        settings->setGeometry(m_window->settingsInside());
+        settings->show();
+        settings->raise();
+        settle();
+        faults << clippedTexts(m_window.get(), language + QStringLiteral(" settings, large window"));
+        settings->hide();
+        m_window->resize(m_window->minimumSize());
+        settle();
+
         for (const QString &fault : faults)
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 texts do not fit").arg(faults.size())));
@@ -462,6 +482,27 @@ private slots:
             QCoreApplication::translate("MergeView", "The merge was stopped. No merged file was written."),
             m_window.get()));
         check(message.get(), QStringLiteral("message"));
+        // The question before the merge list is cleared, and the one on
+        // closing during a run.
+        std::unique_ptr<MessageView> clear(MessageView::createQuestion(
+            QCoreApplication::translate("MergeView", "Clear the list?"),
+            QCoreApplication::translate("MergeView",
+                                        "Remove all %n files from the list? The files themselves stay where they are.",
+                                        nullptr, 85),
+            QCoreApplication::translate("MergeView", "CLEAR"), QCoreApplication::translate("MergeView", "KEEP"),
+            m_window.get()));
+        check(clear.get(), QStringLiteral("clear question"));
+        std::unique_ptr<MessageView> stop(MessageView::createQuestion(
+            QCoreApplication::translate("MainView", "Stop and close?"),
+            QCoreApplication::translate("MainView", "A merge is still running. If you close the window now, it stops "
+                                                    "and no merged file is written."),
+            QCoreApplication::translate("MainView", "STOP AND CLOSE"), QCoreApplication::translate("MainView", "GO ON"),
+            m_window.get()));
+        check(stop.get(), QStringLiteral("stop question"));
+        // The page viewer's bar with its page field.
+        DocumentViewer viewer;
+        viewer.open(TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf")), QString());
+        check(&viewer, QStringLiteral("viewer"));
         for (const QString &fault : faults)
             qWarning("%s", qPrintable(fault));
         QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 texts do not fit").arg(faults.size())));

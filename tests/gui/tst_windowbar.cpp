@@ -44,8 +44,8 @@ private slots:
         QVERIFY(layout);
         QCOMPARE(layout->spacing(), 0);
         QCOMPARE(layout->contentsMargins(), QMargins());
-        // Icon, spacer, stretch, title, stretch, minimise, close.
-        QCOMPARE(layout->count(), 7);
+        // Icon, spacer, stretch, title, stretch, minimise, maximise, close.
+        QCOMPARE(layout->count(), 8);
         QCOMPARE(layout->itemAt(3)->widget(), title);
     }
 
@@ -60,6 +60,37 @@ private slots:
         QTest::mouseClick(bar.findChild<QPushButton *>(QStringLiteral("windowclose")), Qt::LeftButton);
         QCOMPARE(close.count(), 1);
         QCOMPARE(minimize.count(), 1);
+    }
+
+    // Maximise is offered only where the owner asks for it (the main window):
+    // its button and a double click on the row then toggle it.
+    void maximizeOnlyWhereOffered()
+    {
+        WindowBar bar;
+        bar.resize(400, 22);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        auto *maximize = bar.findChild<QPushButton *>(QStringLiteral("windowmaximize"));
+        QVERIFY(maximize && maximize->isHidden());
+        QSignalSpy toggled(&bar, &WindowBar::toggleMaximized);
+        QTest::mouseDClick(&bar, Qt::LeftButton, Qt::NoModifier, QPoint(200, 11));
+        QCOMPARE(toggled.count(), 0);
+
+        bar.setMaximizeVisible(true);
+        QCOMPARE(leftSpacer(bar)->sizeHint(), QSize(78, 19));
+        QTest::mouseClick(maximize, Qt::LeftButton);
+        QCOMPARE(toggled.count(), 1);
+        QTest::mouseDClick(&bar, Qt::LeftButton, Qt::NoModifier, QPoint(200, 11));
+        QCOMPARE(toggled.count(), 2);
+        QCOMPARE(maximize->toolTip(), QStringLiteral("Maximize"));
+        bar.setMaximized(true);
+        QCOMPARE(maximize->toolTip(), QStringLiteral("Restore"));
+        // The title buttons are for the mouse: none takes the keyboard focus.
+        for (QPushButton *button : bar.findChildren<QPushButton *>()) {
+            QCOMPARE(button->focusPolicy(), Qt::NoFocus);
+            QVERIFY(!button->autoDefault());
+            QVERIFY(!button->accessibleName().isEmpty());
+        }
     }
 
     void hiddenMinimizeNarrowsTheSpacer()

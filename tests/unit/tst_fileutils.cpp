@@ -32,7 +32,9 @@ private slots:
     void cacheDirectoryIsPrivateAndPerUser()
     {
         const QString cache = FileUtils::cacheDirectory();
-        QVERIFY(cache.endsWith(QStringLiteral("/.Pinecone Sheafwright/cache")));
+        // One folder of the program's own under the XDG cache folder.
+        QCOMPARE(cache, QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+                            + QStringLiteral("/sheafwright/sessions"));
         // Per-user cache location, not the shared temporary folder.
         QVERIFY(cache.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)));
         struct stat st;

@@ -4,6 +4,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QUuid>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -70,7 +71,7 @@ private slots:
         QCOMPARE(Logger::logFileName(QDate(2025, 1, 9)), QStringLiteral("log_2025_01_09.txt"));
         QVERIFY(Logger::logFileName(QDate(2025, 1, 9)) != Logger::logFileName(QDate(2025, 1, 10)));
         QVERIFY(Logger::instance().logFilePath().endsWith(Logger::logFileName(QDate::currentDate())));
-        QVERIFY(Logger::instance().logDirectory().endsWith(QStringLiteral("/.Pinecone Sheafwright/log")));
+        QCOMPARE(Logger::instance().logDirectory(), QDir::homePath() + QStringLiteral("/.local/state/sheafwright/log"));
     }
 
     void writesAndAppends()
@@ -140,6 +141,98 @@ private slots:
         QCOMPARE(counts.value(marker + QStringLiteral("0")), 300);
         QCOMPARE(counts.value(marker + QStringLiteral("1")), 300);
         QCOMPARE(counts.value(marker + QStringLiteral("p")), 300);
+    }
+
+    // Trace lines reach standard error only when asked for; warnings and
+    // errors always do; the log file gets every line exactly once.
+    void standardErrorGetsTraceLinesOnlyWhenAsked()
+    {
+        for (const bool verbose : {false, true}) {
+            const QString marker = QUuid::createUuid().toString(QUuid::WithoutBraces);
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("SW_LOGGER_ROUTE"), marker);
+            if (verbose)
+                env.insert(QStringLiteral("SHEAFWRIGHT_DEBUG"), QStringLiteral("1"));
+            else
+                env.remove(QStringLiteral("SHEAFWRIGHT_DEBUG"));
+            child.setProcessEnvironment(env);
+            child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("routeMessages")});
+            QVERIFY(child.waitForFinished(60000));
+            QCOMPARE(child.exitCode(), 0);
+            const QString err = QString::fromUtf8(child.readAllStandardError());
+            QVERIFY2(err.contains(marker + QStringLiteral(" a warning")), qPrintable(err));
+            QVERIFY2(err.contains(marker + QStringLiteral(" an error line")), qPrintable(err));
+            QCOMPARE(err.contains(marker + QStringLiteral(" a trace line")), verbose);
+            QCOMPARE(err.contains(marker + QStringLiteral(" a debug line")), verbose);
+
+            QFile file(Logger::instance().logFilePath());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString log = QString::fromUtf8(file.readAll());
+            for (const char *text : {" a warning", " an error line", " a trace line", " a debug line"})
+                QCOMPARE(log.count(marker + QLatin1String(text)), 1);
+            QVERIFY(log.contains(QStringLiteral("] WARNING: ") + marker + QStringLiteral(" a warning")));
+        }
+        const char *plain[] = {"sheafwright", "a.pdf"};
+        const char *asked[] = {"sheafwright", "--verbose", "a.pdf"};
+        const char *afterFiles[] = {"sheafwright", "--", "--verbose"};
+        qunsetenv("SHEAFWRIGHT_DEBUG");
+        QVERIFY(!Logger::verboseRequested(2, plain));
+        QVERIFY(Logger::verboseRequested(3, asked));
+        QVERIFY(!Logger::verboseRequested(3, afterFiles));
+        qputenv("SHEAFWRIGHT_DEBUG", "0");
+        QVERIFY(!Logger::verboseRequested(2, plain));
+        qputenv("SHEAFWRIGHT_DEBUG", "1");
+        QVERIFY(Logger::verboseRequested(2, plain));
+        qunsetenv("SHEAFWRIGHT_DEBUG");
+    }
+
+    void routeMessages()
+    {
+        const QString marker = qEnvironmentVariable("SW_LOGGER_ROUTE");
+        if (marker.isEmpty())
+            return;
+        const char *argv[] = {"tst_logger"};
+        Logger::installMessageHandler(Logger::verboseRequested(1, argv));
+        qDebug().noquote() << marker << "a trace line";
+        qWarning().noquote() << marker << "a warning";
+        Logger::instance().log(marker + QStringLiteral(" a debug line"), LogDebug);
+        Logger::instance().log(marker + QStringLiteral(" an error line"), LogError);
+        qInstallMessageHandler(nullptr);
+    }
+
+    // Earlier versions logged into ~/.sheafwright/log and
+    // ~/.Pinecone Sheafwright/log: their days move into the state folder.
+    void oldLogsMoveToTheStateFolder()
+    {
+        const QString first = QDir::homePath() + QStringLiteral("/.sheafwright/log");
+        const QString second = QDir::homePath() + QStringLiteral("/.Pinecone Sheafwright/log");
+        QCOMPARE(Logger::oldLogDirectories(), (QStringList{first, second}));
+        QVERIFY(QDir().mkpath(first) && QDir().mkpath(second));
+        const QString today = Logger::logFileName(QDate::currentDate());
+        const QString oldDay = Logger::logFileName(QDate(2020, 2, 3));
+        auto write = [](const QString &path, const QByteArray &text) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
+        };
+        QVERIFY(write(first + QLatin1Char('/') + oldDay, "an old day\n"));
+        QVERIFY(write(second + QLatin1Char('/') + today, "earlier today\n"));
+        QVERIFY(write(second + QStringLiteral("/notes.txt"), "not a log\n"));
+        Logger::instance().log(QStringLiteral("now"), LogDebug);
+
+        QCOMPARE(Logger::instance().adoptOldLogs(), 2);
+        const QDir current(Logger::instance().logDirectory());
+        QFile moved(current.filePath(oldDay));
+        QVERIFY(moved.open(QIODevice::ReadOnly));
+        QCOMPARE(moved.readAll(), QByteArray("an old day\n"));
+        QFile joined(current.filePath(today));
+        QVERIFY(joined.open(QIODevice::ReadOnly));
+        QVERIFY(joined.readAll().endsWith("earlier today\n"));
+        // An emptied folder goes; one with something else in it stays.
+        QVERIFY(!QFileInfo::exists(QDir::homePath() + QStringLiteral("/.sheafwright")));
+        QVERIFY(QFileInfo(second + QStringLiteral("/notes.txt")).isFile());
+        QVERIFY(!QFileInfo::exists(second + QLatin1Char('/') + today));
+        QVERIFY(QDir(QDir::homePath() + QStringLiteral("/.Pinecone Sheafwright")).removeRecursively());
     }
 
     void writeMany()
