@@ -330,6 +330,49 @@ private slots:
         }
     }
 
+    // A crafted page box far larger than any screen: the size the viewer
+    // shows and the picture it draws stay bounded, in the page's shape,
+    // while the page keeps its real size (the service reads it, and a file
+    // split from it has it).
+    void hugePageBoxesAreShownBounded_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("1e9 points") << 1e9 << 1e9 << QSize(4096, 4096);
+        QTest::newRow("past an int") << 3e10 << 1.5e10 << QSize(4096, 2048);
+        QTest::newRow("a long strip") << 1e9 << 10.0 << QSize(4096, 1);
+        QTest::newRow("a poster") << 8192.0 << 2000.0 << QSize(4096, 1000);
+    }
+    void hugePageBoxesAreShownBounded()
+    {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(QSize, shown);
+        const QString path = temp(QStringLiteral("huge.pdf"));
+        TestPdf::Page huge;
+        huge.width = width;
+        huge.height = height;
+        TestPdf::Page normal;
+        normal.width = 200;
+        normal.height = 300;
+        QVERIFY(TestPdf::write(path, {huge, normal}));
+        for (bool bigData : {false, true}) {
+            auto document = open(path, QString(), bigData);
+            QCOMPARE(document->pageSize(1), shown);
+            QCOMPARE(document->pageSize(2), QSize(200, 300));
+            QCOMPARE(m_service->pageSizeInPoints(document->documentId(), 1, bigData), QSizeF(width, height));
+        }
+        auto document = open(path);
+        const QImage picture = document->pageImage(1);
+        QCOMPARE(picture.size(), shown);
+        QCOMPARE(document->pageImage(2).size(), QSize(200, 300));
+        const QString part = temp(QStringLiteral("huge-part.pdf"));
+        QCOMPARE(m_service->extractFilePages(path, QString(), part, QStringLiteral("1")), 1);
+        auto split = open(part);
+        QCOMPARE(m_service->pageSizeInPoints(split->documentId(), 1, false), QSizeF(width, height));
+    }
+
     void inheritedRotationAndCropBox()
     {
         const QString path = temp(QStringLiteral("inherited.pdf"));
