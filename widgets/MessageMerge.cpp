@@ -4,6 +4,7 @@
 #include "widgets/Button.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -80,9 +81,11 @@ void MessageMerge::setLeftOutFiles(const QStringList &files, const QStringList &
     for (int i = 0; i < files.size(); ++i) {
         const QString path = QDir::toNativeSeparators(files.at(i));
         const QString reason = reasons.value(i);
-        // A long line is cut by the list: its tooltip shows it whole.
-        auto *item = new QListWidgetItem(reason.isEmpty() ? path : QStringLiteral("%1: %2").arg(path, reason));
-        item->setToolTip(item->text());
+        // With its reason a file is named short, so that the reason shows;
+        // its tooltip has the whole path.
+        auto *item = new QListWidgetItem(reason.isEmpty() ? path
+                                                          : QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reason));
+        item->setToolTip(path);
         m_leftOutList->addItem(item);
     }
     m_leftOutCaption->setVisible(!files.isEmpty());

@@ -23,7 +23,7 @@ public:
     bool openFolderRequested() const { return m_openFolder; }
 
     // The inputs left out (full paths) and, when given, why each was (one
-    // phrase per file, shown beside it).
+    // phrase per file, shown beside its name; the path is its tooltip).
     void setLeftOutFiles(const QStringList &files, const QStringList &reasons = QStringList());
     // A paragraph under the text (hidden when empty): the name the merged
     // file was saved under when its own was taken.

@@ -304,8 +304,7 @@ private slots:
         QCOMPARE(leftOut.count(), 1);
         QVERIFY(leftOut.first().endsWith(QStringLiteral("echo.pdf")));
         // With why, as the worker found it.
-        QVERIFY2(leftOutLine.endsWith(QStringLiteral("echo.pdf: it is damaged or is not a PDF file")),
-                 qPrintable(leftOutLine));
+        QCOMPARE(leftOutLine, QStringLiteral("echo.pdf: it is damaged or is not a PDF file"));
 
         const QString output = m_dir.filePath(QStringLiteral("out/result.pdf"));
         QVERIFY(QFileInfo::exists(output));
