@@ -44,6 +44,12 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     listFont.setPixelSize(13);
     m_leftOutList->setFont(listFont);
     m_leftOutList->setSelectionMode(QAbstractItemView::NoSelection);
+    // A file's line with its reason can be longer than the dialog is wide:
+    // it wraps rather than hides its end behind a scroll bar.
+    m_leftOutList->setWordWrap(true);
+    m_leftOutList->setTextElideMode(Qt::ElideNone);
+    m_leftOutList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_leftOutList->setResizeMode(QListView::Adjust);
     m_ok->setObjectName(QStringLiteral("buttonSplitOk"));
     m_ok->setFixedHeight(42);
     m_ok->setMinimumWidth(100);
