@@ -1,3 +1,4 @@
+#include "CapturedLog.h"
 #include "SpiedOutcome.h"
 #include "MergeSamples.h"
 #include "TestPaths.h"
@@ -23,17 +24,6 @@
 #include <sys/stat.h>
 
 using WorkerRequests::task;
-
-namespace {
-
-QStringList g_trace;
-
-void collectTrace(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    g_trace << message;
-}
-
-} // namespace
 
 // The merge launcher against the real pdfworker: requests, responses,
 // protection, outlines and forms of the result, cancelling, repeated runs.
@@ -183,10 +173,13 @@ private slots:
         launcher.setRequest(request({task(right, 0, QStringLiteral("view")), task(wrong, 1, QStringLiteral("wrong")),
                                      task(plain, 2)},
                                     output, QStringLiteral("  ") + password + QStringLiteral(" ")));
-        g_trace.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(collectTrace);
-        const WorkerOutcome result = runToEnd(launcher);
-        qInstallMessageHandler(previous);
+        QStringList traceLines;
+        const WorkerOutcome result = [&] {
+            CapturedLog trace;
+            const WorkerOutcome ended = runToEnd(launcher);
+            traceLines = trace.lines();
+            return ended;
+        }();
         QCOMPARE(result.code, 0);
         QCOMPARE(result.files().value(0), output);
         QCOMPARE(launcher.errorFiles(), QStringList({wrong}));
@@ -208,9 +201,9 @@ private slots:
 
         // The passwords never reached the trace, not even inside the Base64
         // request data.
-        const QString trace = g_trace.join(QLatin1Char('\n'));
+        const QString trace = traceLines.join(QLatin1Char('\n'));
         QVERIFY(trace.contains(QStringLiteral("writeRequestData")));
-        for (const QString &line : qAsConst(g_trace)) {
+        for (const QString &line : qAsConst(traceLines)) {
             QVERIFY(!line.contains(password));
             QVERIFY(!line.contains(QStringLiteral("wrong")) || line.contains(QStringLiteral(".pdf")));
             const int data = line.indexOf(QStringLiteral("Data:"));
