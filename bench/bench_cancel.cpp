@@ -56,8 +56,8 @@ Run runOnce(const QStringList &files, const QString &folder, int delayMs)
     Run run;
     QElapsedTimer total, sinceCancel;
     QEventLoop loop;
-    QObject::connect(&launcher, &MergeLauncher::finished, &loop, [&](int code, const QString &) {
-        run.code = code;
+    QObject::connect(&launcher, &MergeLauncher::finished, &loop, [&](const WorkerOutcome &outcome) {
+        run.code = outcome.code;
         run.totalMs = total.nsecsElapsed() / 1e6;
         if (sinceCancel.isValid())
             run.cancelToEndMs = sinceCancel.nsecsElapsed() / 1e6;

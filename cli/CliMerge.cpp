@@ -1,8 +1,6 @@
 #include "cli/CliMerge.h"
 
 #include "app/CommandLine.h"
-#include "app/FileUtils.h"
-#include "app/InstallLayout.h"
 #include "app/OutputFolder.h"
 #include "cli/CommandOptions.h"
 #include "cli/InputDocument.h"
@@ -12,8 +10,8 @@
 #include "cli/TerminalProgress.h"
 #include "merge/MergeLauncher.h"
 #include "pdf/DebenuService.h"
+#include "protocol/OutcomeText.h"
 #include "protocol/WorkerCode.h"
-#include "protocol/WriteError.h"
 
 #include <QDebug>
 #include <QDir>
@@ -171,13 +169,7 @@ void CliMerge::execute(const MergeRequest &request, RunReport &report)
     MergeLauncher launcher;
     TerminalProgress progress;
     QEventLoop loop;
-    int code = WorkerCode::Failed;
-    QString merged;
-    QObject::connect(&launcher, &MergeLauncher::finished, &loop, [&](int exitCode, const QString &fileName) {
-        code = exitCode;
-        merged = fileName;
-        loop.quit();
-    });
+    QObject::connect(&launcher, &MergeLauncher::finished, &loop, [&loop] { loop.quit(); });
     QObject::connect(m_interrupts, &InterruptNotifier::interrupted, &launcher, &MergeLauncher::cancel);
     qDebug() << Q_FUNC_INFO << "Merge of" << request.tasks.size() << "files into" << request.saveFileName;
     launcher.setRequest(request);
@@ -188,55 +180,28 @@ void CliMerge::execute(const MergeRequest &request, RunReport &report)
     loop.exec();
     progress.clear();
 
-    if (code == WorkerCode::Success && merged.isEmpty())
-        code = WorkerCode::NothingProduced;
-    for (const QString &path : launcher.errorFiles())
-        report.addLeftOut(path, QStringLiteral("not_merged"),
-                          tr("%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.")
-                              .arg(QDir::toNativeSeparators(path)));
-    const QString shown = QDir::toNativeSeparators(merged);
-    if (code != WorkerCode::Success) {
-        report.setOutcome(code, failureText(code, launcher.writeError(), request.saveFileName));
+    WorkerOutcome outcome = launcher.outcome();
+    if (outcome.succeeded() && outcome.written.isEmpty())
+        outcome.code = WorkerCode::NothingProduced;
+    const OutcomeText words(OutcomeText::Merge, QFileInfo(request.saveFileName).absolutePath());
+    for (const WorkerOutcome::LeftOut &entry : outcome.leftOut)
+        report.addLeftOut(entry.item, entry.reason, words.leftOutLine(entry) + QLatin1Char(' ') + tr("It was left out."));
+    if (!outcome.succeeded()) {
+        // The inputs left out are told one by one above.
+        WorkerOutcome told = outcome;
+        told.leftOut.clear();
+        report.setOutcome(outcome.code, words.failure(told));
         return;
     }
+    const QString merged = outcome.files().constFirst();
     const QString protection = request.properties().protectionPassword();
-    report.addFile(merged, InputDocument::open(*m_service, merged, {protection}, false).pageCount);
+    report.addFile(merged, InputDocument::open(*m_service, merged, {protection}, false).pageCount,
+                   outcome.written.constFirst().renamed);
+    report.setNotes(words.notes(outcome));
+    const QString shown = QDir::toNativeSeparators(merged);
     if (report.leftOut().isEmpty())
         report.setSummary(tr("%n file(s) merged into %1.", nullptr, request.tasks.size()).arg(shown));
     else
-        report.setOutcome(code, tr("%1 was written without the %n file(s) left out.", nullptr,
-                                   report.leftOut().size()).arg(shown));
-}
-
-QString CliMerge::failureText(int code, const QString &writeError, const QString &output) const
-{
-    const QString folder = QDir::toNativeSeparators(QFileInfo(output).absolutePath());
-    const QString cause = WriteError::sentence(writeError);
-    switch (code) {
-    case WorkerCode::Canceled:
-        return tr("The merge was stopped. No merged file was written.");
-    case WorkerCode::Incomplete:
-        return (cause.isEmpty() ? tr("The merged file could not be written into %1. Check that the disk is not full.")
-                                      .arg(folder)
-                                : tr("The merged file could not be written into %1.").arg(folder) + QLatin1Char(' ')
-                                      + cause)
-            + QLatin1Char(' ') + tr("Nothing was left behind.");
-    case WorkerCode::Crashed:
-        return tr("The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged "
-                  "file was written.");
-    case WorkerCode::NotStarted:
-        return tr("The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling "
-                  "Sheafwright should mend this.")
-            .arg(QDir::toNativeSeparators(InstallLayout::workerProgram()));
-    case WorkerCode::NoWorkingFolder:
-        return tr("The merge could not start: its working files could not be written into %1. Check that the disk "
-                  "is not full.")
-            .arg(FileUtils::userCacheFolder());
-    case WorkerCode::ResponseNotWritten:
-        return tr("The merge could not finish: its working files could not be written into %1. Check that the disk "
-                  "is not full. No merged file was written.")
-            .arg(FileUtils::userCacheFolder());
-    default:
-        return tr("No merged file was written (error %1).").arg(code);
-    }
+        report.setOutcome(outcome.code, tr("%1 was written without the %n file(s) left out.", nullptr,
+                                           report.leftOut().size()).arg(shown));
 }

@@ -40,8 +40,8 @@ private:
     // left out. False with *problem when one is locked (bad usage: nothing
     // is merged without all of its passwords).
     bool tasksFor(const QStringList &paths, MergeTaskList *tasks, RunReport &report, QString *problem) const;
+    // Runs the worker on request and tells report how it ended.
     void execute(const MergeRequest &request, RunReport &report);
-    QString failureText(int code, const QString &writeError, const QString &output) const;
 
     std::shared_ptr<DebenuService> m_service;
     InterruptNotifier *m_interrupts;

@@ -1,8 +1,6 @@
 #include "cli/CliSplit.h"
 
 #include "app/CommandLine.h"
-#include "app/FileUtils.h"
-#include "app/InstallLayout.h"
 #include "app/OutputFolder.h"
 #include "cli/CommandOptions.h"
 #include "cli/InputDocument.h"
@@ -11,8 +9,8 @@
 #include "cli/RunReport.h"
 #include "cli/TerminalProgress.h"
 #include "pdf/DebenuService.h"
+#include "protocol/OutcomeText.h"
 #include "protocol/WorkerCode.h"
-#include "protocol/WriteError.h"
 #include "split/BookmarkParts.h"
 #include "split/PageEntry.h"
 #include "split/SplitFactory.h"
@@ -312,26 +310,20 @@ int CliSplit::run(const QStringList &arguments)
     report.setSource(path);
     if (request.mode != SplitRequest::ModeBySize)
         report.setRequested(request.mode == SplitRequest::ModeWithoutPages ? 1 : request.ranges.size());
-    execute(request, report);
+    execute(request, document.encrypted && request.password.trimmed().isEmpty(), report);
     report.print(m_common->json());
     return report.exitCode();
 }
 
-void CliSplit::execute(const SplitRequest &request, RunReport &report)
+void CliSplit::execute(const SplitRequest &request, bool sourceProtected, RunReport &report)
 {
     SplitLauncher launcher;
     TerminalProgress progress;
     QEventLoop loop;
-    int code = WorkerCode::Failed;
-    QStringList files;
     const QString label = QFileInfo(request.fileName).fileName();
     QObject::connect(&launcher, &SplitLauncher::progressChanged, &loop,
                      [&](double percent) { progress.show(percent, label); });
-    QObject::connect(&launcher, &SplitLauncher::finished, &loop, [&](int exitCode, const QStringList &written) {
-        code = exitCode;
-        files = written;
-        loop.quit();
-    });
+    QObject::connect(&launcher, &SplitLauncher::finished, &loop, [&loop] { loop.quit(); });
     QObject::connect(m_interrupts, &InterruptNotifier::interrupted, &launcher, &SplitLauncher::cancel);
     qDebug() << Q_FUNC_INFO << "Split of" << request.fileName << "mode" << request.mode << "ranges"
              << request.ranges.size() << "into" << request.outDirectory;
@@ -341,57 +333,23 @@ void CliSplit::execute(const SplitRequest &request, RunReport &report)
     loop.exec();
     progress.clear();
 
-    if (code == WorkerCode::Success && files.isEmpty())
-        code = WorkerCode::NothingProduced;
+    WorkerOutcome outcome = launcher.outcome();
+    if (outcome.succeeded() && outcome.written.isEmpty())
+        outcome.code = WorkerCode::NothingProduced;
     // Read back as written: protected with the trimmed password.
     const QString protection = request.password.trimmed();
-    for (const QString &file : files)
-        report.addFile(file, InputDocument::open(*m_service, file, {protection}, false).pageCount);
-    report.setOversized(launcher.oversizedFiles());
+    for (const WorkerOutcome::Written &file : outcome.written)
+        report.addFile(file.path, InputDocument::open(*m_service, file.path, {protection}, false).pageCount,
+                       file.renamed);
+    report.setOversized(outcome.oversized);
+    const OutcomeText words(OutcomeText::Split, request.outDirectory, request.fileName);
+    QStringList notes = words.notes(outcome);
+    if (sourceProtected && !outcome.written.isEmpty())
+        notes << OutcomeText::unprotectedNote(request.fileName);
+    report.setNotes(notes);
     const QString folder = QDir::toNativeSeparators(request.outDirectory);
-    if (code == WorkerCode::Success)
-        report.setSummary(tr("%n file(s) written into %1.", nullptr, files.size()).arg(folder));
+    if (outcome.succeeded())
+        report.setSummary(tr("%n file(s) written into %1.", nullptr, outcome.written.size()).arg(folder));
     else
-        report.setOutcome(code, failureText(code, launcher.writeError(), folder, files.size()));
-}
-
-QString CliSplit::failureText(int code, const QString &writeError, const QString &folder, int kept) const
-{
-    const QString cause = WriteError::sentence(writeError);
-    QString text;
-    switch (code) {
-    case WorkerCode::NotStarted:
-        return tr("The split could not start: the helper program %1 is missing or cannot be run. Reinstalling "
-                  "Sheafwright should mend this.")
-            .arg(QDir::toNativeSeparators(InstallLayout::workerProgram()));
-    case WorkerCode::NoWorkingFolder:
-        return tr("The split could not start: its working files could not be written into %1. Check that the disk "
-                  "is not full.")
-            .arg(FileUtils::userCacheFolder());
-    case WorkerCode::ResponseNotWritten:
-        text = tr("The split could not finish: its working files could not be written into %1. Check that the disk "
-                  "is not full.")
-                   .arg(FileUtils::userCacheFolder());
-        break;
-    case WorkerCode::Canceled:
-        text = tr("The split was stopped.");
-        break;
-    case WorkerCode::Crashed:
-        text = tr("The split stopped unexpectedly: the helper program pdfworker ended before it finished.");
-        break;
-    case WorkerCode::NothingProduced:
-        return cause.isEmpty() ? tr("No file could be written into %1. Check that the folder can be written to and "
-                                    "that the disk is not full.").arg(folder)
-                               : tr("No file could be written into %1.").arg(folder) + QLatin1Char(' ') + cause;
-    case WorkerCode::Incomplete:
-        text = cause.isEmpty() ? tr("Not every file could be written. Check that the disk is not full.")
-                               : tr("Not every file could be written.") + QLatin1Char(' ') + cause;
-        break;
-    default:
-        text = tr("The document could not be split (error %1).").arg(code);
-        break;
-    }
-    const QString keptText =
-        kept > 0 ? tr("%n file(s) were written whole and kept in %1.", nullptr, kept).arg(folder) : tr("No file was written.");
-    return text + QLatin1Char(' ') + keptText;
+        report.setOutcome(outcome.code, words.failure(outcome));
 }

@@ -41,8 +41,9 @@ private:
     bool planFor(const InputDocument &document, SplitRequest *request, QString *problem) const;
     bool checkNumbers(QString *problem) const;
     // Runs the worker on request; fills report.
-    void execute(const SplitRequest &request, RunReport &report);
-    QString failureText(int code, const QString &writeError, const QString &folder, int kept) const;
+    // Runs the worker on request and tells report how it ended; sourceProtected:
+    // the document had a password or restrictions its parts do not keep.
+    void execute(const SplitRequest &request, bool sourceProtected, RunReport &report);
 
     std::shared_ptr<DebenuService> m_service;
     InterruptNotifier *m_interrupts;

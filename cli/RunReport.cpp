@@ -49,9 +49,13 @@ int RunReport::exitCode() const
 QJsonObject RunReport::toJson() const
 {
     QJsonArray files;
-    for (const File &file : m_files)
-        files.append(QJsonObject{{QStringLiteral("path"), QDir::toNativeSeparators(file.path)},
-                                 {QStringLiteral("pages"), file.pages}});
+    for (const File &file : m_files) {
+        QJsonObject entry{{QStringLiteral("path"), QDir::toNativeSeparators(file.path)},
+                          {QStringLiteral("pages"), file.pages}};
+        if (file.renamed)
+            entry.insert(QStringLiteral("renamed"), true);
+        files.append(entry);
+    }
     QJsonArray leftOut;
     for (const LeftOut &entry : m_leftOut)
         leftOut.append(QJsonObject{{QStringLiteral("path"), QDir::toNativeSeparators(entry.path)},
@@ -81,12 +85,8 @@ void RunReport::print(bool json) const
     const QString prefix = QStringLiteral("sheafwright %1: ").arg(m_command);
     for (const LeftOut &entry : m_leftOut)
         printLine(stderr, prefix + entry.message);
-    if (!m_oversized.isEmpty()) {
-        printLine(stderr, prefix + tr("%n file(s) are larger than the limit: each holds a single page that alone is "
-                                      "larger.", nullptr, m_oversized.size()));
-        for (const QString &file : m_oversized)
-            printLine(stderr, QStringLiteral("  ") + QDir::toNativeSeparators(file));
-    }
+    for (const QString &note : m_notes)
+        printLine(stderr, prefix + note);
     if (!m_message.isEmpty())
         printLine(stderr, prefix + m_message);
     else if (!m_summary.isEmpty() && ::isatty(STDERR_FILENO))

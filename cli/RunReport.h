@@ -18,11 +18,12 @@ public:
     {
         QString path;
         int pages = 0;   // as read back from the written file; 0 when it cannot be read
+        bool renamed = false;   // given "(n)" in front of its name, because the name was taken
     };
     struct LeftOut
     {
         QString path;
-        QString reason;   // "password", "unreadable", "no_pages", "not_merged"
+        QString reason;   // "password", "unreadable", "no_pages", "out_of_memory" (WorkerOutcome::Reason)
         QString message;  // the sentence for a person
     };
 
@@ -33,9 +34,12 @@ public:
     // How many files the run was asked for; -1 (the default) when only the
     // engine knows (a split by size, a merge).
     void setRequested(int count) { m_requested = count; }
-    void addFile(const QString &path, int pages) { m_files.append({path, pages}); }
+    void addFile(const QString &path, int pages, bool renamed = false) { m_files.append({path, pages, renamed}); }
     void addLeftOut(const QString &path, const QString &reason, const QString &message);
     void setOversized(const QStringList &files) { m_oversized = files; }
+    // Paragraphs told after the files were written (OutcomeText::notes):
+    // renamed files, parts over a size limit, protection not kept.
+    void setNotes(const QStringList &notes) { m_notes = notes; }
     // The worker's code and, when it is not a success or something was
     // left out, what happened and what was kept, in one text.
     void setOutcome(int workerCode, const QString &message);
@@ -47,9 +51,9 @@ public:
     int exitCode() const;
     QJsonObject toJson() const;
 
-    // JSON on standard output when json; the message (and what was left
-    // out, and files larger than a size limit) on standard error; the
-    // summary on standard error when that is a terminal.
+    // JSON on standard output when json; what was left out, the notes and
+    // the message on standard error; the summary on standard error when that
+    // is a terminal.
     void print(bool json) const;
 
 private:
@@ -59,6 +63,7 @@ private:
     QList<File> m_files;
     QList<LeftOut> m_leftOut;
     QStringList m_oversized;
+    QStringList m_notes;
     int m_workerCode = 0;
     QString m_message;
     QString m_summary;

@@ -77,29 +77,39 @@ void Merge::run()
     for (const MergeTask &task : request.tasks)
         sent.insert(QDir::cleanPath(task.fullPath));
     for (int row = 0; row < m_model.count(); ++row) {
-        const QString path = m_model.item(row).fullPath;
-        if (!sent.contains(QDir::cleanPath(path)))
-            m_leftOutByList << path;
+        const MergeItem item = m_model.item(row);
+        if (!sent.contains(QDir::cleanPath(item.fullPath)))
+            m_leftOutByList.append({item.fullPath, item.needsPassword() ? WorkerOutcome::Reason::Password
+                                                                        : WorkerOutcome::Reason::Unreadable});
     }
     m_launcher.setRequest(request);
     m_cancelRequested = false;
+    m_outcome = WorkerOutcome();
     m_launcher.run();
+}
+
+QList<WorkerOutcome::LeftOut> Merge::leftOut() const
+{
+    QList<WorkerOutcome::LeftOut> result = m_leftOutByList;
+    QSet<QString> listed;
+    for (const WorkerOutcome::LeftOut &entry : result)
+        listed.insert(QDir::cleanPath(QDir::fromNativeSeparators(entry.item)));
+    for (const WorkerOutcome::LeftOut &entry : m_outcome.leftOut) {
+        const QString key = QDir::cleanPath(QDir::fromNativeSeparators(entry.item));
+        if (!listed.contains(key)) {
+            listed.insert(key);
+            result << entry;
+        }
+    }
+    return result;
 }
 
 QStringList Merge::leftOutFiles() const
 {
-    QStringList result = m_leftOutByList;
-    QSet<QString> listed;
-    for (const QString &path : result)
-        listed.insert(QDir::cleanPath(QDir::fromNativeSeparators(path)));
-    for (const QString &path : m_launcher.errorFiles()) {
-        const QString key = QDir::cleanPath(QDir::fromNativeSeparators(path));
-        if (!listed.contains(key)) {
-            listed.insert(key);
-            result << path;
-        }
-    }
-    return result;
+    QStringList paths;
+    for (const WorkerOutcome::LeftOut &entry : leftOut())
+        paths << entry.item;
+    return paths;
 }
 
 void Merge::cancel()
@@ -109,8 +119,9 @@ void Merge::cancel()
     m_launcher.cancel();
 }
 
-void Merge::onFinished(int exitCode, QString mergedFileName)
+void Merge::onFinished(const WorkerOutcome &outcome)
 {
+    m_outcome = outcome;
     emit complete();
-    emit finished(exitCode, mergedFileName);
+    emit finished(outcome.code, outcome.files().value(0));
 }

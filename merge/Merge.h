@@ -42,15 +42,14 @@ public:
     bool isCancelRequested() const { return m_cancelRequested; }
     // The request of the current or last run (holds passwords: never log it).
     MergeRequest request() const;
-    // Inputs the last run left out (wrong password, unreadable), as the
-    // worker reported them.
-    QStringList errorFiles() const { return m_launcher.errorFiles(); }
-    // Why the last run could not write the merged file, when the worker
-    // could tell (WriteError values); empty otherwise.
-    QString writeError() const { return m_launcher.writeError(); }
-    // Every file of the list that is not in the last run's merged file,
-    // whoever left it out: the password walk (skipped, unreadable, without
-    // pages) or the worker (errorFiles()). In list order, full paths.
+    // How the last run ended, as the worker told it (the merged file, the
+    // inputs it left out with why, the cause of a write failure).
+    const WorkerOutcome &outcome() const { return m_outcome; }
+    // Every file of the list that is not in the last run's merged file, with
+    // why, whoever left it out: the password walk (skipped, unreadable,
+    // without pages) or the worker. In list order, full paths.
+    QList<WorkerOutcome::LeftOut> leftOut() const;
+    // The paths of leftOut().
     QStringList leftOutFiles() const;
 
     // The worker launcher (for replacing the worker program).
@@ -67,7 +66,7 @@ public slots:
     void run();
     // Kills a running worker; finished() then reports a nonzero code.
     void cancel();
-    void onFinished(int exitCode, QString mergedFileName);
+    void onFinished(const WorkerOutcome &outcome);
 
 private:
     MergeModel m_model;
@@ -75,6 +74,7 @@ private:
     QString m_password;
     QString m_saveFileName;
     // Files of the list that the password walk kept out of the last request.
-    QStringList m_leftOutByList;
+    QList<WorkerOutcome::LeftOut> m_leftOutByList;
+    WorkerOutcome m_outcome;
     bool m_cancelRequested = false;
 };

@@ -11,9 +11,10 @@ MergeLauncher::MergeLauncher(QObject *parent)
     : QObject(parent)
     , m_worker(QStringLiteral("merge"), workerExecutable())
 {
+    qRegisterMetaType<WorkerOutcome>();
     connect(&m_worker, &WorkerProcess::started, this, &MergeLauncher::started);
     connect(&m_worker, &WorkerProcess::ended, this, &MergeLauncher::onWorkerEnded);
-    connect(&m_worker, &WorkerProcess::notRun, this, [this](int code) { emit finished(code, QString()); });
+    connect(&m_worker, &WorkerProcess::notRun, this, [this](int code) { end(WorkerOutcome::ended(code)); });
 }
 
 MergeLauncher::~MergeLauncher() = default;
@@ -59,7 +60,7 @@ void MergeLauncher::run()
     // as running too: a second click must not start a second worker.
     if (m_worker.isActive())
         return;
-    m_lastResponse = MergeResponse();
+    m_outcome = WorkerOutcome();
     const QString outputFolder =
         m_request.saveFileName.isEmpty() ? QString() : QFileInfo(m_request.saveFileName).absolutePath();
     if (!m_worker.beginSession(outputFolder)) {
@@ -85,11 +86,11 @@ bool MergeLauncher::writeRequestData(MergeRequest &request)
 MergeResponse MergeLauncher::readResponse() const
 {
     const QString path = responsePath();
-    MergeResponse response;
+    MergeResponse failed;
+    failed.outcome.code = ResponseUnreadableCode;
     if (!QFileInfo::exists(path)) {
         Logger::instance().log(QStringLiteral("Loading merge response file [FAILED]: %1").arg(path), LogError);
-        response.errorCode = ResponseUnreadableCode;
-        return response;
+        return failed;
     }
     QJsonObject object;
     QString problem;
@@ -97,11 +98,17 @@ MergeResponse MergeLauncher::readResponse() const
         // An undecodable response is a failure, not a success with no file.
         Logger::instance().log(QStringLiteral("Loading merge response file [FAILED]: %1 (%2)").arg(path, problem),
                                LogError);
-        response.errorCode = ResponseUnreadableCode;
-        return response;
+        return failed;
+    }
+    QStringList problems;
+    const MergeResponse response = MergeResponse::fromJson(object, &problems);
+    if (!problems.isEmpty()) {
+        Logger::instance().log(QStringLiteral("Loading merge response file [FAILED]: %1 (%2)")
+                                   .arg(path, problems.join(QStringLiteral("; "))), LogError);
+        return failed;
     }
     Logger::instance().log(QStringLiteral("Merge response file open [OK]"), LogDebug);
-    return MergeResponse::fromJson(object);
+    return response;
 }
 
 void MergeLauncher::cancel()
@@ -115,13 +122,18 @@ void MergeLauncher::onWorkerEnded(int exitCode, QProcess::ExitStatus exitStatus)
     // or not at all: one that is there was written by a worker that had
     // finished and was killed on its way out (a cancel's kill can come then).
     if (exitStatus != QProcess::NormalExit && !QFileInfo::exists(responsePath())) {
-        emit finished(m_worker.cancelRequested() ? int(WorkerCode::Canceled) : int(WorkerCode::Crashed), QString());
+        end(WorkerOutcome::ended(m_worker.cancelRequested() ? int(WorkerCode::Canceled) : int(WorkerCode::Crashed)));
         return;
     }
     if (exitStatus == QProcess::NormalExit && exitCode != 0) {
-        emit finished(exitCode, QString());
+        end(WorkerOutcome::ended(exitCode));
         return;
     }
-    m_lastResponse = readResponse();
-    emit finished(m_lastResponse.errorCode, m_lastResponse.mergedFileName);
+    end(readResponse().outcome);
+}
+
+void MergeLauncher::end(const WorkerOutcome &outcome)
+{
+    m_outcome = outcome;
+    emit finished(m_outcome);
 }

@@ -43,19 +43,20 @@ public:
     // writes it into the request file of the current session. False when the
     // file could not be written.
     bool writeRequestData(MergeRequest &request);
-    // The response of the current session; code 1 when it is missing or not
-    // Base64 JSON.
+    // The response of the current session; code 1 when it is missing, not
+    // Base64 JSON, or holds a value of the wrong type.
     MergeResponse readResponse() const;
 
     QString sessionId() const;
     QString sessionDirectory() const;
     QString requestPath() const;
     QString responsePath() const;
-    // The inputs the last finished run left out (from its response).
-    QStringList errorFiles() const { return m_lastResponse.errorFiles; }
-    // Why the last run could not write the merged file, when its response
-    // told (WriteError values); empty otherwise.
-    QString writeError() const { return m_lastResponse.writeError; }
+    // How the last run ended, as its response told (the merged file, the
+    // inputs left out with why, the cause of a write failure), or as the
+    // launcher saw it when no response could be trusted.
+    const WorkerOutcome &outcome() const { return m_outcome; }
+    // The inputs the last finished run left out.
+    QStringList errorFiles() const { return m_outcome.leftOutItems(); }
     // The worker executable of this program (InstallLayout::workerProgram).
     static QString workerExecutable();
     // Replaces the program to start (for a relocated installation).
@@ -63,23 +64,25 @@ public:
 
 signals:
     void started();
-    void finished(int exitCode, QString mergedFileName);
+    // The run ended, as outcome tells (also kept as outcome()).
+    void finished(const WorkerOutcome &outcome);
 
 public slots:
     // Starts a worker for the pending request; does nothing while one runs.
     // A worker that cannot be started (missing, not executable) ends the
-    // run with finished(WorkerCode::NotStarted, ""), once.
+    // run with finished() and WorkerCode::NotStarted, once.
     void run();
     // Asks a running worker to stop (SIGTERM); one that does not end within
     // cancelGraceMs is killed. finished() then carries WorkerCode::Canceled
-    // and no file, and nothing of the merge is left behind; or 0 and the
-    // file when the worker had already finished it.
+    // and no file, and nothing of the merge is left behind; or a success and
+    // the file when the worker had already finished it.
     void cancel();
 
 private:
     void onWorkerEnded(int exitCode, QProcess::ExitStatus exitStatus);
+    void end(const WorkerOutcome &outcome);
 
     WorkerProcess m_worker;
     MergeRequest m_request;
-    MergeResponse m_lastResponse;
+    WorkerOutcome m_outcome;
 };

@@ -1,5 +1,7 @@
 #include "merge/MergeRequest.h"
 
+#include "protocol/RecordReader.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -60,22 +62,22 @@ QJsonObject MergeRequest::toRedactedJson() const
     return blank.toJson();
 }
 
-MergeRequest MergeRequest::fromJson(const QJsonObject &object)
+MergeRequest MergeRequest::fromJson(const QJsonObject &object, QStringList *problems)
 {
+    const RecordReader record(object, problems);
     MergeRequest request;
-    const QJsonArray taskArray = object.value(keyTasks).toArray();
-    for (const QJsonValue &value : taskArray)
-        request.tasks.append(MergeTask::fromJson(value.toObject()));
+    for (const RecordReader &task : record.records(keyTasks, maxTaskCount))
+        request.tasks.append(MergeTask::read(task));
     std::stable_sort(request.tasks.begin(), request.tasks.end(),
                      [](const MergeTask &a, const MergeTask &b) { return a.order < b.order; });
-    request.saveFileName = object.value(keySaveFileName).toString();
-    request.author = object.value(keyAuthor).toString();
-    request.title = object.value(keyTitle).toString();
-    request.password = object.value(keyPassword).toString();
-    request.creator = object.value(keyCreator).toString();
-    request.producer = object.value(keyProducer).toString();
-    request.cachePath = object.value(keyCachePath).toString();
-    request.sessionId = object.value(keySessionId).toString();
+    request.saveFileName = record.text(keySaveFileName);
+    request.author = record.text(keyAuthor);
+    request.title = record.text(keyTitle);
+    request.password = record.text(keyPassword);
+    request.creator = record.text(keyCreator);
+    request.producer = record.text(keyProducer);
+    request.cachePath = record.text(keyCachePath);
+    request.sessionId = record.text(keySessionId);
     return request;
 }
 

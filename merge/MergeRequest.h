@@ -37,8 +37,13 @@ struct MergeRequest
     // separator, ".", ".."). An empty output path is left to the engine.
     QStringList validate() const;
 
-    // Reads any subset of the keys (missing strings empty, flags false,
-    // numbers 0) and sorts the tasks by ascending "order"; tasks with equal
+    // Most tasks a request may carry; more is refused before any work.
+    static constexpr int maxTaskCount = 1000000;
+
+    // Reads any subset of the keys with the protocol's record policy
+    // (RecordReader: missing strings empty, flags false, numbers 0; a value
+    // of the wrong type reads the same and is listed in *problems, when
+    // given) and sorts the tasks by ascending "order"; tasks with equal
     // values keep their list order.
-    static MergeRequest fromJson(const QJsonObject &object);
+    static MergeRequest fromJson(const QJsonObject &object, QStringList *problems = nullptr);
 };

@@ -1,32 +1,26 @@
 #include "merge/MergeResponse.h"
 
-#include <QJsonArray>
+#include "protocol/RecordReader.h"
 
 namespace {
-const QString keyErrorCode = QStringLiteral("error_code");
 const QString keyMergedFileName = QStringLiteral("merged_file_name");
-const QString keyErrorFiles = QStringLiteral("error_files");
-const QString keyWriteError = QStringLiteral("write_error");
+const QString keyFiles = QStringLiteral("files");
 } // namespace
 
 QJsonObject MergeResponse::toJson() const
 {
-    QJsonObject object;
-    object.insert(keyErrorCode, errorCode);
-    object.insert(keyMergedFileName, mergedFileName);
-    object.insert(keyErrorFiles, QJsonArray::fromStringList(errorFiles));
-    if (!writeError.isEmpty())
-        object.insert(keyWriteError, writeError);
+    QJsonObject object{{keyMergedFileName, mergedFileName()}};
+    outcome.writeInto(object);
     return object;
 }
 
-MergeResponse MergeResponse::fromJson(const QJsonObject &object)
+MergeResponse MergeResponse::fromJson(const QJsonObject &object, QStringList *problems)
 {
+    const RecordReader record(object, problems);
     MergeResponse response;
-    response.errorCode = object.value(keyErrorCode).toInt(response.errorCode);
-    response.mergedFileName = object.value(keyMergedFileName).toString();
-    for (const QJsonValue &value : object.value(keyErrorFiles).toArray())
-        response.errorFiles.append(value.toString());
-    response.writeError = object.value(keyWriteError).toString();
+    response.outcome = WorkerOutcome::read(record);
+    const QString merged = record.text(keyMergedFileName);
+    if (!record.has(keyFiles) && !merged.isEmpty())
+        response.outcome.written.append({merged, false});
     return response;
 }

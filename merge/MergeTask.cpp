@@ -1,5 +1,7 @@
 #include "merge/MergeTask.h"
 
+#include "protocol/RecordReader.h"
+
 namespace {
 const QString keyFullPath = QStringLiteral("task_full_path");
 const QString keyHasPassword = QStringLiteral("task_has_password");
@@ -21,15 +23,20 @@ QJsonObject MergeTask::toJson() const
     return object;
 }
 
-MergeTask MergeTask::fromJson(const QJsonObject &object)
+MergeTask MergeTask::fromJson(const QJsonObject &object, QStringList *problems)
+{
+    return read(RecordReader(object, problems));
+}
+
+MergeTask MergeTask::read(const RecordReader &record)
 {
     MergeTask task;
-    task.fullPath = object.value(keyFullPath).toString();
-    task.hasPassword = object.value(keyHasPassword).toBool();
-    task.password = object.value(keyPassword).toString();
-    task.hasSecurity = object.value(keyHasSecurity).toBool();
-    task.pageCount = object.value(keyPageCount).toInt();
-    task.order = object.value(keyOrder).toInt();
+    task.fullPath = record.text(keyFullPath);
+    task.hasPassword = record.flag(keyHasPassword);
+    task.password = record.text(keyPassword);
+    task.hasSecurity = record.flag(keyHasSecurity);
+    task.pageCount = record.number(keyPageCount);
+    task.order = record.number(keyOrder);
     return task;
 }
 

@@ -3,6 +3,9 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+class RecordReader;
 
 // One document of a merge request, in the form the worker reads.
 struct MergeTask
@@ -19,9 +22,13 @@ struct MergeTask
 
     // JSON object with all six keys. Costs O(path length).
     QJsonObject toJson() const;
-    // Reads any subset of the keys: a missing string reads as empty, a
-    // missing flag as false, a missing number as 0.
-    static MergeTask fromJson(const QJsonObject &object);
+    // Reads any subset of the keys with the protocol's record policy
+    // (RecordReader): a missing string reads as empty, a missing flag as
+    // false, a missing number as 0; a value of the wrong type reads the same
+    // and is listed in *problems (when given).
+    static MergeTask fromJson(const QJsonObject &object, QStringList *problems = nullptr);
+    // The same, for a task inside a request.
+    static MergeTask read(const RecordReader &record);
 
     bool operator==(const MergeTask &other) const;
 };

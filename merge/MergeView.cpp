@@ -14,7 +14,7 @@
 #include "pdf/DebenuService.h"
 #include "protocol/OutputName.h"
 #include "protocol/WorkerCode.h"
-#include "protocol/WriteError.h"
+#include "protocol/OutcomeText.h"
 #include "widgets/Button.h"
 #include "widgets/CheckBox.h"
 #include "widgets/MessageMerge.h"
@@ -444,7 +444,9 @@ void MergeView::onButtonMerge()
     }
     if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         name += QLatin1String(".pdf");
-    m_merge->setSaveFileName(FileUtils::uniqueFilePath(folder, name));
+    // A name that is taken is not replaced: the worker writes "(1)name" and
+    // the completion dialog says so.
+    m_merge->setSaveFileName(QDir::toNativeSeparators(QDir(folder).filePath(name)));
     m_merge->run();
 }
 
@@ -501,11 +503,19 @@ void MergeView::showMessage(const QString &caption, const QString &text)
     message->deleteLater();
 }
 
-void MergeView::showMergeDone(const QStringList &leftOut)
+void MergeView::showMergeDone()
 {
+    const OutcomeText words(OutcomeText::Merge, m_saveFolder.trimmed());
     MessageMerge dialog(this);
-    // Files the merge could not take are named, so none is lost unnoticed.
-    dialog.setLeftOutFiles(leftOut);
+    // Files the merge could not take are named with why, so none is lost unnoticed.
+    QStringList files;
+    QStringList reasons;
+    for (const WorkerOutcome::LeftOut &entry : m_merge->leftOut()) {
+        files << entry.item;
+        reasons << OutcomeText::reasonText(entry.reason);
+    }
+    dialog.setLeftOutFiles(files, reasons);
+    dialog.setNote(words.notes(m_merge->outcome()).join(QStringLiteral("\n\n")));
     dialog.exec();
     if (dialog.openFolderRequested())
         Application::instance()->openLastMergeFolder();
@@ -520,43 +530,20 @@ void MergeView::onMergeFinished(int errorCode, QString mergedFileName)
         // The name was used: the next merge gets a fresh one. After a cancel
         // or a failure the user's name stays for another try.
         m_editName->setText(defaultFileName());
-        showMergeDone(m_merge->leftOutFiles());
-    } else if (errorCode == WorkerCode::Canceled || m_merge->isCancelRequested()) {
-        // Also a worker stopped without a word: a stopped merge writes nothing.
-        showMessage(tr("Merge canceled"), tr("The merge was stopped. No merged file was written."));
-    } else if (errorCode == WorkerCode::Incomplete) {
-        const QString folder = QDir::toNativeSeparators(m_saveFolder.trimmed());
-        const QString cause = WriteError::sentence(m_merge->writeError());
-        showMessage(tr("Merge failed"),
-                    cause.isEmpty() ? tr("The merged file could not be written into %1. Check that the disk is not "
-                                         "full. Nothing was left behind.").arg(folder)
-                                    : tr("The merged file could not be written into %1.").arg(folder)
-                                          + QLatin1Char(' ') + cause + QLatin1Char(' ')
-                                          + tr("Nothing was left behind."));
-    } else if (errorCode == WorkerCode::Crashed) {
-        showMessage(tr("Merge failed"), tr("The merge stopped unexpectedly: the helper program pdfworker ended "
-                                           "before it finished. No merged file was written."));
-    } else if (errorCode == WorkerCode::NotStarted) {
-        showMessage(tr("Merge failed"), tr("The merge could not start: the helper program pdfworker is missing "
-                                           "or cannot be run. Reinstalling Sheafwright should mend this."));
-    } else if (errorCode == WorkerCode::NoWorkingFolder) {
-        showMessage(tr("Merge failed"), tr("The merge could not start: its working files could not be written into "
-                                           "%1. Check that the disk is not full.")
-                                            .arg(FileUtils::userCacheFolder()));
-    } else if (errorCode == WorkerCode::ResponseNotWritten) {
-        // The worker takes back a merged file it cannot report.
-        showMessage(tr("Merge failed"), tr("The merge could not finish: its working files could not be written into "
-                                           "%1. Check that the disk is not full. No merged file was written.")
-                                            .arg(FileUtils::userCacheFolder()));
-    } else {
-        QString text = tr("Merge files failed");
-        QStringList names;
-        for (const QString &path : m_merge->leftOutFiles())
-            names << QFileInfo(path).fileName();
-        if (!names.isEmpty())
-            text += QStringLiteral("\n\n") + tr("Files that could not be used: %1").arg(names.join(QStringLiteral(", ")));
-        showMessage(tr("Merge failed"), text);
+        showMergeDone();
+        emit runReported();
+        return;
     }
+    WorkerOutcome outcome = m_merge->outcome();
+    // A worker stopped without a word after a cancel: a stopped merge writes nothing.
+    if (m_merge->isCancelRequested())
+        outcome.code = WorkerCode::Canceled;
+    // A success without its file on the disk is no success.
+    if (outcome.succeeded())
+        outcome.code = WorkerCode::NothingProduced;
+    outcome.leftOut = m_merge->leftOut();
+    const OutcomeText words(OutcomeText::Merge, m_saveFolder.trimmed());
+    showMessage(words.caption(outcome), words.failure(outcome));
     emit runReported();
 }
 

@@ -83,7 +83,9 @@ private:
     void askPasswordForRow(int row);
     // Tells the user that the row's file cannot be read.
     void showUnreadable(int row);
-    void showMergeDone(const QStringList &leftOut);
+    // The completion dialog: the inputs left out with why, and the name the
+    // merged file was saved under when its own was taken.
+    void showMergeDone();
     // Says why MERGE cannot start now; false when it can.
     bool refuseMerge(const QString &name);
 

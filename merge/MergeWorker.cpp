@@ -5,6 +5,7 @@
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PdfErrorCode.h"
+#include "protocol/WriteError.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -43,14 +44,15 @@ void MergeWorker::run()
     m_progress->setValue(1);
     emit started();
     if (m_tasks.isEmpty() || m_outputPath.isEmpty()) {
-        m_resultCode = NothingToDo;
-        emit complete();
-        emit finished(QString(), 0, QStringList(), NothingToDo);
+        m_outcome.code = WorkerCode::RequestInvalid;
+        m_outcome.problems << (m_tasks.isEmpty() ? QStringLiteral("no inputs") : QStringLiteral("no output path"));
+        finish(0);
         return;
     }
     const QString scratch = prepareScratch();
     if (scratch.isEmpty()) {
         Logger::instance().log(QStringLiteral("Merge: no private scratch folder"), LogError);
+        m_outcome.code = WorkerCode::NothingProduced;
         finish(0);
         return;
     }
@@ -73,19 +75,21 @@ void MergeWorker::run()
                                                               m_properties.password, m_properties.creator,
                                                               m_properties.producer);
     const int mergeFileCount = m_service->mergeFileList(listName, staged, options);
+    const int error = m_service->lastErrorCode();
     if (mergeFileCount == 0) {
-        Logger::instance().log(QStringLiteral("Merge error code:%1").arg(m_service->lastErrorCode()), LogError);
-        if (!stopRequested() && PdfErrorCode::isWriteFailure(m_service->lastErrorCode())) {
-            m_resultCode = OutputNotWritten;
-            m_writeFailure = m_service->lastErrorCode();
+        Logger::instance().log(QStringLiteral("Merge error code:%1").arg(error), LogError);
+        if (!stopRequested()) {
+            // A write that failed (memory included) left nothing behind; any
+            // other failure means no input could be merged.
+            const bool notWritten = PdfErrorCode::isWriteFailure(error) || error == PdfErrorCode::OutOfMemory;
+            m_outcome.code = notWritten ? WorkerCode::Incomplete : WorkerCode::NothingProduced;
+            m_outcome.writeError = WriteError::fromPdfErrorCode(error);
         }
     } else if (stopRequested()) {
         // Written, but no longer wanted: the staged file goes with the clean-up.
     } else {
         Logger::instance().log(QStringLiteral("Merge successed."), LogDebug);
-        m_mergedFile = commit(staged);
-        if (m_mergedFile.isEmpty())
-            m_resultCode = OutputNotWritten;
+        commit(staged);
     }
     finish(mergeFileCount);
 }
@@ -118,7 +122,7 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
         QString working = task.fullPath;
         m_progress->setText(tr("%1 out of %2. Add for merge %3").arg(n).arg(total).arg(QFileInfo(working).fileName()));
         if (task.needsDecryption() && !decryptedCopy(task, scratch, &working)) {
-            m_errorFiles << task.fullPath;
+            leaveOut(task, m_service->lastErrorCode());
             continue;
         }
         if (m_service->addToFileList(listName, working) == 1) {
@@ -128,7 +132,7 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
                                        .arg(QDir::toNativeSeparators(task.fullPath))
                                        .arg(m_service->lastErrorCode()),
                                    LogError);
-            m_errorFiles << task.fullPath;
+            leaveOut(task, m_service->lastErrorCode());
         }
         m_progress->setValue(n);
         ++n;
@@ -156,24 +160,32 @@ bool MergeWorker::decryptedCopy(const MergeTask &task, const QString &scratch, Q
     return true;
 }
 
+void MergeWorker::leaveOut(const MergeTask &task, int pdfErrorCode)
+{
+    m_outcome.addLeftOut(task.fullPath, WorkerOutcome::reasonFor(pdfErrorCode));
+}
+
 bool MergeWorker::stopRequested()
 {
     if (!m_progress->isCanceled())
         return false;
     Logger::instance().log(QStringLiteral("Merge stopped on request"), LogInfo);
-    m_resultCode = Canceled;
+    m_outcome.code = WorkerCode::Canceled;
     return true;
 }
 
 // Moves the finished file to the output name without ever replacing a file.
-QString MergeWorker::commit(const QString &staged)
+void MergeWorker::commit(const QString &staged)
 {
     const QFileInfo output(m_outputPath);
     const QString committed = FileUtils::commitUnique(staged, output.absolutePath(), output.fileName());
-    if (committed.isEmpty())
+    if (committed.isEmpty()) {
         Logger::instance().log(QStringLiteral("Can not create merged file: %1").arg(QDir::toNativeSeparators(m_outputPath)),
                                LogError);
-    return committed;
+        m_outcome.code = WorkerCode::Incomplete;
+        return;
+    }
+    m_outcome.addWritten(committed, output.fileName());
 }
 
 void MergeWorker::finish(int mergeFileCount)
@@ -186,5 +198,5 @@ void MergeWorker::finish(int mergeFileCount)
     }
     m_cleanup.clear();
     emit complete();
-    emit finished(m_mergedFile, mergeFileCount, m_errorFiles, m_resultCode);
+    emit finished(mergedFile(), mergeFileCount, errorFiles(), m_outcome.code);
 }

@@ -2,6 +2,7 @@
 
 #include "merge/DocumentProperties.h"
 #include "merge/MergeTask.h"
+#include "protocol/WorkerOutcome.h"
 
 #include <QObject>
 #include <QString>
@@ -25,18 +26,6 @@ class MergeWorker : public QObject
 {
     Q_OBJECT
 public:
-    // The errorCode of finished().
-    enum ResultCode {
-        NoError = 0,           // merged when mergedFile is not empty
-        NothingToDo = 1,       // no tasks, or no output path
-        PropertiesFailed = 3,
-        EncryptionFailed = 4,
-        Canceled = 8,          // stopped on request (WorkerCode::Canceled); nothing was written
-        // The merged file could not be written (a full disk, a write error)
-        // and nothing was left behind: WorkerCode::Incomplete.
-        OutputNotWritten = 9,
-    };
-
     // progress is not owned and must outlive run().
     MergeWorker(std::shared_ptr<DebenuService> service, const MergeTaskList &tasks, const QString &outputPath,
                 const DocumentProperties &properties, IProgress *progress, QObject *parent = nullptr);
@@ -50,18 +39,21 @@ public:
     // folder in the cache folder and removes it when done.
     void setScratchDirectory(const QString &path) { m_scratchDirectory = path; }
 
-    // Results of run(): the file written (empty when none), the inputs left
-    // out, the result code.
-    QString mergedFile() const { return m_mergedFile; }
-    QStringList errorFiles() const { return m_errorFiles; }
-    int resultCode() const { return m_resultCode; }
-    // With OutputNotWritten: the PdfErrorCode that tells why, when the
-    // system said (a full disk, a read-only drive, ...); otherwise None.
-    int writeFailure() const { return m_writeFailure; }
+    // How run() ended: WorkerCode::Success with the merged file written
+    // (renamed when its name was taken), the inputs left out with why;
+    // RequestInvalid without inputs or output path; Canceled (nothing
+    // written); Incomplete when the merged file could not be written (with
+    // the cause when the system or the memory said); NothingProduced when no
+    // input could be merged.
+    const WorkerOutcome &outcome() const { return m_outcome; }
+    // The merged file (empty when none), the inputs left out.
+    QString mergedFile() const { return m_outcome.files().value(0); }
+    QStringList errorFiles() const { return m_outcome.leftOutItems(); }
 
 signals:
     void started();
     void complete();
+    // errorCode: the outcome's WorkerCode.
     void finished(QString mergedFile, int mergeFileCount, QStringList errorFiles, int errorCode);
 
 public slots:
@@ -77,21 +69,19 @@ private:
     QString prepareScratch();
     int addTasks(const QString &listName, const QString &scratch);
     bool decryptedCopy(const MergeTask &task, const QString &scratch, QString *copy);
+    void leaveOut(const MergeTask &task, int pdfErrorCode);
     // True when the progress sink asks to stop; the result code becomes Canceled.
     bool stopRequested();
-    QString commit(const QString &staged);
+    void commit(const QString &staged);
     void finish(int mergeFileCount);
 
     std::shared_ptr<DebenuService> m_service;
     MergeTaskList m_tasks;
     QString m_outputPath;
-    QStringList m_errorFiles;
     IProgress *m_progress;
     DocumentProperties m_properties;
     QString m_scratchDirectory;
     QStringList m_cleanup;        // files and folders removed when the run ends
-    QString m_mergedFile;
-    int m_resultCode = NoError;
-    int m_writeFailure = 0;
+    WorkerOutcome m_outcome;
     bool m_ran = false;
 };

@@ -32,13 +32,16 @@ public:
     bool isEncrypted() const;
     bool contentCopyPermitted() const;
     int pageCount() const;
+    // The page as the viewer shows it: one pixel per point, scaled down in
+    // its own shape when a side is past DebenuService::maxShownSide.
     QSize pageSize(int page) const;
     QString documentTitle() const;
     bool saveDocument(const QString &path) const;
     bool setDocumentProperties(const QString &author, const QString &title, const QString &password,
                                const QString &creator, const QString &producer) const;
 
-    // The page at 72 dpi; usable on any thread and without a GUI application.
+    // The page at 72 dpi (at pageSize(): a page too large is drawn scaled
+    // down); usable on any thread and without a GUI application.
     QImage pageImage(int page) const;
     // The same as a pixmap, for the interface. Pixmaps exist only in a GUI
     // application and on its thread: elsewhere the result is null (use

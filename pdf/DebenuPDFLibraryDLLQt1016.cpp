@@ -1,6 +1,7 @@
 #include "pdf/DebenuPDFLibraryDLLQt1016.h"
 
 #include "app/FileUtils.h"
+#include "app/Logger.h"
 #include "pdf/DocumentDisposal.h"
 #include "pdf/DocumentMerger.h"
 #include "pdf/OutlineReader.h"
@@ -30,6 +31,7 @@
 
 #include <cmath>
 #include <functional>
+#include <new>
 
 namespace {
 
@@ -175,8 +177,12 @@ struct DebenuPDFLibraryDLLQt1016::Private
         }
         try {
             return body();
+        } catch (const std::bad_alloc &) {
+            Logger::instance().log(QStringLiteral("%1 ran out of memory").arg(QString::fromLatin1(where)), LogError);
+            lastError = PdfErrorCode::OutOfMemory;
         } catch (const std::exception &e) {
-            qDebug() << where << "failed:" << e.what();
+            Logger::instance().log(QStringLiteral("%1 failed (%2)").arg(QString::fromLatin1(where), QString::fromUtf8(e.what())),
+                                   LogError);
             lastError = PdfErrorCode::Internal;
         } catch (...) {
             lastError = PdfErrorCode::Internal;

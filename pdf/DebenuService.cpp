@@ -7,6 +7,9 @@
 #include <QDebug>
 #include <QMutexLocker>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 QString libraryLocation()
@@ -85,7 +88,7 @@ int DebenuService::pageCount(int documentId, bool bigData)
     return PageCount();
 }
 
-QSize DebenuService::pageSize(int documentId, int page, bool bigData)
+QSizeF DebenuService::pageSizeInPoints(int documentId, int page, bool bigData)
 {
     QMutexLocker lock(&m_mutex);
     double width = 0;
@@ -94,7 +97,7 @@ QSize DebenuService::pageSize(int documentId, int page, bool bigData)
     if (!bigData) {
         // A failed selection must not answer for the previously selected page.
         if (SelectDocument(documentId) != 1 || SelectPage(page) != 1)
-            return QSize();
+            return QSizeF();
         width = GetPageBox(2, 2);
         height = GetPageBox(2, 3);
         rotation = PageRotation();
@@ -104,11 +107,28 @@ QSize DebenuService::pageSize(int documentId, int page, bool bigData)
         height = DAGetPageBox(documentId, ref, 2, 3);
         rotation = DAPageRotation(documentId, ref);
     }
-    int w = int(width);
-    int h = int(height);
     if (rotation == 90 || rotation == 270)
-        std::swap(w, h);
-    return QSize(w, h);
+        std::swap(width, height);
+    return QSizeF(width, height);
+}
+
+QSize DebenuService::pageSize(int documentId, int page, bool bigData)
+{
+    return shownSize(pageSizeInPoints(documentId, page, bigData));
+}
+
+QSize DebenuService::shownSize(const QSizeF &points)
+{
+    const double width = points.width();
+    const double height = points.height();
+    if (!std::isfinite(width) || !std::isfinite(height) || width < 1 || height < 1)
+        return QSize();
+    // Scaled before the cast: a side past an int's range is never cast.
+    const double scale = std::min(1.0, double(maxShownSide) / std::max(width, height));
+    const auto side = [scale](double points) {
+        return int(std::clamp(std::floor(points * scale), 1.0, double(maxShownSide)));
+    };
+    return QSize(side(width), side(height));
 }
 
 void DebenuService::installRenderer(std::shared_ptr<PageRendering> renderer)

@@ -37,9 +37,23 @@ public:
                   bool bigData);
     int closeDocument(int documentId, bool bigData);
     int pageCount(int documentId, bool bigData);
-    // Crop box size in whole points, width and height swapped for pages
-    // rotated by 90 or 270 degrees.
+    // Longest side, in pixels, of a page as the viewer shows and draws it
+    // (one pixel per point up to there): a larger page, a poster or a
+    // crafted box of 1e9 points, is shown scaled down to it in its own
+    // shape, so that no picture of its full size is ever asked for.
+    static constexpr int maxShownSide = 4096;
+
+    // The crop box size in points (width and height swapped for pages
+    // rotated by 90 or 270 degrees), as large as the page says: empty when
+    // the page cannot be read.
+    QSizeF pageSizeInPoints(int documentId, int page, bool bigData);
+    // The size the viewer shows the page at: pageSizeInPoints() in whole
+    // points, scaled down to shownSize() when a side is past maxShownSide.
     QSize pageSize(int documentId, int page, bool bigData);
+    // A page size in points as shown: whole pixels, each side at least 1
+    // and at most maxShownSide, in the page's shape; empty for an empty or
+    // not finite size.
+    static QSize shownSize(const QSizeF &points);
     // Pages are drawn by renderer from now on. The program installs one at
     // start-up; the worker installs none (it never draws).
     void installRenderer(std::shared_ptr<PageRendering> renderer);

@@ -29,6 +29,7 @@
 #include <exception>
 #include <functional>
 #include <memory>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -80,6 +81,8 @@ struct DocumentMerger::Private
 
     bool add(const QString &path, const QString &password, const QString &title);
     bool leaveOut(const QString &path, const QString &reason);
+    // Forgets what a failed input had begun to copy.
+    void rollback();
     void addInput(QPDF &in, const QString &title, const SharedCopies *reusable, SharedCopies &recorded);
     void commitNames();
     void rollbackNames();
@@ -115,14 +118,23 @@ bool DocumentMerger::Private::add(const QString &path, const QString &password, 
         sharedSource = in;
         lastInput = path;
         return true;
+    } catch (const std::bad_alloc &) {
+        rollback();
+        errorCode = PdfErrorCode::OutOfMemory;
+        return leaveOut(path, QStringLiteral("out of memory"));
     } catch (const std::exception &e) {
-        store.rollback();
-        rollbackNames();
-        sharedCopies.clear();
-        sharedSource.reset();
+        rollback();
         errorCode = PdfErrorCode::NotPdf;
         return leaveOut(path, QString::fromUtf8(e.what()));
     }
+}
+
+void DocumentMerger::Private::rollback()
+{
+    store.rollback();
+    rollbackNames();
+    sharedCopies.clear();
+    sharedSource.reset();
 }
 
 bool DocumentMerger::Private::leaveOut(const QString &path, const QString &reason)
@@ -265,6 +277,12 @@ bool DocumentMerger::write(const QString &outputPath, const PdfOutputOptions *op
             options->applyProtection(writer);
         if (!PdfFileWriter::writeWhole(d->out, writer, partPath, &d->errorCode))
             return false;
+    } catch (const std::bad_alloc &) {
+        // Told as such: no other disk or folder would help.
+        Logger::instance().log(QStringLiteral("Merge: writing %1 failed (out of memory)").arg(outputPath), LogError);
+        QFile::remove(partPath);
+        d->errorCode = PdfErrorCode::OutOfMemory;
+        return false;
     } catch (const std::exception &e) {
         Logger::instance().log(QStringLiteral("Merge: writing %1 failed (%2)").arg(outputPath, QString::fromUtf8(e.what())),
                                LogError);

@@ -20,6 +20,7 @@ enum Code {
     FileTooLarge = 8,      // past the largest file the drive (FAT32: 4 GB) or a limit allows
     ReadOnlyDrive = 9,     // the folder is on a file system mounted read-only
     AccessDenied = 10,     // the folder may not be written to by this user
+    OutOfMemory = 11,      // memory ran out (std::bad_alloc) while reading or writing
     PasswordNeeded = 404
 };
 

@@ -1,5 +1,6 @@
 #include "pdf/SourceCache.h"
 
+#include "app/Logger.h"
 #include "pdf/DocumentDisposal.h"
 #include "pdf/MemoryFileSource.h"
 #include "pdf/PdfErrorCode.h"
@@ -15,6 +16,8 @@
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFSystemError.hh>
+
+#include <new>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -140,7 +143,12 @@ std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &pas
                                                                : PdfErrorCode::NotPdf);
     } catch (const QPDFSystemError &) {
         setError(errorCode, PdfErrorCode::FileNotFound);
-    } catch (const std::exception &) {
+    } catch (const std::bad_alloc &) {
+        Logger::instance().log(QStringLiteral("Reading %1 ran out of memory").arg(path), LogError);
+        setError(errorCode, PdfErrorCode::OutOfMemory);
+    } catch (const std::exception &e) {
+        Logger::instance().log(QStringLiteral("Reading %1 failed (%2)").arg(path, QString::fromUtf8(e.what())),
+                               LogError);
         setError(errorCode, PdfErrorCode::NotPdf);
     }
     return {};

@@ -6,8 +6,8 @@
 namespace WorkerCode {
 enum : int {
     Success = 0,
-    // The source file does not exist, or the response could not be opened,
-    // decoded or parsed (the launcher cannot tell what happened).
+    // The response could not be opened, decoded or parsed (the launcher
+    // cannot tell what happened).
     Failed = 1,
     BadArguments = 2,        // exit code: not "--split"/"--merge" plus a path
     RequestUnreadable = 3,   // exit code: request file missing, not Base64 or not a JSON object
@@ -33,5 +33,7 @@ enum : int {
     // backwards): the run is refused before any file is written, rather
     // than leaving that range out of a run called a success.
     PagesOutsideDocument = 12,
+    // The document to split is not there (or is no file): nothing was written.
+    SourceMissing = 13,
 };
 } // namespace WorkerCode

@@ -10,9 +10,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
-#include <limits>
 
 #ifndef Q_OS_WIN
 #include <fcntl.h>
@@ -283,36 +281,6 @@ QStringList readLines(const QString &path)
             lines << QString::fromUtf8(line);
     }
     return lines;
-}
-
-QString stringField(const QJsonObject &object, const QString &key, QStringList *problems)
-{
-    const QJsonValue value = object.value(key);
-    if (value.isUndefined() || value.isNull())
-        return QString();
-    if (!value.isString()) {
-        if (problems)
-            problems->append(QStringLiteral("\"%1\" is not a string").arg(key));
-        return QString();
-    }
-    return value.toString();
-}
-
-int intField(const QJsonObject &object, const QString &key, QStringList *problems)
-{
-    const QJsonValue value = object.value(key);
-    if (value.isUndefined() || value.isNull())
-        return 0;
-    const double number = value.toDouble();
-    const bool whole = value.isDouble() && std::isfinite(number) && std::floor(number) == number
-        && number >= double(std::numeric_limits<int>::min())
-        && number <= double(std::numeric_limits<int>::max());
-    if (!whole) {
-        if (problems)
-            problems->append(QStringLiteral("\"%1\" is not a whole number in range").arg(key));
-        return 0;
-    }
-    return int(number);
 }
 
 QJsonObject withoutPasswords(const QJsonObject &object)

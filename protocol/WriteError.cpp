@@ -22,6 +22,8 @@ const Cause causes[] = {
      QT_TRANSLATE_NOOP("WriteError", "The folder is on a drive that can only be read.")},
     {PdfErrorCode::AccessDenied, "access_denied",
      QT_TRANSLATE_NOOP("WriteError", "You do not have permission to write into the folder.")},
+    {PdfErrorCode::OutOfMemory, "out_of_memory",
+     QT_TRANSLATE_NOOP("WriteError", "The computer ran out of memory. Closing other programs may help.")},
 };
 } // namespace
 

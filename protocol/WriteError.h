@@ -3,9 +3,9 @@
 #include <QString>
 
 // Why the worker could not write an output, as its response tells the
-// interface ("write_error": "disk_full", "file_too_large", "read_only_drive"
-// or "access_denied"; absent when the system gave no such reason), and the
-// sentence a screen shows for it.
+// interface ("write_error": "disk_full", "file_too_large", "read_only_drive",
+// "access_denied" or "out_of_memory"; absent when the system gave no such
+// reason), and the sentence a screen shows for it.
 namespace WriteError {
 
 // The response value for a PdfErrorCode; empty for a code that is not a

@@ -3,8 +3,8 @@
 # with lupdate (package qttools5-dev-tools): new texts arrive as unfinished;
 # texts no longer in the sources stay, marked vanished, with their
 # translation (so a text that comes back keeps it) unless --drop-vanished. Translate the new entries
-# afterwards (Qt Linguist or a text editor); tests/gui/tst_translations.cpp
-# fails while any entry is unfinished.
+# afterwards (Qt Linguist or a text editor); scripts/check-translations.sh
+# (run by .ci/run) fails while any entry is unfinished.
 # English: the texts in the sources are drafts kept as they are; the English
 # file holds their proofread wording (and the singular and plural of each
 # count), and stands in for any language without a file of its own. New
@@ -13,7 +13,7 @@
 #        scripts/update-translations.sh --drop-vanished   ... and drop texts
 #                                                  that left the sources
 #        scripts/update-translations.sh --probe F  write the texts found into F
-#                                                  only (used by the tests)
+#                                                  only (used by check-translations.sh)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"

@@ -30,6 +30,7 @@ void Split::forgetDocument()
     m_locked = false;
     m_unreadable = false;
     m_contentCopyPermitted = false;
+    m_protected = false;
     m_outline.clear();
     m_outlineRead = false;
     // A level belongs to one outline: the next document starts at its top.
@@ -55,6 +56,7 @@ void Split::load(const QString &fileName, const QString &password)
         m_password = info.locked ? QString() : info.password;
         m_pageCount = info.pageCount;
         m_contentCopyPermitted = !info.locked && info.contentCopyPermitted;
+        m_protected = info.encrypted || info.hasPassword;
         m_locked = info.locked;
         // A damaged file is not a locked one: it must not ask for a password.
         m_unreadable = !info.locked && info.unreadable;
@@ -286,11 +288,6 @@ int Split::maxSizeKb() const
     return m_maxSizeKb;
 }
 
-QStringList Split::oversizedFiles() const
-{
-    return m_launcher.oversizedFiles();
-}
-
 void Split::run()
 {
     if (m_launcher.isRunning() || m_fileName.isEmpty() || m_pageCount < 2 || !m_loaded)
@@ -306,7 +303,8 @@ void Split::run()
         Logger::instance().log(QStringLiteral("Split. %1 range(s) outside the %2 pages of:%3")
                                    .arg(rangesOutsideDocument().size()).arg(m_pageCount).arg(m_fileName),
                                LogError);
-        emit splitFailed(WorkerCode::PagesOutsideDocument);
+        m_outcome = WorkerOutcome::ended(WorkerCode::PagesOutsideDocument);
+        emit splitFailed(m_outcome.code);
         return;
     }
 
@@ -356,15 +354,15 @@ void Split::cancel()
     m_launcher.cancel();
 }
 
-void Split::onSplitFinished(int exitCode, QStringList files)
+void Split::onSplitFinished(const WorkerOutcome &outcome)
 {
+    m_outcome = outcome;
+    // Whatever ended a run the user stopped, the stop is what they see.
+    if (!m_outcome.succeeded() && m_cancelRequested)
+        m_outcome.code = WorkerCode::Canceled;
     emit complete();
-    if (exitCode == WorkerCode::Canceled)
-        emit splitCanceled(files);
-    else if (exitCode != WorkerCode::Success && !files.isEmpty())
-        emit splitIncomplete(exitCode, files);
-    else if (exitCode != WorkerCode::Success)
-        emit splitFailed(exitCode);
+    if (m_outcome.succeeded())
+        emit finished(m_outcome.files());
     else
-        emit finished(files);
+        emit splitFailed(m_outcome.code);
 }

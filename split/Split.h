@@ -112,12 +112,13 @@ public:
     // Splitting by size: the largest output, in kilobytes of 1000 bytes.
     void setMaxSizeKb(int kilobytes);
     int maxSizeKb() const;
-    // Of the files of the last split by size, those holding a single page
-    // larger than the limit.
-    QStringList oversizedFiles() const;
-    // Why outputs of the last split could not be written, when the worker
-    // could tell (WriteError values); empty otherwise.
-    QString writeError() const { return m_launcher.writeError(); }
+    // How the last split ended: the worker's outcome, a refusal before any
+    // worker ran (ranges outside the document), and Canceled for any run
+    // that ended short after the user asked it to stop.
+    const WorkerOutcome &outcome() const { return m_outcome; }
+    // The loaded document is protected (a password, or restrictions): its
+    // parts are written without that protection.
+    bool isProtected() const { return m_protected; }
     // The worker launcher (for replacing the worker program).
     SplitLauncher *launcher() { return &m_launcher; }
 
@@ -128,14 +129,10 @@ signals:
     void progressChanged(double percenatage);
     void finished(QStringList files);
     void complete();
+    // The split did not write everything it was asked for, was stopped, or
+    // never started: outcome() tells what happened and which files were
+    // written whole (they stay where they are).
     void splitFailed(int errorCode);
-    // The split was stopped on request; files: those written whole before
-    // the stop (they stay where they are). Emitted instead of splitFailed.
-    void splitCanceled(QStringList files);
-    // The split failed with errorCode after writing files whole (a full disk,
-    // a worker that died): they stay where they are. Emitted instead of
-    // splitFailed whenever a failed run kept any file.
-    void splitIncomplete(int errorCode, QStringList files);
     void contentCopyDisabled();
 
 public slots:
@@ -146,10 +143,11 @@ public slots:
     // WorkerCode::PagesOutsideDocument, starting nothing, while a range of
     // the mode does not fit the document.
     void run();
-    // Stops a running worker; the run then ends with splitCanceled() (or
-    // finished() when the worker had already written everything).
+    // Stops a running worker; the run then ends with splitFailed() and
+    // WorkerCode::Canceled (or finished() when the worker had already
+    // written everything).
     void cancel();
-    void onSplitFinished(int exitCode, QStringList files);
+    void onSplitFinished(const WorkerOutcome &outcome);
 
 private:
     void forgetDocument();
@@ -170,6 +168,7 @@ private:
     bool m_unreadable = false;
     bool m_cancelRequested = false;
     bool m_contentCopyPermitted = false;
+    bool m_protected = false;
     int m_startFrom = 1;
     int m_groupSize = 1;
     int m_bookmarkLevel = 1;
@@ -178,5 +177,6 @@ private:
     mutable bool m_outlineRead = false;
     PageRanges m_certainPages;
     PageRanges m_pageRanges;
+    WorkerOutcome m_outcome;
     SplitLauncher m_launcher;
 };

@@ -4,7 +4,6 @@
 #include "merge/IProgress.h"
 #include "protocol/OutputName.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QVector>
 
@@ -50,11 +49,10 @@ void SplitByCertainPage::run()
     progress()->setMinimum(0);
     progress()->setMaximum(0);
     progress()->setValue(0);
-    QCoreApplication::processEvents();
 
     if (pages.isEmpty())
         Logger::instance().log(QStringLiteral("Split. Every page would be dropped from:%1").arg(sourceFile()), LogError);
     else
         writeRanges({PageRangeOutput{pages, fileName}}, {});
-    finish();
+    finish(1 - outcome().written.size());
 }

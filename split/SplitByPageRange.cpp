@@ -39,5 +39,5 @@ void SplitByPageRange::run()
     };
     writeRanges(outputs, [&](int index) { advanceTo(index + 1); });
     advanceTo(m_ranges.size());
-    finish();
+    finish(m_ranges.size() - outcome().written.size());
 }

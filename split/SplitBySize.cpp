@@ -23,22 +23,23 @@ void SplitBySize::run()
     const auto namer = [&baseName](int from, int to) {
         return QStringLiteral("%1_p%2.pdf").arg(baseName, SplitByPageRange::rangeText(qMakePair(from, to)));
     };
-    bool incomplete = false;
-    QStringList files = splitFiles();
+    bool failed = false;
+    int lastPageWritten = 0;
     const auto report = [&](const SizeLimitedPart &part) {
         if (part.path.isEmpty()) {
-            incomplete = true;
+            failed = true;
             Logger::instance().log(QStringLiteral("Split. Can not write the part from page %1 of:%2. Error code:%3")
                                        .arg(part.from)
                                        .arg(QDir::toNativeSeparators(sourceFile()))
                                        .arg(part.errorCode),
                                    LogError);
-            noteFailure(part.errorCode);
+            // The pages from there on are in no file.
+            addLeftOut(SplitByPageRange::rangeText(qMakePair(part.from, qMax(part.from, pageCount()))),
+                       part.errorCode);
             return false;
         }
-        files.append(part.path);
-        if (part.oversized)
-            m_oversized.append(part.path);
+        addWritten(part.path, namer(part.from, part.to), part.oversized);
+        lastPageWritten = part.to;
         progress()->setValue(part.to);
         return !progress()->isCanceled();
     };
@@ -46,16 +47,11 @@ void SplitBySize::run()
     const PdfOutputOptions options = service()->outputOptions(p.author, p.title, p.password, p.creator, p.producer);
     const int written = service()->extractPagesBySize(sourceFile(), password(), m_maxBytes, outDirectory(), options,
                                                       namer, report, naming());
-    setSplitFiles(files);
-    if (written == 0 && !incomplete)
+    if (written == 0 && !failed)
         Logger::instance().log(QStringLiteral("Split. Nothing written from:%1. Error code:%2")
                                    .arg(QDir::toNativeSeparators(sourceFile()))
                                    .arg(service()->lastErrorCode()),
                                LogError);
-    if (incomplete && written > 0) {
-        setErrorCode(Incomplete);   // pages were left out: never a success
-        finishEarly();
-        return;
-    }
-    finish();
+    // One more part was due when a failure or a stop came before the last page.
+    finish(failed || lastPageWritten < pageCount() ? 1 : 0);
 }

@@ -13,23 +13,20 @@ class SplitBySize : public SplitWorker
     Q_OBJECT
 
 public:
-    // errorCode of a run that wrote some parts, then failed to write one:
-    // the pages from there on are in no file.
-    enum { Incomplete = 1 };
-
     SplitBySize(IProgress *progress, qint64 maxBytes, std::shared_ptr<DebenuService> service,
                 QObject *parent = nullptr);
 
     qint64 maxBytes() const { return m_maxBytes; }
     // The files that hold a single page larger than the limit.
-    QStringList oversizedFiles() const { return m_oversized; }
+    QStringList oversizedFiles() const { return outcome().oversized; }
 
 public slots:
-    // errorCode: 0 when every page was written (or the run was cancelled:
-    // the files so far are listed), SourceMissing, or Incomplete.
+    // Ends with WorkerCode::Success when every page was written; with
+    // Incomplete when a part could not be written after others were (the
+    // pages from there on are left out, with the cause), NothingProduced when
+    // none was, Canceled when a stop came before the last page.
     void run() override;
 
 private:
     qint64 m_maxBytes;
-    QStringList m_oversized;
 };

@@ -12,10 +12,11 @@ SplitLauncher::SplitLauncher(QObject *parent)
     : QObject(parent)
     , m_worker(QStringLiteral("split"), defaultWorkerProgram())
 {
+    qRegisterMetaType<WorkerOutcome>();
     connect(&m_worker, &WorkerProcess::started, this, &SplitLauncher::started);
     connect(&m_worker, &WorkerProcess::output, this, &SplitLauncher::onOutput);
     connect(&m_worker, &WorkerProcess::ended, this, &SplitLauncher::onWorkerEnded);
-    connect(&m_worker, &WorkerProcess::notRun, this, [this](int code) { emit finished(code, QStringList()); });
+    connect(&m_worker, &WorkerProcess::notRun, this, [this](int code) { end(WorkerOutcome::ended(code)); });
 }
 
 SplitLauncher::~SplitLauncher() = default;
@@ -61,9 +62,7 @@ void SplitLauncher::run()
     // moments between start() and the started notification.
     if (m_worker.isActive())
         return;
-    m_files.clear();
-    m_oversized.clear();
-    m_writeError.clear();
+    m_outcome = WorkerOutcome();
     m_progressBuffer.clear();
     if (!m_worker.beginSession(m_request.outDirectory)) {
         m_worker.endWithoutWorker(WorkerCode::NoWorkingFolder);
@@ -126,20 +125,21 @@ void SplitLauncher::onWorkerEnded(int exitCode, QProcess::ExitStatus exitStatus)
     // there says what happened. Otherwise what the worker had moved into
     // place before is whole and is reported.
     if (exitStatus == QProcess::CrashExit && !QFileInfo::exists(responsePath())) {
-        m_files = filesWrittenSoFar();
-        emit finished(m_worker.cancelRequested() ? int(WorkerCode::Canceled) : int(WorkerCode::Crashed), m_files);
+        end(WorkerOutcome::ended(m_worker.cancelRequested() ? int(WorkerCode::Canceled) : int(WorkerCode::Crashed),
+                                 filesWrittenSoFar()));
         return;
     }
     if (exitStatus == QProcess::NormalExit && exitCode != 0) {
-        m_files = filesWrittenSoFar();
-        emit finished(exitCode, m_files);
+        end(WorkerOutcome::ended(exitCode, filesWrittenSoFar()));
         return;
     }
-    const SplitResponse response = readResponse();
-    m_files = response.files;
-    m_oversized = response.oversized;
-    m_writeError = response.writeError;
-    emit finished(response.errorCode, m_files);
+    end(readResponse().outcome);
+}
+
+void SplitLauncher::end(const WorkerOutcome &outcome)
+{
+    m_outcome = outcome;
+    emit finished(m_outcome);
 }
 
 void SplitLauncher::onOutput(const QByteArray &data)

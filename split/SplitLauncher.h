@@ -45,12 +45,11 @@ public:
     // The session folder of the current run (native separators); empty before the first run.
     QString sessionDirectory() const;
     QString sessionId() const;
-    QStringList files() const { return m_files; }
-    // Of files(), those a split by size reported larger than its limit.
-    QStringList oversizedFiles() const { return m_oversized; }
-    // Why outputs of the last run could not be written, as its response told
-    // (WriteError values; empty when it did not say).
-    QString writeError() const { return m_writeError; }
+    // How the last run ended, as its response told, or as the launcher saw
+    // it when no response could be trusted (the worker not started, killed,
+    // crashed: then with the files its list shows written whole).
+    const WorkerOutcome &outcome() const { return m_outcome; }
+    QStringList files() const { return m_outcome.files(); }
 
     // Writes the request file of the pending request's session: Base64 of its
     // JSON. False when the file could not be written. The trace line shows the
@@ -73,16 +72,17 @@ public:
 signals:
     void progressChanged(double percentage);
     void started();
-    void finished(int exitCode, QStringList files);
+    // The run ended, as outcome tells (also kept as outcome()).
+    void finished(const WorkerOutcome &outcome);
 
 public slots:
     // Starts a worker for the pending request; does nothing while one runs.
     // A worker that cannot be started (missing, not executable) ends the
-    // run with finished(WorkerCode::NotStarted, {}), once.
+    // run with finished() and WorkerCode::NotStarted, once.
     void run();
     // Asks a running worker to stop (SIGTERM): it stops between outputs and
-    // answers WorkerCode::Canceled with the files written whole, or 0 when it
-    // had already written everything. One that does not end within
+    // answers WorkerCode::Canceled with the files written whole, or a
+    // success when it had already written everything. One that does not end within
     // cancelGraceMs is killed. finished() follows either way.
     void cancel();
 
@@ -91,11 +91,10 @@ private:
     QString responsePath() const;
     void onWorkerEnded(int exitCode, QProcess::ExitStatus exitStatus);
     void onOutput(const QByteArray &data);
+    void end(const WorkerOutcome &outcome);
 
     SplitRequest m_request;
-    QStringList m_files;
-    QStringList m_oversized;
-    QString m_writeError;
+    WorkerOutcome m_outcome;
     WorkerProcess m_worker;
     QByteArray m_progressBuffer;
 };

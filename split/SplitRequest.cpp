@@ -1,6 +1,6 @@
 #include "split/SplitRequest.h"
 
-#include "protocol/WorkerFile.h"
+#include "protocol/RecordReader.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -28,33 +28,12 @@ const QString keyProducer = QStringLiteral("property_producer");
 const QString keySessionPath = QStringLiteral("session_path");
 const QString keySessionId = QStringLiteral("session_id");
 
-QList<QPair<int, int>> rangesFromJson(const QJsonObject &object, QStringList *problems, QStringList *names)
+QList<QPair<int, int>> rangesFromJson(const RecordReader &record, QStringList *names)
 {
     QList<QPair<int, int>> ranges;
-    const QJsonValue value = object.value(keyRanges);
-    if (value.isUndefined() || value.isNull())
-        return ranges;
-    if (!value.isArray()) {
-        if (problems)
-            problems->append(QStringLiteral("\"ranges\" is not an array"));
-        return ranges;
-    }
-    const QJsonArray array = value.toArray();
-    if (array.size() > SplitRequest::maxPageCount) {
-        if (problems)
-            problems->append(QStringLiteral("\"ranges\" has %1 entries").arg(array.size()));
-        return ranges;
-    }
-    for (const QJsonValue &entry : array) {
-        if (!entry.isObject()) {
-            if (problems)
-                problems->append(QStringLiteral("a \"ranges\" entry is not an object"));
-            continue;
-        }
-        const QJsonObject range = entry.toObject();
-        ranges.append(qMakePair(WorkerFile::intField(range, keyFrom, problems),
-                                WorkerFile::intField(range, keyTo, problems)));
-        names->append(WorkerFile::stringField(range, keyName, problems));
+    for (const RecordReader &range : record.records(keyRanges, SplitRequest::maxPageCount)) {
+        ranges.append(qMakePair(range.number(keyFrom), range.number(keyTo)));
+        names->append(range.text(keyName));
     }
     // Unnamed ranges only: no names at all, as requests without them read.
     if (std::all_of(names->cbegin(), names->cend(), [](const QString &name) { return name.isEmpty(); }))
@@ -95,21 +74,22 @@ QJsonObject SplitRequest::toJson() const
 
 SplitRequest SplitRequest::fromJson(const QJsonObject &object, QStringList *problems)
 {
+    const RecordReader record(object, problems);
     SplitRequest request;
-    request.mode = WorkerFile::intField(object, keyMode, problems);
-    request.fileName = WorkerFile::stringField(object, keyFileName, problems);
-    request.filePassword = WorkerFile::stringField(object, keyFilePassword, problems);
-    request.pageCount = WorkerFile::intField(object, keyPageCount, problems);
-    request.ranges = rangesFromJson(object, problems, &request.rangeNames);
-    request.maxSizeKb = WorkerFile::intField(object, keyMaxSizeKb, problems);
-    request.outDirectory = WorkerFile::stringField(object, keyOutDirectory, problems);
-    request.author = WorkerFile::stringField(object, keyAuthor, problems);
-    request.title = WorkerFile::stringField(object, keyTitle, problems);
-    request.password = WorkerFile::stringField(object, keyPassword, problems);
-    request.creator = WorkerFile::stringField(object, keyCreator, problems);
-    request.producer = WorkerFile::stringField(object, keyProducer, problems);
-    request.sessionPath = WorkerFile::stringField(object, keySessionPath, problems);
-    request.sessionId = WorkerFile::stringField(object, keySessionId, problems);
+    request.mode = record.number(keyMode);
+    request.fileName = record.text(keyFileName);
+    request.filePassword = record.text(keyFilePassword);
+    request.pageCount = record.number(keyPageCount);
+    request.ranges = rangesFromJson(record, &request.rangeNames);
+    request.maxSizeKb = record.number(keyMaxSizeKb);
+    request.outDirectory = record.text(keyOutDirectory);
+    request.author = record.text(keyAuthor);
+    request.title = record.text(keyTitle);
+    request.password = record.text(keyPassword);
+    request.creator = record.text(keyCreator);
+    request.producer = record.text(keyProducer);
+    request.sessionPath = record.text(keySessionPath);
+    request.sessionId = record.text(keySessionId);
     return request;
 }
 

@@ -39,9 +39,10 @@ struct SplitRequest
     // The JSON object with the file format's keys; paths in native separators.
     QJsonObject toJson() const;
 
-    // Reads an object written by toJson (or any writer using the same keys).
-    // Missing keys give empty strings and zeros; values of the wrong type are
-    // listed in *problems (when given) and read as empty/zero.
+    // Reads an object written by toJson (or any writer using the same keys)
+    // with the protocol's record policy (RecordReader): missing keys give
+    // empty strings and zeros; values of the wrong type are listed in
+    // *problems (when given) and read as empty/zero.
     static SplitRequest fromJson(const QJsonObject &object, QStringList *problems = nullptr);
 
     // What makes this request unfit to run: unknown mode, page or range counts

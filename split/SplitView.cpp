@@ -2,7 +2,6 @@
 
 #include "app/AppSettings.h"
 #include "app/Application.h"
-#include "app/FileUtils.h"
 #include "app/OutputFolder.h"
 #include "shell/SaveFolderDelegate.h"
 #include "shell/SaveFolderModel.h"
@@ -15,7 +14,7 @@
 #include "split/SplitByCertainPage.h"
 #include "split/SplitPagesChooser.h"
 #include "protocol/WorkerCode.h"
-#include "protocol/WriteError.h"
+#include "protocol/OutcomeText.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PageRenderer.h"
 #include "widgets/Button.h"
@@ -365,8 +364,6 @@ void SplitView::connectController()
     connect(m_split, &Split::finished, this, &SplitView::onFinished);
     connect(m_split, &Split::complete, this, &SplitView::onComplete);
     connect(m_split, &Split::splitFailed, this, &SplitView::onFailed);
-    connect(m_split, &Split::splitCanceled, this, &SplitView::onCanceled);
-    connect(m_split, &Split::splitIncomplete, this, &SplitView::onIncomplete);
     connect(m_split, &Split::contentCopyDisabled, this, &SplitView::onContentCopyDisabled);
     connect(m_progress, &ProgressControl::canceled, m_split, &Split::cancel);
     connect(m_bookmarkPage, &BookmarkModePage::changed, this, &SplitView::updateSplitButton);
@@ -790,19 +787,12 @@ bool SplitView::entriesFit() const
     }
 }
 
-QString SplitView::oversizedNote() const
+QString SplitView::completionNote() const
 {
-    const QStringList oversized = m_split->oversizedFiles();
-    if (oversized.isEmpty())
-        return QString();
-    QStringList names;
-    for (const QString &file : oversized.mid(0, 3))
-        names << QFileInfo(file).fileName();
-    if (oversized.size() > 3)
-        names << QStringLiteral("\u2026");
-    return tr("%1 pages are larger than the size limit by themselves and were each saved in a file of their "
-              "own: %2", nullptr, oversized.size())
-        .arg(QString::number(oversized.size()), names.join(QStringLiteral(", ")));
+    QStringList notes = OutcomeText(OutcomeText::Split, m_split->outDirectory()).notes(m_split->outcome());
+    if (m_split->isProtected() && !m_split->outcome().files().isEmpty())
+        notes << OutcomeText::unprotectedNote(m_split->fileName());
+    return notes.join(QStringLiteral("\n\n"));
 }
 
 void SplitView::rememberLastFile(const QStringList &files)
@@ -817,7 +807,7 @@ void SplitView::rememberLastFile(const QStringList &files)
 void SplitView::onFinished(QStringList splitedFiles)
 {
     MessageSplit message(splitedFiles.count(), this);
-    message.setNote(oversizedNote());
+    message.setNote(completionNote());
     message.exec();
     if (splitedFiles.isEmpty()) {
         emit runReported();
@@ -848,95 +838,14 @@ void SplitView::showInfo(const QString &caption, const QString &text)
 
 void SplitView::onFailed(int errorCode)
 {
-    const bool canceled = m_split->isCancelRequested();
-    const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
-    if (errorCode == WorkerCode::NotStarted) {
-        showInfo(tr("Split failed"), tr("The split could not start: the helper program pdfworker is missing or "
-                                        "cannot be run. Reinstalling Sheafwright should mend this."));
-    } else if (errorCode == WorkerCode::NoWorkingFolder || errorCode == WorkerCode::ResponseNotWritten) {
-        showInfo(tr("Split failed"), workingFilesText(errorCode));
-    } else if (canceled) {
-        // A worker stopped without a word about what it wrote.
-        showInfo(tr("Split canceled"), tr("The split was stopped. Files written into %1 before the stop "
-                                          "are complete.").arg(folder));
-    } else if (errorCode == WorkerCode::Crashed) {
-        showInfo(tr("Split failed"), workerEndedText() + QLatin1Char(' ') + tr("No file was written."));
-    } else if (errorCode == WorkerCode::PagesOutsideDocument) {
-        showInfo(tr("Split failed"), outsideEntriesText() + QLatin1Char(' ') + tr("No file was written."));
-    } else if (errorCode == WorkerCode::NothingProduced) {
-        const QString cause = WriteError::sentence(m_split->writeError());
-        showInfo(tr("Split failed"),
-                 cause.isEmpty() ? tr("No file could be written into %1. Check that the folder can be written to "
-                                      "and that the disk is not full.").arg(folder)
-                                 : tr("No file could be written into %1.").arg(folder) + QLatin1Char(' ') + cause);
-    } else {
-        showInfo(tr("Split failed"), tr("The document could not be split (error %1).").arg(errorCode));
-    }
-    emit runReported();
-}
-
-// Why outputs were not written: the system's reason when the worker could
-// tell it, otherwise the usual suspect.
-QString SplitView::notWrittenText() const
-{
-    const QString cause = WriteError::sentence(m_split->writeError());
-    if (cause.isEmpty())
-        return tr("Not every file could be written. Check that the disk is not full.");
-    return tr("Not every file could be written.") + QLatin1Char(' ') + cause;
-}
-
-// The run could not write into its working folder in the cache: before the
-// worker started (NoWorkingFolder), or the worker its response at the end.
-QString SplitView::workingFilesText(int errorCode)
-{
-    const QString cache = FileUtils::userCacheFolder();
-    if (errorCode == WorkerCode::NoWorkingFolder)
-        return tr("The split could not start: its working files could not be written into %1. Check that the disk "
-                  "is not full.")
-            .arg(cache);
-    return tr("The split could not finish: its working files could not be written into %1. Check that the disk is "
-              "not full.")
-        .arg(cache);
-}
-
-QString SplitView::workerEndedText()
-{
-    return tr("The split stopped unexpectedly: the helper program pdfworker ended before it finished.");
-}
-
-void SplitView::onCanceled(QStringList files)
-{
-    const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
-    if (files.isEmpty()) {
-        showInfo(tr("Split canceled"), tr("The split was stopped before any file was written."));
-    } else {
-        rememberLastFile(files);
-        showInfo(tr("Split canceled"),
-                 tr("The split was stopped. %1 files written before the stop are complete and were kept in %2.",
-                    nullptr, files.count())
-                     .arg(files.count())
-                     .arg(folder));
-    }
-    emit runReported();
-}
-
-void SplitView::onIncomplete(int errorCode, QStringList files)
-{
-    if (m_split->isCancelRequested()) {
-        onCanceled(files);
-        return;
-    }
-    rememberLastFile(files);
-    const QString folder = QDir::toNativeSeparators(m_split->outDirectory());
-    const QString kept = tr("%1 files written before the failure are complete and were kept in %2.", nullptr,
-                            files.count())
-                             .arg(files.count())
-                             .arg(folder);
-    const QString reason = errorCode == WorkerCode::Incomplete ? notWrittenText()
-        : errorCode == WorkerCode::Crashed            ? workerEndedText()
-        : errorCode == WorkerCode::ResponseNotWritten ? workingFilesText(errorCode)
-                                                      : tr("The split stopped unexpectedly (error %1).").arg(errorCode);
-    showInfo(tr("Split failed"), reason + QLatin1Char(' ') + kept);
+    const WorkerOutcome &outcome = m_split->outcome();
+    const OutcomeText words(OutcomeText::Split, m_split->outDirectory(), m_split->fileName());
+    rememberLastFile(outcome.files());
+    // Entries the document does not have are named as the screen marks them.
+    const QString text = errorCode == WorkerCode::PagesOutsideDocument
+                             ? outsideEntriesText() + QLatin1Char(' ') + tr("No file was written.")
+                             : words.failure(outcome);
+    showInfo(words.caption(outcome), text);
     emit runReported();
 }
 

@@ -88,10 +88,9 @@ public slots:
     void onProgressChanged(double percentage);
     void onFinished(QStringList splitedFiles);
     void onComplete();
+    // The split did not write everything (or was stopped): says what
+    // happened and what was kept, from the controller's outcome.
     void onFailed(int errorCode);
-    // The split was stopped; files: those written whole before the stop.
-    void onCanceled(QStringList files);
-    void onIncomplete(int errorCode, QStringList files);
     void onContentCopyDisabled();
     void setInitialState();
     // Marks the entries of every mode that do not fit the loaded document
@@ -103,10 +102,6 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // Why a split whose worker was killed or crashed ended.
-    static QString workerEndedText();
-    QString notWrittenText() const;
-    static QString workingFilesText(int errorCode);
     QWidget *buildModeList();
     QWidget *buildSinglePagesPage();
     QWidget *buildGroupsPage();
@@ -150,8 +145,10 @@ private:
     // listed entries the document does not have, else nothing.
     void updateListProblem(QLabel *label, const PageEntry::Result &typed, PageRanges *pages);
     void markOutsideEntries(PageRanges *pages, RangeListView *list);
-    // What the completion dialog adds about pages larger than the size limit.
-    QString oversizedNote() const;
+    // What the completion dialog adds to the count: files renamed because
+    // their names were taken, pages larger than the size limit, the
+    // protection the parts do not have.
+    QString completionNote() const;
 
     Split *m_split = nullptr;
     PreviewWidget *m_preview = nullptr;

@@ -4,10 +4,8 @@
 #include "app/Logger.h"
 #include "merge/IProgress.h"
 #include "pdf/DebenuService.h"
-#include "pdf/PdfErrorCode.h"
 #include "protocol/WriteError.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,18 +24,7 @@ QString SplitWorker::scratchDirectory() const
 void SplitWorker::run()
 {
     emit started();
-    m_errorCode = NoError;
-    emit complete();
-    emit finished(m_splitFiles);
-}
-
-bool SplitWorker::checkSource()
-{
-    if (QFileInfo(m_sourceFile).isFile())
-        return true;
-    Logger::instance().log(QStringLiteral("Split. Source file not found:%1").arg(m_sourceFile), LogDebug);
-    m_errorCode = SourceMissing;
-    return false;
+    finish(0);
 }
 
 bool SplitWorker::isValidRange(const QPair<int, int> &range, int pageCount)
@@ -58,8 +45,7 @@ bool SplitWorker::checkRanges(const QList<QPair<int, int>> &ranges)
     }
     if (outside == 0)
         return true;
-    m_errorCode = PagesOutsideDocument;
-    finishEarly();
+    finishEarly(WorkerCode::PagesOutsideDocument);
     return false;
 }
 
@@ -71,9 +57,9 @@ bool SplitWorker::beginRun(int steps)
     m_progress->setText(QString());
     m_progress->setValue(0);
     emit started();
-    QCoreApplication::processEvents();
-    if (!checkSource()) {
-        finishEarly();
+    if (!QFileInfo(m_sourceFile).isFile()) {
+        Logger::instance().log(QStringLiteral("Split. Source file not found:%1").arg(m_sourceFile), LogError);
+        finishEarly(WorkerCode::SourceMissing);
         return false;
     }
     ensureOutDirectory();
@@ -99,9 +85,9 @@ void SplitWorker::writeRanges(const QList<PageRangeOutput> &ranges, const std::f
                                        .arg(ranges.at(result.index).pages)
                                        .arg(result.errorCode),
                                    LogDebug);
-            noteFailure(result.errorCode);
+            addLeftOut(ranges.at(result.index).pages, result.errorCode);
         } else {
-            m_splitFiles.append(result.path);
+            addWritten(result.path, ranges.at(result.index).fileName);
         }
         if (afterEach)
             afterEach(result.index);
@@ -116,21 +102,44 @@ void SplitWorker::writeRanges(const QList<PageRangeOutput> &ranges, const std::f
                                LogError);
 }
 
-void SplitWorker::finish()
+void SplitWorker::addWritten(const QString &path, const QString &askedName, bool oversized)
 {
-    m_errorCode = NoError;
-    emit complete();
-    emit finished(m_splitFiles);
+    m_outcome.addWritten(path, askedName);
+    if (oversized)
+        m_outcome.oversized.append(path);
 }
 
-void SplitWorker::noteFailure(int code)
+void SplitWorker::addLeftOut(const QString &pages, int pdfErrorCode)
 {
-    if (m_writeFailure == PdfErrorCode::None && !WriteError::fromPdfErrorCode(code).isEmpty())
-        m_writeFailure = code;
+    m_outcome.addLeftOut(pages, WorkerOutcome::reasonFor(pdfErrorCode));
+    if (m_outcome.writeError.isEmpty())
+        m_outcome.writeError = WriteError::fromPdfErrorCode(pdfErrorCode);
 }
 
-void SplitWorker::finishEarly()
+void SplitWorker::finish(int missing)
 {
+    if (missing > 0 && m_progress && m_progress->isCanceled()) {
+        Logger::instance().log(QStringLiteral("Split. Stopped on request after %1 file(s)").arg(m_outcome.written.size()),
+                               LogInfo);
+        m_outcome.code = WorkerCode::Canceled;
+    } else if (m_outcome.written.isEmpty()) {
+        // A run that writes nothing is no success, whatever it was asked.
+        Logger::instance().log(QStringLiteral("Split. No output file was produced"), LogError);
+        m_outcome.code = WorkerCode::NothingProduced;
+    } else if (missing > 0) {
+        Logger::instance().log(QStringLiteral("Split. %1 of %2 output file(s) could not be written")
+                                   .arg(missing).arg(m_outcome.written.size() + missing), LogError);
+        m_outcome.code = WorkerCode::Incomplete;
+    } else {
+        m_outcome.code = WorkerCode::Success;
+    }
     emit complete();
-    emit finished(m_splitFiles);
+    emit finished(m_outcome.files());
+}
+
+void SplitWorker::finishEarly(int code)
+{
+    m_outcome.code = code;
+    emit complete();
+    emit finished(m_outcome.files());
 }

@@ -3,7 +3,7 @@
 #include "merge/DocumentProperties.h"
 #include "pdf/OutputNaming.h"
 #include "pdf/PageRangeOutput.h"
-#include "protocol/WorkerCode.h"
+#include "protocol/WorkerOutcome.h"
 
 #include <QList>
 #include <QObject>
@@ -17,7 +17,7 @@ class DebenuService;
 class IProgress;
 
 // Base of the split engines. An engine is built for one request, run once on
-// the worker's main thread, read (splitFiles, errorCode) and deleted.
+// the worker's main thread, read (outcome) and deleted.
 // Every engine writes through the PDF service's range extraction: the source
 // is opened once per run (with its password; no decrypted copy is made) and
 // each output is extracted and finished (information, protection) in one
@@ -29,9 +29,6 @@ class SplitWorker : public QObject
     Q_OBJECT
 
 public:
-    // errorCode values set by run(); the worker answers with them as they are.
-    enum { NoError = 0, SourceMissing = 1, PagesOutsideDocument = WorkerCode::PagesOutsideDocument };
-
     // progress is not owned and must outlive the engine; service may be null
     // only for the base class, whose run() does no PDF work.
     explicit SplitWorker(IProgress *progress, std::shared_ptr<DebenuService> service = nullptr,
@@ -48,13 +45,14 @@ public:
     void setPageCount(int count) { m_pageCount = count; }
     DocumentProperties documentProperties() const { return m_properties; }
     void setDocumentProperties(const DocumentProperties &properties) { m_properties = properties; }
-    QStringList splitFiles() const { return m_splitFiles; }
-    void setSplitFiles(const QStringList &files) { m_splitFiles = files; }
-    int errorCode() const { return m_errorCode; }
-    void setErrorCode(int code) { m_errorCode = code; }
-    // The PdfErrorCode of the first output that failed for a reason the
-    // system gave (a full disk, a read-only drive, ...); None when none did.
-    int writeFailure() const { return m_writeFailure; }
+    // How the run ended: its WorkerCode (Success only when every output
+    // asked for was written; Canceled when a stop left some out), the files
+    // written whole, the outputs left out with why, and the cause of the
+    // first write failure the system explained. Complete once finished()
+    // has been emitted.
+    const WorkerOutcome &outcome() const { return m_outcome; }
+    // The files written whole so far, in order (also while the run goes on).
+    QStringList splitFiles() const { return m_outcome.files(); }
 
     // Told each output's final path just before the output is moved there
     // (the worker records it, so that a run killed right after the move
@@ -76,7 +74,8 @@ signals:
 
 public slots:
     // Performs the split. The base version does no work: it emits started(),
-    // sets errorCode 0, emits complete() and finished() with the list.
+    // ends with WorkerCode::NothingProduced and emits complete() and
+    // finished() with the empty list.
     virtual void run();
 
 protected:
@@ -86,30 +85,34 @@ protected:
 
     // The common opening of a run: the progress reset to steps, started()
     // emitted, the source checked and the output folder made. False when the
-    // source is missing: the run has then been finished early.
+    // source is missing: the run has then ended (WorkerCode::SourceMissing).
     bool beginRun(int steps);
     // Refuses the whole run when any range does not fit the page count:
-    // every such range is logged, errorCode becomes PagesOutsideDocument and
-    // the run is finished early, before any file is written. A range is
-    // never left out of a run that goes on. True when every range fits.
+    // every such range is logged and the run ends with
+    // WorkerCode::PagesOutsideDocument, before any file is written. A range
+    // is never left out of a run that goes on. True when every range fits.
     bool checkRanges(const QList<QPair<int, int>> &ranges);
-    // Logs and records a missing source; true when the source exists.
-    bool checkSource();
     // Creates the output folder when missing (one level only).
     void ensureOutDirectory() const;
     // Writes each range of the source into outDirectory (a taken name gets
     // the next free "(n)" prefix) with the document properties, through the
-    // service. Appends each file written to splitFiles and calls afterEach
-    // with the range's index; a cancelled progress stops before the next
-    // range. Failed ranges are logged and leave nothing behind.
+    // service. Adds each file written to the outcome, each range that failed
+    // to its left-out entries, and calls afterEach with the range's index; a
+    // cancelled progress stops before the next range. Failed ranges are
+    // logged and leave nothing behind.
     void writeRanges(const QList<PageRangeOutput> &ranges, const std::function<void(int)> &afterEach);
-    // Sets errorCode 0 and emits complete(), finished().
-    void finish();
-    // Emits complete() and finished() for a run that ended early.
-    void finishEarly();
-    // Keeps code as the run's write failure when it is the first one with
-    // a cause.
-    void noteFailure(int code);
+    // Records a file written whole (askedName: the file name it was to have;
+    // oversized: a part larger than a size limit allowed) or pages left out of every file because their output failed with a
+    // PdfErrorCode (the first failure the system explained is the outcome's
+    // cause).
+    void addWritten(const QString &path, const QString &askedName, bool oversized = false);
+    void addLeftOut(const QString &pages, int pdfErrorCode);
+    // Ends the run with its code decided from what was written: missing is
+    // how many outputs asked for were not written (a run that wrote nothing
+    // is NothingProduced). Emits complete(), finished().
+    void finish(int missing);
+    // Ends a run that wrote nothing with code. Emits complete(), finished().
+    void finishEarly(int code);
 
 private:
     IProgress *m_progress;
@@ -119,9 +122,7 @@ private:
     QString m_outDirectory;
     int m_pageCount = 0;
     DocumentProperties m_properties;
-    QStringList m_splitFiles;
-    int m_errorCode = NoError;
-    int m_writeFailure = 0;
+    WorkerOutcome m_outcome;
     QString m_scratchDirectory;
     OutputNaming m_naming;
 };

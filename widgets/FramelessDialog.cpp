@@ -33,6 +33,7 @@ FramelessDialog::FramelessDialog(const Frame &frame, Qt::WindowFlags flags, QWid
 
 void FramelessDialog::centerOnParentWindow()
 {
+    growToFitTexts();   // centred at the size it shows at
     QWidget *owner = parentWidget();
     if (!owner)
         return;
@@ -42,6 +43,21 @@ void FramelessDialog::centerOnParentWindow()
     const QRect d = rect();
     move((w.left() + w.right()) / 2 + f.left() - (d.left() + d.right()) / 2,
          (w.top() + w.bottom()) / 2 + f.top() - (d.top() + d.bottom()) / 2);
+}
+
+void FramelessDialog::growToFitTexts()
+{
+    if (!layout() || !layout()->hasHeightForWidth())
+        return;
+    const int needed = layout()->totalHeightForWidth(width());
+    if (needed > height())
+        resize(width(), needed);
+}
+
+void FramelessDialog::showEvent(QShowEvent *event)
+{
+    growToFitTexts();
+    QDialog::showEvent(event);
 }
 
 void FramelessDialog::mousePressEvent(QMouseEvent *event)

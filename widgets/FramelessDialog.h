@@ -34,11 +34,18 @@ protected:
     // Moves the dialog so that it is centred on its parent's window.
     void centerOnParentWindow();
 
+    // A window's first size leaves word-wrapped texts as tall as a guessed
+    // width makes them: at its real width a long message (the cause of a
+    // failure, the notes of a completion) may need more. The dialog grows
+    // as tall as its texts need, never narrower or shorter.
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    void growToFitTexts();
+
     QFrame *m_content;
     QVBoxLayout *m_contentLayout;
     WindowBar *m_bar;

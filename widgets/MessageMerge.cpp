@@ -4,6 +4,7 @@
 #include "widgets/Button.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -21,6 +22,7 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     : FramelessDialog({QStringLiteral("messageBox"), QSize(420, 181), QMargins(9, 3, 8, 12)},
                       Qt::Window | Qt::FramelessWindowHint, parent)
     , m_text(new QLabel(content()))
+    , m_note(new QLabel(content()))
     , m_leftOutCaption(new QLabel(content()))
     , m_leftOutList(new QListWidget(content()))
     , m_ok(new Button(content()))
@@ -30,6 +32,10 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     m_text->setObjectName(QStringLiteral("messageText"));
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setWordWrap(true);
+    m_note->setObjectName(QStringLiteral("messageText"));
+    m_note->setAlignment(Qt::AlignCenter);
+    m_note->setWordWrap(true);
+    m_note->hide();
     m_leftOutCaption->setObjectName(QStringLiteral("messageText"));
     m_leftOutCaption->setWordWrap(true);
     m_leftOutList->setObjectName(QStringLiteral("leftOutList"));
@@ -38,6 +44,12 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     listFont.setPixelSize(13);
     m_leftOutList->setFont(listFont);
     m_leftOutList->setSelectionMode(QAbstractItemView::NoSelection);
+    // A file's line with its reason can be longer than the dialog is wide:
+    // it wraps rather than hides its end behind a scroll bar.
+    m_leftOutList->setWordWrap(true);
+    m_leftOutList->setTextElideMode(Qt::ElideNone);
+    m_leftOutList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_leftOutList->setResizeMode(QListView::Adjust);
     m_ok->setObjectName(QStringLiteral("buttonSplitOk"));
     m_ok->setFixedHeight(42);
     m_ok->setMinimumWidth(100);
@@ -56,6 +68,7 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     layout->addSpacing(6);
     layout->addStretch();
     layout->addWidget(m_text);
+    layout->addWidget(m_note);
     layout->addWidget(m_leftOutCaption);
     layout->addWidget(m_leftOutList);
     layout->addStretch();
@@ -67,15 +80,29 @@ MessageMerge::MessageMerge(const QStringList &leftOut, QWidget *parent)
     setLeftOutFiles(leftOut);
 }
 
-void MessageMerge::setLeftOutFiles(const QStringList &files)
+void MessageMerge::setLeftOutFiles(const QStringList &files, const QStringList &reasons)
 {
     m_leftOut = files;
     m_leftOutList->clear();
-    for (const QString &file : files)
-        m_leftOutList->addItem(QDir::toNativeSeparators(file));
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = QDir::toNativeSeparators(files.at(i));
+        const QString reason = reasons.value(i);
+        // With its reason a file is named short, so that the reason shows;
+        // its tooltip has the whole path.
+        auto *item = new QListWidgetItem(reason.isEmpty() ? path
+                                                          : QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reason));
+        item->setToolTip(path);
+        m_leftOutList->addItem(item);
+    }
     m_leftOutCaption->setVisible(!files.isEmpty());
     m_leftOutList->setVisible(!files.isEmpty());
     retranslate();
+}
+
+void MessageMerge::setNote(const QString &note)
+{
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
 }
 
 QString MessageMerge::text() const

@@ -22,7 +22,12 @@ public:
     // counts as "OK".
     bool openFolderRequested() const { return m_openFolder; }
 
-    void setLeftOutFiles(const QStringList &files);
+    // The inputs left out (full paths) and, when given, why each was (one
+    // phrase per file, shown beside its name; the path is its tooltip).
+    void setLeftOutFiles(const QStringList &files, const QStringList &reasons = QStringList());
+    // A paragraph under the text (hidden when empty): the name the merged
+    // file was saved under when its own was taken.
+    void setNote(const QString &note);
     QStringList leftOutFiles() const { return m_leftOut; }
     QString text() const;
 
@@ -40,6 +45,7 @@ private:
     bool m_openFolder = false;
     QStringList m_leftOut;
     QLabel *m_text;
+    QLabel *m_note;
     QLabel *m_leftOutCaption;
     QListWidget *m_leftOutList;
     Button *m_ok;

@@ -10,7 +10,6 @@
 #include "pdf/DebenuService.h"
 #include "protocol/WorkerCode.h"
 #include "protocol/WorkerFile.h"
-#include "protocol/WriteError.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,13 +37,7 @@ MergeResponse runEngine(const MergeRequest &request)
     worker.setScratchDirectory(request.cachePath);
     worker.run();
     MergeResponse response;
-    response.errorCode = worker.resultCode();
-    response.mergedFileName = worker.mergedFile();
-    response.errorFiles = worker.errorFiles();
-    response.writeError = WriteError::fromPdfErrorCode(worker.writeFailure());
-    // A merge that wrote nothing is a failure, whatever step gave up.
-    if (response.errorCode == MergeWorker::NoError && response.mergedFileName.isEmpty())
-        response.errorCode = WorkerCode::NothingProduced;
+    response.outcome = worker.outcome();
     return response;
 }
 
@@ -58,7 +51,8 @@ int runMergeCommand(const QString &requestPath)
         logError(QStringLiteral("merge request %1 unreadable: %2").arg(QDir::toNativeSeparators(requestPath), problem));
         return WorkerCode::RequestUnreadable;
     }
-    const MergeRequest request = MergeRequest::fromJson(object);
+    QStringList problems;
+    const MergeRequest request = MergeRequest::fromJson(object, &problems);
     // The session values name the folder the response goes to: an existing
     // folder and an identifier that cannot climb out of it.
     if (!request.sessionProblems().isEmpty() || !QFileInfo(request.cachePath).isDir()) {
@@ -72,11 +66,14 @@ int runMergeCommand(const QString &requestPath)
     }
     FileUtils::setWorkerSession(request.sessionId, request.cachePath);
     MergeResponse response;
-    const QStringList problems = request.validate();
+    problems += request.validate();
     if (!problems.isEmpty()) {
+        // Mistyped keys are refused, not read as something else: a password
+        // that is not a string must not give an unprotected file.
         logError(QStringLiteral("merge request %1 refused: %2")
                      .arg(QDir::toNativeSeparators(requestPath), problems.join(QStringLiteral("; "))));
-        response.errorCode = WorkerCode::RequestInvalid;
+        response.outcome = WorkerOutcome::ended(WorkerCode::RequestInvalid);
+        response.outcome.problems = problems;
     } else {
         response = runEngine(request);
     }
@@ -84,8 +81,8 @@ int runMergeCommand(const QString &requestPath)
         logError(QStringLiteral("merge response %1 not written").arg(responsePath));
         // A merged file nobody can be told about is taken back: the merge
         // failed and leaves nothing.
-        if (!response.mergedFileName.isEmpty())
-            QFile::remove(response.mergedFileName);
+        if (!response.mergedFileName().isEmpty())
+            QFile::remove(response.mergedFileName());
         return WorkerCode::ResponseNotWritten;
     }
     return WorkerCode::Success;

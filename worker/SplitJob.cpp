@@ -2,15 +2,12 @@
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
-#include "app/StopRequest.h"
 #include "pdf/DebenuService.h"
-#include "split/SplitBySize.h"
 #include "split/SplitFactory.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
 #include "protocol/WorkerCode.h"
 #include "protocol/WorkerFile.h"
-#include "protocol/WriteError.h"
 #include "worker/PercentProgress.h"
 
 #include <QDir>
@@ -84,15 +81,11 @@ private:
     QSet<QString> m_announced;
 };
 
-int respond(const SplitRequest &request, int errorCode, const QStringList &files,
-            const QStringList &oversized = QStringList(), const QString &writeError = QString())
+int respond(const SplitRequest &request, const WorkerOutcome &outcome)
 {
     SplitResponse response;
     response.sessionId = request.sessionId;
-    response.errorCode = errorCode;
-    response.files = files;
-    response.oversized = oversized;
-    response.writeError = writeError;
+    response.outcome = outcome;
     if (WorkerFile::write(responsePath(request), response.toJson())) {
         QFile::remove(WorkerFile::writtenListPath(request.sessionPath, request.sessionId));   // superseded
         return WorkerCode::Success;
@@ -113,44 +106,6 @@ std::unique_ptr<SplitWorker> buildEngine(const SplitRequest &request, const Spli
     }
 }
 
-// How many files the request asks for: one per range (the engine refuses
-// the whole run when one does not fit the page count), the one file without
-// the listed pages, or -1 for a split by size, whose engine alone knows (and
-// itself reports a part it could not write).
-int expectedOutputs(const SplitRequest &request)
-{
-    if (request.mode == SplitRequest::ModeWithoutPages)
-        return 1;
-    if (request.mode == SplitRequest::ModeBySize)
-        return -1;
-    return request.ranges.size();
-}
-
-// The response code for a run that found its source: every file it was
-// asked for, or why not.
-int outcome(const SplitRequest &request, const QStringList &files)
-{
-    const int expected = expectedOutputs(request);
-    const int missing = expected < 0 ? 0 : expected - files.size();
-    // Stopped on request: a failure only when something asked for is missing
-    // (or may be: a split by size cannot tell).
-    if (StopRequest::isSet() && (missing > 0 || expected < 0)) {
-        Logger::instance().log(QStringLiteral("Split. Stopped on request after %1 file(s)").arg(files.size()),
-                               LogInfo);
-        return WorkerCode::Canceled;
-    }
-    if (files.isEmpty()) {
-        logError(QStringLiteral("Split. No output file was produced"));
-        return WorkerCode::NothingProduced;
-    }
-    if (missing > 0) {
-        logError(QStringLiteral("Split. %1 of %2 output file(s) could not be written")
-                     .arg(missing).arg(files.size() + missing));
-        return WorkerCode::Incomplete;
-    }
-    return WorkerCode::Success;
-}
-
 } // namespace
 
 int SplitJob::run(const QString &requestPath)
@@ -166,8 +121,9 @@ int SplitJob::run(const QString &requestPath)
     problems += request.validate();
     if (!problems.isEmpty()) {
         logError(QStringLiteral("Split. Request refused:%1 (%2)").arg(requestPath, problems.join(QStringLiteral("; "))));
-        return canRespond(request) ? respond(request, WorkerCode::RequestInvalid, {})
-                                   : int(WorkerCode::RequestInvalid);
+        WorkerOutcome refused = WorkerOutcome::ended(WorkerCode::RequestInvalid);
+        refused.problems = problems;
+        return canRespond(request) ? respond(request, refused) : int(WorkerCode::RequestInvalid);
     }
     // Outputs nobody would be told about are worse than none: the response
     // must be writable before any work starts.
@@ -196,12 +152,5 @@ int SplitJob::run(const QString &requestPath)
     engine->run();
     progress.record();
     progress.reportDone();
-
-    const QStringList files = engine->splitFiles();
-    const int code = engine->errorCode() != WorkerCode::Success ? engine->errorCode()
-                                                                : outcome(request, files);
-    const auto *bySize = qobject_cast<const SplitBySize *>(engine.get());
-    // The cause of a failed output is told only with a failure.
-    const QString writeError = code == WorkerCode::Success ? QString() : WriteError::fromPdfErrorCode(engine->writeFailure());
-    return respond(request, code, files, bySize ? bySize->oversizedFiles() : QStringList(), writeError);
+    return respond(request, engine->outcome());
 }

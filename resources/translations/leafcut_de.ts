@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</source>
-        <translation>%1 konnte nicht zusammengefügt werden: Die Datei ist beschädigt, oder ihre Seiten lassen sich nicht kopieren. Sie wurde ausgelassen.</translation>
+        <translation type="vanished">%1 konnte nicht zusammengefügt werden: Die Datei ist beschädigt, oder ihre Seiten lassen sich nicht kopieren. Sie wurde ausgelassen.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) merged into %1.</source>
@@ -88,39 +88,39 @@
     </message>
     <message>
         <source>The merge was stopped. No merged file was written.</source>
-        <translation>Das Zusammenführen wurde abgebrochen. Es wurde keine Datei geschrieben.</translation>
+        <translation type="vanished">Das Zusammenführen wurde abgebrochen. Es wurde keine Datei geschrieben.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1. Check that the disk is not full.</source>
-        <translation>Die zusammengefügte Datei konnte nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Die zusammengefügte Datei konnte nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1.</source>
-        <translation>Die zusammengeführte Datei konnte nicht in %1 geschrieben werden.</translation>
+        <translation type="vanished">Die zusammengeführte Datei konnte nicht in %1 geschrieben werden.</translation>
     </message>
     <message>
         <source>Nothing was left behind.</source>
-        <translation>Es blieb nichts zurück.</translation>
+        <translation type="vanished">Es blieb nichts zurück.</translation>
     </message>
     <message>
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
-        <translation>Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+        <translation type="vanished">Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
     </message>
     <message>
         <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>Das Zusammenfügen konnte nicht beginnen: Das Hilfsprogramm %1 fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+        <translation type="vanished">Das Zusammenfügen konnte nicht beginnen: Das Hilfsprogramm %1 fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
     </message>
     <message>
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>Das Zusammenführen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Das Zusammenführen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
-        <translation>Das Zusammenführen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+        <translation type="vanished">Das Zusammenführen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es wurde keine zusammengeführte Datei geschrieben.</translation>
     </message>
     <message>
         <source>No merged file was written (error %1).</source>
-        <translation>Es wurde keine zusammengefügte Datei geschrieben (Fehler %1).</translation>
+        <translation type="vanished">Es wurde keine zusammengefügte Datei geschrieben (Fehler %1).</translation>
     </message>
 </context>
 <context>
@@ -242,54 +242,54 @@
     </message>
     <message>
         <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>Das Teilen konnte nicht beginnen: Das Hilfsprogramm %1 fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+        <translation type="vanished">Das Teilen konnte nicht beginnen: Das Hilfsprogramm %1 fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
     </message>
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>Das Teilen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Das Teilen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>The split was stopped.</source>
-        <translation>Das Teilen wurde abgebrochen.</translation>
+        <translation type="vanished">Das Teilen wurde abgebrochen.</translation>
     </message>
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
-        <translation>Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
+        <translation type="vanished">Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
     </message>
     <message>
         <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
-        <translation>In %1 konnte keine Datei geschrieben werden. Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist.</translation>
+        <translation type="vanished">In %1 konnte keine Datei geschrieben werden. Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist.</translation>
     </message>
     <message>
         <source>No file could be written into %1.</source>
-        <translation>In %1 konnte keine Datei geschrieben werden.</translation>
+        <translation type="vanished">In %1 konnte keine Datei geschrieben werden.</translation>
     </message>
     <message>
         <source>Not every file could be written. Check that the disk is not full.</source>
-        <translation>Nicht alle Dateien konnten geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Nicht alle Dateien konnten geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>Not every file could be written.</source>
-        <translation>Nicht alle Dateien konnten geschrieben werden.</translation>
+        <translation type="vanished">Nicht alle Dateien konnten geschrieben werden.</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
-        <translation>Das Dokument konnte nicht geteilt werden (Fehler %1).</translation>
+        <translation type="vanished">Das Dokument konnte nicht geteilt werden (Fehler %1).</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were written whole and kept in %1.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n Datei wurde vollständig geschrieben und in %1 behalten.</numerusform>
             <numerusform>%n Dateien wurden vollständig geschrieben und in %1 behalten.</numerusform>
         </translation>
     </message>
     <message>
         <source>No file was written.</source>
-        <translation>Es wurde keine Datei geschrieben.</translation>
+        <translation type="vanished">Es wurde keine Datei geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Merge files failed</source>
-        <translation>Die Dateien konnten nicht zusammengeführt werden.</translation>
+        <translation type="vanished">Die Dateien konnten nicht zusammengeführt werden.</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -683,19 +683,19 @@
     </message>
     <message>
         <source>Merge canceled</source>
-        <translation>Zusammenführen abgebrochen</translation>
+        <translation type="vanished">Zusammenführen abgebrochen</translation>
     </message>
     <message>
         <source>The merge was stopped. No merged file was written.</source>
-        <translation>Das Zusammenführen wurde abgebrochen. Es wurde keine Datei geschrieben.</translation>
+        <translation type="vanished">Das Zusammenführen wurde abgebrochen. Es wurde keine Datei geschrieben.</translation>
     </message>
     <message>
         <source>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>Das Zusammenführen konnte nicht beginnen: Das Hilfsprogramm pdfworker fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+        <translation type="vanished">Das Zusammenführen konnte nicht beginnen: Das Hilfsprogramm pdfworker fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
     </message>
     <message>
         <source>Files that could not be used: %1</source>
-        <translation>Nicht verwendbare Dateien: %1</translation>
+        <translation type="vanished">Nicht verwendbare Dateien: %1</translation>
     </message>
     <message>
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
@@ -703,27 +703,27 @@
     </message>
     <message>
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
-        <translation>Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+        <translation type="vanished">Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
-        <translation>Die zusammengeführte Datei konnte nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es blieb nichts zurück.</translation>
+        <translation type="vanished">Die zusammengeführte Datei konnte nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es blieb nichts zurück.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1.</source>
-        <translation>Die zusammengeführte Datei konnte nicht in %1 geschrieben werden.</translation>
+        <translation type="vanished">Die zusammengeführte Datei konnte nicht in %1 geschrieben werden.</translation>
     </message>
     <message>
         <source>Nothing was left behind.</source>
-        <translation>Es blieb nichts zurück.</translation>
+        <translation type="vanished">Es blieb nichts zurück.</translation>
     </message>
     <message>
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>Das Zusammenführen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Das Zusammenführen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
-        <translation>Das Zusammenführen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+        <translation type="vanished">Das Zusammenführen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es wurde keine zusammengeführte Datei geschrieben.</translation>
     </message>
     <message>
         <source>The file name is too long. Shorten it and try again.</source>
@@ -931,6 +931,181 @@
     <message>
         <source>Repeat password:</source>
         <translation>Passwort wiederholen:</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeText</name>
+    <message>
+        <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>Das Teilen konnte nicht beginnen: Das Hilfsprogramm %1 fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>Das Zusammenfügen konnte nicht beginnen: Das Hilfsprogramm %1 fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Teilen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Zusammenführen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>Das Zusammenführen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The split was stopped.</source>
+        <translation>Das Teilen wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>Das Zusammenführen wurde abgebrochen. Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
+    </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>Das Zusammenführen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war. Es wurde keine zusammengeführte Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>In %1 konnte keine Datei geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Check that the folder can be written to and that the disk is not full.</source>
+        <translation>Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist.</translation>
+    </message>
+    <message>
+        <source>No merged file was written.</source>
+        <translation>Es wurde keine zusammengeführte Datei geschrieben.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Nicht alle Dateien konnten geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Check that the disk is not full.</source>
+        <translation>Prüfen Sie, ob der Datenträger voll ist.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>Die zusammengeführte Datei konnte nicht in %1 geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>A page range asks for pages the document does not have.</source>
+        <translation>Ein Seitenbereich verlangt Seiten, die das Dokument nicht hat.</translation>
+    </message>
+    <message>
+        <source>The document %1 could not be found.</source>
+        <translation>Das Dokument %1 wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program refused its request (%1).</source>
+        <translation>Das Teilen konnte nicht beginnen: Das Hilfsprogramm hat den Auftrag abgelehnt (%1).</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program refused its request (%1).</source>
+        <translation>Das Zusammenführen konnte nicht beginnen: Das Hilfsprogramm hat den Auftrag abgelehnt (%1).</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>Das Dokument konnte nicht geteilt werden (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>No merged file was written (error %1).</source>
+        <translation>Es wurde keine zusammengefügte Datei geschrieben (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Teilen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Teilen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Merge canceled</source>
+        <translation>Zusammenführen abgebrochen</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Zusammenführen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Es blieb nichts zurück.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the stop are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Die %1 vorher geschriebene Datei ist vollständig und bleibt in %2.</numerusform>
+            <numerusform>Die %1 vorher geschriebenen Dateien sind vollständig und bleiben in %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Die %1 vorher geschriebene Datei ist vollständig und bleibt in %2.</numerusform>
+            <numerusform>Die %1 vorher geschriebenen Dateien sind vollständig und bleiben in %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file holds these pages: %1.</source>
+        <translation>Diese Seiten sind in keiner Datei: %1.</translation>
+    </message>
+    <message>
+        <source>The merged file was saved as %1, because a file named %2 already exists.</source>
+        <translation>Die zusammengeführte Datei wurde als %1 gespeichert, weil es bereits eine Datei namens %2 gibt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files got a number in front of their names, because files of those names already exist: %2</source>
+        <translation>
+            <numerusform>%1 Datei bekam eine Nummer vor ihren Namen, weil es bereits eine Datei dieses Namens gibt: %2</numerusform>
+            <numerusform>%1 Dateien bekamen eine Nummer vor ihren Namen, weil es bereits Dateien dieser Namen gibt: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 Seite ist für sich allein größer als die Höchstgröße und wurde in einer eigenen Datei gespeichert: %2</numerusform>
+            <numerusform>%1 Seiten sind für sich allein größer als die Höchstgröße und wurden jeweils in einer eigenen Datei gespeichert: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>its password is missing or wrong</source>
+        <translation>das Passwort fehlt oder ist falsch</translation>
+    </message>
+    <message>
+        <source>it is damaged or is not a PDF file</source>
+        <translation>die Datei ist beschädigt oder keine PDF-Datei</translation>
+    </message>
+    <message>
+        <source>the computer ran out of memory while reading it</source>
+        <translation>beim Lesen reichte der Arbeitsspeicher nicht aus</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>sie konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 is protected, but the new files are not: anyone can open, print and copy them.</source>
+        <translation>%1 ist geschützt, die neuen Dateien aber nicht: Jeder kann sie öffnen, drucken und kopieren.</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1388,7 @@
     <name>RunReport</name>
     <message numerus="yes">
         <source>%n file(s) are larger than the limit: each holds a single page that alone is larger.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n Datei ist größer als die Grenze: Sie enthält eine einzige Seite, die allein größer ist.</numerusform>
             <numerusform>%n Dateien sind größer als die Grenze: Jede enthält eine einzige Seite, die allein größer ist.</numerusform>
         </translation>
@@ -1375,11 +1550,11 @@
     </message>
     <message>
         <source>Split canceled</source>
-        <translation>Teilen abgebrochen</translation>
+        <translation type="vanished">Teilen abgebrochen</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
-        <translation>Das Dokument konnte nicht geteilt werden (Fehler %1).</translation>
+        <translation type="vanished">Das Dokument konnte nicht geteilt werden (Fehler %1).</translation>
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
@@ -1411,23 +1586,23 @@
     </message>
     <message>
         <source>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>Das Teilen konnte nicht beginnen: Das Hilfsprogramm pdfworker fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
+        <translation type="vanished">Das Teilen konnte nicht beginnen: Das Hilfsprogramm pdfworker fehlt oder lässt sich nicht starten. Eine Neuinstallation von Sheafwright sollte das beheben.</translation>
     </message>
     <message>
         <source>The split was stopped. Files written into %1 before the stop are complete.</source>
-        <translation>Das Teilen wurde abgebrochen. Die vorher in %1 geschriebenen Dateien sind vollständig.</translation>
+        <translation type="vanished">Das Teilen wurde abgebrochen. Die vorher in %1 geschriebenen Dateien sind vollständig.</translation>
     </message>
     <message>
         <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
-        <translation>In %1 konnte keine Datei geschrieben werden. Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist.</translation>
+        <translation type="vanished">In %1 konnte keine Datei geschrieben werden. Prüfen Sie, ob der Ordner beschreibbar und der Datenträger nicht voll ist.</translation>
     </message>
     <message>
         <source>The split was stopped before any file was written.</source>
-        <translation>Das Teilen wurde abgebrochen, bevor eine Datei geschrieben wurde.</translation>
+        <translation type="vanished">Das Teilen wurde abgebrochen, bevor eine Datei geschrieben wurde.</translation>
     </message>
     <message numerus="yes">
         <source>The split was stopped. %1 files written before the stop are complete and were kept in %2.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>Das Teilen wurde abgebrochen. Die %1 vorher geschriebene Datei ist vollständig und bleibt in %2.</numerusform>
             <numerusform>Das Teilen wurde abgebrochen. Die %1 vorher geschriebenen Dateien sind vollständig und bleiben in %2.</numerusform>
         </translation>
@@ -1450,25 +1625,25 @@
     </message>
     <message numerus="yes">
         <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 Seite ist für sich allein größer als die Höchstgröße und wurde in einer eigenen Datei gespeichert: %2</numerusform>
             <numerusform>%1 Seiten sind für sich allein größer als die Höchstgröße und wurden jeweils in einer eigenen Datei gespeichert: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 files written before the failure are complete and were kept in %2.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>Die %1 vorher geschriebene Datei ist vollständig und bleibt in %2.</numerusform>
             <numerusform>Die %1 vorher geschriebenen Dateien sind vollständig und bleiben in %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not every file could be written. Check that the disk is not full.</source>
-        <translation>Nicht alle Dateien konnten geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Nicht alle Dateien konnten geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>The split stopped unexpectedly (error %1).</source>
-        <translation>Das Teilen brach unerwartet ab (Fehler %1).</translation>
+        <translation type="vanished">Das Teilen brach unerwartet ab (Fehler %1).</translation>
     </message>
     <message>
         <source>No file was written.</source>
@@ -1476,23 +1651,23 @@
     </message>
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
-        <translation>Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
+        <translation type="vanished">Das Teilen brach unerwartet ab: Das Hilfsprogramm pdfworker endete, bevor es fertig war.</translation>
     </message>
     <message>
         <source>No file could be written into %1.</source>
-        <translation>In %1 konnte keine Datei geschrieben werden.</translation>
+        <translation type="vanished">In %1 konnte keine Datei geschrieben werden.</translation>
     </message>
     <message>
         <source>Not every file could be written.</source>
-        <translation>Nicht alle Dateien konnten geschrieben werden.</translation>
+        <translation type="vanished">Nicht alle Dateien konnten geschrieben werden.</translation>
     </message>
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>Das Teilen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Das Teilen konnte nicht beginnen: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
+        <translation type="vanished">Das Teilen konnte nicht abgeschlossen werden: Seine Arbeitsdateien konnten nicht in %1 geschrieben werden. Prüfen Sie, ob der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>These are all the pages of the document: removing them would leave nothing.</source>
@@ -1553,6 +1728,10 @@
     <message>
         <source>You do not have permission to write into the folder.</source>
         <translation>Sie haben keine Berechtigung, in diesen Ordner zu schreiben.</translation>
+    </message>
+    <message>
+        <source>The computer ran out of memory. Closing other programs may help.</source>
+        <translation>Der Arbeitsspeicher des Computers reichte nicht aus. Es kann helfen, andere Programme zu schließen.</translation>
     </message>
 </context>
 </TS>

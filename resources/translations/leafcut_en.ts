@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</source>
-        <translation>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</translation>
+        <translation type="vanished">%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) merged into %1.</source>
@@ -88,39 +88,39 @@
     </message>
     <message>
         <source>The merge was stopped. No merged file was written.</source>
-        <translation>The merge was stopped. No merged file was written.</translation>
+        <translation type="vanished">The merge was stopped. No merged file was written.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1. Check that the disk is not full.</source>
-        <translation>The merged file could not be written into %1. Check that the disk is not full.</translation>
+        <translation type="vanished">The merged file could not be written into %1. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1.</source>
-        <translation>The merged file could not be written into %1.</translation>
+        <translation type="vanished">The merged file could not be written into %1.</translation>
     </message>
     <message>
         <source>Nothing was left behind.</source>
-        <translation>Nothing was left behind.</translation>
+        <translation type="vanished">Nothing was left behind.</translation>
     </message>
     <message>
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
-        <translation>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
+        <translation type="vanished">The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
     </message>
     <message>
         <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+        <translation type="vanished">The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
     </message>
     <message>
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+        <translation type="vanished">The merge could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
-        <translation>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</translation>
+        <translation type="vanished">The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</translation>
     </message>
     <message>
         <source>No merged file was written (error %1).</source>
-        <translation>No merged file was written (error %1).</translation>
+        <translation type="vanished">No merged file was written (error %1).</translation>
     </message>
 </context>
 <context>
@@ -242,54 +242,54 @@
     </message>
     <message>
         <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+        <translation type="vanished">The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
     </message>
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>The split could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+        <translation type="vanished">The split could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</translation>
+        <translation type="vanished">The split could not finish: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>The split was stopped.</source>
-        <translation>The split was stopped.</translation>
+        <translation type="vanished">The split was stopped.</translation>
     </message>
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
-        <translation>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
+        <translation type="vanished">The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
     </message>
     <message>
         <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
-        <translation>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</translation>
+        <translation type="vanished">No file could be written into %1. Check that the folder can be written to and that the disk is not full.</translation>
     </message>
     <message>
         <source>No file could be written into %1.</source>
-        <translation>No file could be written into %1.</translation>
+        <translation type="vanished">No file could be written into %1.</translation>
     </message>
     <message>
         <source>Not every file could be written. Check that the disk is not full.</source>
-        <translation>Not every file could be written. Check that the disk is not full.</translation>
+        <translation type="vanished">Not every file could be written. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>Not every file could be written.</source>
-        <translation>Not every file could be written.</translation>
+        <translation type="vanished">Not every file could be written.</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
-        <translation>The document could not be split (error %1).</translation>
+        <translation type="vanished">The document could not be split (error %1).</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were written whole and kept in %1.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n file was written whole and kept in %1.</numerusform>
             <numerusform>%n files were written whole and kept in %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No file was written.</source>
-        <translation>No file was written.</translation>
+        <translation type="vanished">No file was written.</translation>
     </message>
 </context>
 <context>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Merge files failed</source>
-        <translation>The files could not be merged.</translation>
+        <translation type="vanished">The files could not be merged.</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -683,19 +683,19 @@
     </message>
     <message>
         <source>Merge canceled</source>
-        <translation>Merge canceled</translation>
+        <translation type="vanished">Merge canceled</translation>
     </message>
     <message>
         <source>The merge was stopped. No merged file was written.</source>
-        <translation>The merge was stopped. No merged file was written.</translation>
+        <translation type="vanished">The merge was stopped. No merged file was written.</translation>
     </message>
     <message>
         <source>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+        <translation type="vanished">The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
     </message>
     <message>
         <source>Files that could not be used: %1</source>
-        <translation>Files that could not be used: %1</translation>
+        <translation type="vanished">Files that could not be used: %1</translation>
     </message>
     <message>
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
@@ -703,27 +703,27 @@
     </message>
     <message>
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
-        <translation>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
+        <translation type="vanished">The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
-        <translation>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</translation>
+        <translation type="vanished">The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1.</source>
-        <translation>The merged file could not be written into %1.</translation>
+        <translation type="vanished">The merged file could not be written into %1.</translation>
     </message>
     <message>
         <source>Nothing was left behind.</source>
-        <translation>Nothing was left behind.</translation>
+        <translation type="vanished">Nothing was left behind.</translation>
     </message>
     <message>
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+        <translation type="vanished">The merge could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
-        <translation>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</translation>
+        <translation type="vanished">The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</translation>
     </message>
     <message>
         <source>The file name is too long. Shorten it and try again.</source>
@@ -931,6 +931,181 @@
     <message>
         <source>Repeat password:</source>
         <translation>Repeat password:</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeText</name>
+    <message>
+        <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The split could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</translation>
+    </message>
+    <message>
+        <source>The split was stopped.</source>
+        <translation>The split was stopped.</translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>The merge was stopped. No merged file was written.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
+    </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>No file could be written into %1.</translation>
+    </message>
+    <message>
+        <source>Check that the folder can be written to and that the disk is not full.</source>
+        <translation>Check that the folder can be written to and that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>No merged file was written.</source>
+        <translation>No merged file was written.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Not every file could be written.</translation>
+    </message>
+    <message>
+        <source>Check that the disk is not full.</source>
+        <translation>Check that the disk is not full.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>The merged file could not be written into %1.</translation>
+    </message>
+    <message>
+        <source>A page range asks for pages the document does not have.</source>
+        <translation>A page range asks for pages the document does not have.</translation>
+    </message>
+    <message>
+        <source>The document %1 could not be found.</source>
+        <translation>The document %1 could not be found.</translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program refused its request (%1).</source>
+        <translation>The split could not start: the helper program refused its request (%1).</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program refused its request (%1).</source>
+        <translation>The merge could not start: the helper program refused its request (%1).</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>The document could not be split (error %1).</translation>
+    </message>
+    <message>
+        <source>No merged file was written (error %1).</source>
+        <translation>No merged file was written (error %1).</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Split canceled</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Split failed</translation>
+    </message>
+    <message>
+        <source>Merge canceled</source>
+        <translation>Merge canceled</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Merge failed</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Nothing was left behind.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No file was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the stop are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>The %1 file written before the stop is complete and was kept in %2.</numerusform>
+            <numerusform>The %1 files written before the stop are complete and were kept in %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>The %1 file written before the failure is complete and was kept in %2.</numerusform>
+            <numerusform>The %1 files written before the failure are complete and were kept in %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file holds these pages: %1.</source>
+        <translation>No file holds these pages: %1.</translation>
+    </message>
+    <message>
+        <source>The merged file was saved as %1, because a file named %2 already exists.</source>
+        <translation>The merged file was saved as %1, because a file named %2 already exists.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files got a number in front of their names, because files of those names already exist: %2</source>
+        <translation>
+            <numerusform>%1 file got a number in front of its name, because a file of that name already exists: %2</numerusform>
+            <numerusform>%1 files got a number in front of their names, because files of those names already exist: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 page is larger than the size limit by itself and was saved in a file of its own: %2</numerusform>
+            <numerusform>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>its password is missing or wrong</source>
+        <translation>its password is missing or wrong</translation>
+    </message>
+    <message>
+        <source>it is damaged or is not a PDF file</source>
+        <translation>it is damaged or is not a PDF file</translation>
+    </message>
+    <message>
+        <source>the computer ran out of memory while reading it</source>
+        <translation>the computer ran out of memory while reading it</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>it could not be written</translation>
+    </message>
+    <message>
+        <source>%1 is protected, but the new files are not: anyone can open, print and copy them.</source>
+        <translation>%1 is protected, but the new files are not: anyone can open, print and copy them.</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1388,7 @@
     <name>RunReport</name>
     <message numerus="yes">
         <source>%n file(s) are larger than the limit: each holds a single page that alone is larger.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n file is larger than the limit: it holds a single page that alone is larger.</numerusform>
             <numerusform>%n files are larger than the limit: each holds a single page that alone is larger.</numerusform>
         </translation>
@@ -1375,11 +1550,11 @@
     </message>
     <message>
         <source>Split canceled</source>
-        <translation>Split canceled</translation>
+        <translation type="vanished">Split canceled</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
-        <translation>The document could not be split (error %1).</translation>
+        <translation type="vanished">The document could not be split (error %1).</translation>
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
@@ -1411,23 +1586,23 @@
     </message>
     <message>
         <source>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
+        <translation type="vanished">The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</translation>
     </message>
     <message>
         <source>The split was stopped. Files written into %1 before the stop are complete.</source>
-        <translation>The split was stopped. The files written into %1 before the stop are complete.</translation>
+        <translation type="vanished">The split was stopped. The files written into %1 before the stop are complete.</translation>
     </message>
     <message>
         <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
-        <translation>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</translation>
+        <translation type="vanished">No file could be written into %1. Check that the folder can be written to and that the disk is not full.</translation>
     </message>
     <message>
         <source>The split was stopped before any file was written.</source>
-        <translation>The split was stopped before any file was written.</translation>
+        <translation type="vanished">The split was stopped before any file was written.</translation>
     </message>
     <message numerus="yes">
         <source>The split was stopped. %1 files written before the stop are complete and were kept in %2.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>The split was stopped. The %1 file written before the stop is complete and was kept in %2.</numerusform>
             <numerusform>The split was stopped. The %1 files written before the stop are complete and were kept in %2.</numerusform>
         </translation>
@@ -1450,25 +1625,25 @@
     </message>
     <message numerus="yes">
         <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 page is larger than the size limit by itself and was saved in a file of its own: %2</numerusform>
             <numerusform>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 files written before the failure are complete and were kept in %2.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>The %1 file written before the failure is complete and was kept in %2.</numerusform>
             <numerusform>The %1 files written before the failure are complete and were kept in %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not every file could be written. Check that the disk is not full.</source>
-        <translation>Not every file could be written. Check that the disk is not full.</translation>
+        <translation type="vanished">Not every file could be written. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>The split stopped unexpectedly (error %1).</source>
-        <translation>The split stopped unexpectedly (error %1).</translation>
+        <translation type="vanished">The split stopped unexpectedly (error %1).</translation>
     </message>
     <message>
         <source>No file was written.</source>
@@ -1476,23 +1651,23 @@
     </message>
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
-        <translation>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
+        <translation type="vanished">The split stopped unexpectedly: the helper program pdfworker ended before it finished.</translation>
     </message>
     <message>
         <source>No file could be written into %1.</source>
-        <translation>No file could be written into %1.</translation>
+        <translation type="vanished">No file could be written into %1.</translation>
     </message>
     <message>
         <source>Not every file could be written.</source>
-        <translation>Not every file could be written.</translation>
+        <translation type="vanished">Not every file could be written.</translation>
     </message>
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>The split could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
+        <translation type="vanished">The split could not start: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</translation>
+        <translation type="vanished">The split could not finish: its working files could not be written into %1. Check that the disk is not full.</translation>
     </message>
     <message>
         <source>These are all the pages of the document: removing them would leave nothing.</source>
@@ -1553,6 +1728,10 @@
     <message>
         <source>You do not have permission to write into the folder.</source>
         <translation>You do not have permission to write into the folder.</translation>
+    </message>
+    <message>
+        <source>The computer ran out of memory. Closing other programs may help.</source>
+        <translation>The computer ran out of memory. Closing other programs may help.</translation>
     </message>
 </context>
 </TS>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</source>
-        <translation>No se ha podido unir %1: está dañado o sus páginas no se pueden copiar. Se ha omitido.</translation>
+        <translation type="vanished">No se ha podido unir %1: está dañado o sus páginas no se pueden copiar. Se ha omitido.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) merged into %1.</source>
@@ -88,39 +88,39 @@
     </message>
     <message>
         <source>The merge was stopped. No merged file was written.</source>
-        <translation>Se ha detenido la unión. No se ha escrito ningún archivo unido.</translation>
+        <translation type="vanished">Se ha detenido la unión. No se ha escrito ningún archivo unido.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1. Check that the disk is not full.</source>
-        <translation>No se ha podido escribir el archivo unido en %1. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se ha podido escribir el archivo unido en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1.</source>
-        <translation>No se pudo escribir el archivo combinado en %1.</translation>
+        <translation type="vanished">No se pudo escribir el archivo combinado en %1.</translation>
     </message>
     <message>
         <source>Nothing was left behind.</source>
-        <translation>No quedó nada a medias.</translation>
+        <translation type="vanished">No quedó nada a medias.</translation>
     </message>
     <message>
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
-        <translation>La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
+        <translation type="vanished">La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
     </message>
     <message>
         <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>No se ha podido iniciar la unión: falta el programa auxiliar %1 o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+        <translation type="vanished">No se ha podido iniciar la unión: falta el programa auxiliar %1 o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
     </message>
     <message>
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>No se ha podido iniciar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se ha podido iniciar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
-        <translation>No se ha podido terminar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno. No se escribió ningún archivo combinado.</translation>
+        <translation type="vanished">No se ha podido terminar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno. No se escribió ningún archivo combinado.</translation>
     </message>
     <message>
         <source>No merged file was written (error %1).</source>
-        <translation>No se ha escrito ningún archivo unido (error %1).</translation>
+        <translation type="vanished">No se ha escrito ningún archivo unido (error %1).</translation>
     </message>
 </context>
 <context>
@@ -242,54 +242,54 @@
     </message>
     <message>
         <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>No se ha podido iniciar la división: falta el programa auxiliar %1 o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+        <translation type="vanished">No se ha podido iniciar la división: falta el programa auxiliar %1 o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
     </message>
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>No se ha podido iniciar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se ha podido iniciar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>No se ha podido terminar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se ha podido terminar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>The split was stopped.</source>
-        <translation>Se ha detenido la división.</translation>
+        <translation type="vanished">Se ha detenido la división.</translation>
     </message>
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
-        <translation>La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
+        <translation type="vanished">La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
     </message>
     <message>
         <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
-        <translation>No se ha podido escribir ningún archivo en %1. Compruebe que se puede escribir en la carpeta y que el disco no está lleno.</translation>
+        <translation type="vanished">No se ha podido escribir ningún archivo en %1. Compruebe que se puede escribir en la carpeta y que el disco no está lleno.</translation>
     </message>
     <message>
         <source>No file could be written into %1.</source>
-        <translation>No se ha podido escribir ningún archivo en %1.</translation>
+        <translation type="vanished">No se ha podido escribir ningún archivo en %1.</translation>
     </message>
     <message>
         <source>Not every file could be written. Check that the disk is not full.</source>
-        <translation>No se pudieron escribir todos los archivos. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se pudieron escribir todos los archivos. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>Not every file could be written.</source>
-        <translation>No se pudieron escribir todos los archivos.</translation>
+        <translation type="vanished">No se pudieron escribir todos los archivos.</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
-        <translation>No se ha podido dividir el documento (error %1).</translation>
+        <translation type="vanished">No se ha podido dividir el documento (error %1).</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were written whole and kept in %1.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n archivo se ha escrito entero y se conserva en %1.</numerusform>
             <numerusform>%n archivos se han escrito enteros y se conservan en %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No file was written.</source>
-        <translation>No se escribió ningún archivo.</translation>
+        <translation type="vanished">No se escribió ningún archivo.</translation>
     </message>
 </context>
 <context>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Merge files failed</source>
-        <translation>No se han podido unir los archivos.</translation>
+        <translation type="vanished">No se han podido unir los archivos.</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -683,19 +683,19 @@
     </message>
     <message>
         <source>Merge canceled</source>
-        <translation>Unión cancelada</translation>
+        <translation type="vanished">Unión cancelada</translation>
     </message>
     <message>
         <source>The merge was stopped. No merged file was written.</source>
-        <translation>Se ha detenido la unión. No se ha escrito ningún archivo unido.</translation>
+        <translation type="vanished">Se ha detenido la unión. No se ha escrito ningún archivo unido.</translation>
     </message>
     <message>
         <source>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>No se ha podido iniciar la unión: falta el programa auxiliar pdfworker o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+        <translation type="vanished">No se ha podido iniciar la unión: falta el programa auxiliar pdfworker o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
     </message>
     <message>
         <source>Files that could not be used: %1</source>
-        <translation>Archivos que no se han podido usar: %1</translation>
+        <translation type="vanished">Archivos que no se han podido usar: %1</translation>
     </message>
     <message>
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
@@ -703,27 +703,27 @@
     </message>
     <message>
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
-        <translation>La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
+        <translation type="vanished">La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
-        <translation>No se pudo escribir el archivo combinado en %1. Compruebe que el disco no esté lleno. No quedó nada a medias.</translation>
+        <translation type="vanished">No se pudo escribir el archivo combinado en %1. Compruebe que el disco no esté lleno. No quedó nada a medias.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1.</source>
-        <translation>No se pudo escribir el archivo combinado en %1.</translation>
+        <translation type="vanished">No se pudo escribir el archivo combinado en %1.</translation>
     </message>
     <message>
         <source>Nothing was left behind.</source>
-        <translation>No quedó nada a medias.</translation>
+        <translation type="vanished">No quedó nada a medias.</translation>
     </message>
     <message>
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>No se ha podido iniciar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se ha podido iniciar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
-        <translation>No se ha podido terminar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno. No se escribió ningún archivo combinado.</translation>
+        <translation type="vanished">No se ha podido terminar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno. No se escribió ningún archivo combinado.</translation>
     </message>
     <message>
         <source>The file name is too long. Shorten it and try again.</source>
@@ -931,6 +931,181 @@
     <message>
         <source>Repeat password:</source>
         <translation>Repetir contraseña:</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeText</name>
+    <message>
+        <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>No se ha podido iniciar la división: falta el programa auxiliar %1 o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>No se ha podido iniciar la unión: falta el programa auxiliar %1 o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido iniciar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido iniciar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>No se ha podido terminar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>No se ha podido terminar la unión: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno. No se escribió ningún archivo combinado.</translation>
+    </message>
+    <message>
+        <source>The split was stopped.</source>
+        <translation>Se ha detenido la división.</translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>Se ha detenido la unión. No se ha escrito ningún archivo unido.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
+    </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>La combinación se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar. No se escribió ningún archivo combinado.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>No se ha podido escribir ningún archivo en %1.</translation>
+    </message>
+    <message>
+        <source>Check that the folder can be written to and that the disk is not full.</source>
+        <translation>Compruebe que se puede escribir en la carpeta y que el disco no está lleno.</translation>
+    </message>
+    <message>
+        <source>No merged file was written.</source>
+        <translation>No se ha escrito ningún archivo unido.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>No se pudieron escribir todos los archivos.</translation>
+    </message>
+    <message>
+        <source>Check that the disk is not full.</source>
+        <translation>Compruebe que el disco no esté lleno.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>No se pudo escribir el archivo combinado en %1.</translation>
+    </message>
+    <message>
+        <source>A page range asks for pages the document does not have.</source>
+        <translation>Un intervalo de páginas pide páginas que el documento no tiene.</translation>
+    </message>
+    <message>
+        <source>The document %1 could not be found.</source>
+        <translation>No se ha encontrado el documento %1.</translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program refused its request (%1).</source>
+        <translation>No se ha podido iniciar la división: el programa auxiliar ha rechazado la solicitud (%1).</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program refused its request (%1).</source>
+        <translation>No se ha podido iniciar la unión: el programa auxiliar ha rechazado la solicitud (%1).</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>No se ha podido dividir el documento (error %1).</translation>
+    </message>
+    <message>
+        <source>No merged file was written (error %1).</source>
+        <translation>No se ha escrito ningún archivo unido (error %1).</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>División cancelada</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Error al dividir</translation>
+    </message>
+    <message>
+        <source>Merge canceled</source>
+        <translation>Unión cancelada</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Error al unir</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>No quedó nada a medias.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>No se escribió ningún archivo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the stop are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>El %1 archivo escrito antes de detenerla está completo y se ha conservado en %2.</numerusform>
+            <numerusform>Los %1 archivos escritos antes de detenerla están completos y se han conservado en %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>El %1 archivo escrito antes del fallo está completo y se guardó en %2.</numerusform>
+            <numerusform>Los %1 archivos escritos antes del fallo están completos y se guardaron en %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file holds these pages: %1.</source>
+        <translation>Ningún archivo contiene estas páginas: %1.</translation>
+    </message>
+    <message>
+        <source>The merged file was saved as %1, because a file named %2 already exists.</source>
+        <translation>El archivo unido se ha guardado como %1, porque ya existe un archivo llamado %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files got a number in front of their names, because files of those names already exist: %2</source>
+        <translation>
+            <numerusform>%1 archivo ha recibido un número delante de su nombre, porque ya existe un archivo con ese nombre: %2</numerusform>
+            <numerusform>%1 archivos han recibido un número delante de su nombre, porque ya existen archivos con esos nombres: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 página supera por sí sola el tamaño máximo y se guardó en un archivo propio: %2</numerusform>
+            <numerusform>%1 páginas superan por sí solas el tamaño máximo y se guardaron cada una en un archivo propio: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1: %2.</translation>
+    </message>
+    <message>
+        <source>its password is missing or wrong</source>
+        <translation>falta su contraseña o es incorrecta</translation>
+    </message>
+    <message>
+        <source>it is damaged or is not a PDF file</source>
+        <translation>está dañado o no es un archivo PDF</translation>
+    </message>
+    <message>
+        <source>the computer ran out of memory while reading it</source>
+        <translation>el equipo se quedó sin memoria al leerlo</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>no se ha podido escribir</translation>
+    </message>
+    <message>
+        <source>%1 is protected, but the new files are not: anyone can open, print and copy them.</source>
+        <translation>%1 está protegido, pero los archivos nuevos no: cualquiera puede abrirlos, imprimirlos y copiarlos.</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1388,7 @@
     <name>RunReport</name>
     <message numerus="yes">
         <source>%n file(s) are larger than the limit: each holds a single page that alone is larger.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n archivo supera el límite: contiene una sola página que por sí sola es mayor.</numerusform>
             <numerusform>%n archivos superan el límite: cada uno contiene una sola página que por sí sola es mayor.</numerusform>
         </translation>
@@ -1375,11 +1550,11 @@
     </message>
     <message>
         <source>Split canceled</source>
-        <translation>División cancelada</translation>
+        <translation type="vanished">División cancelada</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
-        <translation>No se ha podido dividir el documento (error %1).</translation>
+        <translation type="vanished">No se ha podido dividir el documento (error %1).</translation>
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
@@ -1411,23 +1586,23 @@
     </message>
     <message>
         <source>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>No se ha podido iniciar la división: falta el programa auxiliar pdfworker o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
+        <translation type="vanished">No se ha podido iniciar la división: falta el programa auxiliar pdfworker o no se puede ejecutar. Reinstalar Sheafwright debería solucionarlo.</translation>
     </message>
     <message>
         <source>The split was stopped. Files written into %1 before the stop are complete.</source>
-        <translation>Se ha detenido la división. Los archivos escritos en %1 antes de detenerla están completos.</translation>
+        <translation type="vanished">Se ha detenido la división. Los archivos escritos en %1 antes de detenerla están completos.</translation>
     </message>
     <message>
         <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
-        <translation>No se ha podido escribir ningún archivo en %1. Compruebe que se puede escribir en la carpeta y que el disco no está lleno.</translation>
+        <translation type="vanished">No se ha podido escribir ningún archivo en %1. Compruebe que se puede escribir en la carpeta y que el disco no está lleno.</translation>
     </message>
     <message>
         <source>The split was stopped before any file was written.</source>
-        <translation>Se ha detenido la división antes de escribir ningún archivo.</translation>
+        <translation type="vanished">Se ha detenido la división antes de escribir ningún archivo.</translation>
     </message>
     <message numerus="yes">
         <source>The split was stopped. %1 files written before the stop are complete and were kept in %2.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>Se ha detenido la división. El %1 archivo escrito antes de detenerla está completo y se ha conservado en %2.</numerusform>
             <numerusform>Se ha detenido la división. Los %1 archivos escritos antes de detenerla están completos y se han conservado en %2.</numerusform>
         </translation>
@@ -1450,25 +1625,25 @@
     </message>
     <message numerus="yes">
         <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 página supera por sí sola el tamaño máximo y se guardó en un archivo propio: %2</numerusform>
             <numerusform>%1 páginas superan por sí solas el tamaño máximo y se guardaron cada una en un archivo propio: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 files written before the failure are complete and were kept in %2.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>El %1 archivo escrito antes del fallo está completo y se guardó en %2.</numerusform>
             <numerusform>Los %1 archivos escritos antes del fallo están completos y se guardaron en %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not every file could be written. Check that the disk is not full.</source>
-        <translation>No se pudieron escribir todos los archivos. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se pudieron escribir todos los archivos. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>The split stopped unexpectedly (error %1).</source>
-        <translation>La división se detuvo de forma inesperada (error %1).</translation>
+        <translation type="vanished">La división se detuvo de forma inesperada (error %1).</translation>
     </message>
     <message>
         <source>No file was written.</source>
@@ -1476,23 +1651,23 @@
     </message>
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
-        <translation>La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
+        <translation type="vanished">La división se detuvo de forma inesperada: el programa auxiliar pdfworker terminó antes de acabar.</translation>
     </message>
     <message>
         <source>No file could be written into %1.</source>
-        <translation>No se ha podido escribir ningún archivo en %1.</translation>
+        <translation type="vanished">No se ha podido escribir ningún archivo en %1.</translation>
     </message>
     <message>
         <source>Not every file could be written.</source>
-        <translation>No se pudieron escribir todos los archivos.</translation>
+        <translation type="vanished">No se pudieron escribir todos los archivos.</translation>
     </message>
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>No se ha podido iniciar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se ha podido iniciar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>No se ha podido terminar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
+        <translation type="vanished">No se ha podido terminar la división: sus archivos de trabajo no se pudieron escribir en %1. Compruebe que el disco no esté lleno.</translation>
     </message>
     <message>
         <source>These are all the pages of the document: removing them would leave nothing.</source>
@@ -1553,6 +1728,10 @@
     <message>
         <source>You do not have permission to write into the folder.</source>
         <translation>No tiene permiso para escribir en la carpeta.</translation>
+    </message>
+    <message>
+        <source>The computer ran out of memory. Closing other programs may help.</source>
+        <translation>El equipo se ha quedado sin memoria. Cerrar otros programas puede ayudar.</translation>
     </message>
 </context>
 </TS>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>%1 could not be merged: it is damaged or its pages cannot be copied. It was left out.</source>
-        <translation>%1 n’a pas pu être fusionné&#xa0;: il est endommagé ou ses pages ne peuvent pas être copiées. Il a été laissé de côté.</translation>
+        <translation type="vanished">%1 n’a pas pu être fusionné&#xa0;: il est endommagé ou ses pages ne peuvent pas être copiées. Il a été laissé de côté.</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) merged into %1.</source>
@@ -88,39 +88,39 @@
     </message>
     <message>
         <source>The merge was stopped. No merged file was written.</source>
-        <translation>La fusion a été arrêtée. Aucun fichier fusionné n’a été écrit.</translation>
+        <translation type="vanished">La fusion a été arrêtée. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1. Check that the disk is not full.</source>
-        <translation>Le fichier fusionné n’a pas pu être écrit dans %1. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">Le fichier fusionné n’a pas pu être écrit dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1.</source>
-        <translation>Le fichier fusionné n’a pas pu être écrit dans %1.</translation>
+        <translation type="vanished">Le fichier fusionné n’a pas pu être écrit dans %1.</translation>
     </message>
     <message>
         <source>Nothing was left behind.</source>
-        <translation>Rien n’a été laissé.</translation>
+        <translation type="vanished">Rien n’a été laissé.</translation>
     </message>
     <message>
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
-        <translation>La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
+        <translation type="vanished">La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
     <message>
         <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>La fusion n’a pas pu démarrer&#xa0;: le programme auxiliaire %1 est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+        <translation type="vanished">La fusion n’a pas pu démarrer&#xa0;: le programme auxiliaire %1 est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
     </message>
     <message>
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>La fusion n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">La fusion n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
-        <translation>La fusion n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein. Aucun fichier fusionné n’a été écrit.</translation>
+        <translation type="vanished">La fusion n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
     <message>
         <source>No merged file was written (error %1).</source>
-        <translation>Aucun fichier fusionné n’a été écrit (erreur %1).</translation>
+        <translation type="vanished">Aucun fichier fusionné n’a été écrit (erreur %1).</translation>
     </message>
 </context>
 <context>
@@ -242,54 +242,54 @@
     </message>
     <message>
         <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>La division n’a pas pu démarrer&#xa0;: le programme auxiliaire %1 est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+        <translation type="vanished">La division n’a pas pu démarrer&#xa0;: le programme auxiliaire %1 est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
     </message>
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>La division n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">La division n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>La division n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">La division n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>The split was stopped.</source>
-        <translation>La division a été arrêtée.</translation>
+        <translation type="vanished">La division a été arrêtée.</translation>
     </message>
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
-        <translation>La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
+        <translation type="vanished">La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
     </message>
     <message>
         <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
-        <translation>Aucun fichier n’a pu être écrit dans %1. Vérifiez que le dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+        <translation type="vanished">Aucun fichier n’a pu être écrit dans %1. Vérifiez que le dossier est accessible en écriture et que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>No file could be written into %1.</source>
-        <translation>Aucun fichier n’a pu être écrit dans %1.</translation>
+        <translation type="vanished">Aucun fichier n’a pu être écrit dans %1.</translation>
     </message>
     <message>
         <source>Not every file could be written. Check that the disk is not full.</source>
-        <translation>Tous les fichiers n’ont pas pu être écrits. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">Tous les fichiers n’ont pas pu être écrits. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>Not every file could be written.</source>
-        <translation>Tous les fichiers n’ont pas pu être écrits.</translation>
+        <translation type="vanished">Tous les fichiers n’ont pas pu être écrits.</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
-        <translation>Le document n&apos;a pas pu être divisé (erreur %1).</translation>
+        <translation type="vanished">Le document n&apos;a pas pu être divisé (erreur %1).</translation>
     </message>
     <message numerus="yes">
         <source>%n file(s) were written whole and kept in %1.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n fichier a été écrit en entier et conservé dans %1.</numerusform>
             <numerusform>%n fichiers ont été écrits en entier et conservés dans %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>No file was written.</source>
-        <translation>Aucun fichier n’a été écrit.</translation>
+        <translation type="vanished">Aucun fichier n’a été écrit.</translation>
     </message>
 </context>
 <context>
@@ -651,7 +651,7 @@
     </message>
     <message>
         <source>Merge files failed</source>
-        <translation>Les fichiers n’ont pas pu être fusionnés.</translation>
+        <translation type="vanished">Les fichiers n’ont pas pu être fusionnés.</translation>
     </message>
     <message>
         <source>Can not open file</source>
@@ -683,19 +683,19 @@
     </message>
     <message>
         <source>Merge canceled</source>
-        <translation>Fusion annulée</translation>
+        <translation type="vanished">Fusion annulée</translation>
     </message>
     <message>
         <source>The merge was stopped. No merged file was written.</source>
-        <translation>La fusion a été arrêtée. Aucun fichier fusionné n’a été écrit.</translation>
+        <translation type="vanished">La fusion a été arrêtée. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
     <message>
         <source>The merge could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>La fusion n’a pas pu démarrer&#xa0;: le programme auxiliaire pdfworker est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+        <translation type="vanished">La fusion n’a pas pu démarrer&#xa0;: le programme auxiliaire pdfworker est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
     </message>
     <message>
         <source>Files that could not be used: %1</source>
-        <translation>Fichiers inutilisables&#xa0;: %1</translation>
+        <translation type="vanished">Fichiers inutilisables&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 cannot be read. The file is damaged or is not a PDF.</source>
@@ -703,27 +703,27 @@
     </message>
     <message>
         <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
-        <translation>La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
+        <translation type="vanished">La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1. Check that the disk is not full. Nothing was left behind.</source>
-        <translation>Le fichier fusionné n’a pas pu être écrit dans %1. Vérifiez que le disque n’est pas plein. Rien n’a été laissé.</translation>
+        <translation type="vanished">Le fichier fusionné n’a pas pu être écrit dans %1. Vérifiez que le disque n’est pas plein. Rien n’a été laissé.</translation>
     </message>
     <message>
         <source>The merged file could not be written into %1.</source>
-        <translation>Le fichier fusionné n’a pas pu être écrit dans %1.</translation>
+        <translation type="vanished">Le fichier fusionné n’a pas pu être écrit dans %1.</translation>
     </message>
     <message>
         <source>Nothing was left behind.</source>
-        <translation>Rien n’a été laissé.</translation>
+        <translation type="vanished">Rien n’a été laissé.</translation>
     </message>
     <message>
         <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>La fusion n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">La fusion n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
-        <translation>La fusion n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein. Aucun fichier fusionné n’a été écrit.</translation>
+        <translation type="vanished">La fusion n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
     <message>
         <source>The file name is too long. Shorten it and try again.</source>
@@ -931,6 +931,181 @@
     <message>
         <source>Repeat password:</source>
         <translation>Répéter le mot de passe&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>OutcomeText</name>
+    <message>
+        <source>The split could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>La division n’a pas pu démarrer&#xa0;: le programme auxiliaire %1 est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program %1 is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
+        <translation>La fusion n’a pas pu démarrer&#xa0;: le programme auxiliaire %1 est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+    </message>
+    <message>
+        <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La division n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The merge could not start: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La fusion n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
+        <translation>La division n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The merge could not finish: its working files could not be written into %1. Check that the disk is not full. No merged file was written.</source>
+        <translation>La fusion n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The split was stopped.</source>
+        <translation>La division a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The merge was stopped. No merged file was written.</source>
+        <translation>La fusion a été arrêtée. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
+        <translation>La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
+    </message>
+    <message>
+        <source>The merge stopped unexpectedly: the helper program pdfworker ended before it finished. No merged file was written.</source>
+        <translation>La fusion s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin. Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>No file could be written into %1.</source>
+        <translation>Aucun fichier n’a pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>Check that the folder can be written to and that the disk is not full.</source>
+        <translation>Vérifiez que le dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>No merged file was written.</source>
+        <translation>Aucun fichier fusionné n’a été écrit.</translation>
+    </message>
+    <message>
+        <source>Not every file could be written.</source>
+        <translation>Tous les fichiers n’ont pas pu être écrits.</translation>
+    </message>
+    <message>
+        <source>Check that the disk is not full.</source>
+        <translation>Vérifiez que le disque n’est pas plein.</translation>
+    </message>
+    <message>
+        <source>The merged file could not be written into %1.</source>
+        <translation>Le fichier fusionné n’a pas pu être écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>A page range asks for pages the document does not have.</source>
+        <translation>Une plage de pages demande des pages que le document ne contient pas.</translation>
+    </message>
+    <message>
+        <source>The document %1 could not be found.</source>
+        <translation>Le document %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The split could not start: the helper program refused its request (%1).</source>
+        <translation>La division n’a pas pu démarrer&#xa0;: le programme auxiliaire a refusé la demande (%1).</translation>
+    </message>
+    <message>
+        <source>The merge could not start: the helper program refused its request (%1).</source>
+        <translation>La fusion n’a pas pu démarrer&#xa0;: le programme auxiliaire a refusé la demande (%1).</translation>
+    </message>
+    <message>
+        <source>The document could not be split (error %1).</source>
+        <translation>Le document n&apos;a pas pu être divisé (erreur %1).</translation>
+    </message>
+    <message>
+        <source>No merged file was written (error %1).</source>
+        <translation>Aucun fichier fusionné n’a été écrit (erreur %1).</translation>
+    </message>
+    <message>
+        <source>Split canceled</source>
+        <translation>Division annulée</translation>
+    </message>
+    <message>
+        <source>Split failed</source>
+        <translation>Échec de la division</translation>
+    </message>
+    <message>
+        <source>Merge canceled</source>
+        <translation>Fusion annulée</translation>
+    </message>
+    <message>
+        <source>Merge failed</source>
+        <translation>Échec de la fusion</translation>
+    </message>
+    <message>
+        <source>Nothing was left behind.</source>
+        <translation>Rien n’a été laissé.</translation>
+    </message>
+    <message>
+        <source>No file was written.</source>
+        <translation>Aucun fichier n’a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the stop are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Le fichier écrit avant l’arrêt (%1) est complet et a été conservé dans %2.</numerusform>
+            <numerusform>Les %1 fichiers écrits avant l’arrêt sont complets et ont été conservés dans %2.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files written before the failure are complete and were kept in %2.</source>
+        <translation>
+            <numerusform>Le fichier écrit avant l’échec (%1) est complet et a été conservé dans %2.</numerusform>
+            <numerusform>Les %1 fichiers écrits avant l’échec sont complets et ont été conservés dans %2.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No file holds these pages: %1.</source>
+        <translation>Aucun fichier ne contient ces pages&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The merged file was saved as %1, because a file named %2 already exists.</source>
+        <translation>Le fichier fusionné a été enregistré sous le nom %1, car un fichier nommé %2 existe déjà.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 files got a number in front of their names, because files of those names already exist: %2</source>
+        <translation>
+            <numerusform>%1 fichier a reçu un numéro devant son nom, car un fichier de ce nom existe déjà&#xa0;: %2</numerusform>
+            <numerusform>%1 fichiers ont reçu un numéro devant leur nom, car des fichiers de ces noms existent déjà&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
+        <translation>
+            <numerusform>%1 page dépasse à elle seule la taille maximale et a été enregistrée dans un fichier à part&#xa0;: %2</numerusform>
+            <numerusform>%1 pages dépassent à elles seules la taille maximale et ont été enregistrées chacune dans un fichier à part&#xa0;: %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: %2.</source>
+        <translation>%1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>its password is missing or wrong</source>
+        <translation>son mot de passe manque ou est incorrect</translation>
+    </message>
+    <message>
+        <source>it is damaged or is not a PDF file</source>
+        <translation>il est endommagé ou n’est pas un fichier PDF</translation>
+    </message>
+    <message>
+        <source>the computer ran out of memory while reading it</source>
+        <translation>la mémoire de l’ordinateur a manqué pendant sa lecture</translation>
+    </message>
+    <message>
+        <source>it could not be written</source>
+        <translation>il n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>%1 is protected, but the new files are not: anyone can open, print and copy them.</source>
+        <translation>%1 est protégé, mais les nouveaux fichiers ne le sont pas&#xa0;: tout le monde peut les ouvrir, les imprimer et les copier.</translation>
     </message>
 </context>
 <context>
@@ -1213,7 +1388,7 @@
     <name>RunReport</name>
     <message numerus="yes">
         <source>%n file(s) are larger than the limit: each holds a single page that alone is larger.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%n fichier dépasse la limite&#xa0;: il contient une seule page qui, à elle seule, est plus grande.</numerusform>
             <numerusform>%n fichiers dépassent la limite&#xa0;: chacun contient une seule page qui, à elle seule, est plus grande.</numerusform>
         </translation>
@@ -1375,11 +1550,11 @@
     </message>
     <message>
         <source>Split canceled</source>
-        <translation>Division annulée</translation>
+        <translation type="vanished">Division annulée</translation>
     </message>
     <message>
         <source>The document could not be split (error %1).</source>
-        <translation>Le document n&apos;a pas pu être divisé (erreur %1).</translation>
+        <translation type="vanished">Le document n&apos;a pas pu être divisé (erreur %1).</translation>
     </message>
     <message>
         <source>Error: this file has read permission only!</source>
@@ -1411,23 +1586,23 @@
     </message>
     <message>
         <source>The split could not start: the helper program pdfworker is missing or cannot be run. Reinstalling Sheafwright should mend this.</source>
-        <translation>La division n’a pas pu démarrer&#xa0;: le programme auxiliaire pdfworker est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
+        <translation type="vanished">La division n’a pas pu démarrer&#xa0;: le programme auxiliaire pdfworker est absent ou ne peut pas être lancé. Réinstaller Sheafwright devrait corriger cela.</translation>
     </message>
     <message>
         <source>The split was stopped. Files written into %1 before the stop are complete.</source>
-        <translation>La division a été arrêtée. Les fichiers écrits dans %1 avant l’arrêt sont complets.</translation>
+        <translation type="vanished">La division a été arrêtée. Les fichiers écrits dans %1 avant l’arrêt sont complets.</translation>
     </message>
     <message>
         <source>No file could be written into %1. Check that the folder can be written to and that the disk is not full.</source>
-        <translation>Aucun fichier n’a pu être écrit dans %1. Vérifiez que le dossier est accessible en écriture et que le disque n’est pas plein.</translation>
+        <translation type="vanished">Aucun fichier n’a pu être écrit dans %1. Vérifiez que le dossier est accessible en écriture et que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>The split was stopped before any file was written.</source>
-        <translation>La division a été arrêtée avant l’écriture du moindre fichier.</translation>
+        <translation type="vanished">La division a été arrêtée avant l’écriture du moindre fichier.</translation>
     </message>
     <message numerus="yes">
         <source>The split was stopped. %1 files written before the stop are complete and were kept in %2.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>La division a été arrêtée. Le fichier écrit avant l’arrêt (%1) est complet et a été conservé dans %2.</numerusform>
             <numerusform>La division a été arrêtée. Les %1 fichiers écrits avant l’arrêt sont complets et ont été conservés dans %2.</numerusform>
         </translation>
@@ -1450,25 +1625,25 @@
     </message>
     <message numerus="yes">
         <source>%1 pages are larger than the size limit by themselves and were each saved in a file of their own: %2</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>%1 page dépasse à elle seule la taille maximale et a été enregistrée dans un fichier à part&#xa0;: %2</numerusform>
             <numerusform>%1 pages dépassent à elles seules la taille maximale et ont été enregistrées chacune dans un fichier à part&#xa0;: %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 files written before the failure are complete and were kept in %2.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform>Le fichier écrit avant l’échec (%1) est complet et a été conservé dans %2.</numerusform>
             <numerusform>Les %1 fichiers écrits avant l’échec sont complets et ont été conservés dans %2.</numerusform>
         </translation>
     </message>
     <message>
         <source>Not every file could be written. Check that the disk is not full.</source>
-        <translation>Tous les fichiers n’ont pas pu être écrits. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">Tous les fichiers n’ont pas pu être écrits. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>The split stopped unexpectedly (error %1).</source>
-        <translation>La division s’est arrêtée de façon inattendue (erreur %1).</translation>
+        <translation type="vanished">La division s’est arrêtée de façon inattendue (erreur %1).</translation>
     </message>
     <message>
         <source>No file was written.</source>
@@ -1476,23 +1651,23 @@
     </message>
     <message>
         <source>The split stopped unexpectedly: the helper program pdfworker ended before it finished.</source>
-        <translation>La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
+        <translation type="vanished">La division s’est arrêtée de façon inattendue&#xa0;: le programme auxiliaire pdfworker s’est terminé avant la fin.</translation>
     </message>
     <message>
         <source>No file could be written into %1.</source>
-        <translation>Aucun fichier n’a pu être écrit dans %1.</translation>
+        <translation type="vanished">Aucun fichier n’a pu être écrit dans %1.</translation>
     </message>
     <message>
         <source>Not every file could be written.</source>
-        <translation>Tous les fichiers n’ont pas pu être écrits.</translation>
+        <translation type="vanished">Tous les fichiers n’ont pas pu être écrits.</translation>
     </message>
     <message>
         <source>The split could not start: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>La division n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">La division n’a pas pu démarrer&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>The split could not finish: its working files could not be written into %1. Check that the disk is not full.</source>
-        <translation>La division n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
+        <translation type="vanished">La division n’a pas pu aboutir&#xa0;: ses fichiers de travail n’ont pas pu être écrits dans %1. Vérifiez que le disque n’est pas plein.</translation>
     </message>
     <message>
         <source>These are all the pages of the document: removing them would leave nothing.</source>
@@ -1553,6 +1728,10 @@
     <message>
         <source>You do not have permission to write into the folder.</source>
         <translation>Vous n’avez pas l’autorisation d’écrire dans ce dossier.</translation>
+    </message>
+    <message>
+        <source>The computer ran out of memory. Closing other programs may help.</source>
+        <translation>La mémoire de l’ordinateur est épuisée. Fermer d’autres programmes peut aider.</translation>
     </message>
 </context>
 </TS>

@@ -1,8 +1,12 @@
 #include "TestPdf.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFEFStreamObjectHelper.hh>
+#include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
+#include <qpdf/QPDFFileSpecObjectHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
@@ -55,6 +59,15 @@ bool write(const QString &path, const QList<Page> &pages, const QMap<QByteArray,
     }
 }
 
+QByteArray bulk(int bytes, quint32 seed)
+{
+    QByteArray data = "% ";
+    QRandomGenerator random(seed);
+    while (data.size() < bytes)
+        data += QByteArray::number(random.generate64(), 36) + ' ';
+    return data + '\n';
+}
+
 bool writeNumbered(const QString &path, int count)
 {
     QList<Page> pages;
@@ -82,6 +95,44 @@ QList<int> pageWidths(const QString &path, const QString &password)
         widths.clear();
     }
     return widths;
+}
+
+bool attach(const QString &path, const QString &name, const QByteArray &content)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(path).constData());
+        QPDFEmbeddedFileDocumentHelper files(pdf);
+        QPDFEFStreamObjectHelper stream = QPDFEFStreamObjectHelper::createEFStream(pdf, content.toStdString());
+        files.replaceEmbeddedFile(name.toStdString(),
+                                  QPDFFileSpecObjectHelper::createFileSpec(pdf, name.toStdString(), stream));
+        const QString temporary = path + QStringLiteral(".attach");
+        const QByteArray encodedName = QFile::encodeName(temporary); // must outlive the writer
+        QPDFWriter writer(pdf, encodedName.constData());
+        writer.write();
+        QFile::remove(path);
+        return QFile::rename(temporary, path);
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+QMap<QString, QByteArray> attachments(const QString &path)
+{
+    QMap<QString, QByteArray> found;
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processFile(QFile::encodeName(path).constData());
+        for (const auto &entry : QPDFEmbeddedFileDocumentHelper(pdf).getEmbeddedFiles()) {
+            const std::shared_ptr<Buffer> data = entry.second->getEmbeddedFileStream().getStreamData();
+            found.insert(QString::fromStdString(entry.first),
+                         QByteArray(reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize())));
+        }
+    } catch (const std::exception &) {
+        found.clear();
+    }
+    return found;
 }
 
 } // namespace TestPdf

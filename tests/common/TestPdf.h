@@ -23,11 +23,22 @@ struct Page
 bool write(const QString &path, const QList<Page> &pages, const QMap<QByteArray, QString> &info = {},
            int inheritedRotate = 0);
 
+// About bytes of printable text that does not compress much, as a
+// comment line of content: a page carrying it is that large in any output.
+QByteArray bulk(int bytes, quint32 seed = 42);
+
 // count pages; page n is (200 + n) points wide, so a page can be recognised
 // after extraction or merging by its width.
 bool writeNumbered(const QString &path, int count);
 
 // The media box widths of the document's pages, in order (empty on failure).
 QList<int> pageWidths(const QString &path, const QString &password = QString());
+
+// Embeds content in the document as an attached file called name (an entry
+// of the catalog's /EmbeddedFiles name tree), rewriting the file.
+bool attach(const QString &path, const QString &name, const QByteArray &content);
+// The attached files of a document: the name tree's names with each file's
+// content (empty on failure).
+QMap<QString, QByteArray> attachments(const QString &path);
 
 } // namespace TestPdf

@@ -1,5 +1,9 @@
+#include "CapturedLog.h"
+#include "SpiedOutcome.h"
 #include "MergeSamples.h"
 #include "TestPaths.h"
+#include "TestPdf.h"
+#include "WorkerRequests.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
 #include "merge/MergeLauncher.h"
@@ -19,16 +23,7 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-QStringList g_trace;
-
-void collectTrace(QtMsgType, const QMessageLogContext &, const QString &message)
-{
-    g_trace << message;
-}
-
-} // namespace
+using WorkerRequests::task;
 
 // The merge launcher against the real pdfworker: requests, responses,
 // protection, outlines and forms of the result, cancelling, repeated runs.
@@ -52,17 +47,6 @@ class TestMergeLauncher : public QObject
         return file;
     }
 
-    static MergeTask task(const QString &file, int order, const QString &password = QString())
-    {
-        MergeTask t;
-        t.fullPath = file;
-        t.order = order;
-        t.password = password;
-        t.hasPassword = !password.isEmpty();
-        t.hasSecurity = !password.isEmpty();
-        return t;
-    }
-
     static MergeRequest request(const MergeTaskList &tasks, const QString &output, const QString &password = QString())
     {
         MergeRequest r;
@@ -73,14 +57,15 @@ class TestMergeLauncher : public QObject
         return r;
     }
 
-    // Runs the request to its end; the finished() arguments.
-    static QList<QVariant> runToEnd(MergeLauncher &launcher)
+    // Runs the request to its end; the outcome finished() carried (code -1
+    // when it never came).
+    static WorkerOutcome runToEnd(MergeLauncher &launcher)
     {
         QSignalSpy finished(&launcher, &MergeLauncher::finished);
         launcher.run();
         if (!finished.wait(120000))
-            return {};
-        return finished.takeFirst();
+            return WorkerOutcome::ended(-1);
+        return spiedOutcome(finished);
     }
 
     static std::unique_ptr<QPDF> open(const QString &file, const char *password = "")
@@ -128,10 +113,9 @@ private slots:
         MergeLauncher launcher;
         launcher.setRequest(request({task(c, 2), task(a, 0), task(b, 1)}, output));
         QSignalSpy started(&launcher, &MergeLauncher::started);
-        const QList<QVariant> result = runToEnd(launcher);
-        QCOMPARE(result.size(), 2);
-        QCOMPARE(result.at(0).toInt(), 0);
-        QCOMPARE(result.at(1).toString(), output);
+        const WorkerOutcome result = runToEnd(launcher);
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.files().value(0), output);
         QCOMPARE(started.count(), 1);
 
         // The request file of the session: three tasks with all six keys,
@@ -158,6 +142,26 @@ private slots:
         QVERIFY(launcher.errorFiles().isEmpty());
     }
 
+    // Two inputs that embed files of the same name: both files arrive, the
+    // second under a name of its own, and nothing is left out.
+    void attachmentsOfTheSameNameAreBothKept()
+    {
+        const QString first = sample(QStringLiteral("attached-1.pdf"), 1, QStringLiteral("one"));
+        const QString second = sample(QStringLiteral("attached-2.pdf"), 2, QStringLiteral("two"));
+        QVERIFY(TestPdf::attach(first, QStringLiteral("data.txt"), "first data"));
+        QVERIFY(TestPdf::attach(second, QStringLiteral("data.txt"), "second data"));
+        const QString output = path(QStringLiteral("attached.pdf"));
+        MergeLauncher launcher;
+        launcher.setRequest(request({task(first, 0), task(second, 1)}, output));
+        const WorkerOutcome result = runToEnd(launcher);
+        QCOMPARE(result.code, 0);
+        QVERIFY(result.leftOut.isEmpty());
+        const QMap<QString, QByteArray> files = TestPdf::attachments(output);
+        QCOMPARE(files.size(), 2);
+        QCOMPARE(files.value(QStringLiteral("data.txt")), QByteArray("first data"));
+        QVERIFY2(files.values().contains("second data"), qPrintable(QStringList(files.keys()).join(", ")));
+    }
+
     void protectedInputsAndProtectedOutput()
     {
         const QString right = TestPaths::fixture(QStringLiteral("enc-XI-R6,V5,U=view,O=master.pdf"));
@@ -169,14 +173,17 @@ private slots:
         launcher.setRequest(request({task(right, 0, QStringLiteral("view")), task(wrong, 1, QStringLiteral("wrong")),
                                      task(plain, 2)},
                                     output, QStringLiteral("  ") + password + QStringLiteral(" ")));
-        g_trace.clear();
-        const QtMessageHandler previous = qInstallMessageHandler(collectTrace);
-        const QList<QVariant> result = runToEnd(launcher);
-        qInstallMessageHandler(previous);
-        QCOMPARE(result.size(), 2);
-        QCOMPARE(result.at(0).toInt(), 0);
-        QCOMPARE(result.at(1).toString(), output);
+        QStringList traceLines;
+        const WorkerOutcome result = [&] {
+            CapturedLog trace;
+            const WorkerOutcome ended = runToEnd(launcher);
+            traceLines = trace.lines();
+            return ended;
+        }();
+        QCOMPARE(result.code, 0);
+        QCOMPARE(result.files().value(0), output);
         QCOMPARE(launcher.errorFiles(), QStringList({wrong}));
+        QCOMPARE(result.leftOut.first().reason, WorkerOutcome::Reason::Password);
 
         // Another reader: qpdf wants the password, accepts the trimmed one,
         // and finds AES-256 (R6).
@@ -194,9 +201,9 @@ private slots:
 
         // The passwords never reached the trace, not even inside the Base64
         // request data.
-        const QString trace = g_trace.join(QLatin1Char('\n'));
+        const QString trace = traceLines.join(QLatin1Char('\n'));
         QVERIFY(trace.contains(QStringLiteral("writeRequestData")));
-        for (const QString &line : qAsConst(g_trace)) {
+        for (const QString &line : qAsConst(traceLines)) {
             QVERIFY(!line.contains(password));
             QVERIFY(!line.contains(QStringLiteral("wrong")) || line.contains(QStringLiteral(".pdf")));
             const int data = line.indexOf(QStringLiteral("Data:"));
@@ -217,8 +224,8 @@ private slots:
         const QString output = path(QStringLiteral("outlines-forms.pdf"));
         MergeLauncher launcher;
         launcher.setRequest(request({task(form, 0), task(outlined, 1), task(form, 2)}, output));
-        const QList<QVariant> result = runToEnd(launcher);
-        QCOMPARE(result.value(0).toInt(), 0);
+        const WorkerOutcome result = runToEnd(launcher);
+        QCOMPARE(result.code, 0);
         auto pdf = open(output);
         QPDFOutlineDocumentHelper outline(*pdf);
         std::vector<QPDFOutlineObjectHelper> top = outline.getTopLevelOutlines();
@@ -272,8 +279,8 @@ private slots:
         launcher.cancel();
         QVERIFY(finished.wait(60000));
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.at(0).at(0).toInt(), int(WorkerCode::Canceled));
-        QVERIFY(finished.at(0).at(1).toString().isEmpty());
+        QCOMPARE(spiedOutcome(finished, 0).code, int(WorkerCode::Canceled));
+        QVERIFY(spiedOutcome(finished, 0).files().value(0).isEmpty());
         QVERIFY(!launcher.isRunning());
         QVERIFY(!QFileInfo::exists(output));
         // Nothing of the stopped merge is left beside the output, hidden or not.
@@ -312,8 +319,8 @@ private slots:
             QTest::qWait(200);
             QCOMPARE(finished.count(), 1);
             QCOMPARE(started.count(), 0);
-            QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::NotStarted));
-            QVERIFY(finished.first().at(1).toString().isEmpty());
+            QCOMPARE(spiedOutcome(finished).code, int(WorkerCode::NotStarted));
+            QVERIFY(spiedOutcome(finished).files().value(0).isEmpty());
             QVERIFY(!launcher.isRunning());
             QVERIFY(!QFileInfo::exists(output));
         }
@@ -338,7 +345,7 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(finished.count(), 1);
         QCOMPARE(started.count(), 1);
-        QCOMPARE(finished.at(0).at(1).toString(), output);
+        QCOMPARE(spiedOutcome(finished, 0).files().value(0), output);
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("twice.pdf"))));
         QCOMPARE(int(open(output)->getAllPages().size()), 100);
     }
@@ -349,11 +356,11 @@ private slots:
         const QString b = sample(QStringLiteral("b.pdf"), 2, QStringLiteral("second"));
         MergeLauncher launcher;
         launcher.setRequest(request({task(a, 0), task(b, 1)}, path(QStringLiteral("s1.pdf"))));
-        QCOMPARE(runToEnd(launcher).value(0).toInt(), 0);
+        QCOMPARE(runToEnd(launcher).code, 0);
         const QString first = launcher.sessionDirectory();
         QVERIFY(QFileInfo(first).isDir());
         launcher.setRequest(request({task(b, 0), task(a, 1)}, path(QStringLiteral("s1.pdf"))));
-        QCOMPARE(runToEnd(launcher).value(1).toString(), path(QStringLiteral("(1)s1.pdf")));
+        QCOMPARE(runToEnd(launcher).files().value(0), path(QStringLiteral("(1)s1.pdf")));
         const QString second = launcher.sessionDirectory();
         QVERIFY(second != first);
         QVERIFY(!QFileInfo::exists(first));
@@ -369,23 +376,23 @@ private slots:
         const QString a = sample(QStringLiteral("a.pdf"), 1, QStringLiteral("first"));
         MergeLauncher launcher;
         launcher.setRequest(request({task(a, 0), task(a, 1)}, path(QStringLiteral("r.pdf"))));
-        QCOMPARE(runToEnd(launcher).value(0).toInt(), 0);
+        QCOMPARE(runToEnd(launcher).code, 0);
         // Only "merged_file_name": success.
         QVERIFY(WorkerFile::write(launcher.responsePath(),
                                   QJsonObject{{QStringLiteral("merged_file_name"), QStringLiteral("/x/m.pdf")}}));
         MergeResponse response = launcher.readResponse();
-        QCOMPARE(response.errorCode, 0);
-        QCOMPARE(response.mergedFileName, QStringLiteral("/x/m.pdf"));
+        QCOMPARE(response.outcome.code, 0);
+        QCOMPARE(response.mergedFileName(), QStringLiteral("/x/m.pdf"));
         // Not Base64 JSON: a failure, not a silent success.
         QFile broken(launcher.responsePath());
         QVERIFY(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
         broken.write("!!! not base64 !!!");
         broken.close();
-        QCOMPARE(launcher.readResponse().errorCode, int(WorkerCode::Failed));
+        QCOMPARE(launcher.readResponse().outcome.code, int(WorkerCode::Failed));
         QVERIFY(QFile::remove(launcher.responsePath()));
         response = launcher.readResponse();
-        QCOMPARE(response.errorCode, int(WorkerCode::Failed));
-        QVERIFY(response.mergedFileName.isEmpty());
+        QCOMPARE(response.outcome.code, int(WorkerCode::Failed));
+        QVERIFY(response.mergedFileName().isEmpty());
     }
 
     void mergeThatProducesNothingIsAFailure()
@@ -393,13 +400,13 @@ private slots:
         MergeLauncher launcher;
         launcher.setRequest(request({task(path(QStringLiteral("gone1.pdf")), 0), task(path(QStringLiteral("gone2.pdf")), 1)},
                                     path(QStringLiteral("nothing.pdf"))));
-        const QList<QVariant> result = runToEnd(launcher);
-        QCOMPARE(result.value(0).toInt(), int(WorkerCode::NothingProduced));
-        QVERIFY(result.value(1).toString().isEmpty());
+        const WorkerOutcome result = runToEnd(launcher);
+        QCOMPARE(result.code, int(WorkerCode::NothingProduced));
+        QVERIFY(result.files().value(0).isEmpty());
         QCOMPARE(launcher.errorFiles(), QStringList({path(QStringLiteral("gone1.pdf")), path(QStringLiteral("gone2.pdf"))}));
-        // An empty task list is the engine's "nothing to do".
+        // An empty task list is refused.
         launcher.setRequest(request({}, path(QStringLiteral("nothing.pdf"))));
-        QCOMPARE(runToEnd(launcher).value(0).toInt(), 1);
+        QCOMPARE(runToEnd(launcher).code, int(WorkerCode::RequestInvalid));
         QVERIFY(!QFileInfo::exists(path(QStringLiteral("nothing.pdf"))));
     }
 

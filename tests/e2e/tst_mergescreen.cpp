@@ -24,6 +24,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
@@ -286,18 +287,24 @@ private slots:
         name->setText(QStringLiteral("result"));
         QStringList leftOut;
         QString doneText;
+        QString leftOutLine;
         driver.expect([&](QWidget *dialog) {
             doneText = ModalDriver::textOf(dialog);
-            if (auto *done = qobject_cast<MessageMerge *>(dialog))
+            if (auto *done = qobject_cast<MessageMerge *>(dialog)) {
                 leftOut = done->leftOutFiles();
+                leftOutLine = done->findChild<QListWidget *>()->item(0)->text();
+            }
             ModalDriver::click(dialog, QStringLiteral("OK"));
         });
         QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
         QVERIFY2(doneText.contains(QStringLiteral("Merge complete")), qPrintable(doneText));
         QVERIFY2(doneText.contains(QStringLiteral("except those listed")), qPrintable(doneText));
+        QVERIFY2(!doneText.contains(QStringLiteral("saved as")), qPrintable(doneText));
         QCOMPARE(leftOut.count(), 1);
         QVERIFY(leftOut.first().endsWith(QStringLiteral("echo.pdf")));
+        // With why, as the worker found it.
+        QCOMPARE(leftOutLine, QStringLiteral("echo.pdf: it is damaged or is not a PDF file"));
 
         const QString output = m_dir.filePath(QStringLiteral("out/result.pdf"));
         QVERIFY(QFileInfo::exists(output));
@@ -319,13 +326,21 @@ private slots:
         QTRY_VERIFY(!m_view->isMerging());
         QTRY_VERIFY(name->text().startsWith(QStringLiteral("Merged-")));
 
-        // The same name again never replaces the first result.
+        // The same name again never replaces the first result, and the
+        // completion dialog names the file written and says why.
         name->setText(QStringLiteral("result"));
-        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        driver.expect([&](QWidget *dialog) {
+            doneText = ModalDriver::textOf(dialog);
+            ModalDriver::click(dialog, QStringLiteral("OK"));
+        });
         QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
         const QString second = m_dir.filePath(QStringLiteral("out/(1)result.pdf"));
         QVERIFY(QFileInfo::exists(second));
+        QCOMPARE(Application::instance()->lastMergeFile, QDir::toNativeSeparators(second));
+        QVERIFY2(doneText.contains(QStringLiteral("The merged file was saved as (1)result.pdf, because a file named "
+                                                  "result.pdf already exists.")),
+                 qPrintable(doneText));
         QCOMPARE(PdfProbe::pageCount(output, QStringLiteral("secret")), 35);
         QCOMPARE(PdfProbe::pageCount(second, QStringLiteral("secret")), 35);
         QTRY_VERIFY(!m_view->isMerging());
@@ -443,7 +458,7 @@ private slots:
         ModalDriver driver;
         m_view->nameEdit()->setText(QStringLiteral("kept name"));
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
-        emit Application::instance()->merge()->launcher()->finished(WorkerCode::Canceled, QString());
+        emit Application::instance()->merge()->launcher()->finished(WorkerOutcome::ended(WorkerCode::Canceled));
         QTRY_COMPARE(driver.pending(), 0);
         QCOMPARE(driver.seen().last(), QStringLiteral("Merge canceled|The merge was stopped. No merged file was written."));
         QCOMPARE(m_view->nameEdit()->text(), QStringLiteral("kept name"));
@@ -602,7 +617,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(driver.pending(), 0, 10000);
         launcher->setWorkerProgram(MergeLauncher::workerExecutable());
         QVERIFY2(driver.seen().last().startsWith(QStringLiteral("Merge failed|The merge could not start: the helper "
-                                                                "program pdfworker is missing")),
+                                                                "program %1 is missing")
+                                                     .arg(QDir::toNativeSeparators(MergeLauncher::workerExecutable()))),
                  qPrintable(driver.seen().last()));
         QTest::qWait(200);
         QCOMPARE(driver.seen().size(), 1);

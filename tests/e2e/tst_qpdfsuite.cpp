@@ -135,18 +135,18 @@ class TestQpdfSuite : public QObject
                                                               &problem);
         if (!problem.isEmpty())
             return QStringLiteral("response: ") + problem;
-        if (response.errorCode == WorkerCode::Success && response.files.size() != request.pageCount)
-            return QStringLiteral("success with %1 of %2 files").arg(response.files.size()).arg(request.pageCount);
-        if (entries(out) != namesOf(response.files))
+        if (response.outcome.code == WorkerCode::Success && response.outcome.files().size() != request.pageCount)
+            return QStringLiteral("success with %1 of %2 files").arg(response.outcome.files().size()).arg(request.pageCount);
+        if (entries(out) != namesOf(response.outcome.files()))
             return QStringLiteral("code %1; folder holds %2, response lists %3")
-                .arg(response.errorCode)
-                .arg(entries(out).join(QLatin1Char(',')), namesOf(response.files).join(QLatin1Char(',')));
-        for (const QString &file : response.files) {
+                .arg(response.outcome.code)
+                .arg(entries(out).join(QLatin1Char(',')), namesOf(response.outcome.files()).join(QLatin1Char(',')));
+        for (const QString &file : response.outcome.files()) {
             const QString broken = wholeProblem(file, 1);
             if (!broken.isEmpty())
-                return QStringLiteral("code %1: %2").arg(response.errorCode).arg(broken);
+                return QStringLiteral("code %1: %2").arg(response.outcome.code).arg(broken);
         }
-        if (response.errorCode == WorkerCode::Success)
+        if (response.outcome.code == WorkerCode::Success)
             ++m_splitsWhole;
         return QString();
     }
@@ -184,23 +184,23 @@ class TestQpdfSuite : public QObject
         const MergeResponse response = MergeResponse::fromJson(object);
         int pages = 0;
         for (const Sample &sample : batch) {
-            if (!response.errorFiles.contains(sample.path))
+            if (!response.outcome.leftOutItems().contains(sample.path))
                 pages += sample.pages;
         }
-        for (const QString &file : response.errorFiles) {
+        for (const QString &file : response.outcome.leftOutItems()) {
             if (std::none_of(batch.begin(), batch.end(), [&](const Sample &s) { return s.path == file; }))
                 return QStringLiteral("left out a file it was not given: ") + file;
         }
-        if (response.errorCode != WorkerCode::Success) {
+        if (response.outcome.code != WorkerCode::Success) {
             if (!entries(out).isEmpty())
-                return QStringLiteral("failed (%1) but left %2").arg(response.errorCode).arg(entries(out).join(QLatin1Char(',')));
+                return QStringLiteral("failed (%1) but left %2").arg(response.outcome.code).arg(entries(out).join(QLatin1Char(',')));
             ++m_mergesFailed;
             return QString();
         }
-        if (response.mergedFileName != request.saveFileName || entries(out) != QStringList{QStringLiteral("merged.pdf")})
+        if (response.mergedFileName() != request.saveFileName || entries(out) != QStringList{QStringLiteral("merged.pdf")})
             return QStringLiteral("success, but the folder holds ") + entries(out).join(QLatin1Char(','));
-        m_filesLeftOut += response.errorFiles.size();
-        return wholeProblem(response.mergedFileName, pages);
+        m_filesLeftOut += response.outcome.leftOutItems().size();
+        return wholeProblem(response.mergedFileName(), pages);
     }
 
     int m_splitsWhole = 0;

@@ -39,13 +39,10 @@ class TestSplitController : public QObject
             run.events << QStringLiteral("finished");
             run.files = files;
         });
-        QObject::connect(&split, &Split::splitFailed, [&run](int code) {
-            run.events << QStringLiteral("failed");
+        QObject::connect(&split, &Split::splitFailed, [&run, &split](int code) {
+            run.events << (code == WorkerCode::Canceled ? QStringLiteral("canceled") : QStringLiteral("failed"));
             run.failure = code;
-        });
-        QObject::connect(&split, &Split::splitCanceled, [&run](const QStringList &files) {
-            run.events << QStringLiteral("canceled");
-            run.files = files;
+            run.files = split.outcome().files();
         });
         QObject::connect(&split, &Split::progressChanged, [&run](double value) { run.progress << value; });
     }

@@ -251,7 +251,7 @@ private slots:
             pages += PdfProbe::pageCount(out + "/" + name);
         }
         QCOMPARE(pages, 41);
-        QCOMPARE(m_split->oversizedFiles().size(), 1);
+        QCOMPARE(m_split->outcome().oversized.size(), 1);
 
         // The unit counts: 1 MB holds the whole document, the large page too.
         page->sizeEdit()->setText(QStringLiteral("1"));
@@ -260,7 +260,7 @@ private slots:
         shown = splitAndAnswer(QStringLiteral("OK"));
         QVERIFY2(shown.contains(QStringLiteral("split into 1 file.")) && !shown.contains(QStringLiteral("larger")),
                  qPrintable(shown));
-        QVERIFY(m_split->oversizedFiles().isEmpty());
+        QVERIFY(m_split->outcome().oversized.isEmpty());
         QCOMPARE(PdfProbe::pageCount(out + "/mixed_p1-41.pdf"), 41);
         QVERIFY(QFileInfo(out + "/mixed_p1-41.pdf").size() <= 1000 * 1000);
     }

@@ -11,6 +11,7 @@
 #include "merge/MergeModel.h"
 #include "merge/MergeView.h"
 #include "split/RangeItemView.h"
+#include "split/SizeModePage.h"
 #include "split/RangeListView.h"
 #include "split/Split.h"
 #include "split/SplitLauncher.h"
@@ -477,11 +478,25 @@ private slots:
         m_view->rangeFromEdit()->setText(QStringLiteral("2"));
         m_view->rangeToEdit()->setText(QStringLiteral("4"));
         QTest::mouseClick(button(QStringLiteral("buttonAddNormal")), Qt::LeftButton);
-        const QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QString shown = splitAndAnswer(driver, QStringLiteral("OK"));
         QVERIFY2(shown.contains(QStringLiteral("split into 1 file")), qPrintable(shown));
         const QStringList files = pdfsIn(m_dir.filePath(QStringLiteral("locked/locked")));
         QCOMPARE(files.count(), 1);
         QCOMPARE(PdfProbe::pageCount(files.first()), 3); // opens without a password
+        // Said, so that nobody finds out later.
+        QVERIFY2(shown.contains(QStringLiteral("locked.pdf is protected, but the new files are not: anyone can "
+                                               "open, print and copy them.")),
+                 qPrintable(shown));
+        QVERIFY2(!shown.contains(QStringLiteral("got a number")), qPrintable(shown));
+
+        // The same split again: the first result stays, the new file gets a
+        // number, and the dialog names it and says why.
+        shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        QCOMPARE(pdfsIn(m_dir.filePath(QStringLiteral("locked/locked"))).count(), 2);
+        QVERIFY(QFileInfo::exists(m_dir.filePath(QStringLiteral("locked/locked/(1)locked_p2-4.pdf"))));
+        QVERIFY2(shown.contains(QStringLiteral("1 file got a number in front of its name, because a file of that "
+                                               "name already exists: (1)locked_p2-4.pdf")),
+                 qPrintable(shown));
         m_split->pageRanges()->clear();
     }
 
@@ -617,6 +632,42 @@ private slots:
             QVERIFY2(PdfProbe::isComplete(outFolder + QLatin1Char('/') + name), qPrintable(name));
     }
 
+    // The same fault in a split by size: not "stopped unexpectedly" with a
+    // number, but the cause, the file kept and the pages no file holds.
+    void failedWriteBySizeSaysWhy()
+    {
+        ModalDriver driver;
+        const QString folder = m_dir.filePath(QStringLiteral("full-size"));
+        QDir().mkpath(folder);
+        const QString source = folder + QStringLiteral("/sized.pdf");
+        QList<TestPdf::Page> pages;
+        for (int page = 1; page <= 6; ++page) {
+            pages.append(TestPdf::Page());
+            if (page == 3)
+                pages.last().extraContent = TestPdf::bulk(400000);
+        }
+        QVERIFY(TestPdf::write(source, pages));
+        dropOnScreen(source);
+        chooseMode(SplitView::ModeSize);
+        m_view->sizePage()->unitBox()->setCurrentIndex(SizeModePage::Kilobytes);
+        m_view->sizePage()->sizeEdit()->setText(QStringLiteral("50"));
+        QCOMPARE(m_view->sizePage()->maxSizeKb(), 50);
+        QString shown;
+        {
+            const FileSizeLimit fullDisk(64 * 1024);
+            QVERIFY(fullDisk.isSet());
+            shown = splitAndAnswer(driver, QStringLiteral("OK"));
+        }
+        const QString outFolder = QDir::toNativeSeparators(folder + QStringLiteral("/sized"));
+        QCOMPARE(shown, QStringLiteral("Split failed|Not every file could be written. A file grew past the largest size "
+                                       "the drive allows (4 GB on a FAT32 drive) or the system lets this program "
+                                       "write. The 1 file written before the failure is complete and was kept in %1. "
+                                       "No file holds these pages: 3-6.")
+                            .arg(outFolder));
+        QCOMPARE(QDir(outFolder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList{"sized_p1-2.pdf"});
+        chooseMode(0);
+    }
+
     // What the worker side reports after a stop reaches the user with the
     // right words: whole files kept, none written, or a stop that came after
     // the last file (reported as the finished split it is).
@@ -631,29 +682,31 @@ private slots:
         SplitLauncher *launcher = m_split->launcher();
 
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
-        emit launcher->finished(WorkerCode::Canceled, {source + QStringLiteral("_p1.pdf"), source + QStringLiteral("_p2.pdf")});
+        emit launcher->finished(WorkerOutcome::ended(WorkerCode::Canceled, {source + QStringLiteral("_p1.pdf"), source + QStringLiteral("_p2.pdf")}));
         QTRY_COMPARE(driver.pending(), 0);
         QVERIFY2(driver.seen().last().contains(QStringLiteral("Split canceled|The split was stopped. The 2 files written "
                                                               "before the stop are complete and were kept in %1.").arg(folder)),
                  qPrintable(driver.seen().last()));
 
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
-        emit launcher->finished(WorkerCode::Canceled, {source + QStringLiteral("_p1.pdf")});
+        emit launcher->finished(WorkerOutcome::ended(WorkerCode::Canceled, {source + QStringLiteral("_p1.pdf")}));
         QTRY_COMPARE(driver.pending(), 0);
         QVERIFY2(driver.seen().last().contains(QStringLiteral("The 1 file written before the stop is complete")),
                  qPrintable(driver.seen().last()));
 
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
-        emit launcher->finished(WorkerCode::Canceled, {});
+        emit launcher->finished(WorkerOutcome::ended(WorkerCode::Canceled, {}));
         QTRY_COMPARE(driver.pending(), 0);
-        QVERIFY2(driver.seen().last().contains(QStringLiteral("The split was stopped before any file was written.")),
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Split canceled|The split was stopped. No file was written.")),
                  qPrintable(driver.seen().last()));
 
         driver.expect(ModalDriver::press(QStringLiteral("OK")));
-        emit launcher->finished(WorkerCode::Success, {source + QStringLiteral("_p1.pdf"), source + QStringLiteral("_p2.pdf")});
+        emit launcher->finished(WorkerOutcome::ended(WorkerCode::Success, {source + QStringLiteral("_p1.pdf"), source + QStringLiteral("_p2.pdf")}));
         QTRY_COMPARE(driver.pending(), 0);
         QVERIFY2(driver.seen().last().contains(QStringLiteral("Split complete")), qPrintable(driver.seen().last()));
         QVERIFY2(driver.seen().last().contains(QStringLiteral("split into 2 files")), qPrintable(driver.seen().last()));
+        // Of a document without protection, nothing is said about it.
+        QVERIFY2(!driver.seen().last().contains(QStringLiteral("protected")), qPrintable(driver.seen().last()));
     }
 
     // A truncated PDF and a text file named .pdf are not protected files:
@@ -791,7 +844,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(driver.pending(), 0, 10000);
         m_split->launcher()->setWorkerProgram(SplitLauncher::defaultWorkerProgram());
         QVERIFY2(driver.seen().last().startsWith(QStringLiteral("Split failed|The split could not start: the helper "
-                                                                "program pdfworker is missing")),
+                                                                "program %1 is missing")
+                                                     .arg(QDir::toNativeSeparators(SplitLauncher::defaultWorkerProgram()))),
                  qPrintable(driver.seen().last()));
         QTest::qWait(200);
         QCOMPARE(driver.seen().size(), 1);
@@ -834,10 +888,12 @@ private slots:
         }
         m_split->launcher()->setWorkerProgram(SplitLauncher::defaultWorkerProgram());
         const QString cache = QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+        // A worker that could not answer is also asked what it had written.
         QCOMPARE(driver.seen().last(),
                  QStringLiteral("Split failed|The split could not %1: its working files could not be written into %2. "
-                                "Check that the disk is not full.")
-                     .arg(atStart ? QStringLiteral("start") : QStringLiteral("finish"), cache));
+                                "Check that the disk is not full.%3")
+                     .arg(atStart ? QStringLiteral("start") : QStringLiteral("finish"), cache,
+                          atStart ? QString() : QStringLiteral(" No file was written.")));
         QCOMPARE(started.count(), atStart ? 0 : 1);
         QTRY_VERIFY(!m_view->isSplitting());
     }

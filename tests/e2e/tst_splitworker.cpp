@@ -1,3 +1,4 @@
+#include "SpiedOutcome.h"
 #include "SplitTestPdf.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
@@ -97,7 +98,7 @@ class TestSplitWorker : public QObject
             for (const QList<QVariant> &args : qAsConst(changed))
                 progress->append(args.first().toDouble());
         }
-        return {finished.first().at(0).toInt(), finished.first().at(1).toStringList()};
+        return {spiedOutcome(finished).code, spiedOutcome(finished).files()};
     }
 
     // A request file in a fresh private session folder, written as given.
@@ -137,8 +138,8 @@ class TestSplitWorker : public QObject
         if (!problem.isEmpty())
             return -1;
         if (files)
-            *files = response.files;
-        return response.errorCode;
+            *files = response.outcome.files();
+        return response.outcome.code;
     }
 
 private slots:
@@ -246,11 +247,11 @@ private slots:
         launcher.run();
         QVERIFY(finished.wait(60000));
         QVERIFY(cancelled);
-        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Canceled));
+        QCOMPARE(spiedOutcome(finished).code, int(WorkerCode::Canceled));
         QVERIFY(!launcher.isRunning());
         // The files reported are exactly those in the folder, each whole;
         // nothing unfinished or hidden is left.
-        const QStringList reported = finished.first().at(1).toStringList();
+        const QStringList reported = spiedOutcome(finished).files();
         QStringList produced;
         for (const QString &name : QDir(out).entryList(QDir::Files | QDir::Hidden))
             produced << QDir::toNativeSeparators(out + "/" + name);
@@ -282,8 +283,8 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(started.count(), 1);
         QCOMPARE(finished.count(), 1);
-        QCOMPARE(finished.first().at(0).toInt(), 0);
-        QCOMPARE(finished.first().at(1).toStringList().size(), 200);
+        QCOMPARE(spiedOutcome(finished).code, 0);
+        QCOMPARE(spiedOutcome(finished).files().size(), 200);
     }
 
     void sessionFoldersReplacedBetweenRuns()
@@ -324,7 +325,7 @@ private slots:
         });
         launcher.run();
         QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 2, 60000);
-        QCOMPARE(finished.at(1).at(0).toInt(), 0);
+        QCOMPARE(spiedOutcome(finished, 1).code, 0);
         QCOMPARE(QDir(out).entryList({"*.pdf"}, QDir::Files).size(), 2);
     }
 
@@ -337,7 +338,7 @@ private slots:
         QTest::addColumn<RangeList>("ranges");
         QTest::addColumn<int>("code");
         QTest::newRow("source missing") << "missing.pdf" << "" << 5 << 0 << RangeList{{1, 1}}
-                                        << int(WorkerCode::Failed);
+                                        << int(WorkerCode::SourceMissing);
         QTest::newRow("every range invalid") << "five" << "" << 5 << 0
                                              << RangeList{{0, 2}, {5, 3}, {4, 9}}
                                              << int(WorkerCode::PagesOutsideDocument);

@@ -1,3 +1,4 @@
+#include "SpiedOutcome.h"
 #include "PdfProbe.h"
 #include "SplitTestPdf.h"
 #include "TestPaths.h"
@@ -65,9 +66,9 @@ class TestSplitWorkerModes : public QObject
         Result result;
         if (!finished.wait(120000))
             return result;
-        result.code = finished.first().at(0).toInt();
-        result.files = finished.first().at(1).toStringList();
-        result.oversized = launcher.oversizedFiles();
+        result.code = spiedOutcome(finished).code;
+        result.files = spiedOutcome(finished).files();
+        result.oversized = launcher.outcome().oversized;
         return result;
     }
 
@@ -90,7 +91,7 @@ class TestSplitWorkerModes : public QObject
         worker.start(TestPaths::workerPath(), {"--split", session + "/" + id + ".req"});
         if (!worker.waitForFinished(60000) || worker.exitCode() != 0)
             return -1;
-        return SplitResponse::readFile(session + "/" + id + ".resp", id).errorCode;
+        return SplitResponse::readFile(session + "/" + id + ".resp", id).outcome.code;
     }
 
     static QStringList namesOf(const QStringList &files)
@@ -306,7 +307,7 @@ private slots:
         launcher.run();
         QVERIFY(finished.wait(120000));
         QVERIFY(stopped);
-        QVERIFY(finished.first().at(0).toInt() != 0);
+        QVERIFY(spiedOutcome(finished).code != 0);
         const QStringList left = QDir(out).entryList(QDir::Files | QDir::Hidden);
         QVERIFY(left.size() < 102);
         for (const QString &name : left) {

@@ -1,7 +1,11 @@
+#include "SpiedOutcome.h"
 #include "FolderLock.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
+#include "TestFolders.h"
 #include "WorkerChild.h"
+#include "WorkerRequests.h"
+#include "WorkerRun.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
 #include "protocol/SessionFolder.h"
@@ -12,10 +16,12 @@
 #include "split/SplitLauncher.h"
 #include "split/SplitRequest.h"
 #include "split/SplitResponse.h"
+#include "protocol/OutcomeText.h"
 #include "protocol/WorkerCode.h"
 #include "protocol/WorkerFile.h"
 
 #include <QDirIterator>
+#include <QJsonArray>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -34,72 +40,6 @@
 
 namespace {
 
-// A worker whose files may not grow beyond a size, as under "ulimit -f". Its
-// first write past the limit raises SIGXFSZ, left at its default here: the
-// worker has to turn that write into a failure (EFBIG), as on a full disk,
-// rather than die of the signal. It may also be held to a few open files,
-// as under "ulimit -n".
-class LimitedProcess : public QProcess
-{
-public:
-    LimitedProcess(rlim_t maxFileBytes, rlim_t maxOpenFiles) : m_limit(maxFileBytes), m_openFiles(maxOpenFiles) {}
-
-protected:
-    void setupChildProcess() override
-    {
-        const struct rlimit limit = {m_limit, m_limit};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::signal(SIGXFSZ, SIG_DFL);
-        if (m_openFiles != RLIM_INFINITY) {
-            const struct rlimit openFiles = {m_openFiles, m_openFiles};
-            ::setrlimit(RLIMIT_NOFILE, &openFiles);
-        }
-    }
-
-private:
-    rlim_t m_limit;
-    rlim_t m_openFiles;
-};
-
-struct WorkerRun
-{
-    int exitCode = -1;
-    bool crashed = true;
-};
-
-WorkerRun runWorker(const QStringList &args, rlim_t maxFileBytes = RLIM_INFINITY, const QString &workingDir = {},
-                    rlim_t maxOpenFiles = RLIM_INFINITY)
-{
-    LimitedProcess process(maxFileBytes, maxOpenFiles);
-    if (!workingDir.isEmpty())
-        process.setWorkingDirectory(workingDir);
-    process.start(TestPaths::workerPath(), args);
-    WorkerRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.crashed = process.exitStatus() != QProcess::NormalExit;
-    return run;
-}
-
-// Every entry of a folder, hidden ones included.
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-QStringList namesOf(const QStringList &paths)
-{
-    QStringList names;
-    for (const QString &path : paths)
-        names << QFileInfo(path).fileName();
-    names.sort();
-    return names;
-}
-
 // The rest of the first line the child prints after the tag, empty when none
 // comes within 30 s.
 QString lineAfter(QProcess &child, const QString &tag)
@@ -112,16 +52,6 @@ QString lineAfter(QProcess &child, const QString &tag)
         }
     }
     return QString();
-}
-
-// Printable bytes that do not compress much: a page carrying them is big.
-QByteArray bulk(int bytes, quint32 seed = 42)
-{
-    QByteArray data = "% ";
-    QRandomGenerator random(seed);
-    while (data.size() < bytes)
-        data += QByteArray::number(random.generate64(), 36) + ' ';
-    return data + '\n';
 }
 
 } // namespace
@@ -138,67 +68,7 @@ class TestWorkerFaults : public QObject
     QString m_mixed;    // 6 pages; pages 2 and 5 are large
     QString m_small;    // 3 small pages
 
-    QString freshDir(const QString &name)
-    {
-        const QString path = m_dir.filePath(name);
-        QDir(path).removeRecursively();
-        QDir().mkpath(path);
-        return QDir::toNativeSeparators(path);
-    }
-
-    // A private session folder with the request in it; returns the request path.
-    QString writeRequest(const QJsonObject &request, const QString &session, const QString &id)
-    {
-        FileUtils::ensurePrivateDirectory(session);
-        const QString path = session + "/" + id + ".req";
-        if (!WorkerFile::write(path, request))
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
-    }
-
-    SplitRequest splitRequest(const QString &source, int pageCount, const QString &out, const QString &session,
-                              const QString &id)
-    {
-        SplitRequest r;
-        r.fileName = source;
-        r.pageCount = pageCount;
-        for (int p = 1; p <= pageCount; ++p)
-            r.ranges.append({p, p});
-        r.outDirectory = out;
-        r.sessionPath = session;
-        r.sessionId = id;
-        return r;
-    }
-
-    static MergeTask task(const QString &file, int order)
-    {
-        MergeTask t;
-        t.fullPath = file;
-        t.order = order;
-        return t;
-    }
-
-    MergeRequest mergeRequest(const QStringList &files, const QString &output, const QString &session,
-                              const QString &id, const QString &password = QString())
-    {
-        MergeRequest r;
-        for (int i = 0; i < files.size(); ++i)
-            r.tasks << task(files.at(i), i);
-        r.saveFileName = output;
-        r.password = password;
-        r.cachePath = session;
-        r.sessionId = id;
-        return r;
-    }
-
-    static SplitResponse splitResponse(const QString &session, const QString &id)
-    {
-        QString problem;
-        SplitResponse response = SplitResponse::readFile(session + "/" + id + ".resp", id, &problem);
-        if (!problem.isEmpty())
-            response.errorCode = -1;
-        return response;
-    }
+    QString freshDir(const QString &name) { return TestFolders::fresh(m_dir.path(), name); }
 
     static constexpr int programSplitPages = 1000;
 
@@ -218,17 +88,9 @@ class TestWorkerFaults : public QObject
         *worker = base.isEmpty() ? 0 : workerRunning(base + ".req");
         QElapsedTimer waited;
         waited.start();
-        while (*worker > 0 && entries(out).size() <= 20 && waited.elapsed() < 30000)
+        while (*worker > 0 && TestFolders::entries(out).size() <= 20 && waited.elapsed() < 30000)
             QThread::msleep(20);
         return base;
-    }
-
-    static MergeResponse mergeResponse(const QString &session, const QString &id)
-    {
-        QJsonObject object;
-        if (!WorkerFile::read(session + "/" + id + ".resp", object))
-            return MergeResponse{-1, QString(), {}, QString()};
-        return MergeResponse::fromJson(object);
     }
 
 private slots:
@@ -246,7 +108,7 @@ private slots:
             TestPdf::Page page;
             page.width = 200 + i;
             if (i == 2 || i == 5)
-                page.extraContent = bulk(400000);
+                page.extraContent = TestPdf::bulk(400000);
             pages << page;
         }
         m_mixed = m_dir.filePath("mixed.pdf");
@@ -261,39 +123,65 @@ private slots:
     {
         const QString session = m_dir.filePath("full-split-session");
         const QString out = freshDir("full-split");
-        const QString request = writeRequest(splitRequest(m_mixed, 6, out, session, "fullsplit").toJson(), session,
+        const QString request = WorkerRequests::write(WorkerRequests::split(m_mixed, 6, out, session, "fullsplit").toJson(), session,
                                              "fullsplit");
-        const WorkerRun run = runWorker({"--split", request}, 64 * 1024);
+        const WorkerRun run = runWorker({"--split", request}, {64 * 1024});
         QVERIFY(!run.crashed);
         QCOMPARE(run.exitCode, 0);
-        const SplitResponse response = splitResponse(session, "fullsplit");
+        const SplitResponse response = WorkerRequests::splitResponse(session, "fullsplit");
         // The four small pages were written whole; the two large ones failed
         // and left nothing, not even a hidden file.
-        QCOMPARE(response.errorCode, int(WorkerCode::Incomplete));
+        QCOMPARE(response.outcome.code, int(WorkerCode::Incomplete));
         // The system's reason travels with the failure, for the screen to tell.
-        QCOMPARE(response.writeError, QStringLiteral("file_too_large"));
-        QCOMPARE(namesOf(response.files),
+        QCOMPARE(response.outcome.writeError, QStringLiteral("file_too_large"));
+        QCOMPARE(TestFolders::namesOf(response.outcome.files()),
                  (QStringList{"mixed_p1.pdf", "mixed_p3.pdf", "mixed_p4.pdf", "mixed_p6.pdf"}));
-        QCOMPARE(entries(out), namesOf(response.files));
-        for (const QString &file : response.files)
+        QCOMPARE(TestFolders::entries(out), TestFolders::namesOf(response.outcome.files()));
+        for (const QString &file : response.outcome.files())
             QCOMPARE(TestPdf::pageWidths(file).size(), 1);
         // The list of files written so far is superseded by the response.
-        QCOMPARE(entries(session), (QStringList{"fullsplit.req", "fullsplit.resp"}));
+        QCOMPARE(TestFolders::entries(session), (QStringList{"fullsplit.req", "fullsplit.resp"}));
+    }
+
+    // A split by size that fails part-way is told as a range split's is:
+    // the files written whole, the pages no file holds, and the cause.
+    void splitBySizeOntoFullDiskNamesTheCause()
+    {
+        const QString session = m_dir.filePath("full-size-session");
+        const QString out = freshDir("full-size");
+        SplitRequest r = WorkerRequests::split(m_mixed, 6, out, session, "fullsize");
+        r.mode = SplitRequest::ModeBySize;
+        r.ranges.clear();
+        r.maxSizeKb = 100;
+        const WorkerRun run = runWorker({"--split", WorkerRequests::write(r.toJson(), session, "fullsize")}, {64 * 1024});
+        QVERIFY(!run.crashed);
+        QCOMPARE(run.exitCode, 0);
+        const WorkerOutcome outcome = WorkerRequests::splitResponse(session, "fullsize").outcome;
+        QCOMPARE(outcome.code, int(WorkerCode::Incomplete));
+        QCOMPARE(outcome.writeError, QStringLiteral("file_too_large"));
+        QCOMPARE(TestFolders::namesOf(outcome.files()), QStringList{"mixed_p1.pdf"});
+        QCOMPARE(outcome.leftOut, (QList<WorkerOutcome::LeftOut>{{"2-6", WorkerOutcome::Reason::NotWritten}}));
+        QCOMPARE(TestFolders::entries(out), TestFolders::namesOf(outcome.files()));
+        // The words the screen and the command line take for it name the cause.
+        const QString told = OutcomeText(OutcomeText::Split, out).failure(outcome);
+        QVERIFY2(told.startsWith(QStringLiteral("Not every file could be written. A file grew past the largest size")),
+                 qPrintable(told));
+        QVERIFY2(told.endsWith(QStringLiteral("No file holds these pages: 2-6.")), qPrintable(told));
     }
 
     void splitWithEveryOutputLostProducesNothing()
     {
         const QString session = m_dir.filePath("lost-session");
         const QString out = freshDir("lost");
-        SplitRequest r = splitRequest(m_mixed, 6, out, session, "lost");
+        SplitRequest r = WorkerRequests::split(m_mixed, 6, out, session, "lost");
         r.ranges = {{1, 2}, {4, 6}};
-        const WorkerRun run = runWorker({"--split", writeRequest(r.toJson(), session, "lost")}, 64 * 1024);
+        const WorkerRun run = runWorker({"--split", WorkerRequests::write(r.toJson(), session, "lost")}, {64 * 1024});
         QCOMPARE(run.exitCode, 0);
-        const SplitResponse response = splitResponse(session, "lost");
-        QCOMPARE(response.errorCode, int(WorkerCode::NothingProduced));
-        QCOMPARE(response.writeError, QStringLiteral("file_too_large"));
-        QVERIFY(response.files.isEmpty());
-        QCOMPARE(entries(out), QStringList());
+        const SplitResponse response = WorkerRequests::splitResponse(session, "lost");
+        QCOMPARE(response.outcome.code, int(WorkerCode::NothingProduced));
+        QCOMPARE(response.outcome.writeError, QStringLiteral("file_too_large"));
+        QVERIFY(response.outcome.files().isEmpty());
+        QCOMPARE(TestFolders::entries(out), QStringList());
     }
 
     void mergeOntoFullDiskLeavesNothing_data()
@@ -313,42 +201,42 @@ private slots:
         const QString session = m_dir.filePath("full-merge-session");
         const QString out = freshDir("full-merge");
         const QString output = out + "/merged.pdf";
-        const MergeRequest r = mergeRequest({m_small, m_mixed}, output, session, "fullmerge", password);
+        const MergeRequest r = WorkerRequests::merge({m_small, m_mixed}, output, session, "fullmerge", password);
         // Without a limit the request succeeds: the limit is the only fault.
-        QCOMPARE(runWorker({"--merge", writeRequest(r.toJson(), session, "fullmerge")}).exitCode, 0);
-        QCOMPARE(mergeResponse(session, "fullmerge").mergedFileName, output);
-        QCOMPARE(mergeResponse(session, "fullmerge").writeError, QString());
+        QCOMPARE(runWorker({"--merge", WorkerRequests::write(r.toJson(), session, "fullmerge")}).exitCode, 0);
+        QCOMPARE(WorkerRequests::mergeResponse(session, "fullmerge").mergedFileName(), output);
+        QCOMPARE(WorkerRequests::mergeResponse(session, "fullmerge").outcome.writeError, QString());
         QCOMPARE(TestPdf::pageWidths(output, password).size(), 9);
         const qint64 size = QFileInfo(output).size();
         QVERIFY(QFile::remove(output));
 
         const rlim_t limit = lastBytes ? rlim_t(size - 16) : 256 * 1024;
-        const WorkerRun run = runWorker({"--merge", writeRequest(r.toJson(), session, "fullmerge")}, limit);
+        const WorkerRun run = runWorker({"--merge", WorkerRequests::write(r.toJson(), session, "fullmerge")}, {limit});
         QCOMPARE(run.exitCode, 0);
-        const MergeResponse response = mergeResponse(session, "fullmerge");
+        const MergeResponse response = WorkerRequests::mergeResponse(session, "fullmerge");
         // Said as a write failure with its cause, so that the screen can name it.
-        QCOMPARE(response.errorCode, int(WorkerCode::Incomplete));
-        QCOMPARE(response.writeError, QStringLiteral("file_too_large"));
-        QVERIFY(response.mergedFileName.isEmpty());
-        QCOMPARE(entries(out), QStringList());
+        QCOMPARE(response.outcome.code, int(WorkerCode::Incomplete));
+        QCOMPARE(response.outcome.writeError, QStringLiteral("file_too_large"));
+        QVERIFY(response.mergedFileName().isEmpty());
+        QCOMPARE(TestFolders::entries(out), QStringList());
     }
 
     void splitOutputCutAtTheEndIsNotListed()
     {
         const QString session = m_dir.filePath("cut-session");
         const QString out = freshDir("cut");
-        SplitRequest r = splitRequest(m_mixed, 6, out, session, "cut");
+        SplitRequest r = WorkerRequests::split(m_mixed, 6, out, session, "cut");
         r.ranges = {{2, 2}};
-        QCOMPARE(runWorker({"--split", writeRequest(r.toJson(), session, "cut")}).exitCode, 0);
-        const QStringList whole = splitResponse(session, "cut").files;
+        QCOMPARE(runWorker({"--split", WorkerRequests::write(r.toJson(), session, "cut")}).exitCode, 0);
+        const QStringList whole = WorkerRequests::splitResponse(session, "cut").outcome.files();
         QCOMPARE(whole.size(), 1);
         const qint64 size = QFileInfo(whole.first()).size();
         QVERIFY(QFile::remove(whole.first()));
-        QCOMPARE(runWorker({"--split", writeRequest(r.toJson(), session, "cut")}, rlim_t(size - 16)).exitCode, 0);
-        const SplitResponse response = splitResponse(session, "cut");
-        QCOMPARE(response.errorCode, int(WorkerCode::NothingProduced));
-        QCOMPARE(response.writeError, QStringLiteral("file_too_large"));
-        QCOMPARE(entries(out), QStringList());
+        QCOMPARE(runWorker({"--split", WorkerRequests::write(r.toJson(), session, "cut")}, {rlim_t(size - 16)}).exitCode, 0);
+        const SplitResponse response = WorkerRequests::splitResponse(session, "cut");
+        QCOMPARE(response.outcome.code, int(WorkerCode::NothingProduced));
+        QCOMPARE(response.outcome.writeError, QStringLiteral("file_too_large"));
+        QCOMPARE(TestFolders::entries(out), QStringList());
     }
 
     // --- responses
@@ -359,12 +247,12 @@ private slots:
         const QString out = freshDir(QString(150, QLatin1Char('r')));
         const QString source = m_dir.filePath("forty.pdf");
         QVERIFY(TestPdf::writeNumbered(source, 40));
-        const QString request = writeRequest(splitRequest(source, 40, out, session, "resp").toJson(), session, "resp");
-        const WorkerRun run = runWorker({"--split", request}, 8 * 1024);
+        const QString request = WorkerRequests::write(WorkerRequests::split(source, 40, out, session, "resp").toJson(), session, "resp");
+        const WorkerRun run = runWorker({"--split", request}, {8 * 1024});
         QCOMPARE(run.exitCode, int(WorkerCode::ResponseNotWritten));
         // No empty or partial response, no temporary file.
         QVERIFY(!QFileInfo::exists(session + "/resp.resp"));
-        for (const QString &name : entries(session))
+        for (const QString &name : TestFolders::entries(session))
             QVERIFY2(name == "resp.req" || name == "resp.files", qPrintable(name));
     }
 
@@ -383,7 +271,7 @@ private slots:
         const QString session = m_dir.filePath("unusable-" + kind);
         const QString out = freshDir("unusable-out");
         const QString request = holder + "/unusable.req";
-        QVERIFY(WorkerFile::write(request, splitRequest(m_small, 3, out, session, "unusable").toJson()));
+        QVERIFY(WorkerFile::write(request, WorkerRequests::split(m_small, 3, out, session, "unusable").toJson()));
         if (kind == "file") {
             QFile file(session);
             QVERIFY(file.open(QIODevice::WriteOnly));
@@ -397,7 +285,7 @@ private slots:
         }
         const WorkerRun run = runWorker({"--split", request});
         QCOMPARE(run.exitCode, int(WorkerCode::ResponseNotWritten));
-        QCOMPARE(entries(out), QStringList());
+        QCOMPARE(TestFolders::entries(out), QStringList());
     }
 
     void plantedResponseLinkIsReplacedNotFollowed()
@@ -409,13 +297,13 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("precious");
         file.close();
-        const QString request = writeRequest(splitRequest(m_small, 3, out, session, "link").toJson(), session, "link");
+        const QString request = WorkerRequests::write(WorkerRequests::split(m_small, 3, out, session, "link").toJson(), session, "link");
         QVERIFY(QFile::link(victim, session + "/link.resp"));
         QCOMPARE(runWorker({"--split", request}).exitCode, 0);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("precious"));
         QVERIFY(!QFileInfo(session + "/link.resp").isSymLink());
-        QCOMPARE(splitResponse(session, "link").files.size(), 3);
+        QCOMPARE(WorkerRequests::splitResponse(session, "link").outcome.files().size(), 3);
         struct stat st;
         QCOMPARE(::stat(QFile::encodeName(session + "/link.resp").constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 0777), 0600);
@@ -468,13 +356,123 @@ private slots:
         const QString cwd = freshDir("cwd");
         QVERIFY(QFile::copy(m_small, cwd + "/small.pdf"));
         const QString session = m_dir.filePath("relative-session");
-        QJsonObject json = splitRequest(m_small, 3, freshDir("relative-out"), session, "relative").toJson();
+        QJsonObject json = WorkerRequests::split(m_small, 3, freshDir("relative-out"), session, "relative").toJson();
         json.insert(key, key == "file_name" ? "small.pdf" : "out");
-        const WorkerRun run = runWorker({"--split", writeRequest(json, session, "relative")}, RLIM_INFINITY, cwd);
+        const WorkerRun run = runWorker({"--split", WorkerRequests::write(json, session, "relative")}, {}, cwd);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(splitResponse(session, "relative").errorCode, int(WorkerCode::RequestInvalid));
-        QCOMPARE(entries(cwd), QStringList{"small.pdf"});
-        QCOMPARE(entries(m_dir.filePath("relative-out")), QStringList());
+        QCOMPARE(WorkerRequests::splitResponse(session, "relative").outcome.code, int(WorkerCode::RequestInvalid));
+        QCOMPARE(TestFolders::entries(cwd), QStringList{"small.pdf"});
+        QCOMPARE(TestFolders::entries(m_dir.filePath("relative-out")), QStringList());
+    }
+
+    // A merge input given as a relative path would be read from wherever
+    // the worker runs: the request is refused, and the file of that name in
+    // the worker's folder is not merged.
+    void relativeMergeInputIsRefused()
+    {
+        const QString cwd = freshDir("merge-cwd");
+        QVERIFY(QFile::copy(m_small, cwd + "/small.pdf"));
+        const QString out = freshDir("merge-relative-out");
+        const QString session = m_dir.filePath("merge-relative-session");
+        const MergeRequest r = WorkerRequests::merge({m_small, "small.pdf"}, out + "/merged.pdf", session, "mrel");
+        const WorkerRun run = runWorker({"--merge", WorkerRequests::write(r.toJson(), session, "mrel")}, {}, cwd);
+        QCOMPARE(run.exitCode, 0);
+        const WorkerOutcome outcome = WorkerRequests::mergeResponse(session, "mrel").outcome;
+        QCOMPARE(outcome.code, int(WorkerCode::RequestInvalid));
+        QCOMPARE(outcome.problems, QStringList{"an input path is not absolute"});
+        QCOMPARE(TestFolders::entries(out), QStringList());
+        QCOMPARE(TestFolders::entries(cwd), QStringList{"small.pdf"});
+    }
+
+    // Split and merge requests are read alike: a key of the wrong type is
+    // refused with a response that names it, and nothing is written. (A
+    // protection password that is not a string must never give an
+    // unprotected file.)
+    void mistypedKeysAreRefusedAlike_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<QString>("named");
+        QTest::newRow("merge, password a number") << "--merge" << "property_password" << QJsonValue(1234)
+                                                  << "\"property_password\"";
+        QTest::newRow("merge, password an array") << "--merge" << "property_password"
+                                                  << QJsonValue(QJsonArray{"secret"}) << "\"property_password\"";
+        QTest::newRow("merge, title an object") << "--merge" << "property_title" << QJsonValue(QJsonObject{})
+                                                << "\"property_title\"";
+        QTest::newRow("merge, a task's password a number")
+            << "--merge" << "tasks"
+            << QJsonValue(QJsonArray{QJsonObject{{"task_full_path", "A"}, {"task_password", 7}},
+                                     QJsonObject{{"task_full_path", "B"}, {"order", 1}}})
+            << "\"tasks[0].task_password\"";
+        QTest::newRow("merge, tasks a string") << "--merge" << "tasks" << QJsonValue("a.pdf") << "\"tasks\"";
+        QTest::newRow("split, password a number") << "--split" << "property_password" << QJsonValue(1234)
+                                                  << "\"property_password\"";
+        QTest::newRow("split, a range's end a string")
+            << "--split" << "ranges" << QJsonValue(QJsonArray{QJsonObject{{"from", 1}, {"to", "2"}}})
+            << "\"ranges[0].to\"";
+    }
+    void mistypedKeysAreRefusedAlike()
+    {
+        QFETCH(QString, mode);
+        QFETCH(QString, key);
+        QFETCH(QJsonValue, value);
+        QFETCH(QString, named);
+        const QString out = freshDir("mistyped");
+        const QString session = m_dir.filePath("mistyped-session");
+        QJsonObject json = mode == "--merge"
+            ? WorkerRequests::merge({m_small, m_small}, out + "/merged.pdf", session, "mistyped", "secret").toJson()
+            : WorkerRequests::split(m_small, 3, out, session, "mistyped").toJson();
+        // Task paths stand for the sample: the value under test is the only fault.
+        if (value.isArray() && key == "tasks") {
+            QJsonArray tasks = value.toArray();
+            for (int i = 0; i < tasks.size(); ++i) {
+                QJsonObject task = tasks.at(i).toObject();
+                task.insert("task_full_path", m_small);
+                tasks[i] = task;
+            }
+            value = tasks;
+        }
+        json.insert(key, value);
+        const WorkerRun run = runWorker({mode, WorkerRequests::write(json, session, "mistyped")});
+        QCOMPARE(run.exitCode, 0);
+        const WorkerOutcome outcome = mode == "--merge" ? WorkerRequests::mergeResponse(session, "mistyped").outcome
+                                                        : WorkerRequests::splitResponse(session, "mistyped").outcome;
+        QCOMPARE(outcome.code, int(WorkerCode::RequestInvalid));
+        QVERIFY2(outcome.problems.join(' ').contains(named), qPrintable(outcome.problems.join(' ')));
+        QCOMPARE(TestFolders::entries(out), QStringList());
+    }
+
+    // Memory that runs out while an input is read is told as such, not as a
+    // damaged file: the input is left out with that reason and the others
+    // are merged.
+    void inputTooLargeForMemoryIsToldAsSuch()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("AddressSanitizer keeps its own memory: a data limit cannot be played under it");
+#endif
+        // Sparse: no disk is used, but reading it whole needs 300 MB.
+        const QString huge = m_dir.filePath("huge.pdf");
+        {
+            QFile file(huge);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("%PDF-1.4\n");
+            QVERIFY(file.resize(300 * 1000 * 1000));
+        }
+        const QString out = freshDir("memory");
+        const QString output = out + "/merged.pdf";
+        const QString session = m_dir.filePath("memory-session");
+        const MergeRequest r = WorkerRequests::merge({m_small, huge, m_small}, output, session, "memory");
+        const WorkerRun run = runWorker({"--merge", WorkerRequests::write(r.toJson(), session, "memory")},
+                                        {RLIM_INFINITY, RLIM_INFINITY, 200 * 1000 * 1000});
+        QVERIFY(!run.crashed);
+        QCOMPARE(run.exitCode, 0);
+        const WorkerOutcome outcome = WorkerRequests::mergeResponse(session, "memory").outcome;
+        QCOMPARE(outcome.code, int(WorkerCode::Success));
+        QCOMPARE(outcome.leftOut, (QList<WorkerOutcome::LeftOut>{{huge, WorkerOutcome::Reason::OutOfMemory}}));
+        QCOMPARE(TestPdf::pageWidths(output), (QList<int>{201, 202, 203, 201, 202, 203}));
+        QVERIFY2(OutcomeText(OutcomeText::Merge, out).leftOutLine(outcome.leftOut.first()).contains("out of memory"),
+                 qPrintable(OutcomeText(OutcomeText::Merge, out).leftOutLine(outcome.leftOut.first())));
     }
 
     void unfitMergeOutputNamesAreRefused_data()
@@ -493,14 +491,14 @@ private slots:
         const QString cwd = freshDir("names-cwd");
         const QString output = name == "relative.pdf" ? name : out + "/" + name;
         const QString session = m_dir.filePath("names-session");
-        const MergeRequest r = mergeRequest({m_small, m_small}, output, session, "names");
-        const WorkerRun run = runWorker({"--merge", writeRequest(r.toJson(), session, "names")}, RLIM_INFINITY, cwd);
+        const MergeRequest r = WorkerRequests::merge({m_small, m_small}, output, session, "names");
+        const WorkerRun run = runWorker({"--merge", WorkerRequests::write(r.toJson(), session, "names")}, {}, cwd);
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(mergeResponse(session, "names").errorCode, int(WorkerCode::RequestInvalid));
-        QCOMPARE(entries(out), (QStringList{"out", "out2"}));
-        QCOMPARE(entries(out + "/out"), QStringList());
-        QCOMPARE(entries(out + "/out2"), QStringList());
-        QCOMPARE(entries(cwd), QStringList());
+        QCOMPARE(WorkerRequests::mergeResponse(session, "names").outcome.code, int(WorkerCode::RequestInvalid));
+        QCOMPARE(TestFolders::entries(out), (QStringList{"out", "out2"}));
+        QCOMPARE(TestFolders::entries(out + "/out"), QStringList());
+        QCOMPARE(TestFolders::entries(out + "/out2"), QStringList());
+        QCOMPARE(TestFolders::entries(cwd), QStringList());
     }
 
     void inputWithoutPagesIsLeftOutAndNamed()
@@ -510,12 +508,12 @@ private slots:
         const QString out = freshDir("zero");
         const QString output = out + "/merged.pdf";
         const QString session = m_dir.filePath("zero-session");
-        const MergeRequest r = mergeRequest({m_small, empty, m_small}, output, session, "zero");
-        QCOMPARE(runWorker({"--merge", writeRequest(r.toJson(), session, "zero")}).exitCode, 0);
-        const MergeResponse response = mergeResponse(session, "zero");
-        QCOMPARE(response.errorCode, 0);
-        QCOMPARE(response.mergedFileName, output);
-        QCOMPARE(response.errorFiles, QStringList{empty});
+        const MergeRequest r = WorkerRequests::merge({m_small, empty, m_small}, output, session, "zero");
+        QCOMPARE(runWorker({"--merge", WorkerRequests::write(r.toJson(), session, "zero")}).exitCode, 0);
+        const MergeResponse response = WorkerRequests::mergeResponse(session, "zero");
+        QCOMPARE(response.outcome.code, 0);
+        QCOMPARE(response.mergedFileName(), output);
+        QCOMPARE(response.outcome.leftOutItems(), QStringList{empty});
         QCOMPARE(TestPdf::pageWidths(output), (QList<int>{201, 202, 203, 201, 202, 203}));
     }
 
@@ -536,12 +534,12 @@ private slots:
         }
         const QString output = freshDir("many-out") + "/merged.pdf";
         const QString session = m_dir.filePath("many-session");
-        const MergeRequest r = mergeRequest(files, output, session, "many");
-        const WorkerRun run = runWorker({"--merge", writeRequest(r.toJson(), session, "many")}, RLIM_INFINITY, {}, 48);
+        const MergeRequest r = WorkerRequests::merge(files, output, session, "many");
+        const WorkerRun run = runWorker({"--merge", WorkerRequests::write(r.toJson(), session, "many")}, {RLIM_INFINITY, 48});
         QCOMPARE(run.exitCode, 0);
-        const MergeResponse response = mergeResponse(session, "many");
-        QCOMPARE(response.errorCode, 0);
-        QCOMPARE(response.errorFiles, QStringList());
+        const MergeResponse response = WorkerRequests::mergeResponse(session, "many");
+        QCOMPARE(response.outcome.code, 0);
+        QCOMPARE(response.outcome.leftOutItems(), QStringList());
         QCOMPARE(TestPdf::pageWidths(output), widths);
     }
 
@@ -554,12 +552,12 @@ private slots:
             QList<TestPdf::Page> pages;
             for (int i = 0; i < 30; ++i) {
                 TestPdf::Page page;
-                page.extraContent = bulk(300000, quint32(file * 100 + i));
+                page.extraContent = TestPdf::bulk(300000, quint32(file * 100 + i));
                 pages << page;
             }
             const QString big = m_dir.filePath(QStringLiteral("big%1.pdf").arg(file));
             QVERIFY(TestPdf::write(big, pages));
-            r.tasks << task(big, file);
+            r.tasks << WorkerRequests::task(big, file);
         }
         const QString out = freshDir("killed-merge");
         const QString output = out + "/merged.pdf";
@@ -573,7 +571,7 @@ private slots:
         timer.start();
         bool seen = false;
         while (!seen && finished.isEmpty() && timer.elapsed() < 60000) {
-            for (const QString &name : entries(out))
+            for (const QString &name : TestFolders::entries(out))
                 seen = seen || FileUtils::isTemporaryFileOf(name, launcher.sessionId());
             if (!seen)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
@@ -583,9 +581,9 @@ private slots:
         QVERIFY(worker > 0);
         QCOMPARE(::kill(worker, SIGKILL), 0);
         QVERIFY(finished.wait(30000));
-        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Crashed));
-        QVERIFY(finished.first().at(1).toString().isEmpty());
-        QCOMPARE(entries(out), QStringList());
+        QCOMPARE(spiedOutcome(finished).code, int(WorkerCode::Crashed));
+        QVERIFY(spiedOutcome(finished).files().value(0).isEmpty());
+        QCOMPARE(TestFolders::entries(out), QStringList());
     }
 
     void killedSplitReportsWhatItHadWritten_data()
@@ -624,11 +622,11 @@ private slots:
         launcher.run();
         QVERIFY(finished.wait(60000));
         QVERIFY(killed);
-        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Crashed));
-        const QStringList reported = finished.first().at(1).toStringList();
+        QCOMPARE(spiedOutcome(finished).code, int(WorkerCode::Crashed));
+        const QStringList reported = spiedOutcome(finished).files();
         QVERIFY(reported.size() > 10 && reported.size() < 300);
         // Exactly the reported files are there, each whole; nothing hidden.
-        QCOMPARE(entries(out), namesOf(reported));
+        QCOMPARE(TestFolders::entries(out), TestFolders::namesOf(reported));
         for (const QString &file : reported)
             QCOMPARE(TestPdf::pageWidths(file).size(), 1);
     }
@@ -641,7 +639,7 @@ private slots:
             QSKIP("only run by programGoneMidSplitStopsItsWorkerInOrder");
         ::setpgid(0, 0);   // a process group of its own, as a terminal gives a program
         SplitLauncher launcher;
-        launcher.setRequest(splitRequest(job.at(0), job.at(1).toInt(), job.at(2), QString(), QString()));
+        launcher.setRequest(WorkerRequests::split(job.at(0), job.at(1).toInt(), job.at(2), QString(), QString()));
         launcher.run();
         std::printf("session: %s/%s\n", qPrintable(launcher.sessionDirectory()), qPrintable(launcher.sessionId()));
         std::fflush(stdout);
@@ -672,10 +670,10 @@ private slots:
         QString problem;
         const SplitResponse response = SplitResponse::readFile(base + ".resp", QFileInfo(base).fileName(), &problem);
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        QCOMPARE(response.errorCode, int(WorkerCode::Canceled));
-        QVERIFY(response.files.size() < programSplitPages);
-        QCOMPARE(entries(out), namesOf(response.files));
-        for (const QString &file : response.files)
+        QCOMPARE(response.outcome.code, int(WorkerCode::Canceled));
+        QVERIFY(response.outcome.files().size() < programSplitPages);
+        QCOMPARE(TestFolders::entries(out), TestFolders::namesOf(response.outcome.files()));
+        for (const QString &file : response.outcome.files())
             QCOMPARE(TestPdf::pageWidths(file).size(), 1);
     }
 
@@ -691,7 +689,7 @@ private slots:
         QCOMPARE(::kill(-pid_t(program.processId()), SIGKILL), 0);
         QVERIFY(program.waitForFinished(30000));
         QTRY_VERIFY_WITH_TIMEOUT(hasEnded(worker), 30000);
-        const QStringList left = entries(out);
+        const QStringList left = TestFolders::entries(out);
         const QStringList hidden = left.filter(QRegularExpression("^\\."));
         QVERIFY2(!hidden.isEmpty(), "the worker was killed between two files");
 
@@ -699,7 +697,7 @@ private slots:
         QStringList named = left;
         for (const QString &name : hidden)
             named.removeOne(name);
-        QCOMPARE(entries(out), named);
+        QCOMPARE(TestFolders::entries(out), named);
         for (const QString &name : named)
             QCOMPARE(TestPdf::pageWidths(out + "/" + name).size(), 1);
         QVERIFY(!QFileInfo::exists(QFileInfo(base).path()));
@@ -712,7 +710,7 @@ private slots:
         MergeLauncher launcher;
         MergeRequest r;
         for (int i = 0; i < 100; ++i) {
-            r.tasks << task(m_mixed, i);
+            r.tasks << WorkerRequests::task(m_mixed, i);
             r.tasks.last().hasSecurity = true;   // each one is first copied into the session folder
         }
         r.saveFileName = output;
@@ -732,10 +730,10 @@ private slots:
         // bound is generous for a loaded machine; a cancel that waited for
         // the merge to reach a stopping point took seconds.
         QVERIFY2(timer.elapsed() < 2000, qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Canceled));
+        QCOMPARE(spiedOutcome(finished).code, int(WorkerCode::Canceled));
         QCOMPARE(QDir(launcher.sessionDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
-        QVERIFY(finished.first().at(1).toString().isEmpty());
-        QCOMPARE(entries(out), QStringList());
+        QVERIFY(spiedOutcome(finished).files().value(0).isEmpty());
+        QCOMPARE(TestFolders::entries(out), QStringList());
         QVERIFY(!launcher.isRunning());
     }
 
@@ -748,7 +746,7 @@ private slots:
         MergeLauncher launcher;
         MergeRequest r;
         for (int i = 0; i < 100; ++i) {
-            r.tasks << task(m_mixed, i);
+            r.tasks << WorkerRequests::task(m_mixed, i);
             r.tasks.last().hasSecurity = true;   // each one is first copied into the session folder
         }
         r.saveFileName = out + "/merged.pdf";
@@ -761,9 +759,9 @@ private slots:
         QVERIFY(finished.isEmpty());
         QCOMPARE(::kill(workerChild(), SIGKILL), 0);
         QVERIFY(finished.wait(30000));
-        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::Crashed));
+        QCOMPARE(spiedOutcome(finished).code, int(WorkerCode::Crashed));
         QCOMPARE(QDir(launcher.sessionDirectory()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
-        QCOMPARE(entries(out), QStringList());
+        QCOMPARE(TestFolders::entries(out), QStringList());
     }
 
     // A cancel's kill can reach a worker that has finished and written its
@@ -786,27 +784,27 @@ private slots:
         const QString splitOut = freshDir("slow-exit-split");
         SplitLauncher split;
         split.setWorkerProgram(wrapper);
-        split.setRequest(splitRequest(m_small, 3, splitOut, QString(), QString()));
+        split.setRequest(WorkerRequests::split(m_small, 3, splitOut, QString(), QString()));
         QSignalSpy splitFinished(&split, &SplitLauncher::finished);
         split.run();
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(split.sessionDirectory() + "/" + split.sessionId() + ".resp"), 30000);
         split.cancel();
         QVERIFY(splitFinished.wait(30000));
-        QCOMPARE(splitFinished.first().at(0).toInt(), int(WorkerCode::Success));
-        QCOMPARE(namesOf(splitFinished.first().at(1).toStringList()), entries(splitOut));
-        QCOMPARE(entries(splitOut).size(), 3);
+        QCOMPARE(spiedOutcome(splitFinished).code, int(WorkerCode::Success));
+        QCOMPARE(TestFolders::namesOf(spiedOutcome(splitFinished).files()), TestFolders::entries(splitOut));
+        QCOMPARE(TestFolders::entries(splitOut).size(), 3);
 
         const QString mergeOut = freshDir("slow-exit-merge");
         MergeLauncher merge;
         merge.setWorkerProgram(wrapper);
-        merge.setRequest(mergeRequest({m_small, m_small}, mergeOut + "/merged.pdf", QString(), QString()));
+        merge.setRequest(WorkerRequests::merge({m_small, m_small}, mergeOut + "/merged.pdf", QString(), QString()));
         QSignalSpy mergeFinished(&merge, &MergeLauncher::finished);
         merge.run();
         QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(merge.responsePath()), 30000);
         merge.cancel();
         QVERIFY(mergeFinished.wait(30000));
-        QCOMPARE(mergeFinished.first().at(0).toInt(), int(WorkerCode::Success));
-        QCOMPARE(mergeFinished.first().at(1).toString(), QDir::toNativeSeparators(mergeOut + "/merged.pdf"));
+        QCOMPARE(spiedOutcome(mergeFinished).code, int(WorkerCode::Success));
+        QCOMPARE(spiedOutcome(mergeFinished).files().value(0), QDir::toNativeSeparators(mergeOut + "/merged.pdf"));
         QCOMPARE(TestPdf::pageWidths(mergeOut + "/merged.pdf").size(), 6);
     }
 
@@ -833,7 +831,7 @@ private slots:
         QCOMPARE(workerChild(), pid_t(0));
         QVERIFY(!QFileInfo::exists(session));
         QVERIFY(!QFileInfo::exists(session + ".lock"));
-        for (const QString &name : entries(out)) {
+        for (const QString &name : TestFolders::entries(out)) {
             QVERIFY2(!name.startsWith('.'), qPrintable(name));
             QCOMPARE(TestPdf::pageWidths(out + "/" + name).size(), 1);
         }

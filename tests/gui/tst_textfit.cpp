@@ -12,6 +12,7 @@
 #include "split/Split.h"
 #include "split/SplitView.h"
 #include "pdf/DebenuService.h"
+#include "protocol/OutcomeText.h"
 #include "widgets/MessageMerge.h"
 #include "widgets/MessageNewPassword.h"
 #include "widgets/MessagePassword.h"
@@ -435,21 +436,33 @@ private slots:
             MessageSplit done(files, m_window.get());
             check(&done, QStringLiteral("split complete %1").arg(files));
         }
-        // After a split by size, the note on pages larger than the limit,
-        // with as many names as the screen lists.
-        for (int oversized : {1, 12}) {
+        // The notes of a split: pages larger than the limit (as many names
+        // as the screen lists), files renamed because their names were
+        // taken, and the protection the parts do not keep.
+        const OutcomeText splitWords(OutcomeText::Split, QStringLiteral("/home/user/Documents"));
+        for (int count : {1, 12}) {
+            WorkerOutcome outcome;
+            for (int i = 1; i <= count; ++i) {
+                const QString name = QStringLiteral("Annual report 2026_p%1.pdf").arg(i);
+                outcome.addWritten(QStringLiteral("/home/user/Documents/(1)") + name, name);
+                outcome.oversized << QStringLiteral("/home/user/Documents/(1)") + name;
+            }
             MessageSplit done(24, m_window.get());
-            const QString names = oversized == 1 ? QStringLiteral("Annual report 2026_p31.pdf")
-                                                 : QStringLiteral("Annual report 2026_p3.pdf, Annual report 2026_p17.pdf, "
-                                                                  "Annual report 2026_p31.pdf, \u2026");
-            done.setNote(QCoreApplication::translate("SplitView", "%1 pages are larger than the size limit by themselves "
-                                                                  "and were each saved in a file of their own: %2",
-                                                     nullptr, oversized)
-                             .arg(QString::number(oversized), names));
-            check(&done, QStringLiteral("split by size complete, %1 oversized").arg(oversized));
+            QStringList notes = splitWords.notes(outcome);
+            notes << OutcomeText::unprotectedNote(QStringLiteral("/home/user/Annual report 2026.pdf"));
+            done.setNote(notes.join(QStringLiteral("\n\n")));
+            check(&done, QStringLiteral("split complete with notes, %1 files").arg(count));
         }
-        MessageMerge merged({m_garbage, m_truncated}, m_window.get());
-        check(&merged, QStringLiteral("merge complete with left-out files"));
+        MessageMerge merged(m_window.get());
+        merged.setLeftOutFiles({m_garbage, m_truncated},
+                               {OutcomeText::reasonText(WorkerOutcome::Reason::OutOfMemory),
+                                OutcomeText::reasonText(WorkerOutcome::Reason::Unreadable)});
+        WorkerOutcome renamedMerge;
+        renamedMerge.addWritten(QStringLiteral("/home/user/Documents/(1)Annual report 2026, all parts.pdf"),
+                                QStringLiteral("Annual report 2026, all parts.pdf"));
+        merged.setNote(OutcomeText(OutcomeText::Merge, QStringLiteral("/home/user/Documents")).notes(renamedMerge).join(
+            QLatin1Char('\n')));
+        check(&merged, QStringLiteral("merge complete with left-out files, renamed"));
         MessageMerge all(m_window.get());
         check(&all, QStringLiteral("merge complete"));
         MessagePassword password(m_window.get());
@@ -477,11 +490,24 @@ private slots:
                              PageParts(11));
             check(&grid, QStringLiteral("page grid, mode %1").arg(int(mode)));
         }
-        std::unique_ptr<MessageView> message(MessageView::createMessage(
-            QCoreApplication::translate("MergeView", "Merge canceled"),
-            QCoreApplication::translate("MergeView", "The merge was stopped. No merged file was written."),
-            m_window.get()));
-        check(message.get(), QStringLiteral("message"));
+        // The longest failures of each job, as the screens show them.
+        WorkerOutcome stopped = WorkerOutcome::ended(WorkerCode::Incomplete, {QStringLiteral("/a_p1.pdf")});
+        stopped.writeError = QStringLiteral("file_too_large");
+        stopped.addLeftOut(QStringLiteral("2-41"), WorkerOutcome::Reason::NotWritten);
+        WorkerOutcome notMerged = WorkerOutcome::ended(WorkerCode::Incomplete);
+        notMerged.writeError = QStringLiteral("out_of_memory");
+        notMerged.addLeftOut(m_garbage, WorkerOutcome::Reason::Password);
+        const QList<QPair<OutcomeText::Job, WorkerOutcome>> failures = {
+            {OutcomeText::Split, stopped},
+            {OutcomeText::Merge, notMerged},
+            {OutcomeText::Merge, WorkerOutcome::ended(WorkerCode::Canceled)},
+        };
+        for (const auto &failure : failures) {
+            const OutcomeText words(failure.first, QStringLiteral("/home/user/Documents"));
+            std::unique_ptr<MessageView> message(MessageView::createMessage(
+                words.caption(failure.second), words.failure(failure.second), m_window.get()));
+            check(message.get(), QStringLiteral("failure %1").arg(failure.second.code));
+        }
         // The question before the merge list is cleared, and the one on
         // closing during a run.
         std::unique_ptr<MessageView> clear(MessageView::createQuestion(

@@ -1,3 +1,4 @@
+#include "CapturedLog.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
 #include "app/AppSettings.h"
@@ -6,7 +7,6 @@
 #include "pdf/PageRenderer.h"
 #include "pdf/PdfErrorCode.h"
 
-#include <QMutex>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -17,32 +17,6 @@
 #include <atomic>
 
 namespace {
-
-// Log lines echoed to the debug output while a test runs.
-QMutex g_linesMutex;
-QStringList g_lines;
-QtMessageHandler g_previousHandler = nullptr;
-
-void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    {
-        QMutexLocker lock(&g_linesMutex);
-        g_lines.append(message);
-    }
-    if (type != QtDebugMsg && g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
-QStringList linesContaining(const QString &text)
-{
-    QMutexLocker lock(&g_linesMutex);
-    QStringList found;
-    for (const QString &line : qAsConst(g_lines)) {
-        if (line.contains(text))
-            found.append(line);
-    }
-    return found;
-}
 
 // Share of pixels that are not white.
 double inkShare(const QImage &image)
@@ -73,6 +47,8 @@ class TestDebenuService : public QObject
 private:
     std::shared_ptr<DebenuService> m_service;
     QTemporaryDir m_dir;
+    // Log lines echoed to the debug output while a test runs.
+    std::unique_ptr<CapturedLog> m_log;
 
     QString temp(const QString &name) const { return m_dir.filePath(name); }
     std::unique_ptr<DebenuDocument> open(const QString &path, const QString &password = QString(),
@@ -85,7 +61,7 @@ private slots:
     void initTestCase()
     {
         AppSettings::applyIdentity();
-        g_previousHandler = qInstallMessageHandler(collectMessages);
+        m_log = std::make_unique<CapturedLog>();
         QVERIFY(m_dir.isValid());
         m_service = std::make_shared<DebenuService>();
         QVERIFY(!m_service->hasRenderer());
@@ -96,13 +72,12 @@ private slots:
 
     void cleanupTestCase()
     {
-        qInstallMessageHandler(g_previousHandler);
+        m_log.reset();
     }
 
     void init()
     {
-        QMutexLocker lock(&g_linesMutex);
-        g_lines.clear();
+        m_log->clear();
     }
 
     // --- loadFile outcomes ----------------------------------------------------
@@ -128,7 +103,7 @@ private slots:
             QVERIFY(document->documentId() != 0);
             QCOMPARE(document->pageCount(), pages);
         }
-        QVERIFY(linesContaining(QStringLiteral("Can not load file:")).isEmpty());
+        QVERIFY(m_log->containing(QStringLiteral("Can not load file:")).isEmpty());
     }
 
     void loadReportsNeededPasswordWith404_data()
@@ -151,13 +126,12 @@ private slots:
         QVERIFY(document->needsPassword());
         QCOMPARE(document->documentId(), 0);
         QCOMPARE(m_service->lastErrorCode(), 404);
-        const QStringList lines = linesContaining(QStringLiteral("Can not load file:"));
+        const QStringList lines = m_log->containing(QStringLiteral("Can not load file:"));
         QCOMPARE(lines.size(), 1);
         QVERIFY(lines.first().contains(QStringLiteral("DEBUG: Can not load file:%1. Error code:404").arg(path)));
         // The password given never reaches the log.
         if (!password.trimmed().isEmpty()) {
-            QMutexLocker lock(&g_linesMutex);
-            for (const QString &line : qAsConst(g_lines))
+            for (const QString &line : m_log->lines())
                 QVERIFY2(!line.contains(password.trimmed()), qPrintable(line));
         }
         // Asking a document that did not open gives nothing, and takes
@@ -229,7 +203,7 @@ private slots:
             QCOMPARE(document->documentId(), 0);
             QVERIFY(m_service->lastErrorCode() != 404);
             QVERIFY(m_service->lastErrorCode() != 0);
-            QCOMPARE(linesContaining(QStringLiteral("Can not load file:%1. Error code:").arg(path)).size(), 1);
+            QCOMPARE(m_log->containing(QStringLiteral("Can not load file:%1. Error code:").arg(path)).size(), 1);
         }
     }
 
@@ -328,6 +302,49 @@ private slots:
             QVERIFY(document->pageSize(0).isEmpty());
             QVERIFY(document->pageSize(7).isEmpty());
         }
+    }
+
+    // A crafted page box far larger than any screen: the size the viewer
+    // shows and the picture it draws stay bounded, in the page's shape,
+    // while the page keeps its real size (the service reads it, and a file
+    // split from it has it).
+    void hugePageBoxesAreShownBounded_data()
+    {
+        QTest::addColumn<double>("width");
+        QTest::addColumn<double>("height");
+        QTest::addColumn<QSize>("shown");
+        QTest::newRow("1e9 points") << 1e9 << 1e9 << QSize(4096, 4096);
+        QTest::newRow("past an int") << 3e10 << 1.5e10 << QSize(4096, 2048);
+        QTest::newRow("a long strip") << 1e9 << 10.0 << QSize(4096, 1);
+        QTest::newRow("a poster") << 8192.0 << 2000.0 << QSize(4096, 1000);
+    }
+    void hugePageBoxesAreShownBounded()
+    {
+        QFETCH(double, width);
+        QFETCH(double, height);
+        QFETCH(QSize, shown);
+        const QString path = temp(QStringLiteral("huge.pdf"));
+        TestPdf::Page huge;
+        huge.width = width;
+        huge.height = height;
+        TestPdf::Page normal;
+        normal.width = 200;
+        normal.height = 300;
+        QVERIFY(TestPdf::write(path, {huge, normal}));
+        for (bool bigData : {false, true}) {
+            auto document = open(path, QString(), bigData);
+            QCOMPARE(document->pageSize(1), shown);
+            QCOMPARE(document->pageSize(2), QSize(200, 300));
+            QCOMPARE(m_service->pageSizeInPoints(document->documentId(), 1, bigData), QSizeF(width, height));
+        }
+        auto document = open(path);
+        const QImage picture = document->pageImage(1);
+        QCOMPARE(picture.size(), shown);
+        QCOMPARE(document->pageImage(2).size(), QSize(200, 300));
+        const QString part = temp(QStringLiteral("huge-part.pdf"));
+        QCOMPARE(m_service->extractFilePages(path, QString(), part, QStringLiteral("1")), 1);
+        auto split = open(part);
+        QCOMPARE(m_service->pageSizeInPoints(split->documentId(), 1, false), QSizeF(width, height));
     }
 
     void inheritedRotationAndCropBox()

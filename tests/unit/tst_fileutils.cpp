@@ -1,3 +1,4 @@
+#include "SpiedOutcome.h"
 #include "FolderLock.h"
 #include "TestPaths.h"
 #include "app/AppSettings.h"
@@ -198,7 +199,7 @@ private slots:
             QSignalSpy finished(&launcher, &SplitLauncher::finished);
             launcher.run();
             QVERIFY(finished.wait(5000));
-            QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::NoWorkingFolder));
+            QCOMPARE(spiedOutcome(finished).code, int(WorkerCode::NoWorkingFolder));
             QCOMPARE(QDir(QStringLiteral("/")).entryList(QDir::AllEntries | QDir::Hidden), rootBefore);
             return;
         }
@@ -217,6 +218,42 @@ private slots:
         const QByteArray output = child.readAll();
         QVERIFY(QFile::remove(cache));
         QVERIFY2(child.exitCode() == 0, output.constData());
+    }
+
+    // A name taken between the check and the move (by another program, or
+    // another run): the file that appeared stays as it is, whichever way the
+    // file system lets us move, and ours goes to the next free name.
+    void nameTakenJustBeforeTheMoveIsLeftAlone_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::newRow("rename without replacing") << int(FileUtils::RenameNoReplace);
+        QTest::newRow("hard link") << int(FileUtils::HardLink);
+        QTest::newRow("claim, then rename") << int(FileUtils::ClaimThenRename);
+    }
+    void nameTakenJustBeforeTheMoveIsLeftAlone()
+    {
+        QFETCH(int, method);
+        QTemporaryDir tmp;
+        const QString folder = tmp.path();
+        const QString ours = FileUtils::temporaryPathIn(folder);
+        touch(ours, "ours");
+        QStringList tried;
+        const auto takeTheName = [&tried](const QString &target) {
+            if (tried.isEmpty())
+                touch(target, "theirs");
+            tried << target;
+        };
+        const QString committed = FileUtils::commitUnique(ours, folder, QStringLiteral("race.pdf"), method, takeTheName);
+        const QString taken = QDir::toNativeSeparators(folder + QStringLiteral("/race.pdf"));
+        QCOMPARE(tried, (QStringList{taken, QDir::toNativeSeparators(folder + QStringLiteral("/(1)race.pdf"))}));
+        QCOMPARE(committed, tried.last());
+        QFile theirs(taken);
+        QVERIFY(theirs.open(QIODevice::ReadOnly));
+        QCOMPARE(theirs.readAll(), QByteArray("theirs"));
+        QFile moved(committed);
+        QVERIFY(moved.open(QIODevice::ReadOnly));
+        QCOMPARE(moved.readAll(), QByteArray("ours"));
+        QVERIFY(!QFileInfo::exists(ours));
     }
 
     void commitUniqueNeverReplaces()

@@ -1,3 +1,4 @@
+#include "CapturedLog.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
 #include "app/AppSettings.h"
@@ -13,28 +14,6 @@
 #include <QtTest>
 
 namespace {
-
-QMutex g_linesMutex;
-QStringList g_lines;
-QtMessageHandler g_previousHandler = nullptr;
-
-void collectMessages(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    {
-        QMutexLocker lock(&g_linesMutex);
-        g_lines.append(message);
-    }
-    if (type != QtDebugMsg && g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
-QStringList takeLines()
-{
-    QMutexLocker lock(&g_linesMutex);
-    QStringList lines = g_lines;
-    g_lines.clear();
-    return lines;
-}
 
 // Records every call; cancels itself when the value reaches cancelAt.
 class RecordingProgress : public IProgress
@@ -92,6 +71,7 @@ class TestInformationReaders : public QObject
 private:
     std::shared_ptr<DebenuService> m_service;
     QTemporaryDir m_dir;
+    std::unique_ptr<CapturedLog> m_log;
 
     QString temp(const QString &name) const { return m_dir.filePath(name); }
 
@@ -136,7 +116,7 @@ private slots:
     void initTestCase()
     {
         AppSettings::applyIdentity();
-        g_previousHandler = qInstallMessageHandler(collectMessages);
+        m_log = std::make_unique<CapturedLog>();
         QVERIFY(m_dir.isValid());
         m_service = std::make_shared<DebenuService>();
         m_service->installRenderer(std::make_shared<PageRenderer>());
@@ -144,7 +124,7 @@ private slots:
                                {{"/Title", QStringLiteral("A titled document")}}));
     }
 
-    void cleanupTestCase() { qInstallMessageHandler(g_previousHandler); }
+    void cleanupTestCase() { m_log.reset(); }
 
     // --- NullProgress ----------------------------------------------------------
 
@@ -154,7 +134,7 @@ private slots:
         QCOMPARE(progress.minimum(), 0);
         QCOMPARE(progress.maximum(), 0);
         QCOMPARE(progress.value(), 0);
-        takeLines();
+        m_log->take();
         progress.setValue(3); // empty range
         progress.setMaximum(8);
         progress.setValue(2);
@@ -167,7 +147,7 @@ private slots:
         progress.setValue(5);
         progress.setText(QStringLiteral("3 out of 5 files. a.pdf"));
         QStringList logged;
-        for (const QString &line : takeLines()) {
+        for (const QString &line : m_log->take()) {
             if (line.contains(QStringLiteral("DEBUG: ")))
                 logged << line.section(QStringLiteral("DEBUG: "), 1);
         }
@@ -299,7 +279,7 @@ private slots:
             TestPaths::fixture(QStringLiteral("enc-R3,V2,U=view,O=master.pdf")), broken,
             TestPaths::fixture(QStringLiteral("V4-aes.pdf"))};
         RecordingProgress progress;
-        takeLines();
+        m_log->take();
         const ListRun run = runList(paths, &progress);
         QVERIFY(run.completed);
         QCOMPARE(run.order, (QStringList{"started", "finished", "complete"}));
@@ -333,7 +313,7 @@ private slots:
         QCOMPARE(progress.texts.at(2), QStringLiteral("3 out of 7 files. UPPER.PDF"));
         QVERIFY(!progress.threads.contains(QThread::currentThreadId()));
 
-        const QStringList lines = takeLines();
+        const QStringList lines = m_log->take();
         QVERIFY(!lines.filter(QStringLiteral("DEBUG: Add worker running...")).isEmpty());
         QVERIFY(!lines.filter(QStringLiteral("DEBUG: Total files:7")).isEmpty());
         QCOMPARE(lines.filter(QStringLiteral("Can not load file:")).size(), 2);
@@ -341,12 +321,12 @@ private slots:
 
     void listWithoutSinkUsesNullProgress()
     {
-        takeLines();
+        m_log->take();
         const ListRun run = runList({temp(QStringLiteral("titled.pdf"))}, nullptr);
         QVERIFY(run.completed);
         QVERIFY(run.successed);
         QCOMPARE(run.items.size(), 1);
-        QVERIFY(!takeLines().filter(QStringLiteral("DEBUG: Progress: ")).isEmpty());
+        QVERIFY(!m_log->take().filter(QStringLiteral("DEBUG: Progress: ")).isEmpty());
     }
 
     void cancellingDiscardsEverything()

@@ -136,11 +136,24 @@ private slots:
         QVERIFY(read.saveFileName.isEmpty());
         QVERIFY(read.password.isEmpty());
         QCOMPARE(read.sessionId, QStringLiteral("s"));
-        // Wrong types read as the defaults, never crash.
-        const MergeRequest wrong = MergeRequest::fromJson(QJsonObject{{QStringLiteral("tasks"), 5},
-                                                                    {QStringLiteral("property_author"), 7}});
+        // Wrong types read as the defaults, never crash, and each is named.
+        QStringList problems;
+        const MergeRequest wrong = MergeRequest::fromJson(
+            QJsonObject{{QStringLiteral("tasks"), 5}, {QStringLiteral("property_author"), 7},
+                        {QStringLiteral("property_password"), QJsonArray{QStringLiteral("pw")}}},
+            &problems);
         QVERIFY(wrong.tasks.isEmpty());
         QVERIFY(wrong.author.isEmpty());
+        QVERIFY(wrong.password.isEmpty());
+        QCOMPARE(problems.size(), 3);
+        for (const char *key : {"\"tasks\"", "\"property_author\"", "\"property_password\""})
+            QVERIFY2(problems.join(' ').contains(QLatin1String(key)), key);
+        // Inside a task, the problem names the task.
+        problems.clear();
+        MergeRequest::fromJson(QJsonObject{{QStringLiteral("tasks"),
+                                            QJsonArray{QJsonObject{}, QJsonObject{{QStringLiteral("task_has_password"), 1}}}}},
+                               &problems);
+        QCOMPARE(problems, QStringList{QStringLiteral("\"tasks[1].task_has_password\" is not true or false")});
     }
 
     void redactedFormHidesEveryPassword()
@@ -161,26 +174,34 @@ private slots:
     {
         const MergeResponse response = MergeResponse::fromJson(
             QJsonObject{{QStringLiteral("merged_file_name"), QStringLiteral("/out/m.pdf")}});
-        QCOMPARE(response.errorCode, 0);
-        QCOMPARE(response.mergedFileName, QStringLiteral("/out/m.pdf"));
-        QVERIFY(response.errorFiles.isEmpty());
+        QCOMPARE(response.outcome.code, 0);
+        QCOMPARE(response.mergedFileName(), QStringLiteral("/out/m.pdf"));
+        QVERIFY(response.outcome.leftOutItems().isEmpty());
     }
 
     void responseRoundTripsWithLeftOutFiles()
     {
         MergeResponse sent;
-        sent.errorCode = 4;
-        sent.mergedFileName = QStringLiteral("/out/m.pdf");
-        sent.errorFiles = QStringList({QStringLiteral("/a/locked.pdf"), QStringLiteral("/a/broken.pdf")});
+        sent.outcome.code = 0;
+        sent.outcome.addWritten(QStringLiteral("/out/(1)m.pdf"), QStringLiteral("m.pdf"));
+        sent.outcome.addLeftOut(QStringLiteral("/a/locked.pdf"), WorkerOutcome::Reason::Password);
+        sent.outcome.addLeftOut(QStringLiteral("/a/broken.pdf"), WorkerOutcome::Reason::OutOfMemory);
         const QJsonObject object = sent.toJson();
-        QCOMPARE(object.value(QStringLiteral("error_code")).toInt(), 4);
-        QCOMPARE(object.value(QStringLiteral("error_files")).toArray().size(), 2);
+        QCOMPARE(object.value(QStringLiteral("error_code")).toInt(), 0);
+        QCOMPARE(object.value(QStringLiteral("merged_file_name")).toString(), QStringLiteral("/out/(1)m.pdf"));
+        QCOMPARE(object.value(QStringLiteral("left_out")).toArray().size(), 2);
         QJsonObject decoded;
         QVERIFY(WorkerFile::decode(WorkerFile::encode(object), decoded));
-        const MergeResponse read = MergeResponse::fromJson(decoded);
-        QCOMPARE(read.errorCode, 4);
-        QCOMPARE(read.mergedFileName, sent.mergedFileName);
-        QCOMPARE(read.errorFiles, sent.errorFiles);
+        QStringList problems;
+        const MergeResponse read = MergeResponse::fromJson(decoded, &problems);
+        QVERIFY(problems.isEmpty());
+        QCOMPARE(read.outcome, sent.outcome);
+        QCOMPARE(read.mergedFileName(), QStringLiteral("/out/(1)m.pdf"));
+        QCOMPARE(read.outcome.renamedFiles(), QStringList{QStringLiteral("/out/(1)m.pdf")});
+        QCOMPARE(read.outcome.leftOut.at(1).reason, QStringLiteral("out_of_memory"));
+        // A response of the wrong shape is not read as a success.
+        MergeResponse::fromJson(QJsonObject{{QStringLiteral("error_code"), QStringLiteral("0")}}, &problems);
+        QCOMPARE(problems, QStringList{QStringLiteral("\"error_code\" is not a whole number in range")});
     }
 };
 

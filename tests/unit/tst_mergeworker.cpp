@@ -302,7 +302,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(output));
     }
 
-    void noTasksOrNoOutputIsCodeOne_data()
+    void noTasksOrNoOutputIsRefused_data()
     {
         QTest::addColumn<bool>("withTasks");
         QTest::addColumn<QString>("output");
@@ -310,7 +310,7 @@ private slots:
         QTest::newRow("no output") << true << QString();
     }
 
-    void noTasksOrNoOutputIsCodeOne()
+    void noTasksOrNoOutputIsRefused()
     {
         QFETCH(bool, withTasks);
         QFETCH(QString, output);
@@ -319,7 +319,7 @@ private slots:
         if (withTasks)
             tasks << task(m_threePages, 0);
         const Run run = runWorker(tasks, output, properties(), &progress);
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, int(WorkerCode::RequestInvalid));
         QCOMPARE(run.count, 0);
         QVERIFY(run.mergedFile.isEmpty());
         QCOMPARE(run.signalOrder, QStringList({QStringLiteral("started"), QStringLiteral("complete"),

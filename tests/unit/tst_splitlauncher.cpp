@@ -1,3 +1,4 @@
+#include "SpiedOutcome.h"
 #include "TestPaths.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
@@ -105,8 +106,8 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(finished.count(), 1);
         QCOMPARE(started.count(), 0);
-        QCOMPARE(finished.first().at(0).toInt(), int(WorkerCode::NotStarted));
-        QVERIFY(finished.first().at(1).toStringList().isEmpty());
+        QCOMPARE(spiedOutcome(finished).code, int(WorkerCode::NotStarted));
+        QVERIFY(spiedOutcome(finished).files().isEmpty());
         QVERIFY(!launcher.isRunning());
     }
 
@@ -147,9 +148,9 @@ private slots:
         const QString id = QFileInfo(session).fileName();
         SplitResponse stale;
         stale.sessionId = "0123";
-        stale.files = QStringList{"/x.pdf"};
+        stale.outcome.addWritten("/x.pdf", "x.pdf");
         QVERIFY(WorkerFile::write(session + "/" + id + ".resp", stale.toJson()));
-        QCOMPARE(launcher.readResponse().errorCode, int(WorkerCode::Failed));
+        QCOMPARE(launcher.readResponse().outcome.code, int(WorkerCode::Failed));
         SplitResponse good = stale;
         good.sessionId = id;
         QVERIFY(WorkerFile::write(session + "/" + id + ".resp", good.toJson()));

@@ -139,9 +139,10 @@ private slots:
     {
         SplitResponse response;
         response.sessionId = "abc";
-        response.files = QStringList{"/o/a_p1-3.pdf", "/o/a_p4.pdf"};
+        response.outcome.addWritten("/o/a_p1-3.pdf", "a_p1-3.pdf");
+        response.outcome.addWritten("/o/a_p4.pdf", "a_p4.pdf");
         QVERIFY(!response.toJson().contains("oversized"));
-        response.oversized = QStringList{"/o/a_p4.pdf"};
+        response.outcome.oversized = QStringList{"/o/a_p4.pdf"};
         const QJsonObject json = response.toJson();
         QCOMPARE(json.value("oversized").toArray().at(0).toObject().value("file_name").toString(),
                  QStringLiteral("/o/a_p4.pdf"));

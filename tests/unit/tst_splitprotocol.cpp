@@ -208,20 +208,33 @@ private slots:
     {
         SplitResponse response;
         response.sessionId = QStringLiteral("abc");
-        response.errorCode = 0;
-        response.files = QStringList{QStringLiteral("/o/a_p1.pdf"), QStringLiteral("/o/(1)a_p1.pdf")};
+        response.outcome.code = 0;
+        response.outcome.addWritten(QStringLiteral("/o/a_p1.pdf"), QStringLiteral("a_p1.pdf"));
+        response.outcome.addWritten(QStringLiteral("/o/(1)a_p1.pdf"), QStringLiteral("a_p1.pdf"));
         const QJsonObject json = response.toJson();
         QStringList keys = json.keys();
         keys.sort();
         QCOMPARE(keys, QStringList({"error_code", "files", "session_id"}));
-        QCOMPARE(json.value("files").toArray().at(1).toObject().value("file_name").toString(),
-                 QStringLiteral("/o/(1)a_p1.pdf"));
+        const QJsonArray files = json.value("files").toArray();
+        QCOMPARE(files.at(1).toObject().value("file_name").toString(), QStringLiteral("/o/(1)a_p1.pdf"));
+        // Only the file whose name was taken says so.
+        QCOMPARE(files.at(0).toObject().keys(), QStringList{"file_name"});
+        QCOMPARE(files.at(1).toObject().value("renamed").toBool(), true);
         QTemporaryDir dir;
         const QString path = dir.filePath("abc.resp");
         QVERIFY(WorkerFile::write(path, json));
         QString problem;
         QCOMPARE(SplitResponse::readFile(path, QStringLiteral("abc"), &problem), response);
         QVERIFY(problem.isEmpty());
+
+        // A failure carries what was left out, why, and the cause.
+        response.outcome.code = WorkerCode::Incomplete;
+        response.outcome.addLeftOut(QStringLiteral("5-6"), WorkerOutcome::Reason::NotWritten);
+        response.outcome.writeError = QStringLiteral("disk_full");
+        QVERIFY(WorkerFile::write(path, response.toJson()));
+        const SplitResponse failed = SplitResponse::readFile(path, QStringLiteral("abc"), &problem);
+        QCOMPARE(failed, response);
+        QCOMPARE(failed.outcome.renamedFiles(), QStringList{"/o/(1)a_p1.pdf"});
     }
 
     void unreadableResponseIsFailure_data()
@@ -233,6 +246,8 @@ private slots:
         QTest::newRow("not json") << base64Of("hello");
         QTest::newRow("error code as text") << base64Of("{\"session_id\":\"abc\",\"error_code\":\"0\",\"files\":[]}");
         QTest::newRow("files as text") << base64Of("{\"session_id\":\"abc\",\"error_code\":0,\"files\":\"a.pdf\"}");
+        QTest::newRow("renamed as text")
+            << base64Of("{\"session_id\":\"abc\",\"error_code\":0,\"files\":[{\"file_name\":\"/x.pdf\",\"renamed\":\"yes\"}]}");
         QTest::newRow("other session") << base64Of("{\"session_id\":\"zzz\",\"error_code\":0,\"files\":[{\"file_name\":\"/x.pdf\"}]}");
     }
     void unreadableResponseIsFailure()
@@ -247,8 +262,8 @@ private slots:
         }
         QString problem;
         const SplitResponse response = SplitResponse::readFile(path, QStringLiteral("abc"), &problem);
-        QCOMPARE(response.errorCode, int(WorkerCode::Failed));
-        QVERIFY(response.files.isEmpty());
+        QCOMPARE(response.outcome.code, int(WorkerCode::Failed));
+        QVERIFY(response.outcome.files().isEmpty());
         QVERIFY(!problem.isEmpty());
     }
 
@@ -257,8 +272,8 @@ private slots:
         // A worker's response without an error code is a success with its files.
         const SplitResponse r = SplitResponse::fromJson(
             QJsonObject{{"files", QJsonArray{QJsonObject{{"file_name", "/x.pdf"}}}}});
-        QCOMPARE(r.errorCode, 0);
-        QCOMPARE(r.files, QStringList{"/x.pdf"});
+        QCOMPARE(r.outcome.code, 0);
+        QCOMPARE(r.outcome.files(), QStringList{"/x.pdf"});
     }
 };
 
