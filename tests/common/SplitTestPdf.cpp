@@ -91,6 +91,8 @@ QPDFObjectHandle resolveNamed(QPDF &pdf, QPDFObjectHandle dest)
             dest = value;
     } else if (dest.isName() && root.getKey("/Dests").isDictionary()) {
         dest = root.getKey("/Dests").getKey(dest.getName());
+    } else if (dest.isName()) {   // readers look a name up in the tree too
+        dest = resolveNamed(pdf, QPDFObjectHandle::newString(dest.getName().substr(1)));
     }
     if (dest.isDictionary())
         dest = dest.getKey("/D");
@@ -141,6 +143,7 @@ public:
         case DestinationForm::NameInDests: file(target, array); holder.replaceKey("/Dest", name); return;
         case DestinationForm::NameToDictionary: file(target, inDictionary); holder.replaceKey("/A", goTo(name)); return;
         case DestinationForm::StringInNameTree: file(target, array); holder.replaceKey("/Dest", string); return;
+        case DestinationForm::NameInNameTree: file(target, array); holder.replaceKey("/Dest", name); return;
         case DestinationForm::StringToDictionary:
         case DestinationForm::StringInDeepTree:
             file(target, m_pdf.makeIndirectObject(inDictionary));

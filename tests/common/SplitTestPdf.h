@@ -26,6 +26,7 @@ enum class DestinationForm {
     StringInNameTree,     // /Dest (name), the /Names /Dests tree maps it to an array
     StringToDictionary,   // GoTo /D (name), the tree maps it to << /D [page ...] >> (pdfTeX, texinfo)
     StringInDeepTree,     // as above in a tree of two leaves with /Limits, values indirect
+    NameInNameTree,       // /Dest /name, defined in the name tree only (readers look there too)
 };
 
 // Six numbered pages (as TestPdf::writeNumbered) whose outline and links all
