@@ -15,13 +15,16 @@ const QString keyTitle = QStringLiteral("property_title");
 const QString keyPassword = QStringLiteral("property_password");
 const QString keyCreator = QStringLiteral("property_creator");
 const QString keyProducer = QStringLiteral("property_producer");
+const QString keyPublisher = QStringLiteral("property_publisher");
 const QString keyCachePath = QStringLiteral("cache_path");
 const QString keySessionId = QStringLiteral("session_id");
 } // namespace
 
 DocumentProperties MergeRequest::properties() const
 {
-    return DocumentProperties(author, title, password, creator, producer);
+    DocumentProperties properties(author, title, password, creator, producer);
+    properties.publisher = publisher;
+    return properties;
 }
 
 void MergeRequest::setProperties(const DocumentProperties &properties)
@@ -31,6 +34,7 @@ void MergeRequest::setProperties(const DocumentProperties &properties)
     password = properties.password;
     creator = properties.creator;
     producer = properties.producer;
+    publisher = properties.publisher;
 }
 
 QJsonObject MergeRequest::toJson() const
@@ -46,6 +50,7 @@ QJsonObject MergeRequest::toJson() const
     object.insert(keyPassword, password);
     object.insert(keyCreator, creator);
     object.insert(keyProducer, producer);
+    object.insert(keyPublisher, publisher);
     object.insert(keyCachePath, cachePath);
     object.insert(keySessionId, sessionId);
     return object;
@@ -74,6 +79,7 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
     request.password = object.value(keyPassword).toString();
     request.creator = object.value(keyCreator).toString();
     request.producer = object.value(keyProducer).toString();
+    request.publisher = object.value(keyPublisher).toString();
     request.cachePath = object.value(keyCachePath).toString();
     request.sessionId = object.value(keySessionId).toString();
     return request;

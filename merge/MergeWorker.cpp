@@ -71,7 +71,7 @@ void MergeWorker::run()
     m_cleanup << staged;
     const PdfOutputOptions options = m_service->outputOptions(m_properties.author, m_properties.title,
                                                               m_properties.password, m_properties.creator,
-                                                              m_properties.producer);
+                                                              m_properties.producer, m_properties.publisher);
     const int mergeFileCount = m_service->mergeFileList(listName, staged, options);
     if (mergeFileCount == 0) {
         Logger::instance().log(QStringLiteral("Merge error code:%1").arg(m_service->lastErrorCode()), LogError);

@@ -25,6 +25,7 @@ const QString keyTitle = QStringLiteral("property_title");
 const QString keyPassword = QStringLiteral("property_password");
 const QString keyCreator = QStringLiteral("property_creator");
 const QString keyProducer = QStringLiteral("property_producer");
+const QString keyPublisher = QStringLiteral("property_publisher");
 const QString keySessionPath = QStringLiteral("session_path");
 const QString keySessionId = QStringLiteral("session_id");
 
@@ -85,6 +86,7 @@ QJsonObject SplitRequest::toJson() const
         {keyPassword, password},
         {keyCreator, creator},
         {keyProducer, producer},
+        {keyPublisher, publisher},
         {keySessionPath, QDir::toNativeSeparators(sessionPath)},
         {keySessionId, sessionId},
     };
@@ -108,6 +110,7 @@ SplitRequest SplitRequest::fromJson(const QJsonObject &object, QStringList *prob
     request.password = WorkerFile::stringField(object, keyPassword, problems);
     request.creator = WorkerFile::stringField(object, keyCreator, problems);
     request.producer = WorkerFile::stringField(object, keyProducer, problems);
+    request.publisher = WorkerFile::stringField(object, keyPublisher, problems);
     request.sessionPath = WorkerFile::stringField(object, keySessionPath, problems);
     request.sessionId = WorkerFile::stringField(object, keySessionId, problems);
     return request;
@@ -157,6 +160,6 @@ bool SplitRequest::operator==(const SplitRequest &other) const
         && pageCount == other.pageCount && ranges == other.ranges && rangeNames == other.rangeNames
         && maxSizeKb == other.maxSizeKb && outDirectory == other.outDirectory
         && author == other.author && title == other.title && password == other.password
-        && creator == other.creator && producer == other.producer && sessionPath == other.sessionPath
+        && creator == other.creator && producer == other.producer && publisher == other.publisher && sessionPath == other.sessionPath
         && sessionId == other.sessionId;
 }

@@ -1,3 +1,4 @@
+#include "SplitTestPdf.h"
 #include "TestPaths.h"
 #include "app/AppSettings.h"
 #include "merge/InformationWorker.h"
@@ -122,14 +123,18 @@ private slots:
         QVERIFY(!run.progress.isEmpty());
         QVERIFY(run.progress.last() <= 100.0);
 
-        // The publisher setting lands in the outputs.
+        // The publisher setting fills in the author the source lacks; the
+        // program writes itself as creator and producer; the source's
+        // creation date stays.
         QPDF pdf;
         pdf.processFile(QFile::encodeName(run.files.first()).constData());
         QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
         QCOMPARE(QString::fromStdString(info.getKey("/Author").getUTF8Value()), QStringLiteral("Test Press"));
-        QCOMPARE(QString::fromStdString(info.getKey("/Producer").getUTF8Value()), QStringLiteral("Test Press"));
-        QCOMPARE(QString::fromStdString(info.getKey("/Creator").getUTF8Value()),
-                 QStringLiteral("Pinecone Sheafwright"));
+        QCOMPARE(QString::fromStdString(info.getKey("/Producer").getUTF8Value()),
+                 QStringLiteral("Sheafwright %1").arg(QLatin1String(AppSettings::version)));
+        QCOMPARE(QString::fromStdString(info.getKey("/Creator").getUTF8Value()), QStringLiteral("Sheafwright"));
+        QCOMPARE(QString::fromStdString(info.getKey("/CreationDate").getUTF8Value()),
+                 SplitTestPdf::info(source, QStringLiteral("/CreationDate")));
     }
 
     void groupsFromAStartPage()
