@@ -38,4 +38,26 @@ QString why3Manual(const QString &folder)
                      folder);
 }
 
+QList<Document> sweep(const QString &folder)
+{
+    return {
+        {QStringLiteral("xdvipdfmx, DBLaTeX (auto-multiple-choice)"),
+         installed(QStringLiteral("/usr/share/doc/auto-multiple-choice/auto-multiple-choice.en.pdf"),
+                   QStringLiteral("auto-multiple-choice-doc-pdf"), folder)},
+        {QStringLiteral("pdfTeX 1.40.10, DBLaTeX (DocBook XSL reference)"),
+         installed(QStringLiteral("/usr/share/doc/docbook-xsl-doc-pdf/doc/reference.pdf.gz"),
+                   QStringLiteral("docbook-xsl-doc-pdf"), folder)},
+        {QStringLiteral("Ghostscript (SISCone)"), sisconeManual(folder)},
+        {QStringLiteral("pdfTeX 1.40.24, Sphinx (Why3)"), why3Manual(folder)},
+        {QStringLiteral("pdfTeX, texinfo (Gri)"),
+         installed(QStringLiteral("/usr/share/doc/gri/gri.pdf.gz"), QStringLiteral("gri-pdf-doc"), folder)},
+        {QStringLiteral("xdvipdfmx, SiSU (Debian Live)"),
+         installed(QStringLiteral("/usr/share/doc/live-manual/pdf/live-manual.portrait.en.a4.pdf.gz"),
+                   QStringLiteral("live-manual-pdf"), folder)},
+        {QStringLiteral("LibreOffice Writer"),
+         installed(QStringLiteral(SW_SOURCE_DIR "/tests/documents/fieldnotes.pdf"), QStringLiteral("(in the sources)"),
+                   folder)},
+    };
+}
+
 } // namespace RealDocuments

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 // Manuals that Debian packages ship (each package is in
@@ -28,5 +29,13 @@ QString sisconeManual(const QString &folder);
 // The Why3 manual: 184 pages from pdfTeX (Sphinx); title and author in
 // the Info dictionary, no XMP (why3-doc-pdf).
 QString why3Manual(const QString &folder);
+
+// Debian 12's other manuals and a document of LibreOffice's, one of each
+// producer, for the producer sweep: the Why3 and SISCone manuals above, the
+// auto-multiple-choice manual (xdvipdfmx from DBLaTeX), the DocBook XSL
+// reference (an old pdfTeX, from DBLaTeX, no outline), the Gri manual
+// (texinfo through pdfTeX), the Debian Live manual (xdvipdfmx from SiSU),
+// and tests/documents/fieldnotes.pdf (LibreOffice Writer).
+QList<Document> sweep(const QString &folder);
 
 } // namespace RealDocuments
