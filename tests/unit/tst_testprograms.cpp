@@ -28,6 +28,8 @@ class TestTestPrograms : public QObject
         {QStringLiteral("file"), QStringLiteral("file")},
         {QStringLiteral("dpkg-shlibdeps"), QStringLiteral("dpkg-dev")},
         {QStringLiteral("groff"), QStringLiteral("groff-base")},
+        {QStringLiteral("gzip"), QStringLiteral("gzip")},
+        {QStringLiteral("img2pdf"), QStringLiteral("img2pdf")},
         // essential: on every Debian system
         {QStringLiteral("bash"), QString()},
         {QStringLiteral("sh"), QString()},
