@@ -169,7 +169,8 @@ private slots:
         checkCarried(authored, why3, QStringLiteral("The Why3 Development Team"));
         QVERIFY(xmpOf(authored).isEmpty());   // the second input's packet describes only its part
 
-        // A title of the user's own: only the command line asks for one.
+        // A title of the user's own: only the command line asks for one (which
+        // is why this test is not among those the sanitized build runs).
         const QString titled = scratch.filePath("titled.pdf");
         const ToolRun run = runTool(TestPaths::binDir() + QStringLiteral("/sheafwright"),
                                     {QStringLiteral("merge"), QStringLiteral("--title"), QStringLiteral("Two manuals"),
