@@ -291,6 +291,7 @@ bool CliSplit::requestFor(const InputDocument &document, SplitRequest *request, 
     request->password = properties.password;
     request->creator = properties.creator;
     request->producer = properties.producer;
+    request->publisher = properties.publisher;
     return true;
 }
 

@@ -127,10 +127,10 @@ bool CommandOptions::readProtection(QString *problem)
 
 DocumentProperties CommandOptions::properties() const
 {
-    const QString publisher = AppSettings::publisher();
-    return DocumentProperties(m_parser.isSet(m_author) ? m_parser.value(m_author) : publisher,
-                              m_parser.value(m_title), m_protection,
-                              QString::fromLatin1(AppSettings::applicationName), publisher);
+    DocumentProperties properties = DocumentProperties::programDefaults(AppSettings::publisher(), m_protection);
+    properties.author = m_parser.value(m_author);
+    properties.title = m_parser.value(m_title);
+    return properties;
 }
 
 QString CommandOptions::helpText(const QCommandLineParser &parser, const QString &usage)

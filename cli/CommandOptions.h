@@ -30,8 +30,8 @@ public:
     // Open passwords to try on protected inputs, in the order given.
     QStringList inputPasswords() const { return m_inputPasswords; }
 
-    // What the outputs carry: the program's usual information (the
-    // "Publisher" setting as author and producer, the program as creator),
+    // What the outputs carry: the program's defaults
+    // (DocumentProperties::programDefaults with the "Publisher" setting),
     // with the title and author given here, and the protection password.
     DocumentProperties properties() const;
 

@@ -47,9 +47,7 @@ QString Merge::saveFileName() const
 
 DocumentProperties Merge::documentProperties() const
 {
-    const QString publisher = AppSettings::publisher();
-    return DocumentProperties(publisher, QString(), m_password,
-                              QString::fromLatin1(AppSettings::applicationName), publisher);
+    return DocumentProperties::programDefaults(AppSettings::publisher(), m_password);
 }
 
 bool Merge::isRunning() const

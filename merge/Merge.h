@@ -33,8 +33,8 @@ public:
     void setSaveFileName(const QString &fileName);
     QString saveFileName() const;
 
-    // author and producer from the "Publisher" setting, empty title, the
-    // password above, the program as creator. Opens the settings once.
+    // The program's defaults (DocumentProperties::programDefaults) with the
+    // "Publisher" setting and the password above. Opens the settings once.
     DocumentProperties documentProperties() const;
 
     bool isRunning() const;

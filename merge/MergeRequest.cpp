@@ -17,13 +17,16 @@ const QString keyTitle = QStringLiteral("property_title");
 const QString keyPassword = QStringLiteral("property_password");
 const QString keyCreator = QStringLiteral("property_creator");
 const QString keyProducer = QStringLiteral("property_producer");
+const QString keyPublisher = QStringLiteral("property_publisher");
 const QString keyCachePath = QStringLiteral("cache_path");
 const QString keySessionId = QStringLiteral("session_id");
 } // namespace
 
 DocumentProperties MergeRequest::properties() const
 {
-    return DocumentProperties(author, title, password, creator, producer);
+    DocumentProperties properties(author, title, password, creator, producer);
+    properties.publisher = publisher;
+    return properties;
 }
 
 void MergeRequest::setProperties(const DocumentProperties &properties)
@@ -33,6 +36,7 @@ void MergeRequest::setProperties(const DocumentProperties &properties)
     password = properties.password;
     creator = properties.creator;
     producer = properties.producer;
+    publisher = properties.publisher;
 }
 
 QJsonObject MergeRequest::toJson() const
@@ -48,6 +52,7 @@ QJsonObject MergeRequest::toJson() const
     object.insert(keyPassword, password);
     object.insert(keyCreator, creator);
     object.insert(keyProducer, producer);
+    object.insert(keyPublisher, publisher);
     object.insert(keyCachePath, cachePath);
     object.insert(keySessionId, sessionId);
     return object;
@@ -76,6 +81,7 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object, QStringList *prob
     request.password = record.text(keyPassword);
     request.creator = record.text(keyCreator);
     request.producer = record.text(keyProducer);
+    request.publisher = record.text(keyPublisher);
     request.cachePath = record.text(keyCachePath);
     request.sessionId = record.text(keySessionId);
     return request;

@@ -17,13 +17,14 @@ struct MergeRequest
     QString password;           // empty or blank for an unprotected result
     QString creator;
     QString producer;
+    QString publisher;          // the author of a result whose first input names none
     QString cachePath;          // session folder of the run (native separators)
     QString sessionId;
 
     DocumentProperties properties() const;
     void setProperties(const DocumentProperties &properties);
 
-    // All eight string keys and "tasks". Costs O(number of tasks).
+    // All nine string keys and "tasks". Costs O(number of tasks).
     QJsonObject toJson() const;
     // toJson() with every password blanked: the only form fit for a log or
     // the debug output.

@@ -73,7 +73,7 @@ void MergeWorker::run()
     m_cleanup << staged;
     const PdfOutputOptions options = m_service->outputOptions(m_properties.author, m_properties.title,
                                                               m_properties.password, m_properties.creator,
-                                                              m_properties.producer);
+                                                              m_properties.producer, m_properties.publisher);
     const int mergeFileCount = m_service->mergeFileList(listName, staged, options);
     const int error = m_service->lastErrorCode();
     if (mergeFileCount == 0) {

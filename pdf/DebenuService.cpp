@@ -277,7 +277,8 @@ OutputPermissions DebenuService::outputPermissions()
 }
 
 PdfOutputOptions DebenuService::outputOptions(const QString &author, const QString &title, const QString &password,
-                                              const QString &creator, const QString &producer)
+                                              const QString &creator, const QString &producer,
+                                              const QString &publisher)
 {
     QMutexLocker lock(&m_mutex);
     PdfOutputOptions options;
@@ -285,6 +286,7 @@ PdfOutputOptions DebenuService::outputOptions(const QString &author, const QStri
     options.title = title;
     options.creator = creator;
     options.producer = producer;
+    options.publisher = publisher;
     const QString trimmed = password.trimmed();
     if (!trimmed.isEmpty()) {
         options.protection.encryptionStrength = 1;

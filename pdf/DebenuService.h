@@ -88,7 +88,8 @@ public:
     // = user = the trimmed password, printing, copying, changing and notes
     // allowed.
     PdfOutputOptions outputOptions(const QString &author, const QString &title, const QString &password,
-                                   const QString &creator, const QString &producer);
+                                   const QString &creator, const QString &producer,
+                                   const QString &publisher = QString());
     // The permissions outputOptions() grants a protected output: what the
     // screens tell a person about to set an output password.
     static OutputPermissions outputPermissions();

@@ -12,6 +12,7 @@
 #include "pdf/MergedPages.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
+#include "pdf/PdfInformation.h"
 #include "pdf/PdfOutputOptions.h"
 #include "pdf/SourceCache.h"
 
@@ -84,6 +85,7 @@ struct DocumentMerger::Private
     // Forgets what a failed input had begun to copy.
     void rollback();
     void addInput(QPDF &in, const QString &title, const SharedCopies *reusable, SharedCopies &recorded);
+    void carryInformation(QPDF &in);
     void commitNames();
     void rollbackNames();
     void buildCatalog();
@@ -164,6 +166,18 @@ void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const Sha
     tryPart("form", [&] { form.copy(in, copier); });
     tryPart("attachments", [&] { names.copyAttachments(in, copier); });
     tryPart("optional content", [&] { layers.copy(in, copier); });
+    if (offset == 0)
+        tryPart("document information", [&] { carryInformation(in); });
+}
+
+// The merged document is described by its first input's information and
+// XMP packet; the finishing options then write over what they change.
+void DocumentMerger::Private::carryInformation(QPDF &in)
+{
+    out.getTrailer().replaceKey("/Info", out.makeIndirectObject(PdfInformation::informationCopy(in)));
+    const QByteArray xmp = PdfInformation::metadataPacket(in);
+    if (!xmp.isEmpty())
+        PdfInformation::setMetadata(out.getRoot(), Handle::newStream(&out), xmp);
 }
 
 void DocumentMerger::Private::tryPart(const char *what, const std::function<void()> &part)

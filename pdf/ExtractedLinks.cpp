@@ -28,13 +28,12 @@ void ExtractedLinks::fix(QPDFObjectHandle sourcePage, QPDFObjectHandle targetPag
         QPDFObjectHandle to = targetAnnots.getArrayItem(i);
         if (!m_x.view && to.isDictionary() && to.hasKey("/P"))
             to.replaceKey("/P", targetPage);
-        QPDFObjectHandle destination = from.isDictionary() ? SourceIndex::localDestination(from)
-                                                           : QPDFObjectHandle::newNull();
+        QPDFObjectHandle destination = DestinationResolver::localDestination(from);
         if (destination.isNull() || !to.isDictionary()) {
             kept.push_back(to);
             continue;
         }
-        QPDFObjectHandle array = m_x.index.explicitDestination(m_x.source, destination);
+        QPDFObjectHandle array = m_x.index.destinations->explicitDestination(destination);
         const int page = m_x.index.pageOf(array);
         QPDFObjectHandle copy = m_x.targetPageFor(page);
         if (page < 0) {   // a destination this document cannot resolve: leave it as it was

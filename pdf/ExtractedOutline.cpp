@@ -108,7 +108,7 @@ void ExtractedOutline::copy(Extraction &x)
     QPDFObjectHandle outlines = x.source.getRoot().getKey("/Outlines");
     if (!outlines.isDictionary())
         return;
-    x.index.loadOutline(x.source, outlines);
+    x.index.loadOutline(outlines);
     const std::vector<BuiltItem> top = buildOutline(x, x.index.outline, x.index.outlineInPageOrder);
     if (top.empty())
         return;

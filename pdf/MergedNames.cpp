@@ -56,7 +56,25 @@ MergedNames::InputDestinations MergedNames::planDestinations(QPDF &in)
     for (const auto &entry : destinations.tree)
         own.insert(entry.first);
     destinations.renames.strings = planNames(own, m_destinationStrings);
+    followAcrossKinds(destinations.renames, dests.isDictionary() ? dests.getKeys() : std::set<std::string>(), own);
     return destinations;
+}
+
+// Readers look a name up in the name tree when /Dests lacks it, and a
+// string in /Dests when the tree lacks it (see DestinationResolver): a link
+// found its destination that way keeps finding it under its new name.
+void MergedNames::followAcrossKinds(DestinationRenames &renames, const std::set<std::string> &names,
+                                    const std::set<std::string> &strings)
+{
+    const DestinationRenames planned = renames;
+    for (const auto &rename : planned.strings) {
+        if (!names.count("/" + rename.first))
+            renames.names.emplace("/" + rename.first, "/" + rename.second);
+    }
+    for (const auto &rename : planned.names) {
+        if (!strings.count(rename.first.substr(1)))
+            renames.strings.emplace(rename.first.substr(1), rename.second.substr(1));
+    }
 }
 
 void MergedNames::copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations)

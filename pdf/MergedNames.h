@@ -7,6 +7,7 @@
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <map>
+#include <set>
 #include <string>
 
 class InputCopier;
@@ -54,6 +55,9 @@ public:
     void writeTo(QPDF &out, QPDFObjectHandle catalog) const;
 
 private:
+    static void followAcrossKinds(DestinationRenames &renames, const std::set<std::string> &names,
+                                  const std::set<std::string> &strings);
+
     std::map<std::string, QPDFObjectHandle> m_nameDestinations;     // catalog /Dests, keys with "/"
     std::map<std::string, QPDFObjectHandle> m_stringDestinations;   // /Names /Dests tree
     UniqueNames m_destinationNames{"-"};     // taken keys of m_nameDestinations

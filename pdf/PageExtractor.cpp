@@ -8,6 +8,7 @@
 #include "pdf/PageReach.h"
 #include "pdf/PdfErrorCode.h"
 #include "pdf/PdfFileWriter.h"
+#include "pdf/PdfInformation.h"
 #include "pdf/PdfOutputOptions.h"
 #include "pdf/SourceCache.h"
 #include "pdf/SourceIndex.h"
@@ -22,6 +23,7 @@
 #include <qpdf/QPDFWriter.hh>
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -54,12 +56,24 @@ void carryOver(Extraction &x, const QList<int> &numbers)
     ExtractedPageLabels::copy(x, numbers);
 }
 
+// Whether some of pdf's objects are stored in object streams. Cost: a copy
+// of the cross-reference table.
+bool usesObjectStreams(QPDF &pdf)
+{
+    for (const auto &entry : pdf.getXRefTable()) {
+        if (entry.second.getType() == 2)
+            return true;
+    }
+    return false;
+}
+
 // Writes target straight to path with the information and protection of
-// options; the version is not lower than the source's. False when writing
-// failed (nothing is then left at path), with the write failure's code in
+// options, its objects packed into object streams when objectStreams says
+// so; the version is not lower than the source's. False when writing failed
+// (nothing is then left at path), with the write failure's code in
 // errorCode.
 bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOutputOptions &options,
-                   SyncBatch *batch, int &errorCode)
+                   bool objectStreams, SyncBatch *batch, int &errorCode)
 {
     try {
         options.applyInformation(target);
@@ -70,9 +84,9 @@ bool writeFinished(QPDF &target, QPDF &source, const QString &path, const PdfOut
         // be handled again for every file).
         writer.setDecodeLevel(qpdf_dl_none);
         writer.setCompressStreams(false);
-        // No object streams: keeping the source's would walk its whole cross-
-        // reference table for every output.
-        writer.setObjectStreamMode(qpdf_o_disable);
+        // Object streams are made anew (keeping the source's would walk its
+        // whole cross-reference table for every output).
+        writer.setObjectStreamMode(objectStreams ? qpdf_o_generate : qpdf_o_disable);
         options.applyProtection(writer);
         return PdfFileWriter::writeWhole(target, writer, path, &errorCode, batch);
     } catch (const std::exception &e) {
@@ -96,8 +110,15 @@ struct PageExtractor::Private
     std::unique_ptr<IndirectObjects> viewObjects;
     std::unique_ptr<PageReach> reach;
     SyncBatch *syncBatch = nullptr;
+    // The source's XMP packet, read once; and the stream that holds each
+    // output's copy of it when outputs are written from the source.
+    std::optional<QByteArray> metadata;
+    QPDFObjectHandle viewMetadata;
+    std::optional<bool> objectStreams;   // whether the source packs objects into object streams
 
     QPDFAcroFormDocumentHelper *sourceForm();
+    const QByteArray &sourceMetadata();
+    bool packsObjects(const QList<int> &numbers);
     int extract(const QList<int> &numbers, const QString &output, const PdfOutputOptions *finish);
     int extractInPlace(const QList<int> &numbers, const QString &output, const PdfOutputOptions &finish);
     int extractFromSource(const QList<int> &numbers, const QString &output, const PdfOutputOptions &finish);
@@ -113,6 +134,25 @@ QPDFAcroFormDocumentHelper *PageExtractor::Private::sourceForm()
             index.form = std::make_unique<QPDFAcroFormDocumentHelper>(*source);
     }
     return index.form.get();
+}
+
+const QByteArray &PageExtractor::Private::sourceMetadata()
+{
+    if (!metadata)
+        metadata = PdfInformation::metadataPacket(*source);
+    return *metadata;
+}
+
+// An output is packed into object streams as its source is: unpacked, the
+// outlines, links and destinations of a manual take half as much room
+// again. A single page gains little from it, and is written faster without.
+bool PageExtractor::Private::packsObjects(const QList<int> &numbers)
+{
+    if (numbers.size() < 2)
+        return false;
+    if (!objectStreams)
+        objectStreams = usesObjectStreams(*source);
+    return *objectStreams;
 }
 
 PageExtractor::PageExtractor(std::shared_ptr<QPDF> source, const QString &path, const QString &password,
@@ -208,9 +248,13 @@ int PageExtractor::Private::extract(const QList<int> &numbers, const QString &ou
                 targetForm.fixCopiedAnnotations(x.targetPages[size_t(i)], index.pages[size_t(numbers.at(i) - 1)], *form);
         }
         carryOver(x, numbers);
+        target.getTrailer().replaceKey("/Info", target.makeIndirectObject(PdfInformation::informationCopy(*source)));
+        const QByteArray xmp = sourceMetadata();
+        if (!xmp.isEmpty())
+            PdfInformation::setMetadata(target.getRoot(), QPDFObjectHandle::newStream(&target), xmp);
 
         if (finish) {
-            if (!writeFinished(target, *source, output, *finish, syncBatch, errorCode))
+            if (!writeFinished(target, *source, output, *finish, packsObjects(numbers), syncBatch, errorCode))
                 return 0;
             return 1;
         }
@@ -260,9 +304,11 @@ int PageExtractor::Private::extractInPlace(const QList<int> &numbers, const QStr
     // Everything is read from the old catalog; the output gets only the
     // new one, so nothing there can lead back to a dropped page.
     carryOver(x, numbers);
+    QPDFObjectHandle metadata = pdf.getRoot().getKey("/Metadata");
+    if (metadata.isStream())
+        catalog.replaceKey("/Metadata", metadata);   // the Info dictionary stays as it is too
     pdf.getTrailer().replaceKey("/Root", catalog);
-    pdf.getTrailer().removeKey("/Info");
-    if (!writeFinished(pdf, pdf, output, finish, syncBatch, errorCode))
+    if (!writeFinished(pdf, pdf, output, finish, packsObjects(numbers), syncBatch, errorCode))
         return 0;
     return 1;
 }
@@ -305,6 +351,14 @@ int PageExtractor::Private::extractFromSource(const QList<int> &numbers, const Q
     catalog.replaceKey("/Type", QPDFObjectHandle::newName("/Catalog"));
     catalog.replaceKey("/Pages", tree);
 
+    const QByteArray xmp = sourceMetadata();
+    if (!xmp.isEmpty()) {
+        if (!viewMetadata.isInitialized())
+            viewMetadata = QPDFObjectHandle::newStream(&pdf);
+        PdfInformation::setMetadata(catalog, viewMetadata, xmp);
+    }
+    QPDFObjectHandle info = viewObjects->make(PdfInformation::informationCopy(pdf));
+
     Extraction x(pdf, index, pdf, catalog, *viewObjects);
     x.targetPages = pages;
     x.view = true;
@@ -321,11 +375,12 @@ int PageExtractor::Private::extractFromSource(const QList<int> &numbers, const Q
         changes.set(annotations.first, "/Annots", QPDFObjectHandle::newArray(annotations.second));
     QPDFObjectHandle trailer = pdf.getTrailer();
     changes.set(trailer, "/Root", catalog);
-    changes.set(trailer, "/Info", viewObjects->make(QPDFObjectHandle::newDictionary()));
+    changes.set(trailer, "/Info", info);
     if (reach->leavesOut(catalog, tree, kept))
         return -1;
+    const bool packed = packsObjects(numbers);   // (read before the writer's view of the source)
     pdf.updateAllPagesCache();   // the writer asks for the pages: the kept ones
-    if (!writeFinished(pdf, pdf, output, finish, syncBatch, errorCode))
+    if (!writeFinished(pdf, pdf, output, finish, packed, syncBatch, errorCode))
         return 0;
     return 1;
 }

@@ -31,6 +31,9 @@ const QVector<XmpProperty> &mirroredProperties()
         {"/Author", QString::fromLatin1(kDc), QStringLiteral("creator")},
         {"/Creator", QString::fromLatin1(kXmp), QStringLiteral("CreatorTool")},
         {"/Producer", QString::fromLatin1(kPdf), QStringLiteral("Producer")},
+        {"/ModDate", QString::fromLatin1(kXmp), QStringLiteral("ModifyDate")},
+        // No Info entry: when the packet was last changed, changed with /ModDate.
+        {"/MetadataDate", QString::fromLatin1(kXmp), QStringLiteral("MetadataDate")},
     };
     return properties;
 }
@@ -104,6 +107,10 @@ void writeCurrentValues(QXmlStreamWriter &writer, const QString &about, const QS
         writer.writeTextElement(QStringLiteral("xmp:CreatorTool"), text("/Creator"));
     if (wanted("/Producer"))
         writer.writeTextElement(QStringLiteral("pdf:Producer"), text("/Producer"));
+    if (wanted("/ModDate"))
+        writer.writeTextElement(QStringLiteral("xmp:ModifyDate"), text("/ModDate"));
+    if (wanted("/MetadataDate"))
+        writer.writeTextElement(QStringLiteral("xmp:MetadataDate"), text("/MetadataDate"));
     writer.writeEndElement();
 }
 
@@ -217,7 +224,7 @@ QByteArray PdfInformation::rewriteXmp(const QByteArray &xmp, const QSet<QByteArr
     return output;
 }
 
-void PdfInformation::synchroniseMetadata(QPDF &pdf, const QSet<QByteArray> &names)
+void PdfInformation::synchroniseMetadata(QPDF &pdf, const QSet<QByteArray> &names, const QDateTime &modified)
 {
     if (names.isEmpty())
         return;
@@ -225,20 +232,60 @@ void PdfInformation::synchroniseMetadata(QPDF &pdf, const QSet<QByteArray> &name
     QPDFObjectHandle metadata = root.getKey("/Metadata");
     if (!metadata.isStream())
         return;
+    QSet<QByteArray> rewritten = names;
     QHash<QByteArray, QString> values;
     for (const QByteArray &name : names)
         values.insert(name, value(pdf, name));
+    if (modified.isValid()) {
+        const QString when = modified.toUTC().toString(Qt::ISODate);
+        rewritten << QByteArrayLiteral("/ModDate") << QByteArrayLiteral("/MetadataDate");
+        values.insert(QByteArrayLiteral("/ModDate"), when);
+        values.insert(QByteArrayLiteral("/MetadataDate"), when);
+    }
+    const QByteArray packet = metadataPacket(pdf);   // undecodable: kept as it is, like an unparsable one
+    const QByteArray xmp = packet.isEmpty() ? QByteArray() : rewriteXmp(packet, rewritten, values);
+    if (xmp.isEmpty())
+        return;   // keep the original stream rather than lose what else it says
+    metadata.replaceStreamData(xmp.toStdString(), QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+}
 
-    QByteArray packet;
+QPDFObjectHandle PdfInformation::informationCopy(QPDF &pdf)
+{
+    QPDFObjectHandle copy = QPDFObjectHandle::newDictionary();
+    QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
+    if (!info.isDictionary())
+        return copy;
+    for (auto entry : info.ditems()) {
+        QPDFObjectHandle value = entry.second;
+        if (value.isString())
+            copy.replaceKey(entry.first, QPDFObjectHandle::newString(value.getStringValue()));
+        else if (value.isName())
+            copy.replaceKey(entry.first, QPDFObjectHandle::newName(value.getName()));
+    }
+    return copy;
+}
+
+QByteArray PdfInformation::metadataPacket(QPDF &pdf)
+{
+    QPDFObjectHandle metadata = pdf.getRoot().getKey("/Metadata");
+    if (!metadata.isStream())
+        return QByteArray();
     try {
         std::shared_ptr<Buffer> data = metadata.getStreamData(qpdf_dl_generalized);
-        packet = QByteArray(reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize()));
+        return QByteArray(reinterpret_cast<const char *>(data->getBuffer()), int(data->getSize()));
     } catch (const std::exception &) {
-        packet.clear(); // undecodable: kept as it is, like an unparsable one
+        return QByteArray();
     }
-    const QByteArray rewritten = packet.isEmpty() ? QByteArray() : rewriteXmp(packet, names, values);
-    if (rewritten.isEmpty())
-        return;   // keep the original stream rather than lose what else it says
-    metadata.replaceStreamData(rewritten.toStdString(), QPDFObjectHandle::newNull(),
-                               QPDFObjectHandle::newNull());
+}
+
+void PdfInformation::setMetadata(QPDFObjectHandle catalog, QPDFObjectHandle stream, const QByteArray &packet)
+{
+    stream.replaceDict(QPDFObjectHandle::parse("<< /Type /Metadata /Subtype /XML >>"));
+    stream.replaceStreamData(packet.toStdString(), QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
+    catalog.replaceKey("/Metadata", stream);
+}
+
+QString PdfInformation::pdfDate(const QDateTime &when)
+{
+    return when.toUTC().toString(QStringLiteral("'D:'yyyyMMddHHmmss'Z'"));
 }

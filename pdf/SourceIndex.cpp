@@ -1,7 +1,5 @@
 #include "pdf/SourceIndex.h"
 
-#include "pdf/NameTree.h"
-
 #include <qpdf/QPDF.hh>
 
 #include <algorithm>
@@ -23,38 +21,21 @@ void SourceIndex::readPages(QPDF &source)
     auto helper = std::make_unique<QPDFPageLabelDocumentHelper>(source);
     if (helper->hasPageLabels())
         labels = std::move(helper);
+    destinations = std::make_unique<DestinationResolver>(source);
 }
 
-void SourceIndex::loadDestinations(QPDF &source)
-{
-    if (destinationsLoaded)
-        return;
-    destinationsLoaded = true;
-    QPDFObjectHandle root = source.getRoot();
-    QPDFObjectHandle names = root.getKey("/Names");
-    if (names.isDictionary()) {
-        for (auto const &entry : NameTree::entries(names.getKey("/Dests")))
-            stringDestinations.emplace(entry.first, entry.second);
-    }
-    QPDFObjectHandle dests = root.getKey("/Dests");
-    if (dests.isDictionary()) {
-        for (auto const &entry : dests.ditems())
-            nameDestinations.emplace(entry.first, entry.second);
-    }
-}
-
-void SourceIndex::loadOutline(QPDF &source, QPDFObjectHandle outlines)
+void SourceIndex::loadOutline(QPDFObjectHandle outlines)
 {
     if (outlineLoaded)
         return;
     outlineLoaded = true;
     std::set<QPDFObjGen> seen;
-    outlineInPageOrder = readOutline(source, outlines.getKey("/First"), outline, 0, seen);
+    outlineInPageOrder = readOutline(outlines.getKey("/First"), outline, 0, seen);
 }
 
 // Reads the outline items from first on into nodes: no output can keep an
 // item that reaches no page. Returns whether the nodes are in page order.
-bool SourceIndex::readOutline(QPDF &source, QPDFObjectHandle first, std::vector<OutlineNode> &nodes, int depth,
+bool SourceIndex::readOutline(QPDFObjectHandle first, std::vector<OutlineNode> &nodes, int depth,
                               std::set<QPDFObjGen> &seen)
 {
     bool inOrder = true;
@@ -63,10 +44,10 @@ bool SourceIndex::readOutline(QPDF &source, QPDFObjectHandle first, std::vector<
             break;
         OutlineNode node;
         node.item = item;
-        node.destination = explicitDestination(source, localDestination(item));
+        node.destination = destinations->destinationOf(item);
         node.page = pageOf(node.destination);
         node.open = item.getKey("/Count").isInteger() && item.getKey("/Count").getIntValue() > 0;
-        node.childrenInPageOrder = readOutline(source, item.getKey("/First"), node.children, depth + 1, seen);
+        node.childrenInPageOrder = readOutline(item.getKey("/First"), node.children, depth + 1, seen);
         node.firstPage = node.lastPage = node.page;
         for (const OutlineNode &child : node.children) {
             if (node.firstPage < 0 || child.firstPage < node.firstPage)
@@ -80,40 +61,6 @@ bool SourceIndex::readOutline(QPDF &source, QPDFObjectHandle first, std::vector<
         nodes.push_back(std::move(node));
     }
     return inOrder;
-}
-
-QPDFObjectHandle SourceIndex::explicitDestination(QPDF &source, QPDFObjectHandle destination)
-{
-    for (int hop = 0; hop < 4; ++hop) {
-        if (destination.isArray())
-            return destination;
-        if (destination.isDictionary()) {
-            destination = destination.getKey("/D");
-            continue;
-        }
-        if (destination.isName() || destination.isString()) {
-            loadDestinations(source);
-            const auto &table = destination.isName() ? nameDestinations : stringDestinations;
-            const auto found = table.find(destination.isName() ? destination.getName()
-                                                               : destination.getStringValue());
-            if (found == table.end())
-                return QPDFObjectHandle::newNull();
-            destination = found->second;
-            continue;
-        }
-        break;
-    }
-    return QPDFObjectHandle::newNull();
-}
-
-QPDFObjectHandle SourceIndex::localDestination(QPDFObjectHandle holder)
-{
-    if (holder.hasKey("/Dest"))
-        return holder.getKey("/Dest");
-    QPDFObjectHandle action = holder.getKey("/A");
-    if (action.isDictionary() && action.getKey("/S").isName() && action.getKey("/S").getName() == "/GoTo")
-        return action.getKey("/D");
-    return QPDFObjectHandle::newNull();
 }
 
 int SourceIndex::pageOf(QPDFObjectHandle destinationArray) const

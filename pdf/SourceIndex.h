@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/DestinationResolver.h"
 #include "pdf/ObjGenHash.h"
 
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
@@ -38,9 +39,7 @@ struct SourceIndex
     std::vector<QPDFObjectHandle> pages;
     std::unordered_map<QPDFObjGen, int, ObjGenHash> pageIndex;
 
-    bool destinationsLoaded = false;
-    std::unordered_map<std::string, QPDFObjectHandle> stringDestinations;   // /Names /Dests name tree
-    std::unordered_map<std::string, QPDFObjectHandle> nameDestinations;     // older /Dests dictionary
+    std::unique_ptr<DestinationResolver> destinations;   // made by readPages
 
     bool outlineLoaded = false;
     std::vector<OutlineNode> outline;
@@ -52,31 +51,20 @@ struct SourceIndex
     std::unique_ptr<QPDFPageLabelDocumentHelper> labels;   // only for sources with labels
 
     // Reads source's pages into pages and pageIndex, and its page labels
-    // when it has any. Cost: one walk of the page tree.
+    // when it has any; sets up the resolver of its destinations. Cost: one
+    // walk of the page tree.
     void readPages(QPDF &source);
 
     // Reads the outline items under outlines (source's outline root) into
     // outline, once: later calls do nothing. Items that reach no page
     // (neither they nor their descendants) are left out, as are items
     // nested deeper than 64 levels and the rest of a looping chain.
-    void loadOutline(QPDF &source, QPDFObjectHandle outlines);
-
-    // The explicit destination array a destination (array, name, string or
-    // a dictionary holding /D, at most four steps) stands for, or null. The
-    // first name or string looked up reads all of source's named
-    // destinations.
-    QPDFObjectHandle explicitDestination(QPDF &source, QPDFObjectHandle destination);
+    void loadOutline(QPDFObjectHandle outlines);
 
     // The 0-based index of the page an explicit destination array points
     // at, -1 when it points at none of source's pages.
     int pageOf(QPDFObjectHandle destinationArray) const;
 
-    // The destination an annotation or outline item goes to within the
-    // document: its /Dest, or the /D of a GoTo action. Null when it has none.
-    static QPDFObjectHandle localDestination(QPDFObjectHandle holder);
-
 private:
-    void loadDestinations(QPDF &source);
-    bool readOutline(QPDF &source, QPDFObjectHandle first, std::vector<OutlineNode> &nodes, int depth,
-                     std::set<QPDFObjGen> &seen);
+    bool readOutline(QPDFObjectHandle first, std::vector<OutlineNode> &nodes, int depth, std::set<QPDFObjGen> &seen);
 };

@@ -197,9 +197,7 @@ QString Split::displayName() const
 
 DocumentProperties Split::documentProperties()
 {
-    const QString publisher = AppSettings::publisher();
-    return DocumentProperties(publisher, QString(), QString(),
-                              QString::fromLatin1(AppSettings::applicationName), publisher);
+    return DocumentProperties::programDefaults(AppSettings::publisher());
 }
 
 // The same groups the worker's group factory builds. A start page or group
@@ -331,6 +329,7 @@ void Split::run()
     request.password = properties.password;
     request.creator = properties.creator;
     request.producer = properties.producer;
+    request.publisher = properties.publisher;
     m_launcher.setRequest(request);
     m_cancelRequested = false;
     m_launcher.run();

@@ -78,8 +78,8 @@ public:
     // The title when there is one, else the file name up to its last dot.
     QString displayName() const;
 
-    // author and producer from the "Publisher" setting, the program as
-    // creator, empty title and password. Opens the settings once.
+    // The program's defaults (DocumentProperties::programDefaults) with the
+    // "Publisher" setting, no password. Opens the settings once.
     static DocumentProperties documentProperties();
 
     // Groups of groupSize pages from startPage to lastPage; the last group

@@ -44,7 +44,8 @@ void SplitBySize::run()
         return !progress()->isCanceled();
     };
     const DocumentProperties p = documentProperties();
-    const PdfOutputOptions options = service()->outputOptions(p.author, p.title, p.password, p.creator, p.producer);
+    const PdfOutputOptions options = service()->outputOptions(p.author, p.title, p.password, p.creator, p.producer,
+                                                              p.publisher);
     const int written = service()->extractPagesBySize(sourceFile(), password(), m_maxBytes, outDirectory(), options,
                                                       namer, report, naming());
     if (written == 0 && !failed)

@@ -25,6 +25,7 @@ const QString keyTitle = QStringLiteral("property_title");
 const QString keyPassword = QStringLiteral("property_password");
 const QString keyCreator = QStringLiteral("property_creator");
 const QString keyProducer = QStringLiteral("property_producer");
+const QString keyPublisher = QStringLiteral("property_publisher");
 const QString keySessionPath = QStringLiteral("session_path");
 const QString keySessionId = QStringLiteral("session_id");
 
@@ -64,6 +65,7 @@ QJsonObject SplitRequest::toJson() const
         {keyPassword, password},
         {keyCreator, creator},
         {keyProducer, producer},
+        {keyPublisher, publisher},
         {keySessionPath, QDir::toNativeSeparators(sessionPath)},
         {keySessionId, sessionId},
     };
@@ -88,6 +90,7 @@ SplitRequest SplitRequest::fromJson(const QJsonObject &object, QStringList *prob
     request.password = record.text(keyPassword);
     request.creator = record.text(keyCreator);
     request.producer = record.text(keyProducer);
+    request.publisher = record.text(keyPublisher);
     request.sessionPath = record.text(keySessionPath);
     request.sessionId = record.text(keySessionId);
     return request;
@@ -137,6 +140,6 @@ bool SplitRequest::operator==(const SplitRequest &other) const
         && pageCount == other.pageCount && ranges == other.ranges && rangeNames == other.rangeNames
         && maxSizeKb == other.maxSizeKb && outDirectory == other.outDirectory
         && author == other.author && title == other.title && password == other.password
-        && creator == other.creator && producer == other.producer && sessionPath == other.sessionPath
+        && creator == other.creator && producer == other.producer && publisher == other.publisher && sessionPath == other.sessionPath
         && sessionId == other.sessionId;
 }

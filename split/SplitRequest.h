@@ -33,6 +33,7 @@ struct SplitRequest
     QString password;               // protects every output when not blank
     QString creator;
     QString producer;
+    QString publisher;              // the author of outputs whose source names none
     QString sessionPath;
     QString sessionId;
 

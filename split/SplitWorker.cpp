@@ -78,7 +78,7 @@ void SplitWorker::writeRanges(const QList<PageRangeOutput> &ranges, const std::f
         return;
     const PdfOutputOptions options = m_service->outputOptions(m_properties.author, m_properties.title,
                                                               m_properties.password, m_properties.creator,
-                                                              m_properties.producer);
+                                                              m_properties.producer, m_properties.publisher);
     const auto report = [&](const PageRangeOutput::Result &result) {
         if (result.path.isEmpty()) {
             Logger::instance().log(QStringLiteral("Can not extract range:%1. Error code:%2")

@@ -143,6 +143,7 @@ int SplitJob::run(const QString &requestPath)
     input.outDirectory = request.outDirectory;
     input.properties = DocumentProperties(request.author, request.title, request.password, request.creator,
                                           request.producer);
+    input.properties.publisher = request.publisher;
     const std::unique_ptr<SplitWorker> engine = buildEngine(request, input);
     // Decrypted copies stay in the owner-only session folder, which the
     // launcher removes even when this process gets killed.

@@ -12,7 +12,10 @@
 #include <qpdf/QPDFPageLabelDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <map>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace SplitTestPdf {
 
@@ -88,6 +91,8 @@ QPDFObjectHandle resolveNamed(QPDF &pdf, QPDFObjectHandle dest)
             dest = value;
     } else if (dest.isName() && root.getKey("/Dests").isDictionary()) {
         dest = root.getKey("/Dests").getKey(dest.getName());
+    } else if (dest.isName()) {   // readers look a name up in the tree too
+        dest = resolveNamed(pdf, QPDFObjectHandle::newString(dest.getName().substr(1)));
     }
     if (dest.isDictionary())
         dest = dest.getKey("/D");
@@ -108,7 +113,151 @@ void walkOutline(QPDF &pdf, QPDFObjectHandle first, int depth, QStringList &line
     }
 }
 
+// Where a destination of writeWithDestinations goes.
+struct Target
+{
+    const char *name;
+    int page;   // 1-based
+    int top;
+};
+
+// Points outline items and links at their targets in one form, filing the
+// named ones in the catalog's /Dests or the name tree.
+class DestinationWriter
+{
+public:
+    DestinationWriter(QPDF &pdf, DestinationForm form) : m_pdf(pdf), m_form(form), m_pages(pdf.getAllPages()) {}
+
+    void point(QPDFObjectHandle holder, const Target &target)
+    {
+        const QPDFObjectHandle array = QPDFObjectHandle::newArray(
+            {m_pages[size_t(target.page - 1)], QPDFObjectHandle::newName("/XYZ"), QPDFObjectHandle::newInteger(72),
+             QPDFObjectHandle::newInteger(target.top), QPDFObjectHandle::newNull()});
+        QPDFObjectHandle inDictionary = QPDFObjectHandle::newDictionary();
+        inDictionary.replaceKey("/D", array);
+        const QPDFObjectHandle name = QPDFObjectHandle::newName(std::string("/") + target.name);
+        const QPDFObjectHandle string = QPDFObjectHandle::newString(target.name);
+        switch (m_form) {
+        case DestinationForm::ExplicitArray: holder.replaceKey("/Dest", array); return;
+        case DestinationForm::GoToArray: holder.replaceKey("/A", goTo(array)); return;
+        case DestinationForm::NameInDests: file(target, array); holder.replaceKey("/Dest", name); return;
+        case DestinationForm::NameToDictionary: file(target, inDictionary); holder.replaceKey("/A", goTo(name)); return;
+        case DestinationForm::StringInNameTree: file(target, array); holder.replaceKey("/Dest", string); return;
+        case DestinationForm::NameInNameTree: file(target, array); holder.replaceKey("/Dest", name); return;
+        case DestinationForm::StringToDictionary:
+        case DestinationForm::StringInDeepTree:
+            file(target, m_pdf.makeIndirectObject(inDictionary));
+            holder.replaceKey("/A", goTo(string));
+            return;
+        }
+    }
+
+    // Puts the named destinations into the catalog.
+    void fileNames(QPDFObjectHandle root) const
+    {
+        if (m_named.empty())
+            return;
+        if (m_form == DestinationForm::NameInDests || m_form == DestinationForm::NameToDictionary) {
+            QPDFObjectHandle dests = QPDFObjectHandle::newDictionary();
+            for (const auto &entry : m_named)
+                dests.replaceKey("/" + entry.first, entry.second);
+            root.replaceKey("/Dests", m_pdf.makeIndirectObject(dests));
+            return;
+        }
+        std::vector<std::pair<std::string, QPDFObjectHandle>> sorted(m_named.begin(), m_named.end());
+        QPDFObjectHandle tree = m_pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        if (m_form == DestinationForm::StringInDeepTree) {
+            const size_t half = sorted.size() / 2;
+            tree.replaceKey("/Kids", QPDFObjectHandle::newArray({leaf(sorted, 0, half), leaf(sorted, half, sorted.size())}));
+        } else {
+            tree.replaceKey("/Names", leaf(sorted, 0, sorted.size()).getKey("/Names"));
+        }
+        QPDFObjectHandle names = QPDFObjectHandle::newDictionary();
+        names.replaceKey("/Dests", tree);
+        root.replaceKey("/Names", names);
+    }
+
+private:
+    static QPDFObjectHandle goTo(QPDFObjectHandle destination)
+    {
+        QPDFObjectHandle action = QPDFObjectHandle::parse("<< /S /GoTo >>");
+        action.replaceKey("/D", destination);
+        return action;
+    }
+
+    void file(const Target &target, QPDFObjectHandle value) { m_named.emplace(target.name, value); }
+
+    QPDFObjectHandle leaf(const std::vector<std::pair<std::string, QPDFObjectHandle>> &sorted, size_t from,
+                          size_t to) const
+    {
+        QPDFObjectHandle pairs = QPDFObjectHandle::newArray();
+        for (size_t i = from; i < to; ++i) {
+            pairs.appendItem(QPDFObjectHandle::newString(sorted[i].first));
+            pairs.appendItem(sorted[i].second);
+        }
+        QPDFObjectHandle node = m_pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        node.replaceKey("/Names", pairs);
+        node.replaceKey("/Limits", QPDFObjectHandle::newArray({QPDFObjectHandle::newString(sorted[from].first),
+                                                               QPDFObjectHandle::newString(sorted[to - 1].first)}));
+        return node;
+    }
+
+    QPDF &m_pdf;
+    DestinationForm m_form;
+    std::vector<QPDFObjectHandle> m_pages;
+    std::map<std::string, QPDFObjectHandle> m_named;   // sorted by bytes, as a name tree is
+};
+
 } // namespace
+
+bool writeWithDestinations(const QString &path, DestinationForm form)
+{
+    const QString plain = path + QStringLiteral(".plain");
+    if (!TestPdf::writeNumbered(plain, 6))
+        return false;
+    bool written = true;
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(plain).constData());
+        DestinationWriter destinations(pdf, form);
+        const Target partA{"part.A", 1, 700}, partB{"part.B", 3, 650}, sectionB2{"section.B.2", 4, 600},
+            partC{"part.C", 5, 550};
+
+        QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+        std::vector<QPDFObjectHandle> items;
+        for (const char *title : {"Part A", "Part B", "Section B.2", "Part C"}) {
+            items.push_back(pdf.makeIndirectObject(QPDFObjectHandle::newDictionary()));
+            items.back().replaceKey("/Title", QPDFObjectHandle::newUnicodeString(title));
+        }
+        destinations.point(items[0], partA);
+        destinations.point(items[1], partB);
+        destinations.point(items[2], sectionB2);
+        destinations.point(items[3], partC);
+        chain(outlines, {items[0], items[1], items[3]});
+        chain(items[1], {items[2]});
+        items[1].replaceKey("/Count", QPDFObjectHandle::newInteger(1));
+        outlines.replaceKey("/Count", QPDFObjectHandle::newInteger(4));
+        pdf.getRoot().replaceKey("/Outlines", outlines);
+
+        std::vector<QPDFObjectHandle> links;
+        for (const Target &target : {partA, partB, sectionB2, partC}) {
+            links.push_back(pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                "<< /Type /Annot /Subtype /Link /Rect [0 0 50 50] /Border [0 0 0] >>")));
+            destinations.point(links.back(), target);
+        }
+        QPDFObjectHandle lastPage = pdf.getAllPages()[5];
+        lastPage.replaceKey("/Annots", QPDFObjectHandle::newArray(links));
+        destinations.fileNames(pdf.getRoot());
+
+        const QByteArray encodedName = QFile::encodeName(path); // must outlive the writer
+        QPDFWriter writer(pdf, encodedName.constData());
+        writer.write();
+    } catch (const std::exception &) {
+        written = false;
+    }
+    QFile::remove(plain);
+    return written;
+}
 
 bool writeLinked(const QString &path)
 {

@@ -17,6 +17,25 @@ namespace SplitTestPdf {
 // - page labels: i, ii, then 10, 11, 12, 13 (decimal from page 3).
 bool writeLinked(const QString &path);
 
+// The ways a document may store where its outline items and links go.
+enum class DestinationForm {
+    ExplicitArray,        // /Dest [page /XYZ left top zoom]
+    GoToArray,            // /A << /S /GoTo /D [page ...] >>
+    NameInDests,          // /Dest /name, the catalog's /Dests maps it to an array (PDF 1.1)
+    NameToDictionary,     // GoTo /D /name, /Dests maps it to << /D [page ...] >>
+    StringInNameTree,     // /Dest (name), the /Names /Dests tree maps it to an array
+    StringToDictionary,   // GoTo /D (name), the tree maps it to << /D [page ...] >> (pdfTeX, texinfo)
+    StringInDeepTree,     // as above in a tree of two leaves with /Limits, values indirect
+    NameInNameTree,       // /Dest /name, defined in the name tree only (readers look there too)
+};
+
+// Six numbered pages (as TestPdf::writeNumbered) whose outline and links all
+// go where they go in the form given:
+// - outline "Part A" (page 1), "Part B" (page 3, open) with child
+//   "Section B.2" (page 4), "Part C" (page 5);
+// - page 6 links to pages 1, 3, 4 and 5, in that order.
+bool writeWithDestinations(const QString &path, DestinationForm form);
+
 // `qpdf --check` found no problem (and the qpdf command ran).
 bool qpdfCheckClean(const QString &path, QString *report = nullptr);
 

@@ -155,7 +155,7 @@ private slots:
         for (int i = 0; i < 3; ++i)
             QCOMPARE(request.tasks.at(i).order, i);
         QVERIFY(request.password.isEmpty());
-        QCOMPARE(request.creator, QStringLiteral("Pinecone Sheafwright"));
+        QCOMPARE(request.creator, QStringLiteral("Sheafwright"));
 
         // A second merge needs no question: the password is known.
         merge.setSaveFileName(output("again.pdf"));
@@ -254,8 +254,10 @@ private slots:
         QVERIFY(runToEnd(merge, run));
         const MergeRequest request = merge.request();
         QCOMPARE(request.password, QStringLiteral("s3cret"));
-        QCOMPARE(request.author, QStringLiteral("Test Press"));
-        QCOMPARE(request.producer, QStringLiteral("Test Press"));
+        // The publisher is the author only of a result whose first input names none.
+        QVERIFY(request.author.isEmpty());
+        QCOMPARE(request.publisher, QStringLiteral("Test Press"));
+        QCOMPARE(request.producer, QStringLiteral("Sheafwright %1").arg(QLatin1String(AppSettings::version)));
         QVERIFY(request.title.isEmpty());
         QCOMPARE(run.code, 0);
         QVERIFY(isLocked(run.merged));

@@ -3,6 +3,8 @@
 #include "TestPaths.h"
 #include "TestPdf.h"
 #include "app/AppSettings.h"
+#include "merge/InformationWorkerList.h"
+#include "merge/Merge.h"
 #include "pdf/DebenuService.h"
 #include "split/Split.h"
 
@@ -13,6 +15,7 @@
 
 using Part = BookmarkParts::Part;
 using Parts = QList<Part>;
+using SplitTestPdf::DestinationForm;
 
 namespace {
 
@@ -65,6 +68,34 @@ class TestSplitByBookmarks : public QObject
         if (!QTest::qWaitFor([&] { return finished.count() + failed.count() > 0; }, 120000) || failed.count())
             return {};
         return finished.first().first().toStringList();
+    }
+
+    // Runs a split of the loaded document in mode to its end, into a folder
+    // of its own; the files it reported.
+    QStringList splitInto(Split &split, int mode, const QString &folder)
+    {
+        split.setMode(mode);
+        const QString out = m_dir.filePath(folder);
+        QDir().mkpath(out);
+        split.setOutDirectory(out);
+        return runToEnd(split);
+    }
+
+    // Merges the files through the merge controller and the worker; the
+    // merged file, empty when the merge failed.
+    QString merged(const QStringList &files, const QString &name)
+    {
+        Merge merge(m_service);
+        InformationWorkerList reader(m_service, files, nullptr);
+        QObject::connect(&reader, &InformationWorkerList::finished,
+                         [&merge](bool, const MergeItemList &items) { merge.model()->addItems(items); });
+        reader.run();
+        merge.setSaveFileName(m_dir.filePath(name));
+        QSignalSpy finished(&merge, &Merge::finished);
+        merge.run();
+        if (!QTest::qWaitFor([&] { return finished.count() > 0; }, 120000) || finished.first().at(0).toInt() != 0)
+            return QString();
+        return finished.first().at(1).toString();
     }
 
 private slots:
@@ -252,6 +283,76 @@ private slots:
         QVERIFY2(kept.contains("1:Trepak 2 -> 15: /XYZ 66 756 3->1"), qPrintable(kept.join('\n')));
         QVERIFY2(kept.contains("1:Isosicle 1.1.2.1 -> 22: /XYZ null null null->8"), qPrintable(kept.join('\n')));
         QVERIFY(PdfProbe::outline(files.at(0)).contains("1:Trepsicle 1.2.2 -> 0: /XYZ null null null->1"));
+    }
+
+    // One outline and one set of links, stored in each form a PDF allows
+    // for a destination: the outline is read with its pages, the split by
+    // bookmarks finds its parts, split parts keep the bookmarks and links of
+    // their pages, and so does a merge of the document with itself (whose
+    // second half has every destination name taken by the first).
+    void destinationsInEveryForm_data()
+    {
+        QTest::addColumn<int>("form");
+        QTest::newRow("explicit array") << int(DestinationForm::ExplicitArray);
+        QTest::newRow("GoTo action with an array") << int(DestinationForm::GoToArray);
+        QTest::newRow("name in the catalog's /Dests") << int(DestinationForm::NameInDests);
+        QTest::newRow("GoTo to a name, /Dests holds a dictionary") << int(DestinationForm::NameToDictionary);
+        QTest::newRow("string in the name tree") << int(DestinationForm::StringInNameTree);
+        QTest::newRow("GoTo to a string, the tree holds a dictionary") << int(DestinationForm::StringToDictionary);
+        QTest::newRow("the same in a tree of two leaves") << int(DestinationForm::StringInDeepTree);
+        QTest::newRow("name found in the name tree") << int(DestinationForm::NameInNameTree);
+    }
+    void destinationsInEveryForm()
+    {
+        QFETCH(int, form);
+        const QString source = m_dir.filePath(QStringLiteral("forms%1.pdf").arg(form));
+        QVERIFY(SplitTestPdf::writeWithDestinations(source, DestinationForm(form)));
+        // The document says what it should, to qpdf and (but for the name
+        // looked up in the tree, which poppler and pdf.js find but MuPDF
+        // does not) to MuPDF.
+        const QStringList outline{"1:Part A->1", "1:Part B->3", "2:Section B.2->4", "1:Part C->5"};
+        QCOMPARE(SplitTestPdf::outline(source), (QStringList{"0:Part A->1", "0:Part B->3", "1:Section B.2->4",
+                                                             "0:Part C->5"}));
+        if (DestinationForm(form) != DestinationForm::NameInNameTree)
+            QCOMPARE(PdfProbe::outline(source), outline);
+        QCOMPARE(SplitTestPdf::linkTargets(source, 6), (QList<int>{1, 3, 4, 5}));
+
+        Split split(m_service);
+        split.load(source, QString());
+        QCOMPARE(asLines(split.outline()), outline);
+        split.setBookmarkLevel(2);
+        QCOMPARE(spans(split.bookmarkParts()),
+                 (QStringList{"1-2 01 Part A", "3-3 02 Part B", "4-4 03 Section B.2", "5-6 04 Part C"}));
+        const QStringList chapters = splitInto(split, Split::ByBookmarks, QStringLiteral("chapters%1").arg(form));
+        QCOMPARE(chapters.size(), 4);
+        QCOMPARE(SplitTestPdf::outline(chapters.at(3)), QStringList{"0:Part C->1"});
+        // Of the last page's links, the one into the part stays.
+        QCOMPARE(SplitTestPdf::linkTargets(chapters.at(3), 2), QList<int>{1});
+
+        QVERIFY(split.pageRanges()->addRange(3, 6));
+        const QStringList range = splitInto(split, Split::ByPageRanges, QStringLiteral("range%1").arg(form));
+        QCOMPARE(range.size(), 1);
+        QCOMPARE(SplitTestPdf::outline(range.first()), (QStringList{"0:Part B->1", "1:Section B.2->2", "0:Part C->3"}));
+        QCOMPARE(SplitTestPdf::linkTargets(range.first(), 4), (QList<int>{1, 2, 3}));
+
+        split.addCertainPage(2);
+        const QStringList without = splitInto(split, Split::WithoutCertainPages, QStringLiteral("without%1").arg(form));
+        QCOMPARE(without.size(), 1);
+        QCOMPARE(SplitTestPdf::outline(without.first()),
+                 (QStringList{"0:Part A->1", "0:Part B->2", "1:Section B.2->3", "0:Part C->4"}));
+        QCOMPARE(SplitTestPdf::linkTargets(without.first(), 5), (QList<int>{1, 2, 3, 4}));
+
+        const QString twice = merged({source, source}, QStringLiteral("twice%1.pdf").arg(form));
+        QVERIFY(!twice.isEmpty());
+        QStringList inner;
+        for (const QString &line : SplitTestPdf::outline(twice)) {
+            if (!line.startsWith(QLatin1String("0:")))
+                inner << line;
+        }
+        QCOMPARE(inner, (QStringList{"1:Part A->1", "1:Part B->3", "2:Section B.2->4", "1:Part C->5", "1:Part A->7",
+                                     "1:Part B->9", "2:Section B.2->10", "1:Part C->11"}));
+        QCOMPARE(SplitTestPdf::linkTargets(twice, 6), (QList<int>{1, 3, 4, 5}));
+        QCOMPARE(SplitTestPdf::linkTargets(twice, 12), (QList<int>{7, 9, 10, 11}));
     }
 
     // No bookmarks, no parts: the controller sends nothing.

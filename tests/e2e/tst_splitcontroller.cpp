@@ -1,3 +1,5 @@
+#include "RealDocuments.h"
+#include "SplitTestPdf.h"
 #include "TestPaths.h"
 #include "app/AppSettings.h"
 #include "merge/InformationWorker.h"
@@ -119,14 +121,18 @@ private slots:
         QVERIFY(!run.progress.isEmpty());
         QVERIFY(run.progress.last() <= 100.0);
 
-        // The publisher setting lands in the outputs.
+        // The publisher setting fills in the author the source lacks; the
+        // program writes itself as creator and producer; the source's
+        // creation date stays.
         QPDF pdf;
         pdf.processFile(QFile::encodeName(run.files.first()).constData());
         QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
         QCOMPARE(QString::fromStdString(info.getKey("/Author").getUTF8Value()), QStringLiteral("Test Press"));
-        QCOMPARE(QString::fromStdString(info.getKey("/Producer").getUTF8Value()), QStringLiteral("Test Press"));
-        QCOMPARE(QString::fromStdString(info.getKey("/Creator").getUTF8Value()),
-                 QStringLiteral("Pinecone Sheafwright"));
+        QCOMPARE(QString::fromStdString(info.getKey("/Producer").getUTF8Value()),
+                 QStringLiteral("Sheafwright %1").arg(QLatin1String(AppSettings::version)));
+        QCOMPARE(QString::fromStdString(info.getKey("/Creator").getUTF8Value()), QStringLiteral("Sheafwright"));
+        QCOMPARE(QString::fromStdString(info.getKey("/CreationDate").getUTF8Value()),
+                 SplitTestPdf::info(source, QStringLiteral("/CreationDate")));
     }
 
     void groupsFromAStartPage()
@@ -168,6 +174,36 @@ private slots:
             QStringLiteral("^drop\\.me_edited_\\d{4}_\\d\\d_\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.pdf$"));
         QVERIFY2(expected.match(name).hasMatch(), qPrintable(name));
         QCOMPARE(pagesOf(run.files.first()), 9);
+    }
+
+    // A copy without a few pages of a real manual is no larger than the
+    // manual: its objects are packed into object streams as the source's
+    // are (written out one by one, the outline, links and destinations of
+    // these manuals take half as much room again).
+    void withoutPagesOfRealManualsIsNoLarger_data()
+    {
+        QTest::addColumn<QString>("manual");
+        QTest::newRow("pdfTeX (Why3)") << RealDocuments::why3Manual(scratch.path());
+        QTest::newRow("xdvipdfmx (auto-multiple-choice)") << TestPaths::realManual();
+    }
+
+    void withoutPagesOfRealManualsIsNoLarger()
+    {
+        QFETCH(QString, manual);
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(manual, QString());
+        const int pages = split.pageCount();
+        split.certainPages()->addRange(5, 8);
+        split.setOutDirectory(outFolder(qPrintable(QStringLiteral("smaller-") + QTest::currentDataTag())));
+        split.setMode(Split::WithoutCertainPages);
+        QVERIFY(runToEnd(split, run));
+        QCOMPARE(run.files.size(), 1);
+        QCOMPARE(pagesOf(run.files.first()), pages - 4);
+        const qint64 source = QFileInfo(manual).size();
+        const qint64 copy = QFileInfo(run.files.first()).size();
+        QVERIFY2(copy <= source, qPrintable(QStringLiteral("%1 bytes from %2").arg(copy).arg(source)));
     }
 
     void chosenRangesInTheOrderAdded()

@@ -34,6 +34,7 @@ class TestMergeProtocol : public QObject
         request.saveFileName = QStringLiteral("/out/Merged-1.pdf");
         request.setProperties(DocumentProperties(QStringLiteral("Ann"), QStringLiteral("T"), QStringLiteral("pw"),
                                                  QStringLiteral("Cre"), QStringLiteral("Pro")));
+        request.publisher = QStringLiteral("Pub");
         request.cachePath = QStringLiteral("/cache/abc");
         request.sessionId = QStringLiteral("abc");
         return request;
@@ -69,9 +70,10 @@ private slots:
     void requestWithThreeTasksWritesEveryKey()
     {
         const QJsonObject object = threeTaskRequest().toJson();
-        QCOMPARE(object.size(), 9);
+        QCOMPARE(object.size(), 10);
         for (const char *key : {"property_save_file_name", "property_author", "property_title", "property_password",
-                                "property_creator", "property_producer", "cache_path", "session_id"})
+                                "property_creator", "property_producer", "property_publisher", "cache_path",
+                                "session_id"})
             QVERIFY2(object.value(QLatin1String(key)).isString(), key);
         const QJsonArray tasks = object.value(QStringLiteral("tasks")).toArray();
         QCOMPARE(tasks.size(), 3);

@@ -29,6 +29,7 @@ class TestSplitProtocol : public QObject
         r.password = QStringLiteral("protect");
         r.creator = QStringLiteral("Cre");
         r.producer = QStringLiteral("Pro");
+        r.publisher = QStringLiteral("Pub");
         r.sessionPath = QStringLiteral("/cache/abc123");
         r.sessionId = QStringLiteral("abc123");
         return r;
@@ -45,7 +46,7 @@ private slots:
         keys.sort();
         QStringList expected = {"mode", "file_name", "file_password", "page_coount", "ranges", "out_directory",
                                 "property_author", "property_title", "property_password", "property_creator",
-                                "property_producer", "session_path", "session_id"};
+                                "property_producer", "property_publisher", "session_path", "session_id"};
         expected.sort();
         QCOMPARE(keys, expected);
         QCOMPARE(json.value("page_coount").toInt(), 42);
