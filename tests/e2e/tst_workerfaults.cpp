@@ -1,9 +1,11 @@
+#include "DeepPdf.h"
 #include "FolderLock.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
 #include "WorkerChild.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
+#include "pdf/NameTree.h"
 #include "protocol/SessionFolder.h"
 #include "merge/MergeLauncher.h"
 #include "merge/MergeRequest.h"
@@ -22,6 +24,8 @@
 #include <QThread>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <qpdf/QPDF.hh>
 
 #include <csignal>
 #include <memory>
@@ -111,6 +115,26 @@ QString lineAfter(QProcess &child, const QString &tag)
         }
     }
     return QString();
+}
+
+// The keys of the name tree under /Names of the document's catalog.
+QStringList namesIn(const QString &path, const char *tree)
+{
+    QStringList keys;
+    QPDF pdf;
+    pdf.setSuppressWarnings(true);
+    pdf.processFile(QFile::encodeName(path).constData());
+    for (const auto &entry : NameTree::entries(pdf.getRoot().getKey("/Names").getKey(tree)))
+        keys << QString::fromStdString(entry.first);
+    return keys;
+}
+
+QList<int> numbered(int from, int to)
+{
+    QList<int> widths;
+    for (int n = from; n <= to; ++n)
+        widths << 200 + n;
+    return widths;
 }
 
 // Printable bytes that do not compress much: a page carrying them is big.
@@ -516,6 +540,69 @@ private slots:
         QCOMPARE(response.mergedFileName, output);
         QCOMPARE(response.errorFiles, QStringList{empty});
         QCOMPARE(TestPdf::pageWidths(output), (QList<int>{201, 202, 203, 201, 202, 203}));
+    }
+
+    // --- inputs nested far deeper than any real document
+    void deeplyNestedInputsNeitherCrashNorLoseAnything_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QByteArray>("nameTree");   // the name tree whose one name the merge keeps
+        QTest::addColumn<bool>("pageOneCopies");    // whether page 1 can be written alone
+        QTest::newRow("form XObjects 20,000 deep") << int(DeepPdf::FormXObjects) << 20000 << QByteArray() << true;
+        QTest::newRow("/Dests 30,000 deep") << int(DeepPdf::Destinations) << 30000 << QByteArray("/Dests") << true;
+        QTest::newRow("/EmbeddedFiles 40,000 deep")
+            << int(DeepPdf::Attachments) << 40000 << QByteArray("/EmbeddedFiles") << true;
+        QTest::newRow("outline 100,000 deep") << int(DeepPdf::Outline) << 100000 << QByteArray() << true;
+        QTest::newRow("action chain 100,000 long") << int(DeepPdf::ActionChain) << 100000 << QByteArray() << true;
+        QTest::newRow("page tree 100,000 deep") << int(DeepPdf::PageTree) << 100000 << QByteArray() << true;
+        // Its page cannot be copied alone (qpdf's copy of the field tree
+        // would recurse once per level): that part fails, reported.
+        QTest::newRow("field tree 100,000 deep") << int(DeepPdf::FieldTree) << 100000 << QByteArray() << false;
+    }
+    void deeplyNestedInputsNeitherCrashNorLoseAnything()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, depth);
+        QFETCH(QByteArray, nameTree);
+        QFETCH(bool, pageOneCopies);
+        const QString deep = m_dir.filePath(QStringLiteral("deep%1.pdf").arg(kind));
+        QVERIFY(DeepPdf::write(deep, DeepPdf::Kind(kind), depth, 10));
+
+        // Merged between two other files: all of it arrives.
+        const QString out = freshDir("deep-merge");
+        const QString output = out + "/merged.pdf";
+        const QString session = m_dir.filePath("deep-session");
+        const MergeRequest merge = mergeRequest({m_small, deep, m_small}, output, session, "deepmerge");
+        const WorkerRun merged = runWorker({"--merge", writeRequest(merge.toJson(), session, "deepmerge")});
+        QVERIFY(!merged.crashed);
+        const MergeResponse response = mergeResponse(session, "deepmerge");
+        QCOMPARE(response.errorCode, 0);
+        QCOMPARE(response.errorFiles, QStringList());
+        QCOMPARE(TestPdf::pageWidths(output), numbered(1, 3) + numbered(1, 10) + numbered(1, 3));
+        if (!nameTree.isEmpty())
+            QCOMPARE(namesIn(output, nameTree.constData()), QStringList{"deep"});
+
+        // Page 1 alone is copied into a new document; every page on its own
+        // is written from the source itself.
+        SplitRequest alone = splitRequest(deep, 10, freshDir("deep-alone"), session, "deepalone");
+        alone.ranges = {{1, 1}};
+        QVERIFY(!runWorker({"--split", writeRequest(alone.toJson(), session, "deepalone")}).crashed);
+        const SplitResponse one = splitResponse(session, "deepalone");
+        QCOMPARE(one.errorCode, int(pageOneCopies ? WorkerCode::Success : WorkerCode::NothingProduced));
+        QCOMPARE(one.files.size(), pageOneCopies ? 1 : 0);
+        QCOMPARE(entries(alone.outDirectory), namesOf(one.files));
+        if (pageOneCopies)
+            QCOMPARE(TestPdf::pageWidths(one.files.first()), numbered(1, 1));
+
+        const SplitRequest each = splitRequest(deep, 10, freshDir("deep-each"), session, "deepeach");
+        QVERIFY(!runWorker({"--split", writeRequest(each.toJson(), session, "deepeach")}).crashed);
+        const SplitResponse all = splitResponse(session, "deepeach");
+        QCOMPARE(all.errorCode, int(pageOneCopies ? WorkerCode::Success : WorkerCode::Incomplete));
+        QCOMPARE(all.files.size(), pageOneCopies ? 10 : 9);
+        QCOMPARE(entries(each.outDirectory), namesOf(all.files));
+        for (const QString &file : all.files)
+            QCOMPARE(TestPdf::pageWidths(file).size(), 1);
     }
 
     // Far more inputs than the worker may have files open: each input is let
