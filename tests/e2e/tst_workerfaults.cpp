@@ -26,6 +26,7 @@
 #include <QtTest>
 
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include <csignal>
 #include <memory>
@@ -135,6 +136,56 @@ QList<int> numbered(int from, int to)
     for (int n = from; n <= to; ++n)
         widths << 200 + n;
     return widths;
+}
+
+// Writes a three-page document (page n 200 + n points wide) with damage
+// that qpdf repairs while reading: junk before the header, no header and
+// no cross-reference table, or a page tree node that lists itself.
+bool writeDamaged(const QString &path, const QString &damage)
+{
+    if (damage == QLatin1String("page tree loop")) {
+        QPDF pdf;
+        pdf.emptyPDF();
+        QPDFObjectHandle root = pdf.getRoot().getKey("/Pages");
+        std::vector<QPDFObjectHandle> kids;
+        for (int n = 1; n <= 3; ++n) {
+            QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                "<< /Type /Page /MediaBox [0 0 " + std::to_string(200 + n) + " 300] >>"));
+            page.replaceKey("/Parent", root);
+            kids.push_back(page);
+        }
+        QPDFObjectHandle node = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Pages /Count 1 >>"));
+        node.replaceKey("/Kids", QPDFObjectHandle::newArray({node, kids[2]}));
+        node.replaceKey("/Parent", root);
+        kids[2].replaceKey("/Parent", node);
+        root.replaceKey("/Kids", QPDFObjectHandle::newArray({kids[0], kids[1], node}));
+        root.replaceKey("/Count", QPDFObjectHandle::newInteger(3));
+        const QByteArray name = QFile::encodeName(path);
+        QPDFWriter writer(pdf, name.constData());
+        writer.write();
+        return true;
+    }
+    if (!TestPdf::writeNumbered(path, 3))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray data = file.readAll();
+    if (damage == QLatin1String("junk before header")) {
+        data.prepend(QByteArray(2048, 'J') + '\n');
+    } else {
+        // Without its header and its cross-reference table; the trailer
+        // stays, startxref goes.
+        const int table = data.lastIndexOf("\nxref");
+        const int trailer = data.indexOf("trailer", table);
+        const int start = data.indexOf("startxref", trailer);
+        if (table < 0 || trailer < 0 || start < 0)
+            return false;
+        const int header = data.indexOf('\n') + 1;
+        data = data.mid(header, table + 1 - header) + data.mid(trailer, start - trailer);
+    }
+    file.resize(0);
+    return file.write(data) == data.size();
 }
 
 // Printable bytes that do not compress much: a page carrying them is big.
@@ -540,6 +591,39 @@ private slots:
         QCOMPARE(response.mergedFileName, output);
         QCOMPARE(response.errorFiles, QStringList{empty});
         QCOMPARE(TestPdf::pageWidths(output), (QList<int>{201, 202, 203, 201, 202, 203}));
+    }
+
+    // --- damaged files that qpdf itself reads, repairing on the way, are
+    // read here too
+    void filesQpdfRepairsAreMerged_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("header after 2 kB of junk") << QStringLiteral("junk before header");
+        QTest::newRow("no header, no cross-reference table") << QStringLiteral("no header");
+        QTest::newRow("page tree node among its own kids") << QStringLiteral("page tree loop");
+    }
+    void filesQpdfRepairsAreMerged()
+    {
+        QFETCH(QString, damage);
+        const QString damaged = m_dir.filePath(QStringLiteral("damaged-%1.pdf").arg(QTest::currentDataTag()).replace(' ', '-'));
+        QVERIFY(writeDamaged(damaged, damage));
+        const QString out = freshDir("damaged-merge");
+        const QString output = out + "/merged.pdf";
+        const QString session = m_dir.filePath("damaged-session");
+        const MergeRequest merge = mergeRequest({m_small, damaged}, output, session, "damagedmerge");
+        QCOMPARE(runWorker({"--merge", writeRequest(merge.toJson(), session, "damagedmerge")}).exitCode, 0);
+        const MergeResponse response = mergeResponse(session, "damagedmerge");
+        QCOMPARE(response.errorFiles, QStringList());
+        QCOMPARE(response.errorCode, 0);
+        QCOMPARE(TestPdf::pageWidths(output), numbered(1, 3) + numbered(1, 3));
+
+        SplitRequest each = splitRequest(damaged, 3, freshDir("damaged-split"), session, "damagedsplit");
+        QCOMPARE(runWorker({"--split", writeRequest(each.toJson(), session, "damagedsplit")}).exitCode, 0);
+        const SplitResponse parts = splitResponse(session, "damagedsplit");
+        QCOMPARE(parts.errorCode, int(WorkerCode::Success));
+        QCOMPARE(parts.files.size(), 3);
+        for (int i = 0; i < parts.files.size(); ++i)
+            QCOMPARE(TestPdf::pageWidths(parts.files.at(i)), numbered(i + 1, i + 1));
     }
 
     // --- inputs nested far deeper than any real document
