@@ -1,13 +1,17 @@
 #include "split/Split.h"
 
 #include "app/AppSettings.h"
+#include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "merge/InformationWorker.h"
 #include "pdf/DebenuService.h"
+#include "pdf/DocumentRepair.h"
+#include "protocol/SessionFolder.h"
 #include "split/SplitFactory.h"
 #include "protocol/WorkerCode.h"
 
 #include <QFileInfo>
+#include <QThread>
 
 Split::Split(std::shared_ptr<DebenuService> service, QObject *parent)
     : QObject(parent)
@@ -18,7 +22,12 @@ Split::Split(std::shared_ptr<DebenuService> service, QObject *parent)
     connect(&m_launcher, &SplitLauncher::finished, this, &Split::onSplitFinished);
 }
 
-Split::~Split() = default;
+Split::~Split()
+{
+    // The repair writes into a folder this object removes.
+    if (m_repairThread)
+        m_repairThread->wait();
+}
 
 void Split::forgetDocument()
 {
@@ -42,6 +51,17 @@ void Split::load(const QString &fileName, const QString &password)
         Logger::instance().log(QStringLiteral("Split. Can not verfify file:%1").arg(fileName), LogError);
         return;
     }
+    // Reloading the repaired copy (with a password, say) keeps it; any other
+    // file replaces it.
+    if (fileName != m_fileName || !m_repairFolder) {
+        m_repairFolder.reset();
+        m_sourceFileName = fileName;
+    }
+    readDocument(fileName, password);
+}
+
+void Split::readDocument(const QString &fileName, const QString &password)
+{
     m_fileName = fileName;
     forgetDocument();
 
@@ -76,8 +96,52 @@ void Split::load(const QString &fileName, const QString &password)
     emit loadFinished();
 }
 
+void Split::repair()
+{
+    if (!m_unreadable || m_repairThread || m_fileName.isEmpty())
+        return;
+    auto folder = std::make_unique<SessionFolder>(FileUtils::cacheDirectory());
+    if (!folder->isValid()) {
+        emit repairFinished(0);
+        return;
+    }
+    const QString input = m_fileName;
+    const QString output = folder->path();
+    m_pendingRepairFolder = std::move(folder);
+    auto result = std::make_shared<DocumentRepair::Result>();
+    // MuPDF reads and writes the whole file: seconds on a large one, never
+    // on the interface thread.
+    m_repairThread = QThread::create([result, input, output] {
+        *result = DocumentRepair::repairInto(input, QString(), output);
+    });
+    connect(m_repairThread, &QThread::finished, this, [this, result, input] {
+        m_repairThread->deleteLater();
+        m_repairThread = nullptr;
+        onRepaired(input, *result);
+    });
+    m_repairThread->start();
+}
+
+void Split::onRepaired(const QString &input, const DocumentRepair::Result &result)
+{
+    std::unique_ptr<SessionFolder> folder = std::move(m_pendingRepairFolder);
+    if (input != m_fileName)
+        return;   // another file was chosen meanwhile
+    if (result.copy.isEmpty()) {
+        emit repairFinished(0);
+        return;
+    }
+    const QString source = m_sourceFileName;
+    m_repairFolder = std::move(folder);
+    readDocument(result.copy, QString());
+    m_sourceFileName = source;
+    emit repairFinished(m_loaded || m_locked ? result.pages : 0);
+}
+
 void Split::reset()
 {
+    m_repairFolder.reset();
+    m_sourceFileName.clear();
     m_fileName.clear();
     forgetDocument();
     m_certainPages.clear();
@@ -179,6 +243,11 @@ int Split::pageCount() const
 QString Split::fileName() const
 {
     return m_fileName;
+}
+
+QString Split::sourceFileName() const
+{
+    return m_sourceFileName;
 }
 
 QPixmap Split::thumbnail() const

@@ -1119,6 +1119,22 @@
         <source>Choose pages…</source>
         <translation>Seiten auswählen…</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Kopie reparieren</translation>
+    </message>
+    <message>
+        <source>Repairing a copy…</source>
+        <translation>Kopie wird repariert…</translation>
+    </message>
+    <message>
+        <source>No page could be recovered; the file is left as it was.</source>
+        <translation>Keine Seite ließ sich retten; die Datei bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Repaired copy in use: %1 pages recovered. The original is unchanged.</source>
+        <translation>Reparierte Kopie in Gebrauch: %1 Seiten gerettet. Original unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>

@@ -1119,6 +1119,22 @@
         <source>Choose pages…</source>
         <translation>Choose pages…</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Repair a copy</translation>
+    </message>
+    <message>
+        <source>Repairing a copy…</source>
+        <translation>Repairing a copy…</translation>
+    </message>
+    <message>
+        <source>No page could be recovered; the file is left as it was.</source>
+        <translation>No page could be recovered; the file is left as it was.</translation>
+    </message>
+    <message>
+        <source>Repaired copy in use: %1 pages recovered. The original is unchanged.</source>
+        <translation>Repaired copy in use: %1 pages recovered. The original is unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>

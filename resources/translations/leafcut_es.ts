@@ -1119,6 +1119,22 @@
         <source>Choose pages…</source>
         <translation>Elegir páginas…</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Reparar una copia</translation>
+    </message>
+    <message>
+        <source>Repairing a copy…</source>
+        <translation>Reparando una copia…</translation>
+    </message>
+    <message>
+        <source>No page could be recovered; the file is left as it was.</source>
+        <translation>No se pudo recuperar ninguna página; el archivo queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Repaired copy in use: %1 pages recovered. The original is unchanged.</source>
+        <translation>Se usa una copia reparada: %1 páginas recuperadas. El original no cambia.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>

@@ -1119,6 +1119,22 @@
         <source>Choose pages…</source>
         <translation>Choisir les pages…</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Réparer une copie</translation>
+    </message>
+    <message>
+        <source>Repairing a copy…</source>
+        <translation>Réparation d’une copie…</translation>
+    </message>
+    <message>
+        <source>No page could be recovered; the file is left as it was.</source>
+        <translation>Aucune page n’a pu être récupérée&#xa0;; le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Repaired copy in use: %1 pages recovered. The original is unchanged.</source>
+        <translation>Copie réparée utilisée&#xa0;: %1 pages récupérées. L’original est intact.</translation>
+    </message>
 </context>
 <context>
     <name>ProgressDialog</name>

@@ -2,6 +2,9 @@
 
 #include <QFile>
 
+#include <memory>
+
+#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
@@ -82,6 +85,33 @@ QList<int> pageWidths(const QString &path, const QString &password)
         widths.clear();
     }
     return widths;
+}
+
+bool writeNumberedWithoutTrailer(const QString &path, int count)
+{
+    const QString whole = path + QStringLiteral(".whole");
+    if (!writeNumbered(whole, count))
+        return false;
+    QByteArray data;
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(whole).constData());
+        QPDFWriter writer(pdf);
+        writer.setOutputMemory();
+        writer.setObjectStreamMode(qpdf_o_disable);
+        writer.write();
+        std::unique_ptr<Buffer> buffer(writer.getBuffer());
+        data = QByteArray(reinterpret_cast<const char *>(buffer->getBuffer()), int(buffer->getSize()));
+    } catch (const std::exception &) {
+        return false;
+    }
+    QFile::remove(whole);
+    const int table = data.lastIndexOf("\nxref");
+    if (table < 0)
+        return false;
+    data.truncate(table + 1);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 } // namespace TestPdf

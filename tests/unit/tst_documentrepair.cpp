@@ -35,13 +35,13 @@ int qpdfPages(const QString &path, const QString &password = QString())
     }
 }
 
-// Three pages, 201 to 203 points wide, written without object streams and
-// then (unless protected) stripped of everything after the objects: no
-// cross-reference table, no trailer. qpdf's recovery needs a trailer and
-// gives up. (A protected file keeps its trailer, which holds the key to its
-// encryption: without it no reader could decrypt anything.)
+// Three pages, 201 to 203 points wide, damaged beyond qpdf's recovery; a
+// protected one is written sound: its trailer holds the key to its
+// encryption, without which no reader could decrypt anything.
 bool writeDamaged(const QString &path, const QString &password = QString())
 {
+    if (password.isEmpty())
+        return TestPdf::writeNumberedWithoutTrailer(path, 3);
     const QString whole = path + QStringLiteral(".whole");
     if (!TestPdf::writeNumbered(whole, 3))
         return false;
@@ -50,27 +50,14 @@ bool writeDamaged(const QString &path, const QString &password = QString())
         pdf.processFile(QFile::encodeName(whole).constData());
         const QByteArray name = QFile::encodeName(path);
         QPDFWriter writer(pdf, name.constData());
-        writer.setObjectStreamMode(qpdf_o_disable);
-        writer.setQDFMode(false);
-        if (!password.isEmpty())
-            writer.setR6EncryptionParameters(password.toUtf8().constData(), password.toUtf8().constData(), true,
-                                             true, true, true, true, true, qpdf_r3p_full, true);
+        const QByteArray secret = password.toUtf8();
+        writer.setR6EncryptionParameters(secret.constData(), secret.constData(), true, true, true, true, true, true,
+                                         qpdf_r3p_full, true);
         writer.write();
+        return true;
     } catch (const std::exception &) {
         return false;
     }
-    if (!password.isEmpty())
-        return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite))
-        return false;
-    QByteArray data = file.readAll();
-    const int table = data.lastIndexOf("\nxref");
-    if (table < 0)
-        return false;
-    data.truncate(table + 1);
-    file.resize(0);
-    return file.write(data) == data.size();
 }
 
 } // namespace
