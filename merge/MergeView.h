@@ -83,6 +83,8 @@ private:
     void askPasswordForRow(int row);
     // Tells the user that the row's file cannot be read.
     void showUnreadable(int row);
+    // Tells how the repair of a copy of fileName ended.
+    void onRepairFinished(const QString &fileName, int pages);
     void showMergeDone(const QStringList &leftOut);
     // Says why MERGE cannot start now; false when it can.
     bool refuseMerge(const QString &name);

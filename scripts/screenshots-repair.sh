@@ -29,3 +29,22 @@ for lang in "${languages[@]}"; do
     shot "repair-done-$lang"
     stop_program
 done
+
+# The merge screen: the damaged file's preview button says it cannot be read
+# and offers the repair; the next message tells how it ended.
+preview_damaged=(560 137)
+for lang in "${languages[@]}"; do
+    use_language "$lang"
+    start_program "$work/repair-merge-$lang.log" "$manual" "$damaged"
+    click "${preview_damaged[@]}" 0.2
+    wait_for_dialog
+    shot_dialog "repair-merge-offer-$lang"
+    # The repair button: the leftmost of the dialog's two.
+    xdotool key Tab Return
+    sleep 4
+    shot_dialog "repair-merge-done-$lang"
+    xdotool key Return
+    sleep 0.5
+    shot "repair-merge-list-$lang"
+    stop_program
+done

@@ -702,6 +702,18 @@
         <source>The merged file will be protected with this password.</source>
         <translation>Die zusammengeführte Datei wird mit diesem Passwort geschützt.</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Kopie reparieren</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</source>
+        <translation>%1: %2 Seiten gerettet. Zusammengefügt wird eine reparierte Kopie; das Original bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>No page of %1 could be recovered. The file is left as it was.</source>
+        <translation>Keine Seite von %1 ließ sich retten. Die Datei bleibt, wie sie war.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

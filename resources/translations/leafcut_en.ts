@@ -702,6 +702,18 @@
         <source>The merged file will be protected with this password.</source>
         <translation>The merged file will be protected with this password.</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Repair a copy</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</source>
+        <translation>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</translation>
+    </message>
+    <message>
+        <source>No page of %1 could be recovered. The file is left as it was.</source>
+        <translation>No page of %1 could be recovered. The file is left as it was.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -702,6 +702,18 @@
         <source>The merged file will be protected with this password.</source>
         <translation>El archivo unido se protegerá con esta contraseña.</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Reparar una copia</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</source>
+        <translation>%1: %2 páginas recuperadas. La unión usa una copia reparada; el original no cambia.</translation>
+    </message>
+    <message>
+        <source>No page of %1 could be recovered. The file is left as it was.</source>
+        <translation>No se pudo recuperar ninguna página de %1. El archivo queda como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -702,6 +702,18 @@
         <source>The merged file will be protected with this password.</source>
         <translation>Le fichier fusionné sera protégé par ce mot de passe.</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Réparer une copie</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</source>
+        <translation>%1&#xa0;: %2 pages récupérées. La fusion utilise une copie réparée&#xa0;; l’original reste intact.</translation>
+    </message>
+    <message>
+        <source>No page of %1 could be recovered. The file is left as it was.</source>
+        <translation>Aucune page de %1 n’a pu être récupérée. Le fichier reste tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
