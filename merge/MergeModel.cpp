@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QLocale>
 #include <QMimeData>
-#include <QThread>
 #include <algorithm>
 
 const char *const MergeModel::rowMimeType = "application/vnd.text.list";
@@ -24,8 +23,7 @@ MergeModel::MergeModel(QObject *parent)
 MergeModel::~MergeModel()
 {
     // Repairs write into folders this object removes.
-    for (QThread *thread : qAsConst(m_repairThreads))
-        thread->wait();
+    m_repairPool.waitForDone();
 }
 
 void MergeModel::repairItem(int row)
@@ -39,19 +37,15 @@ void MergeModel::repairItem(int row)
         emit repairFinished(item.fileName, 0);
         return;
     }
-    auto result = std::make_shared<DocumentRepair::Result>();
     const QString output = (*folder)->path();
     // MuPDF reads and writes the whole file: never on the interface thread.
-    QThread *thread = QThread::create([result, item, output] {
-        *result = DocumentRepair::repairInto(item.fullPath, item.password, output);
+    // The answer comes back as an event to this object (dropped if it is gone).
+    m_repairPool.start([this, folder, item, output] {
+        const DocumentRepair::Result result = DocumentRepair::repairInto(item.fullPath, item.password, output);
+        QMetaObject::invokeMethod(
+            this, [this, folder, result, id = item.id] { onRepaired(id, std::move(*folder), result); },
+            Qt::QueuedConnection);
     });
-    m_repairThreads << thread;
-    connect(thread, &QThread::finished, this, [this, thread, folder, result, id = item.id] {
-        m_repairThreads.removeAll(thread);
-        thread->deleteLater();
-        onRepaired(id, std::move(*folder), *result);
-    });
-    thread->start();
 }
 
 void MergeModel::onRepaired(const QString &id, std::unique_ptr<SessionFolder> folder,

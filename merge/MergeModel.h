@@ -6,11 +6,11 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <QThreadPool>
 #include <map>
 #include <memory>
 
 class DebenuService;
-class QThread;
 class SessionFolder;
 class IPasswordPrompt;
 
@@ -144,5 +144,5 @@ private:
     bool m_sorted = false;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
     std::map<QString, std::unique_ptr<SessionFolder>> m_repairFolders;   // by item id
-    QList<QThread *> m_repairThreads;
+    QThreadPool m_repairPool;   // runs repairs off the interface thread
 };

@@ -11,7 +11,6 @@
 #include "protocol/WorkerCode.h"
 
 #include <QFileInfo>
-#include <QThread>
 
 Split::Split(std::shared_ptr<DebenuService> service, QObject *parent)
     : QObject(parent)
@@ -25,8 +24,7 @@ Split::Split(std::shared_ptr<DebenuService> service, QObject *parent)
 Split::~Split()
 {
     // The repair writes into a folder this object removes.
-    if (m_repairThread)
-        m_repairThread->wait();
+    m_repairPool.waitForDone();
 }
 
 void Split::forgetDocument()
@@ -98,7 +96,7 @@ void Split::readDocument(const QString &fileName, const QString &password)
 
 void Split::repair()
 {
-    if (!m_unreadable || m_repairThread || m_fileName.isEmpty())
+    if (!m_unreadable || m_repairing || m_fileName.isEmpty())
         return;
     auto folder = std::make_unique<SessionFolder>(FileUtils::cacheDirectory());
     if (!folder->isValid()) {
@@ -108,22 +106,20 @@ void Split::repair()
     const QString input = m_fileName;
     const QString output = folder->path();
     m_pendingRepairFolder = std::move(folder);
-    auto result = std::make_shared<DocumentRepair::Result>();
+    m_repairing = true;
     // MuPDF reads and writes the whole file: seconds on a large one, never
-    // on the interface thread.
-    m_repairThread = QThread::create([result, input, output] {
-        *result = DocumentRepair::repairInto(input, QString(), output);
+    // on the interface thread. The answer comes back as an event to this
+    // object (dropped if it is gone).
+    m_repairPool.start([this, input, output] {
+        const DocumentRepair::Result result = DocumentRepair::repairInto(input, QString(), output);
+        QMetaObject::invokeMethod(
+            this, [this, input, result] { onRepaired(input, result); }, Qt::QueuedConnection);
     });
-    connect(m_repairThread, &QThread::finished, this, [this, result, input] {
-        m_repairThread->deleteLater();
-        m_repairThread = nullptr;
-        onRepaired(input, *result);
-    });
-    m_repairThread->start();
 }
 
 void Split::onRepaired(const QString &input, const DocumentRepair::Result &result)
 {
+    m_repairing = false;
     std::unique_ptr<SessionFolder> folder = std::move(m_pendingRepairFolder);
     if (input != m_fileName)
         return;   // another file was chosen meanwhile

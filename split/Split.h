@@ -13,10 +13,10 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 #include <memory>
 
 class DebenuService;
-class QThread;
 class SessionFolder;
 
 // The interface side of splitting: holds the one document loaded for
@@ -56,7 +56,7 @@ public:
     // be), after loadFinished() on success. Does nothing unless the document
     // is unreadable and no repair runs.
     void repair();
-    bool isRepairing() const { return m_repairThread != nullptr; }
+    bool isRepairing() const { return m_repairing; }
     // The document loaded is a repaired copy of sourceFileName().
     bool isRepairedCopy() const { return bool(m_repairFolder); }
 
@@ -185,7 +185,8 @@ private:
     QString m_sourceFileName;
     std::unique_ptr<SessionFolder> m_repairFolder;   // holds the repaired copy; gone with it
     std::unique_ptr<SessionFolder> m_pendingRepairFolder;   // for the repair under way
-    QThread *m_repairThread = nullptr;
+    QThreadPool m_repairPool;   // runs the repair off the interface thread
+    bool m_repairing = false;
     QString m_password;
     QString m_title;
     int m_pageCount = -1;
