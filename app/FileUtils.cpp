@@ -183,24 +183,41 @@ bool ensurePrivateDirectory(const QString &path)
     if (path.isEmpty())
         return false;
     const QByteArray native = QFile::encodeName(path);
-    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
-        return false;
-    if (!isOwnedPrivateDirectory(path))
-        return false;
-    // An existing folder of ours may have been created with wider rights.
-    return ::chmod(native.constData(), 0700) == 0;
+    if (::mkdir(native.constData(), 0700) == 0)
+        return isOwnedPrivateDirectory(path);
+    // A folder that was there already keeps its mode: it may be one the user
+    // gave (a shared 1777 folder, say) whose rights are theirs to set.
+    return errno == EEXIST && isOwnedPrivateDirectory(path);
 #endif
 }
 
-QString uniqueFilePath(const QString &folder, const QString &fileName)
+namespace {
+
+// folder/fileName with number 0, "folder/(number)fileName" above.
+QString numberedPath(const QString &folder, const QString &fileName, int number)
 {
     // Plain concatenation: a folder or file name holding "%1" stays as it is.
-    QString candidate = QDir::toNativeSeparators(folder + QLatin1Char('/') + fileName);
-    for (int counter = 1; QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink(); ++counter) {
-        candidate = QDir::toNativeSeparators(folder + QStringLiteral("/(") + QString::number(counter)
-                                             + QLatin1Char(')') + fileName);
-    }
+    if (number == 0)
+        return QDir::toNativeSeparators(folder + QLatin1Char('/') + fileName);
+    return QDir::toNativeSeparators(folder + QStringLiteral("/(") + QString::number(number) + QLatin1Char(')')
+                                    + fileName);
+}
+
+// The first free numbered path from *number upward; *number becomes its number.
+QString firstFreeFrom(const QString &folder, const QString &fileName, int *number)
+{
+    QString candidate = numberedPath(folder, fileName, *number);
+    while (QFileInfo::exists(candidate) || QFileInfo(candidate).isSymLink())
+        candidate = numberedPath(folder, fileName, ++*number);
     return candidate;
+}
+
+} // namespace
+
+QString uniqueFilePath(const QString &folder, const QString &fileName)
+{
+    int number = 0;
+    return firstFreeFrom(folder, fileName, &number);
 }
 
 namespace {
@@ -275,10 +292,14 @@ int removeTemporaryFiles(const QString &folder, const QString &sessionId)
 }
 
 QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName, int methods,
-                     const std::function<void(const QString &)> &beforeMove)
+                     const std::function<void(const QString &)> &beforeMove, NextFreeNumbers *numbers)
 {
-    for (int attempt = 0; attempt < 10000; ++attempt) {
-        const QString target = uniqueFilePath(folder, fileName);
+    const QString key = folder + QLatin1Char('/') + fileName;
+    int number = numbers ? numbers->value(key, 0) : 0;
+    for (int attempt = 0; attempt < 10000; ++attempt, ++number) {
+        const QString target = firstFreeFrom(folder, fileName, &number);
+        if (numbers)
+            numbers->insert(key, number + 1);
         if (beforeMove)
             beforeMove(target);
 #ifdef Q_OS_WIN

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -31,7 +32,8 @@ QString userCacheFolder();
 bool ensureDirectory(const QString &path);
 
 // Creates the folder owner-only (0700) if missing; true when it exists, is a
-// real folder (not a link) and belongs to the current user.
+// real folder (not a link) and belongs to the current user. The mode of a
+// folder that existed already is left as it is.
 bool ensurePrivateDirectory(const QString &path);
 
 // folder/fileName, or the first free "folder/(n)fileName" counting from 1
@@ -74,9 +76,16 @@ enum MoveMethod {
 // neither of the first two). Returns the final path (native separators) or an
 // empty string when the move failed (tempPath is then left in place).
 // beforeMove, when given, is told each path just before the move there is tried.
+//
+// numbers, when given, remembers per folder and name the number that comes
+// after the last one given: a run naming thousands of outputs alike then
+// probes each number once instead of counting from 1 for every file. A name
+// found taken still moves the probe upward, so nothing is ever replaced.
+using NextFreeNumbers = QHash<QString, int>;
 QString commitUnique(const QString &tempPath, const QString &folder, const QString &fileName,
                      int methods = AnyMoveMethod,
-                     const std::function<void(const QString &)> &beforeMove = nullptr);
+                     const std::function<void(const QString &)> &beforeMove = nullptr,
+                     NextFreeNumbers *numbers = nullptr);
 
 // A file size limit (ulimit -f, systemd's LimitFSIZE) ends a process with
 // SIGXFSZ at its first write past the limit, wherever that write is, a log

@@ -1,8 +1,10 @@
 #include "merge/MergeModel.h"
 
+#include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "merge/IPasswordPrompt.h"
 #include "merge/InformationWorker.h"
+#include "protocol/SessionFolder.h"
 
 #include <QCollator>
 #include <QDebug>
@@ -18,7 +20,63 @@ MergeModel::MergeModel(QObject *parent)
 {
 }
 
-MergeModel::~MergeModel() = default;
+MergeModel::~MergeModel()
+{
+    // Repairs write into folders this object removes.
+    m_repairPool.waitForDone();
+}
+
+void MergeModel::repairItem(int row)
+{
+    if (row < 0 || row >= m_items.size() || !m_items.at(row).isUnreadable())
+        return;
+    const MergeItem item = m_items.at(row);
+    auto folder = std::make_shared<std::unique_ptr<SessionFolder>>(
+        std::make_unique<SessionFolder>(FileUtils::cacheDirectory()));
+    if (!(*folder)->isValid()) {
+        emit repairFinished(item.fileName, 0);
+        return;
+    }
+    const QString output = (*folder)->path();
+    // MuPDF reads and writes the whole file: never on the interface thread.
+    // The answer comes back as an event to this object (dropped if it is gone).
+    m_repairPool.start([this, folder, item, output] {
+        const DocumentRepair::Result result = DocumentRepair::repairInto(item.fullPath, item.password, output);
+        QMetaObject::invokeMethod(
+            this, [this, folder, result, id = item.id] { onRepaired(id, std::move(*folder), result); },
+            Qt::QueuedConnection);
+    });
+}
+
+void MergeModel::onRepaired(const QString &id, std::unique_ptr<SessionFolder> folder,
+                            const DocumentRepair::Result &result)
+{
+    const auto found = std::find_if(m_items.begin(), m_items.end(), [&id](const MergeItem &item) { return item.id == id; });
+    if (found == m_items.end())
+        return;   // removed meanwhile: the folder goes now
+    if (result.copy.isEmpty()) {
+        emit repairFinished(found->fileName, 0);
+        return;
+    }
+    found->fullPath = result.copy;
+    found->pageCount = result.pages;
+    m_repairFolders[id] = std::move(folder);
+    const int row = int(found - m_items.begin());
+    emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
+    emit changed();
+    emit repairFinished(found->fileName, result.pages);
+}
+
+void MergeModel::dropUnusedRepairs()
+{
+    for (auto it = m_repairFolders.begin(); it != m_repairFolders.end();) {
+        const QString &id = it->first;
+        if (std::none_of(m_items.cbegin(), m_items.cend(), [&id](const MergeItem &item) { return item.id == id; }))
+            it = m_repairFolders.erase(it);
+        else
+            ++it;
+    }
+}
 
 void MergeModel::setPdfService(std::shared_ptr<DebenuService> service)
 {
@@ -305,6 +363,7 @@ void MergeModel::removeItem(int row)
     if (row >= 0 && row < m_items.size())
         m_items.removeAt(row);
     endResetModel();
+    dropUnusedRepairs();
     emit changed();
 }
 
@@ -315,6 +374,7 @@ void MergeModel::clear()
     beginResetModel();
     m_items.clear();
     endResetModel();
+    dropUnusedRepairs();
     setSorted(false);
     emit changed();
 }

@@ -2,12 +2,16 @@
 
 #include "merge/MergeItem.h"
 #include "merge/MergeTask.h"
+#include "pdf/DocumentRepair.h"
 
 #include <QAbstractTableModel>
 #include <QStringList>
+#include <QThreadPool>
+#include <map>
 #include <memory>
 
 class DebenuService;
+class SessionFolder;
 class IPasswordPrompt;
 
 // The ordered list of documents to merge, shown as a six-column table:
@@ -107,7 +111,16 @@ public:
     // = position in that result.
     MergeTaskList tasks();
 
+    // Has MuPDF write a repaired copy of the unreadable item at row (see
+    // DocumentRepair) into a private folder of its own, on another thread;
+    // the item then stands for the copy, which keeps the file's name (the
+    // original is never changed) and goes when the item leaves the list.
+    // Emits repairFinished() with the item's file name and the pages
+    // recovered (0 when nothing could be). Does nothing for a readable item.
+    void repairItem(int row);
+
 signals:
+    void repairFinished(const QString &fileName, int pages);
     void changed();
     void rowMoved(int row);
     void addFiles(const QStringList &urls);
@@ -124,10 +137,15 @@ private:
     static QVariant actionText(int column);
     void swapItems(int upper, int lower);
     void setSorted(bool sorted, Qt::SortOrder order = Qt::AscendingOrder);
+    void onRepaired(const QString &id, std::unique_ptr<SessionFolder> folder, const DocumentRepair::Result &result);
+    // Removes the repaired copies of items no longer listed.
+    void dropUnusedRepairs();
 
     MergeItemList m_items;
     std::shared_ptr<DebenuService> m_service;
     IPasswordPrompt *m_prompt = nullptr;
     bool m_sorted = false;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
+    std::map<QString, std::unique_ptr<SessionFolder>> m_repairFolders;   // by item id
+    QThreadPool m_repairPool;   // runs repairs off the interface thread
 };

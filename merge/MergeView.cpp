@@ -260,6 +260,7 @@ void MergeView::connectSignals()
             this, &MergeView::updateMoveButtons);
     connect(m_passwordSwitch, &CheckBox::stateChanged, this, &MergeView::onSetPassword);
     connect(m_model, &MergeModel::addFiles, this, &MergeView::onAddFiles);
+    connect(m_model, &MergeModel::repairFinished, this, &MergeView::onRepairFinished);
     connect(m_merge, &Merge::started, this, &MergeView::onMergeStarted);
     connect(m_merge, &Merge::complete, this, &MergeView::onMergeComplete);
     connect(m_merge, &Merge::finished, this, &MergeView::onMergeFinished);
@@ -578,10 +579,28 @@ void MergeView::onMergeTableClicked(QModelIndex index)
     }
 }
 
+// Says the file cannot be read and offers to repair a copy of it.
 void MergeView::showUnreadable(int row)
 {
-    showMessage(tr("Can not open file"),
-                tr("%1 cannot be read. The file is damaged or is not a PDF.").arg(m_model->item(row).fileName));
+    MessageView *message = MessageView::createMessage(
+        tr("Can not open file"),
+        tr("%1 cannot be read. The file is damaged or is not a PDF.").arg(m_model->item(row).fileName), this);
+    message->buttonBox()->addButton(new QPushButton(tr("Repair a copy")), QDialogButtonBox::ActionRole);
+    const bool repair = message->exec() == QDialogButtonBox::ActionRole;
+    message->deleteLater();
+    if (repair)
+        m_model->repairItem(row);
+}
+
+void MergeView::onRepairFinished(const QString &fileName, int pages)
+{
+    if (pages > 0)
+        showMessage(tr("Repair a copy"),
+                    tr("%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.")
+                        .arg(fileName)
+                        .arg(pages));
+    else
+        showMessage(tr("Repair a copy"), tr("No page of %1 could be recovered. The file is left as it was.").arg(fileName));
 }
 
 void MergeView::askPasswordForRow(int row)

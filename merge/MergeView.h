@@ -83,6 +83,8 @@ private:
     void askPasswordForRow(int row);
     // Tells the user that the row's file cannot be read.
     void showUnreadable(int row);
+    // Tells how the repair of a copy of fileName ended.
+    void onRepairFinished(const QString &fileName, int pages);
     // The completion dialog: the inputs left out with why, and the name the
     // merged file was saved under when its own was taken.
     void showMergeDone();

@@ -122,11 +122,16 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
         QString working = task.fullPath;
         m_progress->setText(tr("%1 out of %2. Add for merge %3").arg(n).arg(total).arg(QFileInfo(working).fileName()));
         if (task.needsDecryption() && !decryptedCopy(task, scratch, &working)) {
+            // A stop that cut the decryption short is no fault of the file.
+            if (stopRequested())
+                break;
             leaveOut(task, m_service->lastErrorCode());
             continue;
         }
         if (m_service->addToFileList(listName, working) == 1) {
             ++listed;
+        } else if (stopRequested()) {
+            break;
         } else {
             Logger::instance().log(QStringLiteral("Add to merge list error. file: %1. Error code:%2")
                                        .arg(QDir::toNativeSeparators(task.fullPath))

@@ -19,6 +19,26 @@ using Handle = QPDFObjectHandle;
 // Deeper resource graphs than this are copied without sharing, so that a
 // pathological file cannot exhaust the stack.
 const int maxSharedDepth = 64;
+// A stream met below this many arrays, dictionaries and streams being
+// copied one inside the other is copied through the queue. Real documents
+// nest form XObjects a few levels (four containers each); a chain of 30,000
+// took the whole stack when each level was a recursion.
+const int maxNesting = 256;
+
+// Counts the containers being copied one inside the other for as long as it
+// lives, also when the copy throws (the copier serves the input's other
+// parts after a failed one).
+class Nesting
+{
+public:
+    explicit Nesting(int &count) : m_count(count) { ++m_count; }
+    ~Nesting() { --m_count; }
+    Nesting(const Nesting &) = delete;
+    Nesting &operator=(const Nesting &) = delete;
+
+private:
+    int &m_count;
+};
 
 // Streams stored without a filter are compressed once here, since the
 // writer is told to leave every copied stream as it is.
@@ -105,6 +125,7 @@ Handle InputCopier::copyValue(Handle value, bool inResources, int depth)
 // allocation each instead of one per item.
 Handle InputCopier::copyDirect(Handle value, bool inResources, int depth)
 {
+    const Nesting nesting(m_nesting);
     if (value.isArray())
         return Handle::newArray(copiedItems(value, inResources, depth));
     return Handle::newDictionary(copiedItems(value, inResources, depth, "/SE"));
@@ -164,7 +185,7 @@ Handle InputCopier::copyIndirect(Handle value, bool inResources, int depth)
     if (value.isNull())
         return Handle::newNull();
     if (value.isStream())
-        return copyStream(value, depth);
+        return m_nesting < maxNesting ? copyStream(value, depth) : copyLater(value, inResources);
     if (isPageOrPageTreeNode(value)) {
         // Pages are mapped before anything is copied; any other page or
         // page tree node belongs to the input's own structure.
@@ -184,8 +205,7 @@ Handle InputCopier::copyStream(Handle stream, int depth)
     entry.copy = copy;
     entry.inProgress = true;
     const bool outerImpure = std::exchange(m_impure, false);
-    Handle dictionary =
-        Handle::newDictionary(copiedItems(stream.getDict(), true, std::min(depth, maxSharedDepth - 1), "/Length"));
+    Handle dictionary = copiedStreamDictionary(stream, std::min(depth, maxSharedDepth - 1));
     const bool pure = !m_impure;
     m_impure = outerImpure || !pure;
     std::shared_ptr<Buffer> data = stream.getRawStreamData();
@@ -201,14 +221,25 @@ Handle InputCopier::copyStream(Handle stream, int depth)
             return kept;
         }
     }
+    fillStream(copy, dictionary, data);
+    m_store.addStream(copy, data, dictKey);
+    record(stream.getObjGen(), entry, pure && !entry.referenced);
+    return copy;
+}
+
+Handle InputCopier::copiedStreamDictionary(Handle stream, int depth)
+{
+    const Nesting nesting(m_nesting);
+    return Handle::newDictionary(copiedItems(stream.getDict(), true, depth, "/Length"));
+}
+
+void InputCopier::fillStream(Handle copy, Handle dictionary, std::shared_ptr<Buffer> data)
+{
     copy.replaceDict(dictionary);
     copy.replaceStreamData(data, Handle(), Handle());
     // Written as read: the writer never decodes (a damaged stream of one
     // input cannot fail the whole write) nor recompresses it.
     copy.setFilterOnWrite(false);
-    m_store.addStream(copy, data, dictKey);
-    record(stream.getObjGen(), entry, pure && !entry.referenced);
-    return copy;
 }
 
 Handle InputCopier::copyShared(Handle object, int depth)
@@ -249,16 +280,28 @@ Handle InputCopier::copyLater(Handle object, bool inResources)
 {
     m_impure = true;
     Handle shell;
-    if (object.isDictionary())
+    if (object.isStream())
+        shell = Handle::newStream(&m_out);
+    else if (object.isDictionary())
         shell = m_out.makeIndirectObject(Handle::newDictionary());
     else if (object.isArray())
         shell = m_out.makeIndirectObject(Handle::newArray());
     else
         shell = m_out.makeIndirectObject(object.shallowCopy());
     m_map[object.getObjGen()].copy = shell;
-    if (object.isDictionary() || object.isArray())
+    if (object.isStream() || object.isDictionary() || object.isArray())
         m_queue.push_back(Pending{object, shell, inResources});
     return shell;
+}
+
+// A stream too deep to copy where it was met, copied whole from the queue
+// and never shared: nothing else waits for its dictionary key.
+void InputCopier::copyQueuedStream(Pending next)
+{
+    Handle dictionary = copiedStreamDictionary(next.foreign, 0);
+    std::shared_ptr<Buffer> data = next.foreign.getRawStreamData();
+    compressIfUnfiltered(dictionary, data);
+    fillStream(next.shell, dictionary, data);
 }
 
 void InputCopier::drain()
@@ -266,7 +309,9 @@ void InputCopier::drain()
     while (!m_queue.empty()) {
         Pending next = m_queue.front();
         m_queue.pop_front();
-        if (next.foreign.isDictionary()) {
+        if (next.foreign.isStream()) {
+            copyQueuedStream(next);
+        } else if (next.foreign.isDictionary()) {
             for (auto &item : copiedItems(next.foreign, next.inResources, 0, "/SE"))
                 next.shell.replaceKey(item.first, item.second);
         } else {

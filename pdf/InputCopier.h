@@ -4,12 +4,15 @@
 
 #include <qpdf/QPDFObjectHandle.hh>
 
+#include <memory>
+
 #include <deque>
 #include <map>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+class Buffer;
 class ContentStore;
 class QPDF;
 struct DestinationRenames;
@@ -18,7 +21,9 @@ struct DestinationRenames;
 // copied once per input; streams and the objects under resource dictionaries
 // are copied bottom-up and shared through the content store; everything else
 // is copied breadth-first through a queue, so long chains (outline items,
-// field trees) never deepen the stack. Stream data is read at copy time, so
+// field trees) never deepen the stack. A stream met deep inside other
+// copies (form XObjects whose resources hold the next, thousands deep) goes
+// through the queue as well, unshared. Stream data is read at copy time, so
 // the input can be closed as soon as its copy is done.
 class InputCopier
 {
@@ -80,9 +85,12 @@ private:
                                                         const char *skipped);
     QPDFObjectHandle copyIndirect(QPDFObjectHandle value, bool inResources, int depth);
     QPDFObjectHandle copyStream(QPDFObjectHandle stream, int depth);
+    QPDFObjectHandle copiedStreamDictionary(QPDFObjectHandle stream, int depth);
+    static void fillStream(QPDFObjectHandle copy, QPDFObjectHandle dictionary, std::shared_ptr<Buffer> data);
     QPDFObjectHandle copyShared(QPDFObjectHandle object, int depth);
     void record(QPDFObjGen og, Entry &entry, bool pure);
     QPDFObjectHandle copyLater(QPDFObjectHandle object, bool inResources);
+    void copyQueuedStream(Pending next);
     void drain();
 
     void renameDestinations(std::map<std::string, QPDFObjectHandle> &items) const;
@@ -93,6 +101,7 @@ private:
     const SharedCopies *m_reusable;
     SharedCopies &m_recorded;
     bool m_impure = false;   // something of this input's own was reached since the innermost shared copy began
+    int m_nesting = 0;       // arrays, dictionaries and streams being copied, one inside the other
     std::unordered_map<QPDFObjGen, Entry, ObjGenHash> m_map;
     std::deque<Pending> m_queue;
 };

@@ -9,6 +9,7 @@
 #include <mupdf/fitz.h>
 #include <mupdf/pdf.h>
 
+#include <stdio.h>
 #include <stdlib.h>
 
 struct SwRenderer {
@@ -286,4 +287,52 @@ int sw_renderer_render(SwRenderer *renderer, int pageIndex, int width, int heigh
     if (result == SW_RENDER_OK && sw_stop_requested(stop))
         result = SW_RENDER_STOPPED;
     return result;
+}
+
+/* Saves the open document whole to output; SW_RENDER_FAILED when it could
+ * not be written. */
+static int sw_save_whole(fz_context *ctx, pdf_document *pdf, const char *output)
+{
+    int result = SW_RENDER_OK;
+    pdf_write_options options = pdf_default_write_options;
+
+    /* Unused objects go and the rest are numbered anew: the repaired table
+     * keeps no gaps, nor objects only the damaged one pointed at. */
+    options.do_garbage = 2;
+    options.do_incremental = 0;
+    options.do_encrypt = PDF_ENCRYPT_KEEP;
+    fz_var(result);
+    fz_try(ctx) {
+        pdf_save_document(ctx, pdf, output, &options);
+    }
+    fz_catch(ctx) {
+        result = SW_RENDER_FAILED;
+    }
+    return result;
+}
+
+int sw_repair_copy(const char *input, const char *password, const char *output, int *pages)
+{
+    int status = SW_RENDER_OK;
+    int count;
+    SwRenderer *renderer;
+
+    if (pages)
+        *pages = 0;
+    if (!output || !*output)
+        return SW_RENDER_BAD_ARGUMENT;
+    renderer = sw_renderer_open(input, password, &status);
+    if (!renderer)
+        return status;
+    count = sw_renderer_page_count(renderer);
+    if (count <= 0)
+        status = SW_RENDER_FAILED;
+    else
+        status = sw_save_whole(renderer->ctx, (pdf_document *)renderer->doc, output);
+    sw_renderer_close(renderer);
+    if (status != SW_RENDER_OK)
+        remove(output);
+    else if (pages)
+        *pages = count;
+    return status;
 }

@@ -67,6 +67,17 @@ void sw_stop_request(SwStop *stop);
 int sw_renderer_render(SwRenderer *renderer, int pageIndex, int width, int height,
                        unsigned char *buffer, int stride, SwStop *stop);
 
+/* Writes a repaired copy of input (UTF-8 path) to output: MuPDF rebuilds a
+ * damaged cross-reference table while it opens the file, and the copy is
+ * written whole (never incrementally) with unused objects dropped and the
+ * rest renumbered; an encrypted input stays encrypted as it was. input is
+ * only read. *pages (may be NULL) receives the number of pages the copy has.
+ * Returns a SwRenderStatus: SW_RENDER_FAILED also when nothing of a page
+ * could be found, or the copy could not be written (it is then removed).
+ * Cost: reads and writes every object of the file once; own context, so it
+ * may run on any thread. */
+int sw_repair_copy(const char *input, const char *password, const char *output, int *pages);
+
 #ifdef __cplusplus
 }
 #endif

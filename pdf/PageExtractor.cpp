@@ -1,5 +1,6 @@
 #include "pdf/PageExtractor.h"
 
+#include "pdf/CopyDepth.h"
 #include "pdf/ExtractedLinks.h"
 #include "pdf/ExtractedOutline.h"
 #include "pdf/ExtractedPageLabels.h"
@@ -28,17 +29,26 @@
 
 namespace {
 
-// True when the list keeps at least half of pageCount pages, each once, in
-// ascending order: then dropping pages beats copying them.
-bool keepsMostPagesInOrder(const QList<int> &numbers, int pageCount)
+// Deepest recursion let into qpdf's copy of pages: about 4 MB of its stack
+// frames, half the stack a process starts with. A chain of 5,000 form
+// XObjects takes 20,000 levels.
+constexpr size_t maxCopyDepth = 25000;
+
+// True when the list holds each page once, in ascending order.
+bool inOrder(const QList<int> &numbers)
 {
-    if (numbers.size() * 2 < pageCount)
-        return false;
     for (int i = 1; i < numbers.size(); ++i) {
         if (numbers.at(i) <= numbers.at(i - 1))
             return false;
     }
     return true;
+}
+
+// True when the list keeps at least half of pageCount pages, each once, in
+// ascending order: then dropping pages beats copying them.
+bool keepsMostPagesInOrder(const QList<int> &numbers, int pageCount)
+{
+    return numbers.size() * 2 >= pageCount && inOrder(numbers);
 }
 
 // Links, named destinations, outline and page labels of the kept pages.
@@ -123,6 +133,7 @@ struct PageExtractor::Private
     int extractInPlace(const QList<int> &numbers, const QString &output, const PdfOutputOptions &finish);
     int extractFromSource(const QList<int> &numbers, const QString &output, const PdfOutputOptions &finish);
     bool canWriteFromSource(const QList<int> &numbers);
+    bool copyTooDeep(const QList<int> &numbers) const;
 };
 
 QPDFAcroFormDocumentHelper *PageExtractor::Private::sourceForm()
@@ -228,6 +239,15 @@ int PageExtractor::Private::extract(const QList<int> &numbers, const QString &ou
             // ones into a new document.
             return extractInPlace(numbers, output, *finish);
         }
+        if (copyTooDeep(numbers)) {
+            // qpdf's writer follows long chains without recursion, its copy
+            // does not: such pages are kept by dropping the others, or fail.
+            if (finish && inOrder(numbers) && !sourceForm())
+                return extractInPlace(numbers, output, *finish);
+            qDebug() << Q_FUNC_INFO << "objects of the pages nest deeper than" << maxCopyDepth << "levels";
+            errorCode = PdfErrorCode::NotPdf;
+            return 0;
+        }
         QPDF target;
         target.setSuppressWarnings(true);
         target.emptyPDF();
@@ -311,6 +331,15 @@ int PageExtractor::Private::extractInPlace(const QList<int> &numbers, const QStr
     if (!writeFinished(pdf, pdf, output, finish, packsObjects(numbers), syncBatch, errorCode))
         return 0;
     return 1;
+}
+
+// Whether copying the pages would take qpdf deeper than it can go.
+bool PageExtractor::Private::copyTooDeep(const QList<int> &numbers) const
+{
+    std::vector<QPDFObjectHandle> pages;
+    for (int number : numbers)
+        pages.push_back(index.pages[size_t(number - 1)]);
+    return CopyDepth::exceeds(pages, maxCopyDepth);
 }
 
 // Outputs are written straight from a private source without forms (whose

@@ -67,7 +67,7 @@ bool PendingRanges::settle(const Deliver &deliver, const OutputNaming &naming)
             const SyncBatch::Outcome outcome = synced.value(pending.temporary);
             if (outcome.problem.isEmpty())
                 result.path = FileUtils::commitUnique(pending.temporary, m_folder, pending.name,
-                                                      FileUtils::AnyMoveMethod, naming);
+                                                      FileUtils::AnyMoveMethod, naming, &m_numbers);
             else
                 Logger::instance().log(QStringLiteral("Writing %1 failed (%2)")
                                            .arg(QDir::toNativeSeparators(pending.temporary), outcome.problem),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FileUtils.h"
 #include "pdf/OutputNaming.h"
 #include "pdf/PageRangeOutput.h"
 #include "pdf/SyncBatch.h"
@@ -57,6 +58,7 @@ private:
     void removeTemporaries(size_t from);
 
     QString m_folder;
+    FileUtils::NextFreeNumbers m_numbers;   // outputs of one name are numbered on, not probed from 1
     SyncBatch m_batch;
     std::vector<Pending> m_pending;
     QElapsedTimer m_sinceFirst;

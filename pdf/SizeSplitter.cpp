@@ -185,6 +185,7 @@ int SizeSplitter::run(qint64 maxBytes, const QString &folder, const PdfOutputOpt
     }
     double calibration = 1.0;
     int written = 0;
+    FileUtils::NextFreeNumbers numbers;
     for (int page = 0; page < d->pageCount();) {
         d->startPart(page);
         SizeLimitedPart part;
@@ -197,7 +198,7 @@ int SizeSplitter::run(qint64 maxBytes, const QString &folder, const PdfOutputOpt
         }
         const QString scratch = part.path;
         part.path = FileUtils::commitUnique(scratch, folder, namer(part.from, part.to), FileUtils::AnyMoveMethod,
-                                            naming);
+                                            naming, &numbers);
         if (part.path.isEmpty()) {
             QFile::remove(scratch);
             d->errorCode = part.errorCode = PdfErrorCode::WriteFailed;

@@ -3,12 +3,15 @@
 #include "app/Logger.h"
 #include "pdf/DocumentDisposal.h"
 #include "pdf/MemoryFileSource.h"
+#include "pdf/PageTreeRepair.h"
 #include "pdf/PdfErrorCode.h"
 
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutexLocker>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include <qpdf/Buffer.hh>
 #include <qpdf/BufferInputSource.hh>
@@ -56,14 +59,46 @@ struct InMemoryDocument
     QPDF pdf;
 };
 
-// Readers look for the header within the first 1024 bytes. Refusing files
-// without one here spares a repair scan through, say, a renamed video.
-bool hasPdfHeader(const QString &path)
+// Whether the file may be a PDF that qpdf can read. qpdf reads a file whose
+// header is missing or mangled (it then repairs what it finds), so the header
+// alone decides nothing; but a file with neither a header in its first
+// kilobyte, nor an object among its first 64 kB, nor a cross-reference
+// pointer at its end is no PDF any reader opens, and qpdf's repair would
+// scan it whole (seconds for a renamed video) before giving up.
+bool mayBePdf(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    return file.read(1024).contains("%PDF-");
+    const QByteArray head = file.read(64 * 1024);
+    if (head.left(1024).contains("%PDF-"))
+        return true;
+    static const QRegularExpression objectStart(QStringLiteral("\\d+\\s+\\d+\\s+obj\\b"));
+    if (objectStart.match(QString::fromLatin1(head)).hasMatch())
+        return true;
+    return file.seek(qMax<qint64>(0, file.size() - 1024)) && file.read(1024).contains("startxref");
+}
+
+// What qpdf mended while reading the file (it reports each repair as a
+// warning: a missing header, a rebuilt cross-reference table, a broken
+// object) and what the page tree needed, for the log: the file opens as
+// other readers open it, and whoever reads the log learns that it is
+// damaged.
+void logRepairs(QPDF &pdf, const QString &path, const QString &pageTreeNote)
+{
+    const std::vector<QPDFExc> warnings = pdf.getWarnings();
+    if (warnings.empty() && pageTreeNote.isEmpty())
+        return;
+    QStringList told;
+    for (size_t i = 0; i < warnings.size() && i < 3; ++i)
+        told << QString::fromStdString(warnings[i].getMessageDetail());
+    if (!pageTreeNote.isEmpty())
+        told << pageTreeNote;
+    Logger::instance().log(QStringLiteral("%1 is damaged and was mended while reading (%2 repair(s)): %3")
+                               .arg(path)
+                               .arg(warnings.size() + (pageTreeNote.isEmpty() ? 0 : 1))
+                               .arg(told.join(QStringLiteral("; "))),
+                           LogWarning);
 }
 
 } // namespace
@@ -109,7 +144,7 @@ std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &pas
         setError(errorCode, PdfErrorCode::FileNotFound);
         return {};
     }
-    if (!hasPdfHeader(path)) {
+    if (!mayBePdf(path)) {
         setError(errorCode, PdfErrorCode::NotPdf);
         return {};
     }
@@ -136,7 +171,9 @@ std::shared_ptr<QPDF> SourceCache::parse(const QString &path, const QString &pas
         }
         // Reading the page tree now turns a broken tree into a load failure
         // instead of a failure in whatever asks for pages first.
+        const QString pageTreeNote = PageTreeRepair::mendIfNeeded(*pdf);
         QPDFPageDocumentHelper(*pdf).getAllPages();
+        logRepairs(*pdf, path, pageTreeNote);
         return pdf;
     } catch (const QPDFExc &e) {
         setError(errorCode, e.getErrorCode() == qpdf_e_password ? PdfErrorCode::PasswordNeeded

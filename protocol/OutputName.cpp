@@ -46,8 +46,18 @@ QString OutputName::makeSafe(const QString &text)
 {
     QString cleaned;
     cleaned.reserve(text.size());
-    for (const QChar c : text) {
-        if (isSeparator(c))
+    // By code point: format characters above the first plane (tags, say)
+    // come as surrogate pairs.
+    for (const uint code : text.toUcs4()) {
+        const QChar c = QChar::requiresSurrogates(code) ? QChar() : QChar(code);
+        if (QChar::category(code) == QChar::Other_Format) {
+            // Invisible characters that change how a name reads: a direction
+            // override shows "cod.exe" as "exe.doc". Dropped.
+            continue;
+        }
+        if (QChar::requiresSurrogates(code))
+            cleaned.append(QString::fromUcs4(&code, 1));
+        else if (isSeparator(c))
             cleaned.append(QLatin1Char('_'));
         else if (isBreakOrControl(c) || c.isSpace())
             cleaned.append(QLatin1Char(' '));

@@ -15,7 +15,8 @@ public:
     static constexpr int maxBytes = 200;
 
     // text as a file name without extension: path separators become "_",
-    // control characters and line breaks spaces, runs of white space one
+    // control characters and line breaks spaces, format characters (Unicode
+    // category Cf: direction overrides, zero-width joiners, tags) are dropped, runs of white space one
     // space; trimmed, without leading dots, cut to maxLength characters
     // (and maxBytes bytes) at a character boundary. Empty when nothing is
     // left.

@@ -248,14 +248,50 @@ QString writtenListPath(const QString &sessionPath, const QString &sessionId)
     return QDir::toNativeSeparators(sessionPath + QLatin1Char('/') + sessionId + QStringLiteral(".files"));
 }
 
+bool createList(const QString &path)
+{
+#ifdef Q_OS_WIN
+    QFile::remove(path);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+#else
+    const QByteArray native = QFile::encodeName(path);
+    // Whatever lies under the name (a stale list, a planted link) goes; the
+    // link itself is removed, never its target.
+    if (::unlink(native.constData()) != 0 && errno != ENOENT)
+        return false;
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return false;
+    ::close(fd);
+    return true;
+#endif
+}
+
 bool appendLine(const QString &path, const QString &line)
 {
+    const QByteArray data = line.toUtf8() + '\n';
+#ifdef Q_OS_WIN
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    const QByteArray data = line.toUtf8() + '\n';
     return file.write(data) == data.size();
+#else
+    // O_NOFOLLOW: a link put under the list's name after it was created is
+    // refused, not followed to a file of someone's choosing.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_CLOEXEC,
+                          0600);
+    if (fd < 0)
+        return false;
+    struct stat status;
+    // Nor a hard link to another file: only a regular file of one name.
+    bool written = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink == 1
+                   && ::fchmod(fd, 0600) == 0;
+    written = written && ::write(fd, data.constData(), size_t(data.size())) == data.size();
+    ::close(fd);
+    return written;
+#endif
 }
 
 QStringList readLines(const QString &path)

@@ -45,7 +45,12 @@ bool read(const QString &path, QJsonObject &object, QString *problem = nullptr);
 // goes and removes it once its response is written; the launcher reads it
 // when the worker was killed before it could answer.
 QString writtenListPath(const QString &sessionPath, const QString &sessionId);
-// Appends the line and a line break in one write to an owner-only file.
+// Creates the list at path empty and owner-only, first removing whatever
+// lies under that name (a stale list, a link planted there: the link goes,
+// its target stays untouched). False when it cannot be created.
+bool createList(const QString &path);
+// Appends the line and a line break in one write to an owner-only regular
+// file, created when missing; never through a symbolic or hard link.
 bool appendLine(const QString &path, const QString &line);
 // The non-empty lines of a file that read() would accept; empty when none.
 QStringList readLines(const QString &path);

@@ -1,9 +1,12 @@
 #include "split/Split.h"
 
 #include "app/AppSettings.h"
+#include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "merge/InformationWorker.h"
 #include "pdf/DebenuService.h"
+#include "pdf/DocumentRepair.h"
+#include "protocol/SessionFolder.h"
 #include "split/SplitFactory.h"
 #include "protocol/WorkerCode.h"
 
@@ -18,7 +21,11 @@ Split::Split(std::shared_ptr<DebenuService> service, QObject *parent)
     connect(&m_launcher, &SplitLauncher::finished, this, &Split::onSplitFinished);
 }
 
-Split::~Split() = default;
+Split::~Split()
+{
+    // The repair writes into a folder this object removes.
+    m_repairPool.waitForDone();
+}
 
 void Split::forgetDocument()
 {
@@ -43,6 +50,17 @@ void Split::load(const QString &fileName, const QString &password)
         Logger::instance().log(QStringLiteral("Split. Can not verfify file:%1").arg(fileName), LogError);
         return;
     }
+    // Reloading the repaired copy (with a password, say) keeps it; any other
+    // file replaces it.
+    if (fileName != m_fileName || !m_repairFolder) {
+        m_repairFolder.reset();
+        m_sourceFileName = fileName;
+    }
+    readDocument(fileName, password);
+}
+
+void Split::readDocument(const QString &fileName, const QString &password)
+{
     m_fileName = fileName;
     forgetDocument();
 
@@ -78,8 +96,50 @@ void Split::load(const QString &fileName, const QString &password)
     emit loadFinished();
 }
 
+void Split::repair()
+{
+    if (!m_unreadable || m_repairing || m_fileName.isEmpty())
+        return;
+    auto folder = std::make_unique<SessionFolder>(FileUtils::cacheDirectory());
+    if (!folder->isValid()) {
+        emit repairFinished(0);
+        return;
+    }
+    const QString input = m_fileName;
+    const QString output = folder->path();
+    m_pendingRepairFolder = std::move(folder);
+    m_repairing = true;
+    // MuPDF reads and writes the whole file: seconds on a large one, never
+    // on the interface thread. The answer comes back as an event to this
+    // object (dropped if it is gone).
+    m_repairPool.start([this, input, output] {
+        const DocumentRepair::Result result = DocumentRepair::repairInto(input, QString(), output);
+        QMetaObject::invokeMethod(
+            this, [this, input, result] { onRepaired(input, result); }, Qt::QueuedConnection);
+    });
+}
+
+void Split::onRepaired(const QString &input, const DocumentRepair::Result &result)
+{
+    m_repairing = false;
+    std::unique_ptr<SessionFolder> folder = std::move(m_pendingRepairFolder);
+    if (input != m_fileName)
+        return;   // another file was chosen meanwhile
+    if (result.copy.isEmpty()) {
+        emit repairFinished(0);
+        return;
+    }
+    const QString source = m_sourceFileName;
+    m_repairFolder = std::move(folder);
+    readDocument(result.copy, QString());
+    m_sourceFileName = source;
+    emit repairFinished(m_loaded || m_locked ? result.pages : 0);
+}
+
 void Split::reset()
 {
+    m_repairFolder.reset();
+    m_sourceFileName.clear();
     m_fileName.clear();
     forgetDocument();
     m_certainPages.clear();
@@ -181,6 +241,11 @@ int Split::pageCount() const
 QString Split::fileName() const
 {
     return m_fileName;
+}
+
+QString Split::sourceFileName() const
+{
+    return m_sourceFileName;
 }
 
 QPixmap Split::thumbnail() const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "merge/DocumentProperties.h"
+#include "pdf/DocumentRepair.h"
 #include "pdf/OutlineEntry.h"
 #include "split/BookmarkParts.h"
 #include "split/PageRanges.h"
@@ -12,9 +13,11 @@
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
+#include <QThreadPool>
 #include <memory>
 
 class DebenuService;
+class SessionFolder;
 
 // The interface side of splitting: holds the one document loaded for
 // splitting, the chosen mode with its values and the two page lists, turns
@@ -45,6 +48,18 @@ public:
     // Forgets the document and empties both page lists; emits clean().
     void reset();
 
+    // Has MuPDF write a repaired copy of the unreadable document into a
+    // private folder of its own (see DocumentRepair), on another thread, and
+    // loads that copy in its place: the worker reads the copy, outputs go
+    // beside the original and are named after it, which is never changed.
+    // Emits repairFinished() with the pages recovered (0 when nothing could
+    // be), after loadFinished() on success. Does nothing unless the document
+    // is unreadable and no repair runs.
+    void repair();
+    bool isRepairing() const { return m_repairing; }
+    // The document loaded is a repaired copy of sourceFileName().
+    bool isRepairedCopy() const { return bool(m_repairFolder); }
+
     // Adds (page, page) to the pages to drop, when a document is loaded.
     void addCertainPage(int page);
     PageRanges *certainPages();
@@ -73,7 +88,10 @@ public:
     QString outDirectory() const;
     QString password() const;
     int pageCount() const;
+    // The file the worker reads: the file loaded, or its repaired copy.
     QString fileName() const;
+    // The file the person chose (the original of a repaired copy).
+    QString sourceFileName() const;
     QPixmap thumbnail() const;
     // The title when there is one, else the file name up to its last dot.
     QString displayName() const;
@@ -134,6 +152,7 @@ signals:
     // written whole (they stay where they are).
     void splitFailed(int errorCode);
     void contentCopyDisabled();
+    void repairFinished(int pages);
 
 public slots:
     // Starts a split of the loaded document in the current mode. Does nothing
@@ -151,6 +170,8 @@ public slots:
 
 private:
     void forgetDocument();
+    void readDocument(const QString &fileName, const QString &password);
+    void onRepaired(const QString &input, const DocumentRepair::Result &result);
     // The names the page grid gave to ranges (see PageRanges::name), one
     // per range; empty when none is named.
     QStringList rangeNames(const QList<QPair<int, int>> &ranges) const;
@@ -159,6 +180,11 @@ private:
     int m_mode = OnePagePerFile;
     QString m_outDirectory;
     QString m_fileName;
+    QString m_sourceFileName;
+    std::unique_ptr<SessionFolder> m_repairFolder;   // holds the repaired copy; gone with it
+    std::unique_ptr<SessionFolder> m_pendingRepairFolder;   // for the repair under way
+    QThreadPool m_repairPool;   // runs the repair off the interface thread
+    bool m_repairing = false;
     QString m_password;
     QString m_title;
     int m_pageCount = -1;

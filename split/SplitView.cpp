@@ -418,7 +418,8 @@ bool SplitView::isSplitting() const
 
 QString SplitView::outputFolder() const
 {
-    const QString source = m_split->fileName();
+    // Beside the file the person chose, also when a repaired copy is split.
+    const QString source = m_split->sourceFileName();
     if (source.isEmpty())
         return QString();
     const QFileInfo info(source);

@@ -39,10 +39,12 @@ PreviewWidget::PreviewWidget(QWidget *parent)
 
     connect(m_delete, &QPushButton::clicked, this, &PreviewWidget::onDelete);
     connect(m_passwordLink, &QPushButton::clicked, this, &PreviewWidget::onEnterPassword);
+    connect(m_repairLink, &QPushButton::clicked, this, &PreviewWidget::onRepair);
     connect(m_dropArea, &DropArea::droppedFile, this, &PreviewWidget::onDroppedFile);
     if (Split *split = controller()) {
         connect(split, &Split::loadFinished, this, &PreviewWidget::onLoaded);
         connect(split, &Split::clean, this, &PreviewWidget::onClean);
+        connect(split, &Split::repairFinished, this, &PreviewWidget::onRepairFinished);
     }
     connect(m_informationPage, &BaseFrame::droppedFiles, this, &PreviewWidget::onDroppedFiles);
     connect(m_preview, &QPushButton::clicked, this, &PreviewWidget::previewDocument);
@@ -87,6 +89,10 @@ QWidget *PreviewWidget::buildInformationPage()
     m_problem->setObjectName(QStringLiteral("previewProblem"));
     m_problem->setWordWrap(true);
     m_problem->hide();
+    m_repairLink = new QPushButton(details);
+    m_repairLink->setObjectName(QStringLiteral("buttonURL"));
+    m_repairLink->setCursor(Qt::PointingHandCursor);
+    m_repairLink->hide();
     m_passwordRow = new QHBoxLayout;
     m_passwordRow->setContentsMargins(0, 0, 0, 0);
     m_passwordRow->addWidget(m_passwordLabel);
@@ -115,6 +121,8 @@ QWidget *PreviewWidget::buildInformationPage()
         button->setCursor(Qt::PointingHandCursor);
     }
     bottom->addWidget(m_pages);
+    // Where the page count stands: an unreadable file has none.
+    bottom->addWidget(m_repairLink);
     bottom->addStretch();
     bottom->addWidget(m_choosePages);
     bottom->addWidget(m_preview);
@@ -144,6 +152,8 @@ void PreviewWidget::retranslate()
     m_delete->setToolTip(tr("Close this document here. The file itself is not deleted."));
     m_passwordLink->setText(tr("enter password"));
     m_passwordLabel->setText(tr("Password protected:"));
+    m_repairLink->setText(tr("Repair a copy"));
+    refresh();
 }
 
 QString PreviewWidget::unreadableText(const QString &fileName)
@@ -161,7 +171,7 @@ void PreviewWidget::refresh()
     const QString title = split->displayName();
     m_title->setText(m_title->fontMetrics().elidedText(title, Qt::ElideRight, 530));
     m_title->setToolTip(m_title->text() != title ? title : QString());
-    m_path = QDir::toNativeSeparators(split->fileName());
+    m_path = QDir::toNativeSeparators(split->sourceFileName());
     showPath();
     const int pageCount = split->pageCount();
     m_pages->setText(tr("Pages: %1").arg(pageCount > 0 ? QString::number(pageCount) : QStringLiteral("?")));
@@ -177,8 +187,18 @@ void PreviewWidget::refresh()
         m_cover->setCover(Cover::CoverImage, split->thumbnail());
     m_passwordLabel->setVisible(locked);
     m_passwordLink->setVisible(locked);
-    m_problem->setText(unreadable ? unreadableText(QFileInfo(split->fileName()).fileName()) : QString());
-    m_problem->setVisible(unreadable);
+    QString problem;
+    if (unreadable && split->isRepairing())
+        problem = tr("Repairing a copy…");
+    else if (unreadable && m_repairFailed)
+        problem = tr("No page could be recovered; the file is left as it was.");
+    else if (unreadable)
+        problem = unreadableText(QFileInfo(split->sourceFileName()).fileName());
+    else if (split->isRepairedCopy())
+        problem = tr("Repaired copy in use: %1 pages recovered. The original is unchanged.").arg(pageCount);
+    m_problem->setText(problem);
+    m_problem->setVisible(!problem.isEmpty());
+    m_repairLink->setVisible(unreadable && !split->isRepairing() && !m_repairFailed);
     m_pages->setVisible(!unreadable);
     m_preview->setVisible(!unreadable);
     m_choosePages->setVisible(!unreadable);
@@ -205,8 +225,24 @@ bool PreviewWidget::eventFilter(QObject *watched, QEvent *event)
 
 void PreviewWidget::onLoaded()
 {
+    if (Split *split = controller(); split && !split->isRepairedCopy())
+        m_repairFailed = false;
     refresh();
     m_stack->setCurrentIndex(1);
+}
+
+void PreviewWidget::onRepair()
+{
+    if (Split *split = controller()) {
+        split->repair();
+        refresh();
+    }
+}
+
+void PreviewWidget::onRepairFinished(int pages)
+{
+    m_repairFailed = pages <= 0;
+    refresh();
 }
 
 void PreviewWidget::onClean()

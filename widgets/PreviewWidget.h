@@ -14,7 +14,8 @@ class Split;
 
 // The split screen's document panel: a drop area while nothing is loaded,
 // otherwise the cover, title, path and page count of the split controller's
-// document, with a link to enter the password of a locked one. It keeps no
+// document, with a link to enter the password of a locked one and one to
+// repair a copy of an unreadable one. It keeps no
 // document data of its own: every refresh reads the controller afresh.
 class PreviewWidget : public QFrame
 {
@@ -46,6 +47,8 @@ public slots:
     void onDroppedFiles(const QStringList &files);
     void onLoaded();
     void onClean();
+    void onRepair();
+    void onRepairFinished(int pages);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -71,6 +74,8 @@ private:
     QLabel *m_problem = nullptr;
     QLabel *m_pages = nullptr;
     QPushButton *m_passwordLink = nullptr;
+    QPushButton *m_repairLink = nullptr;   // offered for an unreadable file
+    bool m_repairFailed = false;           // nothing of the file could be recovered
     Button *m_delete = nullptr;
     Button *m_preview = nullptr;
     Button *m_choosePages = nullptr;

@@ -43,6 +43,10 @@ public:
     {
         m_engine = engine;
         m_listPath = listPath;
+        // Made anew with the run: a list left under that name, or a link
+        // planted there, never receives this run's paths.
+        if (!WorkerFile::createList(m_listPath))
+            logError(QStringLiteral("Split. Can not create the list of written files:%1").arg(m_listPath));
     }
 
     // The list first: whoever sees the progress line can rely on it.

@@ -768,6 +768,18 @@
         <source>KEEP</source>
         <translation>BEHALTEN</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Kopie reparieren</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</source>
+        <translation>%1: %2 Seiten gerettet. Zusammengefügt wird eine reparierte Kopie; das Original bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>No page of %1 could be recovered. The file is left as it was.</source>
+        <translation>Keine Seite von %1 ließ sich retten. Die Datei bleibt, wie sie war.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -1367,6 +1379,22 @@
     <message>
         <source>Close this document here. The file itself is not deleted.</source>
         <translation>Schließt das Dokument hier. Die Datei selbst wird nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Kopie reparieren</translation>
+    </message>
+    <message>
+        <source>Repairing a copy…</source>
+        <translation>Kopie wird repariert…</translation>
+    </message>
+    <message>
+        <source>No page could be recovered; the file is left as it was.</source>
+        <translation>Keine Seite ließ sich retten; die Datei bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Repaired copy in use: %1 pages recovered. The original is unchanged.</source>
+        <translation>Reparierte Kopie in Gebrauch: %1 Seiten gerettet. Original unverändert.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,18 @@
         <source>KEEP</source>
         <translation>KEEP</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Repair a copy</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</source>
+        <translation>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</translation>
+    </message>
+    <message>
+        <source>No page of %1 could be recovered. The file is left as it was.</source>
+        <translation>No page of %1 could be recovered. The file is left as it was.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -1367,6 +1379,22 @@
     <message>
         <source>Close this document here. The file itself is not deleted.</source>
         <translation>Close this document here. The file itself is not deleted.</translation>
+    </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Repair a copy</translation>
+    </message>
+    <message>
+        <source>Repairing a copy…</source>
+        <translation>Repairing a copy…</translation>
+    </message>
+    <message>
+        <source>No page could be recovered; the file is left as it was.</source>
+        <translation>No page could be recovered; the file is left as it was.</translation>
+    </message>
+    <message>
+        <source>Repaired copy in use: %1 pages recovered. The original is unchanged.</source>
+        <translation>Repaired copy in use: %1 pages recovered. The original is unchanged.</translation>
     </message>
 </context>
 <context>

@@ -768,6 +768,18 @@
         <source>KEEP</source>
         <translation>CONSERVAR</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Reparar una copia</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</source>
+        <translation>%1: %2 páginas recuperadas. La unión usa una copia reparada; el original no cambia.</translation>
+    </message>
+    <message>
+        <source>No page of %1 could be recovered. The file is left as it was.</source>
+        <translation>No se pudo recuperar ninguna página de %1. El archivo queda como estaba.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -1367,6 +1379,22 @@
     <message>
         <source>Close this document here. The file itself is not deleted.</source>
         <translation>Cierra el documento aquí. El archivo en sí no se borra.</translation>
+    </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Reparar una copia</translation>
+    </message>
+    <message>
+        <source>Repairing a copy…</source>
+        <translation>Reparando una copia…</translation>
+    </message>
+    <message>
+        <source>No page could be recovered; the file is left as it was.</source>
+        <translation>No se pudo recuperar ninguna página; el archivo queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Repaired copy in use: %1 pages recovered. The original is unchanged.</source>
+        <translation>Se usa una copia reparada: %1 páginas recuperadas. El original no cambia.</translation>
     </message>
 </context>
 <context>

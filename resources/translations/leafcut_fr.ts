@@ -768,6 +768,18 @@
         <source>KEEP</source>
         <translation>GARDER</translation>
     </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Réparer une copie</translation>
+    </message>
+    <message>
+        <source>%1: %2 pages recovered. The merge uses a repaired copy; the original is unchanged.</source>
+        <translation>%1&#xa0;: %2 pages récupérées. La fusion utilise une copie réparée&#xa0;; l’original reste intact.</translation>
+    </message>
+    <message>
+        <source>No page of %1 could be recovered. The file is left as it was.</source>
+        <translation>Aucune page de %1 n’a pu être récupérée. Le fichier reste tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>
@@ -1367,6 +1379,22 @@
     <message>
         <source>Close this document here. The file itself is not deleted.</source>
         <translation>Ferme le document ici. Le fichier lui-même n&apos;est pas supprimé.</translation>
+    </message>
+    <message>
+        <source>Repair a copy</source>
+        <translation>Réparer une copie</translation>
+    </message>
+    <message>
+        <source>Repairing a copy…</source>
+        <translation>Réparation d’une copie…</translation>
+    </message>
+    <message>
+        <source>No page could be recovered; the file is left as it was.</source>
+        <translation>Aucune page n’a pu être récupérée&#xa0;; le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Repaired copy in use: %1 pages recovered. The original is unchanged.</source>
+        <translation>Copie réparée utilisée&#xa0;: %1 pages récupérées. L’original est intact.</translation>
     </message>
 </context>
 <context>

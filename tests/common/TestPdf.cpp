@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QRandomGenerator>
 
+#include <memory>
+
+#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFEFStreamObjectHelper.hh>
 #include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
@@ -133,6 +136,33 @@ QMap<QString, QByteArray> attachments(const QString &path)
         found.clear();
     }
     return found;
+}
+
+bool writeNumberedWithoutTrailer(const QString &path, int count)
+{
+    const QString whole = path + QStringLiteral(".whole");
+    if (!writeNumbered(whole, count))
+        return false;
+    QByteArray data;
+    try {
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(whole).constData());
+        QPDFWriter writer(pdf);
+        writer.setOutputMemory();
+        writer.setObjectStreamMode(qpdf_o_disable);
+        writer.write();
+        std::unique_ptr<Buffer> buffer(writer.getBuffer());
+        data = QByteArray(reinterpret_cast<const char *>(buffer->getBuffer()), int(buffer->getSize()));
+    } catch (const std::exception &) {
+        return false;
+    }
+    QFile::remove(whole);
+    const int table = data.lastIndexOf("\nxref");
+    if (table < 0)
+        return false;
+    data.truncate(table + 1);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
 }
 
 } // namespace TestPdf

@@ -31,6 +31,11 @@ QByteArray bulk(int bytes, quint32 seed = 42);
 // after extraction or merging by its width.
 bool writeNumbered(const QString &path, int count);
 
+// As writeNumbered, then damaged beyond qpdf's recovery (which needs a
+// trailer) but not MuPDF's: written without object streams and cut after
+// the last object, no cross-reference table, no trailer.
+bool writeNumberedWithoutTrailer(const QString &path, int count);
+
 // The media box widths of the document's pages, in order (empty on failure).
 QList<int> pageWidths(const QString &path, const QString &password = QString());
 

@@ -1,3 +1,4 @@
+#include "DeepPdf.h"
 #include "SpiedOutcome.h"
 #include "FolderLock.h"
 #include "TestPaths.h"
@@ -8,6 +9,7 @@
 #include "WorkerRun.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
+#include "pdf/NameTree.h"
 #include "protocol/SessionFolder.h"
 #include "merge/MergeLauncher.h"
 #include "merge/MergeRequest.h"
@@ -29,6 +31,9 @@
 #include <QTemporaryDir>
 #include <QStandardPaths>
 #include <QtTest>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include <csignal>
 #include <memory>
@@ -52,6 +57,76 @@ QString lineAfter(QProcess &child, const QString &tag)
         }
     }
     return QString();
+}
+
+// The keys of the name tree under /Names of the document's catalog.
+QStringList namesIn(const QString &path, const char *tree)
+{
+    QStringList keys;
+    QPDF pdf;
+    pdf.setSuppressWarnings(true);
+    pdf.processFile(QFile::encodeName(path).constData());
+    for (const auto &entry : NameTree::entries(pdf.getRoot().getKey("/Names").getKey(tree)))
+        keys << QString::fromStdString(entry.first);
+    return keys;
+}
+
+QList<int> numbered(int from, int to)
+{
+    QList<int> widths;
+    for (int n = from; n <= to; ++n)
+        widths << 200 + n;
+    return widths;
+}
+
+// Writes a three-page document (page n 200 + n points wide) with damage
+// that qpdf repairs while reading: junk before the header, no header and
+// no cross-reference table, or a page tree node that lists itself.
+bool writeDamaged(const QString &path, const QString &damage)
+{
+    if (damage == QLatin1String("page tree loop")) {
+        QPDF pdf;
+        pdf.emptyPDF();
+        QPDFObjectHandle root = pdf.getRoot().getKey("/Pages");
+        std::vector<QPDFObjectHandle> kids;
+        for (int n = 1; n <= 3; ++n) {
+            QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                "<< /Type /Page /MediaBox [0 0 " + std::to_string(200 + n) + " 300] >>"));
+            page.replaceKey("/Parent", root);
+            kids.push_back(page);
+        }
+        QPDFObjectHandle node = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Pages /Count 1 >>"));
+        node.replaceKey("/Kids", QPDFObjectHandle::newArray({node, kids[2]}));
+        node.replaceKey("/Parent", root);
+        kids[2].replaceKey("/Parent", node);
+        root.replaceKey("/Kids", QPDFObjectHandle::newArray({kids[0], kids[1], node}));
+        root.replaceKey("/Count", QPDFObjectHandle::newInteger(3));
+        const QByteArray name = QFile::encodeName(path);
+        QPDFWriter writer(pdf, name.constData());
+        writer.write();
+        return true;
+    }
+    if (!TestPdf::writeNumbered(path, 3))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray data = file.readAll();
+    if (damage == QLatin1String("junk before header")) {
+        data.prepend(QByteArray(2048, 'J') + '\n');
+    } else {
+        // Without its header and its cross-reference table; the trailer
+        // stays, startxref goes.
+        const int table = data.lastIndexOf("\nxref");
+        const int trailer = data.indexOf("trailer", table);
+        const int start = data.indexOf("startxref", trailer);
+        if (table < 0 || trailer < 0 || start < 0)
+            return false;
+        const int header = data.indexOf('\n') + 1;
+        data = data.mid(header, table + 1 - header) + data.mid(trailer, start - trailer);
+    }
+    file.resize(0);
+    return file.write(data) == data.size();
 }
 
 } // namespace
@@ -515,6 +590,102 @@ private slots:
         QCOMPARE(response.mergedFileName(), output);
         QCOMPARE(response.outcome.leftOutItems(), QStringList{empty});
         QCOMPARE(TestPdf::pageWidths(output), (QList<int>{201, 202, 203, 201, 202, 203}));
+    }
+
+    // --- damaged files that qpdf itself reads, repairing on the way, are
+    // read here too
+    void filesQpdfRepairsAreMerged_data()
+    {
+        QTest::addColumn<QString>("damage");
+        QTest::newRow("header after 2 kB of junk") << QStringLiteral("junk before header");
+        QTest::newRow("no header, no cross-reference table") << QStringLiteral("no header");
+        QTest::newRow("page tree node among its own kids") << QStringLiteral("page tree loop");
+    }
+    void filesQpdfRepairsAreMerged()
+    {
+        QFETCH(QString, damage);
+        const QString damaged = m_dir.filePath(QStringLiteral("damaged-%1.pdf").arg(QTest::currentDataTag()).replace(' ', '-'));
+        QVERIFY(writeDamaged(damaged, damage));
+        const QString out = freshDir("damaged-merge");
+        const QString output = out + "/merged.pdf";
+        const QString session = m_dir.filePath("damaged-session");
+        const MergeRequest merge = WorkerRequests::merge({m_small, damaged}, output, session, "damagedmerge");
+        QCOMPARE(runWorker({"--merge", WorkerRequests::write(merge.toJson(), session, "damagedmerge")}).exitCode, 0);
+        const MergeResponse response = WorkerRequests::mergeResponse(session, "damagedmerge");
+        QCOMPARE(response.outcome.leftOutItems(), QStringList());
+        QCOMPARE(response.outcome.code, 0);
+        QCOMPARE(TestPdf::pageWidths(output), numbered(1, 3) + numbered(1, 3));
+
+        SplitRequest each = WorkerRequests::split(damaged, 3, freshDir("damaged-split"), session, "damagedsplit");
+        QCOMPARE(runWorker({"--split", WorkerRequests::write(each.toJson(), session, "damagedsplit")}).exitCode, 0);
+        const SplitResponse parts = WorkerRequests::splitResponse(session, "damagedsplit");
+        QCOMPARE(parts.outcome.code, int(WorkerCode::Success));
+        QCOMPARE(parts.outcome.files().size(), 3);
+        for (int i = 0; i < parts.outcome.files().size(); ++i)
+            QCOMPARE(TestPdf::pageWidths(parts.outcome.files().at(i)), numbered(i + 1, i + 1));
+    }
+
+    // --- inputs nested far deeper than any real document
+    void deeplyNestedInputsNeitherCrashNorLoseAnything_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("depth");
+        QTest::addColumn<QByteArray>("nameTree");   // the name tree whose one name the merge keeps
+        QTest::addColumn<bool>("pageOneCopies");    // whether page 1 can be written alone
+        QTest::newRow("form XObjects 20,000 deep") << int(DeepPdf::FormXObjects) << 20000 << QByteArray() << true;
+        QTest::newRow("/Dests 30,000 deep") << int(DeepPdf::Destinations) << 30000 << QByteArray("/Dests") << true;
+        QTest::newRow("/EmbeddedFiles 40,000 deep")
+            << int(DeepPdf::Attachments) << 40000 << QByteArray("/EmbeddedFiles") << true;
+        QTest::newRow("outline 100,000 deep") << int(DeepPdf::Outline) << 100000 << QByteArray() << true;
+        QTest::newRow("action chain 100,000 long") << int(DeepPdf::ActionChain) << 100000 << QByteArray() << true;
+        QTest::newRow("page tree 100,000 deep") << int(DeepPdf::PageTree) << 100000 << QByteArray() << true;
+        // Its page cannot be copied alone (qpdf's copy of the field tree
+        // would recurse once per level): that part fails, reported.
+        QTest::newRow("field tree 100,000 deep") << int(DeepPdf::FieldTree) << 100000 << QByteArray() << false;
+    }
+    void deeplyNestedInputsNeitherCrashNorLoseAnything()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, depth);
+        QFETCH(QByteArray, nameTree);
+        QFETCH(bool, pageOneCopies);
+        const QString deep = m_dir.filePath(QStringLiteral("deep%1.pdf").arg(kind));
+        QVERIFY(DeepPdf::write(deep, DeepPdf::Kind(kind), depth, 10));
+
+        // Merged between two other files: all of it arrives.
+        const QString out = freshDir("deep-merge");
+        const QString output = out + "/merged.pdf";
+        const QString session = m_dir.filePath("deep-session");
+        const MergeRequest merge = WorkerRequests::merge({m_small, deep, m_small}, output, session, "deepmerge");
+        const WorkerRun merged = runWorker({"--merge", WorkerRequests::write(merge.toJson(), session, "deepmerge")});
+        QVERIFY(!merged.crashed);
+        const MergeResponse response = WorkerRequests::mergeResponse(session, "deepmerge");
+        QCOMPARE(response.outcome.code, 0);
+        QCOMPARE(response.outcome.leftOutItems(), QStringList());
+        QCOMPARE(TestPdf::pageWidths(output), numbered(1, 3) + numbered(1, 10) + numbered(1, 3));
+        if (!nameTree.isEmpty())
+            QCOMPARE(namesIn(output, nameTree.constData()), QStringList{"deep"});
+
+        // Page 1 alone is copied into a new document; every page on its own
+        // is written from the source itself.
+        SplitRequest alone = WorkerRequests::split(deep, 10, freshDir("deep-alone"), session, "deepalone");
+        alone.ranges = {{1, 1}};
+        QVERIFY(!runWorker({"--split", WorkerRequests::write(alone.toJson(), session, "deepalone")}).crashed);
+        const SplitResponse one = WorkerRequests::splitResponse(session, "deepalone");
+        QCOMPARE(one.outcome.code, int(pageOneCopies ? WorkerCode::Success : WorkerCode::NothingProduced));
+        QCOMPARE(one.outcome.files().size(), pageOneCopies ? 1 : 0);
+        QCOMPARE(TestFolders::entries(alone.outDirectory), TestFolders::namesOf(one.outcome.files()));
+        if (pageOneCopies)
+            QCOMPARE(TestPdf::pageWidths(one.outcome.files().first()), numbered(1, 1));
+
+        const SplitRequest each = WorkerRequests::split(deep, 10, freshDir("deep-each"), session, "deepeach");
+        QVERIFY(!runWorker({"--split", WorkerRequests::write(each.toJson(), session, "deepeach")}).crashed);
+        const SplitResponse all = WorkerRequests::splitResponse(session, "deepeach");
+        QCOMPARE(all.outcome.code, int(pageOneCopies ? WorkerCode::Success : WorkerCode::Incomplete));
+        QCOMPARE(all.outcome.files().size(), pageOneCopies ? 10 : 9);
+        QCOMPARE(TestFolders::entries(each.outDirectory), TestFolders::namesOf(all.outcome.files()));
+        for (const QString &file : all.outcome.files())
+            QCOMPARE(TestPdf::pageWidths(file).size(), 1);
     }
 
     // Far more inputs than the worker may have files open: each input is let

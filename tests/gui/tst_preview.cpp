@@ -1,4 +1,5 @@
 #include "TestPaths.h"
+#include "TestPdf.h"
 #include "app/Application.h"
 #include "pdf/DebenuDocument.h"
 #include "split/Split.h"
@@ -15,6 +16,7 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -434,6 +436,69 @@ private slots:
         // Asking for a password makes no sense here: nothing is asked.
         QVERIFY(!preview.askPassword());
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // A file qpdf cannot read but MuPDF can repair: the panel offers to
+    // repair a copy, tells how many pages came back, and the split reads the
+    // copy while showing (and writing beside) the original, which stays as
+    // it was.
+    void unreadableFileIsSplitFromARepairedCopy()
+    {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("no-trailer.pdf"));
+        QVERIFY(TestPdf::writeNumberedWithoutTrailer(path, 3));
+        QFile original(path);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray before = original.readAll();
+        original.close();
+
+        PreviewWidget preview;
+        preview.resize(680, 123);
+        preview.show();
+        preview.onDroppedFile(path);
+        Split *split = Application::instance()->split();
+        QVERIFY(split->isUnreadable());
+        QPushButton *repair = nullptr;
+        for (QPushButton *button : preview.findChildren<QPushButton *>()) {
+            if (button->text() == QLatin1String("Repair a copy"))
+                repair = button;
+        }
+        QVERIFY(repair && repair->isVisible());
+        QSignalSpy repaired(split, &Split::repairFinished);
+        repair->click();
+        QVERIFY(repaired.wait(20000));
+        QCOMPARE(repaired.first().first().toInt(), 3);
+        QVERIFY(split->isLoaded());
+        QVERIFY(split->isRepairedCopy());
+        QVERIFY(!repair->isVisible());
+        QCOMPARE(split->pageCount(), 3);
+        QCOMPARE(split->sourceFileName(), path);
+        QVERIFY(split->fileName() != path);
+        QCOMPARE(QFileInfo(split->fileName()).fileName(), QFileInfo(path).fileName());
+        QVERIFY2(labelTexts(&preview).contains(QStringLiteral(
+                     "Repaired copy in use: 3 pages recovered. The original is unchanged.")),
+                 qPrintable(labelTexts(&preview).join(QLatin1Char('|'))));
+
+        const QString out = folder.filePath(QStringLiteral("parts"));
+        QVERIFY(QDir().mkpath(out));
+        split->setMode(Split::OnePagePerFile);
+        split->setOutDirectory(out);
+        QSignalSpy finished(split, &Split::finished);
+        split->run();
+        QVERIFY(finished.wait(60000));
+        const QStringList files = finished.first().first().toStringList();
+        QCOMPARE(files.size(), 3);
+        for (int i = 0; i < files.size(); ++i) {
+            QVERIFY2(QFileInfo(files.at(i)).fileName().startsWith(QLatin1String("no-trailer")), qPrintable(files.at(i)));
+            QCOMPARE(TestPdf::pageWidths(files.at(i)), QList<int>{201 + i});
+        }
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), before);
+
+        // The copy goes with the document.
+        const QString copy = split->fileName();
+        split->reset();
+        QVERIFY(!QFileInfo::exists(copy));
     }
 
     void longTitleIsElided()

@@ -71,6 +71,13 @@ private slots:
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 0777), 0700);
         QVERIFY(FileUtils::ensurePrivateDirectory(path));   // existing one is fine
+        // A folder the program did not create keeps the mode it has.
+        const QString shared = tmp.path() + QStringLiteral("/shared");
+        QVERIFY(QDir().mkdir(shared));
+        QCOMPARE(::chmod(QFile::encodeName(shared).constData(), 01777), 0);
+        QVERIFY(FileUtils::ensurePrivateDirectory(shared));
+        QCOMPARE(::stat(QFile::encodeName(shared).constData(), &st), 0);
+        QCOMPARE(int(st.st_mode & 07777), 01777);
         const QString link = tmp.path() + QStringLiteral("/link");
         QVERIFY(QFile::link(path, link));
         QVERIFY(!FileUtils::ensurePrivateDirectory(link));
@@ -284,6 +291,41 @@ private slots:
         QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/nowhere")));
 
         QVERIFY(FileUtils::commitUnique(folder + QStringLiteral("/missing"), folder, QStringLiteral("z.pdf")).isEmpty());
+    }
+
+    // Outputs of one name within a run are numbered on from the last number
+    // given, not probed from 1 each time (quadratic for thousands of parts
+    // of one name), and still never replace a file found on the way.
+    void commitUniqueNumbersOnWithinARun()
+    {
+        QTemporaryDir tmp;
+        const QString folder = tmp.path();
+        FileUtils::NextFreeNumbers numbers;
+        auto commit = [&](const QString &name) {
+            const QString temporary = FileUtils::temporaryPathIn(folder);
+            touch(temporary, name.toUtf8());
+            return QFileInfo(FileUtils::commitUnique(temporary, folder, name, FileUtils::AnyMoveMethod, nullptr,
+                                                     &numbers))
+                .fileName();
+        };
+        QCOMPARE(commit("same.pdf"), QStringLiteral("same.pdf"));
+        QCOMPARE(commit("same.pdf"), QStringLiteral("(1)same.pdf"));
+        QCOMPARE(commit("other.pdf"), QStringLiteral("other.pdf"));
+        // Numbers freed during the run are not probed again...
+        QVERIFY(QFile::remove(folder + QStringLiteral("/(1)same.pdf")));
+        QVERIFY(QFile::remove(folder + QStringLiteral("/same.pdf")));
+        QCOMPARE(commit("same.pdf"), QStringLiteral("(2)same.pdf"));
+        // ...and a name taken meanwhile is passed over, not replaced.
+        touch(folder + QStringLiteral("/(3)same.pdf"), "theirs");
+        QCOMPARE(commit("same.pdf"), QStringLiteral("(4)same.pdf"));
+        QFile theirs(folder + QStringLiteral("/(3)same.pdf"));
+        QVERIFY(theirs.open(QIODevice::ReadOnly));
+        QCOMPARE(theirs.readAll(), QByteArray("theirs"));
+        // Without a memory, the first free name from the start, as before.
+        const QString temporary = FileUtils::temporaryPathIn(folder);
+        touch(temporary, "x");
+        QCOMPARE(QFileInfo(FileUtils::commitUnique(temporary, folder, QStringLiteral("same.pdf"))).fileName(),
+                 QStringLiteral("same.pdf"));
     }
 
     void removeDirectory()

@@ -1,8 +1,10 @@
+#include "TestPdf.h"
 #include "merge/IPasswordPrompt.h"
 #include "merge/MergeModel.h"
 
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -137,6 +139,49 @@ private slots:
         model->addItems({makeItem("a.pdf", 4), makeItem("broken.pdf", 0), makeItem("c.pdf", 6)});
         QCOMPARE(model->index(1, 2).data().toString(), QStringLiteral("?"));
         QCOMPARE(model->totalPages(), 10);
+    }
+
+    // An unreadable file repaired into a copy: the item stands for the copy
+    // (same name, its pages counted), which goes when the item goes; the
+    // original is not touched. One nothing can be made of stays unreadable.
+    void unreadableItemIsRepairedIntoACopy()
+    {
+        QTemporaryDir folder;
+        const QString damaged = folder.filePath(QStringLiteral("no-trailer.pdf"));
+        QVERIFY(TestPdf::writeNumberedWithoutTrailer(damaged, 3));
+        const QString junk = folder.filePath(QStringLiteral("junk.pdf"));
+        QFile file(junk);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(2048, 'x'));
+        file.close();
+        const qint64 size = QFileInfo(damaged).size();
+        MergeItem broken = makeItem("no-trailer.pdf", 0);
+        broken.fullPath = damaged;
+        MergeItem hopeless = makeItem("junk.pdf", 0);
+        hopeless.fullPath = junk;
+        model->addItems({makeItem("a.pdf", 4), broken, hopeless});
+        QSignalSpy repaired(model, &MergeModel::repairFinished);
+
+        model->repairItem(1);
+        QVERIFY(repaired.wait(20000));
+        QCOMPARE(repaired.takeFirst(), (QVariantList{QStringLiteral("no-trailer.pdf"), 3}));
+        const MergeItem copy = model->item(1);
+        QVERIFY(copy.fullPath != damaged);
+        QCOMPARE(QFileInfo(copy.fullPath).fileName(), QStringLiteral("no-trailer.pdf"));
+        QCOMPARE(TestPdf::pageWidths(copy.fullPath), (QList<int>{201, 202, 203}));
+        QCOMPARE(copy.pageCount, 3);
+        QCOMPARE(model->totalPages(), 7);
+        QCOMPARE(QFileInfo(damaged).size(), size);
+
+        model->repairItem(2);
+        QVERIFY(repaired.wait(20000));
+        QCOMPARE(repaired.takeFirst(), (QVariantList{QStringLiteral("junk.pdf"), 0}));
+        QVERIFY(model->item(2).isUnreadable());
+        QCOMPARE(model->item(2).fullPath, junk);
+
+        model->removeItem(1);
+        QVERIFY(!QFileInfo::exists(copy.fullPath));
+        QVERIFY(QFileInfo::exists(damaged));
     }
 
     void flagsAndDragFacts()

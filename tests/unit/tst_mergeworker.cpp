@@ -2,6 +2,7 @@
 #include "TestPaths.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
+#include "app/StopRequest.h"
 #include "merge/IProgress.h"
 #include "merge/MergeWorker.h"
 #include "pdf/DebenuService.h"
@@ -13,6 +14,8 @@
 #include <QtTest>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -241,11 +244,41 @@ private slots:
         QCOMPARE(progress.texts.at(3), QStringLiteral("2 out of 3. Add for merge four.pdf"));
     }
 
+    // A stop that arrives while a protected input is being decrypted ends
+    // the run as stopped; the input it cut short is not listed as failed.
+    void stopDuringDecryptionBlamesNoFile()
+    {
+        class StopOnLocked : public RecordingProgress
+        {
+        public:
+            void setText(const QString &text) override
+            {
+                RecordingProgress::setText(text);
+                if (text.contains(QStringLiteral("enc-R3")))
+                    StopRequest::set();   // as SIGTERM does, just before the decryption
+            }
+            bool isCanceled() override { return StopRequest::isSet(); }
+        };
+        StopOnLocked progress;
+        const QString locked = TestPaths::fixture(QStringLiteral("enc-R3,V2,U=view,O=master.pdf"));
+        const QString output = path(QStringLiteral("stopped.pdf"));
+        const Run run = runWorker({task(m_threePages, 0), task(locked, 1, QStringLiteral("view"), true),
+                                   task(m_fourPages, 2)},
+                                  output, properties(), &progress);
+        StopRequest::clear();
+        QCOMPARE(run.code, int(WorkerCode::Canceled));
+        QCOMPARE(run.errorFiles, QStringList());
+        QVERIFY(!QFileInfo::exists(output));
+    }
+
     void protectedInputsWithTheirPasswordsAreMerged()
     {
         RecordingProgress progress;
+        // A folder given for scratch files that the program did not make
+        // keeps its mode (here a shared one's); only what it makes is 0700.
         const QString scratch = path(QStringLiteral("session-protected"));
-        QVERIFY(FileUtils::ensurePrivateDirectory(scratch));
+        QVERIFY(QDir().mkpath(scratch));
+        QCOMPARE(::chmod(QFile::encodeName(scratch).constData(), 01777), 0);
         const QString longPassword = TestPaths::fixture(QStringLiteral("enc-long-password.pdf"));
         const QString output = path(QStringLiteral("protected.pdf"));
         const Run run = runWorker(
@@ -268,6 +301,9 @@ private slots:
         QCOMPARE(titles, QStringList({QStringLiteral("enc-R3,V2,U=view,O=master"),
                                       QStringLiteral("enc-XI-R6,V5,U=view,O=master"), QStringLiteral("V4-aes"),
                                       QStringLiteral("enc-long-password")}));
+        struct stat status;
+        QCOMPARE(::stat(QFile::encodeName(scratch).constData(), &status), 0);
+        QCOMPARE(int(status.st_mode & 07777), 01777);
         QCOMPARE(entries(scratch), QStringList());
     }
 

@@ -258,6 +258,30 @@ private slots:
         QCOMPARE(WorkerFile::readLines(list), (QStringList{"/a/one.pdf", "/a/two ü.pdf"}));
         QCOMPARE(modeOf(list), 0600);
         QVERIFY(WorkerFile::readLines(fifo).isEmpty());
+
+        // A link planted under the list's name is never followed: appends
+        // through it fail, and creating the list replaces the link itself.
+        const QString target = m_dir.filePath("target.txt");
+        QFile planted(target);
+        QVERIFY(planted.open(QIODevice::WriteOnly));
+        planted.write("kept\n");
+        planted.close();
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                                  | QFile::ReadOther));
+        const QString linked = m_dir.filePath("linked.files");
+        QVERIFY(QFile::link(target, linked));
+        QVERIFY(!WorkerFile::appendLine(linked, QStringLiteral("/a/secret.pdf")));
+        QVERIFY(WorkerFile::createList(linked));
+        QVERIFY(!QFileInfo(linked).isSymLink());
+        QVERIFY(WorkerFile::appendLine(linked, QStringLiteral("/a/secret.pdf")));
+        QCOMPARE(WorkerFile::readLines(linked), QStringList{"/a/secret.pdf"});
+        QCOMPARE(WorkerFile::readLines(target), QStringList{"kept"});
+        QCOMPARE(modeOf(target), 0644);
+        // Nor a hard link to another file.
+        const QString hard = m_dir.filePath("hard.files");
+        QCOMPARE(::link(QFile::encodeName(target).constData(), QFile::encodeName(hard).constData()), 0);
+        QVERIFY(!WorkerFile::appendLine(hard, QStringLiteral("/a/secret.pdf")));
+        QCOMPARE(WorkerFile::readLines(target), QStringList{"kept"});
     }
 
     void sessionFolderIsPrivateLockedAndTidy()

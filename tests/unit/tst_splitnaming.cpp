@@ -39,6 +39,12 @@ private slots:
         QTest::newRow("controls and breaks") << QString::fromUtf8("a\x01\x1f" "b\r\nc\x7f" "d\u2028e") << "a b c d e";
         QTest::newRow("spaces only") << " \t " << "";
         QTest::newRow("nul") << QString(QChar(0)) + "x" << "x";
+        // Format characters would make a name read as something it is not.
+        QTest::newRow("right-to-left override") << QString::fromUtf8("cod\u202Ecod.exe") << "codcod.exe";
+        QTest::newRow("isolates and marks")
+            << QString::fromUtf8("a\u2066b\u2069c\u200Fd\u061Ce\u200Bf\uFEFF") << "abcdef";
+        QTest::newRow("tag characters") << QString::fromUcs4(U"x\U000E0041\U000E007Fy") << "xy";
+        QTest::newRow("other planes kept") << QString::fromUcs4(U"\U0001F4D6 book") << QString::fromUcs4(U"\U0001F4D6 book");
     }
     void safeNames()
     {
