@@ -11,10 +11,10 @@
 #include "cli/RunReport.h"
 #include "cli/TerminalProgress.h"
 #include "pdf/DebenuService.h"
+#include "protocol/PageEntry.h"
 #include "protocol/WorkerCode.h"
 #include "protocol/WriteError.h"
 #include "split/BookmarkParts.h"
-#include "split/PageEntry.h"
 #include "split/SplitFactory.h"
 #include "split/SplitLauncher.h"
 
