@@ -56,6 +56,9 @@ public:
     // Why the last run could not write the merged file, when its response
     // told (WriteError values); empty otherwise.
     QString writeError() const { return m_lastResponse.writeError; }
+    // Why the last run's request was refused, naming the task, when its
+    // response told; empty otherwise.
+    QString problem() const { return m_lastResponse.problem; }
     // The worker executable of this program (InstallLayout::workerProgram).
     static QString workerExecutable();
     // Replaces the program to start (for a relocated installation).

@@ -1,5 +1,7 @@
 #include "merge/MergeRequest.h"
 
+#include "protocol/WorkerFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -17,11 +19,38 @@ const QString keyCreator = QStringLiteral("property_creator");
 const QString keyProducer = QStringLiteral("property_producer");
 const QString keyCachePath = QStringLiteral("cache_path");
 const QString keySessionId = QStringLiteral("session_id");
+const QString keyInterleave = QStringLiteral("interleave");
+const QString keyInterleaveReverseLast = QStringLiteral("interleave_reverse_last");
+const QString keyBlankAfterOdd = QStringLiteral("blank_after_odd");
+
+// Each of problems, said of the task at index.
+QStringList ofTask(const QStringList &problems, int index, const MergeTask &task)
+{
+    QStringList said;
+    for (const QString &problem : problems)
+        said << MergeRequest::taskLabel(index, task) + QStringLiteral(": ") + problem;
+    return said;
+}
+
 } // namespace
+
+QString MergeRequest::taskLabel(int index, const MergeTask &task)
+{
+    return QStringLiteral("task %1 (%2)").arg(index + 1).arg(QFileInfo(task.fullPath).fileName());
+}
 
 DocumentProperties MergeRequest::properties() const
 {
     return DocumentProperties(author, title, password, creator, producer);
+}
+
+MergeLayout MergeRequest::layout() const
+{
+    MergeLayout layout;
+    layout.interleave = interleave;
+    layout.reverseLast = interleave && interleaveReverseLast;
+    layout.blankAfterOdd = blankAfterOdd;
+    return layout;
 }
 
 void MergeRequest::setProperties(const DocumentProperties &properties)
@@ -48,6 +77,12 @@ QJsonObject MergeRequest::toJson() const
     object.insert(keyProducer, producer);
     object.insert(keyCachePath, cachePath);
     object.insert(keySessionId, sessionId);
+    if (interleave)
+        object.insert(keyInterleave, true);
+    if (interleaveReverseLast)
+        object.insert(keyInterleaveReverseLast, true);
+    if (blankAfterOdd)
+        object.insert(keyBlankAfterOdd, true);
     return object;
 }
 
@@ -60,12 +95,16 @@ QJsonObject MergeRequest::toRedactedJson() const
     return blank.toJson();
 }
 
-MergeRequest MergeRequest::fromJson(const QJsonObject &object)
+MergeRequest MergeRequest::fromJson(const QJsonObject &object, QStringList *problems)
 {
     MergeRequest request;
     const QJsonArray taskArray = object.value(keyTasks).toArray();
-    for (const QJsonValue &value : taskArray)
-        request.tasks.append(MergeTask::fromJson(value.toObject()));
+    for (const QJsonValue &value : taskArray) {
+        QStringList own;
+        request.tasks.append(MergeTask::fromJson(value.toObject(), &own));
+        if (problems)
+            *problems += ofTask(own, request.tasks.size() - 1, request.tasks.last());
+    }
     std::stable_sort(request.tasks.begin(), request.tasks.end(),
                      [](const MergeTask &a, const MergeTask &b) { return a.order < b.order; });
     request.saveFileName = object.value(keySaveFileName).toString();
@@ -76,6 +115,9 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object)
     request.producer = object.value(keyProducer).toString();
     request.cachePath = object.value(keyCachePath).toString();
     request.sessionId = object.value(keySessionId).toString();
+    request.interleave = WorkerFile::boolField(object, keyInterleave, problems);
+    request.interleaveReverseLast = WorkerFile::boolField(object, keyInterleaveReverseLast, problems);
+    request.blankAfterOdd = WorkerFile::boolField(object, keyBlankAfterOdd, problems);
     return request;
 }
 
@@ -99,6 +141,12 @@ QStringList MergeRequest::validate() const
             break;
         }
     }
+    for (int i = 0; i < tasks.size(); ++i)
+        problems += ofTask(tasks.at(i).validate(), i, tasks.at(i));
+    // Interleaved, the files share no page boundaries a blank page could
+    // keep.
+    if (interleave && blankAfterOdd)
+        problems << QStringLiteral("\"interleave\" and \"blank_after_odd\" cannot be combined");
     if (saveFileName.isEmpty())
         return problems;
     const QString name = QFileInfo(saveFileName).fileName();

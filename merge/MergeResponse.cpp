@@ -7,6 +7,7 @@ const QString keyErrorCode = QStringLiteral("error_code");
 const QString keyMergedFileName = QStringLiteral("merged_file_name");
 const QString keyErrorFiles = QStringLiteral("error_files");
 const QString keyWriteError = QStringLiteral("write_error");
+const QString keyProblem = QStringLiteral("problem");
 } // namespace
 
 QJsonObject MergeResponse::toJson() const
@@ -17,6 +18,8 @@ QJsonObject MergeResponse::toJson() const
     object.insert(keyErrorFiles, QJsonArray::fromStringList(errorFiles));
     if (!writeError.isEmpty())
         object.insert(keyWriteError, writeError);
+    if (!problem.isEmpty())
+        object.insert(keyProblem, problem);
     return object;
 }
 
@@ -28,5 +31,6 @@ MergeResponse MergeResponse::fromJson(const QJsonObject &object)
     for (const QJsonValue &value : object.value(keyErrorFiles).toArray())
         response.errorFiles.append(value.toString());
     response.writeError = object.value(keyWriteError).toString();
+    response.problem = object.value(keyProblem).toString();
     return response;
 }

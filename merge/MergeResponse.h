@@ -13,6 +13,9 @@ struct MergeResponse
     // Why the merged file could not be written, when the system said
     // (WriteError; "write_error", absent when empty).
     QString writeError;
+    // Why a request was refused (code WorkerCode::RequestInvalid): each
+    // problem, naming the task it is about ("problem", absent when empty).
+    QString problem;
 
     QJsonObject toJson() const;
     // A missing key keeps its default (code 0, empty name, no files).

@@ -3,8 +3,10 @@
 #include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "merge/IProgress.h"
+#include "merge/MergeRequest.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PdfErrorCode.h"
+#include "protocol/PageEntry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,7 +58,7 @@ void MergeWorker::run()
     }
     const QString listName = FileUtils::uniqueId();
     addTasks(listName, scratch);
-    if (stopRequested()) {
+    if (m_resultCode == PagesRefused || stopRequested()) {
         finish(0);
         return;
     }
@@ -72,7 +74,7 @@ void MergeWorker::run()
     const PdfOutputOptions options = m_service->outputOptions(m_properties.author, m_properties.title,
                                                               m_properties.password, m_properties.creator,
                                                               m_properties.producer);
-    const int mergeFileCount = m_service->mergeFileList(listName, staged, options);
+    const int mergeFileCount = m_service->mergeFileList(listName, staged, options, m_layout);
     if (mergeFileCount == 0) {
         Logger::instance().log(QStringLiteral("Merge error code:%1").arg(m_service->lastErrorCode()), LogError);
         if (!stopRequested() && PdfErrorCode::isWriteFailure(m_service->lastErrorCode())) {
@@ -112,7 +114,8 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
     const int total = m_tasks.size();
     int n = 1;
     int listed = 0;
-    for (const MergeTask &task : qAsConst(m_tasks)) {
+    for (int index = 0; index < total; ++index) {
+        const MergeTask &task = m_tasks.at(index);
         if (m_progress->isCanceled())
             break;
         QString working = task.fullPath;
@@ -121,7 +124,10 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
             m_errorFiles << task.fullPath;
             continue;
         }
-        if (m_service->addToFileList(listName, working) == 1) {
+        int pageCount = 0;
+        if (m_service->addToFileList(listName, working, &pageCount) == 1) {
+            if (!choosePages(listName, index, task, pageCount))
+                break;
             ++listed;
         } else {
             Logger::instance().log(QStringLiteral("Add to merge list error. file: %1. Error code:%2")
@@ -134,6 +140,32 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
         ++n;
     }
     return listed;
+}
+
+bool MergeWorker::choosePages(const QString &listName, int index, const MergeTask &task, int pageCount)
+{
+    if (task.pages.trimmed().isEmpty() && task.rotation == 0)
+        return true;
+    QList<int> pages;
+    if (!task.pages.trimmed().isEmpty()) {
+        const PageEntry::Result choice = PageEntry::parseList(task.pages, pageCount);
+        if (!choice.isAccepted()) {
+            m_problem = MergeRequest::taskLabel(index, task) + QStringLiteral(": \"pages\" ")
+                        + PageEntry::message(choice);
+            m_resultCode = PagesRefused;
+            return false;
+        }
+        for (const PageEntry::Range &range : choice.ranges) {
+            for (int page = range.first; page <= range.second; ++page)
+                pages << page;
+        }
+    }
+    if (m_service->chooseListedPages(listName, pages, task.rotation) != 1) {
+        m_problem = MergeRequest::taskLabel(index, task) + QStringLiteral(": its pages cannot be chosen");
+        m_resultCode = PagesRefused;
+        return false;
+    }
+    return true;
 }
 
 // Decrypts the task's file into its own folder under the scratch folder,

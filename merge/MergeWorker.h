@@ -2,6 +2,7 @@
 
 #include "merge/DocumentProperties.h"
 #include "merge/MergeTask.h"
+#include "pdf/MergeLayout.h"
 
 #include <QObject>
 #include <QString>
@@ -31,6 +32,9 @@ public:
         NothingToDo = 1,       // no tasks, or no output path
         PropertiesFailed = 3,
         EncryptionFailed = 4,
+        // A task's pages are not pages of its file (problem() tells which):
+        // WorkerCode::RequestInvalid; nothing was written.
+        PagesRefused = 4,
         Canceled = 8,          // stopped on request (WorkerCode::Canceled); nothing was written
         // The merged file could not be written (a full disk, a write error)
         // and nothing was left behind: WorkerCode::Incomplete.
@@ -49,6 +53,8 @@ public:
     // that the caller removes later). Without one, run() makes a private
     // folder in the cache folder and removes it when done.
     void setScratchDirectory(const QString &path) { m_scratchDirectory = path; }
+    // How the tasks' pages follow each other in the merged file.
+    void setLayout(const MergeLayout &layout) { m_layout = layout; }
 
     // Results of run(): the file written (empty when none), the inputs left
     // out, the result code.
@@ -58,6 +64,8 @@ public:
     // With OutputNotWritten: the PdfErrorCode that tells why, when the
     // system said (a full disk, a read-only drive, ...); otherwise None.
     int writeFailure() const { return m_writeFailure; }
+    // With PagesRefused: the task and why its pages were refused.
+    QString problem() const { return m_problem; }
 
 signals:
     void started();
@@ -70,13 +78,19 @@ public slots:
     // of the result (properties and protection included). The progress
     // sink's cancel mark is looked at between the inputs and after the
     // merge: a stopped merge leaves nothing behind. Inputs without pages are
-    // left out like unreadable ones.
+    // left out like unreadable ones. A task's page choice is read against
+    // its file's page count as the file is opened; one that names pages the
+    // file lacks refuses the whole run (PagesRefused) before anything is
+    // written.
     void run();
 
 private:
     QString prepareScratch();
     int addTasks(const QString &listName, const QString &scratch);
     bool decryptedCopy(const MergeTask &task, const QString &scratch, QString *copy);
+    // Chooses the task's pages and turn for the file just listed; false,
+    // with the problem kept, when its pages are not pages of the file.
+    bool choosePages(const QString &listName, int index, const MergeTask &task, int pageCount);
     // True when the progress sink asks to stop; the result code becomes Canceled.
     bool stopRequested();
     QString commit(const QString &staged);
@@ -91,6 +105,8 @@ private:
     QString m_scratchDirectory;
     QStringList m_cleanup;        // files and folders removed when the run ends
     QString m_mergedFile;
+    QString m_problem;
+    MergeLayout m_layout;
     int m_resultCode = NoError;
     int m_writeFailure = 0;
     bool m_ran = false;

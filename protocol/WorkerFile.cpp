@@ -315,6 +315,19 @@ int intField(const QJsonObject &object, const QString &key, QStringList *problem
     return int(number);
 }
 
+bool boolField(const QJsonObject &object, const QString &key, QStringList *problems)
+{
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined() || value.isNull())
+        return false;
+    if (!value.isBool()) {
+        if (problems)
+            problems->append(QStringLiteral("\"%1\" is not true or false").arg(key));
+        return false;
+    }
+    return value.toBool();
+}
+
 QJsonObject withoutPasswords(const QJsonObject &object)
 {
     QJsonObject result;

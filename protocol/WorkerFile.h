@@ -51,11 +51,12 @@ bool appendLine(const QString &path, const QString &line);
 QStringList readLines(const QString &path);
 
 // Field readers for the records. A missing key (or null) gives the empty
-// string or 0; a value of the wrong type also gives that and appends a
+// string, 0 or false; a value of the wrong type also gives that and appends a
 // description to *problems, so readers can refuse a malformed request while
 // staying lenient about absent keys. Numbers must be whole and fit an int.
 QString stringField(const QJsonObject &object, const QString &key, QStringList *problems);
 int intField(const QJsonObject &object, const QString &key, QStringList *problems);
+bool boolField(const QJsonObject &object, const QString &key, QStringList *problems);
 
 // A copy with the value of every key that names a password (at any depth)
 // replaced by an empty string: the only form of request data fit for a trace.

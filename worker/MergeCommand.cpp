@@ -36,12 +36,14 @@ MergeResponse runEngine(const MergeRequest &request)
     MergeWorker worker(std::make_shared<DebenuService>(), request.tasks, request.saveFileName,
                        request.properties(), &progress);
     worker.setScratchDirectory(request.cachePath);
+    worker.setLayout(request.layout());
     worker.run();
     MergeResponse response;
     response.errorCode = worker.resultCode();
     response.mergedFileName = worker.mergedFile();
     response.errorFiles = worker.errorFiles();
     response.writeError = WriteError::fromPdfErrorCode(worker.writeFailure());
+    response.problem = worker.problem();
     // A merge that wrote nothing is a failure, whatever step gave up.
     if (response.errorCode == MergeWorker::NoError && response.mergedFileName.isEmpty())
         response.errorCode = WorkerCode::NothingProduced;
@@ -58,7 +60,8 @@ int runMergeCommand(const QString &requestPath)
         logError(QStringLiteral("merge request %1 unreadable: %2").arg(QDir::toNativeSeparators(requestPath), problem));
         return WorkerCode::RequestUnreadable;
     }
-    const MergeRequest request = MergeRequest::fromJson(object);
+    QStringList problems;
+    const MergeRequest request = MergeRequest::fromJson(object, &problems);
     // The session values name the folder the response goes to: an existing
     // folder and an identifier that cannot climb out of it.
     if (!request.sessionProblems().isEmpty() || !QFileInfo(request.cachePath).isDir()) {
@@ -72,11 +75,12 @@ int runMergeCommand(const QString &requestPath)
     }
     FileUtils::setWorkerSession(request.sessionId, request.cachePath);
     MergeResponse response;
-    const QStringList problems = request.validate();
+    problems += request.validate();
     if (!problems.isEmpty()) {
         logError(QStringLiteral("merge request %1 refused: %2")
                      .arg(QDir::toNativeSeparators(requestPath), problems.join(QStringLiteral("; "))));
         response.errorCode = WorkerCode::RequestInvalid;
+        response.problem = problems.join(QStringLiteral("; "));
     } else {
         response = runEngine(request);
     }

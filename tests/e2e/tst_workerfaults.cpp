@@ -225,8 +225,11 @@ class TestWorkerFaults : public QObject
     static MergeResponse mergeResponse(const QString &session, const QString &id)
     {
         QJsonObject object;
-        if (!WorkerFile::read(session + "/" + id + ".resp", object))
-            return MergeResponse{-1, QString(), {}, QString()};
+        if (!WorkerFile::read(session + "/" + id + ".resp", object)) {
+            MergeResponse unread;
+            unread.errorCode = -1;
+            return unread;
+        }
         return MergeResponse::fromJson(object);
     }
 
