@@ -16,6 +16,7 @@ class MergeTableView;
 class PasswordPromptDialog;
 class ProgressControl;
 class ProgressDialog;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +47,18 @@ public:
     QString saveFolder() const { return m_saveFolder; }
     void setSaveFolder(const QString &folder);
     bool isMerging() const;
+    // The options below the list, for the screen's owner and its tests.
+    CheckBox *interleaveSwitch() const { return m_interleave; }
+    CheckBox *reverseLastSwitch() const { return m_reverseLast; }
+    CheckBox *blankAfterOddSwitch() const { return m_blankAfterOdd; }
+    // What the screen says about a refused page choice; empty when none is.
+    QString pageProblemText() const;
+    // The row actions: turn clockwise (Ctrl+R), counterclockwise
+    // (Ctrl+Shift+R), upside down, and choose the pages in the Pages cell.
+    QAction *turnClockwiseAction() const { return m_turnClockwise; }
+    QAction *turnCounterclockwiseAction() const { return m_turnCounterclockwise; }
+    QAction *turnUpsideDownAction() const { return m_turnUpsideDown; }
+    QAction *choosePagesAction() const { return m_choosePages; }
 
 signals:
     void preview(QString fileName, QString password);
@@ -70,6 +83,10 @@ public slots:
     void onMergeStarted();
     void onMergeFinished(int errorCode, QString mergedFileName);
     void onMergeComplete();
+    // Adds degrees clockwise to the selected row's turn.
+    void turnSelectedRow(int degrees);
+    // Opens the Pages cell of the selected row for editing.
+    void editSelectedRowPages();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -77,6 +94,16 @@ protected:
 private:
     QWidget *buildTableBox();
     QWidget *buildOutputPage();
+    QWidget *buildOptions();
+    void createRowActions();
+    void updateRowActions();
+    void onInterleaveChanged(int state);
+    void onBlankAfterOddChanged(int state);
+    // Shows typed (the problem of the text in the open Pages editor of
+    // editedRow) or else the first refused row's problem but editedRow's
+    // beside the list; hides the line when there is none.
+    void showPageProblem(int editedRow = -1, const QString &typed = QString());
+    int selectedRow() const;
     void connectSignals();
     void retranslate();
     void showMessage(const QString &caption, const QString &text);
@@ -86,6 +113,7 @@ private:
     void showMergeDone(const QStringList &leftOut);
     // Says why MERGE cannot start now; false when it can.
     bool refuseMerge(const QString &name);
+    bool refusePageChoice();
 
     Merge *m_merge = nullptr;
     MergeModel *m_model = nullptr;
@@ -104,6 +132,14 @@ private:
     QLineEdit *m_editName = nullptr;
     QLabel *m_labelExtension = nullptr;
     CheckBox *m_passwordSwitch = nullptr;
+    QLabel *m_labelPageProblem = nullptr;
+    CheckBox *m_interleave = nullptr;
+    CheckBox *m_reverseLast = nullptr;
+    CheckBox *m_blankAfterOdd = nullptr;
+    QAction *m_turnClockwise = nullptr;
+    QAction *m_turnCounterclockwise = nullptr;
+    QAction *m_turnUpsideDown = nullptr;
+    QAction *m_choosePages = nullptr;
     QStackedLayout *m_pageStack = nullptr;
     ProgressControl *m_mergeProgress = nullptr;
     ProgressDialog *m_addProgress = nullptr;
