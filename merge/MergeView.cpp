@@ -281,10 +281,11 @@ void MergeView::createRowActions()
     m_turnCounterclockwise->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     m_turnUpsideDown = new QAction(this);
     m_choosePages = new QAction(this);
-    // The shortcuts work wherever the focus is on the screen; the list itself
-    // takes no focus. The table's context menu offers the same actions.
+    // The list itself takes no focus, so the shortcuts work in the whole
+    // window, and only while this screen shows (a hidden widget's actions do
+    // not answer). The table's context menu offers the same actions.
     for (QAction *action : {m_choosePages, m_turnClockwise, m_turnCounterclockwise, m_turnUpsideDown}) {
-        action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        action->setShortcutContext(Qt::WindowShortcut);
         action->setEnabled(false);
         addAction(action);
         m_table->addAction(action);
