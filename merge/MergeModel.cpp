@@ -438,6 +438,19 @@ int MergeModel::chosenPageCount(int row) const
     return count;
 }
 
+QList<int> MergeModel::chosenPageNumbers(int row) const
+{
+    QList<int> numbers;
+    if (row < 0 || row >= m_items.size() || m_items.at(row).pages.isEmpty() || m_items.at(row).pageCount <= 0)
+        return numbers;
+    const MergeItem &item = m_items.at(row);
+    for (const PageEntry::Range &range : PageEntry::parseList(item.pages, item.pageCount).ranges) {
+        for (int page = range.first; page <= range.second; ++page)
+            numbers << page;
+    }
+    return numbers;
+}
+
 int MergeModel::totalPages() const
 {
     int total = 0;

@@ -117,6 +117,9 @@ public:
     // How many pages of row go into the merge: its page count when nothing
     // is chosen, 0 while the choice is refused.
     int chosenPageCount(int row) const;
+    // The page numbers row merges, in order; empty for all pages (also
+    // while the choice is refused or cannot be checked).
+    QList<int> chosenPageNumbers(int row) const;
     // Sum of chosenPageCount() over all items.
     int totalPages() const;
     // Every request to add files passes here; re-emitted as addFiles().

@@ -729,8 +729,11 @@ void MergeView::onMergeTableClicked(QModelIndex index)
         // Nothing to show of a file that cannot be read: say so instead.
         if (index.data(MergeModel::PageCountRole).toInt() <= 0)
             showUnreadable(index.row());
-        else
+        else if (m_model->item(index.row()).pages.isEmpty() && m_model->item(index.row()).rotation == 0)
             emit preview(path, password);
+        else
+            emit previewPages(path, password, m_model->chosenPageNumbers(index.row()),
+                              m_model->item(index.row()).rotation);
         break;
     }
     case ColumnRemove:

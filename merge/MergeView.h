@@ -62,6 +62,9 @@ public:
 
 signals:
     void preview(QString fileName, QString password);
+    // A row with chosen pages or a turn: the viewer shows pages (empty:
+    // all), each turned by rotation degrees clockwise, as they will merge.
+    void previewPages(QString fileName, QString password, QList<int> pages, int rotation);
     // A merge's end has been reported to the user (its dialog is closed).
     void runReported();
 

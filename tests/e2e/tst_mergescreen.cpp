@@ -13,6 +13,9 @@
 #include "merge/MergeTableView.h"
 #include "merge/MergeView.h"
 #include "widgets/CheckBox.h"
+#include "widgets/DocumentViewer.h"
+#include "widgets/Page.h"
+#include "widgets/PageView.h"
 #include "widgets/NewPasswordFields.h"
 #include "widgets/DropArea.h"
 #include "widgets/MessageMerge.h"
@@ -588,6 +591,26 @@ private slots:
         QCOMPARE(m_model->item(0).fileName, QStringLiteral("choice-alpha.pdf"));
         QCOMPARE(m_model->item(0).pages, QStringLiteral("3, 1"));
         QCOMPARE(m_model->item(1).rotation, 90);
+
+        // Preview shows the chosen pages, turned as they will be merged.
+        QSignalSpy previews(m_view, &MergeView::previewPages);
+        clickCell(0, MergeModel::PreviewColumn);
+        QCOMPARE(previews.count(), 1);
+        QCOMPARE(previews.first().at(2).value<QList<int>>(), (QList<int>{3, 1}));
+        clickCell(1, MergeModel::PreviewColumn);
+        QCOMPARE(previews.count(), 2);
+        QVERIFY(previews.last().at(2).value<QList<int>>().isEmpty());
+        QCOMPARE(previews.last().at(3).toInt(), 90);
+        DocumentViewer viewer;
+        QVERIFY(viewer.open(bravo, QString(), {}, 0));
+        const QSize upright = viewer.pageView()->findChild<Page *>()->size();
+        QVERIFY(viewer.open(bravo, QString(), {2}, 90));
+        const QList<Page *> shown = viewer.pageView()->findChildren<Page *>();
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.first()->pageNumber(), 2);
+        QCOMPARE(shown.first()->size(), upright.transposed());
+        QVERIFY(viewer.open(alpha, QString(), {3, 1}, 0));
+        QCOMPARE(viewer.pageView()->pageCount(), 2);
 
         // Interleaved, the last file from its end.
         QVERIFY(!m_view->reverseLastSwitch()->isEnabled());
