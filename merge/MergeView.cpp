@@ -251,6 +251,7 @@ QWidget *MergeView::buildOptions()
 {
     auto *box = new QFrame(this);
     box->setObjectName(QStringLiteral("mergeOptions"));
+    m_optionsBox = box;
     auto *lines = new QVBoxLayout(box);
     lines->setContentsMargins(0, 0, 0, 0);
     lines->setSpacing(2);
@@ -635,12 +636,14 @@ void MergeView::onMergeStarted()
     m_mergeProgress->setValue(0);
     m_mergeProgress->setText(tr("Merging files.."));
     QMetaObject::invokeMethod(m_tableBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, false));
+    QMetaObject::invokeMethod(m_optionsBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, false));
     QMetaObject::invokeMethod(m_pageStack, "setCurrentIndex", Qt::QueuedConnection, Q_ARG(int, 1));
 }
 
 void MergeView::onMergeComplete()
 {
     QMetaObject::invokeMethod(m_tableBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, true));
+    QMetaObject::invokeMethod(m_optionsBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, true));
     QMetaObject::invokeMethod(m_pageStack, "setCurrentIndex", Qt::QueuedConnection, Q_ARG(int, 0));
 }
 

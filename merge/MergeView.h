@@ -136,6 +136,7 @@ private:
     QLabel *m_labelExtension = nullptr;
     CheckBox *m_passwordSwitch = nullptr;
     QLabel *m_labelPageProblem = nullptr;
+    QFrame *m_optionsBox = nullptr;
     CheckBox *m_interleave = nullptr;
     CheckBox *m_reverseLast = nullptr;
     CheckBox *m_blankAfterOdd = nullptr;
