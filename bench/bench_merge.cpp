@@ -2,12 +2,15 @@
 // one run, on generated documents:
 //  - four large documents (3,000 pages in all) against
 //    `qpdf --empty --pages ... --`;
+//  - two 1,000-page documents (the front and back sides of a scan) merged
+//    interleaved, the second from its end, against the same two merged
+//    whole by pdfworker: interleaving must cost no more than a whole merge;
 //  - the one-file-per-page split of a 2,000-page document whose pages share
 //    their fonts (as a split's outputs do) against the same qpdf command and
 //    `mutool merge`: time, peak memory and output size against the document
 //    they were split from.
 // Usage: bench_merge [single files] [pages of the large documents in all]
-// (defaults 2000 and 3000). Times and peak memory of the children are
+// [pages of each scan] (defaults 2000, 3000 and 1000). Times and peak memory of the children are
 // measured here (wait4), against qpdf and mutool started the same way.
 
 #ifndef POINTERHOLDER_TRANSITION
@@ -134,8 +137,10 @@ QString workerPath()
     return QFileInfo(besideBench).isExecutable() ? besideBench : MergeLauncher::workerExecutable();
 }
 
-// One merge through the worker, as the launcher starts it.
-Measure measureWorker(const QStringList &files, const QString &output, const QString &sessionRoot)
+// One merge through the worker, as the launcher starts it; interleaved
+// (the last file from its end) when asked.
+Measure measureWorker(const QStringList &files, const QString &output, const QString &sessionRoot,
+                      bool interleave = false)
 {
     const QString id = FileUtils::uniqueId();
     const QString session = sessionRoot + QLatin1Char('/') + id;
@@ -149,6 +154,8 @@ Measure measureWorker(const QStringList &files, const QString &output, const QSt
         request.tasks << task;
     }
     request.saveFileName = output;
+    request.interleave = interleave;
+    request.interleaveReverseLast = interleave;
     request.setProperties(DocumentProperties(QStringLiteral("Bench"), QString(), QString(), QStringLiteral("Bench"),
                                              QStringLiteral("Bench")));
     request.cachePath = session;
@@ -206,6 +213,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const int singles = argc > 1 ? std::atoi(argv[1]) : 2000;
     const int largePages = argc > 2 ? std::atoi(argv[2]) : 3000;
+    const int scanPages = argc > 3 ? std::atoi(argv[3]) : 1000;
     // SW_BENCH_DIR keeps the generated files there for a closer look.
     QTemporaryDir dir;
     const QString kept = qEnvironmentVariable("SW_BENCH_DIR");
@@ -237,6 +245,24 @@ int main(int argc, char *argv[])
     print(QStringLiteral("  output size: pdfworker %1, qpdf %2")
               .arg(megabytes(QFileInfo(work + QStringLiteral("/large-ours.pdf")).size()),
                    megabytes(QFileInfo(work + QStringLiteral("/large-qpdf.pdf")).size())));
+
+    // Two scans, interleaved against merged whole.
+    const QStringList scans{work + QStringLiteral("/fronts.pdf"), work + QStringLiteral("/backs.pdf")};
+    if (!writeDocument(scans.first(), scanPages, 77u) || !writeDocument(scans.last(), scanPages, 78u))
+        return 1;
+    ::sync();
+    print(QStringLiteral("two scans of %1 pages each").arg(scanPages));
+    const Measure wholeScans = measureWorker(scans, work + QStringLiteral("/scans-whole.pdf"), work);
+    const Measure interleavedScans = measureWorker(scans, work + QStringLiteral("/scans-interleaved.pdf"), work, true);
+    print(QStringLiteral("  interleaved: %1 (cpu %2 s) | whole: %3 (cpu %4 s)")
+              .arg(seconds(interleavedScans))
+              .arg(interleavedScans.cpuSeconds, 0, 'f', 2)
+              .arg(seconds(wholeScans))
+              .arg(wholeScans.cpuSeconds, 0, 'f', 2));
+    print(QStringLiteral("  ratio wall time %1, cpu time %2, peak memory %3 (interleaved / whole)")
+              .arg(ratio(interleavedScans.seconds, wholeScans.seconds),
+                   ratio(interleavedScans.cpuSeconds, wholeScans.cpuSeconds),
+                   ratio(interleavedScans.peakKb, wholeScans.peakKb)));
 
     // The one-file-per-page split of one document.
     const QString source = work + QStringLiteral("/source.pdf");
@@ -273,5 +299,5 @@ int main(int argc, char *argv[])
         report(QStringLiteral("merge"), oursSingles, mutoolSingles, QStringLiteral("mutool merge"));
         print(QStringLiteral("  output size: mutool %1").arg(megabytes(QFileInfo(mutoolOut).size())));
     }
-    return oursLarge.ok && oursSingles.ok ? 0 : 1;
+    return oursLarge.ok && oursSingles.ok && wholeScans.ok && interleavedScans.ok ? 0 : 1;
 }

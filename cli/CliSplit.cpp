@@ -10,9 +10,9 @@
 #include "cli/TerminalProgress.h"
 #include "pdf/DebenuService.h"
 #include "protocol/OutcomeText.h"
+#include "protocol/PageEntry.h"
 #include "protocol/WorkerCode.h"
 #include "split/BookmarkParts.h"
-#include "split/PageEntry.h"
 #include "split/SplitFactory.h"
 #include "split/SplitLauncher.h"
 

@@ -64,11 +64,14 @@ void Merge::run()
 {
     if (m_launcher.isRunning())
         return;
-    if (m_model.count() < 2)
+    if (m_model.count() < 2 || m_model.firstRowWithPageProblem() >= 0)
         return;
     MergeRequest request;
     request.setProperties(documentProperties());
     request.saveFileName = m_saveFileName;
+    request.interleave = m_interleave;
+    request.interleaveReverseLast = m_interleave && m_interleaveReverseLast;
+    request.blankAfterOdd = m_blankAfterOdd && !m_interleave;
     request.tasks = m_model.tasks();
     m_leftOutByList.clear();
     QSet<QString> sent;

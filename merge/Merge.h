@@ -33,6 +33,18 @@ public:
     void setSaveFileName(const QString &fileName);
     QString saveFileName() const;
 
+    // How the files' pages follow each other in the next run (see
+    // MergeRequest): one from each file in turn, the last file's from its
+    // end; or a blank page after every file with an odd number of pages.
+    // The worker refuses interleaving together with blank pages: the screen
+    // offers one at a time.
+    void setInterleave(bool interleave) { m_interleave = interleave; }
+    bool interleave() const { return m_interleave; }
+    void setInterleaveReverseLast(bool reverseLast) { m_interleaveReverseLast = reverseLast; }
+    bool interleaveReverseLast() const { return m_interleaveReverseLast; }
+    void setBlankAfterOdd(bool blankAfterOdd) { m_blankAfterOdd = blankAfterOdd; }
+    bool blankAfterOdd() const { return m_blankAfterOdd; }
+
     // The program's defaults (DocumentProperties::programDefaults) with the
     // "Publisher" setting and the password above. Opens the settings once.
     DocumentProperties documentProperties() const;
@@ -61,8 +73,10 @@ signals:
     void complete();
 
 public slots:
-    // Starts a merge of the list unless one runs or the list holds fewer than
-    // two files. May ask for missing passwords first (modal, blocking).
+    // Starts a merge of the list unless one runs, the list holds fewer than
+    // two files or a row's page choice is refused (the screen says why
+    // before it calls this). May ask for missing passwords first (modal,
+    // blocking).
     void run();
     // Kills a running worker; finished() then reports a nonzero code.
     void cancel();
@@ -77,4 +91,7 @@ private:
     QList<WorkerOutcome::LeftOut> m_leftOutByList;
     WorkerOutcome m_outcome;
     bool m_cancelRequested = false;
+    bool m_interleave = false;
+    bool m_interleaveReverseLast = false;
+    bool m_blankAfterOdd = false;
 };

@@ -16,6 +16,10 @@ struct MergeItem
     qint32 pageCount = 0;
     bool hasPassword = false;
     bool hasSecurity = false;
+    // The pages to merge as typed in the Pages cell ("1-3, 7, 10-"); empty: all.
+    QString pages;
+    // Degrees clockwise added to every page's own turn: 0, 90, 180 or 270.
+    int rotation = 0;
 
     // Protected by an open password that is not known yet.
     bool needsPassword() const { return hasPassword && password.isEmpty(); }

@@ -1,8 +1,10 @@
 #include "merge/MergeItemDelegate.h"
 
 #include "merge/MergeModel.h"
+#include "protocol/PageEntry.h"
 #include "widgets/PixmapLoader.h"
 
+#include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 
@@ -57,8 +59,15 @@ void MergeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
                               const QModelIndex &index) const
 {
     switch (index.column()) {
+    case MergeModel::FileNameColumn:
+        if (isFillerRow(index)) {
+            QStyledItemDelegate::paint(painter, option, index);
+        } else {
+            paintName(painter, option, index);
+            paintDropLine(painter, option, index);
+        }
+        break;
     case 0:
-    case 1:
     case 2:
         QStyledItemDelegate::paint(painter, option, index);
         if (!isFillerRow(index))
@@ -81,6 +90,67 @@ void MergeItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         QStyledItemDelegate::paint(painter, option, index);
         break;
     }
+}
+
+QString MergeItemDelegate::rotationText(int degrees)
+{
+    switch (((degrees % 360) + 360) % 360) {
+    case 90:
+        return QStringLiteral("\u21bb 90\u00b0");
+    case 180:
+        return QStringLiteral("\u21bb 180\u00b0");
+    case 270:
+        return QStringLiteral("\u21ba 90\u00b0");
+    default:
+        return QString();
+    }
+}
+
+QWidget *MergeItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                         const QModelIndex &index) const
+{
+    if (index.column() != MergeModel::PagesColumn)
+        return QStyledItemDelegate::createEditor(parent, option, index);
+    auto *editor = new QLineEdit(parent);
+    editor->setObjectName(QStringLiteral("pagesEditor"));
+    editor->setPlaceholderText(tr("all"));
+    editor->setFrame(false);
+    const int pageCount = index.data(MergeModel::PageCountRole).toInt();
+    const int row = index.row();
+    connect(editor, &QLineEdit::textChanged, this, [this, editor, pageCount, row](const QString &text) {
+        const QString problem = text.trimmed().isEmpty()
+                                    ? QString()
+                                    : PageEntry::message(PageEntry::parseList(text, pageCount));
+        editor->setStyleSheet(problem.isEmpty() ? QString() : QStringLiteral("color: rgb(151, 52, 57);"));
+        emit pagesChecked(row, problem);
+    });
+    connect(editor, &QObject::destroyed, this, [this]() { emit pagesChecked(-1, QString()); });
+    return editor;
+}
+
+// The name is cut short before the turn marker rather than under it.
+void MergeItemDelegate::paintName(QPainter *painter, const QStyleOptionViewItem &option,
+                                  const QModelIndex &index) const
+{
+    const QString marker = rotationText(index.data(MergeModel::RotationRole).toInt());
+    if (marker.isEmpty()) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected)
+        painter->fillRect(option.rect, option.palette.highlight());
+    const int markerWidth = option.fontMetrics.horizontalAdvance(marker) + 8;
+    QStyleOptionViewItem nameOption = option;
+    nameOption.rect.setRight(option.rect.right() - markerWidth);
+    QStyledItemDelegate::paint(painter, nameOption, index);
+    painter->save();
+    painter->setPen(selected ? option.palette.highlightedText().color() : QColor(4, 106, 208));
+    QRect markerRect = option.rect;
+    markerRect.setLeft(nameOption.rect.right());
+    markerRect.setRight(option.rect.right() - 4);
+    painter->drawText(markerRect, Qt::AlignRight | Qt::AlignVCenter, marker);
+    painter->restore();
 }
 
 void MergeItemDelegate::paintPassword(QPainter *painter, const QStyleOptionViewItem &option,

@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <QStyledItemDelegate>
 
-// Paints the merge table's cells: the password state as text, the preview and
-// remove cells as image buttons, and the drop line on top of the row that a
-// dragged row would land on. Size hints are the base class's.
+// Paints the merge table's cells: a turned row's turn beside its name, the
+// password state as text, the preview and remove cells as image buttons, and
+// the drop line on top of the row that a dragged row would land on. Edits
+// the Pages cell in a line edit that checks the choice as it is typed.
+// Size hints are the base class's.
 class MergeItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -15,6 +17,13 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+    // A line edit for the Pages cell (empty: all pages); the base class's
+    // editor elsewhere. Every change of its text is checked against the
+    // row's page count and reported by pagesChecked().
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    // "↻ 90°", "↻ 180°", "↺ 90°" for a turn of 90, 180, 270 degrees; empty for none.
+    static QString rotationText(int degrees);
 
     QString getButtonPreviewNormal() const { return m_previewNormal; }
     QString getButtonPreviewPressed() const { return m_previewPressed; }
@@ -46,12 +55,20 @@ public:
     // Every text the password cell can show, in the current language.
     static QStringList passwordTexts();
 
+signals:
+    // The Pages editor of row checked its text: problem is why it would be
+    // refused, empty when it would be taken. Sent with row -1 and an empty
+    // problem when the editor closes.
+    void pagesChecked(int row, const QString &problem) const;
+
 public slots:
     void setDragState(bool enabled) { m_dragEnabled = enabled; }
     void enableDrag() { m_dragEnabled = true; }
     void disableDrag() { m_dragEnabled = false; }
 
 private:
+    void paintName(QPainter *painter, const QStyleOptionViewItem &option,
+                   const QModelIndex &index) const;
     void paintPassword(QPainter *painter, const QStyleOptionViewItem &option,
                        const QModelIndex &index) const;
     void paintImageButton(QPainter *painter, const QStyleOptionViewItem &option,

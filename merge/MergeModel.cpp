@@ -4,9 +4,11 @@
 #include "app/Logger.h"
 #include "merge/IPasswordPrompt.h"
 #include "merge/InformationWorker.h"
+#include "protocol/PageEntry.h"
 #include "protocol/SessionFolder.h"
 
 #include <QCollator>
+#include <QColor>
 #include <QDebug>
 #include <QDir>
 #include <QLocale>
@@ -137,6 +139,10 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
         case FileNameColumn:
             return item.fileName;
         case PagesColumn:
+            // Editing starts from the choice; shown, an empty choice is the
+            // whole file, said by its page count.
+            if (role == Qt::EditRole || !item.pages.isEmpty())
+                return item.pages;
             return item.pageCount == 0 ? QVariant(QStringLiteral("?")) : QVariant(item.pageCount);
         case PreviewColumn:
             return QStringLiteral("Preview");
@@ -150,13 +156,14 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
             return int(Qt::AlignHCenter | Qt::AlignVCenter);
         return QVariant();
     case Qt::ToolTipRole:
-        // The column shows the name only, cut when long: the whole path.
-        if (index.column() == FileNameColumn)
-            return QDir::toNativeSeparators(item.fullPath);
-        return actionText(index.column());
+        return toolTip(index);
     case Qt::AccessibleTextRole:
         // The preview and remove cells are pictures: what they do.
         return actionText(index.column());
+    case Qt::ForegroundRole:
+        if (index.column() == PagesColumn && !pageProblem(index.row()).isEmpty())
+            return QColor(151, 52, 57);
+        return QVariant();
     case FullPathRole:
         return item.fullPath;
     case HasPasswordRole:
@@ -167,6 +174,12 @@ QVariant MergeModel::data(const QModelIndex &index, int role) const
         return item.hasSecurity;
     case PageCountRole:
         return item.pageCount;
+    case ChosenPagesRole:
+        return item.pages;
+    case RotationRole:
+        return item.rotation;
+    case PageProblemRole:
+        return pageProblem(index.row());
     default:
         return QVariant();
     }
@@ -192,11 +205,47 @@ QVariant MergeModel::headerData(int section, Qt::Orientation orientation, int ro
     }
 }
 
+QVariant MergeModel::toolTip(const QModelIndex &index) const
+{
+    const MergeItem &item = m_items.at(index.row());
+    switch (index.column()) {
+    case FileNameColumn:
+        // The column shows the name only, cut when long: the whole path.
+        if (item.rotation == 0)
+            return QDir::toNativeSeparators(item.fullPath);
+        return QDir::toNativeSeparators(item.fullPath) + QLatin1Char('\n')
+               + tr("Every page turned %1\u00b0 clockwise").arg(item.rotation);
+    case PagesColumn: {
+        if (item.pageCount <= 0)
+            return QVariant();
+        const QString problem = pageProblem(index.row());
+        if (!problem.isEmpty())
+            return problem;
+        if (item.pages.isEmpty())
+            return tr("All %n pages. Double-click to choose pages, such as 1-3, 7, 10-.", nullptr, item.pageCount);
+        return tr("%1 of %2 pages chosen. Double-click to change.").arg(chosenPageCount(index.row())).arg(item.pageCount);
+    }
+    default:
+        return actionText(index.column());
+    }
+}
+
+bool MergeModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || index.column() != PagesColumn || !index.isValid() || isFillerRow(index.row()))
+        return false;
+    setPages(index.row(), value.toString());
+    return true;
+}
+
 Qt::ItemFlags MergeModel::flags(const QModelIndex &index) const
 {
-    if (index.isValid() && !isFillerRow(index.row()))
-        return QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
-    return Qt::ItemIsDropEnabled;
+    if (!index.isValid() || isFillerRow(index.row()))
+        return Qt::ItemIsDropEnabled;
+    Qt::ItemFlags flags = QAbstractTableModel::flags(index) | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    if (index.column() == PagesColumn && m_items.at(index.row()).pageCount > 0)
+        flags |= Qt::ItemIsEditable;
+    return flags;
 }
 
 // Target-move lets the table finish an internal move without deleting the
@@ -407,11 +456,81 @@ bool MergeModel::moveDown(const QModelIndex &index)
     return true;
 }
 
+void MergeModel::setPages(int row, const QString &pages)
+{
+    if (row < 0 || row >= m_items.size())
+        return;
+    MergeItem item = m_items.at(row);
+    item.pages = pages.trimmed();
+    setItem(row, item);
+}
+
+void MergeModel::setRotation(int row, int degrees)
+{
+    if (row < 0 || row >= m_items.size())
+        return;
+    MergeItem item = m_items.at(row);
+    item.rotation = ((degrees % 360) + 360) % 360;
+    setItem(row, item);
+}
+
+void MergeModel::turn(int row, int degrees)
+{
+    if (row >= 0 && row < m_items.size())
+        setRotation(row, m_items.at(row).rotation + degrees);
+}
+
+QString MergeModel::pageProblem(int row) const
+{
+    if (row < 0 || row >= m_items.size())
+        return QString();
+    const MergeItem &item = m_items.at(row);
+    if (item.pages.isEmpty() || item.pageCount <= 0)
+        return QString();
+    return PageEntry::message(PageEntry::parseList(item.pages, item.pageCount));
+}
+
+int MergeModel::firstRowWithPageProblem(int skippedRow) const
+{
+    for (int row = 0; row < m_items.size(); ++row) {
+        if (row != skippedRow && !pageProblem(row).isEmpty())
+            return row;
+    }
+    return -1;
+}
+
+int MergeModel::chosenPageCount(int row) const
+{
+    if (row < 0 || row >= m_items.size())
+        return 0;
+    const MergeItem &item = m_items.at(row);
+    if (item.pages.isEmpty() || item.pageCount <= 0)
+        return item.pageCount;
+    const PageEntry::Result chosen = PageEntry::parseList(item.pages, item.pageCount);
+    int count = 0;
+    for (const PageEntry::Range &range : chosen.ranges)
+        count += range.second - range.first + 1;
+    return count;
+}
+
+QList<int> MergeModel::chosenPageNumbers(int row) const
+{
+    QList<int> numbers;
+    if (row < 0 || row >= m_items.size() || m_items.at(row).pages.isEmpty() || m_items.at(row).pageCount <= 0)
+        return numbers;
+    const MergeItem &item = m_items.at(row);
+    for (const PageEntry::Range &range : PageEntry::parseList(item.pages, item.pageCount).ranges) {
+        for (int page = range.first; page <= range.second; ++page)
+            numbers << page;
+    }
+    return numbers;
+}
+
 int MergeModel::totalPages() const
 {
     int total = 0;
-    for (const MergeItem &item : m_items)
-        total += item.pageCount;
+    for (int row = 0; row < m_items.size(); ++row)
+        total += chosenPageCount(row);
     return total;
 }
 
@@ -485,6 +604,8 @@ MergeTaskList MergeModel::tasks()
         task.password = item.password;
         task.hasSecurity = item.hasSecurity;
         task.pageCount = item.pageCount;
+        task.pages = item.pages;
+        task.rotation = item.rotation;
         task.order = i;
         result.append(task);
     }

@@ -40,7 +40,10 @@ public:
         PasswordRole,                    // 259
         HasSecurityRole,                 // 260
         FillerRowRole,                   // 261: true for rows past the last item
-        PageCountRole                    // 262: the page count as a number (0: none read)
+        PageCountRole,                   // 262: the page count as a number (0: none read)
+        ChosenPagesRole,                 // 263: the row's page choice as typed; empty: all
+        RotationRole,                    // 264: the row's turn in degrees clockwise
+        PageProblemRole                  // 265: why the page choice is refused; empty when it is not
     };
 
     // The drag payload of a row move inside the table.
@@ -61,6 +64,10 @@ public:
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // The Pages cell takes a page choice (EditRole text); any other cell
+    // and role: false.
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    // The Pages cell of a row with a known page count is editable.
     Qt::ItemFlags flags(const QModelIndex &index) const override;
     Qt::DropActions supportedDropActions() const override;
     QStringList mimeTypes() const override;
@@ -97,7 +104,27 @@ public:
     // Swap with the neighbour above / below; false at the edge.
     bool moveUp(const QModelIndex &index);
     bool moveDown(const QModelIndex &index);
-    // Sum of the page counts of all items.
+    // The pages of row to merge, as a person types them (empty: all). Kept
+    // as typed, even when refused, so the cell shows what was typed and the
+    // merge can say why it cannot start. Out of range: nothing.
+    void setPages(int row, const QString &pages);
+    // Sets the row's turn to degrees clockwise, brought into 0..359; turn()
+    // adds degrees (negative: counterclockwise) to it. Out of range: nothing.
+    void setRotation(int row, int degrees);
+    void turn(int row, int degrees);
+    // Why the row's page choice cannot be merged (the page entry's sentence),
+    // empty when it can or cannot be checked yet (page count unknown).
+    QString pageProblem(int row) const;
+    // The first row but skippedRow whose page choice is refused; -1 when
+    // none is.
+    int firstRowWithPageProblem(int skippedRow = -1) const;
+    // How many pages of row go into the merge: its page count when nothing
+    // is chosen, 0 while the choice is refused.
+    int chosenPageCount(int row) const;
+    // The page numbers row merges, in order; empty for all pages (also
+    // while the choice is refused or cannot be checked).
+    QList<int> chosenPageNumbers(int row) const;
+    // Sum of chosenPageCount() over all items.
     int totalPages() const;
     // Every request to add files passes here; re-emitted as addFiles().
     void requestAddFiles(const QStringList &urls);
@@ -135,6 +162,7 @@ private:
     // What the picture in an action column does (preview, remove), for its
     // tooltip and screen readers; nothing for the other columns.
     static QVariant actionText(int column);
+    QVariant toolTip(const QModelIndex &index) const;
     void swapItems(int upper, int lower);
     void setSorted(bool sorted, Qt::SortOrder order = Qt::AscendingOrder);
     void onRepaired(const QString &id, std::unique_ptr<SessionFolder> folder, const DocumentRepair::Result &result);

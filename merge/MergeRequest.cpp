@@ -20,13 +20,40 @@ const QString keyProducer = QStringLiteral("property_producer");
 const QString keyPublisher = QStringLiteral("property_publisher");
 const QString keyCachePath = QStringLiteral("cache_path");
 const QString keySessionId = QStringLiteral("session_id");
+const QString keyInterleave = QStringLiteral("interleave");
+const QString keyInterleaveReverseLast = QStringLiteral("interleave_reverse_last");
+const QString keyBlankAfterOdd = QStringLiteral("blank_after_odd");
+
+// Each of problems, said of the task at index.
+QStringList ofTask(const QStringList &problems, int index, const MergeTask &task)
+{
+    QStringList said;
+    for (const QString &problem : problems)
+        said << MergeRequest::taskLabel(index, task) + QStringLiteral(": ") + problem;
+    return said;
+}
+
 } // namespace
+
+QString MergeRequest::taskLabel(int index, const MergeTask &task)
+{
+    return QStringLiteral("task %1 (%2)").arg(index + 1).arg(QFileInfo(task.fullPath).fileName());
+}
 
 DocumentProperties MergeRequest::properties() const
 {
     DocumentProperties properties(author, title, password, creator, producer);
     properties.publisher = publisher;
     return properties;
+}
+
+MergeLayout MergeRequest::layout() const
+{
+    MergeLayout layout;
+    layout.interleave = interleave;
+    layout.reverseLast = interleave && interleaveReverseLast;
+    layout.blankAfterOdd = blankAfterOdd;
+    return layout;
 }
 
 void MergeRequest::setProperties(const DocumentProperties &properties)
@@ -55,6 +82,12 @@ QJsonObject MergeRequest::toJson() const
     object.insert(keyPublisher, publisher);
     object.insert(keyCachePath, cachePath);
     object.insert(keySessionId, sessionId);
+    if (interleave)
+        object.insert(keyInterleave, true);
+    if (interleaveReverseLast)
+        object.insert(keyInterleaveReverseLast, true);
+    if (blankAfterOdd)
+        object.insert(keyBlankAfterOdd, true);
     return object;
 }
 
@@ -84,6 +117,9 @@ MergeRequest MergeRequest::fromJson(const QJsonObject &object, QStringList *prob
     request.publisher = record.text(keyPublisher);
     request.cachePath = record.text(keyCachePath);
     request.sessionId = record.text(keySessionId);
+    request.interleave = record.flag(keyInterleave);
+    request.interleaveReverseLast = record.flag(keyInterleaveReverseLast);
+    request.blankAfterOdd = record.flag(keyBlankAfterOdd);
     return request;
 }
 
@@ -107,6 +143,12 @@ QStringList MergeRequest::validate() const
             break;
         }
     }
+    for (int i = 0; i < tasks.size(); ++i)
+        problems += ofTask(tasks.at(i).validate(), i, tasks.at(i));
+    // Interleaved, the files share no page boundaries a blank page could
+    // keep.
+    if (interleave && blankAfterOdd)
+        problems << QStringLiteral("\"interleave\" and \"blank_after_odd\" cannot be combined");
     if (saveFileName.isEmpty())
         return problems;
     const QString name = QFileInfo(saveFileName).fileName();

@@ -22,7 +22,7 @@ const int ColumnCount = 6;
 // The narrowest the columns get; the pages and password columns widen to
 // their texts in the current language, and the name column takes the rest.
 const int NumberWidth = 29;
-const int PagesWidth = 50;
+const int PagesWidth = 74;
 const int PasswordWidth = 106;
 const int PreviewWidth = 41;
 const int RemoveWidth = 49;

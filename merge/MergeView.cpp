@@ -8,6 +8,7 @@
 #include "merge/InformationWorker.h"
 #include "merge/InformationWorkerList.h"
 #include "merge/Merge.h"
+#include "merge/MergeItemDelegate.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "merge/PasswordPromptDialog.h"
@@ -25,6 +26,7 @@
 #include "widgets/ProgressControl.h"
 #include "widgets/ProgressDialog.h"
 
+#include <QAction>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QDebug>
@@ -98,7 +100,9 @@ MergeView::MergeView(QWidget *parent, Merge *merge)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(buildTableBox(), 1);
-    layout->addSpacing(20);
+    layout->addSpacing(4);
+    layout->addWidget(buildOptions());
+    layout->addSpacing(10);
 
     m_pageStack = new QStackedLayout();
     m_pageStack->addWidget(buildOutputPage());
@@ -121,6 +125,7 @@ MergeView::MergeView(QWidget *parent, Merge *merge)
     m_prompt = std::make_unique<PasswordPromptDialog>(this);
     m_merge->setPasswordPrompt(m_prompt.get());
 
+    createRowActions();
     connectSignals();
     retranslate();
     updateMoveButtons();
@@ -148,27 +153,39 @@ QWidget *MergeView::buildTableBox()
 {
     m_tableBox = new QFrame(this);
     m_tableBox->setObjectName(QStringLiteral("tableBox"));
-    // Six rows in the smallest window; a larger window shows more.
-    m_tableBox->setMinimumHeight(209);
+    // Five rows in the smallest window; a larger window shows more.
+    m_tableBox->setMinimumHeight(175);
     m_tableBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto *row = new QHBoxLayout(m_tableBox);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
 
+    // A refused page choice is said right under the list, where the cell is
+    // being typed in; the list gives up the line only while there is one.
+    auto *listColumn = new QVBoxLayout();
+    listColumn->setContentsMargins(0, 0, 0, 0);
+    listColumn->setSpacing(0);
     m_table = new MergeTableView(m_model, m_tableBox);
     m_table->setMinimumWidth(TableWidth);
-    row->addWidget(m_table, 1);
+    listColumn->addWidget(m_table, 1);
+    m_labelPageProblem = new QLabel(m_tableBox);
+    m_labelPageProblem->setObjectName(QStringLiteral("labelPageProblem"));
+    m_labelPageProblem->setStyleSheet(QStringLiteral("color: rgb(151, 52, 57);"));
+    m_labelPageProblem->setWordWrap(true);
+    m_labelPageProblem->hide();
+    listColumn->addWidget(m_labelPageProblem);
+    row->addLayout(listColumn, 1);
 
     auto *column = new QVBoxLayout();
-    column->setContentsMargins(0, 0, 5, 10);
-    column->setSpacing(10);
+    column->setContentsMargins(0, 0, 5, 0);
+    column->setSpacing(6);
     m_buttonAdd = sideButton(QStringLiteral("buttonTableAdd"), m_tableBox);
     m_buttonMoveUp = sideButton(QStringLiteral("buttonMoveUp"), m_tableBox);
     m_buttonMoveDown = sideButton(QStringLiteral("buttonMoveDown"), m_tableBox);
     m_buttonClearAll = sideButton(QStringLiteral("buttonClearAll"), m_tableBox);
     m_buttonMoveUp->setEnabled(false);
     m_buttonMoveDown->setEnabled(false);
-    column->addSpacing(35);
+    column->addSpacing(30);
     column->addWidget(m_buttonAdd);
     column->addWidget(m_buttonMoveUp);
     column->addWidget(m_buttonMoveDown);
@@ -183,7 +200,7 @@ QWidget *MergeView::buildOutputPage()
     auto *page = new QFrame(this);
     auto *grid = new QGridLayout(page);
     grid->setContentsMargins(0, 0, 0, 0);
-    grid->setVerticalSpacing(12);
+    grid->setVerticalSpacing(8);
     grid->setColumnMinimumWidth(2, 10);
 
     m_labelFolder = new QLabel(page);
@@ -223,6 +240,7 @@ QWidget *MergeView::buildOutputPage()
     // The switch has a row of its own under the name: beside it, a long
     // translation would squeeze the name field until the name is cut.
     m_passwordSwitch = new CheckBox(page);
+    m_passwordSwitch->setObjectName(QStringLiteral("passwordSwitch"));
     m_passwordSwitch->setMinimumHeight(24);
 
     m_buttonMerge = new Button(page);
@@ -239,6 +257,127 @@ QWidget *MergeView::buildOutputPage()
     grid->addWidget(m_passwordSwitch, 2, 1, Qt::AlignLeft | Qt::AlignTop);
     grid->setColumnStretch(1, 1);
     return page;
+}
+
+QWidget *MergeView::buildOptions()
+{
+    auto *box = new QFrame(this);
+    box->setObjectName(QStringLiteral("mergeOptions"));
+    m_optionsBox = box;
+    auto *lines = new QVBoxLayout(box);
+    lines->setContentsMargins(0, 0, 0, 0);
+    lines->setSpacing(2);
+    auto *interleaveLine = new QHBoxLayout();
+    interleaveLine->setSpacing(18);
+    m_interleave = new CheckBox(box);
+    m_interleave->setObjectName(QStringLiteral("interleaveSwitch"));
+    m_reverseLast = new CheckBox(box);
+    m_reverseLast->setObjectName(QStringLiteral("reverseLastSwitch"));
+    m_reverseLast->setEnabled(false);
+    interleaveLine->addWidget(m_interleave);
+    interleaveLine->addWidget(m_reverseLast);
+    interleaveLine->addStretch();
+    m_blankAfterOdd = new CheckBox(box);
+    m_blankAfterOdd->setObjectName(QStringLiteral("blankAfterOddSwitch"));
+    for (CheckBox *option : {m_interleave, m_reverseLast, m_blankAfterOdd})
+        option->setMinimumHeight(22);
+    lines->addLayout(interleaveLine);
+    lines->addWidget(m_blankAfterOdd, 0, Qt::AlignLeft);
+    return box;
+}
+
+void MergeView::createRowActions()
+{
+    m_turnClockwise = new QAction(this);
+    m_turnClockwise->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_turnCounterclockwise = new QAction(this);
+    m_turnCounterclockwise->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
+    m_turnUpsideDown = new QAction(this);
+    m_choosePages = new QAction(this);
+    // The list itself takes no focus, so the shortcuts work in the whole
+    // window, and only while this screen shows (a hidden widget's actions do
+    // not answer). The table's context menu offers the same actions.
+    for (QAction *action : {m_choosePages, m_turnClockwise, m_turnCounterclockwise, m_turnUpsideDown}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        addAction(action);
+        m_table->addAction(action);
+    }
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_turnClockwise, &QAction::triggered, this, [this]() { turnSelectedRow(90); });
+    connect(m_turnCounterclockwise, &QAction::triggered, this, [this]() { turnSelectedRow(270); });
+    connect(m_turnUpsideDown, &QAction::triggered, this, [this]() { turnSelectedRow(180); });
+    connect(m_choosePages, &QAction::triggered, this, &MergeView::editSelectedRowPages);
+}
+
+int MergeView::selectedRow() const
+{
+    const QModelIndexList rows = m_table->selectionModel()->selectedRows();
+    if (rows.isEmpty() || rows.first().row() >= m_model->count())
+        return -1;
+    return rows.first().row();
+}
+
+void MergeView::updateRowActions()
+{
+    const int row = selectedRow();
+    const bool usable = row >= 0 && !isMerging();
+    for (QAction *action : {m_turnClockwise, m_turnCounterclockwise, m_turnUpsideDown})
+        action->setEnabled(usable);
+    m_choosePages->setEnabled(usable && m_model->item(row).pageCount > 0);
+}
+
+void MergeView::turnSelectedRow(int degrees)
+{
+    const int row = selectedRow();
+    if (row < 0 || isMerging())
+        return;
+    m_model->turn(row, degrees);
+}
+
+void MergeView::editSelectedRowPages()
+{
+    const int row = selectedRow();
+    if (row < 0 || isMerging())
+        return;
+    m_table->edit(m_model->index(row, MergeModel::PagesColumn));
+}
+
+void MergeView::onInterleaveChanged(int state)
+{
+    const bool on = state == Qt::Checked;
+    m_merge->setInterleave(on);
+    m_reverseLast->setEnabled(on);
+    // Interleaved files share no page boundary a blank page could keep.
+    if (on)
+        m_blankAfterOdd->setCheckState(Qt::Unchecked);
+    updateTotalPages();
+}
+
+void MergeView::onBlankAfterOddChanged(int state)
+{
+    const bool on = state == Qt::Checked;
+    m_merge->setBlankAfterOdd(on);
+    if (on)
+        m_interleave->setCheckState(Qt::Unchecked);
+    updateTotalPages();
+}
+
+QString MergeView::pageProblemText() const
+{
+    return m_labelPageProblem->isHidden() ? QString() : m_labelPageProblem->text();
+}
+
+void MergeView::showPageProblem(int editedRow, const QString &typed)
+{
+    QString text = typed;
+    if (text.isEmpty()) {
+        const int row = m_model->firstRowWithPageProblem(editedRow);
+        if (row >= 0)
+            text = tr("Pages of %1: %2").arg(m_model->item(row).fileName, m_model->pageProblem(row));
+    }
+    m_labelPageProblem->setText(text);
+    m_labelPageProblem->setVisible(!text.isEmpty());
 }
 
 void MergeView::connectSignals()
@@ -259,6 +398,17 @@ void MergeView::connectSignals()
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged,
             this, &MergeView::updateMoveButtons);
     connect(m_passwordSwitch, &CheckBox::stateChanged, this, &MergeView::onSetPassword);
+    connect(m_interleave, &CheckBox::stateChanged, this, &MergeView::onInterleaveChanged);
+    connect(m_reverseLast, &CheckBox::stateChanged, this,
+            [this](int state) { m_merge->setInterleaveReverseLast(state == Qt::Checked); });
+    connect(m_blankAfterOdd, &CheckBox::stateChanged, this, &MergeView::onBlankAfterOddChanged);
+    connect(m_table->itemDelegate(), &MergeItemDelegate::pagesChecked, this,
+            [this](int row, const QString &problem) { showPageProblem(row, problem); });
+    connect(m_model, &MergeModel::changed, this, [this]() { showPageProblem(); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this]() { showPageProblem(); });
+    connect(m_model, &MergeModel::changed, this, &MergeView::updateRowActions);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &MergeView::updateRowActions);
+    connect(m_table->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MergeView::updateRowActions);
     connect(m_model, &MergeModel::addFiles, this, &MergeView::onAddFiles);
     connect(m_model, &MergeModel::repairFinished, this, &MergeView::onRepairFinished);
     connect(m_merge, &Merge::started, this, &MergeView::onMergeStarted);
@@ -277,6 +427,20 @@ void MergeView::retranslate()
     nameSideButton(m_buttonMoveUp, tr("Move the selected file up"));
     nameSideButton(m_buttonMoveDown, tr("Move the selected file down"));
     nameSideButton(m_buttonClearAll, tr("Remove all files from the list"));
+    m_interleave->setText(tr("Interleave pages (for scans of front and back sides)"));
+    m_reverseLast->setText(tr("last file in reverse order"));
+    m_blankAfterOdd->setText(tr("Start every file on an odd page"));
+    m_interleave->setToolTip(tr("Takes one page from each file in turn: file 1 page 1, file 2 page 1, "
+                                "file 1 page 2, and so on."));
+    m_reverseLast->setToolTip(tr("Takes the last file's pages from its end, as a stack of back sides is "
+                                 "scanned."));
+    m_blankAfterOdd->setToolTip(tr("Adds a blank page after every file with an odd number of pages, so "
+                                   "that each file starts on a front side when printed on both sides."));
+    m_choosePages->setText(tr("Choose pages"));
+    m_turnClockwise->setText(tr("Turn clockwise"));
+    m_turnCounterclockwise->setText(tr("Turn counterclockwise"));
+    m_turnUpsideDown->setText(tr("Turn upside down"));
+    showPageProblem();
     m_table->viewport()->update();
     m_table->horizontalHeader()->viewport()->update();
     updateTotalPages();
@@ -365,9 +529,14 @@ void MergeView::moveToCenter(QWidget *srcWidget, int srcWidth, int srcHeight, QW
     srcWidget->move(center - QPoint(srcWidth / 2, srcHeight / 2));
 }
 
+// With blank pages after odd files, the total counts them as well.
 void MergeView::updateTotalPages()
 {
-    const int total = m_model->totalPages();
+    int total = m_model->totalPages();
+    if (m_merge->blankAfterOdd() && !m_merge->interleave()) {
+        for (int row = 0; row + 1 < m_model->count(); ++row)
+            total += m_model->chosenPageCount(row) % 2;
+    }
     m_labelTotalPages->setText(tr("%1 pages total", nullptr, total).arg(total));
 }
 
@@ -436,7 +605,7 @@ void MergeView::onButtonMerge()
         return;
     const QString folder = m_saveFolder.trimmed();
     QString name = m_editName->text().trimmed();
-    if (refuseMerge(name))
+    if (refuseMerge(name) || refusePageChoice())
         return;
     QString problem;
     if (!OutputFolder::ensure(folder, &problem)) {
@@ -480,6 +649,20 @@ bool MergeView::refuseMerge(const QString &name)
     return false;
 }
 
+// A refused page choice keeps the merge from starting; its cell is opened
+// so that it can be put right at once.
+bool MergeView::refusePageChoice()
+{
+    const int row = m_model->firstRowWithPageProblem();
+    if (row < 0)
+        return false;
+    showMessage(tr("Pages"), tr("The pages chosen for %1 cannot be merged: %2")
+                                 .arg(m_model->item(row).fileName, m_model->pageProblem(row)));
+    m_table->selectRow(row);
+    m_table->edit(m_model->index(row, MergeModel::PagesColumn));
+    return true;
+}
+
 void MergeView::onMergeStarted()
 {
     m_mergeProgress->reset();
@@ -488,12 +671,14 @@ void MergeView::onMergeStarted()
     m_mergeProgress->setValue(0);
     m_mergeProgress->setText(tr("Merging files.."));
     QMetaObject::invokeMethod(m_tableBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, false));
+    QMetaObject::invokeMethod(m_optionsBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, false));
     QMetaObject::invokeMethod(m_pageStack, "setCurrentIndex", Qt::QueuedConnection, Q_ARG(int, 1));
 }
 
 void MergeView::onMergeComplete()
 {
     QMetaObject::invokeMethod(m_tableBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, true));
+    QMetaObject::invokeMethod(m_optionsBox, "setEnabled", Qt::QueuedConnection, Q_ARG(bool, true));
     QMetaObject::invokeMethod(m_pageStack, "setCurrentIndex", Qt::QueuedConnection, Q_ARG(int, 0));
 }
 
@@ -563,8 +748,11 @@ void MergeView::onMergeTableClicked(QModelIndex index)
         // Nothing to show of a file that cannot be read: say so instead.
         if (index.data(MergeModel::PageCountRole).toInt() <= 0)
             showUnreadable(index.row());
-        else
+        else if (m_model->item(index.row()).pages.isEmpty() && m_model->item(index.row()).rotation == 0)
             emit preview(path, password);
+        else
+            emit previewPages(path, password, m_model->chosenPageNumbers(index.row()),
+                              m_model->item(index.row()).rotation);
         break;
     }
     case ColumnRemove:

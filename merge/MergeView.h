@@ -16,6 +16,7 @@ class MergeTableView;
 class PasswordPromptDialog;
 class ProgressControl;
 class ProgressDialog;
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,9 +47,24 @@ public:
     QString saveFolder() const { return m_saveFolder; }
     void setSaveFolder(const QString &folder);
     bool isMerging() const;
+    // The options below the list, for the screen's owner and its tests.
+    CheckBox *interleaveSwitch() const { return m_interleave; }
+    CheckBox *reverseLastSwitch() const { return m_reverseLast; }
+    CheckBox *blankAfterOddSwitch() const { return m_blankAfterOdd; }
+    // What the screen says about a refused page choice; empty when none is.
+    QString pageProblemText() const;
+    // The row actions: turn clockwise (Ctrl+R), counterclockwise
+    // (Ctrl+Shift+R), upside down, and choose the pages in the Pages cell.
+    QAction *turnClockwiseAction() const { return m_turnClockwise; }
+    QAction *turnCounterclockwiseAction() const { return m_turnCounterclockwise; }
+    QAction *turnUpsideDownAction() const { return m_turnUpsideDown; }
+    QAction *choosePagesAction() const { return m_choosePages; }
 
 signals:
     void preview(QString fileName, QString password);
+    // A row with chosen pages or a turn: the viewer shows pages (empty:
+    // all), each turned by rotation degrees clockwise, as they will merge.
+    void previewPages(QString fileName, QString password, QList<int> pages, int rotation);
     // A merge's end has been reported to the user (its dialog is closed).
     void runReported();
 
@@ -70,6 +86,10 @@ public slots:
     void onMergeStarted();
     void onMergeFinished(int errorCode, QString mergedFileName);
     void onMergeComplete();
+    // Adds degrees clockwise to the selected row's turn.
+    void turnSelectedRow(int degrees);
+    // Opens the Pages cell of the selected row for editing.
+    void editSelectedRowPages();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -77,6 +97,16 @@ protected:
 private:
     QWidget *buildTableBox();
     QWidget *buildOutputPage();
+    QWidget *buildOptions();
+    void createRowActions();
+    void updateRowActions();
+    void onInterleaveChanged(int state);
+    void onBlankAfterOddChanged(int state);
+    // Shows typed (the problem of the text in the open Pages editor of
+    // editedRow) or else the first refused row's problem but editedRow's
+    // beside the list; hides the line when there is none.
+    void showPageProblem(int editedRow = -1, const QString &typed = QString());
+    int selectedRow() const;
     void connectSignals();
     void retranslate();
     void showMessage(const QString &caption, const QString &text);
@@ -90,6 +120,7 @@ private:
     void showMergeDone();
     // Says why MERGE cannot start now; false when it can.
     bool refuseMerge(const QString &name);
+    bool refusePageChoice();
 
     Merge *m_merge = nullptr;
     MergeModel *m_model = nullptr;
@@ -108,6 +139,15 @@ private:
     QLineEdit *m_editName = nullptr;
     QLabel *m_labelExtension = nullptr;
     CheckBox *m_passwordSwitch = nullptr;
+    QLabel *m_labelPageProblem = nullptr;
+    QFrame *m_optionsBox = nullptr;
+    CheckBox *m_interleave = nullptr;
+    CheckBox *m_reverseLast = nullptr;
+    CheckBox *m_blankAfterOdd = nullptr;
+    QAction *m_turnClockwise = nullptr;
+    QAction *m_turnCounterclockwise = nullptr;
+    QAction *m_turnUpsideDown = nullptr;
+    QAction *m_choosePages = nullptr;
     QStackedLayout *m_pageStack = nullptr;
     ProgressControl *m_mergeProgress = nullptr;
     ProgressDialog *m_addProgress = nullptr;

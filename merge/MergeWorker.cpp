@@ -3,9 +3,11 @@
 #include "app/FileUtils.h"
 #include "app/Logger.h"
 #include "merge/IProgress.h"
+#include "merge/MergeRequest.h"
 #include "pdf/DebenuService.h"
 #include "pdf/PdfErrorCode.h"
 #include "protocol/WriteError.h"
+#include "protocol/PageEntry.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -58,7 +60,7 @@ void MergeWorker::run()
     }
     const QString listName = FileUtils::uniqueId();
     addTasks(listName, scratch);
-    if (stopRequested()) {
+    if (m_outcome.code == WorkerCode::RequestInvalid || stopRequested()) {
         finish(0);
         return;
     }
@@ -74,7 +76,7 @@ void MergeWorker::run()
     const PdfOutputOptions options = m_service->outputOptions(m_properties.author, m_properties.title,
                                                               m_properties.password, m_properties.creator,
                                                               m_properties.producer, m_properties.publisher);
-    const int mergeFileCount = m_service->mergeFileList(listName, staged, options);
+    const int mergeFileCount = m_service->mergeFileList(listName, staged, options, m_layout);
     const int error = m_service->lastErrorCode();
     if (mergeFileCount == 0) {
         Logger::instance().log(QStringLiteral("Merge error code:%1").arg(error), LogError);
@@ -116,7 +118,8 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
     const int total = m_tasks.size();
     int n = 1;
     int listed = 0;
-    for (const MergeTask &task : qAsConst(m_tasks)) {
+    for (int index = 0; index < total; ++index) {
+        const MergeTask &task = m_tasks.at(index);
         if (m_progress->isCanceled())
             break;
         QString working = task.fullPath;
@@ -128,7 +131,10 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
             leaveOut(task, m_service->lastErrorCode());
             continue;
         }
-        if (m_service->addToFileList(listName, working) == 1) {
+        int pageCount = 0;
+        if (m_service->addToFileList(listName, working, &pageCount) == 1) {
+            if (!choosePages(listName, index, task, pageCount))
+                break;
             ++listed;
         } else if (stopRequested()) {
             break;
@@ -143,6 +149,38 @@ int MergeWorker::addTasks(const QString &listName, const QString &scratch)
         ++n;
     }
     return listed;
+}
+
+bool MergeWorker::choosePages(const QString &listName, int index, const MergeTask &task, int pageCount)
+{
+    if (task.pages.trimmed().isEmpty() && task.rotation == 0)
+        return true;
+    QList<int> pages;
+    if (!task.pages.trimmed().isEmpty()) {
+        const PageEntry::Result choice = PageEntry::parseList(task.pages, pageCount);
+        if (!choice.isAccepted()) {
+            refusePages(MergeRequest::taskLabel(index, task) + QStringLiteral(": \"pages\" ")
+                        + PageEntry::message(choice));
+            return false;
+        }
+        for (const PageEntry::Range &range : choice.ranges) {
+            for (int page = range.first; page <= range.second; ++page)
+                pages << page;
+        }
+    }
+    if (m_service->chooseListedPages(listName, pages, task.rotation) != 1) {
+        refusePages(MergeRequest::taskLabel(index, task) + QStringLiteral(": its pages cannot be chosen"));
+        return false;
+    }
+    return true;
+}
+
+// A task's pages are not pages of its file: the request is refused, naming
+// the task, and nothing is written.
+void MergeWorker::refusePages(const QString &problem)
+{
+    m_outcome.code = WorkerCode::RequestInvalid;
+    m_outcome.problems << problem;
 }
 
 // Decrypts the task's file into its own folder under the scratch folder,

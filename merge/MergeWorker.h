@@ -3,6 +3,7 @@
 #include "merge/DocumentProperties.h"
 #include "merge/MergeTask.h"
 #include "protocol/WorkerOutcome.h"
+#include "pdf/MergeLayout.h"
 
 #include <QObject>
 #include <QString>
@@ -38,6 +39,8 @@ public:
     // that the caller removes later). Without one, run() makes a private
     // folder in the cache folder and removes it when done.
     void setScratchDirectory(const QString &path) { m_scratchDirectory = path; }
+    // How the tasks' pages follow each other in the merged file.
+    void setLayout(const MergeLayout &layout) { m_layout = layout; }
 
     // How run() ended: WorkerCode::Success with the merged file written
     // (renamed when its name was taken), the inputs left out with why;
@@ -62,7 +65,10 @@ public slots:
     // of the result (properties and protection included). The progress
     // sink's cancel mark is looked at between the inputs and after the
     // merge: a stopped merge leaves nothing behind. Inputs without pages are
-    // left out like unreadable ones.
+    // left out like unreadable ones. A task's page choice is read against
+    // its file's page count as the file is opened; one that names pages the
+    // file lacks refuses the whole run (PagesRefused) before anything is
+    // written.
     void run();
 
 private:
@@ -70,6 +76,10 @@ private:
     int addTasks(const QString &listName, const QString &scratch);
     bool decryptedCopy(const MergeTask &task, const QString &scratch, QString *copy);
     void leaveOut(const MergeTask &task, int pdfErrorCode);
+    // Chooses the task's pages and turn for the file just listed; false,
+    // with the problem kept, when its pages are not pages of the file.
+    bool choosePages(const QString &listName, int index, const MergeTask &task, int pageCount);
+    void refusePages(const QString &problem);
     // True when the progress sink asks to stop; the result code becomes Canceled.
     bool stopRequested();
     void commit(const QString &staged);
@@ -83,5 +93,6 @@ private:
     QString m_scratchDirectory;
     QStringList m_cleanup;        // files and folders removed when the run ends
     WorkerOutcome m_outcome;
+    MergeLayout m_layout;
     bool m_ran = false;
 };

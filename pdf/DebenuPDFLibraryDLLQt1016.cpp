@@ -151,7 +151,9 @@ struct DebenuPDFLibraryDLLQt1016::Private
     int selectedDocument = 0;
     QHash<int, std::shared_ptr<OpenDocument>> documents;
     QHash<int, std::shared_ptr<OpenDocument>> files;
-    QHash<QString, QStringList> fileLists;
+    QHash<QString, QList<MergeInput>> fileLists;
+    // The page count of each file on the lists, by path.
+    QHash<QString, int> listedPageCounts;
     // One parse at a time, so memory follows the largest document.
     SourceCache sources{1};
     // The files checked for a merge list: the merge takes their parses
@@ -298,7 +300,8 @@ struct DebenuPDFLibraryDLLQt1016::Private
                       const OutputNaming &naming);
     // The files of the list merged into output (options: none, or the
     // information and protection to write with it); the page count, 0 on failure.
-    int mergeList(const QString &listName, const QString &output, const PdfOutputOptions *options);
+    int mergeList(const QString &listName, const QString &output, const PdfOutputOptions *options,
+                  const MergeLayout &layout = MergeLayout());
 
     QString answer(const QString &text)
     {
@@ -350,6 +353,7 @@ int DebenuPDFLibraryDLLQt1016::ReleaseLibrary(int InstanceID)
     d->documents.clear();
     d->files.clear();
     d->fileLists.clear();
+    d->listedPageCounts.clear();
     d->selectedDocument = 0;
     d->lastExtractor.reset();
     d->sources.clear();
@@ -804,6 +808,11 @@ int DebenuPDFLibraryDLLQt1016::ExtractFilePages(const QString &InputFileName, co
 
 int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QString &FileName)
 {
+    return AddToFileList(ListName, FileName, nullptr);
+}
+
+int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QString &FileName, int *PageCount)
+{
     return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
         if (ListName.isEmpty()) {
             d->lastError = PdfErrorCode::InvalidArgument;
@@ -825,11 +834,17 @@ int DebenuPDFLibraryDLLQt1016::AddToFileList(const QString &ListName, const QStr
         d->lastChecked = source;
         // A document without pages has nothing to merge, and the merge would
         // refuse it: it is left out here, like an unreadable one.
-        if (source->getAllPages().empty()) {
+        const int pages = int(source->getAllPages().size());
+        if (pages == 0) {
             d->lastError = PdfErrorCode::NotPdf;
             return 0;
         }
-        d->fileLists[ListName].append(FileName);
+        MergeInput input;
+        input.path = FileName;
+        d->fileLists[ListName].append(input);
+        d->listedPageCounts.insert(FileName, pages);
+        if (PageCount)
+            *PageCount = pages;
         return 1;
     });
 }
@@ -855,16 +870,46 @@ int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const 
     return d->guarded<int>(Q_FUNC_INFO, 0, [&]() { return d->mergeList(ListName, OutputFileName, &Options); });
 }
 
-int DebenuPDFLibraryDLLQt1016::Private::mergeList(const QString &listName, const QString &output,
-                                                  const PdfOutputOptions *options)
+int DebenuPDFLibraryDLLQt1016::MergeFileListFast(const QString &ListName, const QString &OutputFileName,
+                                                const PdfOutputOptions &Options, const MergeLayout &Layout)
 {
-    const QStringList files = fileLists.value(listName);
+    return d->guarded<int>(Q_FUNC_INFO, 0,
+                           [&]() { return d->mergeList(ListName, OutputFileName, &Options, Layout); });
+}
+
+int DebenuPDFLibraryDLLQt1016::ChooseListedPages(const QString &ListName, const QList<int> &Pages, int Rotation)
+{
+    return d->guarded<int>(Q_FUNC_INFO, 0, [&]() {
+        auto list = d->fileLists.find(ListName);
+        if (list == d->fileLists.end() || list->isEmpty() || Rotation % 90 != 0) {
+            d->lastError = PdfErrorCode::InvalidArgument;
+            return 0;
+        }
+        MergeInput &input = list->last();
+        const int count = d->listedPageCounts.value(input.path);
+        for (int page : Pages) {
+            if (page < 1 || page > count) {
+                d->lastError = PdfErrorCode::InvalidArgument;
+                return 0;
+            }
+        }
+        input.pages = Pages;
+        input.rotation = (Rotation % 360 + 360) % 360;
+        return 1;
+    });
+}
+
+int DebenuPDFLibraryDLLQt1016::Private::mergeList(const QString &listName, const QString &output,
+                                                  const PdfOutputOptions *options, const MergeLayout &layout)
+{
+    const QList<MergeInput> files = fileLists.value(listName);
     if (files.isEmpty()) {
         lastError = PdfErrorCode::InvalidArgument;
         return 0;
     }
     DocumentMerger merger(&mergeSources);
-    const int pages = merger.merge(files, output, options);
+    merger.setLayout(layout);
+    const int pages = merger.mergeInputs(files, output, options);
     lastError = pages > 0 ? PdfErrorCode::None : merger.errorCode();
     lastChecked.reset();
     mergeSources.clear();

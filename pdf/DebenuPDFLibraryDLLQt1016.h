@@ -12,6 +12,7 @@
 #include <memory>
 
 class PageRendering;
+struct MergeLayout;
 struct PageBitmap;
 struct PdfOutputOptions;
 
@@ -123,6 +124,19 @@ public:
     // directly (callers pass a fresh temporary path). Cost: one read of each
     // input, one write of the result.
     int MergeFileListFast(const QString &ListName, const QString &OutputFileName, const PdfOutputOptions &Options);
+    // The same, with the list's pages laid out as Layout says and of each
+    // file the pages ChooseListedPages() chose.
+    int MergeFileListFast(const QString &ListName, const QString &OutputFileName, const PdfOutputOptions &Options,
+                          const MergeLayout &Layout);
+    // AddToFileList(), telling the file's page count in *PageCount when it
+    // was listed.
+    int AddToFileList(const QString &ListName, const QString &FileName, int *PageCount);
+    // Of the file listed last on ListName, only Pages (1-based, in order,
+    // repeats allowed; empty: all) go into the merge, each turned by
+    // Rotation degrees clockwise on top of its own turn. 1 on success; 0
+    // when nothing is listed, a page is outside the file or Rotation is no
+    // multiple of 90 (InvalidArgument).
+    int ChooseListedPages(const QString &ListName, const QList<int> &Pages, int Rotation);
 
     // Opens InputFileName once, with Password (a file that opens without a
     // password also opens when Password is wrong), and writes each of Ranges

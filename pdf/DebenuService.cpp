@@ -250,10 +250,16 @@ int DebenuService::extractFilePages(const QString &input, const QString &passwor
     return ExtractFilePages(input, password, output, rangeList);
 }
 
-int DebenuService::addToFileList(const QString &listName, const QString &fileName)
+int DebenuService::addToFileList(const QString &listName, const QString &fileName, int *pageCount)
 {
     QMutexLocker lock(&m_mutex);
-    return AddToFileList(listName, fileName);
+    return AddToFileList(listName, fileName, pageCount);
+}
+
+int DebenuService::chooseListedPages(const QString &listName, const QList<int> &pages, int rotation)
+{
+    QMutexLocker lock(&m_mutex);
+    return ChooseListedPages(listName, pages, rotation);
 }
 
 int DebenuService::mergeFileListFast(const QString &listName, const QString &output)
@@ -298,10 +304,11 @@ PdfOutputOptions DebenuService::outputOptions(const QString &author, const QStri
     return options;
 }
 
-int DebenuService::mergeFileList(const QString &listName, const QString &output, const PdfOutputOptions &options)
+int DebenuService::mergeFileList(const QString &listName, const QString &output, const PdfOutputOptions &options,
+                                 const MergeLayout &layout)
 {
     QMutexLocker lock(&m_mutex);
-    return MergeFileListFast(listName, output, options);
+    return MergeFileListFast(listName, output, options, layout);
 }
 
 int DebenuService::extractPageRanges(const QString &input, const QString &password,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pdf/DebenuPDFLibraryDLLQt1016.h"
+#include "pdf/MergeLayout.h"
 #include "pdf/OutputPermissions.h"
 #include "pdf/PdfOutputOptions.h"
 
@@ -80,7 +81,14 @@ public:
     int encryptFile(const QString &input, const QString &output, const QString &password);
     int extractFilePages(const QString &input, const QString &password, const QString &output,
                          const QString &rangeList);
-    int addToFileList(const QString &listName, const QString &fileName);
+    // Lists fileName for the merge listName; with pageCount, its page count
+    // goes there. 1 when listed, 0 when it cannot be read or has no pages.
+    int addToFileList(const QString &listName, const QString &fileName, int *pageCount = nullptr);
+    // Of the file listed last on listName, only pages (1-based, in order;
+    // empty: all) go into the merge, each turned by rotation degrees
+    // clockwise (a multiple of 90) on top of its own turn. 1 on success, 0
+    // when nothing is listed or a page is outside the file.
+    int chooseListedPages(const QString &listName, const QList<int> &pages, int rotation);
     int mergeFileListFast(const QString &listName, const QString &output);
 
     // What an output of this program carries: the information given, and
@@ -96,7 +104,9 @@ public:
     // Merges the files of the list into output, finished with options in the
     // same pass (output is written directly: pass a fresh temporary path).
     // The page count of the result, 0 on failure (lastErrorCode() tells why).
-    int mergeFileList(const QString &listName, const QString &output, const PdfOutputOptions &options);
+    // The inputs' pages follow each other as layout says.
+    int mergeFileList(const QString &listName, const QString &output, const PdfOutputOptions &options,
+                      const MergeLayout &layout = MergeLayout());
     // Writes each range of input into its own file in outputFolder, finished
     // with options; see DebenuPDFLibraryDLLQt1016::ExtractPageRanges. report
     // and naming run under the service's lock: they must not call the service.

@@ -2,6 +2,7 @@
 
 #include "app/FileUtils.h"
 #include "app/Logger.h"
+#include "pdf/ChosenPages.h"
 #include "pdf/ContentStore.h"
 #include "pdf/DocumentDisposal.h"
 #include "pdf/InputCopier.h"
@@ -65,6 +66,7 @@ struct DocumentMerger::Private
     MergedOutline outline;
     MergedLayers layers;
     MergedForm form;
+    MergeLayout layout;
     PDFVersion version = PDFVersion(1, 3, 0);
     QStringList failed;
     int errorCode = PdfErrorCode::None;
@@ -80,11 +82,12 @@ struct DocumentMerger::Private
 
     Private() { out.emptyPDF(); }
 
-    bool add(const QString &path, const QString &password, const QString &title);
+    bool add(const MergeInput &input, const QString &password, const QString &title);
     bool leaveOut(const QString &path, const QString &reason);
     // Forgets what a failed input had begun to copy.
     void rollback();
-    void addInput(QPDF &in, const QString &title, const SharedCopies *reusable, SharedCopies &recorded);
+    void addInput(QPDF &in, const MergeInput &input, const QString &title, const SharedCopies *reusable,
+                  SharedCopies &recorded);
     void carryInformation(QPDF &in);
     void commitNames();
     void rollbackNames();
@@ -92,8 +95,9 @@ struct DocumentMerger::Private
     void tryPart(const char *what, const std::function<void()> &part);
 };
 
-bool DocumentMerger::Private::add(const QString &path, const QString &password, const QString &title)
+bool DocumentMerger::Private::add(const MergeInput &input, const QString &password, const QString &title)
 {
+    const QString &path = input.path;
     // The previous input's parse goes before another file is read (the same
     // file again keeps it: its copies serve again).
     if (!lastInput.isEmpty() && QFileInfo(lastInput) != QFileInfo(path))
@@ -109,7 +113,7 @@ bool DocumentMerger::Private::add(const QString &path, const QString &password, 
     const SharedCopies *reusable = sharedSource.lock() == in ? &sharedCopies : nullptr;
     SharedCopies recorded;
     try {
-        addInput(*in, title, reusable, recorded);
+        addInput(*in, input, title, reusable, recorded);
         // Everything of the input is copied: its file's bytes need not stay
         // in memory (a second pass over the same parse reads the little it
         // copies again from the file).
@@ -148,25 +152,30 @@ bool DocumentMerger::Private::leaveOut(const QString &path, const QString &reaso
 
 // Copies the pages first (an input whose pages cannot be copied is left out
 // whole); the rest is kept where it can be read and skipped where it cannot.
-void DocumentMerger::Private::addInput(QPDF &in, const QString &title, const SharedCopies *reusable,
-                                       SharedCopies &recorded)
+void DocumentMerger::Private::addInput(QPDF &in, const MergeInput &input, const QString &title,
+                                       const SharedCopies *reusable, SharedCopies &recorded)
 {
-    std::vector<Handle> inputPages = in.getAllPages();
+    const std::vector<Handle> &inputPages = in.getAllPages();
     if (inputPages.empty())
         throw std::runtime_error("the document has no pages");
+    ChosenPages chosen(in, inputPages, input.pages);
+    // Only a chosen part needs its navigation sorted by where it leads.
+    ChosenPages *part = chosen.isWhole() ? nullptr : &chosen;
     const MergedNames::InputDestinations destinations = names.planDestinations(in);
     InputCopier copier(out, store, destinations.renames, reusable, recorded);
-    const long long offset = pages.count();
-    const std::vector<Handle> copies = pages.copy(out, copier, inputPages);
+    chosen.hideLeftOutWidgets(copier);
+    const bool firstInput = pages.count() == 0;
+    const std::vector<Handle> copies = pages.copy(out, copier, chosen, input.rotation);
     version.updateIfGreater(parseVersion(in.getPDFVersion(), in.getExtensionLevel()));
 
-    tryPart("page labels", [&] { pages.copyLabels(in, copier, offset, static_cast<long long>(copies.size())); });
-    tryPart("destinations", [&] { names.copyDestinations(in, copier, destinations); });
-    tryPart("outline", [&] { outline.copy(out, in, copier, copies.front(), title); });
-    tryPart("form", [&] { form.copy(in, copier); });
+    const long long pageCount = static_cast<long long>(inputPages.size());
+    tryPart("page labels", [&] { pages.copyLabels(in, copier, pageCount); });
+    tryPart("destinations", [&] { names.copyDestinations(in, copier, destinations, part); });
+    tryPart("outline", [&] { outline.copy(out, in, copier, copies.front(), title, part); });
+    tryPart("form", [&] { form.copy(in, copier, part != nullptr); });
     tryPart("attachments", [&] { names.copyAttachments(in, copier); });
     tryPart("optional content", [&] { layers.copy(in, copier); });
-    if (offset == 0)
+    if (firstInput)
         tryPart("document information", [&] { carryInformation(in); });
 }
 
@@ -206,6 +215,12 @@ void DocumentMerger::Private::rollbackNames()
 void DocumentMerger::Private::buildCatalog()
 {
     Handle root = out.getRoot();
+    // Taken from its end, the last input begins in the result where its
+    // last page goes: its entry points there.
+    if (layout.interleave && layout.reverseLast && pages.inputCount() > 0) {
+        const std::vector<Handle> &last = pages.copiesOf(pages.inputCount() - 1);
+        outline.retarget(last.front(), last.back());
+    }
     pages.writeTo(out, root);
     names.writeTo(out, root);
     outline.writeTo(out, root);
@@ -227,15 +242,28 @@ DocumentMerger::~DocumentMerger()
     DocumentDisposal::dispose(std::shared_ptr<Private>(std::move(d)));
 }
 
+void DocumentMerger::setLayout(const MergeLayout &layout)
+{
+    d->layout = layout;
+    d->pages.setLayout(layout);
+}
+
 bool DocumentMerger::addFile(const QString &path, const QString &password, const QString &outlineTitle)
+{
+    MergeInput input;
+    input.path = path;
+    return addFile(input, password, outlineTitle);
+}
+
+bool DocumentMerger::addFile(const MergeInput &input, const QString &password, const QString &outlineTitle)
 {
     QString title = outlineTitle;
     if (title.isEmpty()) {
-        title = QFileInfo(path).fileName();
+        title = QFileInfo(input.path).fileName();
         if (title.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
             title.chop(4);
     }
-    return d->add(path, password, title);
+    return d->add(input, password, title);
 }
 
 int DocumentMerger::pageCount() const
@@ -250,13 +278,24 @@ QStringList DocumentMerger::failedFiles() const
 
 int DocumentMerger::merge(const QStringList &files, const QString &output, const PdfOutputOptions *options)
 {
+    QList<MergeInput> inputs;
+    for (const QString &file : files) {
+        MergeInput input;
+        input.path = file;
+        inputs << input;
+    }
+    return mergeInputs(inputs, output, options);
+}
+
+int DocumentMerger::mergeInputs(const QList<MergeInput> &inputs, const QString &output, const PdfOutputOptions *options)
+{
     d->errorCode = PdfErrorCode::None;
-    if (files.isEmpty() || output.isEmpty()) {
+    if (inputs.isEmpty() || output.isEmpty()) {
         d->errorCode = PdfErrorCode::InvalidArgument;
         return 0;
     }
-    for (const QString &file : files) {
-        if (!addFile(file))
+    for (const MergeInput &input : inputs) {
+        if (!addFile(input))
             return 0;
     }
     return write(output, options) ? pageCount() : 0;

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "pdf/MergeInput.h"
+#include "pdf/MergeLayout.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -8,7 +12,7 @@
 class SourceCache;
 struct PdfOutputOptions;
 
-// Joins whole PDF documents into one file, keeping what a plain page copy
+// Joins PDF documents, or the pages chosen of them, into one file, keeping what a plain page copy
 // loses: annotations and internal links (named destinations of every input,
 // renamed where two inputs use the same name), form fields (fields of a later
 // input whose names are taken get a new name so both forms keep working),
@@ -16,6 +20,9 @@ struct PdfOutputOptions;
 // pointing at that input's first page. Identical streams (raw data and
 // dictionary) and identical resource objects are stored once, and the result
 // is written with object streams, at a version no lower than any input's.
+// Of an input whose pages are chosen, only what those pages use is copied:
+// links, bookmarks, named destinations and form fields that lead to pages
+// left out are dropped, never left pointing at nothing.
 //
 // Each input is read, copied and released inside addFile(): no input file
 // stays open, and of the inputs only the last one's parse and the data that
@@ -32,6 +39,10 @@ public:
     DocumentMerger(const DocumentMerger &) = delete;
     DocumentMerger &operator=(const DocumentMerger &) = delete;
 
+    // How the pages of the inputs follow each other in the result; takes
+    // effect on the next write(), whatever was added before.
+    void setLayout(const MergeLayout &layout);
+
     // Appends every page of the document. outlineTitle names its top-level
     // outline entry (the file name without ".pdf" when empty). False when the
     // file cannot be opened or its pages cannot be copied; the result is then
@@ -39,12 +50,20 @@ public:
     // the input and one read of each of its streams.
     bool addFile(const QString &path, const QString &password = QString(),
                  const QString &outlineTitle = QString());
+    // As above, for the pages input chooses, turned as it says; also false
+    // (the input listed by failedFiles()) when it names a page the document
+    // does not have. Costs one parse of the input and one read of each
+    // stream the pages taken use; the input's outline, named destinations
+    // and form are read whole.
+    bool addFile(const MergeInput &input, const QString &password = QString(),
+                 const QString &outlineTitle = QString());
 
     // Merges the files in order into output, all of them or nothing: returns
     // the page count of the result, 0 when a file could not be read or the
     // output not written (errorCode() then tells why, as a PdfErrorCode).
     // With options, their information and protection are written with it.
     int merge(const QStringList &files, const QString &output, const PdfOutputOptions *options = nullptr);
+    int mergeInputs(const QList<MergeInput> &inputs, const QString &output, const PdfOutputOptions *options = nullptr);
     // Why the last merge(), addFile() or write() failed, as a PdfErrorCode.
     int errorCode() const;
 

@@ -8,10 +8,34 @@
 #include <unordered_set>
 
 namespace {
+
 using Handle = QPDFObjectHandle;
+
+// Field trees deeper than this are kept as they are below it.
+const int maxFieldDepth = 32;
+
+} // namespace
+
+bool MergedForm::keepPlaced(Handle field, ObjGenSet &kept, int depth)
+{
+    Handle kids = field.getKey("/Kids");
+    if (depth < maxFieldDepth && kids.isArray() && kids.getArrayNItems() > 0) {
+        std::vector<Handle> placed;
+        for (Handle kid : kids.aitems()) {
+            if (kid.isDictionary() && keepPlaced(kid, kept, depth + 1))
+                placed.push_back(kid);
+        }
+        if (placed.empty())
+            return false;
+        if (placed.size() != size_t(kids.getArrayNItems()))
+            field.replaceKey("/Kids", Handle::newArray(placed));
+    }
+    if (field.isIndirect())
+        kept.insert(field.getObjGen());
+    return true;
 }
 
-void MergedForm::copy(QPDF &in, InputCopier &copier)
+void MergedForm::copy(QPDF &in, InputCopier &copier, bool placedOnly)
 {
     Handle form = in.getRoot().getKey("/AcroForm");
     if (!form.isDictionary() || !form.getKey("/Fields").isArray())
@@ -29,12 +53,13 @@ void MergedForm::copy(QPDF &in, InputCopier &copier)
     for (const std::string &name : ownNames)
         m_fieldNames.insert(name);
     size_t index = 0;
+    ObjGenSet kept;
     for (Handle field : form.getKey("/Fields").aitems()) {
         const bool clashing = clashes[index++];
         if (!field.isDictionary())
             continue;
         Handle copy = copier.copy(field);
-        if (!copy.isDictionary())
+        if (!copy.isDictionary() || (placedOnly && !keepPlaced(copy, kept)))
             continue;
         if (clashing && copy.getKey("/T").isString())
             copy.replaceKey("/T", Handle::newUnicodeString(m_fieldNames.claim(copy.getKey("/T").getUTF8Value())));
@@ -54,8 +79,10 @@ void MergedForm::copy(QPDF &in, InputCopier &copier)
     if (form.getKey("/SigFlags").isInteger())
         m_signatureFlags |= static_cast<int>(form.getKey("/SigFlags").getIntValue());
     if (form.getKey("/CO").isArray()) {
-        for (Handle field : copier.copy(form.getKey("/CO")).aitems())
-            m_calculationOrder.appendItem(field);
+        for (Handle field : copier.copy(form.getKey("/CO")).aitems()) {
+            if (!placedOnly || (field.isIndirect() && kept.count(field.getObjGen())))
+                m_calculationOrder.appendItem(field);
+        }
     }
 }
 

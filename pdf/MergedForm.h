@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pdf/ObjGenHash.h"
 #include "pdf/UniqueNames.h"
 
 #include <qpdf/QPDFObjectHandle.hh>
@@ -20,10 +21,13 @@ public:
     // given the first free "name_N" (avoiding every name of in too), so each
     // input keeps its own values; fields keep the appearance and quadding
     // they inherited from in's form. Of the default resources, per category
-    // the first input to use a name keeps it. Nothing happens without a form
-    // or without a /Fields array. Costs one copy of each field tree. May
-    // throw qpdf exceptions (what was added stays).
-    void copy(QPDF &in, InputCopier &copier);
+    // the first input to use a name keeps it. With placedOnly (some pages of
+    // in left out, their widgets hidden in copier), a field keeps the
+    // widgets that were copied, and a field left with none goes, also from
+    // the calculation order. Nothing happens without a form or without a
+    // /Fields array. Costs one copy of each field tree. May throw qpdf
+    // exceptions (what was added stays).
+    void copy(QPDF &in, InputCopier &copier, bool placedOnly = false);
 
     // Keeps the field names taken so far; rollback() frees those taken since
     // the last commit (an input that failed).
@@ -36,6 +40,10 @@ public:
 
 private:
     void mergeResources(QPDFObjectHandle resources);
+    // Drops from field (a copy) the kids that were not copied and those
+    // left without widgets; false when field had kids and none stays.
+    // Fields kept are added to kept.
+    static bool keepPlaced(QPDFObjectHandle field, ObjGenSet &kept, int depth = 0);
 
     std::vector<QPDFObjectHandle> m_fields;
     UniqueNames m_fieldNames{"_"};           // top-level field names taken

@@ -1,5 +1,6 @@
 #include "pdf/MergedNames.h"
 
+#include "pdf/ChosenPages.h"
 #include "pdf/InputCopier.h"
 
 #include <qpdf/QPDF.hh>
@@ -77,12 +78,15 @@ void MergedNames::followAcrossKinds(DestinationRenames &renames, const std::set<
     }
 }
 
-void MergedNames::copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations)
+void MergedNames::copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations,
+                                   ChosenPages *chosen)
 {
     const DestinationRenames &renames = destinations.renames;
     Handle dests = in.getRoot().getKey("/Dests");
     if (dests.isDictionary()) {
         for (auto item : dests.ditems()) {
+            if (chosen && !chosen->keepsDestination(item.second))
+                continue;
             const auto renamed = renames.names.find(item.first);
             const std::string key = renamed == renames.names.end() ? item.first : renamed->second;
             m_nameDestinations[key] = copier.copyInline(item.second);
@@ -91,6 +95,8 @@ void MergedNames::copyDestinations(QPDF &in, InputCopier &copier, const InputDes
     for (const auto &entry : destinations.tree) {
         const auto renamed = renames.strings.find(entry.first);
         const std::string &key = renamed == renames.strings.end() ? entry.first : renamed->second;
+        if (chosen && !chosen->keepsDestination(entry.second))
+            continue;
         if (!m_stringDestinations.count(key))
             m_stringDestinations[key] = copier.copyInline(entry.second);
     }

@@ -10,6 +10,7 @@
 #include <set>
 #include <string>
 
+class ChosenPages;
 class InputCopier;
 class QPDF;
 
@@ -35,9 +36,11 @@ public:
     InputDestinations planDestinations(QPDF &in);
 
     // Copies in's destinations under the names planned for them; of two
-    // entries of in's tree with one name, the first stays. Costs one copy
-    // of each destination. May throw qpdf exceptions (what was added stays).
-    void copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations);
+    // entries of in's tree with one name, the first stays. With chosen,
+    // those leading to a page left out are not copied. Costs one copy of
+    // each destination. May throw qpdf exceptions (what was added stays).
+    void copyDestinations(QPDF &in, InputCopier &copier, const InputDestinations &destinations,
+                          ChosenPages *chosen = nullptr);
 
     // Copies in's embedded files; a name taken by an earlier input (or an
     // earlier entry of in) gets the first free "name-N". Costs one read of

@@ -322,6 +322,9 @@ void MainView::connectScreen(QWidget *screen)
     const QMetaObject *meta = screen->metaObject();
     if (meta->indexOfSignal("preview(QString,QString)") >= 0)
         connect(screen, SIGNAL(preview(QString,QString)), this, SLOT(onPreview(QString,QString)));
+    if (meta->indexOfSignal("previewPages(QString,QString,QList<int>,int)") >= 0)
+        connect(screen, SIGNAL(previewPages(QString,QString,QList<int>,int)), this,
+                SLOT(onPreviewPages(QString,QString,QList<int>,int)));
     if (meta->indexOfSignal("onMergeSplittedFiles(QStringList)") >= 0)
         connect(screen, SIGNAL(onMergeSplittedFiles(QStringList)),
                 this, SLOT(onNavigateToMergeAfterSplit(QStringList)));
@@ -520,7 +523,13 @@ void MainView::onNavigateToMergeAfterSplit(const QStringList &files)
 
 void MainView::onPreview(const QString &fileName, const QString &password)
 {
-    m_viewer->open(fileName, password);
+    onPreviewPages(fileName, password, {}, 0);
+}
+
+void MainView::onPreviewPages(const QString &fileName, const QString &password, const QList<int> &pages,
+                              int rotation)
+{
+    m_viewer->open(fileName, password, pages, rotation);
     if (!m_viewerPlaced) {
         // The first time over the main window; later where the user left it.
         m_viewer->move(frameGeometry().center() - m_viewer->rect().center());

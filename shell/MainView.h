@@ -74,6 +74,9 @@ public slots:
     void updateLastFoderState();
     // Opens fileName in the page viewer and shows the viewer.
     void onPreview(const QString &fileName, const QString &password);
+    // Shows only pages (empty: all) of the file, turned by rotation degrees
+    // clockwise: a merge row's choice.
+    void onPreviewPages(const QString &fileName, const QString &password, const QList<int> &pages, int rotation);
     void onDragWindow(const QPoint &newPos);
     // A screen has told the user how its run ended; closes the window when
     // the user chose to stop and close and nothing runs any more.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "split/PageEntry.h"
+#include "protocol/PageEntry.h"
 
 #include <QFrame>
 #include <QStringList>

@@ -149,11 +149,16 @@ DocumentViewer::~DocumentViewer()
 
 bool DocumentViewer::open(const QString &fileName, const QString &password)
 {
+    return open(fileName, password, {}, 0);
+}
+
+bool DocumentViewer::open(const QString &fileName, const QString &password, const QList<int> &pages, int rotation)
+{
     const QString title = QStringLiteral("%1 - Sheafwright").arg(QFileInfo(fileName).fileName());
     m_windowBar->setTitle(title);
     m_windowBar->setToolTip(QDir::toNativeSeparators(fileName));
     setWindowTitle(title);
-    const bool opened = m_pageView->open(fileName, password);
+    const bool opened = m_pageView->open(fileName, password, pages, rotation);
     showCurrentPage();
     return opened;
 }

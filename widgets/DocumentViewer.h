@@ -26,6 +26,9 @@ public:
     // Titles the window "<file name> - Sheafwright" and loads the document
     // into the page view; returns the page view's result.
     bool open(const QString &fileName, const QString &password);
+    // Shows only the pages numbered in pages (empty: all), turned by
+    // rotation degrees clockwise (PageView::open).
+    bool open(const QString &fileName, const QString &password, const QList<int> &pages, int rotation);
 
     PageView *pageView() const { return m_pageView; }
     WindowBar *windowBar() const { return m_windowBar; }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
+#include <QTransform>
 
 Page::Page(std::shared_ptr<DebenuDocument> document, int pageNumber, QWidget *parent)
     : QLabel(parent)
@@ -28,6 +29,18 @@ QSize Page::sizeHint() const
     return m_size;
 }
 
+void Page::setRotation(int degrees)
+{
+    const int turn = ((degrees % 360) + 360) % 360;
+    if (turn == m_rotation)
+        return;
+    if ((turn - m_rotation) % 180 != 0)
+        m_size.transpose();
+    m_rotation = turn;
+    setFixedSize(m_size.expandedTo(QSize(0, 0)));
+    update();
+}
+
 QString Page::cacheKey(int documentId, int pageNumber)
 {
     return QStringLiteral("viewer_docID_%1_p%2").arg(documentId).arg(pageNumber);
@@ -35,7 +48,8 @@ QString Page::cacheKey(int documentId, int pageNumber)
 
 QString Page::cacheKey() const
 {
-    return cacheKey(m_document ? m_document->documentId() : 0, m_pageNumber);
+    const QString key = cacheKey(m_document ? m_document->documentId() : 0, m_pageNumber);
+    return m_rotation == 0 ? key : key + QStringLiteral("_r%1").arg(m_rotation);
 }
 
 QString Page::labelText(int pageNumber)
@@ -77,6 +91,8 @@ QPixmap Page::pagePixmap()
         return pixmap;
     if (m_document)
         pixmap = m_document->pagePixmap(m_pageNumber);
+    if (!pixmap.isNull() && m_rotation != 0)
+        pixmap = pixmap.transformed(QTransform().rotate(m_rotation));
     const bool rendered = !pixmap.isNull();
     if (!rendered) {
         // A page the renderer could not draw shows blank, with its label;

@@ -18,6 +18,10 @@ public:
 
     QSize sizeHint() const override;
     int pageNumber() const { return m_pageNumber; }
+    // Shows the page turned by degrees clockwise (0, 90, 180 or 270), as a
+    // merge will turn it: a quarter turn swaps the widget's width and height.
+    void setRotation(int degrees);
+    int rotation() const { return m_rotation; }
 
     // Key of this page's image in QPixmapCache.
     QString cacheKey() const;
@@ -41,5 +45,6 @@ private:
 
     std::shared_ptr<DebenuDocument> m_document;
     int m_pageNumber = 0;
+    int m_rotation = 0;
     QSize m_size = QSize(-1, -1);
 };

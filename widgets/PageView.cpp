@@ -119,10 +119,20 @@ void PageView::clear()
 
 void PageView::addPages(int count)
 {
+    QList<int> numbers;
+    for (int page : m_chosen) {
+        if (page >= 1 && page <= count)
+            numbers << page;
+    }
+    if (m_chosen.isEmpty()) {
+        for (int page = 1; page <= count; ++page)
+            numbers << page;
+    }
     m_doc->hide();
     int widest = 0;
-    for (int page = 1; page <= count; ++page) {
+    for (int page : numbers) {
         auto *widget = new Page(m_document, page, m_doc);
+        widget->setRotation(m_rotation);
         widest = qMax(widest, widget->width());
         // Each page on the column's centre line, also when widths differ.
         m_pages->addWidget(widget, 0, Qt::AlignHCenter);
@@ -136,8 +146,22 @@ void PageView::addPages(int count)
 
 bool PageView::open(const QString &fileName, const QString &password)
 {
-    if (fileName == m_path && !m_path.isEmpty())
+    return open(fileName, password, {}, 0);
+}
+
+bool PageView::open(const QString &fileName, const QString &password, const QList<int> &pages, int rotation)
+{
+    if (fileName == m_path && !m_path.isEmpty()) {
+        if (pages == m_chosen && rotation == m_rotation)
+            return true;
+        clear();
+        m_chosen = pages;
+        m_rotation = rotation;
+        addPages(m_document->pageCount());
         return true;
+    }
+    m_chosen = pages;
+    m_rotation = rotation;
     clear();
     m_document.reset();
     auto pdf = service();

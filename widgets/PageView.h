@@ -26,6 +26,12 @@ public:
     // for a document that cannot be opened (path forgotten) or has no pages
     // (path kept).
     bool open(const QString &fileName, const QString &password);
+    // As open() above, showing only the pages numbered in pages (1-based, in
+    // that order, repeats allowed; empty: all), each turned by rotation
+    // degrees clockwise: what a merge takes of the file. The file already
+    // shown keeps its document and only rebuilds the pages when the choice
+    // differs. Numbers outside the document are skipped.
+    bool open(const QString &fileName, const QString &password, const QList<int> &pages, int rotation);
     // Empties the pixmap cache, deletes every page and scrolls to the top.
     void clear();
 
@@ -45,7 +51,8 @@ signals:
 
 private:
     std::shared_ptr<DebenuService> service() const;
-    // Adds a Page for each page number 1..count, in order.
+    // Adds a Page for each chosen page number (every one of 1..count when
+    // none is chosen), turned by the chosen rotation.
     void addPages(int count);
     void onScrolled();
 
@@ -53,6 +60,8 @@ private:
     std::shared_ptr<DebenuDocument> m_document;
     QString m_path;
     QString m_password;
+    QList<int> m_chosen;
+    int m_rotation = 0;
     QScrollArea *m_scrollArea = nullptr;
     QFrame *m_doc = nullptr;
     QVBoxLayout *m_pages = nullptr;

@@ -35,6 +35,7 @@ MergeResponse runEngine(const MergeRequest &request)
     MergeWorker worker(std::make_shared<DebenuService>(), request.tasks, request.saveFileName,
                        request.properties(), &progress);
     worker.setScratchDirectory(request.cachePath);
+    worker.setLayout(request.layout());
     worker.run();
     MergeResponse response;
     response.outcome = worker.outcome();

@@ -572,6 +572,10 @@
         <source>unreadable</source>
         <translation>Unlesbar</translation>
     </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -602,6 +606,21 @@
     <message>
         <source>Remove from the list</source>
         <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Every page turned %1° clockwise</source>
+        <translation>Jede Seite um %1° im Uhrzeigersinn gedreht</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n pages. Double-click to choose pages, such as 1-3, 7, 10-.</source>
+        <translation>
+            <numerusform>Die einzige Seite. Doppelklicken, um Seiten zu wählen, etwa 1-3, 7, 10-.</numerusform>
+            <numerusform>Alle %n Seiten. Doppelklicken, um Seiten zu wählen, etwa 1-3, 7, 10-.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages chosen. Double-click to change.</source>
+        <translation>%1 von %2 Seiten gewählt. Doppelklicken zum Ändern.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +798,62 @@
     <message>
         <source>No page of %1 could be recovered. The file is left as it was.</source>
         <translation>Keine Seite von %1 ließ sich retten. Die Datei bleibt, wie sie war.</translation>
+    </message>
+    <message>
+        <source>Pages of %1: %2</source>
+        <translation>Seiten von %1: %2</translation>
+    </message>
+    <message>
+        <source>Interleave pages (for scans of front and back sides)</source>
+        <translation>Seiten verschränken (für Scans von Vorder- und Rückseiten)</translation>
+    </message>
+    <message>
+        <source>last file in reverse order</source>
+        <translation>letzte Datei rückwärts</translation>
+    </message>
+    <message>
+        <source>Start every file on an odd page</source>
+        <translation>Jede Datei auf einer ungeraden Seite beginnen</translation>
+    </message>
+    <message>
+        <source>Takes one page from each file in turn: file 1 page 1, file 2 page 1, file 1 page 2, and so on.</source>
+        <translation>Nimmt abwechselnd eine Seite aus jeder Datei: Datei 1 Seite 1, Datei 2 Seite 1, Datei 1 Seite 2 und so weiter.</translation>
+    </message>
+    <message>
+        <source>Takes the last file&apos;s pages from its end, as a stack of back sides is scanned.</source>
+        <translation>Nimmt die Seiten der letzten Datei von hinten, wie ein Stapel Rückseiten gescannt wird.</translation>
+    </message>
+    <message>
+        <source>Adds a blank page after every file with an odd number of pages, so that each file starts on a front side when printed on both sides.</source>
+        <translation>Fügt nach jeder Datei mit ungerader Seitenzahl eine leere Seite ein, damit beim beidseitigen Druck jede Datei auf einer Vorderseite beginnt.</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Seiten wählen</translation>
+    </message>
+    <message>
+        <source>Turn clockwise</source>
+        <translation>Im Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Turn counterclockwise</source>
+        <translation>Gegen den Uhrzeigersinn drehen</translation>
+    </message>
+    <message>
+        <source>Turn upside down</source>
+        <translation>Auf den Kopf stellen</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>The pages chosen for %1 cannot be merged: %2</source>
+        <translation>Die für %1 gewählten Seiten können nicht zusammengeführt werden: %2</translation>
+    </message>
+    <message>
+        <source>The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</source>
+        <translation type="vanished">Das Zusammenführen wurde abgelehnt: Die für eine Datei gewählten Seiten sind nicht alle in ihr. Prüfen Sie die Seitenangaben und versuchen Sie es erneut. Es wurde keine Datei geschrieben.</translation>
     </message>
 </context>
 <context>

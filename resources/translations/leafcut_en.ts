@@ -572,6 +572,10 @@
         <source>unreadable</source>
         <translation>Unreadable</translation>
     </message>
+    <message>
+        <source>all</source>
+        <translation>all</translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -602,6 +606,21 @@
     <message>
         <source>Remove from the list</source>
         <translation>Remove from the list</translation>
+    </message>
+    <message>
+        <source>Every page turned %1° clockwise</source>
+        <translation>Every page turned %1° clockwise</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n pages. Double-click to choose pages, such as 1-3, 7, 10-.</source>
+        <translation>
+            <numerusform>The only page. Double-click to choose pages, such as 1-3, 7, 10-.</numerusform>
+            <numerusform>All %n pages. Double-click to choose pages, such as 1-3, 7, 10-.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages chosen. Double-click to change.</source>
+        <translation>%1 of %2 pages chosen. Double-click to change.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +798,62 @@
     <message>
         <source>No page of %1 could be recovered. The file is left as it was.</source>
         <translation>No page of %1 could be recovered. The file is left as it was.</translation>
+    </message>
+    <message>
+        <source>Pages of %1: %2</source>
+        <translation>Pages of %1: %2</translation>
+    </message>
+    <message>
+        <source>Interleave pages (for scans of front and back sides)</source>
+        <translation>Interleave pages (for scans of front and back sides)</translation>
+    </message>
+    <message>
+        <source>last file in reverse order</source>
+        <translation>last file in reverse order</translation>
+    </message>
+    <message>
+        <source>Start every file on an odd page</source>
+        <translation>Start every file on an odd page</translation>
+    </message>
+    <message>
+        <source>Takes one page from each file in turn: file 1 page 1, file 2 page 1, file 1 page 2, and so on.</source>
+        <translation>Takes one page from each file in turn: file 1 page 1, file 2 page 1, file 1 page 2, and so on.</translation>
+    </message>
+    <message>
+        <source>Takes the last file&apos;s pages from its end, as a stack of back sides is scanned.</source>
+        <translation>Takes the last file&apos;s pages from its end, as a stack of back sides is scanned.</translation>
+    </message>
+    <message>
+        <source>Adds a blank page after every file with an odd number of pages, so that each file starts on a front side when printed on both sides.</source>
+        <translation>Adds a blank page after every file with an odd number of pages, so that each file starts on a front side when printed on both sides.</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choose pages</translation>
+    </message>
+    <message>
+        <source>Turn clockwise</source>
+        <translation>Turn clockwise</translation>
+    </message>
+    <message>
+        <source>Turn counterclockwise</source>
+        <translation>Turn counterclockwise</translation>
+    </message>
+    <message>
+        <source>Turn upside down</source>
+        <translation>Turn upside down</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>The pages chosen for %1 cannot be merged: %2</source>
+        <translation>The pages chosen for %1 cannot be merged: %2</translation>
+    </message>
+    <message>
+        <source>The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</source>
+        <translation type="vanished">The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</translation>
     </message>
 </context>
 <context>

@@ -572,6 +572,10 @@
         <source>unreadable</source>
         <translation>Ilegible</translation>
     </message>
+    <message>
+        <source>all</source>
+        <translation>todas</translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -602,6 +606,21 @@
     <message>
         <source>Remove from the list</source>
         <translation>Quitar de la lista</translation>
+    </message>
+    <message>
+        <source>Every page turned %1° clockwise</source>
+        <translation>Cada página girada %1° en sentido horario</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n pages. Double-click to choose pages, such as 1-3, 7, 10-.</source>
+        <translation>
+            <numerusform>La única página. Haga doble clic para elegir páginas, como 1-3, 7, 10-.</numerusform>
+            <numerusform>Las %n páginas. Haga doble clic para elegir páginas, como 1-3, 7, 10-.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages chosen. Double-click to change.</source>
+        <translation>%1 de %2 páginas elegidas. Haga doble clic para cambiar.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +798,62 @@
     <message>
         <source>No page of %1 could be recovered. The file is left as it was.</source>
         <translation>No se pudo recuperar ninguna página de %1. El archivo queda como estaba.</translation>
+    </message>
+    <message>
+        <source>Pages of %1: %2</source>
+        <translation>Páginas de %1: %2</translation>
+    </message>
+    <message>
+        <source>Interleave pages (for scans of front and back sides)</source>
+        <translation>Intercalar páginas (para escaneos de anverso y reverso)</translation>
+    </message>
+    <message>
+        <source>last file in reverse order</source>
+        <translation>último archivo al revés</translation>
+    </message>
+    <message>
+        <source>Start every file on an odd page</source>
+        <translation>Empezar cada archivo en una página impar</translation>
+    </message>
+    <message>
+        <source>Takes one page from each file in turn: file 1 page 1, file 2 page 1, file 1 page 2, and so on.</source>
+        <translation>Toma una página de cada archivo por turnos: archivo 1 página 1, archivo 2 página 1, archivo 1 página 2, y así sucesivamente.</translation>
+    </message>
+    <message>
+        <source>Takes the last file&apos;s pages from its end, as a stack of back sides is scanned.</source>
+        <translation>Toma las páginas del último archivo desde el final, como se escanea una pila de reversos.</translation>
+    </message>
+    <message>
+        <source>Adds a blank page after every file with an odd number of pages, so that each file starts on a front side when printed on both sides.</source>
+        <translation>Añade una página en blanco tras cada archivo con un número impar de páginas, para que cada archivo empiece en un anverso al imprimir a doble cara.</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Elegir páginas</translation>
+    </message>
+    <message>
+        <source>Turn clockwise</source>
+        <translation>Girar en sentido horario</translation>
+    </message>
+    <message>
+        <source>Turn counterclockwise</source>
+        <translation>Girar en sentido antihorario</translation>
+    </message>
+    <message>
+        <source>Turn upside down</source>
+        <translation>Poner boca abajo</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>The pages chosen for %1 cannot be merged: %2</source>
+        <translation>Las páginas elegidas para %1 no se pueden combinar: %2</translation>
+    </message>
+    <message>
+        <source>The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</source>
+        <translation type="vanished">La combinación fue rechazada: las páginas elegidas para un archivo no están todas en él. Revise las celdas Páginas e inténtelo de nuevo. No se escribió ningún archivo combinado.</translation>
     </message>
 </context>
 <context>

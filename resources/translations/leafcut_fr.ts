@@ -572,6 +572,10 @@
         <source>unreadable</source>
         <translation>Illisible</translation>
     </message>
+    <message>
+        <source>all</source>
+        <translation>toutes</translation>
+    </message>
 </context>
 <context>
     <name>MergeModel</name>
@@ -602,6 +606,21 @@
     <message>
         <source>Remove from the list</source>
         <translation>Retirer de la liste</translation>
+    </message>
+    <message>
+        <source>Every page turned %1° clockwise</source>
+        <translation>Chaque page tournée de %1° dans le sens horaire</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n pages. Double-click to choose pages, such as 1-3, 7, 10-.</source>
+        <translation>
+            <numerusform>La seule page. Double-cliquez pour choisir des pages, par exemple 1-3, 7, 10-.</numerusform>
+            <numerusform>Les %n pages. Double-cliquez pour choisir des pages, par exemple 1-3, 7, 10-.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages chosen. Double-click to change.</source>
+        <translation>%1 pages choisies sur %2. Double-cliquez pour modifier.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +798,62 @@
     <message>
         <source>No page of %1 could be recovered. The file is left as it was.</source>
         <translation>Aucune page de %1 n’a pu être récupérée. Le fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Pages of %1: %2</source>
+        <translation>Pages de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Interleave pages (for scans of front and back sides)</source>
+        <translation>Entrelacer les pages (pour les scans recto et verso)</translation>
+    </message>
+    <message>
+        <source>last file in reverse order</source>
+        <translation>dernier fichier à l’envers</translation>
+    </message>
+    <message>
+        <source>Start every file on an odd page</source>
+        <translation>Commencer chaque fichier sur une page impaire</translation>
+    </message>
+    <message>
+        <source>Takes one page from each file in turn: file 1 page 1, file 2 page 1, file 1 page 2, and so on.</source>
+        <translation>Prend une page de chaque fichier à tour de rôle : fichier 1 page 1, fichier 2 page 1, fichier 1 page 2, et ainsi de suite.</translation>
+    </message>
+    <message>
+        <source>Takes the last file&apos;s pages from its end, as a stack of back sides is scanned.</source>
+        <translation>Prend les pages du dernier fichier depuis la fin, comme on scanne une pile de versos.</translation>
+    </message>
+    <message>
+        <source>Adds a blank page after every file with an odd number of pages, so that each file starts on a front side when printed on both sides.</source>
+        <translation>Ajoute une page blanche après chaque fichier au nombre de pages impair, pour que chaque fichier commence sur un recto en impression recto verso.</translation>
+    </message>
+    <message>
+        <source>Choose pages</source>
+        <translation>Choisir les pages</translation>
+    </message>
+    <message>
+        <source>Turn clockwise</source>
+        <translation>Tourner dans le sens horaire</translation>
+    </message>
+    <message>
+        <source>Turn counterclockwise</source>
+        <translation>Tourner dans le sens antihoraire</translation>
+    </message>
+    <message>
+        <source>Turn upside down</source>
+        <translation>Retourner tête en bas</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>The pages chosen for %1 cannot be merged: %2</source>
+        <translation>Les pages choisies pour %1 ne peuvent pas être fusionnées : %2</translation>
+    </message>
+    <message>
+        <source>The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</source>
+        <translation type="vanished">La fusion a été refusée : les pages choisies pour un fichier n’y sont pas toutes. Vérifiez les cases Pages et réessayez. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
 </context>
 <context>

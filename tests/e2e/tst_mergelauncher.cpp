@@ -1,6 +1,7 @@
 #include "CapturedLog.h"
 #include "SpiedOutcome.h"
 #include "MergeSamples.h"
+#include "PdfProbe.h"
 #include "TestPaths.h"
 #include "TestPdf.h"
 #include "WorkerRequests.h"
@@ -11,7 +12,9 @@
 #include "protocol/WorkerFile.h"
 
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFNameTreeObjectHelper.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageLabelDocumentHelper.hh>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -87,6 +90,75 @@ class TestMergeLauncher : public QObject
         if (output)
             *output = qpdf.readAllStandardOutput();
         return qpdf.exitCode();
+    }
+
+    // The 0-based index of the page a destination (explicit, named, or a
+    // dictionary with /D) of pdf leads to, as qpdf resolves it; -1 for none.
+    static int targetPage(QPDF &pdf, QPDFObjectHandle destination)
+    {
+        QPDFOutlineDocumentHelper outlines(pdf);
+        for (int hop = 0; hop < 4 && !destination.isArray(); ++hop) {
+            if (destination.isDictionary())
+                destination = destination.getKey("/D");
+            else if (destination.isName() || destination.isString())
+                destination = outlines.resolveNamedDest(destination);
+            else
+                return -1;
+        }
+        if (!destination.isArray() || destination.getArrayNItems() == 0)
+            return -1;
+        const QPDFObjGen page = destination.getArrayItem(0).getObjGen();
+        const std::vector<QPDFObjectHandle> &pages = pdf.getAllPages();
+        for (size_t i = 0; i < pages.size(); ++i) {
+            if (pages[i].getObjGen() == page)
+                return int(i);
+        }
+        return -1;
+    }
+
+    // The pages the internal links of page (0-based) lead to, in the order
+    // of its annotations; web links and other actions are left out.
+    static QList<int> linkTargets(QPDF &pdf, int page)
+    {
+        QList<int> targets;
+        QPDFObjectHandle annotations = QPDFObjectHandle(pdf.getAllPages().at(size_t(page))).getKey("/Annots");
+        if (!annotations.isArray())
+            return targets;
+        for (QPDFObjectHandle link : annotations.aitems()) {
+            if (!link.getKey("/Subtype").isNameAndEquals("/Link"))
+                continue;
+            QPDFObjectHandle action = link.getKey("/A");
+            if (link.hasKey("/Dest"))
+                targets << targetPage(pdf, link.getKey("/Dest"));
+            else if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/GoTo"))
+                targets << targetPage(pdf, action.getKey("/D"));
+        }
+        return targets;
+    }
+
+    // The pages every named destination of pdf leads to.
+    static QList<int> namedTargets(QPDF &pdf)
+    {
+        QList<int> targets;
+        QPDFObjectHandle names = pdf.getRoot().getKey("/Names");
+        if (names.isDictionary() && names.getKey("/Dests").isDictionary()) {
+            QPDFNameTreeObjectHelper tree(names.getKey("/Dests"), pdf);
+            for (const auto &entry : tree)
+                targets << targetPage(pdf, entry.second);
+        }
+        QPDFObjectHandle dests = pdf.getRoot().getKey("/Dests");
+        if (dests.isDictionary()) {
+            for (const auto &entry : dests.ditems())
+                targets << targetPage(pdf, entry.second);
+        }
+        return targets;
+    }
+
+    // "/S/St" of the label qpdf reads for page (0-based).
+    static QString label(QPDF &pdf, int page)
+    {
+        QPDFObjectHandle label = QPDFPageLabelDocumentHelper(pdf).getLabelForPage(page);
+        return QString::fromStdString(label.getKey("/S").unparse() + label.getKey("/St").unparse());
     }
 
     static QByteArray firstPageText(QPDF &pdf, int index)
@@ -262,6 +334,293 @@ private slots:
         QCOMPARE(int(acroForm.getFormFields().size()), 2 * int(QPDFAcroFormDocumentHelper(*open(form)).getFormFields().size()));
         // Structurally sound for qpdf, with no warnings.
         QCOMPARE(qpdfExitCode({QStringLiteral("--check"), output}), 0);
+    }
+
+    // Pages 4 (part of the table of contents), 10 and 12 of a real manual:
+    // the bookmarks, named destinations and links that lead into them stay,
+    // pointing at their new places, the pages keep their labels, and
+    // nothing that led elsewhere is left pointing at nothing.
+    void chosenPagesKeepTheNavigationThatLeadsToThem()
+    {
+        const QString manual = TestPaths::realManual();
+        const QString after = sample(QStringLiteral("after-choice.pdf"), 2, QStringLiteral("after"));
+        const QString output = path(QStringLiteral("chosen.pdf"));
+        MergeTask part = task(manual, 0);
+        part.pages = QStringLiteral("4, 10, 12");
+        MergeLauncher launcher;
+        launcher.setRequest(request({part, task(after, 1)}, output));
+        QCOMPARE(runToEnd(launcher).code, 0);
+
+        const QStringList source = PdfProbe::pageTexts(manual);
+        const QStringList merged = PdfProbe::pageTexts(output);
+        QCOMPARE(merged.size(), 5);
+        QCOMPARE(merged.mid(0, 3), QStringList({source.at(3), source.at(9), source.at(11)}));
+
+        // Bookmarks, as MuPDF reads them: every entry goes to a page; one
+        // whose own page is left out but that holds a kept one goes there.
+        const QStringList entries = PdfProbe::outline(output);
+        for (const QString &entry : entries)
+            QVERIFY2(!entry.endsWith(QLatin1String("->0")), qPrintable(entries.join(QLatin1Char('\n'))));
+        QVERIFY2(entries.contains(QStringLiteral("1:auto-multiple-choice.en->1")), qPrintable(entries.join('\n')));
+        QVERIFY2(entries.contains(QStringLiteral("2:License->2")), qPrintable(entries.join('\n')));
+        QVERIFY2(entries.contains(QStringLiteral("2:AMC-TXT syntax->3")), qPrintable(entries.join('\n')));
+        QVERIFY2(entries.contains(QStringLiteral("3:Comments->3")), qPrintable(entries.join('\n')));
+        QVERIFY2(entries.contains(QStringLiteral("1:after-choice->4")), qPrintable(entries.join('\n')));
+        for (const QString &gone : {QStringLiteral("Usage notes"), QStringLiteral("Separate answer sheet"),
+                                    QStringLiteral("Arabic language")})
+            QVERIFY2(!entries.join('\n').contains(gone), qPrintable(gone));
+
+        // Links of the table of contents: those into pages 10 and 12 stay
+        // and lead to their copies; the others are gone.
+        auto in = open(manual);
+        auto out = open(output);
+        QList<int> kept;
+        const QList<int> contents = linkTargets(*in, 3);
+        for (int target : contents) {
+            if (target == 3 || target == 9 || target == 11)
+                kept << (target == 3 ? 0 : target == 9 ? 1 : 2);
+        }
+        QVERIFY(!kept.isEmpty() && kept.size() < contents.size());
+        QCOMPARE(linkTargets(*out, 0), kept);
+        for (int page = 0; page < 5; ++page)
+            QVERIFY2(!linkTargets(*out, page).contains(-1), qPrintable(QString::number(page)));
+        const QList<int> names = namedTargets(*out);
+        QVERIFY(!names.isEmpty());
+        QVERIFY2(!names.contains(-1), "a named destination leads nowhere");
+
+        // Each page keeps its label; the next file reads from 1.
+        QCOMPARE(label(*out, 0), QStringLiteral("/r4"));
+        QCOMPARE(label(*out, 1), QStringLiteral("/D5"));
+        QCOMPARE(label(*out, 2), QStringLiteral("/D7"));
+        QCOMPARE(label(*out, 3), QStringLiteral("/D1"));
+        QCOMPARE(qpdfExitCode({QStringLiteral("--check"), output}), 0);
+        // Only what three pages use is copied, not the whole manual.
+        QVERIFY2(QFileInfo(output).size() < QFileInfo(manual).size() / 2, qPrintable(QString::number(QFileInfo(output).size())));
+    }
+
+    // A form's fields stay with the pages their widgets are on.
+    void chosenPagesKeepTheirFormFields()
+    {
+        const QString form = TestPaths::fixture(QStringLiteral("form-filled-by-acrobat.pdf"));
+        const QString output = path(QStringLiteral("chosen-form.pdf"));
+        MergeTask first = task(form, 0);
+        first.pages = QStringLiteral("1-2");
+        MergeLauncher launcher;
+        launcher.setRequest(request({first, task(sample(QStringLiteral("after-form.pdf"), 1, QStringLiteral("x")), 1)},
+                                    output));
+        QCOMPARE(runToEnd(launcher).code, 0);
+        QByteArray json;
+        QCOMPARE(qpdfExitCode({QStringLiteral("--json=2"), QStringLiteral("--json-key=acroform"), output}, &json), 0);
+        QSet<QString> names;
+        for (const QJsonValue &field : QJsonDocument::fromJson(json).object().value(QStringLiteral("acroform"))
+                                           .toObject().value(QStringLiteral("fields")).toArray()) {
+            names << field.toObject().value(QStringLiteral("fullname")).toString();
+            QCOMPARE(field.toObject().value(QStringLiteral("pageposfrom1")).toInt(), 1);
+        }
+        // Page 1's fields (the radio group r1 with its three buttons among
+        // them); page 3's (r2, "Text Box 2") are gone.
+        QCOMPARE(names, QSet<QString>({QStringLiteral("Text Box 1"), QStringLiteral("r1"), QStringLiteral("Check Box 1"),
+                                       QStringLiteral("Check Box 2"), QStringLiteral("Check Box 3")}));
+        auto out = open(output);
+        QCOMPARE(int(QPDFAcroFormDocumentHelper(*out).getFormFields().size()), 7);
+        // The form itself lists no field of page 3, not even an empty one.
+        QSet<QString> listed;
+        for (QPDFObjectHandle field : out->getRoot().getKey("/AcroForm").getKey("/Fields").aitems()) {
+            listed << QString::fromStdString(field.getKey("/T").getUTF8Value());
+            if (field.hasKey("/Kids")) {
+                for (QPDFObjectHandle kid : field.getKey("/Kids").aitems())
+                    QVERIFY(kid.isDictionary());
+            }
+        }
+        QCOMPARE(listed, names);
+        QCOMPARE(qpdfExitCode({QStringLiteral("--check"), output}), 0);
+    }
+
+    // Front sides in one file, back sides scanned from the end in another:
+    // page by page, one from each, the last file's from its end; the file
+    // that runs out leaves the rest to the other. Each file's bookmarks stay
+    // under its own entry and lead to the pages in their new places.
+    void interleavedFilesTakeTurns()
+    {
+        const QString english = TestPaths::realManual();
+        const QString french = QStringLiteral("/usr/share/doc/auto-multiple-choice/auto-multiple-choice.fr.pdf");
+        const QString output = path(QStringLiteral("interleaved.pdf"));
+        MergeTask fronts = task(english, 0);
+        fronts.pages = QStringLiteral("10-14");
+        MergeTask backs = task(french, 1);
+        backs.pages = QStringLiteral("10-12");
+        MergeRequest both = request({fronts, backs}, output);
+        both.interleave = true;
+        both.interleaveReverseLast = true;
+        MergeLauncher launcher;
+        launcher.setRequest(both);
+        QCOMPARE(runToEnd(launcher).code, 0);
+
+        const QStringList en = PdfProbe::pageTexts(english);
+        const QStringList fr = PdfProbe::pageTexts(french);
+        const QStringList expected{en.at(9), fr.at(11), en.at(10), fr.at(10), en.at(11), fr.at(9), en.at(12), en.at(13)};
+        const QStringList merged = PdfProbe::pageTexts(output);
+        QCOMPARE(merged.size(), expected.size());
+        for (int page = 0; page < expected.size(); ++page)
+            QVERIFY2(merged.at(page) == expected.at(page), qPrintable(QStringLiteral("page %1").arg(page + 1)));
+
+        const QStringList entries = PdfProbe::outline(output);
+        const QString all = entries.join(QLatin1Char('\n'));
+        QVERIFY2(entries.contains(QStringLiteral("1:auto-multiple-choice.en->1")), qPrintable(all));
+        QVERIFY2(entries.contains(QStringLiteral("2:License->1")), qPrintable(all));
+        // The French file begins in the result with its last page taken.
+        QVERIFY2(entries.contains(QStringLiteral("1:auto-multiple-choice.fr->2")), qPrintable(all));
+        QVERIFY2(entries.contains(QStringLiteral("2:Licence->6")), qPrintable(all));
+        const int french_ = entries.indexOf(QStringLiteral("1:auto-multiple-choice.fr->2"));
+        QVERIFY(entries.indexOf(QStringLiteral("2:License->1")) < french_);
+        QVERIFY(entries.indexOf(QStringLiteral("2:Licence->6")) > french_);
+        for (const QString &entry : entries)
+            QVERIFY2(!entry.endsWith(QLatin1String("->0")), qPrintable(all));
+        QCOMPARE(qpdfExitCode({QStringLiteral("--check"), output}), 0);
+    }
+
+    // Every file starts on an odd page: a blank page the size (and turn)
+    // of its last page follows a file with an odd number of pages, but not
+    // the last file.
+    void oddFilesAreFollowedByABlankPage()
+    {
+        // qpdf's test file of page boxes: page 2 is 572 x 732 and turned by 90.
+        const QString boxes = TestPaths::fixturesDir() + QStringLiteral("/../qpdf-suite/boxes.pdf");
+        const QString manual = TestPaths::realManual();
+        const QString output = path(QStringLiteral("odd.pdf"));
+        MergeTask turned = task(boxes, 0);
+        turned.pages = QStringLiteral("2");
+        MergeTask two = task(manual, 1);
+        two.pages = QStringLiteral("10-11");
+        MergeTask one = task(manual, 2);
+        one.pages = QStringLiteral("12");
+        MergeRequest blanks = request({turned, two, one}, output);
+        blanks.blankAfterOdd = true;
+        MergeLauncher launcher;
+        launcher.setRequest(blanks);
+        QCOMPARE(runToEnd(launcher).code, 0);
+
+        QCOMPARE(PdfProbe::pageCount(output), 5);
+        const QStringList merged = PdfProbe::pageTexts(output);
+        QVERIFY(merged.at(1).trimmed().isEmpty());
+        QVERIFY(!merged.at(2).trimmed().isEmpty());
+        const QString info = PdfProbe::run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                                                      QStringLiteral("-l"), QStringLiteral("5"), output});
+        const auto line = [&info](const QString &key, int page) {
+            const QRegularExpression pattern(QStringLiteral("Page\\s+%1 %2:\\s+(.*)").arg(page).arg(key));
+            return pattern.match(info).captured(1).trimmed();
+        };
+        QVERIFY(!line(QStringLiteral("size"), 1).isEmpty());
+        QCOMPARE(line(QStringLiteral("size"), 2), line(QStringLiteral("size"), 1));
+        QCOMPARE(line(QStringLiteral("rot"), 2), line(QStringLiteral("rot"), 1));
+        QCOMPARE(line(QStringLiteral("rot"), 1), QStringLiteral("90"));
+        QVERIFY(line(QStringLiteral("size"), 3) != line(QStringLiteral("size"), 1));
+        QCOMPARE(qpdfExitCode({QStringLiteral("--check"), output}), 0);
+    }
+
+    // A turned page keeps its links where they are on the page: the page
+    // turns as a whole, annotations with it, and the links still lead to
+    // their pages.
+    void turnedPagesKeepTheirLinks()
+    {
+        const QString manual = TestPaths::realManual();
+        // qpdf's test file whose page inherits a turn of 90 from its page tree.
+        const QString turned = TestPaths::fixturesDir() + QStringLiteral("/../qpdf-suite/inherited-rotate.pdf");
+        const QString output = path(QStringLiteral("turned.pdf"));
+        MergeTask contents = task(manual, 0);
+        contents.pages = QStringLiteral("4, 10");
+        contents.rotation = 90;
+        MergeTask again = task(turned, 1);
+        again.rotation = 180;
+        MergeLauncher launcher;
+        launcher.setRequest(request({contents, again}, output));
+        QCOMPARE(runToEnd(launcher).code, 0);
+
+        auto in = open(manual);
+        auto out = open(output);
+        QPDFObjectHandle source = in->getAllPages().at(3);
+        QPDFObjectHandle page = out->getAllPages().at(0);
+        QCOMPARE(page.getKey("/Rotate").getIntValue(), 90LL);
+        QCOMPARE(QPDFObjectHandle(out->getAllPages().at(1)).getKey("/Rotate").getIntValue(), 90LL);
+        // Own turn 90, turned by 180 more.
+        QCOMPARE(QPDFObjectHandle(out->getAllPages().at(2)).getKey("/Rotate").getIntValue(), 270LL);
+        // The links into page 10 are where they were, and lead there.
+        QStringList sourceRects;
+        for (QPDFObjectHandle link : source.getKey("/Annots").aitems()) {
+            if (targetPage(*in, link.getKey("/A").getKey("/D")) == 9)
+                sourceRects << QString::fromStdString(link.getKey("/Rect").unparseResolved());
+        }
+        QStringList rects;
+        for (QPDFObjectHandle link : page.getKey("/Annots").aitems())
+            rects << QString::fromStdString(link.getKey("/Rect").unparseResolved());
+        QVERIFY(!sourceRects.isEmpty());
+        QCOMPARE(rects, sourceRects);
+        QList<int> intoSecondPage;
+        for (int i = 0; i < sourceRects.size(); ++i)
+            intoSecondPage << 1;
+        QCOMPARE(linkTargets(*out, 0), intoSecondPage);
+        QCOMPARE(PdfProbe::run(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("3"), QStringLiteral("-l"),
+                                                           QStringLiteral("3"), output})
+                     .contains(QRegularExpression(QStringLiteral("Page\\s+3 rot:\\s+270"))),
+                 true);
+    }
+
+    // Pages the file lacks, turns that are no multiple of 90, values of the
+    // wrong type, and interleaving with blank pages: refused with code 4, a
+    // response that names the task and the problem, and nothing written.
+    void badChoicesAreRefused()
+    {
+        const QString manual = TestPaths::realManual();
+        const QString other = sample(QStringLiteral("refused-other.pdf"), 1, QStringLiteral("other"));
+        const QString output = path(QStringLiteral("refused.pdf"));
+        MergeTask outside = task(manual, 1);
+        outside.pages = QStringLiteral("3, 200");
+        MergeTask askew = task(other, 0);
+        askew.rotation = 45;
+        MergeLauncher launcher;
+        launcher.setRequest(request({task(other, 0), outside}, output));
+        QCOMPARE(runToEnd(launcher).code, int(WorkerCode::RequestInvalid));
+        QVERIFY2(launcher.outcome().problems.join(QLatin1Char('\n')).contains(QStringLiteral("task 2 (auto-multiple-choice.en.pdf)")), qPrintable(launcher.outcome().problems.join(QLatin1Char('\n'))));
+        QVERIFY2(launcher.outcome().problems.join(QLatin1Char('\n')).contains(QStringLiteral("There is no page 200: the document has 101 pages.")),
+                 qPrintable(launcher.outcome().problems.join(QLatin1Char('\n'))));
+        launcher.setRequest(request({askew, task(manual, 1)}, output));
+        QCOMPARE(runToEnd(launcher).code, int(WorkerCode::RequestInvalid));
+        QVERIFY2(launcher.outcome().problems.join(QLatin1Char('\n')).contains(QStringLiteral("task 1 (refused-other.pdf)")), qPrintable(launcher.outcome().problems.join(QLatin1Char('\n'))));
+        QVERIFY2(launcher.outcome().problems.join(QLatin1Char('\n')).contains(QStringLiteral("45 degrees, not a multiple of 90")), qPrintable(launcher.outcome().problems.join(QLatin1Char('\n'))));
+        MergeRequest both = request({task(other, 0), task(manual, 1)}, output);
+        both.interleave = true;
+        both.blankAfterOdd = true;
+        launcher.setRequest(both);
+        QCOMPARE(runToEnd(launcher).code, int(WorkerCode::RequestInvalid));
+        QVERIFY2(launcher.outcome().problems.join(QLatin1Char('\n')).contains(QStringLiteral("cannot be combined")), qPrintable(launcher.outcome().problems.join(QLatin1Char('\n'))));
+
+        // Written by hand: JSON of the wrong types.
+        QJsonObject object = request({task(other, 0), task(manual, 1)}, output).toJson();
+        QJsonArray tasks = object.value(QStringLiteral("tasks")).toArray();
+        QJsonObject second = tasks.at(1).toObject();
+        second.insert(QStringLiteral("pages"), 5);
+        second.insert(QStringLiteral("rotate"), QStringLiteral("90"));
+        tasks.replace(1, second);
+        object.insert(QStringLiteral("tasks"), tasks);
+        object.insert(QStringLiteral("blank_after_odd"), QStringLiteral("yes"));
+        QTemporaryDir session;
+        object.insert(QStringLiteral("cache_path"), session.path());
+        object.insert(QStringLiteral("session_id"), QStringLiteral("typed"));
+        const QString requestFile = session.filePath(QStringLiteral("typed.req"));
+        QVERIFY(WorkerFile::write(requestFile, object));
+        QProcess worker;
+        worker.start(MergeLauncher::workerExecutable(), {QStringLiteral("--merge"), requestFile});
+        QVERIFY(worker.waitForFinished(60000));
+        QCOMPARE(worker.exitCode(), 0);
+        QJsonObject answer;
+        QVERIFY(WorkerFile::read(session.filePath(QStringLiteral("typed.resp")), answer));
+        const MergeResponse response = MergeResponse::fromJson(answer);
+        QCOMPARE(response.outcome.code, int(WorkerCode::RequestInvalid));
+        for (const QString &said : {QStringLiteral("\"tasks[1].pages\" is not a string"),
+                                    QStringLiteral("\"tasks[1].rotate\" is not a whole number"),
+                                    QStringLiteral("\"blank_after_odd\" is not true or false")})
+            QVERIFY2(response.outcome.problems.join(QLatin1Char('\n')).contains(said), qPrintable(response.outcome.problems.join(QLatin1Char('\n'))));
+        QVERIFY(!QFileInfo::exists(output));
     }
 
     void cancelStopsTheWorker()

@@ -9,9 +9,13 @@
 #include "merge/MergeItemDelegate.h"
 #include "merge/MergeLauncher.h"
 #include "merge/MergeModel.h"
+#include "merge/MergeRequest.h"
 #include "merge/MergeTableView.h"
 #include "merge/MergeView.h"
 #include "widgets/CheckBox.h"
+#include "widgets/DocumentViewer.h"
+#include "widgets/Page.h"
+#include "widgets/PageView.h"
 #include "widgets/NewPasswordFields.h"
 #include "widgets/DropArea.h"
 #include "widgets/MessageMerge.h"
@@ -19,6 +23,7 @@
 #include "widgets/ProgressDialog.h"
 #include "protocol/WorkerCode.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QDirIterator>
 #include <QHeaderView>
@@ -29,6 +34,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -239,7 +245,7 @@ private slots:
         QCOMPARE(totalText(), QStringLiteral("36 pages in total"));
 
         // The password switch: closing the dialog leaves it off; then "secret".
-        auto *passwordSwitch = m_view->findChild<CheckBox *>();
+        auto *passwordSwitch = m_view->findChild<CheckBox *>(QStringLiteral("passwordSwitch"));
         QVERIFY(passwordSwitch);
         driver.expect([](QWidget *dialog) { QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection); });
         QTest::mouseClick(passwordSwitch, Qt::LeftButton);
@@ -358,7 +364,7 @@ private slots:
         addAndWait({first, second}, 2);
 
         // Switch the password off again: the dialog asks nothing on the way off.
-        auto *passwordSwitch = m_view->findChild<CheckBox *>();
+        auto *passwordSwitch = m_view->findChild<CheckBox *>(QStringLiteral("passwordSwitch"));
         QTest::mouseClick(passwordSwitch, Qt::LeftButton);
         QTRY_VERIFY(Application::instance()->merge()->password().isEmpty());
 
@@ -530,6 +536,147 @@ private slots:
         QCOMPARE(leftOut, (QStringList{locked, cut, notes}));
         QCOMPARE(PdfProbe::pageCount(outFolder + QStringLiteral("/partial.pdf")), 5);
         QTRY_VERIFY(!m_view->isMerging());
+        m_model->clear();
+    }
+
+    // The page choice typed into a row's Pages cell is checked as it is
+    // typed, said under the list, and keeps MERGE from starting while it is
+    // refused; a row's pages and turn go with it when it moves; the turn,
+    // the page choice and the options below the list reach the request and
+    // the merged file (read back with poppler).
+    void pagesTurnsAndOptionsReachTheMerge()
+    {
+        ModalDriver driver;
+        m_model->clear();
+        QSignalSpy started(Application::instance()->merge(), &Merge::started);
+        const QString alpha = writeMarked(QStringLiteral("choice-alpha.pdf"), QStringLiteral("ALPHA"), 3);
+        const QString bravo = writeMarked(QStringLiteral("choice-bravo.pdf"), QStringLiteral("BRAVO"), 2);
+        addAndWait({alpha, bravo}, 2);
+        MergeTableView *table = m_view->table();
+
+        // Typed into the cell: "2-5" is refused as it is typed, and stays
+        // refused once entered.
+        const QRect cell = table->visualRect(m_model->index(0, MergeModel::PagesColumn));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        auto *editor = table->findChild<QLineEdit *>(QStringLiteral("pagesEditor"));
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("2-5"));
+        QVERIFY2(m_view->pageProblemText().contains(QStringLiteral("5")), qPrintable(m_view->pageProblemText()));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(m_model->item(0).pages, QStringLiteral("2-5"));
+        QCOMPARE(m_model->index(0, MergeModel::PagesColumn).data().toString(), QStringLiteral("2-5"));
+        QVERIFY2(m_view->pageProblemText().startsWith(QStringLiteral("Pages of choice-alpha.pdf: ")),
+                 qPrintable(m_view->pageProblemText()));
+
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_COMPARE(driver.pending(), 0);
+        QVERIFY2(driver.seen().last().startsWith(
+                     QStringLiteral("Pages|The pages chosen for choice-alpha.pdf cannot be merged: ")),
+                 qPrintable(driver.seen().last()));
+        QCOMPARE(started.count(), 0);
+        // The refusal opened the cell again: put it right there.
+        QTRY_VERIFY(table->findChild<QLineEdit *>(QStringLiteral("pagesEditor")));
+        editor = table->findChild<QLineEdit *>(QStringLiteral("pagesEditor"));
+        editor->selectAll();
+        QTest::keyClicks(editor, QStringLiteral("3, 1"));
+        QVERIFY(m_view->pageProblemText().isEmpty());
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(m_model->item(0).pages, QStringLiteral("3, 1"));
+        QVERIFY(m_view->pageProblemText().isEmpty());
+        QCOMPARE(totalText(), QStringLiteral("4 pages in total"));
+
+        // Ctrl+R turns the selected row; its turn and pages travel with it.
+        table->selectRow(1);
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_view->nameEdit()->setFocus();
+        QTest::keyClick(m_view->nameEdit(), Qt::Key_R, Qt::ControlModifier);
+        QCOMPARE(m_model->item(1).rotation, 90);
+        QTest::keyClick(m_view->nameEdit(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(m_view->nameEdit(), Qt::Key_R, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(m_model->item(1).rotation, 270);
+        m_view->turnUpsideDownAction()->trigger();
+        QCOMPARE(m_model->item(1).rotation, 90);
+        QVERIFY(m_model->moveUp(m_model->index(1, 0)));
+        QCOMPARE(m_model->item(0).rotation, 90);
+        QCOMPARE(m_model->item(1).pages, QStringLiteral("3, 1"));
+        m_model->sort(MergeModel::FileNameColumn, Qt::AscendingOrder);
+        QCOMPARE(m_model->item(0).fileName, QStringLiteral("choice-alpha.pdf"));
+        QCOMPARE(m_model->item(0).pages, QStringLiteral("3, 1"));
+        QCOMPARE(m_model->item(1).rotation, 90);
+
+        // Preview shows the chosen pages, turned as they will be merged.
+        QSignalSpy previews(m_view, &MergeView::previewPages);
+        clickCell(0, MergeModel::PreviewColumn);
+        QCOMPARE(previews.count(), 1);
+        QCOMPARE(previews.first().at(2).value<QList<int>>(), (QList<int>{3, 1}));
+        clickCell(1, MergeModel::PreviewColumn);
+        QCOMPARE(previews.count(), 2);
+        QVERIFY(previews.last().at(2).value<QList<int>>().isEmpty());
+        QCOMPARE(previews.last().at(3).toInt(), 90);
+        DocumentViewer viewer;
+        QVERIFY(viewer.open(bravo, QString(), {}, 0));
+        const QSize upright = viewer.pageView()->findChild<Page *>()->size();
+        QVERIFY(viewer.open(bravo, QString(), {2}, 90));
+        const QList<Page *> shown = viewer.pageView()->findChildren<Page *>();
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.first()->pageNumber(), 2);
+        QCOMPARE(shown.first()->size(), upright.transposed());
+        QVERIFY(viewer.open(alpha, QString(), {3, 1}, 0));
+        QCOMPARE(viewer.pageView()->pageCount(), 2);
+
+        // Interleaved, the last file from its end.
+        QVERIFY(!m_view->reverseLastSwitch()->isEnabled());
+        m_view->interleaveSwitch()->onClicked();
+        QVERIFY(m_view->reverseLastSwitch()->isEnabled());
+        m_view->reverseLastSwitch()->onClicked();
+        m_view->nameEdit()->setText(QStringLiteral("interleaved"));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Merge complete")), qPrintable(driver.seen().last()));
+        MergeRequest request = Application::instance()->merge()->request();
+        QVERIFY(request.interleave);
+        QVERIFY(request.interleaveReverseLast);
+        QVERIFY(!request.blankAfterOdd);
+        QCOMPARE(request.tasks.at(0).pages, QStringLiteral("3, 1"));
+        QCOMPARE(request.tasks.at(1).rotation, 90);
+        const QString interleaved = m_view->saveFolder() + QStringLiteral("/interleaved.pdf");
+        QStringList markers;
+        for (const QString &page : PdfProbe::pageTexts(interleaved))
+            markers << page.simplified();
+        QCOMPARE(markers, (QStringList{QStringLiteral("ALPHA 3"), QStringLiteral("BRAVO 2"),
+                                       QStringLiteral("ALPHA 1"), QStringLiteral("BRAVO 1")}));
+        const QString info = PdfProbe::run(QStringLiteral("pdfinfo"),
+                                           {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+                                            QStringLiteral("4"), interleaved});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page +1 rot: +0\\b"))), qPrintable(info));
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page +2 rot: +90\\b"))), qPrintable(info));
+        QTRY_VERIFY(!m_view->isMerging());
+
+        // A blank page after an odd file: the option turns interleaving off.
+        m_view->blankAfterOddSwitch()->onClicked();
+        QCOMPARE(m_view->interleaveSwitch()->checkState(), Qt::Unchecked);
+        QVERIFY(!m_view->reverseLastSwitch()->isEnabled());
+        m_model->setPages(0, QStringLiteral("2"));
+        QCOMPARE(totalText(), QStringLiteral("4 pages in total"));
+        m_view->nameEdit()->setText(QStringLiteral("odd"));
+        driver.expect(ModalDriver::press(QStringLiteral("OK")));
+        QTest::mouseClick(button(QStringLiteral("buttonMerge")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000);
+        QVERIFY2(driver.seen().last().contains(QStringLiteral("Merge complete")), qPrintable(driver.seen().last()));
+        request = Application::instance()->merge()->request();
+        QVERIFY(!request.interleave);
+        QVERIFY(request.blankAfterOdd);
+        markers.clear();
+        for (const QString &page : PdfProbe::pageTexts(m_view->saveFolder() + QStringLiteral("/odd.pdf")))
+            markers << page.simplified();
+        QCOMPARE(markers, (QStringList{QStringLiteral("ALPHA 2"), QString(), QStringLiteral("BRAVO 1"),
+                                       QStringLiteral("BRAVO 2")}));
+        QTRY_VERIFY(!m_view->isMerging());
+        m_view->blankAfterOddSwitch()->onClicked();
         m_model->clear();
     }
 

@@ -88,10 +88,11 @@ private slots:
     void columnsAndLastColumnWidth()
     {
         Fixture f;
-        // Fixed number, preview and remove columns; pages and password at
-        // least as wide as of old and as their texts; the name takes the rest.
+        // Fixed number, preview and remove columns; pages (wide enough for a
+        // page choice such as "1-3, 7") and password at least as wide as
+        // their texts; the name takes the rest.
         QCOMPARE(f.table->columnWidth(0), 29);
-        QVERIFY(f.table->columnWidth(2) >= 50);
+        QVERIFY(f.table->columnWidth(2) > f.table->fontMetrics().horizontalAdvance(QStringLiteral("1-3, 7")) + 8);
         QVERIFY(f.table->columnWidth(3) >= 106);
         QVERIFY(f.table->columnWidth(3) > f.table->fontMetrics().horizontalAdvance(QStringLiteral("Enter Password")));
         QCOMPARE(f.table->columnWidth(4), 41);
@@ -100,7 +101,7 @@ private slots:
         for (int column = 0; column < 6; ++column)
             total += f.table->columnWidth(column);
         QCOMPARE(total, f.table->viewport()->width());
-        QVERIFY(f.table->columnWidth(1) >= 300);
+        QVERIFY(f.table->columnWidth(1) >= 270);
         QCOMPARE(f.table->horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
         QVERIFY(qobject_cast<MergeTableHeader *>(f.table->horizontalHeader()));
         QCOMPARE(f.table->selectionBehavior(), QAbstractItemView::SelectRows);
@@ -189,6 +190,46 @@ private slots:
         QVERIFY(!sendDrag(viewport, QEvent::Drop, below, again.get()));
         QCOMPARE(f.model.count(), 4);
         QCOMPARE(names(f.model).first(), QStringLiteral("b.pdf"));
+    }
+
+    // A row's page choice and turn: counted, checked against its own page
+    // count, editable only once its pages are known, and carried along by
+    // a drag like the rest of the row.
+    void pageChoiceAndTurnStayWithTheRow()
+    {
+        Fixture f;
+        MergeItem locked = makeItem(QStringLiteral("locked.pdf"), 0);
+        locked.hasPassword = true;
+        f.model.addItems({makeItem(QStringLiteral("a.pdf"), 10), makeItem(QStringLiteral("b.pdf"), 3), locked});
+        QVERIFY(f.model.flags(f.model.index(0, MergeModel::PagesColumn)) & Qt::ItemIsEditable);
+        QVERIFY(!(f.model.flags(f.model.index(2, MergeModel::PagesColumn)) & Qt::ItemIsEditable));
+        QVERIFY(!(f.model.flags(f.model.index(0, MergeModel::FileNameColumn)) & Qt::ItemIsEditable));
+
+        QVERIFY(f.model.setData(f.model.index(0, MergeModel::PagesColumn), QStringLiteral(" 9-, 2, 2 ")));
+        QCOMPARE(f.model.item(0).pages, QStringLiteral("9-, 2, 2"));
+        QCOMPARE(f.model.chosenPageNumbers(0), (QList<int>{9, 10, 2, 2}));
+        QCOMPARE(f.model.totalPages(), 4 + 3);
+        f.model.setPages(1, QStringLiteral("2-4"));
+        QVERIFY(f.model.pageProblem(1).contains(QStringLiteral("4")));
+        QCOMPARE(f.model.firstRowWithPageProblem(), 1);
+        QCOMPARE(f.model.firstRowWithPageProblem(1), -1);
+        QCOMPARE(f.model.chosenPageCount(1), 0);
+        QCOMPARE(f.model.index(1, MergeModel::PagesColumn).data(Qt::ToolTipRole).toString(), f.model.pageProblem(1));
+
+        f.model.turn(1, -90);
+        QCOMPARE(f.model.item(1).rotation, 270);
+        f.model.turn(1, 180);
+        QCOMPARE(f.model.item(1).rotation, 90);
+        QCOMPARE(MergeItemDelegate::rotationText(90), QStringLiteral("\u21bb 90\u00b0"));
+
+        std::unique_ptr<QMimeData> second(rowPayload(f.model, 1));
+        sendDrag(f.table->viewport(), QEvent::DragEnter, rowPoint(f.table, 0), second.get());
+        QVERIFY(sendDrag(f.table->viewport(), QEvent::Drop, rowPoint(f.table, 0), second.get()));
+        QCOMPARE(f.model.item(0).fileName, QStringLiteral("b.pdf"));
+        QCOMPARE(f.model.item(0).pages, QStringLiteral("2-4"));
+        QCOMPARE(f.model.item(0).rotation, 90);
+        QCOMPARE(f.model.item(1).pages, QStringLiteral("9-, 2, 2"));
+        QCOMPARE(f.model.firstRowWithPageProblem(), 0);
     }
 
     void outsideDropAddsOnlyPdfFiles()

@@ -421,7 +421,10 @@ private slots:
         MergeModel *model = mergeScreen()->model();
         QCOMPARE(model->index(0, MergeModel::FileNameColumn).data(Qt::ToolTipRole).toString(),
                  QDir::toNativeSeparators(name));
-        QVERIFY(model->index(0, MergeModel::PagesColumn).data(Qt::ToolTipRole).isNull());
+        QVERIFY(model->index(0, MergeModel::PasswordColumn).data(Qt::ToolTipRole).isNull());
+        // The Pages cell tells how to choose pages in it.
+        QVERIFY(model->index(0, MergeModel::PagesColumn).data(Qt::ToolTipRole).toString().contains(
+            QStringLiteral("Double-click")));
 
         const QString folder = m_dir.filePath(QStringLiteral("a folder whose path is longer than the field that shows it"));
         QVERIFY(QDir().mkpath(folder));

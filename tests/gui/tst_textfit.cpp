@@ -6,6 +6,7 @@
 #include "merge/MergeModel.h"
 #include "merge/MergeTableView.h"
 #include "merge/MergeView.h"
+#include "widgets/CheckBox.h"
 #include "shell/MainView.h"
 #include "shell/SettingsView.h"
 #include "shell/TabWidget.h"
@@ -378,6 +379,25 @@ private slots:
         model->sort(MergeModel::FileNameColumn, Qt::AscendingOrder);
         settle();
         faults << clippedTexts(m_window.get(), language + QStringLiteral(" merge list"));
+        // A refused page choice said under the list, a turned row, the
+        // interleave options on.
+        int openRow = 0;
+        while (model->item(openRow).pageCount != 11 && openRow + 1 < model->count())
+            ++openRow;
+        model->setPages(openRow, QStringLiteral("3-7, 9-14"));
+        model->setRotation(openRow, 270);
+        mergeView()->interleaveSwitch()->setCheckState(Qt::Checked);
+        mergeView()->reverseLastSwitch()->setCheckState(Qt::Checked);
+        settle();
+        QVERIFY(!mergeView()->pageProblemText().isEmpty());
+        faults << clippedTexts(m_window.get(), language + QStringLiteral(" merge choices"));
+        mergeView()->blankAfterOddSwitch()->setCheckState(Qt::Checked);
+        settle();
+        faults << clippedTexts(m_window.get(), language + QStringLiteral(" merge odd pages"));
+        mergeView()->blankAfterOddSwitch()->setCheckState(Qt::Unchecked);
+        mergeView()->reverseLastSwitch()->setCheckState(Qt::Unchecked);
+        model->setPages(openRow, QString());
+        model->setRotation(openRow, 0);
         mergeView()->onMergeStarted();
         settle();
         settle();

@@ -67,6 +67,45 @@ private slots:
         QCOMPARE(MergeTask::fromJson(QJsonObject()), MergeTask());
     }
 
+    // Pages, turns and the layout travel under their own keys, written only
+    // when they say something, and come back as written; the response
+    // carries the reason of a refusal.
+    void pageChoicesAndLayoutRoundTrip()
+    {
+        MergeRequest request = threeTaskRequest();
+        request.tasks[1].pages = QStringLiteral("1-3, 7, 10-");
+        request.tasks[2].rotation = 270;
+        request.interleave = true;
+        request.interleaveReverseLast = true;
+        const QJsonObject object = request.toJson();
+        QCOMPARE(object.size(), 12);
+        const QJsonArray tasks = object.value(QStringLiteral("tasks")).toArray();
+        QCOMPARE(tasks.at(0).toObject().size(), 6);
+        QCOMPARE(tasks.at(1).toObject().value(QStringLiteral("pages")).toString(), QStringLiteral("1-3, 7, 10-"));
+        QCOMPARE(tasks.at(2).toObject().value(QStringLiteral("rotate")).toInt(), 270);
+        QVERIFY(object.value(QStringLiteral("interleave")).toBool());
+        QVERIFY(!object.contains(QStringLiteral("blank_after_odd")));
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("r.req"));
+        QVERIFY(WorkerFile::write(file, object));
+        QJsonObject read;
+        QVERIFY(WorkerFile::read(file, read));
+        QStringList problems;
+        const MergeRequest back = MergeRequest::fromJson(read, &problems);
+        QVERIFY(problems.isEmpty());
+        QCOMPARE(back.tasks, request.tasks);
+        QCOMPARE(back.layout(), request.layout());
+        QVERIFY(back.layout().reverseLast);
+        QVERIFY(back.validate().filter(QStringLiteral("task")).isEmpty());
+
+        MergeResponse refused;
+        refused.outcome.code = 4;
+        refused.outcome.problems << QStringLiteral("task 2 (two.pdf): \"pages\" There is no page 10");
+        QCOMPARE(MergeResponse::fromJson(refused.toJson()).outcome.problems, refused.outcome.problems);
+        QVERIFY(!MergeResponse().toJson().contains(QStringLiteral("problems")));
+    }
+
     void requestWithThreeTasksWritesEveryKey()
     {
         const QJsonObject object = threeTaskRequest().toJson();

@@ -1,4 +1,4 @@
-#include "split/PageEntry.h"
+#include "protocol/PageEntry.h"
 #include "split/PageRanges.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "split/PageEntry.h"
+#include "protocol/PageEntry.h"
 
 #include <QRegularExpression>
 #include <QStringList>

@@ -5,8 +5,10 @@
 #include <QPair>
 #include <QString>
 
-// Reads what a person types where the split screen takes page numbers, the
-// way they meant it, and refuses everything else with its reason. An entry
+// Reads what a person types where the split screen, the merge list and the
+// command line take page numbers, the way they meant it, and refuses
+// everything else with its reason. It sits with the worker protocol because
+// the worker reads a merge's per-file page choice with the same rules. An entry
 // is never turned into a different one: "3-5" is pages 3 to 5 (never page
 // 35), 0 and 999 on a 261-page document are refused, not dropped.
 class PageEntry
