@@ -11,6 +11,7 @@
 #include "merge/MergeLauncher.h"
 #include "pdf/DebenuService.h"
 #include "protocol/OutcomeText.h"
+#include "protocol/PageEntry.h"
 #include "protocol/WorkerCode.h"
 
 #include <QDebug>
@@ -33,13 +34,24 @@ CliMerge::CliMerge(std::shared_ptr<DebenuService> service, InterruptNotifier *in
                tr("Writes the merged file as OUTPUT (its folder is made when missing); an existing file is never "
                   "replaced."),
                QStringLiteral("OUTPUT"))
+    , m_interleave(QStringLiteral("interleave"),
+                   tr("Takes one page from each file in turn (scans of front sides and of back sides become one "
+                      "document)."))
+    , m_reverseLast(QStringLiteral("reverse-last"),
+                    tr("With --interleave: takes the last file's pages from its end (back sides scanned in reverse "
+                       "order)."))
+    , m_blankAfterOdd(QStringLiteral("blank-after-odd"),
+                      tr("Adds a blank page after every file with an odd number of pages but the last, so that each "
+                         "file starts on a front side when printed on both sides."))
 {
     m_parser.setApplicationDescription(
         tr("Merges PDF files into one, in the order given, without opening a window. Bookmarks, links and named "
            "destinations of every file keep working in the merged file."));
-    m_parser.addPositionalArgument(QStringLiteral("FILE"), tr("The PDF files to merge, at least two."),
-                                   QStringLiteral("FILE..."));
-    m_parser.addOption(m_output);
+    m_parser.addPositionalArgument(QStringLiteral("FILE"),
+                                   tr("The PDF files to merge, at least two. FILE:PAGES takes only those pages of "
+                                      "FILE, in the order given (for example report.pdf:1-3,7,10-)."),
+                                   QStringLiteral("FILE[:PAGES]..."));
+    m_parser.addOptions({m_output, m_interleave, m_reverseLast, m_blankAfterOdd});
     m_common = std::make_unique<CommandOptions>(m_parser);
 }
 
@@ -61,10 +73,12 @@ bool CliMerge::outputPath(QString *path, QString *problem) const
     return true;
 }
 
-bool CliMerge::tasksFor(const QStringList &paths, MergeTaskList *tasks, RunReport &report, QString *problem) const
+bool CliMerge::tasksFor(const InputList &inputs, MergeTaskList *tasks, RunReport &report, QString *problem) const
 {
     QStringList locked;
-    for (const QString &path : paths) {
+    QStringList badPages;
+    for (const Input &input : inputs) {
+        const QString &path = input.path;
         const InputDocument document =
             InputDocument::open(*m_service, path, m_common->inputPasswords(), PasswordInput::canAsk());
         if (InterruptNotifier::wasInterrupted())
@@ -77,8 +91,14 @@ bool CliMerge::tasksFor(const QStringList &paths, MergeTaskList *tasks, RunRepor
             report.addLeftOut(path, document.reason(), document.problem() + QLatin1Char(' ') + tr("It was left out."));
             continue;
         }
+        const PageEntry::Result pages = PageEntry::parseList(input.pages, document.pageCount);
+        if (!input.pages.trimmed().isEmpty() && !pages.isAccepted()) {
+            badPages << QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), PageEntry::message(pages));
+            continue;
+        }
         MergeTask task;
         task.fullPath = path;
+        task.pages = input.pages.trimmed();
         task.password = document.password;
         task.hasPassword = !document.password.isEmpty();
         task.hasSecurity = document.encrypted;
@@ -86,21 +106,30 @@ bool CliMerge::tasksFor(const QStringList &paths, MergeTaskList *tasks, RunRepor
         task.order = tasks->size();
         tasks->append(task);
     }
-    *problem = locked.join(QLatin1Char('\n'));
-    return locked.isEmpty();
+    *problem = (locked + badPages).join(QLatin1Char('\n'));
+    return problem->isEmpty();
+}
+
+CliMerge::Input CliMerge::inputOf(const QString &argument)
+{
+    const int colon = argument.lastIndexOf(QLatin1Char(':'));
+    const QFileInfo whole(argument);
+    if (colon > 0 && !whole.exists() && QFileInfo(argument.left(colon)).isFile())
+        return {QFileInfo(argument.left(colon)).absoluteFilePath(), argument.mid(colon + 1)};
+    return {whole.absoluteFilePath(), QString()};
 }
 
 // The inputs in merge order, each one argument, when all are PDF files;
 // else *problem names every one that is not.
-QStringList CliMerge::inputPaths(QString *problem) const
+CliMerge::InputList CliMerge::inputPaths(QString *problem) const
 {
-    QStringList inputs;
+    InputList inputs;
     QStringList unusable;
     for (const QString &argument : m_parser.positionalArguments()) {
-        const QString path = QFileInfo(argument).absoluteFilePath();
-        const QString why = CommandLine::problemWith(path);
+        const Input input = inputOf(argument);
+        const QString why = CommandLine::problemWith(input.path);
         if (why.isEmpty())
-            inputs << path;
+            inputs << input;
         else
             unusable << why;
     }
@@ -111,21 +140,35 @@ QStringList CliMerge::inputPaths(QString *problem) const
     return inputs;
 }
 
+bool CliMerge::readLayout(MergeRequest *request, QString *problem) const
+{
+    request->interleave = m_parser.isSet(m_interleave);
+    request->interleaveReverseLast = m_parser.isSet(m_reverseLast);
+    request->blankAfterOdd = m_parser.isSet(m_blankAfterOdd);
+    if (request->interleaveReverseLast && !request->interleave)
+        *problem = tr("--reverse-last reverses the last file of an interleaved merge: add --interleave.");
+    else if (request->interleave && request->blankAfterOdd)
+        *problem = tr("--interleave and --blank-after-odd cannot go together: interleaved pages leave no file to "
+                      "start on a front side.");
+    return problem->isEmpty();
+}
+
 // The output and the inputs, when the command line is well formed; else the exit code.
-bool CliMerge::readCommandLine(const QStringList &arguments, QString *output, QStringList *inputs, int *exitCode)
+bool CliMerge::readCommandLine(const QStringList &arguments, QString *output, InputList *inputs, int *exitCode)
 {
     if (!m_parser.parse(arguments)) {
         *exitCode = CommandOptions::usageError(command, m_parser.errorText());
         return false;
     }
     if (m_common->helpWanted()) {
-        const QString usage = tr("Usage: sheafwright merge [options] -o OUTPUT FILE...");
+        const QString usage = tr("Usage: sheafwright merge [options] -o OUTPUT FILE[:PAGES]...");
         std::fputs(qPrintable(CommandOptions::helpText(m_parser, usage)), stdout);
         *exitCode = WorkerCode::Success;
         return false;
     }
     QString problem;
-    if (outputPath(output, &problem)) {
+    MergeRequest layoutOnly;
+    if (readLayout(&layoutOnly, &problem) && outputPath(output, &problem)) {
         *inputs = inputPaths(&problem);
         if (problem.isEmpty())
             m_common->read(&problem);
@@ -142,12 +185,13 @@ int CliMerge::run(const QStringList &arguments)
 {
     int exitCode = WorkerCode::Success;
     QString output;
-    QStringList inputs;
+    InputList inputs;
     if (!readCommandLine(arguments, &output, &inputs, &exitCode))
         return exitCode;
     RunReport report(command);
     MergeRequest request;
     QString problem;
+    readLayout(&request, &problem);
     const bool allOpen = tasksFor(inputs, &request.tasks, report, &problem);
     if (InterruptNotifier::wasInterrupted())
         return WorkerCode::Canceled;

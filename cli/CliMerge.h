@@ -32,14 +32,28 @@ public:
     int run(const QStringList &arguments);
 
 private:
-    bool readCommandLine(const QStringList &arguments, QString *output, QStringList *inputs, int *exitCode);
-    QStringList inputPaths(QString *problem) const;
+    // One file to merge as named on the command line: "FILE" or "FILE:PAGES".
+    struct Input
+    {
+        QString path;    // absolute
+        QString pages;   // as typed after the colon; empty: every page
+    };
+    using InputList = QList<Input>;
+
+    bool readCommandLine(const QStringList &arguments, QString *output, InputList *inputs, int *exitCode);
+    InputList inputPaths(QString *problem) const;
+    // "FILE:PAGES" read as a file and its pages when FILE names a file and
+    // the whole argument does not (a name may hold a colon).
+    static Input inputOf(const QString &argument);
+    // How the pages follow each other; false with *problem for options that
+    // contradict each other.
+    bool readLayout(MergeRequest *request, QString *problem) const;
     // The output path, absolute, checked: given and not taken.
     bool outputPath(QString *path, QString *problem) const;
     // Opens every input; the ones that cannot be merged go into report as
     // left out. False with *problem when one is locked (bad usage: nothing
     // is merged without all of its passwords).
-    bool tasksFor(const QStringList &paths, MergeTaskList *tasks, RunReport &report, QString *problem) const;
+    bool tasksFor(const InputList &inputs, MergeTaskList *tasks, RunReport &report, QString *problem) const;
     // Runs the worker on request and tells report how it ended.
     void execute(const MergeRequest &request, RunReport &report);
 
@@ -47,5 +61,8 @@ private:
     InterruptNotifier *m_interrupts;
     QCommandLineParser m_parser;
     QCommandLineOption m_output;
+    QCommandLineOption m_interleave;
+    QCommandLineOption m_reverseLast;
+    QCommandLineOption m_blankAfterOdd;
     std::unique_ptr<CommandOptions> m_common;
 };

@@ -22,7 +22,7 @@ _sheafwright()
     local options
     case $command in
         split) options="--per-page --every --start --ranges --without --by-bookmarks --by-size --to $common" ;;
-        merge) options="-o --output $common" ;;
+        merge) options="-o --output --interleave --reverse-last --blank-after-odd $common" ;;
         *) options="--help --version" ;;
     esac
 

@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>The PDF files to merge, at least two.</source>
-        <translation>Die zusammenzufügenden PDF-Dateien, mindestens zwei.</translation>
+        <translation type="vanished">Die zusammenzufügenden PDF-Dateien, mindestens zwei.</translation>
     </message>
     <message>
         <source>Name the merged file with -o OUTPUT.</source>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Usage: sheafwright merge [options] -o OUTPUT FILE...</source>
-        <translation>Aufruf: sheafwright merge [Optionen] -o OUTPUT FILE...</translation>
+        <translation type="vanished">Aufruf: sheafwright merge [Optionen] -o OUTPUT FILE...</translation>
     </message>
     <message>
         <source>Name at least two PDF files to merge.</source>
@@ -121,6 +121,34 @@
     <message>
         <source>No merged file was written (error %1).</source>
         <translation type="vanished">Es wurde keine zusammengefügte Datei geschrieben (Fehler %1).</translation>
+    </message>
+    <message>
+        <source>Takes one page from each file in turn (scans of front sides and of back sides become one document).</source>
+        <translation>Nimmt abwechselnd eine Seite aus jeder Datei (Scans der Vorderseiten und der Rückseiten werden ein Dokument).</translation>
+    </message>
+    <message>
+        <source>With --interleave: takes the last file&apos;s pages from its end (back sides scanned in reverse order).</source>
+        <translation>Mit --interleave: nimmt die Seiten der letzten Datei von ihrem Ende her (Rückseiten in umgekehrter Reihenfolge gescannt).</translation>
+    </message>
+    <message>
+        <source>Adds a blank page after every file with an odd number of pages but the last, so that each file starts on a front side when printed on both sides.</source>
+        <translation>Fügt nach jeder Datei mit ungerader Seitenzahl außer der letzten eine leere Seite ein, damit beim beidseitigen Druck jede Datei auf einer Vorderseite beginnt.</translation>
+    </message>
+    <message>
+        <source>The PDF files to merge, at least two. FILE:PAGES takes only those pages of FILE, in the order given (for example report.pdf:1-3,7,10-).</source>
+        <translation>Die zu verbindenden PDF-Dateien, mindestens zwei. FILE:PAGES nimmt nur diese Seiten von FILE, in der angegebenen Reihenfolge (zum Beispiel bericht.pdf:1-3,7,10-).</translation>
+    </message>
+    <message>
+        <source>--reverse-last reverses the last file of an interleaved merge: add --interleave.</source>
+        <translation>--reverse-last kehrt die letzte Datei einer abwechselnden Zusammenführung um: --interleave hinzufügen.</translation>
+    </message>
+    <message>
+        <source>--interleave and --blank-after-odd cannot go together: interleaved pages leave no file to start on a front side.</source>
+        <translation>--interleave und --blank-after-odd gehen nicht zusammen: bei abwechselnden Seiten beginnt keine Datei für sich auf einer Vorderseite.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright merge [options] -o OUTPUT FILE[:PAGES]...</source>
+        <translation>Aufruf: sheafwright merge [Optionen] -o OUTPUT FILE[:PAGES]...</translation>
     </message>
 </context>
 <context>

@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>The PDF files to merge, at least two.</source>
-        <translation>The PDF files to merge, at least two.</translation>
+        <translation type="vanished">The PDF files to merge, at least two.</translation>
     </message>
     <message>
         <source>Name the merged file with -o OUTPUT.</source>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Usage: sheafwright merge [options] -o OUTPUT FILE...</source>
-        <translation>Usage: sheafwright merge [options] -o OUTPUT FILE...</translation>
+        <translation type="vanished">Usage: sheafwright merge [options] -o OUTPUT FILE...</translation>
     </message>
     <message>
         <source>Name at least two PDF files to merge.</source>
@@ -121,6 +121,34 @@
     <message>
         <source>No merged file was written (error %1).</source>
         <translation type="vanished">No merged file was written (error %1).</translation>
+    </message>
+    <message>
+        <source>Takes one page from each file in turn (scans of front sides and of back sides become one document).</source>
+        <translation>Takes one page from each file in turn (scans of front sides and of back sides become one document).</translation>
+    </message>
+    <message>
+        <source>With --interleave: takes the last file&apos;s pages from its end (back sides scanned in reverse order).</source>
+        <translation>With --interleave: takes the last file&apos;s pages from its end (back sides scanned in reverse order).</translation>
+    </message>
+    <message>
+        <source>Adds a blank page after every file with an odd number of pages but the last, so that each file starts on a front side when printed on both sides.</source>
+        <translation>Adds a blank page after every file with an odd number of pages but the last, so that each file starts on a front side when printed on both sides.</translation>
+    </message>
+    <message>
+        <source>The PDF files to merge, at least two. FILE:PAGES takes only those pages of FILE, in the order given (for example report.pdf:1-3,7,10-).</source>
+        <translation>The PDF files to merge, at least two. FILE:PAGES takes only those pages of FILE, in the order given (for example report.pdf:1-3,7,10-).</translation>
+    </message>
+    <message>
+        <source>--reverse-last reverses the last file of an interleaved merge: add --interleave.</source>
+        <translation>--reverse-last reverses the last file of an interleaved merge: add --interleave.</translation>
+    </message>
+    <message>
+        <source>--interleave and --blank-after-odd cannot go together: interleaved pages leave no file to start on a front side.</source>
+        <translation>--interleave and --blank-after-odd cannot go together: interleaved pages leave no file to start on a front side.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright merge [options] -o OUTPUT FILE[:PAGES]...</source>
+        <translation>Usage: sheafwright merge [options] -o OUTPUT FILE[:PAGES]...</translation>
     </message>
 </context>
 <context>

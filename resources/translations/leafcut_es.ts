@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>The PDF files to merge, at least two.</source>
-        <translation>Los archivos PDF que se unen, al menos dos.</translation>
+        <translation type="vanished">Los archivos PDF que se unen, al menos dos.</translation>
     </message>
     <message>
         <source>Name the merged file with -o OUTPUT.</source>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Usage: sheafwright merge [options] -o OUTPUT FILE...</source>
-        <translation>Uso: sheafwright merge [opciones] -o OUTPUT FILE...</translation>
+        <translation type="vanished">Uso: sheafwright merge [opciones] -o OUTPUT FILE...</translation>
     </message>
     <message>
         <source>Name at least two PDF files to merge.</source>
@@ -121,6 +121,34 @@
     <message>
         <source>No merged file was written (error %1).</source>
         <translation type="vanished">No se ha escrito ningún archivo unido (error %1).</translation>
+    </message>
+    <message>
+        <source>Takes one page from each file in turn (scans of front sides and of back sides become one document).</source>
+        <translation>Toma una página de cada archivo por turno (los escaneos de anversos y de reversos se vuelven un solo documento).</translation>
+    </message>
+    <message>
+        <source>With --interleave: takes the last file&apos;s pages from its end (back sides scanned in reverse order).</source>
+        <translation>Con --interleave: toma las páginas del último archivo desde el final (reversos escaneados en orden inverso).</translation>
+    </message>
+    <message>
+        <source>Adds a blank page after every file with an odd number of pages but the last, so that each file starts on a front side when printed on both sides.</source>
+        <translation>Añade una página en blanco tras cada archivo con un número impar de páginas, salvo el último, para que cada archivo empiece en un anverso al imprimir a doble cara.</translation>
+    </message>
+    <message>
+        <source>The PDF files to merge, at least two. FILE:PAGES takes only those pages of FILE, in the order given (for example report.pdf:1-3,7,10-).</source>
+        <translation>Los archivos PDF que se unen, al menos dos. FILE:PAGES toma solo esas páginas de FILE, en el orden dado (por ejemplo informe.pdf:1-3,7,10-).</translation>
+    </message>
+    <message>
+        <source>--reverse-last reverses the last file of an interleaved merge: add --interleave.</source>
+        <translation>--reverse-last invierte el último archivo de una unión intercalada: añada --interleave.</translation>
+    </message>
+    <message>
+        <source>--interleave and --blank-after-odd cannot go together: interleaved pages leave no file to start on a front side.</source>
+        <translation>--interleave y --blank-after-odd no van juntos: con páginas intercaladas ningún archivo empieza por sí solo en un anverso.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright merge [options] -o OUTPUT FILE[:PAGES]...</source>
+        <translation>Uso: sheafwright merge [opciones] -o OUTPUT FILE[:PAGES]...</translation>
     </message>
 </context>
 <context>

@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>The PDF files to merge, at least two.</source>
-        <translation>Les fichiers PDF à fusionner, au moins deux.</translation>
+        <translation type="vanished">Les fichiers PDF à fusionner, au moins deux.</translation>
     </message>
     <message>
         <source>Name the merged file with -o OUTPUT.</source>
@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Usage: sheafwright merge [options] -o OUTPUT FILE...</source>
-        <translation>Usage&#xa0;: sheafwright merge [options] -o OUTPUT FILE...</translation>
+        <translation type="vanished">Usage&#xa0;: sheafwright merge [options] -o OUTPUT FILE...</translation>
     </message>
     <message>
         <source>Name at least two PDF files to merge.</source>
@@ -121,6 +121,34 @@
     <message>
         <source>No merged file was written (error %1).</source>
         <translation type="vanished">Aucun fichier fusionné n’a été écrit (erreur %1).</translation>
+    </message>
+    <message>
+        <source>Takes one page from each file in turn (scans of front sides and of back sides become one document).</source>
+        <translation>Prend une page de chaque fichier à tour de rôle (les numérisations des recto et des verso deviennent un seul document).</translation>
+    </message>
+    <message>
+        <source>With --interleave: takes the last file&apos;s pages from its end (back sides scanned in reverse order).</source>
+        <translation>Avec --interleave&#xa0;: prend les pages du dernier fichier en partant de la fin (verso numérisés dans l’ordre inverse).</translation>
+    </message>
+    <message>
+        <source>Adds a blank page after every file with an odd number of pages but the last, so that each file starts on a front side when printed on both sides.</source>
+        <translation>Ajoute une page blanche après chaque fichier ayant un nombre impair de pages, sauf le dernier, pour que chaque fichier commence sur un recto à l’impression recto verso.</translation>
+    </message>
+    <message>
+        <source>The PDF files to merge, at least two. FILE:PAGES takes only those pages of FILE, in the order given (for example report.pdf:1-3,7,10-).</source>
+        <translation>Les fichiers PDF à fusionner, au moins deux. FILE:PAGES ne prend que ces pages de FILE, dans l’ordre donné (par exemple rapport.pdf:1-3,7,10-).</translation>
+    </message>
+    <message>
+        <source>--reverse-last reverses the last file of an interleaved merge: add --interleave.</source>
+        <translation>--reverse-last inverse le dernier fichier d’une fusion entrelacée&#xa0;: ajoutez --interleave.</translation>
+    </message>
+    <message>
+        <source>--interleave and --blank-after-odd cannot go together: interleaved pages leave no file to start on a front side.</source>
+        <translation>--interleave et --blank-after-odd ne vont pas ensemble&#xa0;: avec des pages entrelacées, aucun fichier ne commence seul sur un recto.</translation>
+    </message>
+    <message>
+        <source>Usage: sheafwright merge [options] -o OUTPUT FILE[:PAGES]...</source>
+        <translation>Usage&#xa0;: sheafwright merge [options] -o OUTPUT FILE[:PAGES]...</translation>
     </message>
 </context>
 <context>

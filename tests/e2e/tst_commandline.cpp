@@ -272,6 +272,41 @@ private slots:
         QCOMPARE(total, 101);
     }
 
+    // FILE:PAGES takes those pages in the order typed; --interleave with
+    // --reverse-last collates front and back sides; --blank-after-odd puts
+    // a blank page after a file of odd length. Checked page by page.
+    void mergeChosenPagesAndLayouts()
+    {
+        const QStringList source = PdfProbe::pageTexts(m_numbered);
+        QCOMPARE(source.size(), 11);
+        auto pagesOf = [&](std::initializer_list<int> numbers) {
+            QStringList texts;
+            for (int number : numbers)
+                texts << (number ? source.at(number - 1) : QString());
+            return texts;
+        };
+        struct Case
+        {
+            QStringList options;
+            QStringList files;
+            QStringList expected;
+        };
+        const QList<Case> cases = {
+            {{}, {m_numbered + QStringLiteral(":7,1-3"), m_numbered + QStringLiteral(":10-")},
+             pagesOf({7, 1, 2, 3, 10, 11})},
+            {{QStringLiteral("--interleave"), QStringLiteral("--reverse-last")},
+             {m_numbered + QStringLiteral(":1-3"), m_numbered + QStringLiteral(":4-6")}, pagesOf({1, 6, 2, 5, 3, 4})},
+            {{QStringLiteral("--blank-after-odd")}, {m_numbered + QStringLiteral(":1-3"), m_numbered + QStringLiteral(":5 - 6")},
+             pagesOf({1, 2, 3, 0, 5, 6})},
+        };
+        for (const Case &c : cases) {
+            const QString output = freshFolder() + QStringLiteral("/chosen.pdf");
+            const Run run = sheafwright(QStringList{QStringLiteral("merge"), QStringLiteral("-o"), output} + c.options + c.files);
+            QVERIFY2(run.exitCode == 0, run.err.constData());
+            QCOMPARE(PdfProbe::pageTexts(output), c.expected);
+        }
+    }
+
     // Files in the order given, bookmarks of both, every link of both
     // tables of contents going to a page; the title and author given.
     void mergeKeepsBookmarksAndLinks()
@@ -455,6 +490,14 @@ private slots:
         QTest::newRow("merge of a missing file")
             << QStringList{merge, QStringLiteral("-o"), m_dir.filePath(QStringLiteral("one.pdf")), numbered, missing}
             << 2 << QStringLiteral("gone.pdf does not exist.");
+        QTest::newRow("merge pages past the end")
+            << QStringList{merge, QStringLiteral("-o"), m_dir.filePath(QStringLiteral("one.pdf")), numbered,
+                           numbered + QStringLiteral(":9-12")}
+            << 2 << QStringLiteral("numbered.pdf: There is no page 12: the document has 11 pages.");
+        QTest::newRow("reverse without interleave")
+            << QStringList{merge, QStringLiteral("--reverse-last"), QStringLiteral("-o"),
+                           m_dir.filePath(QStringLiteral("one.pdf")), numbered, numbered}
+            << 2 << QStringLiteral("add --interleave");
         if (::geteuid() != 0) {   // the superuser reads any file
             const QString closed = m_dir.filePath(QStringLiteral("closed.pdf"));
             QFile::copy(numbered, closed);
@@ -553,7 +596,7 @@ private slots:
             QVERIFY2(splitHelp.out.contains(option), option);
         const Run mergeHelp = sheafwright({QStringLiteral("merge"), QStringLiteral("-h")});
         QCOMPARE(mergeHelp.exitCode, 0);
-        QVERIFY2(mergeHelp.out.startsWith("Usage: sheafwright merge [options] -o OUTPUT FILE...\n"), mergeHelp.out.constData());
+        QVERIFY2(mergeHelp.out.startsWith("Usage: sheafwright merge [options] -o OUTPUT FILE[:PAGES]...\n"), mergeHelp.out.constData());
 
         const Run general = sheafwright({QStringLiteral("--help")});
         QCOMPARE(general.exitCode, 0);
