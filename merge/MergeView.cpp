@@ -10,6 +10,7 @@
 #include "merge/Merge.h"
 #include "merge/MergeItemDelegate.h"
 #include "merge/MergeModel.h"
+#include "merge/MergePagesChooser.h"
 #include "merge/MergeTableView.h"
 #include "merge/PasswordPromptDialog.h"
 #include "pdf/DebenuService.h"
@@ -22,6 +23,7 @@
 #include "widgets/MessageNewPassword.h"
 #include "widgets/MessagePassword.h"
 #include "widgets/MessageView.h"
+#include "widgets/PageGridDialog.h"
 #include "widgets/PdfFileDialog.h"
 #include "widgets/ProgressControl.h"
 #include "widgets/ProgressDialog.h"
@@ -294,10 +296,11 @@ void MergeView::createRowActions()
     m_turnCounterclockwise->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_R));
     m_turnUpsideDown = new QAction(this);
     m_choosePages = new QAction(this);
+    m_choosePictures = new QAction(this);
     // The list itself takes no focus, so the shortcuts work in the whole
     // window, and only while this screen shows (a hidden widget's actions do
     // not answer). The table's context menu offers the same actions.
-    for (QAction *action : {m_choosePages, m_turnClockwise, m_turnCounterclockwise, m_turnUpsideDown}) {
+    for (QAction *action : {m_choosePages, m_choosePictures, m_turnClockwise, m_turnCounterclockwise, m_turnUpsideDown}) {
         action->setShortcutContext(Qt::WindowShortcut);
         action->setEnabled(false);
         addAction(action);
@@ -308,6 +311,7 @@ void MergeView::createRowActions()
     connect(m_turnCounterclockwise, &QAction::triggered, this, [this]() { turnSelectedRow(270); });
     connect(m_turnUpsideDown, &QAction::triggered, this, [this]() { turnSelectedRow(180); });
     connect(m_choosePages, &QAction::triggered, this, &MergeView::editSelectedRowPages);
+    connect(m_choosePictures, &QAction::triggered, this, &MergeView::chooseSelectedRowPagesFromPictures);
 }
 
 int MergeView::selectedRow() const
@@ -325,6 +329,7 @@ void MergeView::updateRowActions()
     for (QAction *action : {m_turnClockwise, m_turnCounterclockwise, m_turnUpsideDown})
         action->setEnabled(usable);
     m_choosePages->setEnabled(usable && m_model->item(row).pageCount > 0);
+    m_choosePictures->setEnabled(m_choosePages->isEnabled() && !m_model->item(row).needsPassword());
 }
 
 void MergeView::turnSelectedRow(int degrees)
@@ -341,6 +346,22 @@ void MergeView::editSelectedRowPages()
     if (row < 0 || isMerging())
         return;
     m_table->edit(m_model->index(row, MergeModel::PagesColumn));
+}
+
+void MergeView::chooseSelectedRowPagesFromPictures()
+{
+    const int row = selectedRow();
+    if (row < 0 || isMerging())
+        return;
+    const MergeItem item = m_model->item(row);
+    if (item.pageCount <= 0 || item.needsPassword())
+        return;
+    auto *app = Application::instance();
+    const MergePagesChooser chooser(PageGridDialog::ownRenderers(),
+                                    PageGridDialog::labelsFrom(app ? app->pdfService() : nullptr));
+    QString pages;
+    if (chooser.choose(this, item.fullPath, item.password, item.pageCount, m_model->chosenPageNumbers(row), &pages))
+        m_model->setPages(row, pages);
 }
 
 void MergeView::onInterleaveChanged(int state)
@@ -437,6 +458,7 @@ void MergeView::retranslate()
     m_blankAfterOdd->setToolTip(tr("Adds a blank page after every file with an odd number of pages, so "
                                    "that each file starts on a front side when printed on both sides."));
     m_choosePages->setText(tr("Choose pages"));
+    m_choosePictures->setText(tr("Choose pages from pictures…"));
     m_turnClockwise->setText(tr("Turn clockwise"));
     m_turnCounterclockwise->setText(tr("Turn counterclockwise"));
     m_turnUpsideDown->setText(tr("Turn upside down"));

@@ -59,6 +59,7 @@ public:
     QAction *turnCounterclockwiseAction() const { return m_turnCounterclockwise; }
     QAction *turnUpsideDownAction() const { return m_turnUpsideDown; }
     QAction *choosePagesAction() const { return m_choosePages; }
+    QAction *choosePicturesAction() const { return m_choosePictures; }
 
 signals:
     void preview(QString fileName, QString password);
@@ -90,6 +91,8 @@ public slots:
     void turnSelectedRow(int degrees);
     // Opens the Pages cell of the selected row for editing.
     void editSelectedRowPages();
+    // Opens the page grid for the selected row's file to choose its pages.
+    void chooseSelectedRowPagesFromPictures();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -148,6 +151,7 @@ private:
     QAction *m_turnCounterclockwise = nullptr;
     QAction *m_turnUpsideDown = nullptr;
     QAction *m_choosePages = nullptr;
+    QAction *m_choosePictures = nullptr;
     QStackedLayout *m_pageStack = nullptr;
     ProgressControl *m_mergeProgress = nullptr;
     ProgressDialog *m_addProgress = nullptr;

@@ -16,10 +16,10 @@
 #include "protocol/WorkerCode.h"
 #include "protocol/OutcomeText.h"
 #include "pdf/DebenuService.h"
-#include "pdf/PageRenderer.h"
 #include "widgets/Button.h"
 #include "widgets/MessageSplit.h"
 #include "widgets/MessageView.h"
+#include "widgets/PageGridDialog.h"
 #include "widgets/HelpRow.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"
@@ -730,16 +730,7 @@ void SplitView::onChoosePages()
         return;
     auto *app = Application::instance();
     const std::shared_ptr<DebenuService> service = app ? app->pdfService() : nullptr;
-    // Each drawing thread its own renderer: they share nothing, not even the
-    // service's lock, which this screen may be waiting on.
-    SplitPagesChooser chooser(
-        m_split, [] { return std::make_unique<PageRenderer>(1); },
-        [service](const QString &path, const QString &password) {
-            QStringList labels;
-            if (service)
-                service->pageLabels(path, password, &labels);
-            return labels;
-        });
+    SplitPagesChooser chooser(m_split, PageGridDialog::ownRenderers(), PageGridDialog::labelsFrom(service));
     chooser.choose(this, currentMode(), m_editGroupSize->text().toInt(nullptr, 10),
                    m_editStartFrom->text().toInt(nullptr, 10));
 }

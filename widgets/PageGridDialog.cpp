@@ -1,5 +1,8 @@
 #include "widgets/PageGridDialog.h"
 
+#include "pdf/DebenuService.h"
+#include "pdf/PageRenderer.h"
+
 #include "widgets/PageGridView.h"
 
 #include <QDebug>
@@ -230,4 +233,19 @@ void PageGridDialog::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange)
         retranslate();
     QDialog::changeEvent(event);
+}
+
+PagePictureLoader::LabelReader PageGridDialog::labelsFrom(std::shared_ptr<DebenuService> service)
+{
+    return [service](const QString &path, const QString &password) {
+        QStringList labels;
+        if (service)
+            service->pageLabels(path, password, &labels);
+        return labels;
+    };
+}
+
+PagePictureLoader::RendererFactory PageGridDialog::ownRenderers()
+{
+    return [] { return std::make_unique<PageRenderer>(1); };
 }

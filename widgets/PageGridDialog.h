@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class DebenuService;
 class PageGridView;
 class QLabel;
 class QPushButton;
@@ -40,6 +41,13 @@ public:
     PageGridModel *model() const { return m_model; }
     PagePictureLoader *loader() const { return m_loader; }
     QPushButton *okButton() const { return m_ok; }
+
+    // What a screen opens the grid with: page labels read through service
+    // (none without one), and a renderer of its own for each drawing thread
+    // (they share nothing, not even the service's lock, which the screen
+    // may be waiting on).
+    static PagePictureLoader::LabelReader labelsFrom(std::shared_ptr<DebenuService> service);
+    static PagePictureLoader::RendererFactory ownRenderers();
 
     // Drawing threads used when the caller has no preference: the cores
     // there are, but at most four (each opens the document on its own).

@@ -883,6 +883,10 @@
         <source>The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</source>
         <translation type="vanished">Das Zusammenführen wurde abgelehnt: Die für eine Datei gewählten Seiten sind nicht alle in ihr. Prüfen Sie die Seitenangaben und versuchen Sie es erneut. Es wurde keine Datei geschrieben.</translation>
     </message>
+    <message>
+        <source>Choose pages from pictures…</source>
+        <translation>Seiten nach Bildern auswählen…</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -883,6 +883,10 @@
         <source>The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</source>
         <translation type="vanished">The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</translation>
     </message>
+    <message>
+        <source>Choose pages from pictures…</source>
+        <translation>Choose pages from pictures…</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

@@ -883,6 +883,10 @@
         <source>The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</source>
         <translation type="vanished">La combinación fue rechazada: las páginas elegidas para un archivo no están todas en él. Revise las celdas Páginas e inténtelo de nuevo. No se escribió ningún archivo combinado.</translation>
     </message>
+    <message>
+        <source>Choose pages from pictures…</source>
+        <translation>Elegir páginas en sus imágenes…</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

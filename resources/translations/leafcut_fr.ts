@@ -883,6 +883,10 @@
         <source>The merge was refused: the pages chosen for a file are not all in it. Check the Pages cells and try again. No merged file was written.</source>
         <translation type="vanished">La fusion a été refusée : les pages choisies pour un fichier n’y sont pas toutes. Vérifiez les cases Pages et réessayez. Aucun fichier fusionné n’a été écrit.</translation>
     </message>
+    <message>
+        <source>Choose pages from pictures…</source>
+        <translation>Choisir les pages sur leurs images…</translation>
+    </message>
 </context>
 <context>
     <name>MergeWorker</name>

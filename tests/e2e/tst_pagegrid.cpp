@@ -3,6 +3,8 @@
 #include "TestPaths.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
+#include "merge/MergePagesChooser.h"
+#include "protocol/PageEntry.h"
 #include "pdf/PageRenderer.h"
 #include "split/PageRanges.h"
 #include "split/RangeItemView.h"
@@ -89,6 +91,19 @@ class TestPageGrid : public QObject
             if (b->isVisible())
                 return b;
         return nullptr;
+    }
+
+    // answer drives the next grid that comes up; a failed check closes it.
+    static void expectGrid(ModalDriver &driver, const std::function<void(PageGridDialog *)> &answer)
+    {
+        driver.expect([answer](QWidget *modal) {
+            auto *grid = qobject_cast<PageGridDialog *>(modal);
+            if (!grid)
+                QFAIL(modal->metaObject()->className());
+            answer(grid);
+            if (QTest::currentTestFailed() && grid->isVisible())
+                grid->reject();
+        });
     }
 
     // Opens the grid with "Choose pages…"; answer drives it while it is up.
@@ -303,6 +318,43 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(drawn(&grid, 1) && drawn(&grid, 3), 20000);
         QVERIFY(!drawn(&grid, 2));
         QVERIFY(!grid.model()->index(0).data(PageGridModel::FailedRole).toBool());
+    }
+
+    // A merge row's pages chosen on the pictures: the pages the row leaves
+    // out start marked; clicks change them and Enter gives the row the pages
+    // kept, in page order. Unchanged or with every page marked, the row
+    // keeps its own choice.
+    void mergeRowPagesChosenOnPictures()
+    {
+        const QString numbered = TestPaths::fixture(QStringLiteral("11-pages-with-labels.pdf"));
+        const MergePagesChooser chooser(PageGridDialog::ownRenderers(), {});
+        ModalDriver driver;
+        QString pages = QStringLiteral("as before");
+        expectGrid(driver, [](PageGridDialog *grid) {
+            const PageParts &parts = grid->model()->parts();
+            QCOMPARE(parts.markCount(), 8);   // the row takes 2, 3 and 4
+            QVERIFY(!parts.isMarked(3) && parts.isMarked(5));
+            clickPage(grid->view(), 5);       // kept now
+            clickPage(grid->view(), 2);       // left out now
+            for (int page : {9, 10, 11})
+                clickPage(grid->view(), page);
+            QTest::keyClick(grid->view(), Qt::Key_Return);
+        });
+        QVERIFY(chooser.choose(m_window.get(), numbered, QString(), 11, {4, 2, 3}, &pages));
+        QCOMPARE(pages, QStringLiteral("3-5, 9-11"));
+        const PageEntry::Result read = PageEntry::parseList(pages, 11);
+        QCOMPARE(read.ranges, QList<PageEntry::Range>({{3, 5}, {9, 11}}));
+
+        pages = QStringLiteral("as before");
+        expectGrid(driver, [](PageGridDialog *grid) {
+            clickPage(grid->view(), 1);
+            clickPage(grid->view(), 11, Qt::ShiftModifier);   // every page out
+            QTest::keyClick(grid->view(), Qt::Key_Return);
+        });
+        QVERIFY(!chooser.choose(m_window.get(), numbered, QString(), 11, {}, &pages));
+        QCOMPARE(pages, QStringLiteral("as before"));
+        QCOMPARE(MergePagesChooser::choiceText(11, {}), QString());
+        QCOMPARE(MergePagesChooser::choiceText(11, {1, 11}), QStringLiteral("2-10"));
     }
 
     // The document leaves the screen while the grid draws it: the grid
