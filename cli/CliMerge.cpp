@@ -79,8 +79,10 @@ bool CliMerge::tasksFor(const InputList &inputs, MergeTaskList *tasks, RunReport
     QStringList badPages;
     for (const Input &input : inputs) {
         const QString &path = input.path;
-        const InputDocument document =
-            InputDocument::open(*m_service, path, m_common->inputPasswords(), PasswordInput::canAsk());
+        const InputDocument document = InputDocument::open(*m_service, path, m_common->inputPasswords(),
+                                                           PasswordInput::canAsk(), m_common->repairFolder());
+        if (!document.repairNote().isEmpty())
+            std::fprintf(stderr, "sheafwright merge: %s\n", qPrintable(document.repairNote()));
         if (InterruptNotifier::wasInterrupted())
             return false;
         if (document.state == InputDocument::Locked) {
@@ -97,7 +99,7 @@ bool CliMerge::tasksFor(const InputList &inputs, MergeTaskList *tasks, RunReport
             continue;
         }
         MergeTask task;
-        task.fullPath = path;
+        task.fullPath = document.path;
         task.pages = input.pages.trimmed();
         task.password = document.password;
         task.hasPassword = !document.password.isEmpty();

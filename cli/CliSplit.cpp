@@ -243,7 +243,10 @@ bool CliSplit::readCommandLine(const QStringList &arguments, QString *path, int 
 // The opened source, when it can be split; else the exit code.
 bool CliSplit::openSource(const QString &path, InputDocument *document, int *exitCode) const
 {
-    *document = InputDocument::open(*m_service, path, m_common->inputPasswords(), PasswordInput::canAsk());
+    *document = InputDocument::open(*m_service, path, m_common->inputPasswords(), PasswordInput::canAsk(),
+                                    m_common->repairFolder());
+    if (!document->repairNote().isEmpty())
+        std::fprintf(stderr, "sheafwright split: %s\n", qPrintable(document->repairNote()));
     const QString shown = QDir::toNativeSeparators(path);
     QString problem;
     if (InterruptNotifier::wasInterrupted()) {
@@ -280,7 +283,7 @@ bool CliSplit::requestFor(const InputDocument &document, SplitRequest *request, 
     request->filePassword = document.password;
     request->pageCount = document.pageCount;
     const QString folder = QFileInfo(m_parser.isSet(m_to) ? m_parser.value(m_to)
-                                                          : QFileInfo(document.path).absolutePath())
+                                                          : QFileInfo(document.originalPath()).absolutePath())
                                .absoluteFilePath();
     if (!OutputFolder::ensure(folder, problem))
         return false;

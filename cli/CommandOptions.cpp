@@ -1,7 +1,9 @@
 #include "cli/CommandOptions.h"
 
 #include "app/AppSettings.h"
+#include "app/FileUtils.h"
 #include "cli/PasswordInput.h"
+#include "protocol/SessionFolder.h"
 #include "protocol/WorkerCode.h"
 
 #include <QLoggingCategory>
@@ -35,9 +37,12 @@ CommandOptions::CommandOptions(QCommandLineParser &parser)
     , m_jsonOption(QStringLiteral("json"),
                    tr("Prints what was written (files, pages, files left out and why) as JSON on standard output."))
     , m_verboseOption(QStringLiteral("verbose"), tr("Prints the program's trace on standard error."))
+    , m_repairOption(QStringLiteral("repair"),
+                     tr("Works on a copy repaired by MuPDF of a file that cannot be read; the file itself is not "
+                        "changed."))
 {
     m_parser.addOptions({m_title, m_author, m_passwordFile, m_passwordStdin, m_protect, m_protectFile, m_jsonOption,
-                         m_verboseOption, m_help});
+                         m_verboseOption, m_repairOption, m_help});
 }
 
 bool CommandOptions::helpWanted() const
@@ -49,6 +54,7 @@ bool CommandOptions::read(QString *problem)
 {
     m_json = m_parser.isSet(m_jsonOption);
     m_verbose = m_parser.isSet(m_verboseOption);
+    m_repair = m_parser.isSet(m_repairOption);
     // The trace is kept off the terminal unless asked for (the log file
     // has it all the same).
     if (m_verbose)
@@ -151,4 +157,15 @@ int CommandOptions::refusal(const QString &command, const QString &problem)
 {
     std::fprintf(stderr, "sheafwright %s: %s\n", qPrintable(command), qPrintable(problem));
     return WorkerCode::BadArguments;
+}
+
+CommandOptions::~CommandOptions() = default;
+
+QString CommandOptions::repairFolder()
+{
+    if (!m_repair)
+        return QString();
+    if (!m_repairs)
+        m_repairs = std::make_unique<SessionFolder>(FileUtils::cacheDirectory());
+    return m_repairs->isValid() ? m_repairs->path() : QString();
 }

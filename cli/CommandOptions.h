@@ -8,6 +8,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
+class SessionFolder;
+
 // What split and merge share on their command lines: the information and
 // protection of the files they write, where the passwords of protected
 // inputs come from, and how they report (--json, --verbose, --help).
@@ -18,6 +22,7 @@ class CommandOptions
 public:
     // Adds the shared options to parser (which must outlive this object).
     explicit CommandOptions(QCommandLineParser &parser);
+    ~CommandOptions();
 
     // After a successful parse: takes the values, reads the password files
     // and asks for the protection password where the options say so. False
@@ -27,6 +32,10 @@ public:
     bool helpWanted() const;
     bool json() const { return m_json; }
     bool verbose() const { return m_verbose; }
+    // With --repair: a folder of this run (made at the first call, removed
+    // with this object) for repaired copies of unreadable inputs; empty
+    // without --repair or when it cannot be made.
+    QString repairFolder();
     // Open passwords to try on protected inputs, in the order given.
     QStringList inputPasswords() const { return m_inputPasswords; }
 
@@ -58,9 +67,12 @@ private:
     QCommandLineOption m_protectFile;
     QCommandLineOption m_jsonOption;
     QCommandLineOption m_verboseOption;
+    QCommandLineOption m_repairOption;
+    std::unique_ptr<SessionFolder> m_repairs;
 
     bool m_json = false;
     bool m_verbose = false;
+    bool m_repair = false;
     QStringList m_inputPasswords;
     QString m_protection;
 };

@@ -2,6 +2,7 @@
 
 #include "cli/PasswordInput.h"
 #include "pdf/DebenuService.h"
+#include "pdf/DocumentRepair.h"
 
 #include <QDir>
 
@@ -61,6 +62,43 @@ InputDocument InputDocument::open(DebenuService &service, const QString &path, c
     return document;
 }
 
+InputDocument InputDocument::open(DebenuService &service, const QString &path, const QStringList &passwords,
+                                  bool mayAsk, const QString &repairFolder)
+{
+    InputDocument document = open(service, path, passwords, mayAsk);
+    if (document.state != Unreadable || repairFolder.isEmpty())
+        return document;
+    // A damaged file that is also protected opens in MuPDF with one of the
+    // passwords given.
+    DocumentRepair::Result repaired;
+    for (const QString &password : QStringList(QString()) + passwords) {
+        repaired = DocumentRepair::repairInto(path, password, repairFolder);
+        if (!repaired.needsPassword)
+            break;
+    }
+    if (repaired.copy.isEmpty()) {
+        document.repairFailed = true;
+        return document;
+    }
+    InputDocument copy = open(service, repaired.copy, passwords, mayAsk);
+    copy.repairedFrom = path;
+    return copy;
+}
+
+QString InputDocument::originalPath() const
+{
+    return repairedFrom.isEmpty() ? path : repairedFrom;
+}
+
+QString InputDocument::repairNote() const
+{
+    if (repairedFrom.isEmpty())
+        return QString();
+    return tr("%1 cannot be read as it is; a copy repaired by MuPDF, with %n page(s), is used. The file itself is "
+              "unchanged.", nullptr, pageCount)
+        .arg(QDir::toNativeSeparators(repairedFrom));
+}
+
 QString InputDocument::problem() const
 {
     const QString shown = QDir::toNativeSeparators(path);
@@ -74,7 +112,10 @@ QString InputDocument::problem() const
                   "or run the command on a terminal to be asked for it.")
             .arg(shown);
     case Unreadable:
-        return tr("%1 cannot be read as a PDF file: it is damaged or not a PDF file.").arg(shown);
+        if (repairFailed)
+            return tr("%1 cannot be read as a PDF file, and MuPDF could not repair a copy of it either.").arg(shown);
+        return tr("%1 cannot be read as a PDF file: it is damaged or not a PDF file. --repair tries a copy repaired "
+                  "by MuPDF.").arg(shown);
     case Empty:
         return tr("%1 has no pages.").arg(shown);
     }

@@ -27,6 +27,13 @@ public:
     // the terminal, up to three times. Costs one open per password tried.
     static InputDocument open(DebenuService &service, const QString &path, const QStringList &passwords,
                               bool mayAsk);
+    // The same; when path cannot be read and repairFolder is given, MuPDF
+    // repairs a copy of it into repairFolder (tried with no password, then
+    // with each of passwords) and the copy is opened instead: path is then
+    // the copy's and repairedFrom the file named. Costs a whole read and
+    // write of the file when it repairs.
+    static InputDocument open(DebenuService &service, const QString &path, const QStringList &passwords,
+                              bool mayAsk, const QString &repairFolder);
 
     QString path;
     State state = Unreadable;
@@ -35,6 +42,13 @@ public:
     bool encrypted = false;
     bool copyPermitted = false;
     bool passwordsGiven = false; // passwords came from a file or were typed
+    QString repairedFrom;        // the unreadable file path is a repaired copy of; empty when none
+    bool repairFailed = false;   // a repair was tried and MuPDF could not make a copy
+
+    // The file named on the command line (repairedFrom for a repaired copy).
+    QString originalPath() const;
+    // The sentence telling that a repaired copy stands in; empty for none.
+    QString repairNote() const;
 
     // One sentence naming the file and why it cannot be used; empty when Opened.
     QString problem() const;

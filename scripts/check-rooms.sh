@@ -77,7 +77,9 @@ while IFS= read -r file; do
     [ -n "$room" ] || continue
     own_target=${target_of[${file%.*}]:-}
     [ "$room" = worker ] && own_target=core   # pdfworker links the core alone
-    [ "$room" = cli ] && own_target=core      # so does the commands' library
+    # The commands' library links the core, and the render library only for
+    # MuPDF's repair of unreadable inputs (never the interface's libraries).
+    [ "$room" = cli ] && own_target=render
     own_rank=$(target_rank "$own_target")
     while IFS= read -r included; do
         [ -n "$included" ] || continue

@@ -18,7 +18,7 @@ _sheafwright()
             split | merge) command=${COMP_WORDS[1]} ;;
         esac
     fi
-    local common="--title --author --password-file --password-stdin --protect --protect-password-file --json --verbose -h --help"
+    local common="--title --author --password-file --password-stdin --protect --protect-password-file --json --verbose --repair -h --help"
     local options
     case $command in
         split) options="--per-page --every --start --ranges --without --by-bookmarks --by-size --to $common" ;;

@@ -441,6 +441,10 @@
         <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
         <translation>Mehr Informationen mit „sheafwright %1 --help“.</translation>
     </message>
+    <message>
+        <source>Works on a copy repaired by MuPDF of a file that cannot be read; the file itself is not changed.</source>
+        <translation>Arbeitet mit einer von MuPDF reparierten Kopie einer Datei, die sich nicht lesen lässt; die Datei selbst bleibt unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentViewer</name>
@@ -513,11 +517,26 @@
     </message>
     <message>
         <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</source>
-        <translation>%1 lässt sich nicht als PDF-Datei lesen: Die Datei ist beschädigt oder keine PDF-Datei.</translation>
+        <translation type="vanished">%1 lässt sich nicht als PDF-Datei lesen: Die Datei ist beschädigt oder keine PDF-Datei.</translation>
     </message>
     <message>
         <source>%1 has no pages.</source>
         <translation>%1 hat keine Seiten.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cannot be read as it is; a copy repaired by MuPDF, with %n page(s), is used. The file itself is unchanged.</source>
+        <translation>
+            <numerusform>%1 lässt sich so nicht lesen; eine von MuPDF reparierte Kopie mit %n Seite wird verwendet. Die Datei selbst bleibt unverändert.</numerusform>
+            <numerusform>%1 lässt sich so nicht lesen; eine von MuPDF reparierte Kopie mit %n Seiten wird verwendet. Die Datei selbst bleibt unverändert.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file, and MuPDF could not repair a copy of it either.</source>
+        <translation>%1 lässt sich nicht als PDF-Datei lesen, und MuPDF konnte auch keine Kopie davon reparieren.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file. --repair tries a copy repaired by MuPDF.</source>
+        <translation>%1 lässt sich nicht als PDF-Datei lesen: Sie ist beschädigt oder keine PDF-Datei. --repair versucht es mit einer von MuPDF reparierten Kopie.</translation>
     </message>
 </context>
 <context>

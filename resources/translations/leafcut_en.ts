@@ -441,6 +441,10 @@
         <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
         <translation>Try &quot;sheafwright %1 --help&quot; for more information.</translation>
     </message>
+    <message>
+        <source>Works on a copy repaired by MuPDF of a file that cannot be read; the file itself is not changed.</source>
+        <translation>Works on a copy repaired by MuPDF of a file that cannot be read; the file itself is not changed.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentViewer</name>
@@ -513,11 +517,26 @@
     </message>
     <message>
         <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</source>
-        <translation>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</translation>
+        <translation type="vanished">%1 cannot be read as a PDF file: it is damaged or not a PDF file.</translation>
     </message>
     <message>
         <source>%1 has no pages.</source>
         <translation>%1 has no pages.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cannot be read as it is; a copy repaired by MuPDF, with %n page(s), is used. The file itself is unchanged.</source>
+        <translation>
+            <numerusform>%1 cannot be read as it is; a copy repaired by MuPDF, with %n page, is used. The file itself is unchanged.</numerusform>
+            <numerusform>%1 cannot be read as it is; a copy repaired by MuPDF, with %n pages, is used. The file itself is unchanged.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file, and MuPDF could not repair a copy of it either.</source>
+        <translation>%1 cannot be read as a PDF file, and MuPDF could not repair a copy of it either.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file. --repair tries a copy repaired by MuPDF.</source>
+        <translation>%1 cannot be read as a PDF file: it is damaged or not a PDF file. --repair tries a copy repaired by MuPDF.</translation>
     </message>
 </context>
 <context>

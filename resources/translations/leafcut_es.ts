@@ -441,6 +441,10 @@
         <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
         <translation>Pruebe «sheafwright %1 --help» para más información.</translation>
     </message>
+    <message>
+        <source>Works on a copy repaired by MuPDF of a file that cannot be read; the file itself is not changed.</source>
+        <translation>Trabaja con una copia reparada por MuPDF de un archivo que no se puede leer; el archivo mismo no cambia.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentViewer</name>
@@ -513,11 +517,26 @@
     </message>
     <message>
         <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</source>
-        <translation>%1 no se puede leer como archivo PDF: está dañado o no es un archivo PDF.</translation>
+        <translation type="vanished">%1 no se puede leer como archivo PDF: está dañado o no es un archivo PDF.</translation>
     </message>
     <message>
         <source>%1 has no pages.</source>
         <translation>%1 no tiene páginas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cannot be read as it is; a copy repaired by MuPDF, with %n page(s), is used. The file itself is unchanged.</source>
+        <translation>
+            <numerusform>%1 no se puede leer tal cual; se usa una copia reparada por MuPDF, con %n página. El archivo mismo no cambia.</numerusform>
+            <numerusform>%1 no se puede leer tal cual; se usa una copia reparada por MuPDF, con %n páginas. El archivo mismo no cambia.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file, and MuPDF could not repair a copy of it either.</source>
+        <translation>%1 no se puede leer como archivo PDF, y MuPDF tampoco pudo reparar una copia.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file. --repair tries a copy repaired by MuPDF.</source>
+        <translation>%1 no se puede leer como archivo PDF: está dañado o no es un archivo PDF. --repair prueba con una copia reparada por MuPDF.</translation>
     </message>
 </context>
 <context>

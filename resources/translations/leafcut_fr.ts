@@ -441,6 +441,10 @@
         <source>Try &quot;sheafwright %1 --help&quot; for more information.</source>
         <translation>Essayez «&#xa0;sheafwright %1 --help&#xa0;» pour plus d’informations.</translation>
     </message>
+    <message>
+        <source>Works on a copy repaired by MuPDF of a file that cannot be read; the file itself is not changed.</source>
+        <translation>Travaille sur une copie réparée par MuPDF d’un fichier illisible ; le fichier lui-même n’est pas modifié.</translation>
+    </message>
 </context>
 <context>
     <name>DocumentViewer</name>
@@ -513,11 +517,26 @@
     </message>
     <message>
         <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file.</source>
-        <translation>%1 ne peut pas être lu comme fichier PDF&#xa0;: il est endommagé ou ce n’est pas un fichier PDF.</translation>
+        <translation type="vanished">%1 ne peut pas être lu comme fichier PDF&#xa0;: il est endommagé ou ce n’est pas un fichier PDF.</translation>
     </message>
     <message>
         <source>%1 has no pages.</source>
         <translation>%1 n’a aucune page.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 cannot be read as it is; a copy repaired by MuPDF, with %n page(s), is used. The file itself is unchanged.</source>
+        <translation>
+            <numerusform>%1 ne peut pas être lu tel quel ; une copie réparée par MuPDF, de %n page, est utilisée. Le fichier lui-même n’est pas modifié.</numerusform>
+            <numerusform>%1 ne peut pas être lu tel quel ; une copie réparée par MuPDF, de %n pages, est utilisée. Le fichier lui-même n’est pas modifié.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file, and MuPDF could not repair a copy of it either.</source>
+        <translation>%1 ne peut pas être lu comme fichier PDF, et MuPDF n’a pas pu en réparer une copie non plus.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as a PDF file: it is damaged or not a PDF file. --repair tries a copy repaired by MuPDF.</source>
+        <translation>%1 ne peut pas être lu comme fichier PDF : il est endommagé ou n’est pas un fichier PDF. --repair essaie une copie réparée par MuPDF.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "PdfProbe.h"
 #include "SplitTestPdf.h"
 #include "TestPaths.h"
+#include "TestPdf.h"
 #include "app/AppSettings.h"
 #include "app/FileUtils.h"
 #include "app/Logger.h"
@@ -305,6 +306,43 @@ private slots:
             QVERIFY2(run.exitCode == 0, run.err.constData());
             QCOMPARE(PdfProbe::pageTexts(output), c.expected);
         }
+    }
+
+    // A file qpdf cannot read is refused with the way out named; with
+    // --repair a copy that MuPDF repairs stands in for it, for a split
+    // (parts beside the file itself) and a merge, and the file stays as it
+    // was.
+    void repairStandsInForAnUnreadableFile()
+    {
+        const QString folder = freshFolder();
+        const QString broken = folder + QStringLiteral("/broken.pdf");
+        QVERIFY(TestPdf::writeNumberedWithoutTrailer(broken, 3));
+        QFile original(broken);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray before = original.readAll();
+        original.close();
+
+        const Run refused = sheafwright({QStringLiteral("split"), QStringLiteral("--per-page"), broken});
+        QCOMPARE(refused.exitCode, 1);
+        QVERIFY2(refused.err.contains("--repair tries a copy repaired by MuPDF"), refused.err.constData());
+        QCOMPARE(pdfsIn(folder), QStringList{broken});
+
+        const Run split = sheafwright({QStringLiteral("split"), QStringLiteral("--per-page"), QStringLiteral("--repair"),
+                                       QStringLiteral("--json"), broken});
+        QVERIFY2(split.exitCode == 0, split.err.constData());
+        QVERIFY2(split.err.contains("a copy repaired by MuPDF, with 3 pages, is used"), split.err.constData());
+        QCOMPARE(pagesOf(split.json), QList<int>({1, 1, 1}));
+        for (const QString &part : paths(split.json))
+            QCOMPARE(QFileInfo(part).absolutePath(), folder);
+
+        const QString merged = folder + QStringLiteral("/merged/both.pdf");
+        const Run merge = sheafwright({QStringLiteral("merge"), QStringLiteral("--repair"), QStringLiteral("-o"), merged,
+                                       m_numbered, broken});
+        QVERIFY2(merge.exitCode == 0, merge.err.constData());
+        QCOMPARE(PdfProbe::pageCount(merged), 11 + 3);
+
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(original.readAll(), before);
     }
 
     // Files in the order given, bookmarks of both, every link of both
