@@ -19,7 +19,7 @@ declare -A range_from_x=([en]=307 [de]=340 [fr]=296 [es]=345)
 declare -A range_to_x=([en]=393 [de]=431 [fr]=381 [es]=455)
 merge_tab=(155 42)
 # The password switch's box, under the file-name field.
-password_switch_y=405
+password_switch_y=411
 declare -A password_switch_x=([en]=140 [de]=140 [fr]=190 [es]=163)
 
 # add_range FROM [TO]: types a range into the fields and presses Enter.

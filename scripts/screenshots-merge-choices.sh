@@ -76,11 +76,6 @@ click() {
     xdotool mousemove --window "$window_id" "$1" "$2" click 1
     sleep "${3:-0.8}"
 }
-double_click() {
-    click "$1" "$2" 0.5
-    xdotool mousemove --window "$window_id" "$1" "$2" click --repeat 2 --delay 80 1
-    sleep 0.8
-}
 keys() { xdotool key --delay 120 "$@"; sleep 0.4; }
 type_text() { xdotool type --delay 20 "$1"; sleep 0.3; }
 shot() {
@@ -89,60 +84,52 @@ shot() {
     import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$1.png"
     echo "wrote docs/$1.png"
 }
-choose_files() {
-    local text=""
-    for f in "$@"; do text+="\"$(basename "$f")\" "; done
-    sleep 2
-    xdotool key ctrl+a
-    xdotool type --delay 5 "$text"
-    xdotool key Return
-    sleep 2
-}
-
 # Main-window coordinates (703 x 466, no shadow margin).
-start_merge=(467 263)
-table_add=(674 106)
-# The Pages column widens to its translated header.
-declare -A pages_x=([en]=396 [de]=376 [fr]=355 [es]=358)
 name_cell=200
 row_y() { echo $((106 + 31 * ($1 - 1))); }
-interleave_box=(17 251)
-odd_box=(17 275)
+interleave_box=(17 260)
+odd_box=(17 284)
 # The reverse-order box follows the interleave text, whose width the language sets.
-declare -A reverse_x=([en]=392 [de]=449 [fr]=392 [es]=426)
+declare -A reverse_x=([en]=396 [de]=453 [fr]=396 [es]=430)
+# choose_pages ROW: the row's Pages cell opened for typing through the first
+# entry ("Choose pages") of the row's context menu, wherever the translated
+# headers put the column.
+choose_pages() {
+    xdotool mousemove --window "$window_id" "$name_cell" "$(row_y "$1")" click 3
+    sleep 0.8
+    keys Down Return
+}
 
 for lang in "${languages[@]}"; do
     export HOME=$work/home-$lang
     export XDG_CONFIG_HOME=$HOME/.config
     mkdir -p "$XDG_CONFIG_HOME/Pinecone"
     printf '[General]\nLanguage=%s\nlast_select_folder=%s\n' "$lang" "$docs" > "$XDG_CONFIG_HOME/Pinecone/Pinecone Sheafwright.ini"
-    "$program" >"$work/program-$lang.log" 2>&1 &
+    # Started on the three files, as a file manager would start it: they open
+    # on the merge screen. (Keys typed after the file dialog of the + button
+    # had closed did not reach the list under Xvfb and openbox.)
+    "$program" "$docs/Report.pdf" "$docs/Fronts.pdf" "$docs/Backs.pdf" >"$work/program-$lang.log" 2>&1 &
     program_pid=$!
     # The splash screen stands for three seconds before the window.
     sleep 4
     window_id=$(xdotool search --sync --onlyvisible --name '^Sheafwright$' | head -1)
     xdotool windowactivate --sync "$window_id"
     xdotool mousemove 5 5
-    sleep 1.5
-    click "${start_merge[@]}" 1
-    click "${table_add[@]}" 1
-    choose_files "$docs/Report.pdf" "$docs/Fronts.pdf" "$docs/Backs.pdf"
-    sleep 1
-    xdotool windowactivate --sync "$window_id"
+    sleep 2
     # Pages 1-3 and 7 of the report; the back sides turned upside down.
-    double_click "${pages_x[$lang]}" "$(row_y 1)"
+    choose_pages 1
     type_text "1-3, 7"
     keys Return
     click "$name_cell" "$(row_y 3)" 0.5
     keys ctrl+r ctrl+r
     click "${interleave_box[@]}" 0.5
-    if [ "${reverse_x[$lang]}" != 0 ]; then click "${reverse_x[$lang]}" 251 0.5; fi
+    click "${reverse_x[$lang]}" "${interleave_box[1]}" 0.5
     xdotool mousemove 5 5
     sleep 0.5
     shot "merge-choices-$lang"
     if [ "$lang" = en ]; then
         click "${odd_box[@]}" 0.5
-        double_click "${pages_x[$lang]}" "$(row_y 2)"
+        choose_pages 2
         type_text "2-9"
         sleep 0.5
         shot merge-choices-refused-en

@@ -15,8 +15,8 @@ head -c 20000 "$manual" > "$docs/AMC cut short.pdf"
 # Main-window coordinates (703 x 466) of what is clicked.
 mode_single=(110 215)
 split_button=(660 394)
-merge_button=(630 358)
-name_field=(300 359)
+merge_button=(611 369)
+name_field=(300 369)
 
 for lang in "${languages[@]}"; do
     use_language "$lang"

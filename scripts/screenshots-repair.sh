@@ -32,18 +32,37 @@ done
 
 # The merge screen: the damaged file's preview button says it cannot be read
 # and offers the repair; the next message tells how it ended.
-preview_damaged=(560 137)
+preview_damaged=(588 138)
+# green_button WINDOW: "left y", the left edge and the middle of the green
+# button of that dialog (its OK), found by its colour under the title bar
+# (whose icon has green too), wherever the language puts it. Tab and Return
+# sent to the offer did not press its repair button here.
+green_button() {
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/dialog.png"
+    convert "$work/dialog.png" txt:- | awk -F'[,:() ]+' 'NR > 1 && $2 > 40 && $4 - $3 > 40 && $4 - $5 > 80 {
+        if (n == 0 || $1 < left) left = $1; sy += $2; n++ }
+        END { if (n) printf "%d %d\n", left, sy / n }'
+}
+# click_in WINDOW X Y: a left click at that window's coordinates.
+click_in() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
 for lang in "${languages[@]}"; do
     use_language "$lang"
     start_program "$work/repair-merge-$lang.log" "$manual" "$damaged"
     click "${preview_damaged[@]}" 0.2
     wait_for_dialog
     shot_dialog "repair-merge-offer-$lang"
-    # The repair button: the leftmost of the dialog's two.
-    xdotool key Tab Return
+    # The repair button: the one left of the green OK.
+    offer=$(xdotool getactivewindow)
+    read -r ok_left ok_y < <(green_button "$offer")
+    click_in "$offer" $((ok_left - 25)) "$ok_y"
     sleep 4
     shot_dialog "repair-merge-done-$lang"
-    xdotool key Return
+    done_dialog=$(xdotool getactivewindow)
+    read -r ok_left ok_y < <(green_button "$done_dialog")
+    click_in "$done_dialog" $((ok_left + 20)) "$ok_y"
     sleep 0.5
     shot "repair-merge-list-$lang"
     stop_program

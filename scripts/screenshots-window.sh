@@ -11,7 +11,7 @@
 source "$(dirname "$0")/screenshots-amc-common.sh" "$@"
 
 # Main-window coordinates (703 x 466) of what is clicked.
-bin_button=(674 252)
+bin_button=(674 230)
 row1_preview=(573 107)
 
 chapters=()
@@ -59,7 +59,7 @@ for lang in "${languages[@]}"; do
 
     # Larger, as the window manager makes it: the list shows more rows.
     xdotool windowactivate "$window_id"
-    xdotool windowsize "$window_id" 1000 680
+    xdotool windowsize "$window_id" 1000 700
     xdotool mousemove 5 5
     sleep 1.5
     shot "window-enlarged-$lang"

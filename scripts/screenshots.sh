@@ -129,6 +129,32 @@ shot_window() {
     import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out/$1.png"
     echo "wrote docs/$1.png"
 }
+# find_colour X Y W H COLOUR: "x y", the centre of the pixels of COLOUR
+# (#RRGGBB) inside that rectangle of the main window, in main-window
+# coordinates; nothing when none has it. Finds a control wherever the
+# layout, the language or the list's scrolling put it.
+find_colour() {
+    local x y w h
+    read -r x y w h < <(geometry "$window_id")
+    import -window root -crop "${3}x${4}+$((x + $1))+$((y + $2))" +repage "$work/find.png"
+    convert "$work/find.png" txt:- | grep -i "$5" | tr -c '0-9\n' ' ' |
+        awk -v ox="$1" -v oy="$2" '{ sx += $1; sy += $2; n++ }
+            END { if (n) printf "%d %d\n", ox + sx / n, oy + sy / n }'
+}
+# find_link: link_x and link_y, the centre of the blue "Enter password" link
+# in the merge list, once it has stayed put for half a second (the rows fill
+# in as the files are read).
+find_link() {
+    local link="" previous=""
+    for _ in $(seq 20); do
+        link=$(find_colour 10 92 640 150 "#046AD0")
+        [ -n "$link" ] && [ "$link" = "$previous" ] && break
+        previous=$link
+        sleep 0.5
+    done
+    [ -n "$link" ] || { echo "no Enter password link in the merge list" >&2; exit 1; }
+    read -r link_x link_y <<<"$link"
+}
 # choose_files PATH...: fill the open-file dialog that is open now and accept it.
 choose_files() {
     local text=""
@@ -149,11 +175,11 @@ mode_ranges=(110 287)
 split_button=(660 394)
 preview_button=(520 160)
 delete_button=(640 160)
-merge_button=(630 358)
+merge_button=(611 369)
 table_add=(674 111)
 settings_button=(682 439)
 declare -A add_file=([en]=292 [de]=221 [fr]=219 [es]=240)
-row_y() { echo $((106 + 31 * ($1 - 1))); }
+row_height=31
 
 start_program() {
     "$program" >"$work/program-$1.log" 2>&1 &
@@ -231,10 +257,15 @@ for lang in "${languages[@]}"; do
         click "${table_add[@]}" 1
         choose_files "$docs/Budget (protected).pdf" "$docs/Minutes.pdf" "$docs/Broken scan.pdf"
         sleep 1
-        click 200 "$(row_y 5)" 0.5
+        # The list is shorter than six rows: the protected row is the one
+        # with the blue "Enter password" link, the plain file the row under
+        # it. Choosing that row, partly hidden, scrolls the list.
+        find_link
+        click 200 $((link_y + row_height)) 0.5
+        find_link
         shot screen-merge-list
         # The protected row's Password cell asks for its password.
-        click 466 "$(row_y 4)" 1.5
+        click "$link_x" "$link_y" 1.5
         shot screen-merge-password
         keys Escape
         # MERGE again: the protected file is skipped at the prompt; the
