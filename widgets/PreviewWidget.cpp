@@ -198,6 +198,12 @@ void PreviewWidget::refresh()
         problem = tr("Repaired copy in use: %1 pages recovered. The original is unchanged.").arg(pageCount);
     m_problem->setText(problem);
     m_problem->setVisible(!problem.isEmpty());
+    // The panel's height is fixed: an unreadable file's message (which names
+    // the file) takes the path's line, wrapped on two lines in some
+    // languages, and the path moves to the title's tooltip.
+    m_file->setVisible(!unreadable);
+    if (unreadable)
+        m_title->setToolTip(m_path);
     m_repairLink->setVisible(unreadable && !split->isRepairing() && !m_repairFailed);
     m_pages->setVisible(!unreadable);
     m_preview->setVisible(!unreadable);
