@@ -1,44 +1,57 @@
-#include "ModalDriver.h"
-#include "PdfProbe.h"
-#include "TestPdf.h"
 #include "FakeWorker.h"
 #include "FileSizeLimit.h"
+#include "ModalDriver.h"
+#include "PdfProbe.h"
+#include "RealDocuments.h"
+#include "SplitTestPdf.h"
 #include "TestPaths.h"
+#include "TestPdf.h"
 #include "WorkerChild.h"
 #include "app/AppSettings.h"
 #include "app/Application.h"
+#include "merge/InformationWorker.h"
 #include "merge/Merge.h"
 #include "merge/MergeModel.h"
 #include "merge/MergeView.h"
+#include "pdf/DebenuService.h"
+#include "protocol/WorkerCode.h"
+#include "split/BookmarkModePage.h"
 #include "split/RangeItemView.h"
-#include "split/SizeModePage.h"
 #include "split/RangeListView.h"
+#include "split/SizeModePage.h"
 #include "split/Split.h"
 #include "split/SplitLauncher.h"
 #include "split/SplitView.h"
-#include "protocol/WorkerCode.h"
 #include "widgets/DropArea.h"
 #include "widgets/PreviewWidget.h"
 #include "widgets/ProgressControl.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDirIterator>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QRadioButton>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
 
+#include <qpdf/QPDF.hh>
+
+#include <algorithm>
 #include <csignal>
 
 // The split screen driven as a person would: a document dropped on it, each
-// of the four modes, the completion dialog, the files on disk checked with
-// poppler, the hand-over to the merge screen, a protected document, a
-// document that forbids copying, and a cancelled long split.
+// mode with its page (bookmarks and size included), the completion dialog,
+// the files on disk checked with poppler and qpdf, the hand-over to the
+// merge screen, a protected document, a document that forbids copying, a
+// cancelled long split, and every text of the bookmark and size pages
+// fitting its place in each language.
 class TestSplitScreen : public QObject
 {
     Q_OBJECT
@@ -47,18 +60,44 @@ class TestSplitScreen : public QObject
     Split *m_split = nullptr;
     std::unique_ptr<QWidget> m_window;
     SplitView *m_view = nullptr;
+    QSize m_screenSize;
 
-    // A private copy of a fixture in its own folder, so each run's outputs
-    // (in the sub folder named after the document) can be counted.
-    QString copyFixture(const QString &fixture, const QString &folderName, const QString &fileName)
+    // A private copy of source in its own folder, so each run's outputs (in
+    // the sub folder named after the document) can be counted.
+    QString copyInto(const QString &source, const QString &folderName, const QString &fileName)
     {
         const QString folder = m_dir.filePath(folderName);
         QDir().mkpath(folder);
         const QString target = folder + QLatin1Char('/') + fileName;
         QFile::remove(target);
-        QFile::copy(TestPaths::fixture(fixture), target);
+        QFile::copy(source, target);
         QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         return target;
+    }
+
+    QString copyFixture(const QString &fixture, const QString &folderName, const QString &fileName)
+    {
+        return copyInto(TestPaths::fixture(fixture), folderName, fileName);
+    }
+
+    // Shows a new split screen of the given size, unless one of that size
+    // is showing. The cases of the whole screen share one at 686 x 420; those
+    // of the bookmark and size pages share one of their own, at the size of
+    // the split tab in the 743 x 506 main window, so each set starts from a
+    // screen no other set has changed (the size page keeps the unit the
+    // last case chose, for one).
+    bool showScreen(const QSize &size)
+    {
+        if (m_window && m_screenSize == size)
+            return true;
+        m_window.reset();
+        m_window = std::make_unique<QWidget>();
+        m_view = new SplitView(m_window.get());
+        m_screenSize = size;
+        m_window->resize(size);
+        m_view->resize(size);
+        m_window->show();
+        return QTest::qWaitForWindowExposed(m_window.get());
     }
 
     static QStringList pdfsIn(const QString &folder)
@@ -139,7 +178,7 @@ class TestSplitScreen : public QObject
     }
 
     // Presses SPLIT and answers the completion dialog; returns its text.
-    QString splitAndAnswer(ModalDriver &driver, const QString &choice)
+    QString splitAndAnswer(ModalDriver &driver, const QString &choice, int dialogTimeoutMs = 40000)
     {
         QString shown;
         driver.expect([&shown, choice](QWidget *dialog) {
@@ -147,9 +186,42 @@ class TestSplitScreen : public QObject
             ModalDriver::click(dialog, choice);
         });
         QTest::mouseClick(button(QStringLiteral("buttonSplit")), Qt::LeftButton);
-        [&] { QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, 40000); }();
+        [&] { QTRY_VERIFY_WITH_TIMEOUT(driver.pending() == 0, dialogTimeoutMs); }();
         [&] { QTRY_VERIFY_WITH_TIMEOUT(!m_view->isSplitting(), 10000); }();
         return shown;
+    }
+
+    // The same with a driver of its own, waiting up to a minute for the dialog.
+    QString splitAndAnswer(const QString &choice)
+    {
+        ModalDriver driver;
+        return splitAndAnswer(driver, choice, 60000);
+    }
+
+    // The names of the files in folder, hidden ones included.
+    static QStringList namesIn(const QString &folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    // Texts that do not wrap must fit their widget.
+    static QStringList clipped(QWidget *root)
+    {
+        QStringList found;
+        for (QLabel *label : root->findChildren<QLabel *>()) {
+            if (label->isVisibleTo(root) && !label->wordWrap() && !label->text().isEmpty()
+                && label->sizeHint().width() > label->width())
+                found << label->text();
+        }
+        for (QAbstractButton *button : root->findChildren<QAbstractButton *>()) {
+            if (button->isVisibleTo(root) && !button->text().isEmpty() && button->sizeHint().width() > button->width())
+                found << button->text();
+        }
+        for (QComboBox *box : root->findChildren<QComboBox *>()) {
+            if (box->isVisibleTo(root) && box->count() > 0 && box->minimumSizeHint().width() > box->width())
+                found << box->currentText();
+        }
+        return found;
     }
 
 private slots:
@@ -164,12 +236,13 @@ private slots:
         settings.reset();
 
         m_split = Application::instance()->split();
-        m_window = std::make_unique<QWidget>();
-        m_view = new SplitView(m_window.get());
-        m_window->resize(686, 420);
-        m_view->resize(686, 420);
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QVERIFY(showScreen(QSize(686, 420)));
+    }
+
+    void init()
+    {
+        static const QSet<QByteArray> pageCases{"byBookmarks", "withoutBookmarks", "bySize", "textsFitInEveryLanguage"};
+        QVERIFY(showScreen(pageCases.contains(QTest::currentTestFunction()) ? QSize(703, 405) : QSize(686, 420)));
     }
 
     void startsInTheFirstMode()
@@ -919,12 +992,659 @@ private slots:
         setStoredSaveFolder(0, QString());
         QCOMPARE(box->currentIndex(), 0);
     }
+
+    // --- the pages of the bookmark and size modes, on a screen of their own (see init())
+
+    // Levels 1 to 4 of the fixture's outline; the count follows the level;
+    // SPLIT writes one file per part, named after the bookmarks, and hands
+    // them to the merge screen on request.
+    void byBookmarks()
+    {
+        const QString source = copyFixture("direct-outlines.pdf", "bookmarks", "outlined.pdf");
+        const QString out = m_dir.filePath("bookmarks/outlined");
+        dropOnScreen(source);
+        chooseMode(SplitView::ModeBookmarks);
+        BookmarkModePage *page = m_view->bookmarkPage();
+        QComboBox *levels = page->levelBox();
+        QCOMPARE(levels->count(), 4);
+        QCOMPARE(levels->itemText(0), QStringLiteral("1"));
+        QCOMPARE(levels->itemText(3), QStringLiteral("4"));
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("3 files"));
+        QVERIFY(button(QStringLiteral("buttonSplit"))->isEnabled());
+        levels->setCurrentIndex(1);
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("5 files"));
+
+        QString shown = splitAndAnswer(QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split into 5 files")), qPrintable(shown));
+        QCOMPARE(namesIn(out), (QStringList{"01 p1-5.pdf", "02 Is\u00eds 1 -> 5: _XYZ null null null.pdf",
+                                           "03 Amanda 1.1 -> 11: _Fit.pdf",
+                                           "04 Sandy \u00f7\u03a3\u03b1\u03bd\u03b4\u03b9\u00f7 1.2 -> 13: _FitH 792.pdf",
+                                           "05 Trepak 2 -> 15: _XYZ 66 756 3.pdf"}));
+        QCOMPARE(PdfProbe::pageCount(out + "/05 Trepak 2 -> 15: _XYZ 66 756 3.pdf"), 15);
+
+        // Level 1 again, and the files go on to the merge screen.
+        levels->setCurrentIndex(0);
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("3 files"));
+        QSignalSpy merge(m_view, &SplitView::onMergeSplittedFiles);
+        shown = splitAndAnswer(QStringLiteral("MERGE RESULTS"));
+        QVERIFY2(shown.contains(QStringLiteral("split into 3 files")), qPrintable(shown));
+        QCOMPARE(merge.count(), 1);
+        const QStringList handed = merge.first().first().toStringList();
+        QCOMPARE(handed.size(), 3);
+        QCOMPARE(QFileInfo(handed.at(0)).fileName(), QStringLiteral("(1)01 p1-5.pdf"));
+        QCOMPARE(PdfProbe::pageCount(handed.at(1)), 10);
+
+        // Another document starts at the top level, whatever the last one used.
+        levels->setCurrentIndex(2);
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("7 files"));
+        dropOnScreen(copyFixture("direct-outlines.pdf", "next", "next.pdf"));
+        QCOMPARE(levels->currentText(), QStringLiteral("1"));
+        QCOMPARE(page->countLabel()->text(), QStringLiteral("3 files"));
+    }
+
+    // A document without bookmarks says so, and SPLIT is off in that mode
+    // only; a document with bookmarks brings it back.
+    void withoutBookmarks()
+    {
+        const QString plain = m_dir.filePath("plain.pdf");
+        QVERIFY(TestPdf::writeNumbered(plain, 4));
+        dropOnScreen(plain);
+        chooseMode(SplitView::ModeBookmarks);
+        BookmarkModePage *page = m_view->bookmarkPage();
+        QCOMPARE(page->levelBox()->count(), 0);
+        QVERIFY(!page->levelBox()->isEnabled());
+        QCOMPARE(page->helpLabel()->text(), QStringLiteral("This document has no bookmarks, so it cannot be split at them."));
+        QVERIFY(!button(QStringLiteral("buttonSplit"))->isEnabled());
+        chooseMode(SplitView::ModeSinglePages);
+        QVERIFY(button(QStringLiteral("buttonSplit"))->isEnabled());
+        chooseMode(SplitView::ModeBookmarks);
+        QVERIFY(!button(QStringLiteral("buttonSplit"))->isEnabled());
+        dropOnScreen(copyFixture("direct-outlines.pdf", "again", "again.pdf"));
+        QVERIFY(button(QStringLiteral("buttonSplit"))->isEnabled());
+        QCOMPARE(page->levelBox()->count(), 4);
+        QVERIFY(!page->helpLabel()->text().contains(QStringLiteral("no bookmarks")));
+    }
+
+    // By size: the limit from the page reaches the worker; every file holds
+    // it except the one page larger on its own, which the dialog names.
+    void bySize()
+    {
+        QByteArray noise(300000, Qt::Uninitialized);
+        QRandomGenerator generator(5);
+        for (char &byte : noise)
+            byte = char(generator.bounded(256));
+        TestPdf::Page big;
+        big.extraContent = "% " + noise.toBase64() + "\n";
+        const QString bigPage = m_dir.filePath("big.pdf");
+        QVERIFY(TestPdf::write(bigPage, {big}));
+        QDir().mkpath(m_dir.filePath("size"));
+        const QString source = m_dir.filePath("size/mixed.pdf");
+        int code = 0;
+        PdfProbe::run("qpdf", {"--empty", "--pages", TestPaths::realManual(), "1-30", bigPage, "1",
+                               TestPaths::realManual(), "31-40", "--", source}, &code);
+        QVERIFY(code == 0 || code == 3);
+        dropOnScreen(source);
+        chooseMode(SplitView::ModeSize);
+        SizeModePage *page = m_view->sizePage();
+        QCOMPARE(page->unitBox()->currentText(), QStringLiteral("MB"));
+
+        // Without a limit nothing starts.
+        page->sizeEdit()->clear();
+        QString shown = splitAndAnswer(QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("Enter the largest file size first.")), qPrintable(shown));
+        QVERIFY(!QFileInfo::exists(m_dir.filePath("size/mixed")));
+
+        QTest::keyClicks(page->sizeEdit(), QStringLiteral("2x00"));
+        QCOMPARE(page->sizeEdit()->text(), QStringLiteral("200"));
+        page->unitBox()->setCurrentIndex(SizeModePage::Kilobytes);
+        QCOMPARE(page->maxSizeKb(), 200);
+        shown = splitAndAnswer(QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("1 page is larger than the size limit by itself and was saved in a "
+                                               "file of its own: mixed_p31.pdf")),
+                 qPrintable(shown));
+        const QString out = m_dir.filePath("size/mixed");
+        const QStringList files = namesIn(out);
+        QVERIFY(files.size() >= 3);
+        QVERIFY2(shown.contains(QStringLiteral("split into %1 files").arg(files.size())), qPrintable(shown));
+        int pages = 0;
+        for (const QString &name : files) {
+            const qint64 size = QFileInfo(out + "/" + name).size();
+            QVERIFY2(name == QLatin1String("mixed_p31.pdf") ? size > 200000 : size <= 200000, qPrintable(name));
+            pages += PdfProbe::pageCount(out + "/" + name);
+        }
+        QCOMPARE(pages, 41);
+        QCOMPARE(m_split->outcome().oversized.size(), 1);
+
+        // The unit counts: 1 MB holds the whole document, the large page too.
+        page->sizeEdit()->setText(QStringLiteral("1"));
+        page->unitBox()->setCurrentIndex(SizeModePage::Megabytes);
+        QCOMPARE(page->maxSizeKb(), 1000);
+        shown = splitAndAnswer(QStringLiteral("OK"));
+        QVERIFY2(shown.contains(QStringLiteral("split into 1 file.")) && !shown.contains(QStringLiteral("larger")),
+                 qPrintable(shown));
+        QVERIFY(m_split->outcome().oversized.isEmpty());
+        QCOMPARE(PdfProbe::pageCount(out + "/mixed_p1-41.pdf"), 41);
+        QVERIFY(QFileInfo(out + "/mixed_p1-41.pdf").size() <= 1000 * 1000);
+    }
+
+    // Both pages, the mode list and the completion dialog's note fit in
+    // every language the program ships.
+    void textsFitInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const char *code : {"en", "de", "fr", "es"})
+            QTest::newRow(code) << QString::fromLatin1(code);
+    }
+    void textsFitInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QVERIFY(Application::instance()->loadLanguage(language));
+        QCoreApplication::processEvents();
+        dropOnScreen(copyInto(TestPaths::realManual(), "fit-" + language, "manual.pdf"));
+        for (int mode : {int(SplitView::ModeBookmarks), int(SplitView::ModeSize)}) {
+            chooseMode(mode);
+            QCoreApplication::processEvents();
+            const QStringList cut = clipped(m_view->findChild<QWidget *>(QStringLiteral("splitAreaBorder")));
+            QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+        }
+        // The manual's ten top entries, at the level every new document starts at.
+        const QString count = m_view->bookmarkPage()->countLabel()->text();
+        QVERIFY2(count.startsWith(QStringLiteral("10 ")), qPrintable(count));
+        Application::instance()->loadLanguage(QStringLiteral("en"));
+    }
 };
 
+// The split controller driving the real launcher and the real pdfworker.
+class TestSplitController : public QObject
+{
+    Q_OBJECT
+
+    std::shared_ptr<DebenuService> service;
+    QTemporaryDir scratch;
+
+    // Signals of one run, in the order they arrived.
+    struct Run
+    {
+        QStringList events;
+        QStringList files;
+        int failure = 0;
+        QList<double> progress;
+    };
+
+    static void record(Split &split, Run &run)
+    {
+        QObject::connect(&split, &Split::started, [&run] { run.events << QStringLiteral("started"); });
+        QObject::connect(&split, &Split::complete, [&run] { run.events << QStringLiteral("complete"); });
+        QObject::connect(&split, &Split::finished, [&run](const QStringList &files) {
+            run.events << QStringLiteral("finished");
+            run.files = files;
+        });
+        QObject::connect(&split, &Split::splitFailed, [&run, &split](int code) {
+            run.events << (code == WorkerCode::Canceled ? QStringLiteral("canceled") : QStringLiteral("failed"));
+            run.failure = code;
+            run.files = split.outcome().files();
+        });
+        QObject::connect(&split, &Split::progressChanged, [&run](double value) { run.progress << value; });
+    }
+
+    // Starts a run and waits for its outcome (finished or failed).
+    static bool runToEnd(Split &split, Run &run, int timeoutMs = 120000)
+    {
+        split.run();
+        return QTest::qWaitFor(
+            [&run] { return run.events.contains("finished") || run.events.contains("failed"); }, timeoutMs);
+    }
+
+    int pagesOf(const QString &path, const QString &password = QString())
+    {
+        InformationWorker reader(service, path, password);
+        reader.run();
+        return reader.result().pageCount;
+    }
+
+    static QStringList pdfsIn(const QString &folder)
+    {
+        return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+
+    QString outFolder(const char *name)
+    {
+        const QString folder = scratch.filePath(QString::fromLatin1(name));
+        QDir().mkpath(folder);
+        return folder;
+    }
+
+    // A copy of a fixture under a plain name, so output names are easy to read.
+    QString copyOf(const QString &fixture, const QString &name)
+    {
+        const QString path = scratch.filePath(name);
+        QFile::remove(path);
+        if (!QFile::copy(TestPaths::fixture(fixture), path))
+            qFatal("cannot copy %s", qPrintable(fixture));
+        return path;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        AppSettings::applyIdentity();
+        QVERIFY(scratch.isValid());
+        service = std::make_shared<DebenuService>();
+        service->init();
+        AppSettings::open()->setValue(QLatin1String(AppSettings::keyPublisher), QStringLiteral("Test Press"));
+    }
+
+    void onePagePerFile()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        const QString source = copyOf("11-pages-with-labels.pdf", "report.pdf");
+        split.load(source, QString());
+        QCOMPARE(split.pageCount(), 11);
+        QVERIFY(split.isLoaded());
+        split.setOutDirectory(outFolder("mode0"));
+        split.setMode(Split::OnePagePerFile);
+        QVERIFY(runToEnd(split, run));
+
+        QCOMPARE(run.events, (QStringList{"started", "complete", "finished"}));
+        QCOMPARE(run.files.size(), 11);
+        for (int page = 1; page <= 11; ++page) {
+            const QString expected = QDir::toNativeSeparators(
+                split.outDirectory() + QStringLiteral("/report_p%1.pdf").arg(page));
+            QCOMPARE(run.files.at(page - 1), expected);
+            QCOMPARE(pagesOf(expected), 1);
+        }
+        QCOMPARE(pdfsIn(split.outDirectory()).size(), 11);
+        QVERIFY(!run.progress.isEmpty());
+        QVERIFY(run.progress.last() <= 100.0);
+
+        // The publisher setting fills in the author the source lacks; the
+        // program writes itself as creator and producer; the source's
+        // creation date stays.
+        QPDF pdf;
+        pdf.processFile(QFile::encodeName(run.files.first()).constData());
+        QPDFObjectHandle info = pdf.getTrailer().getKey("/Info");
+        QCOMPARE(QString::fromStdString(info.getKey("/Author").getUTF8Value()), QStringLiteral("Test Press"));
+        QCOMPARE(QString::fromStdString(info.getKey("/Producer").getUTF8Value()),
+                 QStringLiteral("Sheafwright %1").arg(QLatin1String(AppSettings::version)));
+        QCOMPARE(QString::fromStdString(info.getKey("/Creator").getUTF8Value()), QStringLiteral("Sheafwright"));
+        QCOMPARE(QString::fromStdString(info.getKey("/CreationDate").getUTF8Value()),
+                 SplitTestPdf::info(source, QStringLiteral("/CreationDate")));
+    }
+
+    void groupsFromAStartPage()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(copyOf("11-pages-with-labels.pdf", "groups.pdf"), QString());
+        split.setOutDirectory(outFolder("mode1"));
+        split.setMode(Split::GroupsOfPages);
+        split.setStartFrom(5);
+        split.setGroupSize(3);
+        QVERIFY(runToEnd(split, run));
+        QCOMPARE(run.events, (QStringList{"started", "complete", "finished"}));
+        const QString out = split.outDirectory();
+        QCOMPARE(pdfsIn(out), (QStringList{"groups_p11.pdf", "groups_p5-7.pdf", "groups_p8-10.pdf"}));
+        QCOMPARE(pagesOf(out + "/groups_p5-7.pdf"), 3);
+        QCOMPARE(pagesOf(out + "/groups_p8-10.pdf"), 3);
+        QCOMPARE(pagesOf(out + "/groups_p11.pdf"), 1);
+    }
+
+    void withoutCertainPages()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(copyOf("11-pages-with-labels.pdf", "drop.me.pdf"), QString());
+        split.addCertainPage(2);
+        split.addCertainPage(11);
+        split.addCertainPage(12); // no such page: refused
+        QCOMPARE(split.certainPages()->ranges().size(), 2);
+        split.setOutDirectory(outFolder("mode2"));
+        split.setMode(Split::WithoutCertainPages);
+        QVERIFY(runToEnd(split, run));
+        QCOMPARE(run.events, (QStringList{"started", "complete", "finished"}));
+        QCOMPARE(run.files.size(), 1);
+        const QString name = QFileInfo(run.files.first()).fileName();
+        const QRegularExpression expected(
+            QStringLiteral("^drop\\.me_edited_\\d{4}_\\d\\d_\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.pdf$"));
+        QVERIFY2(expected.match(name).hasMatch(), qPrintable(name));
+        QCOMPARE(pagesOf(run.files.first()), 9);
+    }
+
+    // A copy without a few pages of a real manual is no larger than the
+    // manual: its objects are packed into object streams as the source's
+    // are (written out one by one, the outline, links and destinations of
+    // these manuals take half as much room again).
+    void withoutPagesOfRealManualsIsNoLarger_data()
+    {
+        QTest::addColumn<QString>("manual");
+        QTest::newRow("pdfTeX (Why3)") << RealDocuments::why3Manual(scratch.path());
+        QTest::newRow("xdvipdfmx (auto-multiple-choice)") << TestPaths::realManual();
+    }
+
+    void withoutPagesOfRealManualsIsNoLarger()
+    {
+        QFETCH(QString, manual);
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(manual, QString());
+        const int pages = split.pageCount();
+        split.certainPages()->addRange(5, 8);
+        split.setOutDirectory(outFolder(qPrintable(QStringLiteral("smaller-") + QTest::currentDataTag())));
+        split.setMode(Split::WithoutCertainPages);
+        QVERIFY(runToEnd(split, run));
+        QCOMPARE(run.files.size(), 1);
+        QCOMPARE(pagesOf(run.files.first()), pages - 4);
+        const qint64 source = QFileInfo(manual).size();
+        const qint64 copy = QFileInfo(run.files.first()).size();
+        QVERIFY2(copy <= source, qPrintable(QStringLiteral("%1 bytes from %2").arg(copy).arg(source)));
+    }
+
+    void chosenRangesInTheOrderAdded()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(copyOf("11-pages-with-labels.pdf", "ranges.pdf"), QString());
+        split.pageRanges()->addRange(7, 11);
+        split.pageRanges()->addRange(1, 1);
+        split.pageRanges()->addRange(3, 5);
+        split.setOutDirectory(outFolder("mode3"));
+        split.setMode(Split::ByPageRanges);
+        QVERIFY(runToEnd(split, run));
+        QCOMPARE(run.events, (QStringList{"started", "complete", "finished"}));
+        QStringList names;
+        for (const QString &file : run.files)
+            names << QFileInfo(file).fileName();
+        QCOMPARE(names, (QStringList{"ranges_p7-11.pdf", "ranges_p1.pdf", "ranges_p3-5.pdf"}));
+        QCOMPARE(pagesOf(run.files.at(0)), 5);
+        QCOMPARE(pagesOf(run.files.at(2)), 3);
+
+        // A second run of the same ranges keeps the first files.
+        Run again;
+        record(split, again);
+        QVERIFY(runToEnd(split, again));
+        QCOMPARE(again.files.size(), 3);
+        QCOMPARE(QFileInfo(again.files.at(0)).fileName(), QStringLiteral("(1)ranges_p7-11.pdf"));
+        QCOMPARE(pdfsIn(split.outDirectory()).size(), 6);
+    }
+
+    void protectedSourceWithItsPassword()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(TestPaths::fixture("enc-XI-R6,V5,U=view,O=master.pdf"), QStringLiteral("view"));
+        QVERIFY(split.isLoaded());
+        QCOMPARE(split.pageCount(), 30);
+        QCOMPARE(split.password(), QStringLiteral("view"));
+        split.pageRanges()->addRange(2, 4);
+        split.setOutDirectory(outFolder("protected"));
+        split.setMode(Split::ByPageRanges);
+        QVERIFY(runToEnd(split, run));
+        QCOMPARE(run.events, (QStringList{"started", "complete", "finished"}));
+        QCOMPARE(run.files.size(), 1);
+        // The output carries no password of its own.
+        QCOMPARE(pagesOf(run.files.first()), 3);
+    }
+
+    void lockedDocumentDoesNotRun()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        QSignalSpy loaded(&split, &Split::loadFinished);
+        split.load(TestPaths::fixture("enc-R3,V2,U=view,O=master.pdf"), QString());
+        QCOMPARE(loaded.count(), 1);
+        QVERIFY(!split.isLoaded());
+        QCOMPARE(split.pageCount(), 0);
+        QCOMPARE(split.thumbnail().size(), QSize(35, 35));
+        split.setOutDirectory(outFolder("locked"));
+        split.run();
+        QVERIFY(!split.isRunning());
+        QVERIFY(run.events.isEmpty());
+
+        // The wrong password locks it as well.
+        split.load(TestPaths::fixture("enc-R3,V2,U=view,O=master.pdf"), QStringLiteral("nope"));
+        QVERIFY(!split.isLoaded());
+        QVERIFY(split.password().isEmpty());
+    }
+
+    // Three different states, told apart: a protected file is locked (a
+    // password may open it), a file damaged beyond repair is unreadable (no
+    // password would help), and one qpdf can repair loads as any other.
+    void lockedDamagedAndRepairableFilesAreToldApart()
+    {
+        Split split(service);
+        split.load(TestPaths::fixture("enc-R3,V2,U=view,O=master.pdf"), QString());
+        QVERIFY(split.isLocked());
+        QVERIFY(!split.isUnreadable());
+
+        QTemporaryDir dir;
+        QFile source(TestPaths::fixture("c-object-streams.pdf"));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray whole = source.readAll();
+        const QString cut = dir.filePath(QStringLiteral("cut.pdf"));
+        QFile file(cut);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(whole.left(whole.size() / 2));
+        file.close();
+        split.load(cut, QString());
+        QVERIFY(split.isUnreadable());
+        QVERIFY(!split.isLocked());
+        QVERIFY(!split.isLoaded());
+        QCOMPARE(split.pageCount(), 0);
+
+        for (const char *repairable : {"bad-xref.pdf", "damaged-stream.pdf"}) {
+            split.load(TestPaths::fixture(repairable), QString());
+            QVERIFY2(split.isLoaded(), repairable);
+            QVERIFY(!split.isUnreadable());
+            QVERIFY(!split.isLocked());
+            QCOMPARE(split.pageCount(), 1);
+        }
+    }
+
+    void restrictedDocumentIsRefused()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        QSignalSpy refused(&split, &Split::contentCopyDisabled);
+        split.load(TestPaths::fixture("enc-R3,V2,O=master.pdf"), QString());
+        QVERIFY(split.isLoaded());
+        QCOMPARE(split.pageCount(), 30);
+        split.setOutDirectory(outFolder("restricted"));
+        split.run();
+        QCOMPARE(refused.count(), 1);
+        QVERIFY(!split.isRunning());
+        QVERIFY(run.events.isEmpty());
+        QVERIFY(pdfsIn(split.outDirectory()).isEmpty());
+    }
+
+    void onePageDocumentNeverRuns()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(TestPaths::fixture("annotations-rotated-90.pdf"), QString());
+        QCOMPARE(split.pageCount(), 1);
+        QVERIFY(split.isLoaded());
+        split.setOutDirectory(outFolder("single"));
+        split.pageRanges()->addRange(1, 1);
+        split.addCertainPage(1);
+        for (int mode : {0, 1, 2, 3}) {
+            split.setMode(mode);
+            split.run();
+            QVERIFY(!split.isRunning());
+        }
+        QVERIFY(run.events.isEmpty());
+    }
+
+    void emptyListsAndUnknownModesDoNothing()
+    {
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(TestPaths::fixture("11-pages-with-labels.pdf"), QString());
+        split.setOutDirectory(outFolder("empty"));
+        split.setMode(Split::WithoutCertainPages);
+        split.run();
+        split.setMode(Split::ByPageRanges);
+        split.run();
+        split.setMode(Split::GroupsOfPages);
+        split.setStartFrom(12);
+        split.run();
+        // A group size or start page of 0 is not read as 1.
+        split.setStartFrom(1);
+        split.setGroupSize(0);
+        split.run();
+        split.setGroupSize(2);
+        split.setStartFrom(0);
+        split.run();
+        split.setMode(7);
+        split.run();
+        QVERIFY(!split.isRunning());
+        QVERIFY(run.events.isEmpty());
+    }
+
+    void cancelDuringARun()
+    {
+        // A long document: one output per page keeps the worker busy.
+        const QString big = scratch.filePath("long.pdf");
+        QStringList args{"--empty", "--pages"};
+        for (int i = 0; i < 100; ++i)
+            args << TestPaths::fixture("c-object-streams.pdf");
+        args << "--" << big;
+        QCOMPARE(QProcess::execute("qpdf", args), 0);
+
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(big, QString());
+        QCOMPARE(split.pageCount(), 3000);
+        split.setOutDirectory(outFolder("cancelled"));
+        split.setMode(Split::OnePagePerFile);
+        split.run();
+        QVERIFY(split.isRunning());
+        QVERIFY(QTest::qWaitFor([&run] { return !run.progress.isEmpty(); }, 30000));
+        split.cancel();
+        QVERIFY(QTest::qWaitFor([&run] { return run.events.contains("complete"); }, 30000));
+        // The worker stops between outputs and reports the files written
+        // whole: exactly those in the folder.
+        QCOMPARE(run.events, (QStringList{"started", "complete", "canceled"}));
+        QVERIFY(!split.isRunning());
+        QVERIFY(pdfsIn(split.outDirectory()).size() < 3000);
+        QCOMPARE(run.files.size(), pdfsIn(split.outDirectory()).size());
+        for (const QString &file : qAsConst(run.files))
+            QVERIFY2(QFileInfo(file).isFile(), qPrintable(file));
+
+        // Cancelling with nothing running changes nothing.
+        split.cancel();
+        QTest::qWait(100);
+        QCOMPARE(run.events.size(), 3);
+    }
+
+    void secondLoadKeepsTheLists()
+    {
+        Split split(service);
+        split.load(TestPaths::fixture("11-pages-with-labels.pdf"), QString());
+        split.pageRanges()->addRange(2, 9);
+        split.addCertainPage(10);
+        split.load(TestPaths::fixture("annotations-rotated-90.pdf"), QString());
+        QCOMPARE(split.pageRanges()->ranges(), (QList<QPair<int, int>>{{2, 9}}));
+        QCOMPARE(split.certainPages()->ranges(), (QList<QPair<int, int>>{{10, 10}}));
+        // The new interval applies to later additions only.
+        split.pageRanges()->addRange(1, 2);
+        QCOMPARE(split.pageRanges()->ranges().size(), 1);
+
+        QSignalSpy clean(&split, &Split::clean);
+        QSignalSpy cleared(split.pageRanges(), &PageRanges::cleared);
+        split.reset();
+        QCOMPARE(clean.count(), 1);
+        QCOMPARE(cleared.count(), 1);
+        QVERIFY(split.pageRanges()->isEmpty());
+        QVERIFY(split.certainPages()->isEmpty());
+        QCOMPARE(split.pageCount(), -1);
+        QVERIFY(split.fileName().isEmpty());
+        QVERIFY(!split.isLoaded());
+    }
+
+    // Entries kept from a longer document that the loaded one does not have
+    // refuse the run (nothing started, nothing written) instead of being left
+    // out of a run reported as a success; once mended, the run goes.
+    void rangesTheDocumentLacksRefuseTheRun()
+    {
+        const QString eleven = copyOf("11-pages-with-labels.pdf", "eleven.pdf");
+        const QString five = scratch.filePath("five.pdf");
+        QCOMPARE(QProcess::execute("qpdf", {"--empty", "--pages", eleven, "1-5", "--", five}), 0);
+        Split split(service);
+        Run run;
+        record(split, run);
+        split.load(eleven, QString());
+        split.pageRanges()->addRange(2, 3);
+        split.pageRanges()->addRange(4, 11);
+        split.certainPages()->addRange(10, 10);
+        split.load(five, QString());
+        QCOMPARE(split.pageCount(), 5);
+        split.setOutDirectory(outFolder("outside"));
+
+        split.setMode(Split::ByPageRanges);
+        QCOMPARE(split.rangesOutsideDocument(), (QList<QPair<int, int>>{{4, 11}}));
+        split.run();
+        QCOMPARE(run.events, QStringList{"failed"});
+        QCOMPARE(run.failure, int(WorkerCode::PagesOutsideDocument));
+        split.setMode(Split::WithoutCertainPages);
+        split.run();
+        QCOMPARE(run.events, (QStringList{"failed", "failed"}));
+        QVERIFY(!split.isRunning());
+        QVERIFY(pdfsIn(split.outDirectory()).isEmpty());
+
+        run = Run();
+        split.setMode(Split::ByPageRanges);
+        split.pageRanges()->remove(4, 11);
+        QVERIFY(split.rangesOutsideDocument().isEmpty());
+        QVERIFY(runToEnd(split, run));
+        QCOMPARE(run.events, (QStringList{"started", "complete", "finished"}));
+        QCOMPARE(run.files.size(), 1);
+        QCOMPARE(pagesOf(run.files.first()), 2);
+    }
+
+    void missingFileChangesNothing()
+    {
+        Split split(service);
+        split.load(TestPaths::fixture("11-pages-with-labels.pdf"), QString());
+        QSignalSpy loaded(&split, &Split::loadFinished);
+        split.load(scratch.filePath("nowhere.pdf"), QString());
+        split.load(QString(), QString());
+        split.load(scratch.path(), QString()); // a folder is no file
+        QCOMPARE(loaded.count(), 0);
+        QCOMPARE(split.pageCount(), 11);
+        QCOMPARE(split.fileName(), TestPaths::fixture("11-pages-with-labels.pdf"));
+    }
+
+    void displayName()
+    {
+        Split split(service);
+        split.load(copyOf("annotations-rotated-90.pdf", "my.scan.v2.pdf"), QString());
+        // This fixture has no title: the name up to the last dot.
+        QCOMPARE(split.displayName(), QStringLiteral("my.scan.v2"));
+    }
+};
+
+// The screen needs the program's Application, its split and a shown window;
+// the controller's cases drive a bare Split with a service of their own and
+// store a publisher in the settings, which the screen's runs must not see:
+// the screen's cases run first, each class with its own set-up.
 int main(int argc, char **argv)
 {
     Application app(argc, argv);
-    TestSplitScreen test;
-    return QTest::qExec(&test, argc, argv);
+    TestSplitScreen screen;
+    TestSplitController controller;
+    const int failures = QTest::qExec(&screen, argc, argv) + QTest::qExec(&controller, argc, argv);
+    return std::min(failures, 127);
 }
 #include "tst_splitscreen.moc"
